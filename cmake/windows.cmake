@@ -1,0 +1,68 @@
+# Windows build: the resident program, its Windows-side tests and the test driver.
+enable_language(RC)
+include(CTest)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+target_compile_definitions(wxcore PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_link_libraries(wxcore PUBLIC comctl32 shell32 ole32 uuid user32 gdi32 advapi32 comdlg32 shlwapi version)
+
+# Icons are drawn by a script at build time: the program icon and 16 tray frames.
+set(WX_ICON_DIR ${CMAKE_BINARY_DIR}/icons)
+set(WX_ICON_NAMES ZONE ZTWO ZTHREE ZFOUR ZFIVE ZSIX ZSEVEN ZEIGHT ZNINE ZTEN ZELEVEN
+    ZTWELVE ZTHIRTEEN ZFOURTEEN ZFIFTEEN ZSIXTEEN)
+set(WX_ICON_FILES ${WX_ICON_DIR}/MAINICON.ico)
+foreach(n IN LISTS WX_ICON_NAMES)
+  list(APPEND WX_ICON_FILES ${WX_ICON_DIR}/${n}.ico)
+endforeach()
+add_custom_command(OUTPUT ${WX_ICON_FILES}
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/resources/make_icons.py ${WX_ICON_DIR}
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/make_icons.py
+  COMMENT "Drawing the program icon and tray animation frames")
+add_custom_target(wx_icons DEPENDS ${WX_ICON_FILES})
+
+file(GLOB WX_RC_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
+set_source_files_properties(${WX_RC_FILES} PROPERTIES
+  OBJECT_DEPENDS "${WX_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/WendrixTray.manifest")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${WX_ICON_DIR} -I${CMAKE_SOURCE_DIR}/resources")
+
+add_executable(WendrixTray WIN32 ${CMAKE_SOURCE_DIR}/app/WinMain_win.cpp ${WX_RC_FILES})
+add_dependencies(WendrixTray wx_icons)
+target_link_libraries(WendrixTray PRIVATE wxcore)
+target_compile_options(WendrixTray PRIVATE ${WX_WARNINGS})
+target_link_options(WendrixTray PRIVATE -municode)
+install(TARGETS WendrixTray RUNTIME DESTINATION .)
+
+# Windows-side unit tests (GoogleTest built from Debian's sources), run under Wine.
+if(BUILD_TESTING AND EXISTS /usr/src/googletest/CMakeLists.txt)
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  file(GLOB win_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
+  if(win_test_sources)
+    add_executable(win_tests ${win_test_sources})
+    target_link_libraries(win_tests PRIVATE wxcore gtest gtest_main)
+    target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    add_test(NAME win_tests COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/with-wine.sh $<TARGET_FILE:win_tests>)
+  endif()
+endif()
+
+# The end-to-end test driver: a console program run inside Wine that finds
+# windows, types keys, reads dialog texts and the clipboard.
+file(GLOB driver_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
+if(driver_sources)
+  add_executable(wxdriver ${driver_sources})
+  target_link_libraries(wxdriver PRIVATE user32 gdi32 advapi32)
+  target_link_options(wxdriver PRIVATE -municode)
+endif()
+
+# End-to-end tests: tests/e2e/test_*.sh, each run with the installed program.
+if(BUILD_TESTING)
+  file(GLOB e2e_scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
+  foreach(script IN LISTS e2e_scripts)
+    get_filename_component(name ${script} NAME_WE)
+    add_test(NAME e2e_${name} COMMAND bash ${script})
+    set_tests_properties(e2e_${name} PROPERTIES
+      ENVIRONMENT "WX_EXE=$<TARGET_FILE:WendrixTray>;WX_DRIVER=$<TARGET_FILE:wxdriver>;WX_SOURCE_DIR=${CMAKE_SOURCE_DIR};WX_BINARY_DIR=${CMAKE_BINARY_DIR}"
+      TIMEOUT 300 RUN_SERIAL TRUE)
+  endforeach()
+endif()

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds everything: the native tools (dist/linux/bin), the data files and the
+# Windows program with its data beside it (dist/windows).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+jobs=$(nproc)
+echo "== native build"
+cmake --preset native >/dev/null
+cmake --build --preset native -j"$jobs"
+cmake --install build/native >/dev/null
+echo "== Windows build"
+cmake --preset mingw >/dev/null
+cmake --build --preset mingw -j"$jobs"
+cmake --install build/mingw >/dev/null
+bash scripts/build-data.sh
+echo "== built: dist/linux/bin ($(ls dist/linux/bin | wc -l) tools), dist/windows ($(ls dist/windows | tr '\n' ' '))"
