@@ -1,0 +1,11 @@
+// Natively there is no system registry: the program's settings live in memory
+// for the run (tools and tests replace it with SetCurrentRegistry).
+#include <memory>
+
+#include "app/MemoryRegistry.h"
+
+namespace wx {
+
+std::shared_ptr<Registry> MakeSystemRegistry() { return std::make_shared<MemoryRegistry>(); }
+
+}  // namespace wx
