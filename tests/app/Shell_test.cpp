@@ -148,3 +148,39 @@ TEST(DontShowAgain, AnswersPersistPerIdentifier) {
 }
 
 }  // namespace wx
+
+#include "app/MainDictionariesCheck.h"
+
+namespace wx {
+
+TEST(MainDictionariesCheck, MissingFileBlocksUntilRestored) {
+  auto dir = std::filesystem::temp_directory_path() / ("wx_maindict_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  SetAppDirForTesting(dir.string() + "/");
+  MemoryRegistry reg;
+  MainDictionariesCheck check;
+  check.Run(reg);  // no count: passes
+  EXPECT_TRUE(check.Checked());
+
+  MainDictionariesCheck second;
+  reg.SetString("Software\\Morvane\\Tarvelo", "_Main_count", "2");
+  reg.SetString("Software\\Morvane\\Tarvelo", "_Main_0", "american.qxm");
+  reg.SetString("Software\\Morvane\\Tarvelo", "_Main_1", "medical.qxm");
+  std::ofstream(dir / "american.qxm") << "x";
+  EXPECT_THROW(second.Run(reg), EFileNotFoundAppDir);
+  EXPECT_THROW(second.Run(reg), EFileNotFoundAppDir);  // every time
+  EXPECT_FALSE(second.Checked());
+  std::ofstream(dir / "medical.qxm") << "x";
+  second.Run(reg);
+  EXPECT_TRUE(second.Checked());
+  std::filesystem::remove(dir / "medical.qxm");
+  second.Run(reg);  // not repeated once it passed
+
+  MainDictionariesCheck bad;
+  reg.SetString("Software\\Morvane\\Tarvelo", "_Main_count", "two");
+  EXPECT_THROW(bad.Run(reg), std::runtime_error);
+  SetAppDirForTesting("");
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace wx
