@@ -6,6 +6,7 @@
 
 #include "app/AppErrors.h"
 #include "app/AppState.h"
+#include "app/CaptureMessages.h"
 #include "app/Clipboard_win.h"
 #include "app/ErrorBox_win.h"
 #include "common/AnsiText.h"
@@ -33,6 +34,7 @@ TfrmTarvelo::TfrmTarvelo() { hotKeyIds_.fill(-1); }
 
 TfrmTarvelo::~TfrmTarvelo() {
   ShuttingDown = true;
+  ClipboardWatcher1.reset();
   hotKeys_.reset();
   tray_.reset();
   if (window_) {
@@ -81,6 +83,8 @@ void TfrmTarvelo::FormCreate() {
     if (id >= kMenuCommandBase) RunCommand(Command(id - kMenuCommandBase), this);
   };
   hotKeys_->OnHotKey = [this](int index) { SysHotKey1HotKey(index); };
+  ClipboardWatcher1 = std::make_unique<TClipboardWatcher>();
+  ClipboardWatcher1->OnChange = [this] { ClipboardWatcher1Change(); };
   hotKeys_->SetActive(true);
 
   // A failed load is reported and the program stays resident with what it has.
@@ -236,10 +240,24 @@ void TfrmTarvelo::RunCommand(Command command, const void* Sender) {
     case Command::SpellClipboard: SpellClipboard(Sender); break;
     case Command::ThesClipboard: ThesClipboard(Sender); break;
     case Command::DefinitionsClipboard: DefinitionsClipboard(Sender); break;
-    case Command::ThesaurusSelected: ThesaurusSelected(); break;
     case Command::SpellCheckSelected:
-    case Command::SpellCheckAll: SpellingSelected(command); break;
-    case Command::DefinitionsSelected: DefinitionsSelected(); break;
+      CheckMainDictionaries();
+      if (!Busy()) RunSelectedAction(paSpellCheckSelected);
+      break;
+    case Command::SpellCheckAll:
+      CheckMainDictionaries();
+      if (!Busy()) RunSelectedAction(paSpellCheckAll);
+      break;
+    case Command::ThesaurusSelected:
+      if (Busy()) break;
+      CheckAppFile("Thesaurus.qxt");
+      RunSelectedAction(paThesaurusSelected);
+      break;
+    case Command::DefinitionsSelected:
+      if (Busy()) break;
+      CheckAppFile("Definitions.ydd");
+      RunSelectedAction(paDefinitionsSelected);
+      break;
     case Command::OpenEditor: LaunchEditor("Wendrix.exe"); break;
     case Command::OpenEditor2: LaunchEditor(""); break;  // no second editor ships with this version
     case Command::InstantSpell:
@@ -316,25 +334,11 @@ void TfrmTarvelo::DefinitionsClipboard(const void* Sender) {
     ~End() { c->EndWork(); }
   } end{this};
   CheckAppFile("Definitions.ydd");
-  throw ENotAvailable("The definitions window");
-}
-
-void TfrmTarvelo::ThesaurusSelected() {
-  if (Busy()) return;
-  CheckAppFile("Thesaurus.qxt");
-  throw ENotAvailable("Replacing the selected word");
-}
-
-void TfrmTarvelo::SpellingSelected(Command) {
-  CheckMainDictionaries();
-  if (Busy()) return;
-  throw ENotAvailable("Spell checking the selection");
-}
-
-void TfrmTarvelo::DefinitionsSelected() {
-  if (Busy()) return;
-  CheckAppFile("Definitions.ydd");
-  throw ENotAvailable("Definitions of the selection");
+  if (!services_.definitionsSession) throw ENotAvailable("The definitions window");
+  std::wstring text = GetClipboardText(window_);
+  std::wstring result;
+  if (services_.definitionsSession(text.size() > 50 ? std::wstring() : text, result))
+    SetClipboardText(window_, result);
 }
 
 void TfrmTarvelo::LaunchEditor(const std::string& fileName) {

@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "app/ClipboardBackup_win.h"
+#include "app/ClipboardWatcher_win.h"
 #include "app/Commands.h"
 #include "app/HotKeys.h"
 #include "app/MainDictionariesCheck.h"
@@ -31,6 +33,9 @@ struct ControllerServices {
   // Runs one modal thesaurus session for a word; returns the chosen
   // replacement, or empty when the user closed the dialog.
   std::function<std::wstring(const std::wstring& word)> thesaurusSession;
+  // Runs the definitions window for a word (empty for none); true when it
+  // closed with OK, with the chosen word in result.
+  std::function<bool(const std::wstring& word, std::wstring& result)> definitionsSession;
 };
 
 class TfrmTarvelo {
@@ -79,9 +84,18 @@ class TfrmTarvelo {
   void TrayIcon95Click();
   void TrayIcon95DblClick();
   HMENU BuildTrayMenu();
-  void ThesaurusSelected();
-  void SpellingSelected(Command command);
-  void DefinitionsSelected();
+  // Selected actions: take the selection from the focused program through
+  // the clipboard, run the service, paste the result back.
+  void RunSelectedAction(int action);
+  void CompatibilityCapture(int action, ClipboardBackup& backup);
+  void DirectCapture(int action, ClipboardBackup& backup);
+  void ClipboardWatcher1Change();
+  void RunCapturedService(int action);
+  void OfferCompatibilityMode(int action);
+  // Processes pending messages once; false when the program is quitting.
+  bool ProcessMessages();
+  // Waits, processing messages, until the clipboard can be opened.
+  void WaitForClipboard();
   void LaunchEditor(const std::string& fileName);
   void LaunchDictionaryUpdate();
   void OpenWebSite();
@@ -99,6 +113,11 @@ class TfrmTarvelo {
   HotKeyIds hotKeyIds_;
   MainDictionariesCheck mainDictionaries_;
   ControllerServices services_;
+  std::unique_ptr<TClipboardWatcher> ClipboardWatcher1;
+  HWND TargetWindow = nullptr;
+  int PendingAction = 0;
+  bool CaptureWaiting = false;
+  bool quitting_ = false;
   uint8_t SingleClickAction = moNoAction;
   uint8_t DoubleClickAction = moNoAction;
 };
