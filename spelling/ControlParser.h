@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-namespace wx::spelling {
+namespace wx {
 
 struct TRect {
   int Left = -1, Top = -1, Right = -1, Bottom = -1;
@@ -55,4 +55,4 @@ class TControlParser {
   virtual void UndoLast(int /*state*/, int /*action*/, int& /*data*/) {}
 };
 
-}  // namespace wx::spelling
+}  // namespace wx

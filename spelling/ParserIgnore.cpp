@@ -2,7 +2,7 @@
 
 #include "common/AnsiText.h"
 
-namespace wx::spelling {
+namespace wx {
 
 namespace {
 
@@ -170,4 +170,4 @@ void TIgnoreRules::Build(bool internet, bool upcase, bool numbers, bool html, bo
   if (abbreviations) Register(std::make_unique<TAbbreviationsIgnore>());
 }
 
-}  // namespace wx::spelling
+}  // namespace wx

@@ -11,7 +11,7 @@
 
 #include "spelling/ControlParser.h"
 
-namespace wx::spelling {
+namespace wx {
 
 class TParserIgnore {
  public:
@@ -99,4 +99,4 @@ class TIgnoreRules {
   std::vector<TParserIgnore*> lineList_;
 };
 
-}  // namespace wx::spelling
+}  // namespace wx

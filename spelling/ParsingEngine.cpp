@@ -2,7 +2,7 @@
 
 #include "common/AnsiText.h"
 
-namespace wx::spelling {
+namespace wx {
 
 std::string TMainParsingEngine::DefaultWordCharacters() {
   static const int ranges[][2] = {
@@ -153,4 +153,4 @@ void TMainParsingEngine::GetNextWord(std::string& word) {
   lastWord_ = word;
 }
 
-}  // namespace wx::spelling
+}  // namespace wx

@@ -12,7 +12,7 @@
 
 #include "spelling/ControlParser.h"
 
-namespace wx::spelling {
+namespace wx {
 
 // Check modes of Start.
 enum : int { kModeSelection = 0, kModeFromCaret = 1, kModeWholeText = 2, kModeSelectionThenRest = 3,
@@ -74,4 +74,4 @@ class TMainParsingEngine : public TParsingEngine {
   std::string lastWord_;
 };
 
-}  // namespace wx::spelling
+}  // namespace wx

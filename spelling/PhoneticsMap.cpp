@@ -2,7 +2,7 @@
 
 #include "common/AnsiText.h"
 
-namespace wx::spelling {
+namespace wx {
 
 TPhoneticsMap::TPhoneticsMap() = default;
 
@@ -109,7 +109,7 @@ void TPhoneticsMap::AddGeneric() {
   Add("r", "r", 1);
 }
 
-void TPhoneticsMap::BuildCode(std::string_view word, std::string& code) const {
+void TPhoneticsMap::BuildCode(std::string_view word, std::string& code) {
   code.clear();
   // Lower-case into a small local buffer: this runs for every word of a
   // sound-alike search.
@@ -143,4 +143,4 @@ bool TPhoneticsMap::DistanceAcceptable(std::string_view word, int distance) cons
   return distance <= static_cast<int>(word.size()) / distanceDivisor_ && distance <= DistanceMax;
 }
 
-}  // namespace wx::spelling
+}  // namespace wx

@@ -6,11 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "spelling/PhoneticCoder.h"
 #include "spelling/ReplaceNode.h"
 
-namespace wx::spelling {
+namespace wx {
 
-class TPhoneticsMap : public TReplaceNode {
+class TPhoneticsMap : public TReplaceNode, public IPhoneticCoder {
  public:
   TPhoneticsMap();
 
@@ -18,10 +19,10 @@ class TPhoneticsMap : public TReplaceNode {
   // French (0x0C), or the generic set.
   virtual void SetLanguage(int language);
   virtual void SetStartDepth(int value);
-  virtual void BuildCode(std::string_view word, std::string& code) const;
+  void BuildCode(std::string_view word, std::string& code) override;
   virtual bool DistanceAcceptable(std::string_view word, int distance) const;
 
-  int StartDepth() const { return startDepth_; }
+  int StartDepth() const override { return startDepth_; }
   int Language() const { return language_; }
   void SetDistanceDivisor(int value) { distanceDivisor_ = value < 1 ? 1 : value; }
   int DistanceDivisor() const { return distanceDivisor_; }
@@ -40,4 +41,4 @@ class TPhoneticsMap : public TReplaceNode {
   int distanceDivisor_ = 2;
 };
 
-}  // namespace wx::spelling
+}  // namespace wx

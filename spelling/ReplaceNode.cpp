@@ -1,6 +1,6 @@
 #include "spelling/ReplaceNode.h"
 
-namespace wx::spelling {
+namespace wx {
 
 bool TReplaceNode::Match(std::string_view text, const std::string*& destination, size_t position,
                          int& sourceLength) const {
@@ -45,4 +45,4 @@ void TReplaceNode::Add(std::string_view source, std::string_view destination, in
   node->sourceLength_ = sourceLength;
 }
 
-}  // namespace wx::spelling
+}  // namespace wx

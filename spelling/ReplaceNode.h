@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace wx::spelling {
+namespace wx {
 
 class TReplaceNode {
  public:
@@ -35,4 +35,4 @@ class TReplaceNode {
   int sourceLength_ = 0;
 };
 
-}  // namespace wx::spelling
+}  // namespace wx

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace wx::spelling {
+namespace wx {
 
 void TStringParser::Initialize() {
   fx_ = 1;
@@ -68,4 +68,4 @@ void TStringParser::GetSelection(int& x1, int& y1, int& x2, int& y2) {
   y1 = y2 = 0;
 }
 
-}  // namespace wx::spelling
+}  // namespace wx

@@ -4,7 +4,7 @@
 
 #include "spelling/ControlParser.h"
 
-namespace wx::spelling {
+namespace wx {
 
 class TStringParser : public TControlParser {
  public:
@@ -33,4 +33,4 @@ class TStringParser : public TControlParser {
   int wordLength_ = 0;
 };
 
-}  // namespace wx::spelling
+}  // namespace wx

@@ -2,7 +2,7 @@
 
 #include "common/AnsiText.h"
 
-namespace wx::spelling {
+namespace wx {
 
 namespace {
 
@@ -214,4 +214,4 @@ void TSuggestionsGenerator::GenerateWithCaseVariants(const std::string& word, in
     Generate(word.substr(0, 1) + lower.substr(1), maxCount, exists, list);
 }
 
-}  // namespace wx::spelling
+}  // namespace wx

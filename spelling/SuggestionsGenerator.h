@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace wx::spelling {
+namespace wx {
 
 struct TSuggestion {
   std::string Word;
@@ -63,4 +63,4 @@ class TSuggestionsGenerator {
   std::string scratch_;
 };
 
-}  // namespace wx::spelling
+}  // namespace wx

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace wx::spelling {
+namespace wx {
 
 int WordDistance(std::string_view a, std::string_view b) {
   if (a.size() > 254 || b.size() > 254) return static_cast<int>(std::max(a.size(), b.size()));
@@ -32,4 +32,4 @@ int WordDistance(std::string_view a, std::string_view b) {
   return d;
 }
 
-}  // namespace wx::spelling
+}  // namespace wx

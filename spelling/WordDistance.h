@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-namespace wx::spelling {
+namespace wx {
 
 int WordDistance(std::string_view a, std::string_view b);
 
-}  // namespace wx::spelling
+}  // namespace wx

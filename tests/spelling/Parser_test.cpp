@@ -8,7 +8,7 @@
 #include "spelling/ParsingEngine.h"
 #include "spelling/StringParser.h"
 
-using namespace wx::spelling;
+using namespace wx;
 
 namespace {
 

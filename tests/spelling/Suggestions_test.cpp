@@ -7,7 +7,7 @@
 #include "spelling/SuggestionsGenerator.h"
 #include "spelling/WordDistance.h"
 
-using namespace wx::spelling;
+using namespace wx;
 
 namespace {
 
