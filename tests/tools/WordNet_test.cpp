@@ -23,9 +23,9 @@ class WordNetFixture : public ::testing::Test {
     fs::create_directories(dir_);
     Write("data.noun",
           "  1 This software and database is being provided\n"
-          "00000100 05 n 02 car 0 auto 0 002 @ 00000200 n 0000 + 00000300 v 0201 | a motor vehicle; \"he drove the car\"  \n"
-          "00000200 05 n 01 vehicle 0 001 ~ 00000100 n 0000 | a conveyance  \n"
-          "00000400 05 n 01 Car 1 000 | a proper name  \n");
+          "00000100 06 n 02 car 0 auto 0 002 @ 00000200 n 0000 + 00000300 v 0201 | a motor vehicle; \"he drove the car\"  \n"
+          "00000200 06 n 01 vehicle 0 001 ~ 00000100 n 0000 | a conveyance  \n"
+          "00000400 06 n 01 Car 1 000 | a proper name  \n");
     Write("data.verb",
           "  1 licence\n"
           "00000300 38 v 01 drive 0 001 + 00000100 n 0102 02 + 08 00 + 09 01 | operate a vehicle  \n");
@@ -50,7 +50,8 @@ class WordNetFixture : public ::testing::Test {
     Write("adv.exc", "");
     Write("cntlist.rev",
           "car%1:06:00:: 1 30\n"
-          "car%1:06:01:: 2 4\n"
+          "car%1:06:01:: 1 4\n"  // the key (lex id 1) wins over a stale sense number
+          "drive%2:38:07:: 1 5\n"  // no such key: the sense number decides
           "auto%1:06:00:: 1 2\n"
           "drive%2:38:00:: 1 11\n"
           "large%5:00:00:big:00 1 7\n"
@@ -76,7 +77,7 @@ TEST_F(WordNetFixture, ReadsSynsetsWordsPointersFramesAndGlosses) {
   ASSERT_EQ(s.words.size(), 2u);
   EXPECT_EQ(s.words[0].lemma, "car");
   EXPECT_EQ(s.words[1].lemma, "auto");
-  EXPECT_EQ(s.lexFile, 5);
+  EXPECT_EQ(s.lexFile, 6);
   EXPECT_EQ(s.gloss, "a motor vehicle; \"he drove the car\"");
   ASSERT_EQ(s.pointers.size(), 2u);
   EXPECT_EQ(s.pointers[0].symbol, "@");
@@ -124,9 +125,10 @@ TEST_F(WordNetFixture, IndexExceptionsAndTagCounts) {
   EXPECT_TRUE(wn.Lookup("cars").empty());
   EXPECT_EQ(wn.Lookup("drive").size(), 1u);
 
-  // Sense 2 of "car" is the proper noun spelled "Car": counts match case-blind.
+  // Sense 2 of "car" is the proper noun spelled "Car": keys match case-blind.
   EXPECT_EQ(wn.synsets[car[0]->synsets[0]].words[0].tagCount, 30u);
   EXPECT_EQ(wn.synsets[car[0]->synsets[1]].words[0].tagCount, 4u);
+  EXPECT_EQ(wn.synsets[size_t(wn.Find(WnPos::Verb, 300))].words[0].tagCount, 16u);
   EXPECT_EQ(wn.synsets[car[0]->synsets[0]].words[1].tagCount, 2u);  // auto
   EXPECT_EQ(wn.LemmaTagCount("car"), 34u);
   EXPECT_EQ(wn.LemmaTagCount("large"), 7u);  // satellite key type 5

@@ -240,7 +240,9 @@ void WordNet::Load(const std::string& dir, bool progress) {
   }
 
   // Tag counts: "lemma%ss_type:lex_filenum:lex_id:head_word:head_id sense_number tag_cnt".
-  // The sense number picks the synset from the lemma's index entry.
+  // The sense key names the synset exactly (lexicographer file, the word's
+  // lex id and, for satellites, the head adjective); the sense number is
+  // used only when no synset matches the key.
   {
     std::string where = dir + "/cntlist.rev";
     std::string text = ReadFile(where);
@@ -253,23 +255,60 @@ void WordNet::Load(const std::string& dir, bool progress) {
       size_t pct = key.find('%');
       if (pct == std::string_view::npos || pct + 1 >= key.size()) f.Fail("bad sense key");
       std::string lemma = Lower(key.substr(0, pct));
+      // ss_type, lex_filenum, lex_id, head_word, head_id
+      std::string_view part[5];
+      std::string_view rest = key.substr(pct + 1);
+      for (int i = 0; i < 5; ++i) {
+        size_t colon = rest.find(':');
+        part[i] = rest.substr(0, colon);
+        rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
+      }
       WnPos pos;
-      switch (key[pct + 1]) {
+      bool satellite = part[0] == "5";
+      switch (part[0].empty() ? '?' : part[0][0]) {
         case '1': pos = WnPos::Noun; break;
         case '2': pos = WnPos::Verb; break;
         case '3': case '5': pos = WnPos::Adj; break;
         case '4': pos = WnPos::Adv; break;
         default: f.Fail("bad sense key type");
       }
+      auto number = [&](std::string_view t) {
+        uint32_t v = 0;
+        std::from_chars(t.data(), t.data() + t.size(), v);
+        return v;
+      };
+      uint32_t lexFile = number(part[1]), lexId = number(part[2]), headId = number(part[4]);
+      std::string headWord = Lower(part[3]);
       auto it = byLemma_.find(lemma);
       if (it == byLemma_.end()) return;
       for (uint32_t ei : it->second) {
         const WnIndexEntry& e = index[ei];
         if (e.pos != pos) continue;
-        if (sense == 0 || sense > e.synsets.size()) return;
-        WnSynset& s = synsets[e.synsets[sense - 1]];
-        for (WnWord& w : s.words)
-          if (Lower(w.lemma) == lemma) w.tagCount += count;
+        WnWord* target = nullptr;
+        for (uint32_t si : e.synsets) {
+          WnSynset& s = synsets[si];
+          if (s.lexFile != lexFile || s.satellite != satellite) continue;
+          WnWord* word = nullptr;
+          for (WnWord& w : s.words)
+            if (w.lexId == lexId && Lower(w.lemma) == lemma) word = &w;
+          if (!word) continue;
+          if (satellite) {
+            bool headOk = false;
+            for (const WnPointer& p : s.pointers) {
+              if (p.symbol != "&") continue;
+              for (const WnWord& h : synsets[p.target].words)
+                headOk = headOk || (Lower(h.lemma) == headWord && h.lexId == headId);
+            }
+            if (!headOk) continue;
+          }
+          target = word;
+          break;
+        }
+        if (!target && sense >= 1 && sense <= e.synsets.size()) {
+          for (WnWord& w : synsets[e.synsets[sense - 1]].words)
+            if (Lower(w.lemma) == lemma) target = &w;
+        }
+        if (target) target->tagCount += count;
         return;
       }
     });
