@@ -56,7 +56,7 @@ if(driver_sources)
 endif()
 
 # End-to-end tests: tests/e2e/test_*.sh, each run with the installed program.
-if(BUILD_TESTING)
+if(BUILD_TESTING AND TARGET wxdriver)
   file(GLOB e2e_scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
   foreach(script IN LISTS e2e_scripts)
     get_filename_component(name ${script} NAME_WE)
