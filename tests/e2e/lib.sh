@@ -216,26 +216,29 @@ wx_start_program() {
     done
     local exe
     exe=$(basename "$WX_EXE")
-    (cd "$WX_PROGRAM_DIR" && exec wine "$WX_PROGRAM_WINDIR\\$exe") >>"$WX_TMP/program.log" 2>&1 &
+    rm -f "$WX_TMP/program.exit"
+    (
+        cd "$WX_PROGRAM_DIR" || exit 1
+        code=0
+        wine "$WX_PROGRAM_WINDIR\\$exe" || code=$?
+        echo "$code" >"$WX_TMP/program.exit"
+    ) >>"$WX_TMP/program.log" 2>&1 &
     WX_PROGRAM_PID=$!
     wx_log "started $exe (pid $WX_PROGRAM_PID)"
 }
 
 # wx_program_running: true while the program started by wx_start_program runs.
 wx_program_running() {
-    [[ -n "$WX_PROGRAM_PID" ]] && kill -0 "$WX_PROGRAM_PID" 2>/dev/null
+    [[ -n "$WX_PROGRAM_PID" && ! -s "$WX_TMP/program.exit" ]] && kill -0 "$WX_PROGRAM_PID" 2>/dev/null
 }
 
 # wx_wait_program_exit [SECONDS]: waits for the program to end; prints its
 # exit code. Fails when it is still running after SECONDS (default 10).
 wx_wait_program_exit() {
     local limit=${1:-10}
-    wx_retry "$limit" bash -c "! kill -0 $WX_PROGRAM_PID 2>/dev/null" ||
+    wx_retry "$limit" test -s "$WX_TMP/program.exit" ||
         wx_fail "the program is still running after $limit s"
-    local code=0
-    wait "$WX_PROGRAM_PID" || code=$?
-    WX_PROGRAM_PID=""
-    echo "$code"
+    cat "$WX_TMP/program.exit"
 }
 
 # wx_start WINDOWS_COMMAND...: starts another Windows program in the background.
@@ -247,8 +250,8 @@ wx_start() {
 # wx_wait_window TITLE [SECONDS]: waits for a visible top-level window with
 # that title; prints its handle.
 wx_wait_window() {
-    local ms=$((${2:-15} * 1000))
-    wx_driver wait-window "$1" "" "$ms" || wx_fail "window '$1' did not appear within ${2:-15} s"
+    local ms=$((${2:-30} * 1000))
+    wx_driver wait-window "$1" "" "$ms" || wx_fail "window '$1' did not appear within ${2:-30} s"
 }
 
 # wx_start_notepad / wx_start_wordpad: start the program, wait for its window
@@ -325,8 +328,10 @@ wx_tray_click() {
     fi
     center=$(sed -n 's/.*center=\([0-9-]*\) \([0-9-]*\).*/\1 \2/p' <<<"$line")
     [[ -n "$center" ]] || wx_fail "cannot read the tray icon position from: $line"
+    # (no --sync: it waits forever when the pointer is already there)
     # shellcheck disable=SC2086
-    xdotool mousemove --sync $center || wx_fail "xdotool mousemove failed"
+    xdotool mousemove $center || wx_fail "xdotool mousemove failed"
+    sleep 0.1
     case "$kind" in
         single) xdotool click 1 ;;
         double) xdotool click --repeat 2 --delay 100 1 ;;
