@@ -340,6 +340,20 @@ wx_tray_click() {
     esac
 }
 
+# wx_wait_tray_icon [TIP_PART] [SECONDS]: waits until a tray icon (with a tip
+# containing TIP_PART) exists; prints its line from `tray-icons`.
+wx_wait_tray_icon() {
+    local tip=${1:-} limit=${2:-30} start line
+    start=$(date +%s)
+    while :; do
+        line=$(wx_driver tray-icons 2>/dev/null | grep -F -- "tip=" | while IFS= read -r l; do
+            [[ "${l#*tip=}" == *"$tip"* ]] && { echo "$l"; break; }; done)
+        [[ -n "$line" ]] && { echo "$line"; return 0; }
+        (($(date +%s) - start >= limit)) && wx_fail "no tray icon${tip:+ with a tip containing '$tip'} after $limit s"
+        sleep 0.3
+    done
+}
+
 # wx_tray_tip [TIP_PART]: prints the tip of the first (or matching) tray icon.
 wx_tray_tip() {
     local icons

@@ -10,6 +10,7 @@ wx_driver tray-host "Second ☃ icon" 60 >"$events" 2>&1 &
 WX_BG_PIDS+=($!)
 wx_retry 15 grep -q ready "$events" || wx_fail "the tray host did not start"
 wx_retry 15 grep -q ready "$WX_TMP/first" || wx_fail "the first tray host did not start"
+wx_wait_tray_icon "Second" 10 >/dev/null
 
 icons=$(wx_driver tray-icons) || wx_fail "tray-icons"
 wx_assert_contains "$icons" "tip=First icon" "tray icons"
