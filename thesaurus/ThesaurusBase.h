@@ -14,6 +14,12 @@
 #include "thesaurus/ThesaurusFile.h"
 #include "thesaurus/ThesaurusTexts.h"
 
+// <windows.h> defines CreateDialog as a macro; the component's operation of
+// that name must not be renamed by it (include <windows.h> first).
+#ifdef CreateDialog
+#undef CreateDialog
+#endif
+
 namespace wx {
 
 enum class TDialogDoubleClickAction { dcaNone, dcaReplace, dcaLookup };
