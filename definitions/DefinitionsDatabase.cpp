@@ -100,10 +100,10 @@ std::unique_ptr<TSynset> TDefinitionsDatabase::ReadMeaning(uint32_t offset) {
   const uint8_t* p = data + offset;
   const uint8_t* end = p + window;
   uint8_t types[kMaxPointers], words[2 * kMaxPointers];
-  int n = DecodePointerList(p, end, types, words, kMaxPointers);
+  size_t coded = 0;  // the list's coded length, as re-encoding it would give
+  int n = DecodePointerList(p, end, types, words, kMaxPointers, &coded);
   if (n < 0) return nullptr;
-  size_t coded = EncodePointerList(types, words, size_t(n), nullptr);
-  if (coded == 0 || coded > window || size_t(n) * 3 > window - coded) return nullptr;
+  if (coded > window || size_t(n) * 3 > window - coded) return nullptr;
   auto m = std::make_unique<TSynset>();
   m->pointers.resize(size_t(n));
   const uint8_t* q = p + coded;

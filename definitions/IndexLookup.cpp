@@ -39,34 +39,32 @@ void TIndexDiskRec::Parse(size_t size) {
   uint8_t* buf = buffer_.data();
   uint8_t* const end = buf + size + kBlockSlack;
   uint8_t counts[kMaxBlockEntries];
-  int n = DecodeEntryCounts(buf, end, counts, kMaxBlockEntries);
+  size_t pos = 0;
+  int n = DecodeEntryCounts(buf, end, counts, kMaxBlockEntries, &pos);
   if (n <= 0) return;
-  size_t pos = EncodeEntryCounts(counts, size_t(n), nullptr);
   entries.reserve(size_t(n));
   const uint8_t b0 = uint8_t(key & 0xFF), b1 = uint8_t(key >> 8);
   char text[kMaxKeyLength];
-  uint8_t code[kKeyCodeBufferSize];
   bool sorted = true;
   for (int e = 0; e < n; ++e) {
     if (pos > size) return;
     // The key's code is the block key followed by the stored bytes: put the
     // block key in front of them for the decoder, then restore the buffer.
     int len;
+    size_t coded = 0;  // the key's coded length, as re-encoding it would give
     if (pos >= 2) {
       uint8_t save0 = buf[pos - 2], save1 = buf[pos - 1];
       buf[pos - 2] = b0;
       buf[pos - 1] = b1;
-      len = DecodeIndexKey(buf + pos - 2, std::min(end, buf + pos + 510), text, kMaxKeyLength);
+      len = DecodeIndexKey(buf + pos - 2, std::min(end, buf + pos + 510), text, kMaxKeyLength, &coded);
       buf[pos - 2] = save0;
       buf[pos - 1] = save1;
     } else {
       uint8_t window[512] = {b0, b1};
       std::memcpy(window + 2, buf + pos, 510);
-      len = DecodeIndexKey(window, window + sizeof window, text, kMaxKeyLength);
+      len = DecodeIndexKey(window, window + sizeof window, text, kMaxKeyLength, &coded);
     }
     if (len <= 0) return;
-    size_t coded = EncodeIndexKey(std::string_view(text, size_t(len)), code);
-    if (coded == 0) return;
     if (coded > 2) pos += coded - 2;
     TIndexRec rec;
     rec.count = counts[e];
