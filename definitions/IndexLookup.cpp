@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "definitions/Coder.h"
+#include "definitions/DefinitionsDatabase.h"
 #include "definitions/DefinitionsError.h"
 
 namespace wx {
@@ -117,8 +118,9 @@ bool TIndexLookup::LocateBlock(uint8_t b0, uint8_t b1, uint32_t& offset, uint32_
   return true;
 }
 
-TIndexDiskRec& TIndexLookup::LoadBlock(uint8_t b0, uint8_t b1, const uint8_t* file, size_t fileSize,
+TIndexDiskRec& TIndexLookup::LoadBlock(uint8_t b0, uint8_t b1, TAbsDefinitionsDatabase& file,
                                        uint32_t blockBase) {
+  const size_t fileSize = file.FileSize();
   const uint16_t k = uint16_t(b0 | (b1 << 8));
   for (size_t i = 0; i < cache_.size(); ++i) {
     if (cache_[i]->key == k) {
@@ -152,8 +154,8 @@ TIndexDiskRec& TIndexLookup::LoadBlock(uint8_t b0, uint8_t b1, const uint8_t* fi
     size = 0;
   auto& buf = rec.buffer();
   buf.assign(size_t(size) + kBlockSlack, 0);
-  if (size) std::memcpy(buf.data(), file + start, size);
   try {
+    file.ReadAt(start, buf.data(), size);
     rec.Parse(size);
   } catch (...) {
     cache_.pop_back();  // a block that failed is not kept as if it were empty
