@@ -263,20 +263,19 @@ int TDefinitionsDatabase::NeighbourWords(std::vector<std::string>& list, int n) 
   if (n < 0) n = 0;
   DatabaseOpener open(*this);
   const std::string key = index_->lastKey;
+  uint8_t code[kKeyCodeBufferSize];
+  if (EncodeIndexKey(key, code) == 0) return -1;
+  // The list is built around the searched key's own block (not the block a
+  // base-form candidate loaded last, which need not hold the searched word).
+  TIndexDiskRec& block = index_->LoadBlock(code[0], code[1], *this, blockBase);
+  uint16_t start = uint16_t((code[0] << 8) | code[1]);  // big-endian: first coded byte high
   int result = 0;
-  uint16_t start;  // big-endian: first coded byte high
-  if (index_->CurrentIsEmpty()) {
-    uint8_t code[kKeyCodeBufferSize];
-    if (EncodeIndexKey(key, code) == 0) return -1;
-    start = uint16_t((code[0] << 8) | code[1]);
-  } else {
-    TIndexDiskRec& block = index_->Current();
+  if (!index_->CurrentIsEmpty()) {
     int count = int(block.entries.size());
     int p = int(block.LowerBound(key));
     int first = std::max(p - n, 0), last = std::min(p + n, count - 1);
     for (int i = first; i <= last; ++i) list.push_back(DisplayForm(block, block.entries[size_t(i)]));
     result = p - first;
-    start = uint16_t(((block.key & 0xFF) << 8) | (block.key >> 8));
   }
   // Alphabetically earlier words lie in blocks with higher keys.
   for (unsigned k = unsigned(start) + 1; result < n && k <= 0xFFFF; ++k) {

@@ -74,6 +74,11 @@ class TIndexLookup {
   TIndexDiskRec& Current() { return *current_; }
   bool CurrentIsEmpty() const { return current_ == &empty_; }
   size_t CachedBlocks() const { return cache_.size(); }
+  bool IsCached(uint16_t blockKey) const {
+    for (const auto& b : cache_)
+      if (b->key == blockKey) return true;
+    return false;
+  }
   uint32_t BlockAreaSize() const { return blockAreaSize_; }
   std::string lastKey;
 
