@@ -52,6 +52,7 @@ file(GLOB driver_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/
 if(driver_sources)
   add_executable(wxdriver ${driver_sources})
   target_link_libraries(wxdriver PRIVATE user32 gdi32 advapi32)
+  target_compile_options(wxdriver PRIVATE ${WX_WARNINGS})
   target_link_options(wxdriver PRIVATE -municode)
 endif()
 

@@ -134,6 +134,7 @@ uint8_t* DecodeSymbols(CoderState& st, const uint8_t* input, const uint8_t* inpu
       st.low <<= 1;
       st.high = (st.high << 1) | 1;
       st.code = (st.code << 1) | (NextBit(st) ? 1 : 0);
+      ++st.shifts;
     }
     if (int32_t(sym) == st.stopA || int32_t(sym) == st.stopB) return last;
     *++last = uint8_t(sym);
@@ -198,7 +199,8 @@ size_t EncodeIndexKey(std::string_view key, uint8_t* out) {
   return size_t(pos - out) + 1;
 }
 
-int DecodeIndexKey(const uint8_t* input, const uint8_t* inputEnd, char* key, size_t maxLen) {
+int DecodeIndexKey(const uint8_t* input, const uint8_t* inputEnd, char* key, size_t maxLen,
+                   size_t* codedLength) {
   uint8_t buf[kMaxKeyLength + 2];
   if (maxLen > kMaxKeyLength) maxLen = kMaxKeyLength;
   CoderState st;
@@ -210,10 +212,12 @@ int DecodeIndexKey(const uint8_t* input, const uint8_t* inputEnd, char* key, siz
   size_t n = size_t(last - buf);
   if (n > maxLen) return -1;
   for (size_t i = 0; i < n; ++i) key[i] = char(buf[i + 1] + 47);
+  if (codedLength) *codedLength = CodedLength(st.shifts);
   return int(n);
 }
 
-int DecodeEntryCounts(const uint8_t* input, const uint8_t* inputEnd, uint8_t* counts, size_t maxCounts) {
+int DecodeEntryCounts(const uint8_t* input, const uint8_t* inputEnd, uint8_t* counts, size_t maxCounts,
+                      size_t* codedLength) {
   uint8_t buf[kMaxBlockEntries + 2];
   if (maxCounts > kMaxBlockEntries) maxCounts = kMaxBlockEntries;
   CoderState st;
@@ -224,6 +228,7 @@ int DecodeEntryCounts(const uint8_t* input, const uint8_t* inputEnd, uint8_t* co
   size_t n = size_t(last - buf);
   if (n > maxCounts) return -1;
   std::memcpy(counts, buf + 1, n);
+  if (codedLength) *codedLength = CodedLength(st.shifts);
   return int(n);
 }
 
@@ -246,7 +251,7 @@ size_t EncodeEntryCounts(const uint8_t* counts, size_t n, uint8_t* out) {
 }
 
 int DecodePointerList(const uint8_t* input, const uint8_t* inputEnd, uint8_t* types, uint8_t* words,
-                      size_t maxPointers) {
+                      size_t maxPointers, size_t* codedLength) {
   if (maxPointers > kMaxPointers) maxPointers = kMaxPointers;
   uint8_t buf[2 * kMaxPointers + 2];
   CoderState st;
@@ -258,6 +263,7 @@ int DecodePointerList(const uint8_t* input, const uint8_t* inputEnd, uint8_t* ty
   size_t n = size_t(last - buf);
   if (n > maxPointers) return -1;
   std::memcpy(types, buf + 1, n);
+  if (codedLength) *codedLength = CodedLength(st.shifts);
   if (n == 0) return 0;
   st.model = WordNumberModel;
   st.stopA = st.stopB = 255;
@@ -266,6 +272,7 @@ int DecodePointerList(const uint8_t* input, const uint8_t* inputEnd, uint8_t* ty
   last = DecodeSymbols(st, input, inputEnd, buf);
   if (size_t(last - buf) != 2 * n) return -1;
   std::memcpy(words, buf + 1, 2 * n);
+  if (codedLength) *codedLength = CodedLength(st.shifts);
   return int(n);
 }
 

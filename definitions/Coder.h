@@ -68,7 +68,14 @@ struct CoderState {
   // Decoder output: decoding ends after a symbol is stored here (null = none).
   uint8_t* outLimit = nullptr;
   CoderModel model = nullptr;
+  // Decoder: renormalization shifts so far. The encoder shifts out exactly as
+  // many bits for the same symbols and adds 2 when flushing, so a decoded
+  // stream occupied CodedLength(shifts) bytes: no need to re-encode it.
+  uint32_t shifts = 0;
 };
+
+// The coded length in bytes of a stream whose decoding took this many shifts.
+inline size_t CodedLength(uint32_t shifts) { return (size_t(shifts) + 2) / 8 + 1; }
 
 // Decodes symbols into out[1], out[2], ... (out[0] holds the initial context)
 // until a stop symbol or outLimit; returns the position of the last stored
@@ -93,12 +100,15 @@ constexpr size_t kKeyCodeBufferSize = 8 * (kMaxKeyLength + 2) + 8;
 // length in bytes, 0 for a key that is empty or too long.
 size_t EncodeIndexKey(std::string_view key, uint8_t* out);
 // Decodes a key from input; writes at most maxLen characters to key. Returns
-// the key's length, or -1 when the stream does not end within maxLen.
-int DecodeIndexKey(const uint8_t* input, const uint8_t* inputEnd, char* key, size_t maxLen);
+// the key's length, or -1 when the stream does not end within maxLen. With
+// codedLength set, stores the number of bytes the coded key occupies.
+int DecodeIndexKey(const uint8_t* input, const uint8_t* inputEnd, char* key, size_t maxLen,
+                   size_t* codedLength = nullptr);
 
 // Decodes entry counts (1..128, ended by 0) into counts; returns how many, or
-// -1 when more than maxCounts appear.
-int DecodeEntryCounts(const uint8_t* input, const uint8_t* inputEnd, uint8_t* counts, size_t maxCounts);
+// -1 when more than maxCounts appear; codedLength as for keys.
+int DecodeEntryCounts(const uint8_t* input, const uint8_t* inputEnd, uint8_t* counts, size_t maxCounts,
+                      size_t* codedLength = nullptr);
 // The coded length in bytes of counts followed by the end symbol; with a
 // non-null out (zeroed, 2 * n + 16 bytes) the code itself is written there.
 size_t EncodeEntryCounts(const uint8_t* counts, size_t n, uint8_t* out);
@@ -108,7 +118,7 @@ size_t EncodeEntryCounts(const uint8_t* counts, size_t n, uint8_t* out);
 // number of pointers, or -1 when the list is longer than maxPointers (at most
 // kMaxPointers). types and words hold maxPointers and 2 * maxPointers bytes.
 int DecodePointerList(const uint8_t* input, const uint8_t* inputEnd, uint8_t* types, uint8_t* words,
-                      size_t maxPointers);
+                      size_t maxPointers, size_t* codedLength = nullptr);
 // The coded length in bytes of a pointer list (n <= kMaxPointers types, 2n word
 // numbers of at most kMaxWordNumber); 0 when it cannot be coded;
 // with a non-null out (zeroed, 2 * (3n + 2) + 16 bytes) the code is written there.

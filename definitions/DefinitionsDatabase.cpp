@@ -1,6 +1,9 @@
 #include "definitions/DefinitionsDatabase.h"
 
 #include <algorithm>
+#include <cstring>
+
+#include "common/AnsiText.h"
 
 #include "common/ByteReader.h"
 #include "definitions/Coder.h"
@@ -28,12 +31,24 @@ void TAbsDefinitionsDatabase::SetDatabaseImage(std::string bytes) {
 void TAbsDefinitionsDatabase::OpenDatabase(bool) {
   if (openCount_ == 0) {
     if (useImage_) {
-      data_ = reinterpret_cast<const uint8_t*>(image_.data());
       size_ = image_.size();
     } else {
-      if (!file_.Open(fileName_)) throw EDefinitionsError("Cannot open file \"" + fileName_ + "\"");
-      data_ = file_.data();
-      size_ = file_.size();
+#ifdef _WIN32
+      std::FILE* f = _wfopen(Utf8ToWide(fileName_).c_str(), L"rb");
+#else
+      std::FILE* f = std::fopen(fileName_.c_str(), "rb");
+#endif
+      if (!f) throw EDefinitionsError("Cannot open file \"" + fileName_ + "\"");
+      long size = -1;
+      if (std::fseek(f, 0, SEEK_END) == 0) size = std::ftell(f);
+      if (size < 0) {
+        std::fclose(f);
+        throw EDefinitionsError("Cannot read file \"" + fileName_ + "\"");
+      }
+      // Reads are few and of known size: no stdio buffer in between.
+      std::setvbuf(f, nullptr, _IONBF, 0);
+      file_ = f;
+      size_ = size_t(size);
     }
   }
   ++openCount_;
@@ -42,10 +57,21 @@ void TAbsDefinitionsDatabase::OpenDatabase(bool) {
 void TAbsDefinitionsDatabase::CloseDatabase() {
   if (openCount_ == 0) return;
   if (--openCount_ == 0) {
-    file_.Close();
-    data_ = nullptr;
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
     size_ = 0;
   }
+}
+
+void TAbsDefinitionsDatabase::ReadAt(size_t offset, void* buf, size_t n) {
+  if (openCount_ == 0 || offset > size_ || n > size_ - offset) throw EDefinitionsError("Read beyond end of file");
+  if (n == 0) return;
+  if (useImage_) {
+    std::memcpy(buf, image_.data() + offset, n);
+    return;
+  }
+  if (std::fseek(file_, long(offset), SEEK_SET) != 0 || std::fread(buf, 1, n, file_) != n)
+    throw EDefinitionsError("Cannot read file \"" + fileName_ + "\"");
 }
 
 // ---- the index and the meanings ------------------------------------------
@@ -56,17 +82,19 @@ TDefinitionsDatabase::~TDefinitionsDatabase() = default;
 void TDefinitionsDatabase::LoadIndex() {
   if (index_) return;
   DatabaseOpener open(*this);
-  const uint8_t* data = Data();
-  size_t size = Size();
-  ByteReader file(data, size);
+  const size_t size = FileSize();
   if (size < kTrailerSize) throw EDefinitionsError("Invalid database file");
-  file.Seek(size - kTrailerSize);
+  uint8_t trailer[kTrailerSize];
+  ReadAt(size - kTrailerSize, trailer, kTrailerSize);
+  ByteReader file(trailer, kTrailerSize);
   uint32_t base = file.U32();
   uint32_t head = file.U32();
   uint32_t ends[8];
   for (auto& e : ends) e = file.U32();
   if (!file.ok() || base > head || head > size - kTrailerSize) throw EDefinitionsError("Invalid database file");
-  ByteReader headReader = file.Sub(head, size - kTrailerSize - head);
+  std::string headBytes(size - kTrailerSize - head, '\0');
+  ReadAt(head, headBytes.data(), headBytes.size());
+  ByteReader headReader(headBytes.data(), headBytes.size());
   auto index = std::make_unique<TIndexLookup>();
   if (!index->ParseBuckets(headReader, head - base)) throw EDefinitionsError("Invalid database file");
   std::string lists[5];
@@ -93,17 +121,17 @@ int TDefinitionsDatabase::SectionOf(uint32_t offset) const {
 std::unique_ptr<TSynset> TDefinitionsDatabase::ReadMeaning(uint32_t offset) {
   if (!index_ || offset >= sectionEnds[7]) return nullptr;
   DatabaseOpener open(*this);
-  const uint8_t* data = Data();
-  size_t size = Size();
+  const size_t size = FileSize();
   if (offset >= size) return nullptr;
   size_t window = std::min(kMaxMeaningRecord, size - offset);
-  const uint8_t* p = data + offset;
+  ReadAt(offset, record_, window);
+  const uint8_t* p = record_;
   const uint8_t* end = p + window;
   uint8_t types[kMaxPointers], words[2 * kMaxPointers];
-  int n = DecodePointerList(p, end, types, words, kMaxPointers);
+  size_t coded = 0;  // the list's coded length, as re-encoding it would give
+  int n = DecodePointerList(p, end, types, words, kMaxPointers, &coded);
   if (n < 0) return nullptr;
-  size_t coded = EncodePointerList(types, words, size_t(n), nullptr);
-  if (coded == 0 || coded > window || size_t(n) * 3 > window - coded) return nullptr;
+  if (coded > window || size_t(n) * 3 > window - coded) return nullptr;
   auto m = std::make_unique<TSynset>();
   m->pointers.resize(size_t(n));
   const uint8_t* q = p + coded;
@@ -170,7 +198,7 @@ void TDefinitionsDatabase::FindEntries(std::string_view word, bool derived, cons
       index_->UseEmptyBlock();
       return nullptr;
     }
-    return index_->LoadBlock(code[0], code[1], Data(), Size(), blockBase).Find(k);
+    return index_->LoadBlock(code[0], code[1], *this, blockBase).Find(k);
   };
   if (TIndexRec* rec = lookUp(key)) {
     rec->matchedKey = key;
@@ -235,26 +263,25 @@ int TDefinitionsDatabase::NeighbourWords(std::vector<std::string>& list, int n) 
   if (n < 0) n = 0;
   DatabaseOpener open(*this);
   const std::string key = index_->lastKey;
+  uint8_t code[kKeyCodeBufferSize];
+  if (EncodeIndexKey(key, code) == 0) return -1;
+  // The list is built around the searched key's own block (not the block a
+  // base-form candidate loaded last, which need not hold the searched word).
+  TIndexDiskRec& block = index_->LoadBlock(code[0], code[1], *this, blockBase);
+  uint16_t start = uint16_t((code[0] << 8) | code[1]);  // big-endian: first coded byte high
   int result = 0;
-  uint16_t start;  // big-endian: first coded byte high
-  if (index_->CurrentIsEmpty()) {
-    uint8_t code[kKeyCodeBufferSize];
-    if (EncodeIndexKey(key, code) == 0) return -1;
-    start = uint16_t((code[0] << 8) | code[1]);
-  } else {
-    TIndexDiskRec& block = index_->Current();
+  if (!index_->CurrentIsEmpty()) {
     int count = int(block.entries.size());
     int p = int(block.LowerBound(key));
     int first = std::max(p - n, 0), last = std::min(p + n, count - 1);
     for (int i = first; i <= last; ++i) list.push_back(DisplayForm(block, block.entries[size_t(i)]));
     result = p - first;
-    start = uint16_t(((block.key & 0xFF) << 8) | (block.key >> 8));
   }
   // Alphabetically earlier words lie in blocks with higher keys.
   for (unsigned k = unsigned(start) + 1; result < n && k <= 0xFFFF; ++k) {
     uint32_t off, size;
     if (!index_->LocateBlock(uint8_t(k >> 8), uint8_t(k & 0xFF), off, size)) continue;
-    TIndexDiskRec& block = index_->LoadBlock(uint8_t(k >> 8), uint8_t(k & 0xFF), Data(), Size(), blockBase);
+    TIndexDiskRec& block = index_->LoadBlock(uint8_t(k >> 8), uint8_t(k & 0xFF), *this, blockBase);
     int count = int(block.entries.size());
     int take = std::min(n - result, count);
     std::vector<std::string> taken;
@@ -265,7 +292,7 @@ int TDefinitionsDatabase::NeighbourWords(std::vector<std::string>& list, int n) 
   for (int k = int(start) - 1; int(list.size()) - result < n && k >= 0; --k) {
     uint32_t off, size;
     if (!index_->LocateBlock(uint8_t(k >> 8), uint8_t(k & 0xFF), off, size)) continue;
-    TIndexDiskRec& block = index_->LoadBlock(uint8_t(k >> 8), uint8_t(k & 0xFF), Data(), Size(), blockBase);
+    TIndexDiskRec& block = index_->LoadBlock(uint8_t(k >> 8), uint8_t(k & 0xFF), *this, blockBase);
     int count = int(block.entries.size());
     int take = std::min(n - (int(list.size()) - result), count);
     for (int i = 0; i < take; ++i) list.push_back(DisplayForm(block, block.entries[size_t(i)]));

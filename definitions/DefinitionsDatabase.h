@@ -1,7 +1,9 @@
 // The definitions database "Definitions.ydd": meanings grouped by part of
 // speech, an index from every word to its meanings, and the word-form lists.
-// The file is mapped only while a search, an index load or a neighbour
-// listing runs; the index head and the word forms are read once and kept.
+// The file is open only while a search, an index load or a neighbour listing
+// runs (so that it can be replaced in between); the index head and the word
+// forms are read once and kept, an index block or a meaning record is read
+// into a buffer that is reused.
 #pragma once
 
 #include <cstdint>
@@ -11,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/MappedFile.h"
+#include <cstdio>
 #include "definitions/IndexLookup.h"
 #include "definitions/Synset.h"
 #include "definitions/WordLookup.h"
@@ -33,22 +35,23 @@ class TAbsDefinitionsDatabase {
   // Serves the database from these bytes instead of a file (tests, fuzzing).
   void SetDatabaseImage(std::string bytes);
 
-  // Counted: the first opening maps the file (read-only; the program never
-  // writes a database), the last closing releases it. Throws EDefinitionsError
+  // Counted: the first opening opens the file (read-only; the program never
+  // writes a database), the last closing closes it. Throws EDefinitionsError
   // when the file cannot be opened.
   void OpenDatabase(bool writeAccess = false);
   void CloseDatabase();
   int OpenCount() const { return openCount_; }
 
- protected:
-  const uint8_t* Data() const { return data_; }
-  size_t Size() const { return size_; }
+  // While open: the file's size, and reads of n bytes at offset into buf.
+  // ReadAt throws EDefinitionsError when the bytes cannot be read; callers
+  // keep their reads inside FileSize().
+  size_t FileSize() const { return size_; }
+  void ReadAt(size_t offset, void* buf, size_t n);
 
  private:
-  MappedFile file_;
+  std::FILE* file_ = nullptr;
   std::string image_;
   bool useImage_ = false;
-  const uint8_t* data_ = nullptr;
   size_t size_ = 0;
   int openCount_ = 0;
   std::string fileName_;
@@ -113,6 +116,7 @@ class TDefinitionsDatabase : public TAbsDefinitionsDatabase {
   std::string lastSearchKey_;
   bool lookedUp_ = false;
   std::vector<std::string> candidates_;
+  uint8_t record_[kMaxMeaningRecord];
 };
 
 }  // namespace wx

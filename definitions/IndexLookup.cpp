@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "definitions/Coder.h"
+#include "definitions/DefinitionsDatabase.h"
 #include "definitions/DefinitionsError.h"
 
 namespace wx {
@@ -39,34 +40,32 @@ void TIndexDiskRec::Parse(size_t size) {
   uint8_t* buf = buffer_.data();
   uint8_t* const end = buf + size + kBlockSlack;
   uint8_t counts[kMaxBlockEntries];
-  int n = DecodeEntryCounts(buf, end, counts, kMaxBlockEntries);
+  size_t pos = 0;
+  int n = DecodeEntryCounts(buf, end, counts, kMaxBlockEntries, &pos);
   if (n <= 0) return;
-  size_t pos = EncodeEntryCounts(counts, size_t(n), nullptr);
   entries.reserve(size_t(n));
   const uint8_t b0 = uint8_t(key & 0xFF), b1 = uint8_t(key >> 8);
   char text[kMaxKeyLength];
-  uint8_t code[kKeyCodeBufferSize];
   bool sorted = true;
   for (int e = 0; e < n; ++e) {
     if (pos > size) return;
     // The key's code is the block key followed by the stored bytes: put the
     // block key in front of them for the decoder, then restore the buffer.
     int len;
+    size_t coded = 0;  // the key's coded length, as re-encoding it would give
     if (pos >= 2) {
       uint8_t save0 = buf[pos - 2], save1 = buf[pos - 1];
       buf[pos - 2] = b0;
       buf[pos - 1] = b1;
-      len = DecodeIndexKey(buf + pos - 2, std::min(end, buf + pos + 510), text, kMaxKeyLength);
+      len = DecodeIndexKey(buf + pos - 2, std::min(end, buf + pos + 510), text, kMaxKeyLength, &coded);
       buf[pos - 2] = save0;
       buf[pos - 1] = save1;
     } else {
       uint8_t window[512] = {b0, b1};
       std::memcpy(window + 2, buf + pos, 510);
-      len = DecodeIndexKey(window, window + sizeof window, text, kMaxKeyLength);
+      len = DecodeIndexKey(window, window + sizeof window, text, kMaxKeyLength, &coded);
     }
     if (len <= 0) return;
-    size_t coded = EncodeIndexKey(std::string_view(text, size_t(len)), code);
-    if (coded == 0) return;
     if (coded > 2) pos += coded - 2;
     TIndexRec rec;
     rec.count = counts[e];
@@ -119,8 +118,9 @@ bool TIndexLookup::LocateBlock(uint8_t b0, uint8_t b1, uint32_t& offset, uint32_
   return true;
 }
 
-TIndexDiskRec& TIndexLookup::LoadBlock(uint8_t b0, uint8_t b1, const uint8_t* file, size_t fileSize,
+TIndexDiskRec& TIndexLookup::LoadBlock(uint8_t b0, uint8_t b1, TAbsDefinitionsDatabase& file,
                                        uint32_t blockBase) {
+  const size_t fileSize = file.FileSize();
   const uint16_t k = uint16_t(b0 | (b1 << 8));
   for (size_t i = 0; i < cache_.size(); ++i) {
     if (cache_[i]->key == k) {
@@ -154,8 +154,8 @@ TIndexDiskRec& TIndexLookup::LoadBlock(uint8_t b0, uint8_t b1, const uint8_t* fi
     size = 0;
   auto& buf = rec.buffer();
   buf.assign(size_t(size) + kBlockSlack, 0);
-  if (size) std::memcpy(buf.data(), file + start, size);
   try {
+    file.ReadAt(start, buf.data(), size);
     rec.Parse(size);
   } catch (...) {
     cache_.pop_back();  // a block that failed is not kept as if it were empty

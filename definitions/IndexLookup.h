@@ -52,6 +52,8 @@ class TIndexDiskRec {
   std::string keys_;
 };
 
+class TAbsDefinitionsDatabase;
+
 class TIndexLookup {
  public:
   static constexpr size_t kCacheSize = 6;
@@ -63,15 +65,20 @@ class TIndexLookup {
   // The block of coded key bytes (b0, b1): its offset from the block base and
   // its size. False when there is none.
   bool LocateBlock(uint8_t b0, uint8_t b1, uint32_t& offset, uint32_t& size) const;
-  // Makes the block of (b0, b1) current, from the cache or from file (the
-  // whole database image, whose block area starts at blockBase). With no such
-  // block the empty block becomes current.
-  TIndexDiskRec& LoadBlock(uint8_t b0, uint8_t b1, const uint8_t* file, size_t fileSize, uint32_t blockBase);
+  // Makes the block of (b0, b1) current, from the cache or from the open
+  // database file, whose block area starts at blockBase. With no such block
+  // the empty block becomes current.
+  TIndexDiskRec& LoadBlock(uint8_t b0, uint8_t b1, TAbsDefinitionsDatabase& file, uint32_t blockBase);
   void UseEmptyBlock() { current_ = &empty_; }
 
   TIndexDiskRec& Current() { return *current_; }
   bool CurrentIsEmpty() const { return current_ == &empty_; }
   size_t CachedBlocks() const { return cache_.size(); }
+  bool IsCached(uint16_t blockKey) const {
+    for (const auto& b : cache_)
+      if (b->key == blockKey) return true;
+    return false;
+  }
   uint32_t BlockAreaSize() const { return blockAreaSize_; }
   std::string lastKey;
 

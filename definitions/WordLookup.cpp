@@ -43,31 +43,26 @@ void TWordLookup::ClearResults() {
   dirty_ = true;
 }
 
+// Senses stay grouped by part of speech in ascending order; within one, by
+// head word in order of first arrival; within a head word, in arrival order.
+// So a meaning goes after the last sense of its part of speech and head word,
+// else after the last sense of its part of speech, else after the last sense
+// of a lower part of speech, else to the front.
 void TWordLookup::AddSense(std::unique_ptr<TSynset> m) {
   if (!m) return;
-  bool fixed = false;
-  ptrdiff_t insertAfter = -1, fallback = -1;
+  ptrdiff_t sameHead = -1, samePos = -1, lowerPos = -1;
   for (ptrdiff_t i = ptrdiff_t(senses_.size()) - 1; i >= 0; --i) {
     const TSynset& s = *senses_[size_t(i)];
     if (s.offset != -1 && s.offset == m->offset) return;  // already listed
-    if (fixed) continue;
-    if (s.partOfSpeech > m->partOfSpeech) continue;
-    if (s.partOfSpeech == m->partOfSpeech && s.headWord != m->headWord) {
-      if (fallback < 0) fallback = i;
-      continue;
+    if (s.partOfSpeech == m->partOfSpeech) {
+      if (sameHead < 0 && s.headWord == m->headWord) sameHead = i;
+      if (samePos < 0) samePos = i;
+    } else if (s.partOfSpeech < m->partOfSpeech && lowerPos < 0) {
+      lowerPos = i;
     }
-    insertAfter = i;
-    fixed = true;
   }
-  if (!fixed && fallback < 0 && !senses_.empty() && senses_.front()->partOfSpeech > m->partOfSpeech) {
-    senses_.insert(senses_.begin(), std::move(m));
-  } else if (fixed) {
-    senses_.insert(senses_.begin() + insertAfter + 1, std::move(m));
-  } else if (fallback >= 0) {
-    senses_.insert(senses_.begin() + fallback + 1, std::move(m));
-  } else {
-    senses_.push_back(std::move(m));
-  }
+  ptrdiff_t after = sameHead >= 0 ? sameHead : samePos >= 0 ? samePos : lowerPos;
+  senses_.insert(senses_.begin() + (after + 1), std::move(m));
 }
 
 void TWordLookup::SelectSenses(std::string_view headWord, uint8_t partsOfSpeech) {

@@ -102,6 +102,7 @@ class TThesaurusFile {
   virtual bool Lookup(std::string_view word);
 
   const std::vector<std::unique_ptr<TThesaurusEntry>>& Contexts() const { return contexts_; }
+  std::vector<std::unique_ptr<TThesaurusEntry>>& Contexts() { return contexts_; }
   const std::string& ContextWord() const { return contextWord_; }
   const std::string& ThesaurusName() const { return thesaurusName_; }
   const std::vector<std::string>& KindNames() const { return kindNames_; }

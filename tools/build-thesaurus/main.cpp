@@ -17,7 +17,9 @@
 // a synonym, its most frequent sense with synonyms; then all other senses
 // with synonyms, most frequent first.
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -84,6 +86,23 @@ class Builder {
       if (Lower(w.lemma) == lower) t += w.tagCount;
     return t;
   }
+  // The synset a word (as written) most often means: the most tagged sense,
+  // the lower sense number among equals.
+  uint32_t MainSense(const std::string& lemma) {
+    auto it = mainSense_.find(lemma);
+    if (it != mainSense_.end()) return it->second;
+    std::string lower = Lower(lemma);
+    uint32_t best = UINT32_MAX, bestTag = 0;
+    for (const auto* e : wn_.Lookup(lower))
+      for (uint32_t si : e->synsets) {
+        uint32_t tag = 0;
+        bool holds = false;
+        for (const auto& w : wn_.synsets[si].words)
+          if (w.lemma == lemma) holds = true, tag += w.tagCount;
+        if (holds && (best == UINT32_MAX || tag > bestTag)) best = si, bestTag = tag;
+      }
+    return mainSense_[lemma] = best;
+  }
   // Whether a synset holds a lemma in the form it is typed in.
   bool Holds(const WnSynset& s, const std::string& lower) {
     auto it = written_.find(lower);
@@ -107,7 +126,8 @@ class Builder {
 
   const WordNet& wn_;
   std::unordered_map<std::string, uint32_t> freq_;
-  std::unordered_map<std::string, std::string> written_;  // lower case -> typed form
+  std::unordered_map<std::string, std::string> written_;
+  std::unordered_map<std::string, uint32_t> mainSense_;  // lower case -> typed form
   std::vector<std::string> top_;       // the most frequent lemmas, lower case
   std::vector<std::string> topSyn_;    // those of them with a synonym
   std::vector<uint32_t> order_;        // candidate synsets, most useful first
@@ -262,7 +282,9 @@ void Builder::Write(const std::string& outFile) {
         for (size_t k = 0; k < t.words.size(); ++k) {
           if (p.dest != 0 && p.dest != k + 1) continue;
           std::string d = Display(t.words[k].lemma);
-          if (!present.count(d) || !inList.insert(d).second) continue;
+          // Only words that mainly mean the related sense: "heap" is no car.
+          if (!present.count(d) || MainSense(t.words[k].lemma) != p.target) continue;
+          if (!inList.insert(d).second) continue;
           part.emplace_back(Freq(Lower(t.words[k].lemma)), d);
         }
       }
