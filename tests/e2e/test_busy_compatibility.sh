@@ -13,6 +13,9 @@ wx_start_program "$WX_TMP/Thesaurus.qxt"
 wx_retry 20 wx_driver tray-icons >/dev/null || wx_fail "no tray icon"
 wx_driver clipboard-set-text "kept on the clipboard" >/dev/null
 wx_start_notepad
+# Without a window manager Notepad opens over Wine's tray window: move it aside.
+xdotool search --name "$WX_NOTEPAD" windowmove 120 160 >/dev/null 2>&1
+wx_driver focus "$WX_NOTEPAD" Edit >/dev/null
 
 icon_shot() {  # a screenshot of the tray icon's square
   local line rect

@@ -40,9 +40,9 @@ wx_driver keys F8 >/dev/null
 box=$(wx_driver message-box-text 15000) || wx_fail "no error box after F8"
 wx_assert_contains "$box" "Wendrix" "caption"
 wx_assert_contains "$box" "This function is not available due to the following problem:" "error box"
-wx_assert_contains "$box" "A necessary file was not found:" "error box"
-wx_assert_contains "$box" "Thesaurus.qxt" "error box"
-wx_assert_contains "$box" 'C:\Program Files\Wendrix\' "error box"
+# The driver prints CR, LF and backslashes escaped.
+wx_assert_contains "$box" 'A necessary file was not found:\r\nThesaurus.qxt\r\n' "error box"
+wx_assert_contains "$box" 'This file should be located in:\r\nC:\\Program Files\\Wendrix\\\r\n' "error box"
 wx_screenshot missing-file
 wx_driver click Wendrix OK >/dev/null || wx_fail "cannot close the error box"
 wx_driver wait-gone Wendrix 5000 >/dev/null 2>&1 || true
