@@ -63,7 +63,7 @@ if(BUILD_TESTING AND TARGET wxdriver)
     get_filename_component(name ${script} NAME_WE)
     add_test(NAME e2e_${name} COMMAND bash ${script})
     set_tests_properties(e2e_${name} PROPERTIES
-      ENVIRONMENT "WX_EXE=$<TARGET_FILE:WendrixTray>;WX_DRIVER=$<TARGET_FILE:wxdriver>;WX_SOURCE_DIR=${CMAKE_SOURCE_DIR};WX_BINARY_DIR=${CMAKE_BINARY_DIR}"
+      ENVIRONMENT "WX_EXE=$<TARGET_FILE:WendrixTray>;WX_DRIVER=$<TARGET_FILE:wxdriver>;WX_SOURCE_DIR=${CMAKE_SOURCE_DIR};WX_BINARY_DIR=${CMAKE_BINARY_DIR};WX_DATA_DIR=${CMAKE_SOURCE_DIR}/dist/windows"
       TIMEOUT 300 RUN_SERIAL TRUE)
   endforeach()
 endif()
