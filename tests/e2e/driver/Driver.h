@@ -30,6 +30,15 @@ struct CommandRegistrar {
     CommandRegistrar(const wchar_t* name, const wchar_t* usage, size_t minArgs, void (*run)(const Args&));
 };
 
+// Runs commands separated by "--"; returns the exit code (0, 1 failure, 2 usage).
+int runSequence(const std::vector<std::wstring>& argv);
+
+// In the serving mode every reply ends with a line of kServeEndMark and the
+// exit code, and error lines go to stdout behind kServeErrorMark.
+extern bool gServing;
+inline constexpr const wchar_t* kServeEndMark = L"\x1f" L"END ";
+inline constexpr const wchar_t* kServeErrorMark = L"\x1f" L"ERR ";
+
 // Output as UTF-8 lines on stdout / stderr.
 void out(const std::wstring& line);
 void errLine(const std::wstring& line);
