@@ -316,12 +316,18 @@ wx_start_wordpad() {
 
 # --- registry --------------------------------------------------------------
 
-# wx_reg_query KEY VALUE: prints "TYPE DATA" (e.g. "REG_DWORD 0x1",
-# "REG_SZ some text"); returns 1 when the value does not exist. `reg` prints in
-# the console code page (437), so characters outside it come back as '?'.
+# wx_reg_query KEY VALUE: prints "TYPE DATA" as `reg query` shows it
+# (e.g. "REG_DWORD 0x1", "REG_SZ some text", "REG_BINARY 0A0B"); returns 1
+# when the value does not exist. Read by the driver: exact Unicode, and fast.
 wx_reg_query() {
+    wx_driver reg-query "$1" "$2" 2>/dev/null
+}
+
+# wx_reg_query_wine KEY VALUE: the same, parsed from `wine reg query`. `reg`
+# prints in the console code page (437): other characters come back as '?'.
+wx_reg_query_wine() {
     local raw line
-    raw=$(wine reg query "$1" /v "$2" 2>/dev/null | iconv -f CP437 -t UTF-8 | tr -d '\r') || return 1
+    raw=$(wine reg query "$1" /v "$2" 2>/dev/null | iconv -f CP437 -t UTF-8 | tr -d '\r')
     while IFS= read -r line; do
         # "    NAME    TYPE    DATA" (DATA may be empty)
         if [[ "$line" == "    $2    REG_"* ]]; then
@@ -343,18 +349,20 @@ wx_reg_get() {
     printf '%s\n' "${v#* }"
 }
 
-# wx_reg_add KEY VALUE TYPE DATA
-wx_reg_add() {
-    wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1 || wx_fail "reg add $1 $2 failed"
+# wx_reg_list KEY: every value ("NAME<tab>TYPE DATA"), then "key: SUBKEY" lines.
+wx_reg_list() {
+    wx_driver reg-list "$1"
 }
 
-# wx_reg_delete KEY [VALUE]
+# wx_reg_add KEY VALUE TYPE DATA (REG_SZ, REG_EXPAND_SZ, REG_DWORD, REG_QWORD,
+# REG_BINARY as hex digits); creates the key when needed.
+wx_reg_add() {
+    wx_driver reg-add "$1" "$2" "$3" "$4" || wx_fail "reg-add $1 $2 failed"
+}
+
+# wx_reg_delete KEY [VALUE]: deletes a value, or a key with everything in it.
 wx_reg_delete() {
-    if (($# > 1)); then
-        wine reg delete "$1" /v "$2" /f >/dev/null 2>&1
-    else
-        wine reg delete "$1" /f >/dev/null 2>&1
-    fi
+    wx_driver reg-delete "$@" 2>/dev/null
 }
 
 # --- the tray icon ---------------------------------------------------------
