@@ -204,10 +204,11 @@ _wx_init() {
 # returns its exit code. Requests go to one driver process that lib.sh keeps
 # running for the whole test (starting a Wine process per command costs
 # 0.15 to 0.6 s); a lock keeps callers from several subshells apart.
-# `tray-host`, which runs until its icon has been clicked, gets its own
-# process, as does everything when WX_DRIVER_SESSION=0.
+# The stand-in hosts (`tray-host`, `hotkey-host`), which run until they have
+# been used, get processes of their own, as does everything when
+# WX_DRIVER_SESSION=0.
 wx_driver() {
-    if [[ -z "${WX_DRV_W:-}" || "${1:-}" == tray-host ]]; then
+    if [[ -z "${WX_DRV_W:-}" || "${1:-}" == *-host ]]; then
         wx_driver_direct "$@"
         return
     fi
