@@ -73,6 +73,13 @@ std::vector<HWND> descendants(HWND parent);
 // index of the selected item or -1.
 std::vector<std::wstring> listItems(HWND list, int* selected);
 
+// Makes top the foreground window, with the keyboard focus on focus (if any).
+void bringToFront(HWND top, HWND focus);
+// Real mouse clicks (SendInput) at a point in hwnd's client area; the window is
+// brought to the front first so that nothing covers the point.
+enum class Click { Left, Double, Right };
+void mouseClick(HWND hwnd, POINT client, Click kind);
+
 std::wstring className(HWND hwnd);
 std::wstring windowText(HWND hwnd);  // WM_GETTEXT; works across processes
 LRESULT sendTimeout(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, int timeoutMs = 3000);
