@@ -20,6 +20,7 @@ WX_BINARY_DIR=${WX_BINARY_DIR:-}
 WX_ARTIFACTS=""
 WX_TMP=""
 WX_XVFB_PID=""
+WX_WATCHDOG_PID=""
 WX_PROGRAM_PID=""
 WX_BG_PIDS=()
 WX_DRV_W=""
@@ -101,6 +102,8 @@ _wx_cleanup() {
             timeout 10 wine "$WX_DRIVER" list-windows 2>/dev/null >&2 || true
         fi
     fi
+    [[ -n "$WX_WATCHDOG_PID" ]] && kill "$WX_WATCHDOG_PID" 2>/dev/null
+    [[ -s "$WX_TMP/watchdog" ]] && cat "$WX_TMP/watchdog" >&2
     if [[ -n "$WX_DRV_W" ]]; then
         exec {WX_DRV_W}>&- {WX_DRV_R}<&-
     fi
@@ -122,6 +125,21 @@ _wx_cleanup() {
         echo "kept $WX_TMP" >&2
     fi
     exit "$status"
+}
+
+# A test that hangs is ended after WX_TEST_TIMEOUT seconds (default 240, below
+# CTest's limit, which kills without a chance to clean up): the prefix's Wine
+# processes are killed, which ends any waiting Wine call, and the test is
+# stopped with its cleanup.
+_wx_start_watchdog() {
+    local limit=${WX_TEST_TIMEOUT:-240} main=$$
+    (
+        sleep "$limit"
+        echo "FAIL: $WX_TEST_NAME: timed out after $limit s" >"$WX_TMP/watchdog"
+        kill -USR1 "$main"
+        wineserver -k
+    ) >/dev/null 2>&1 &
+    WX_WATCHDOG_PID=$!
 }
 
 _wx_start_xvfb() {
@@ -192,6 +210,7 @@ _wx_init() {
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
     export WINEPREFIX="$WX_TMP/prefix"
     _wx_start_xvfb
+    _wx_start_watchdog
     _wx_prepare_template
     rm -f "$WX_ARTIFACTS/$WX_TEST_NAME"-*.png
     _wx_start_driver_session
