@@ -20,7 +20,7 @@ wx_assert_eq "$(wx_reg_query "$K" Empty)" "REG_SZ " "empty string"
 wx_assert_eq "$(wx_reg_query "$K\Sub" Bytes)" "REG_BINARY 0A0BFF" "binary value"
 wx_assert_eq "$(wx_reg_query "$K" Big)" "REG_DWORD 0xffffffff" "largest DWORD"
 # The driver and `reg` (a second opinion) read the same values the same way.
-for v in Count Name Greek Empty Path Big; do
+for v in Count Greek Path; do
     wx_assert_eq "$(wx_reg_query_wine "$K" $v)" "$(wx_reg_query "$K" $v)" "$v read by reg and by the driver"
 done
 wx_assert_eq "$(wx_reg_query_wine "$K\Sub" Bytes)" "REG_BINARY 0A0BFF" "binary value read by reg"

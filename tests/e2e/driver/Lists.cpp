@@ -107,16 +107,26 @@ std::vector<TreeItem> treeItems(HWND h) {
 
 // The item named by ITEM: "#N" is an index from 0, anything else an item text
 // (compared as shown, with or without the '&' markers).
+// Items may appear a moment later (a tree filled when expanded), so the
+// search is repeated for up to 3 s.
 int findItem(HWND h, const std::wstring& spec) {
     if (!spec.empty() && spec[0] == L'#') return static_cast<int>(parseNumber(spec.substr(1), L"item index"));
-    int selected = -1;
-    std::vector<std::wstring> items = listItems(h, &selected);
-    for (size_t i = 0; i < items.size(); ++i) {
-        std::wstring text = items[i];
-        text.erase(0, text.find_first_not_of(L' '));
-        if (text == spec || stripAmpersands(text) == spec) return static_cast<int>(i);
-    }
-    fail(L"no item '" + spec + L"' in " + hex(h));
+    int found = -1;
+    waitUntil(3000, [&] {
+        int selected = -1;
+        std::vector<std::wstring> items = listItems(h, &selected);
+        for (size_t i = 0; i < items.size(); ++i) {
+            std::wstring text = items[i];
+            text.erase(0, text.find_first_not_of(L' '));
+            if (text == spec || stripAmpersands(text) == spec) {
+                found = static_cast<int>(i);
+                return true;
+            }
+        }
+        return false;
+    });
+    if (found < 0) fail(L"no item '" + spec + L"' in " + hex(h));
+    return found;
 }
 
 // The centre of an item in the control's client coordinates.

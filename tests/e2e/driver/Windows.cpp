@@ -145,6 +145,20 @@ CommandRegistrar getSelCmd(L"get-sel", L"WINDOW CHILD  (prints START END of the 
 // sent (not posted) so the clipboard has changed when the command returns.
 void editMessage(const Args& a, UINT msg) { sendTimeout(resolveChild(resolveWindow(a[0]), a[1]), msg, 0, 0, 5000); }
 
+// Keys typed with SendInput wait in the target's input queue, while messages
+// such as EM_GETSEL are answered at once: after `keys`, wait for the effect.
+CommandRegistrar waitSelCmd(L"wait-sel", L"WINDOW CHILD START END [TIMEOUT_MS]  (waits until the selection is START END)", 4,
+                            [](const Args& a) {
+                                HWND h = resolveChild(resolveWindow(a[0]), a[1]);
+                                std::wstring want = a[2] + L" " + a[3], got;
+                                if (!waitUntil(optTimeout(a, 4, 5000), [&] {
+                                        auto r = static_cast<DWORD>(sendTimeout(h, EM_GETSEL, 0, 0));
+                                        got = std::to_wstring(LOWORD(r)) + L" " + std::to_wstring(HIWORD(r));
+                                        return got == want;
+                                    }))
+                                    fail(L"selection is " + got + L", expected " + want);
+                            });
+
 CommandRegistrar copyCmd(L"copy", L"WINDOW CHILD  (sends WM_COPY)", 2, [](const Args& a) { editMessage(a, WM_COPY); });
 CommandRegistrar cutCmd(L"cut", L"WINDOW CHILD  (sends WM_CUT)", 2, [](const Args& a) { editMessage(a, WM_CUT); });
 CommandRegistrar pasteCmd(L"paste", L"WINDOW CHILD  (sends WM_PASTE)", 2, [](const Args& a) { editMessage(a, WM_PASTE); });
