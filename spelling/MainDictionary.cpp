@@ -124,6 +124,7 @@ void TMainDictionary::SetActive(bool value) {
     return;
   }
   linkage_ = view_.data() + e + 4;
+  for (int k = 0; k < 9; ++k) blockBase_[k] = view_.data() + blockStarts_[k];
   linkageSize_ = l;
   const uint8_t* tables = linkage_ + l;
   for (int c = 0; c < 256; ++c) {
@@ -215,28 +216,94 @@ bool TMainDictionary::FindChild(const Children& children, uint8_t ch, Node& node
   return false;
 }
 
+// The exact lookup is the hot path of every spell check, so it works on the
+// raw node words: a child's character is compared before anything else of it
+// is decoded. Every node number and linkage offset is still checked first.
+inline const uint8_t* TMainDictionary::NodeAddress(uint32_t number, uint32_t& runLength) const {
+  if (number < firstNumbers_[1]) {
+    runLength = 0;
+    return blockBase_[0] + size_t(number) * 4;
+  }
+  if (number >= firstNumbers_[9]) return nullptr;
+  uint32_t k = 1;
+  while (number >= firstNumbers_[k + 1]) ++k;
+  runLength = k;
+  return blockBase_[k] + size_t(number - firstNumbers_[k]) * (4 + k);
+}
+
 bool TMainDictionary::WordExists(std::string_view word) {
   if (!active_) SetActive(true);
   if (!active_ || word.empty()) return false;
+  const uint8_t* w = reinterpret_cast<const uint8_t*>(word.data());
   const size_t m = word.size();
-  const FirstLetter& t = firstLetters_[uint8_t(word[0])];
+  const FirstLetter& t = firstLetters_[w[0]];
   if (m == 1) return t.oneLetterWord;
-  if (t.childCount == 0) return false;
-  Children children;
-  ChildrenAt(t.childCount, t.link, children);
+  uint32_t count = t.childCount;
+  uint32_t link = t.link;
+  const uint8_t* lk = linkage_;
+  const uint32_t l = linkageSize_;
   size_t i = 1;
   for (;;) {
-    Node node;
-    if (!FindChild(children, uint8_t(word[i]), node)) return false;
-    if (i == m - 1) return node.endOfWord;
+    if (count == 0) return false;
+    const uint8_t ch = w[i];
+    const uint8_t* node = nullptr;
+    uint32_t runLength = 0;
+    if (count == 1) {
+      node = NodeAddress(link, runLength);
+      if (!node || node[0] != ch) return false;
+    } else if (!wideRefs_) {
+      if (uint64_t(link) + 2 * uint64_t(count) > l) return false;
+      const uint8_t* ref = lk + link;
+      for (uint32_t c = 0; c < count; ++c, ref += 2) {
+        const uint8_t* p = NodeAddress(uint32_t(ref[0]) | (uint32_t(ref[1]) << 8), runLength);
+        if (!p) return false;
+        if (p[0] == ch) {
+          node = p;
+          break;
+        }
+      }
+      if (!node) return false;
+    } else {
+      uint32_t offset = link;
+      for (uint32_t c = 0; c < count; ++c) {
+        uint32_t number;
+        if (offset >= l) return false;
+        if (lk[offset] & 0x80) {
+          if (l - offset < 2) return false;
+          number = (uint32_t(lk[offset] & 0x7F) << 8) | lk[offset + 1];
+          offset += 2;
+        } else {
+          if (l - offset < 3) return false;
+          number = (uint32_t(lk[offset]) << 16) | (uint32_t(lk[offset + 1]) << 8) | lk[offset + 2];
+          offset += 3;
+        }
+        const uint8_t* p = NodeAddress(number, runLength);
+        if (!p) return false;
+        if (p[0] == ch) {
+          node = p;
+          break;
+        }
+      }
+      if (!node) return false;
+    }
+    const uint32_t nw = uint32_t(node[0]) | (uint32_t(node[1]) << 8) | (uint32_t(node[2]) << 16) |
+                        (uint32_t(node[3]) << 24);
+    if (i == m - 1) return (nw >> 31) != 0;
     ++i;
-    if (node.runLength) {
-      if (node.runLength > m - i) return false;  // the word ends inside the run
-      if (std::memcmp(node.run, word.data() + i, node.runLength) != 0) return false;
-      i += node.runLength;
+    if (runLength) {
+      if (runLength > m - i) return false;  // the word ends inside the run
+      for (uint32_t r = 0; r < runLength; ++r)
+        if (node[4 + r] != w[i + r]) return false;
+      i += runLength;
       if (i == m) return false;  // a word never ends right after a run
     }
-    if (!ChildrenOf(node, children)) return false;
+    count = (nw >> 28) & 7;
+    link = (nw >> 8) & 0xFFFFF;
+    if (count == 0) {
+      if (link == kNoChildren || link >= l) return false;
+      count = lk[link];
+      ++link;
+    }
   }
 }
 

@@ -105,6 +105,7 @@ class TMainDictionary {
   };
 
   bool ReadNode(uint32_t number, Node& node) const;
+  const uint8_t* NodeAddress(uint32_t number, uint32_t& runLength) const;
   bool ChildrenOf(const Node& node, Children& out) const;
   bool ChildrenAt(uint8_t count, uint32_t link, Children& out) const;
   // The i-th child walked in order: reads the reference at offset (advancing it).
@@ -126,6 +127,7 @@ class TMainDictionary {
   bool active_ = false;
   MappedFile view_;
   const uint8_t* linkage_ = nullptr;
+  std::array<const uint8_t*, 9> blockBase_{};  // start of each node block in the view
   uint32_t linkageSize_ = 0;
   bool wideRefs_ = false;  // NodeCount >= 0xFFFF: big-endian 2/3-byte references
   std::array<FirstLetter, 256> firstLetters_{};

@@ -55,6 +55,22 @@ std::vector<std::string> WordsInSlotOrder(const std::string& image, char kind) {
   return out;
 }
 
+// A file written by an independent implementation of the format loads as
+// consistent and is written back byte for byte.
+TEST(CustomDictionary, ReadsAFileFromAnotherWriter) {
+  std::string bytes = test::ReadBytes(std::string(WX_SOURCE_DIR) + "/fuzz/seeds/customdict_fuzz/small.qxu");
+  ASSERT_FALSE(bytes.empty());
+  TCustomDictionary d;
+  EXPECT_TRUE(d.LoadFromBytes(bytes));
+  EXPECT_TRUE(d.IsAdded("word"));
+  EXPECT_TRUE(d.IsAdded("Wendrix"));
+  EXPECT_TRUE(d.IsExcludedWord("alot"));
+  std::string r;
+  EXPECT_TRUE(d.GetAutoCorrect("teh", r));
+  EXPECT_EQ(r, "the");
+  EXPECT_EQ(d.SaveToBytes(), bytes);
+}
+
 TEST(CustomDictionary, EntriesKindsAndLimits) {
   TCustomDictionary d;  // file-less
   EXPECT_EQ(d.TableSize(), 0);

@@ -26,31 +26,21 @@
 #include <set>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
 #include "spelling/MainDictionary.h"
 #include "spelling/MainDictionaryList.h"
-#include "tools/lib/HunspellWordList.h"
 #include "tools/lib/MainDictWriter.h"
 #include "tools/lib/Progress.h"
+#include "tools/lib/WordList.h"
 
 namespace {
 
 using namespace wx;
 
-struct ListWords {
-  std::vector<std::string> words;  // ANSI
-  size_t read = 0;
-  size_t unrepresentable = 0;
-  size_t possessives = 0;
-};
-
-bool EndsWith(const std::string& s, std::string_view tail) {
-  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
+using ListWords = tools::WordListWords;
 
 bool ReadLines(const std::string& path, std::vector<std::string>& out) {
   std::ifstream in(path, std::ios::binary);
@@ -64,41 +54,10 @@ bool ReadLines(const std::string& path, std::vector<std::string>& out) {
 }
 
 bool LoadList(const std::vector<std::string>& paths, bool english, ListWords& list) {
-  std::vector<std::string> utf8;
-  for (const auto& p : paths) {
-    std::string error;
-    if (EndsWith(p, ".dic")) {
-      if (!tools::ExpandHunspellDictionary(p, utf8, error)) {
-        std::fprintf(stderr, "build-maindict: %s\n", error.c_str());
-        return false;
-      }
-    } else if (!ReadLines(p, utf8)) {
-      std::fprintf(stderr, "build-maindict: cannot read %s\n", p.c_str());
-      return false;
-    }
-  }
-  list.read = utf8.size();
-  std::unordered_set<std::string> all;
-  std::vector<std::string> ansi;
-  ansi.reserve(utf8.size());
-  for (const auto& w : utf8) {
-    std::string a;
-    if (!UnicodeToAnsi(Utf8ToUtf16(w), a) || a.empty()) {
-      ++list.unrepresentable;
-      continue;
-    }
-    all.insert(a);
-    ansi.push_back(std::move(a));
-  }
-  for (auto& a : ansi) {
-    std::string_view stem;
-    if (english && TMainDictionaryList::PossessiveStem(a, stem) && all.count(std::string(stem))) {
-      ++list.possessives;
-      continue;
-    }
-    list.words.push_back(std::move(a));
-  }
-  return true;
+  std::string error;
+  if (tools::LoadWordLists(paths, english, list, error)) return true;
+  std::fprintf(stderr, "build-maindict: %s\n", error.c_str());
+  return false;
 }
 
 int Build(const std::vector<std::string>& inputs, const std::string& outFile, tools::MainDictOptions opt) {

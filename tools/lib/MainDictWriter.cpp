@@ -12,8 +12,10 @@
 //   lookup takes first-letter children from the table without comparing a
 //   run, and a sound-alike search with a shared prefix of up to 3 characters
 //   must be able to end its prefix walk on a node boundary.
-// * Child order. Children are stored by the number of words below them, most
-//   first (ties by byte value), so lookups of common paths stop early.
+// * Child order. Children are stored by the weight of the words below them,
+//   heaviest first (ties by byte value), where a word of length n weighs 2^-n:
+//   short words are the common ones in running text, so lookups of common
+//   words find their letters among the first children.
 // * Numbering. The root is node 0. Nodes are numbered breadth first and then
 //   grouped into the nine blocks by run length, keeping breadth-first order
 //   inside a block: the nodes near the root get the smallest numbers (2-byte
@@ -33,6 +35,7 @@
 #include "tools/lib/MainDictWriter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <deque>
 #include <string_view>
@@ -57,6 +60,8 @@ struct TreeNode {
   uint32_t lastChild = kNone;
   uint32_t next = kNone;
   uint32_t words = 0;  // words ending at or below this node
+  uint8_t depth = 0;
+  double weight = 0;   // expected share of lookups: short words weigh more
 };
 
 struct OutNode {
@@ -65,6 +70,7 @@ struct OutNode {
   std::string run;
   std::vector<uint32_t> children;  // ids, in stored order
   uint32_t words = 0;
+  double weight = 0;
   uint32_t number = 0;
   uint32_t linkField = kNoChildren;
   uint8_t countField = 0;
@@ -125,6 +131,7 @@ class Writer {
         uint32_t id = uint32_t(tree_.size());
         tree_.emplace_back();
         tree_[id].ch = uint8_t(w[d]);
+        tree_[id].depth = uint8_t(d + 1);
         if (tree_[parent].firstChild == kNone)
           tree_[parent].firstChild = id;
         else
@@ -142,8 +149,13 @@ class Writer {
   void CountWords() {
     for (size_t i = tree_.size(); i-- > 0;) {
       uint32_t n = tree_[i].eow ? 1 : 0;
-      for (uint32_t c = tree_[i].firstChild; c != kNone; c = tree_[c].next) n += tree_[c].words;
+      double weight = tree_[i].eow ? std::ldexp(1.0, -int(tree_[i].depth)) : 0.0;
+      for (uint32_t c = tree_[i].firstChild; c != kNone; c = tree_[c].next) {
+        n += tree_[c].words;
+        weight += tree_[c].weight;
+      }
       tree_[i].words = n;
+      tree_[i].weight = weight;
     }
   }
 
@@ -152,13 +164,14 @@ class Writer {
     for (uint32_t c = tree_[0].firstChild; c != kNone; c = tree_[c].next) root.children.push_back(Make(c, 1));
     SortChildren(root.children);
     root.words = tree_[0].words;
+    root.weight = tree_[0].weight;
     out_.push_back(std::move(root));
     return uint32_t(out_.size() - 1);
   }
 
   void SortChildren(std::vector<uint32_t>& ids) {
     std::sort(ids.begin(), ids.end(), [this](uint32_t a, uint32_t b) {
-      if (out_[a].words != out_[b].words) return out_[a].words > out_[b].words;
+      if (out_[a].weight != out_[b].weight) return out_[a].weight > out_[b].weight;
       return out_[a].ch < out_[b].ch;
     });
   }
@@ -169,6 +182,7 @@ class Writer {
     n.ch = tree_[t].ch;
     n.eow = tree_[t].eow;
     n.words = tree_[t].words;
+    n.weight = tree_[t].weight;
     uint32_t cur = t;
     if (depth >= opt_.minRunDepth) {
       while (n.run.size() < kMaxRun) {
