@@ -50,15 +50,18 @@ void TMainParsingEngine::RebuildTables() {
   for (char c : forbidMid_) continues_[static_cast<uint8_t>(c)] = false;
   for (char c : ForbidEnd) stripped_[static_cast<uint8_t>(c)] = true;
   for (char c : ForbidStart) forbidStart_[static_cast<uint8_t>(c)] = true;
+  builtForbidStart_ = ForbidStart;
+  builtForbidEnd_ = ForbidEnd;
   // Position 0 is "outside the text": never a word character.
   starts_[0] = continues_[0] = false;
 }
 
 void TMainParsingEngine::Start(TControlParser* parser, int mode) {
   parser_ = parser;
+  stringParser_ = dynamic_cast<TStringParser*>(parser);
   lastWord_.clear();
   // ForbidStart/ForbidEnd are public fields: pick up changes made since.
-  RebuildTables();
+  if (ForbidStart != builtForbidStart_ || ForbidEnd != builtForbidEnd_) RebuildTables();
   if (!parser_) return;
   int x1, y1, x2, y2;
   switch (mode) {
@@ -86,10 +89,8 @@ void TMainParsingEngine::MoveToWordStart(int x, int y) {
     if (!parser_->MovePrevious()) break;
 }
 
-void TMainParsingEngine::GetNextWord(std::string& word) {
-  word.clear();
-  if (!parser_) return;
-  TControlParser& p = *parser_;
+template <class Source>
+void TMainParsingEngine::NextWord(Source& p, std::string& word) {
   for (;;) {
     word.clear();
     // Find the start of a word.
@@ -151,6 +152,14 @@ void TMainParsingEngine::GetNextWord(std::string& word) {
     if (word.empty() || !OnWord || !OnWord(word, p)) break;
   }
   lastWord_ = word;
+}
+
+void TMainParsingEngine::GetNextWord(std::string& word) {
+  word.clear();
+  if (stringParser_)
+    NextWord(*stringParser_, word);
+  else if (parser_)
+    NextWord(*parser_, word);
 }
 
 }  // namespace wx

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "spelling/ControlParser.h"
+#include "spelling/StringParser.h"
 
 namespace wx {
 
@@ -60,10 +61,13 @@ class TMainParsingEngine : public TParsingEngine {
 
  private:
   void RebuildTables();
+  template <class Source>
+  void NextWord(Source& p, std::string& word);
   bool Starts(uint8_t c) const { return starts_[c]; }
   bool Continues(uint8_t c) const { return continues_[c]; }
 
   TControlParser* parser_ = nullptr;
+  TStringParser* stringParser_ = nullptr;  // the same source when it is a string: calls need no dispatch
   std::string wordChars_;
   std::string forbidMid_{"&"};
   bool french_ = false;
@@ -71,6 +75,7 @@ class TMainParsingEngine : public TParsingEngine {
   std::array<bool, 256> continues_{};
   std::array<bool, 256> stripped_{};
   std::array<bool, 256> forbidStart_{};
+  std::string builtForbidStart_, builtForbidEnd_;  // the values the tables were built from
   std::string lastWord_;
 };
 

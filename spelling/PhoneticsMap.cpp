@@ -1,10 +1,47 @@
 #include "spelling/PhoneticsMap.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "common/AnsiText.h"
 
 namespace wx {
 
 TPhoneticsMap::TPhoneticsMap() = default;
+
+namespace {
+
+const std::array<uint8_t, 256>& LowerTable() {
+  static const std::array<uint8_t, 256> table = [] {
+    std::array<uint8_t, 256> t{};
+    for (int c = 0; c < 256; ++c) t[c] = AnsiLowerChar(static_cast<uint8_t>(c));
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace
+
+void TPhoneticsMap::Clear() {
+  TReplaceNode::Clear();
+  flatDirty_ = true;
+}
+
+void TPhoneticsMap::Add(std::string_view source, std::string_view destination, int sourceLength) {
+  TReplaceNode::Add(source, destination, sourceLength);
+  flatDirty_ = true;
+}
+
+void TPhoneticsMap::Flatten() {
+  for (auto& v : flat_) v.clear();
+  ForEachRule([this](const std::string& source, const std::string& dest, int length) {
+    flat_[static_cast<uint8_t>(source[0])].push_back({source, dest, length});
+  });
+  for (auto& v : flat_)
+    std::stable_sort(v.begin(), v.end(),
+                     [](const FlatRule& a, const FlatRule& b) { return a.source.size() > b.source.size(); });
+  flatDirty_ = false;
+}
 
 void TPhoneticsMap::SetStartDepth(int value) {
   if (value > 0) startDepth_ = value;
@@ -110,30 +147,43 @@ void TPhoneticsMap::AddGeneric() {
 }
 
 void TPhoneticsMap::BuildCode(std::string_view word, std::string& code) {
+  if (flatDirty_) Flatten();
   code.clear();
   // Lower-case into a small local buffer: this runs for every word of a
   // sound-alike search.
+  const auto& lower = LowerTable();
   char buf[256];
   const size_t n = word.size() < sizeof buf ? word.size() : sizeof buf;
-  for (size_t i = 0; i < n; ++i) buf[i] = static_cast<char>(AnsiLowerChar(static_cast<uint8_t>(word[i])));
-  const std::string_view w(buf, n);
+  for (size_t i = 0; i < n; ++i) buf[i] = static_cast<char>(lower[static_cast<uint8_t>(word[i])]);
   size_t pos = static_cast<size_t>(startDepth_) < n ? static_cast<size_t>(startDepth_) : n;
-  code.assign(w.substr(0, pos));
+  code.assign(buf, pos);
   int remaining = Limit;
   while (pos < n) {
-    const std::string* dest = nullptr;
-    int consumed = 0;
-    if (!Match(w, dest, pos, consumed)) {
+    const FlatRule* match = nullptr;
+    for (const FlatRule& r : flat_[static_cast<uint8_t>(buf[pos])]) {
+      // The first byte matches by construction; rules are a few bytes long.
+      const size_t len = r.source.size();
+      if (len > n - pos) continue;
+      const char* src = r.source.data();
+      size_t i = 1;
+      while (i < len && src[i] == buf[pos + i]) ++i;
+      if (i == len) {
+        match = &r;
+        break;
+      }
+    }
+    if (!match) {
       ++pos;
       continue;
     }
-    const size_t step = consumed > 0 ? static_cast<size_t>(consumed) : 1;
-    if (RemoveDupes && !code.empty() && consumed == 1 && !dest->empty() && code.back() == (*dest)[0]) {
+    const std::string& dest = match->destination;
+    const size_t step = match->sourceLength > 0 ? static_cast<size_t>(match->sourceLength) : 1;
+    if (RemoveDupes && !code.empty() && match->sourceLength == 1 && !dest.empty() && code.back() == dest[0]) {
       pos += step;
       continue;
     }
-    code += *dest;
-    remaining -= static_cast<int>(dest->size());
+    code += dest;
+    remaining -= static_cast<int>(dest.size());
     if (remaining <= 0) break;
     pos += step;
   }

@@ -3,8 +3,10 @@
 // Words with equal codes under the same prefix are sound-alike suggestions.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "spelling/PhoneticCoder.h"
 #include "spelling/ReplaceNode.h"
@@ -20,6 +22,8 @@ class TPhoneticsMap : public TReplaceNode, public IPhoneticCoder {
   virtual void SetLanguage(int language);
   virtual void SetStartDepth(int value);
   void BuildCode(std::string_view word, std::string& code) override;
+  void Clear() override;
+  void Add(std::string_view source, std::string_view destination, int sourceLength) override;
   virtual bool DistanceAcceptable(std::string_view word, int distance) const;
 
   int StartDepth() const override { return startDepth_; }
@@ -31,6 +35,18 @@ class TPhoneticsMap : public TReplaceNode, public IPhoneticCoder {
   int Limit = 6;
 
  private:
+  // The rules by first byte, longest source first: the same longest match as
+  // the trie, without its pointer chase (codes are built for every word of a
+  // sound-alike search).
+  struct FlatRule {
+    std::string source;
+    std::string destination;
+    int sourceLength;
+  };
+  void Flatten();
+  std::array<std::vector<FlatRule>, 256> flat_;
+  bool flatDirty_ = true;
+
   void AddEnglish();
   void AddRussian();
   void AddFrench();

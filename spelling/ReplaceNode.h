@@ -26,8 +26,25 @@ class TReplaceNode {
   virtual void Add(std::string_view source, std::string_view destination, int sourceLength);
 
   bool HasChildren() const { return hasChildren_; }
+  // Calls fn(source, destination, sourceLength) for every rule below this node.
+  template <typename Fn>
+  void ForEachRule(Fn&& fn) const {
+    std::string source;
+    Walk(source, fn);
+  }
 
  private:
+  template <typename Fn>
+  void Walk(std::string& source, Fn& fn) const {
+    if (isDestination_) fn(source, destination_, sourceLength_);
+    for (int c = 0; c < 256; ++c)
+      if (children_[c]) {
+        source.push_back(static_cast<char>(c));
+        children_[c]->Walk(source, fn);
+        source.pop_back();
+      }
+  }
+
   std::array<std::unique_ptr<TReplaceNode>, 256> children_{};
   bool hasChildren_ = false;
   bool isDestination_ = false;

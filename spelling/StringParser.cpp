@@ -11,24 +11,6 @@ void TStringParser::Initialize() {
   wordLength_ = 0;
 }
 
-uint8_t TStringParser::GetChar() {
-  if (fx_ < 1 || fx_ > static_cast<int>(text_->size())) return 0;
-  return static_cast<uint8_t>((*text_)[fx_ - 1]);
-}
-
-bool TStringParser::MoveNext() {
-  const int len = static_cast<int>(text_->size());
-  if (fx_ > len) return false;  // already past the end: stay there
-  ++fx_;
-  return !hasEnd_ || fx_ <= endX_;
-}
-
-bool TStringParser::MovePrevious() {
-  if (fx_ <= 1) return false;
-  --fx_;
-  return true;
-}
-
 void TStringParser::SetPosition(int x, int /*y*/, int mode) {
   const int last = static_cast<int>(text_->size()) + 1;
   if (mode == kMoveCursor) {

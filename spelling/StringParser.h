@@ -6,15 +6,27 @@
 
 namespace wx {
 
-class TStringParser : public TControlParser {
+class TStringParser final : public TControlParser {
  public:
   explicit TStringParser(std::string& text) : text_(&text) {}
 
   void Initialize() override;
-  uint8_t GetChar() override;
+  // Inline: the word extractor calls these for every character.
+  uint8_t GetChar() override {
+    if (fx_ < 1 || fx_ > static_cast<int>(text_->size())) return 0;
+    return static_cast<uint8_t>((*text_)[static_cast<size_t>(fx_ - 1)]);
+  }
   void GetLine(std::string& text) override { text = *text_; }
-  bool MoveNext() override;
-  bool MovePrevious() override;
+  bool MoveNext() override {
+    if (fx_ > static_cast<int>(text_->size())) return false;  // already past the end: stay there
+    ++fx_;
+    return !hasEnd_ || fx_ <= endX_;
+  }
+  bool MovePrevious() override {
+    if (fx_ <= 1) return false;
+    --fx_;
+    return true;
+  }
   void SetPosition(int x, int y, int mode) override;
   void GetPosition(int& x, int& y) override;
   void SelectWord(int length) override;

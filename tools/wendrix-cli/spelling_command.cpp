@@ -7,11 +7,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "CliCommand.h"
 #include "common/AnsiText.h"
+#include "common/MappedFile.h"
 #include "spelling/SpellCheckerBase.h"
 #include "spelling/StringParser.h"
 
@@ -142,7 +144,7 @@ void Configure(TSpellCheckerBase& c, const SpellArgs& a) {
 
 // Calls fn(word, offset) for each word of an ANSI line with the checker's
 // word rules; offset is the word's 0-based character position.
-template <typename Fn>
+template <bool kWantOffset = true, typename Fn>
 void ForEachWord(TSpellCheckerBase& c, TMainParsingEngine& engine, std::string& line, Fn&& fn) {
   if (c.IsLineIgnored(line)) return;
   TStringParser parser(line);
@@ -152,8 +154,8 @@ void ForEachWord(TSpellCheckerBase& c, TMainParsingEngine& engine, std::string& 
   for (;;) {
     engine.GetNextWord(word);
     if (word.empty()) break;
-    int x, y;
-    parser.GetPosition(x, y);
+    int x = 0, y;
+    if constexpr (kWantOffset) parser.GetPosition(x, y);
     fn(word, x - 1 - static_cast<int>(word.size()));
   }
 }
@@ -164,8 +166,69 @@ void WireEngine(TSpellCheckerBase& c, TMainParsingEngine& engine) {
   engine.SetFrenchApostrophes((c.Language() & 0xFF) == 0x0C);
 }
 
-bool Misspelled(TSpellCheckerBase& c, const std::string& w) {
-  return !c.CheckWord(w) || (c.UseExcludeWords && c.IsExcluded(w));
+// The verdicts of words already seen: running text repeats its words, and a
+// probe of a flat table is cheaper than a walk down the letter tree. Short
+// words only; a slot is overwritten when its place is taken. Emptied
+// whenever the vocabulary changes.
+class VerdictCache {
+ public:
+  VerdictCache() : hot_(kHotSlots), slots_(kSlots) {}
+  bool Misspelled(TSpellCheckerBase& c, const std::string& w) {
+    if (w.size() > kMaxKey) return Check(c, w);
+    uint32_t h = 2166136261u;
+    for (char ch : w) h = (h ^ static_cast<uint8_t>(ch)) * 16777619u;
+    // A small table that stays in the processor's cache holds the words met
+    // most recently twice; the large one everything else.
+    Slot& hot = hot_[h & (kHotSlots - 1)];
+    if (Matches(hot, h, w)) return hot.bad;
+    Slot& s = slots_[(h >> 8) & (kSlots - 1)];
+    if (Matches(s, h, w)) {
+      hot = s;
+      return s.bad;
+    }
+    const bool bad = Check(c, w);
+    Fill(s, h, w, bad);
+    return bad;
+  }
+  void Clear() {
+    std::fill(hot_.begin(), hot_.end(), Slot{});
+    std::fill(slots_.begin(), slots_.end(), Slot{});
+  }
+
+ private:
+  static constexpr size_t kHotSlots = 1 << 12;
+  static constexpr size_t kSlots = 1 << 16;
+  static constexpr size_t kMaxKey = 10;  // 16-byte slots: most words are this short
+  struct Slot {
+    uint32_t hash = 0;
+    uint8_t length = 0;  // word length + 1; 0 = empty
+    bool bad = false;
+    char key[kMaxKey] = {};
+  };
+  static bool Matches(const Slot& s, uint32_t h, const std::string& w) {
+    return s.length == w.size() + 1 && s.hash == h && std::memcmp(s.key, w.data(), w.size()) == 0;
+  }
+  static void Fill(Slot& s, uint32_t h, const std::string& w, bool bad) {
+    s.hash = h;
+    s.length = static_cast<uint8_t>(w.size() + 1);
+    s.bad = bad;
+    std::memcpy(s.key, w.data(), w.size());
+  }
+  static bool Check(TSpellCheckerBase& c, const std::string& w) {
+    return !c.CheckWord(w) || (c.UseExcludeWords && c.IsExcluded(w));
+  }
+  std::vector<Slot> hot_;
+  std::vector<Slot> slots_;
+};
+
+// UTF-8 to the code page; plain ASCII (most lines) needs no conversion.
+void ToAnsi(const std::string& utf8, std::string& ansi) {
+  for (unsigned char ch : utf8)
+    if (ch >= 0x80) {
+      ansi = Utf8ToAnsi(utf8);
+      return;
+    }
+  ansi = utf8;
 }
 
 int RunList(const std::vector<std::string>& args) {
@@ -175,19 +238,30 @@ int RunList(const std::vector<std::string>& args) {
   Configure(c, a);
   TMainParsingEngine engine;
   WireEngine(c, engine);
+  VerdictCache cache;
   std::string out;
   out.reserve(1 << 16);
   auto flush = [&] {
     std::fwrite(out.data(), 1, out.size(), stdout);
     out.clear();
   };
-  auto run = [&](std::istream& in) {
-    std::string utf8, line;
-    while (std::getline(in, utf8)) {
-      if (!utf8.empty() && utf8.back() == '\r') utf8.pop_back();
-      line = Utf8ToAnsi(utf8);
-      ForEachWord(c, engine, line, [&](const std::string& w, int) {
-        if (Misspelled(c, w)) {
+  // Line by line over the whole text: lines are the unit of the quoted-line
+  // rule, and no word spans a line break.
+  auto run = [&](std::string_view all) {
+    std::string line;
+    for (size_t pos = 0; pos < all.size();) {
+      size_t nl = all.find('\n', pos);
+      if (nl == std::string::npos) nl = all.size();
+      size_t end = nl;
+      if (end > pos && all[end - 1] == '\r') --end;
+      const std::string_view raw = all.substr(pos, end - pos);
+      pos = nl + 1;
+      if (std::all_of(raw.begin(), raw.end(), [](char ch) { return static_cast<uint8_t>(ch) < 0x80; }))
+        line.assign(raw);
+      else
+        line = Utf8ToAnsi(raw);
+      ForEachWord<false>(c, engine, line, [&](const std::string& w, int) {
+        if (cache.Misspelled(c, w)) {
           out += AnsiToUtf8(w);
           out += '\n';
           if (out.size() > (1 << 15)) flush();
@@ -197,16 +271,17 @@ int RunList(const std::vector<std::string>& args) {
   };
   int rc = 0;
   if (a.files.empty()) {
-    run(std::cin);
+    const std::string all((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    run(all);
   } else {
     for (const auto& f : a.files) {
-      std::ifstream in(f, std::ios::binary);
-      if (!in) {
+      MappedFile file;
+      if (!file.Open(f)) {
         std::fprintf(stderr, "wendrix-cli list: cannot open %s\n", f.c_str());
         rc = 1;
         continue;
       }
-      run(in);
+      run(std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
     }
   }
   flush();
@@ -223,6 +298,7 @@ int RunPipe(const std::vector<std::string>& args) {
   std::printf("@(#) International Ispell Version 3.2.06 (but really Wendrix 5.1.6)\n");
   std::fflush(stdout);
   bool terse = false;
+  VerdictCache cache;
   std::string utf8, line, out;
   while (std::getline(std::cin, utf8)) {
     if (!utf8.empty() && utf8.back() == '\r') utf8.pop_back();
@@ -239,9 +315,11 @@ int RunPipe(const std::vector<std::string>& args) {
             d->AddWord(rest);
           else
             c.TemporaryDictionary().AddWord(rest);
+          cache.Clear();
           continue;
         case '@':  // accept for this session
           c.TemporaryDictionary().AddWord(rest);
+          cache.Clear();
           continue;
         case '#':  // save the custom dictionary
           if (auto* d = c.ActiveCustomDictionary()) d->Save();
@@ -258,11 +336,11 @@ int RunPipe(const std::vector<std::string>& args) {
           break;
       }
     }
-    line = Utf8ToAnsi(std::string_view(utf8).substr(skip));
+    ToAnsi(utf8.substr(skip), line);
     out.clear();
     ForEachWord(c, engine, line, [&](const std::string& w, int offset) {
       const int at = offset + static_cast<int>(skip);
-      if (!Misspelled(c, w)) {
+      if (!cache.Misspelled(c, w)) {
         if (!terse) out += "*\n";
         return;
       }
