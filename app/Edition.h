@@ -1,6 +1,8 @@
 // Product editions and the tray click action codes. The edition is chosen at
-// compile time (WX_BUILD_EDITION, default the thesaurus edition); it decides
-// which entry points (menu items, hotkeys, click defaults) the program offers.
+// compile time: BuildEdition is defined in app/BuildEdition.cpp, which the
+// program's build compiles with WX_BUILD_EDITION (the thesaurus edition by
+// default); it decides which entry points (menu items, hotkeys, click
+// defaults) the program offers.
 #pragma once
 
 #include <cstdint>
@@ -16,11 +18,8 @@ enum TBuildEdition : uint8_t {
   edThesaurusOnly = 5,
 };
 
-#ifndef WX_BUILD_EDITION
-#define WX_BUILD_EDITION 5
-#endif
-inline constexpr TBuildEdition BuildEdition = TBuildEdition(WX_BUILD_EDITION);
-static_assert(WX_BUILD_EDITION >= 0 && WX_BUILD_EDITION <= 5, "unknown edition");
+// The edition this program is built as.
+extern const TBuildEdition BuildEdition;
 
 // Action codes stored for tray clicks.
 enum TmoTypes : uint8_t {

@@ -25,11 +25,22 @@ set_source_files_properties(${WX_RC_FILES} PROPERTIES
   OBJECT_DEPENDS "${WX_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/WendrixTray.manifest")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${WX_ICON_DIR} -I${CMAKE_SOURCE_DIR}/resources")
 
-add_executable(WendrixTray WIN32 ${CMAKE_SOURCE_DIR}/app/WinMain_win.cpp ${WX_RC_FILES})
-add_dependencies(WendrixTray wx_icons)
-target_link_libraries(WendrixTray PRIVATE wxcore)
-target_compile_options(WendrixTray PRIVATE ${WX_WARNINGS})
-target_link_options(WendrixTray PRIVATE -municode)
+# The program is built as the thesaurus edition (5); the other five editions
+# are built too (not installed) so that every edition keeps compiling.
+foreach(edition RANGE 0 5)
+  if(edition EQUAL 5)
+    set(target WendrixTray)
+  else()
+    set(target WendrixTray-edition${edition})
+  endif()
+  add_executable(${target} WIN32 ${CMAKE_SOURCE_DIR}/app/WinMain_win.cpp ${CMAKE_SOURCE_DIR}/app/BuildEdition.cpp
+                 ${WX_RC_FILES})
+  add_dependencies(${target} wx_icons)
+  target_link_libraries(${target} PRIVATE wxcore)
+  target_compile_options(${target} PRIVATE ${WX_WARNINGS})
+  target_compile_definitions(${target} PRIVATE WX_BUILD_EDITION=${edition})
+  target_link_options(${target} PRIVATE -municode)
+endforeach()
 install(TARGETS WendrixTray RUNTIME DESTINATION .)
 
 # Windows-side unit tests (GoogleTest built from Debian's sources), run under Wine.
