@@ -32,7 +32,7 @@ class Graph {
     wordNode_.assign(words.size(), 0);
     nodes_.emplace_back();  // the root
     Fill(0, 0, order_.size(), 0);
-    RenumberBreadthFirst();
+    Renumber();
   }
 
   std::vector<GraphNode> nodes_;
@@ -89,18 +89,41 @@ class Graph {
     return n;
   }
 
-  // Numbers the nodes level by level: the upper levels, which every climb
-  // from a word to the root passes, then lie together at the start of the
-  // node table and of the link area (reading a word touches fewer places).
-  void RenumberBreadthFirst() {
-    std::vector<uint32_t> newNumber(nodes_.size(), UINT32_MAX), queue = {0};
+  // Numbers the nodes for short reads: the first levels, which every climb
+  // from a word to the root passes, level by level at the start of the node
+  // table and of the link area; below them each subtree in one piece, so the
+  // lower letters of a word (and its chain) lie together.
+  void Renumber() {
+    constexpr int kTopLevels = 3;  // depths 0, 1 and 2
+    std::vector<uint32_t> newNumber(nodes_.size(), UINT32_MAX), order = {0};
     newNumber[0] = 0;
-    for (size_t i = 0; i < queue.size(); ++i)
-      for (uint32_t c : nodes_[queue[i]].children)
-        if (newNumber[c] == UINT32_MAX) {
-          newNumber[c] = uint32_t(queue.size());
-          queue.push_back(c);
-        }
+    auto take = [&](uint32_t n) {
+      if (newNumber[n] != UINT32_MAX) return false;
+      newNumber[n] = uint32_t(order.size());
+      order.push_back(n);
+      return true;
+    };
+    size_t levelStart = 0;
+    for (int depth = 0; depth + 1 < kTopLevels; ++depth) {
+      size_t levelEnd = order.size();
+      for (size_t i = levelStart; i < levelEnd; ++i)
+        if (!nodes_[order[i]].chain)
+          for (uint32_t c : nodes_[order[i]].children) take(c);
+      levelStart = levelEnd;
+    }
+    // Depth-first below the top levels.
+    size_t top = order.size();
+    for (size_t i = 0; i < top; ++i) {
+      std::vector<uint32_t> stack(nodes_[order[i]].children.rbegin(),
+                                  nodes_[order[i]].children.rend());
+      while (!stack.empty()) {
+        uint32_t n = stack.back();
+        stack.pop_back();
+        if (!take(n)) continue;
+        const auto& ch = nodes_[n].children;
+        for (auto it = ch.rbegin(); it != ch.rend(); ++it) stack.push_back(*it);
+      }
+    }
     std::vector<GraphNode> renumbered(nodes_.size());
     for (uint32_t old = 0; old < nodes_.size(); ++old) {
       GraphNode n = std::move(nodes_[old]);
