@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 
 #include "definitions/Coder.h"
 #include "definitions/DefinitionsDatabase.h"
@@ -102,15 +101,26 @@ TEST(DefinitionsWriter, OverfullRecordsLosePointersAndStillRead) {
 
 TEST(DefinitionsWriter, KeyTableSourceKeepsTheFixedContextsAndShape) {
   std::string src = IndexKeyTablesSource({"DOG", "DOGMA", "CAT", "A1"});
-  std::regex row(R"(\{([0-9, \n]+)\})");
+  // Every brace-enclosed list of numbers is a table.
   std::vector<std::vector<long>> tables;
-  for (auto it = std::sregex_iterator(src.begin(), src.end(), row); it != std::sregex_iterator(); ++it) {
+  for (size_t open = src.find('{'); open != std::string::npos; open = src.find('{', open + 1)) {
+    size_t close = src.find('}', open);
     std::vector<long> t;
-    std::string nums = (*it)[1];
-    std::regex num(R"([0-9]+)");
-    for (auto n = std::sregex_iterator(nums.begin(), nums.end(), num); n != std::sregex_iterator(); ++n)
-      t.push_back(std::stol(n->str()));
-    tables.push_back(t);
+    bool digits = true;
+    for (size_t i = open + 1; i < close; ++i) {
+      char c = src[i];
+      if (c >= '0' && c <= '9') {
+        if (!digits || t.empty()) t.push_back(0);
+        t.back() = t.back() * 10 + (c - '0');
+        digits = true;
+      } else if (c == ',') {
+        digits = false;
+      } else if (c != ' ' && c != '\n') {
+        t.clear();
+        break;
+      }
+    }
+    if (t.size() == size_t(kIndexKeySymbols + 1)) tables.push_back(t);
   }
   ASSERT_EQ(tables.size(), 2u + kIndexKeyContexts);  // the two fixed ones, then all 45
   for (size_t i = 2; i < tables.size(); ++i) {

@@ -150,6 +150,7 @@ int main(int argc, char** argv) {
     std::multiset<std::string> theirKeys, ourKeys;
     for (const auto& s : theirs) theirKeys.insert(Key(s));
     for (const auto& s : ours) ourKeys.insert(Key(s));
+    const std::set<std::string> ourAll(ourKeys.begin(), ourKeys.end());
     bool same = true;
     const std::string key = wx::NormalizeKey(word);
     for (const auto& s : ours) {
@@ -183,7 +184,9 @@ int main(int argc, char** argv) {
       }
       same = false;
       std::string kind;
-      if (wx::NormalizeKey(s.lemma) == key)
+      if (ourAll.count(Key(s)))
+        kind = "WordNet only: a second listing of a meaning reached under two of its words (we list it once)";
+      else if (wx::NormalizeKey(s.lemma) == key)
         kind = "WordNet only: the word itself";
       else
         kind = "WordNet only: a base form WordNet's morphology gives and our word-form rules do not";
@@ -194,7 +197,7 @@ int main(int argc, char** argv) {
     if ((wi & 63) == 0) std::fprintf(stderr, "\rchecking %zu/%zu", wi, words.size());
   }
   std::fprintf(stderr, "\r%40s\r", "");
-  std::printf("wordnet-agreement: %zu words (%zu WordNet lemmas and inflected forms)\n", words.size(), words.size());
+  std::printf("wordnet-agreement: %zu words (WordNet lemmas and inflected forms)\n", words.size());
   std::printf("  words with the same senses     %zu (%.1f%%)\n", agreeWords, 100.0 * agreeWords / words.size());
   std::printf("  senses: ours %zu, WordNet %zu, the same %zu\n", ourTotal, wnTotal, matched);
   std::printf("  of them with a grave accent written as an apostrophe %zu\n", graveAccents);
