@@ -103,6 +103,14 @@ void TfrmTarvelo::ClipboardWatcher1Change() {
     ForceForeground(TargetWindow);
     SetForegroundWindow(TargetWindow);
     SetActiveWindow(TargetWindow);
+    // The simulated keys go to whichever window is in front when they are
+    // read; on a busy system the switch back to the target can lag behind,
+    // so wait (at most a second) until the target is really in front.
+    const DWORD asked = GetTickCount();
+    while (GetForegroundWindow() != TargetWindow && GetTickCount() - asked < 1000) {
+      if (!ProcessMessages()) break;
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
     if (PendingAction == paSpellCheckAll) {
       SendKeyCombo('A', ksCtrl);
       Sleep(100);

@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 jobs=$(nproc)
+# Compiler cache hits do not depend on where the checkout lies.
+export CCACHE_BASEDIR=$(pwd) CCACHE_NOHASHDIR=true
 echo "== native build"
 cmake --preset native >/dev/null
 cmake --build --preset native -j"$jobs"

@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 set -e
 bash scripts/build.sh
 jobs=$(nproc)
+export CCACHE_BASEDIR=$(pwd) CCACHE_NOHASHDIR=true
 echo "== sanitizer build"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j"$jobs"
