@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The harness against Wine's Registry Editor: a tree view and a list view read
 # and driven across processes (selecting, expanding by key, double-clicking an
-# item), and the dialog that the double click opens read and cancelled.
+# item), the dialog that the double click opens read and cancelled, window
+# and process queries.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" || exit 1
 
 R="Registry Editor"
@@ -31,5 +32,15 @@ children=$(wx_driver list-children "$hwnd")
 wx_assert_contains "$children" "text=Greeting" "value name in the editor"
 wx_driver click "$hwnd" Cancel -- wait-gone "$hwnd" 5000 || wx_fail "Cancel did not close the editor"
 wx_assert_eq "$(wx_reg_get 'HKCU\Software\WendrixHarness' Greeting)" "γειά σου" "value after Cancel"
+
+# Window geometry and styles; the process list; ending a program abruptly.
+info=$(wx_driver window-info "$R") || wx_fail "window-info"
+wx_assert_contains "$info" "class=RegEdit_RegEdit" "window-info"
+wx_assert_contains "$info" $'\ntopmost=0\nalpha=-\nvisible=1' "window-info"
+wx_assert_eq "$(wx_driver process-running regedit.exe)" "1" "regedit processes"
+wx_driver mutex-exists "WendrixHarnessNoSuchMutex" 2>/dev/null && wx_fail "a mutex nobody created was found"
+wx_assert_eq "$(wx_driver kill-process regedit.exe)" "1" "processes ended"
+wx_driver wait-gone "$R" 5000 || wx_fail "the window outlived its process"
+wx_driver process-running regedit.exe 2>/dev/null && wx_fail "regedit still running"
 
 wx_pass
