@@ -158,8 +158,9 @@ _wx_start_xvfb() {
 }
 
 # The booted prefix template: built once (about 15 s), reused while the Wine
-# version stays the same. Copies hard-link its files, which Wine never rewrites
-# in place; the registry files, which it does rewrite, are real copies.
+# version stays the same. Copies hard-link its files (Wine replaces program
+# files rather than rewriting them); the registry files and ini files are real
+# copies.
 _wx_template_stamp() { echo "wine=$(wine --version 2>/dev/null) recipe=2"; }
 
 _wx_prepare_template() {
@@ -190,10 +191,12 @@ _wx_prepare_template() {
         rm -rf "$WINEPREFIX"
         cp -a "$tdir/prefix" "$WINEPREFIX" || wx_fail "cannot copy the prefix template"
     fi
+    # Files Wine may rewrite in place get copies of their own, so that no test
+    # can change the template through a shared link.
     local f
-    for f in "$WINEPREFIX"/*.reg; do
-        cp --remove-destination "$tdir/prefix/$(basename "$f")" "$f"
-    done
+    while IFS= read -r -d '' f; do
+        cp --remove-destination "$tdir/prefix/${f#"$WINEPREFIX"/}" "$f"
+    done < <(find "$WINEPREFIX" -maxdepth 1 -type f -print0; find "$WINEPREFIX/drive_c" -maxdepth 3 -type f \( -name '*.ini' -o -name '*.INI' \) -print0)
     flock -u 9
     exec 9>&-
 }
