@@ -232,7 +232,7 @@ CommandRegistrar dblclickCmd(L"dblclick-item", L"WINDOW CHILD ITEM  (selects ITE
                                      case Kind::ListBox: commandParent(h, LBN_DBLCLK); break;
                                      case Kind::ComboBox:
                                      case Kind::ComboBoxEx: fail(L"combo boxes have no double click");
-                                     // Wine does not pass WM_NOTIFY between processes, so the
+                                     // A WM_NOTIFY from another process does not arrive under Wine, so the
                                      // item gets a real double click.
                                      case Kind::ListView:
                                      case Kind::TreeView: mouseClick(h, itemCentre(h, kindOf(h), index), Click::Double); break;
