@@ -2,7 +2,8 @@
 # The harness against Wine's Registry Editor: a tree view and a list view read
 # and driven across processes (selecting, expanding by key, double-clicking an
 # item), the dialog that the double click opens read and cancelled, window
-# and process queries.
+# and process queries; tabs, check boxes and a track bar in Wine's
+# configuration window.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" || exit 1
 
 R="Registry Editor"
@@ -42,5 +43,21 @@ wx_driver mutex-exists "WendrixHarnessNoSuchMutex" 2>/dev/null && wx_fail "a mut
 wx_assert_eq "$(wx_driver kill-process regedit.exe)" "1" "processes ended"
 wx_driver wait-gone "$R" 5000 || wx_fail "the window outlived its process"
 wx_driver process-running regedit.exe 2>/dev/null && wx_fail "regedit still running"
+
+# Wine's configuration window: tabs (chosen with the mouse), check boxes and a
+# track bar whose owner follows the thumb.
+C="Wine configuration"
+wx_start winecfg.exe
+wx_wait_window "$C" >/dev/null
+tabs=$(wx_driver items "$C" SysTabControl32) || wx_fail "items of the tabs"
+wx_assert_contains "$tabs" $'0*\tApplications' "tabs"
+wx_driver select-item "$C" SysTabControl32 Graphics || wx_fail "choosing the Graphics tab"
+wx_assert_contains "$(wx_driver items "$C" SysTabControl32)" $'2*\tGraphics' "current tab"
+page=$(wx_driver list-children "$C")
+wx_assert_contains "$page" "check=0	text=&Emulate a virtual desktop" "check box state"
+wx_assert_eq "$(wx_driver trackbar "$C" msctls_trackbar32)" "0 0 11" "track bar position and range"
+wx_driver trackbar "$C" msctls_trackbar32 2 >/dev/null -- wait-text "$C" '#1108' 144 >/dev/null ||
+    wx_fail "the owner did not follow the track bar: $(wx_driver get-text "$C" '#1108')"
+wx_driver click "$C" Cancel -- wait-gone "$C" 5000 || wx_fail "Cancel"
 
 wx_pass

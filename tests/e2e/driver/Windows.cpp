@@ -214,7 +214,7 @@ CommandRegistrar listChildrenCmd(
             out(std::wstring(static_cast<size_t>(depth) * 2, L' ') + describe(h));
             std::wstring cls = className(h);
             if (iequals(cls, L"ListBox") || iequals(cls, L"ComboBox") || iequals(cls, L"ComboBoxEx32") || iequals(cls, L"SysListView32") ||
-                iequals(cls, L"SysTreeView32")) {
+                iequals(cls, L"SysTreeView32") || iequals(cls, L"SysTabControl32")) {
                 int selected = -1;
                 std::vector<std::wstring> items = listItems(h, &selected);
                 for (size_t i = 0; i < items.size(); ++i)
