@@ -1,0 +1,24 @@
+#include <windows.h>
+
+#include <string>
+
+#include "common/AnsiText.h"
+
+namespace wx {
+
+std::string PlatformAppDir() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+    if (n == 0) return ".\\";
+    if (n < path.size()) {
+      path.resize(n);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  size_t slash = path.find_last_of(L"\\/");
+  return WideToUtf8(path.substr(0, slash + 1));
+}
+
+}  // namespace wx

@@ -1,0 +1,393 @@
+#include "app/Controller_win.h"
+
+#include <shellapi.h>
+
+#include <filesystem>
+
+#include "app/AppErrors.h"
+#include "app/AppState.h"
+#include "app/CaptureMessages.h"
+#include "app/Clipboard_win.h"
+#include "app/ErrorBox_win.h"
+#include "app/Managers_win.h"
+#include "common/AnsiText.h"
+
+namespace wx {
+
+namespace {
+
+TfrmTarvelo* g_controller = nullptr;
+const wchar_t kClassName[] = L"TfrmTarvelo";
+constexpr UINT kMenuCommandBase = 100;
+
+const std::vector<std::wstring>& AnimationFrames() {
+  static const std::vector<std::wstring> names = {
+      L"ZONE",  L"ZTWO",   L"ZTHREE",  L"ZFOUR",    L"ZFIVE",     L"ZSIX",      L"ZSEVEN",   L"ZEIGHT",
+      L"ZNINE", L"ZTEN",   L"ZELEVEN", L"ZTWELVE",  L"ZTHIRTEEN", L"ZFOURTEEN", L"ZFIFTEEN", L"ZSIXTEEN"};
+  return names;
+}
+
+}  // namespace
+
+TfrmTarvelo* Controller() { return g_controller; }
+
+TfrmTarvelo::TfrmTarvelo() { hotKeyIds_.fill(-1); }
+
+TfrmTarvelo::~TfrmTarvelo() {
+  ShuttingDown = true;
+  ClipboardWatcher1.reset();
+  hotKeys_.reset();
+  tray_.reset();
+  if (window_) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+  if (stillIcon_) DestroyIcon(stillIcon_);
+  if (g_controller == this) g_controller = nullptr;
+}
+
+bool TfrmTarvelo::Create() {
+  HINSTANCE inst = GetModuleHandleW(nullptr);
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = WndProc;
+  wc.hInstance = inst;
+  wc.lpszClassName = kClassName;
+  wc.hIcon = LoadIconW(inst, L"MAINICON");
+  RegisterClassExW(&wc);
+  // A hidden top-level window (not message-only) so that it receives the
+  // shell's broadcasts and can own the program's message boxes.
+  window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"Wendrix", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, inst,
+                            this);
+  if (!window_) return false;
+  g_controller = this;
+  SetApplicationWindow(window_);
+  taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+  FormCreate();
+  return true;
+}
+
+void TfrmTarvelo::FormCreate() {
+  tray_ = std::make_unique<TTrayIcon95>(window_);
+  hotKeys_ = std::make_unique<TSysHotKey>();
+  tray_->SetHint(L"Wendrix");
+  tray_->SetAnimationInterval(400);
+  tray_->SetAnimationIcons(AnimationFrames());
+  stillIcon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"ZSIXTEEN", IMAGE_ICON, 16, 16, 0));
+  tray_->SetIcons(stillIcon_, stillIcon_);
+  tray_->AutoPopup = true;
+  tray_->SetState(tsDisabled);
+  tray_->OnClick = [this] { TrayIcon95Click(); };
+  tray_->OnDblClick = [this] { TrayIcon95DblClick(); };
+  tray_->BuildPopupMenu = [this] { return BuildTrayMenu(); };
+  tray_->OnMenuCommand = [this](UINT id) {
+    if (id >= kMenuCommandBase) RunCommand(Command(id - kMenuCommandBase), this);
+  };
+  hotKeys_->OnHotKey = [this](int index) { SysHotKey1HotKey(index); };
+  ClipboardWatcher1 = std::make_unique<TClipboardWatcher>();
+  ClipboardWatcher1->OnChange = [this] { ClipboardWatcher1Change(); };
+  hotKeys_->SetActive(true);
+
+  // A failed load is reported and the program stays resident with what it has.
+  Guarded([this] { LoadSettings(); });
+
+  // The thesaurus session runs in the managed container, released after use
+  // so that it is freed when it stays idle.
+  services_.thesaurusSession = [](const std::wstring& word) {
+    TManagedThesaurus& manager = ManagedThesaurus();
+    TThesaurus& thesaurus = manager.Data().Thesaurus;
+    thesaurus.Owner = ApplicationWindow();
+    std::wstring replacement;
+    try {
+      replacement = ThesaurusSession(thesaurus, word);
+    } catch (...) {
+      manager.Release();
+      throw;
+    }
+    manager.Release();
+    return replacement;
+  };
+  // The thesaurus container is created at start-up.
+  Guarded([] { ManagedThesaurus().Acquire(); });
+
+  // The icon appears once the controller has finished loading.
+  tray_->SetActive(true);
+}
+
+void TfrmTarvelo::LoadSettings() {
+  LoadMainOptions(CurrentRegistry(), BuildEdition, options_);
+  SingleClickAction = options_.singleClickAction;
+  DoubleClickAction = options_.doubleClickAction;
+  RegisterHotKeys();
+  // The Smart Bar would open here when "ShowSmartBarOnOpen" is set; it is not
+  // part of this version.
+}
+
+void TfrmTarvelo::RegisterHotKeys() {
+  hotKeys_->Clear();
+  for (const HotKeyRegistration& r : PlanHotKeys(options_.hotKeys, BuildEdition, hotKeyIds_))
+    hotKeys_->AddHotKey(r.keyIndex, r.modifiers);
+}
+
+LRESULT CALLBACK TfrmTarvelo::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<TfrmTarvelo*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self || !self->window_) return DefWindowProcW(hwnd, msg, wp, lp);
+  LRESULT result = 0;
+  Guarded([&] { result = self->Handle(msg, wp, lp); });
+  return result;
+}
+
+LRESULT TfrmTarvelo::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  if (taskbarCreated_ && msg == taskbarCreated_) {
+    if (tray_) tray_->Readd();
+    return 0;
+  }
+  switch (msg) {
+    case WM_RUNHOTKEY:
+      WMHotKeyAction(lp);
+      return 0;
+    case WM_QUERYENDSESSION:
+      DefWindowProcW(window_, msg, wp, lp);
+      ShuttingDown = true;
+      return 1;
+    case WM_ENDSESSION:
+      DefWindowProcW(window_, msg, wp, lp);
+      ShuttingDown = true;
+      return 1;
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_DESTROY:
+      ShuttingDown = true;
+      WinHelpW(window_, nullptr, HELP_QUIT, 0);
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcW(window_, msg, wp, lp);
+}
+
+void TfrmTarvelo::Close() {
+  if (Busy()) return;  // an action is running: closing is refused
+  ShuttingDown = true;
+  hotKeys_->SetActive(false);
+  tray_->SetActive(false);
+  DestroyWindow(window_);
+}
+
+void TfrmTarvelo::BeginWork() {
+  tray_->AutoPopup = false;
+  tray_->SetHint(L"Working...");
+  tray_->SetState(tsAnimated);
+}
+
+void TfrmTarvelo::EndWork() {
+  tray_->AutoPopup = true;
+  tray_->SetHint(L"Wendrix");
+  tray_->SetState(tsDisabled);
+}
+
+void TfrmTarvelo::WithModalDialog(const std::function<void()>& body) {
+  tray_->AutoPopup = false;
+  try {
+    body();
+  } catch (...) {
+    tray_->AutoPopup = true;
+    throw;
+  }
+  tray_->AutoPopup = true;
+}
+
+void TfrmTarvelo::SysHotKey1HotKey(int index) {
+  // Only post: the capture starts after the hotkey callback has returned.
+  if (AcceptsInput()) PostMessageW(window_, WM_RUNHOTKEY, 0, LPARAM(index));
+}
+
+void TfrmTarvelo::WMHotKeyAction(LPARAM slotId) {
+  if (!AcceptsInput()) return;
+  for (HotKeySlot slot : SlotsForHotKeyId(hotKeyIds_, int(slotId))) RunCommand(CommandForSlot(slot), this);
+}
+
+void TfrmTarvelo::TrayIcon95Click() {
+  if (tray_->State() != tsAnimated && AcceptsInput()) RunMouseAction(SingleClickAction);
+}
+
+void TfrmTarvelo::TrayIcon95DblClick() {
+  if (tray_->State() != tsAnimated && AcceptsInput()) RunMouseAction(DoubleClickAction);
+}
+
+void TfrmTarvelo::RunMouseAction(int code) {
+  Command c = CommandForMouseAction(code);
+  if (c == Command::PopupMenu) {
+    tray_->PopupAtCursor();
+    return;
+  }
+  if (c != Command::None) RunCommand(c, this);
+}
+
+HMENU TfrmTarvelo::BuildTrayMenu() {
+  HMENU menu = CreatePopupMenu();
+  for (const TrayMenuItem& item : TrayMenuFor(BuildEdition)) {
+    if (item.name[0] == '-') {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    } else if (item.submenuHelp) {
+      HMENU help = CreatePopupMenu();
+      // The update tool's item is enabled only when the tool lies beside the program.
+      std::error_code ec;
+      bool updater = std::filesystem::exists(Utf8ToWide(AppFilePath("DictionaryUpdate.exe")), ec);
+      for (const TrayMenuItem& h : HelpMenu()) {
+        if (h.name[0] == '-') {
+          AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
+          continue;
+        }
+        UINT flags = MF_STRING;
+        if (h.command == Command::DictionaryUpdate && !updater) flags |= MF_GRAYED;
+        AppendMenuW(help, flags, kMenuCommandBase + UINT(h.command), Utf8ToWide(h.caption).c_str());
+      }
+      AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(help), Utf8ToWide(item.caption).c_str());
+    } else {
+      AppendMenuW(menu, MF_STRING, kMenuCommandBase + UINT(item.command), Utf8ToWide(item.caption).c_str());
+    }
+  }
+  return menu;
+}
+
+void TfrmTarvelo::RunCommand(Command command, const void* Sender) {
+  switch (command) {
+    case Command::SpellClipboard: SpellClipboard(Sender); break;
+    case Command::ThesClipboard: ThesClipboard(Sender); break;
+    case Command::DefinitionsClipboard: DefinitionsClipboard(Sender); break;
+    case Command::SpellCheckSelected:
+      CheckMainDictionaries();
+      if (!Busy()) RunSelectedAction(paSpellCheckSelected);
+      break;
+    case Command::SpellCheckAll:
+      CheckMainDictionaries();
+      if (!Busy()) RunSelectedAction(paSpellCheckAll);
+      break;
+    case Command::ThesaurusSelected:
+      if (Busy()) break;
+      CheckAppFile("Thesaurus.qxt");
+      RunSelectedAction(paThesaurusSelected);
+      break;
+    case Command::DefinitionsSelected:
+      if (Busy()) break;
+      CheckAppFile("Definitions.ydd");
+      RunSelectedAction(paDefinitionsSelected);
+      break;
+    case Command::OpenEditor: LaunchEditor("Wendrix.exe"); break;
+    case Command::OpenEditor2: LaunchEditor(""); break;  // no second editor ships with this version
+    case Command::InstantSpell:
+      CheckMainDictionaries();
+      if (!Busy()) throw ENotAvailable("Instant Spell");
+      break;
+    case Command::SpellOptions:
+      WithModalDialog([] { throw ENotAvailable("The spelling options dialog"); });
+      break;
+    case Command::EditCustomDictionary:
+      WithModalDialog([] { throw ENotAvailable("The custom dictionary editor"); });
+      break;
+    case Command::Preferences:
+      WithModalDialog([] { throw ENotAvailable("The options window"); });
+      break;
+    case Command::SmartBar: throw ENotAvailable("The Smart Bar");
+    case Command::PopupMenu: tray_->PopupAtCursor(); break;
+    case Command::HelpContents: ShowHelp(HELP_FINDER); break;
+    case Command::HelpTopics: ShowHelp(HELP_PARTIALKEY); break;
+    case Command::WebSite: OpenWebSite(); break;
+    case Command::DictionaryUpdate: LaunchDictionaryUpdate(); break;
+    case Command::About: ShowAbout(); break;
+    case Command::Exit: Close(); break;
+    case Command::None: break;
+  }
+}
+
+void TfrmTarvelo::CheckMainDictionaries() { mainDictionaries_.Run(CurrentRegistry()); }
+
+void TfrmTarvelo::SpellClipboard(const void* Sender) {
+  CheckMainDictionaries();
+  if (Busy() && Sender) return;
+  if (GetClipboardText(window_).empty()) {
+    ShowInformation(
+        "You have attempted to use Spell Check Clipboard, however there is nothing in the Windows Clipboard.\r\n\r\n"
+        "Please verify that you have copied the desired text and initiate Spell Check Clipboard again.\r\n\r\n"
+        "Contact Morvane Software, " +
+        std::string(kSupportEmail) + ", with any questions.");
+    return;
+  }
+  BeginWork();
+  struct End {
+    TfrmTarvelo* c;
+    ~End() { c->EndWork(); }
+  } end{this};
+  throw ENotAvailable("The Spell Viewer");
+}
+
+void TfrmTarvelo::ThesClipboard(const void* Sender) {
+  if (Busy() && Sender) return;
+  CheckAppFile("Thesaurus.qxt");
+  BeginWork();
+  struct End {
+    TfrmTarvelo* c;
+    ~End() { c->EndWork(); }
+  } end{this};
+  std::wstring word = TrimText(GetClipboardText(window_));
+  if (!services_.thesaurusSession) throw ENotAvailable("The thesaurus");
+  std::wstring replacement = services_.thesaurusSession(word);
+  if (!replacement.empty()) SetClipboardText(window_, replacement);
+}
+
+std::wstring TfrmTarvelo::ThesaurusLookup(const std::wstring& word) {
+  CheckAppFile("Thesaurus.qxt");
+  if (!services_.thesaurusSession) throw ENotAvailable("The thesaurus");
+  return services_.thesaurusSession(TrimText(word));
+}
+
+void TfrmTarvelo::DefinitionsClipboard(const void* Sender) {
+  if (Busy() && Sender) return;
+  BeginWork();
+  struct End {
+    TfrmTarvelo* c;
+    ~End() { c->EndWork(); }
+  } end{this};
+  CheckAppFile("Definitions.ydd");
+  if (!services_.definitionsSession) throw ENotAvailable("The definitions window");
+  std::wstring text = GetClipboardText(window_);
+  std::wstring result;
+  if (services_.definitionsSession(text.size() > 50 ? std::wstring() : text, result))
+    SetClipboardText(window_, result);
+}
+
+void TfrmTarvelo::LaunchEditor(const std::string& fileName) {
+  CheckAppFile(fileName);
+  auto rc = reinterpret_cast<INT_PTR>(ShellExecuteW(window_, nullptr, Utf8ToWide(AppFilePath(fileName)).c_str(),
+                                                    nullptr, nullptr, SW_SHOWNORMAL));
+  if (rc <= 32) throw EEditorError();
+}
+
+void TfrmTarvelo::LaunchDictionaryUpdate() {
+  ShellExecuteW(window_, nullptr, Utf8ToWide(AppDir() + "DictionaryUpdate.exe").c_str(), nullptr, nullptr,
+                SW_SHOWNORMAL);
+}
+
+void TfrmTarvelo::OpenWebSite() {
+  auto rc = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(window_, nullptr, Utf8ToWide(kSupportWebAddress).c_str(), nullptr, nullptr, SW_SHOW));
+  if (rc <= 32) throw EBrowserError();
+}
+
+void TfrmTarvelo::ShowHelp(UINT command) {
+  WinHelpW(window_, Utf8ToWide(AppFilePath("Wendrix.hlp")).c_str(), command, 0);
+}
+
+void TfrmTarvelo::ShowAbout() {
+  WithModalDialog([this] {
+    MessageBoxW(window_, L"Wendrix v5.1.6\r\n\r\nThe writing assistant in your notification area.",
+                L"About", MB_OK | MB_ICONINFORMATION);
+  });
+}
+
+}  // namespace wx

@@ -1,0 +1,128 @@
+// The resident controller: a hidden window that owns the tray icon, the
+// hotkeys and the tray menu, guards every action with the busy state, and
+// dispatches hotkeys, clicks and menu commands to the actions.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/ClipboardBackup_win.h"
+#include "app/ClipboardWatcher_win.h"
+#include "app/Commands.h"
+#include "app/HotKeys.h"
+#include "app/MainDictionariesCheck.h"
+#include "app/MainOptions.h"
+#include "app/SysHotKey_win.h"
+#include "app/TrayIcon_win.h"
+
+namespace wx {
+
+// A service this build does not include yet.
+class ENotAvailable : public std::runtime_error {
+ public:
+  explicit ENotAvailable(const std::string& what)
+      : std::runtime_error(what + " is not available in this version of Wendrix.") {}
+};
+
+// The services the controller hands its work to. Each is filled by the
+// engine that provides it; an empty one reports the service as not available.
+struct ControllerServices {
+  // Runs one modal thesaurus session for a word; returns the chosen
+  // replacement, or empty when the user closed the dialog.
+  std::function<std::wstring(const std::wstring& word)> thesaurusSession;
+  // Runs the definitions window for a word (empty for none); true when it
+  // closed with OK, with the chosen word in result.
+  std::function<bool(const std::wstring& word, std::wstring& result)> definitionsSession;
+};
+
+class TfrmTarvelo {
+ public:
+  static constexpr UINT WM_RUNHOTKEY = WM_USER + 1;
+
+  TfrmTarvelo();
+  ~TfrmTarvelo();
+  TfrmTarvelo(const TfrmTarvelo&) = delete;
+  TfrmTarvelo& operator=(const TfrmTarvelo&) = delete;
+
+  // Creates the hidden window, loads the settings, registers the hotkeys and
+  // shows the tray icon. False when the window cannot be created.
+  bool Create();
+  HWND Handle() const { return window_; }
+  ControllerServices& Services() { return services_; }
+
+  // Entry operations. A null Sender marks a call made by the program itself
+  // (the Smart Bar), which skips the busy check of the clipboard actions.
+  void SpellClipboard(const void* Sender);
+  void ThesClipboard(const void* Sender);
+  void DefinitionsClipboard(const void* Sender);
+  void RunCommand(Command command, const void* Sender);
+  std::wstring ThesaurusLookup(const std::wstring& word);
+
+  void BeginWork();
+  void EndWork();
+  bool Busy() const { return tray_ && tray_->State() == tsAnimated; }
+  bool AcceptsInput() const { return tray_ && tray_->AutoPopup; }
+
+  void LoadSettings();
+  void RegisterHotKeys();
+  void RunMouseAction(int code);
+  void CheckMainDictionaries();
+  void Close();
+
+  const MainOptions& Options() const { return options_; }
+  const HotKeyIds& HotKeyIdentifiers() const { return hotKeyIds_; }
+
+ private:
+  static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  void FormCreate();
+  void SysHotKey1HotKey(int index);
+  void WMHotKeyAction(LPARAM slotId);
+  void TrayIcon95Click();
+  void TrayIcon95DblClick();
+  HMENU BuildTrayMenu();
+  // Selected actions: take the selection from the focused program through
+  // the clipboard, run the service, paste the result back.
+  void RunSelectedAction(int action);
+  void CompatibilityCapture(int action, ClipboardBackup& backup);
+  void DirectCapture(int action, ClipboardBackup& backup);
+  void ClipboardWatcher1Change();
+  void RunCapturedService(int action);
+  void OfferCompatibilityMode(int action);
+  // Processes pending messages once; false when the program is quitting.
+  bool ProcessMessages();
+  // Waits, processing messages, until the clipboard can be opened.
+  void WaitForClipboard();
+  void LaunchEditor(const std::string& fileName);
+  void LaunchDictionaryUpdate();
+  void OpenWebSite();
+  void ShowHelp(UINT command);
+  void ShowAbout();
+  // Runs a modal dialog of the tray menu with input refused meanwhile.
+  void WithModalDialog(const std::function<void()>& body);
+
+  HWND window_ = nullptr;
+  UINT taskbarCreated_ = 0;
+  std::unique_ptr<TTrayIcon95> tray_;
+  std::unique_ptr<TSysHotKey> hotKeys_;
+  HICON stillIcon_ = nullptr;
+  MainOptions options_;
+  HotKeyIds hotKeyIds_;
+  MainDictionariesCheck mainDictionaries_;
+  ControllerServices services_;
+  std::unique_ptr<TClipboardWatcher> ClipboardWatcher1;
+  HWND TargetWindow = nullptr;
+  int PendingAction = 0;
+  bool CaptureWaiting = false;
+  bool quitting_ = false;
+  uint8_t SingleClickAction = moNoAction;
+  uint8_t DoubleClickAction = moNoAction;
+};
+
+// The controller of the running program (null before it is created).
+TfrmTarvelo* Controller();
+
+}  // namespace wx

@@ -1,0 +1,139 @@
+// A message dialog with a "don't show this message again" check box, built
+// from code: an icon ("Image"), the text ("Message"), the buttons, and the
+// check box placed under them; the answer is kept in the registry.
+#include <windows.h>
+
+#include <vector>
+
+#include "app/DontShowAgain.h"
+#include "app/ErrorBox_win.h"
+#include "common/AnsiText.h"
+
+namespace wx {
+
+namespace {
+
+struct DlgParams {
+  std::wstring text;
+  UINT icon;
+  UINT buttons;
+  bool checked = false;
+};
+
+constexpr int kCheckId = 1001;
+
+struct Button {
+  int id;
+  const wchar_t* caption;
+};
+
+std::vector<Button> ButtonsFor(UINT buttons) {
+  switch (buttons) {
+    case MB_OKCANCEL: return {{IDOK, L"OK"}, {IDCANCEL, L"Cancel"}};
+    case MB_YESNO: return {{IDYES, L"&Yes"}, {IDNO, L"&No"}};
+    case MB_YESNOCANCEL: return {{IDYES, L"&Yes"}, {IDNO, L"&No"}, {IDCANCEL, L"Cancel"}};
+    default: return {{IDOK, L"OK"}};
+  }
+}
+
+LPCWSTR IconFor(UINT type) {
+  switch (type) {
+    case MB_ICONERROR: return IDI_ERROR;
+    case MB_ICONWARNING: return IDI_WARNING;
+    case MB_ICONQUESTION: return IDI_QUESTION;
+    default: return IDI_INFORMATION;
+  }
+}
+
+INT_PTR CALLBACK DlgProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_INITDIALOG: {
+      auto* p = reinterpret_cast<DlgParams*>(lp);
+      SetWindowLongPtrW(dlg, DWLP_USER, lp);
+      HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+      NONCLIENTMETRICSW ncm{};
+      ncm.cbSize = sizeof ncm;
+      if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
+        font = CreateFontIndirectW(&ncm.lfMessageFont);
+      HDC dc = GetDC(dlg);
+      HGDIOBJ old = SelectObject(dc, font);
+      RECT tr{0, 0, 400, 0};
+      DrawTextW(dc, p->text.c_str(), -1, &tr, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+      const wchar_t* checkText = L"&Don't show this message again";
+      RECT cr{0, 0, 0, 0};
+      DrawTextW(dc, checkText, -1, &cr, DT_CALCRECT | DT_SINGLELINE);
+      SelectObject(dc, old);
+      ReleaseDC(dlg, dc);
+
+      const int margin = 8, iconSize = 32, btnW = 75, btnH = 25;
+      auto buttons = ButtonsFor(p->buttons);
+      int textLeft = margin + iconSize + margin;
+      int clientW = std::max<int>(textLeft + tr.right + margin, int(buttons.size()) * (btnW + 6) + 2 * margin);
+      int textH = std::max<int>(tr.bottom, iconSize);
+      int btnTop = margin + textH + 12;
+      int clientH = btnTop + btnH + margin;
+
+      HWND image = CreateWindowExW(0, L"STATIC", L"Image", WS_CHILD | WS_VISIBLE | SS_ICON, margin, margin,
+                                   iconSize, iconSize, dlg, nullptr, nullptr, nullptr);
+      SendMessageW(image, STM_SETICON, WPARAM(LoadIconW(nullptr, IconFor(p->icon))), 0);
+      HWND message = CreateWindowExW(0, L"STATIC", p->text.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX,
+                                     textLeft, margin, tr.right, tr.bottom, dlg, nullptr, nullptr, nullptr);
+      SendMessageW(message, WM_SETFONT, WPARAM(font), TRUE);
+      int x = (clientW - int(buttons.size()) * (btnW + 6) + 6) / 2;
+      for (size_t i = 0; i < buttons.size(); ++i) {
+        HWND b = CreateWindowExW(0, L"BUTTON", buttons[i].caption,
+                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                                 x, btnTop, btnW, btnH, dlg, HMENU(INT_PTR(buttons[i].id)), nullptr, nullptr);
+        SendMessageW(b, WM_SETFONT, WPARAM(font), TRUE);
+        x += btnW + 6;
+      }
+      // The check box goes under everything, at the icon's left; the dialog
+      // grows by its height plus the icon's top margin.
+      int checkW = cr.right + 19, checkH = 17;
+      HWND check = CreateWindowExW(0, L"BUTTON", checkText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
+                                   margin, clientH, checkW, checkH, dlg, HMENU(INT_PTR(kCheckId)), nullptr, nullptr);
+      SendMessageW(check, WM_SETFONT, WPARAM(font), TRUE);
+      clientH += checkH + margin;
+      if (clientW < checkW + 2 * margin) clientW = checkW + 2 * margin;
+
+      RECT wr{0, 0, clientW, clientH};
+      AdjustWindowRectEx(&wr, DWORD(GetWindowLongPtrW(dlg, GWL_STYLE)), FALSE,
+                         DWORD(GetWindowLongPtrW(dlg, GWL_EXSTYLE)));
+      int w = wr.right - wr.left, h = wr.bottom - wr.top;
+      int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+      SetWindowPos(dlg, nullptr, (sw - w) / 2, sh / 2 - h / 2, w, h, SWP_NOZORDER);
+      SetWindowTextW(dlg, L"Wendrix");
+      return TRUE;
+    }
+    case WM_COMMAND: {
+      int id = LOWORD(wp);
+      if (id == kCheckId) return TRUE;
+      auto* p = reinterpret_cast<DlgParams*>(GetWindowLongPtrW(dlg, DWLP_USER));
+      if (p) p->checked = IsDlgButtonChecked(dlg, kCheckId) == BST_CHECKED;
+      if (id == IDCANCEL && p && p->buttons == MB_OK) id = IDOK;
+      EndDialog(dlg, id);
+      return TRUE;
+    }
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+int DSAMessageDlg(const std::string& msg, UINT dlgType, UINT buttons, int /*helpCtx*/, const std::string& storagePath,
+                  const std::string& ident, int defaultResult) {
+  const std::string id = ident.empty() ? msg : ident;
+  if (!DSAIdentsGetState(CurrentRegistry(), storagePath, id)) return defaultResult;
+
+  // An empty dialog template; the controls are made in WM_INITDIALOG.
+  alignas(4) WORD tmpl[16] = {};
+  auto* t = reinterpret_cast<DLGTEMPLATE*>(tmpl);
+  t->style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFOREGROUND;
+  DlgParams p{Utf8ToWide(msg), dlgType, buttons};
+  INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), t, ApplicationWindow(), DlgProc,
+                                           reinterpret_cast<LPARAM>(&p));
+  DSAIdentsSetState(CurrentRegistry(), storagePath, id, !p.checked);
+  return int(result);
+}
+
+}  // namespace wx

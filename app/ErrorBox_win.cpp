@@ -1,0 +1,48 @@
+#include "app/ErrorBox_win.h"
+
+#include "app/AppErrors.h"
+#include "app/DontShowAgain.h"
+#include "common/AnsiText.h"
+
+namespace wx {
+
+namespace {
+HWND g_appWindow = nullptr;
+}
+
+HWND ApplicationWindow() { return g_appWindow; }
+void SetApplicationWindow(HWND window) { g_appWindow = window; }
+
+bool ForceForeground(HWND window) {
+  DWORD timeout = 0;
+  bool saved = SystemParametersInfoW(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &timeout, 0);
+  if (saved) SystemParametersInfoW(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, SPIF_SENDCHANGE);
+  bool ok = SetForegroundWindow(window);
+  if (saved)
+    SystemParametersInfoW(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, reinterpret_cast<void*>(uintptr_t(timeout)),
+                          SPIF_SENDCHANGE);
+  return ok;
+}
+
+static void ShowErrorText(const std::string& text) {
+  if (g_appWindow) ForceForeground(g_appWindow);
+  MessageBoxW(g_appWindow, Utf8ToWide(text).c_str(), Utf8ToWide(kProgramTitle).c_str(),
+              MB_OK | MB_TASKMODAL | MB_ICONERROR);
+}
+
+void ShowErrorMessage(const std::exception& e) { ShowErrorText(ErrorMessageText(e, AppDir())); }
+
+void ShowUnknownErrorMessage() { ShowErrorText(UnknownErrorMessageText()); }
+
+void ShowInformation(const std::string& text) {
+  if (g_appWindow) ForceForeground(g_appWindow);
+  MessageBoxW(g_appWindow, Utf8ToWide(text).c_str(), L"Information", MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+}
+
+bool AskYesNo(const std::string& text) {
+  if (g_appWindow) ForceForeground(g_appWindow);
+  return MessageBoxW(g_appWindow, Utf8ToWide(text).c_str(), L"Confirm",
+                     MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES;
+}
+
+}  // namespace wx

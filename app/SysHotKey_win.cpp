@@ -1,0 +1,91 @@
+#include "app/SysHotKey_win.h"
+
+#include "app/ErrorBox_win.h"
+#include "app/HotKeys.h"
+
+namespace wx {
+
+namespace {
+const wchar_t kClassName[] = L"TSysHotKeyWindow";
+}
+
+TSysHotKey::TSysHotKey() = default;
+
+TSysHotKey::~TSysHotKey() {
+  Clear();
+  if (window_) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+}
+
+HWND TSysHotKey::Window() {
+  if (window_) return window_;
+  HINSTANCE inst = GetModuleHandleW(nullptr);
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = WndProc;
+  wc.hInstance = inst;
+  wc.lpszClassName = kClassName;
+  RegisterClassExW(&wc);
+  window_ = CreateWindowExW(0, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, inst, this);
+  return window_;
+}
+
+LRESULT CALLBACK TSysHotKey::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<TSysHotKey*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self) {
+    if (msg == WM_HOTKEY) {
+      Guarded([&] {
+        if (self->OnHotKey) self->OnHotKey(int(LOWORD(wp)));
+      });
+      return 0;
+    }
+    if (msg == WM_DESTROY) self->SetActive(false);
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+void TSysHotKey::Register(int id) {
+  Entry& e = entries_[id];
+  UINT vk = e.keyIndex < HotKeyTable().size() ? HotKeyTable()[e.keyIndex] : 0;
+  // A refused combination (taken by another program) simply stays unregistered.
+  e.registered = RegisterHotKey(Window(), id, WindowsModifierFlags(e.modifiers), vk);
+}
+
+void TSysHotKey::Unregister(int id) {
+  Entry& e = entries_[id];
+  if (!e.registered) return;
+  UnregisterHotKey(window_, id);
+  e.registered = false;
+}
+
+int TSysHotKey::AddHotKey(int keyIndex, uint8_t modifiers) {
+  entries_.push_back({modifiers, uint8_t(keyIndex), false});
+  int id = Count() - 1;
+  if (active_) Register(id);
+  return id;
+}
+
+void TSysHotKey::Clear() {
+  if (active_)
+    for (int i = 0; i < Count(); ++i) Unregister(i);
+  entries_.clear();
+}
+
+void TSysHotKey::SetActive(bool active) {
+  if (active == active_) return;
+  active_ = active;
+  for (int i = 0; i < Count(); ++i) {
+    if (active)
+      Register(i);
+    else
+      Unregister(i);
+  }
+}
+
+}  // namespace wx

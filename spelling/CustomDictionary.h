@@ -1,0 +1,146 @@
+// A user's custom dictionary: added words, excluded words and auto-correct
+// pairs in an open-addressing hash table over an append-only word area, kept
+// in one .qxu file.
+//
+// File layout (little-endian): the 119-byte banner, 0x00, 0x1A; AddedCount,
+// ExcludedCount, AutoCorrectCount, WordCount, TableSize; TableSize signed slots
+// (0 empty, -1 deleted, v > 0 the word area offset of an entry's text); the
+// area size and the word area. An entry is a kind byte ('I' added, 'E'
+// excluded, 'A' auto-correct), the word and a zero byte, and for 'A' the
+// replacement and a zero byte; the kind byte of the entry at v is at v - 1.
+//
+// Saving writes a temporary file and renames it over the old one, so a failed
+// save never damages the file. When another program changed the file since it
+// was loaded, the save replays this object's tracked changes on the file's
+// current contents instead of overwriting them.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wx {
+
+extern const std::string_view kCustomDictionaryBanner;
+
+class TCustomDictionary {
+ public:
+  static constexpr char kAdded = 'I';
+  static constexpr char kExcluded = 'E';
+  static constexpr char kAutoCorrect = 'A';
+  static constexpr char kAnyKind = '*';
+  // Word and replacement together must stay below this many bytes.
+  static constexpr size_t kMaxEntryText = 501;
+
+  // When the file was last written, as precisely as the system tells, and its size.
+  struct FileStamp {
+    bool exists = false;
+    int64_t time = 0;
+    uint64_t size = 0;
+    bool operator==(const FileStamp&) const = default;
+  };
+
+  TCustomDictionary();
+  virtual ~TCustomDictionary();
+  TCustomDictionary(const TCustomDictionary&) = delete;
+  TCustomDictionary& operator=(const TCustomDictionary&) = delete;
+
+  // Switches to a file (UTF-8 path; empty for a file-less dictionary). Refused
+  // (nothing changes, FileName keeps its value) when the file exists without
+  // the banner, or is missing at a path where no file can be created.
+  // Pending changes of the previous file are saved first.
+  virtual bool Open(const std::string& fileName);
+  // Loads (true) or saves and unloads (false).
+  virtual void SetLoaded(bool value);
+  bool Loaded() const { return loaded_; }
+  bool Modified() const { return modified_; }
+  void SetModified(bool value) { modified_ = value; }
+  const std::string& FileName() const { return fileName_; }
+
+  virtual int32_t AddedCount();
+  virtual int32_t ExcludedCount();
+  virtual int32_t AutoCorrectCount();
+  int32_t WordCount();
+  int32_t TableSize();
+
+  // Writes pending changes (see the class comment). False when nothing was
+  // written; a failed write keeps the changes pending for the next save.
+  virtual bool Save();
+  // Writes the whole dictionary to another file and makes it this one's file.
+  virtual bool SaveAs(const std::string& fileName);
+
+  // Enumeration by index, in hash table order.
+  virtual bool GetAddedWord(size_t index, std::string& word);
+  virtual bool GetExcludedWord(size_t index, std::string& word);
+  virtual bool GetAutoCorrectPair(size_t index, std::string& word, std::string& replacement);
+
+  virtual bool IsAdded(std::string_view word);
+  virtual bool IsExcludedWord(std::string_view word);
+  virtual bool GetAutoCorrect(std::string_view word, std::string& replacement);
+
+  // Each answers whether it changed anything. A word has at most one entry.
+  virtual bool AddWord(std::string_view word);
+  virtual bool AddExcluded(std::string_view word);
+  virtual bool AddAutoCorrect(std::string_view word, std::string_view replacement);
+  virtual bool RemoveWord(std::string_view word);
+  virtual bool RemoveExcluded(std::string_view word);
+  virtual bool RemoveAutoCorrect(std::string_view word);
+  // Empties the dictionary; the modified flag stays as it was.
+  virtual void ClearAll();
+
+  // The file image of the dictionary as held in memory.
+  std::string SaveToBytes();
+  // Replaces the contents with a file image (see the .cpp for how a damaged
+  // image is treated). Loads the dictionary; returns false when the image
+  // was unusable or had to be repaired.
+  bool LoadFromBytes(std::string_view bytes);
+
+  // The slot a word hashes to first, in a table of m slots.
+  static int32_t DictHash(std::string_view word, int32_t m);
+  // The table size that follows current (0 for none larger).
+  static int32_t NextTableSize(int32_t current);
+  static FileStamp StampOf(const std::string& fileName);
+  // Whether a file can serve as a custom dictionary: it has the banner, or it
+  // is missing and could be created. On success contents receive its bytes
+  // (empty when missing) and stamp when it was written.
+  static bool CheckFile(const std::string& fileName, std::string* contents = nullptr, FileStamp* stamp = nullptr);
+
+ protected:
+  virtual std::unique_ptr<TCustomDictionary> NewInstance() const;
+
+ private:
+  void EnsureLoaded();
+  void Reset();
+  bool Find(char kind, std::string_view word, int32_t& value, int32_t& slot);
+  std::string_view TextAt(int32_t value) const;
+  bool AddRecord(char kind, std::string_view word, std::string_view replacement);
+  bool RemoveRecord(char kind, std::string_view word);
+  void InsertEntry(std::string_view word, int32_t value);
+  void HashInsert(std::vector<int32_t>& table, std::string_view word, int32_t value) const;
+  void Rehash(int32_t size);
+  void BuildIndexLists();
+  bool Validate();
+  void ClearTracking();
+  bool WriteFile(const std::string& fileName);
+
+  std::string fileName_;
+  bool loaded_ = false;
+  bool modified_ = false;
+  bool tracking_ = false;
+  FileStamp loadStamp_;
+
+  int32_t added_ = 0, excluded_ = 0, autoCorrect_ = 0, words_ = 0;
+  std::vector<int32_t> table_;
+  int32_t usedSlots_ = 0;  // slots not 0 (live or deleted)
+  std::string area_;
+
+  bool indexBuilt_ = false;
+  std::vector<int32_t> addedIndex_, excludedIndex_, autoIndex_;
+
+  std::vector<std::string> trackAdded_, trackExcluded_, trackAutoWords_, trackAutoReplacements_;
+  std::vector<std::string> trackRemoved_, trackRemovedExcluded_, trackRemovedAuto_;
+};
+
+}  // namespace wx

@@ -1,0 +1,53 @@
+// How configured dictionary names become files: the search folders, the
+// dictionary files found in them, and the opening of main, custom and
+// word-processor dictionaries by name. Names and folders are UTF-8 and
+// already macro-expanded (TSpellConfig::SearchFolders, ExpandConfigID).
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Registry.h"
+#include "spelling/CustomDictionary.h"
+#include "spelling/MainDictionary.h"
+
+namespace wx {
+
+// A name with a folder in it (a backslash, or natively also a slash).
+bool HasFolder(const std::string& name);
+// folder + separator + name.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+// The bare names of the files "*.EXTENSION" (extension without the period,
+// compared without regard to case) in the folders, in folder order and by
+// name within a folder; a name found again in a later folder is listed once.
+std::vector<std::string> FindDictionaryFiles(const std::vector<std::string>& folders, const std::string& extension);
+
+// A bare name is tried in each folder in turn and the first file that opens
+// wins; a name with a folder is opened as it is. Null when none opens.
+std::unique_ptr<TMainDictionary> OpenMainDictionary(const std::string& name, const std::vector<std::string>& folders);
+
+// Where a custom dictionary of this name lives: a name with a folder as it
+// is; a bare name in the first folder that holds it, else in the first
+// folder. The folder is created when missing. Empty without folders.
+std::string CustomDictionaryPath(const std::string& name, const std::vector<std::string>& folders);
+
+// Opens dictionary (a new TCustomDictionary when null) on the resolved path;
+// null when it refuses the file.
+std::unique_ptr<TCustomDictionary> OpenCustomDictionary(const std::string& name,
+                                                        const std::vector<std::string>& folders,
+                                                        std::unique_ptr<TCustomDictionary> dictionary = nullptr);
+
+// A word processor's custom dictionary (plain text, one word per line, bytes
+// taken as they are) as a file-less dictionary of added words; null when the
+// file does not exist.
+std::unique_ptr<TCustomDictionary> OpenWordCustomDictionary(const std::string& path);
+
+// The word processor's custom dictionaries listed under the current user's
+// "Software\Microsoft\Shared Tools\Proofing Tools\Custom Dictionaries"
+// (values "1", "2", ... until one is missing or empty; a bare name lies in
+// appData\Microsoft\Proof), those that exist.
+std::vector<std::string> WordCustomDictionaryFiles(Registry& registry, const std::string& appData);
+
+}  // namespace wx

@@ -1,0 +1,392 @@
+#include "spelling/MainDictionary.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "common/AnsiText.h"
+#include "common/ByteReader.h"
+
+namespace wx {
+
+const std::string_view kMainDictionaryBanner =
+    "Lexicon Image Builder, Version 4.0\r\n"
+    "Packed letter tree for the spelling checker\r\n"
+    "Main word list in read-only image form\r\n"
+    "\r\n";
+
+namespace {
+
+constexpr size_t kHeaderBlock = 1024;
+constexpr uint32_t kNoChildren = 0xFFFFF;
+constexpr uint64_t kTablesSize = 2048 + 1024;
+
+// Reads at most n bytes from the start of a file; false when it cannot be opened.
+bool ReadFileStart(const std::string& path, size_t n, std::string& out, uint64_t& fileSize) {
+  std::error_code ec;
+  std::filesystem::path p(Utf8ToWide(path));
+  if (!std::filesystem::is_regular_file(p, ec)) return false;
+  std::ifstream in(p, std::ios::binary);
+  if (!in) return false;
+  fileSize = std::filesystem::file_size(p, ec);
+  if (ec) return false;
+  out.resize(n);
+  in.read(out.data(), std::streamsize(n));
+  out.resize(size_t(in.gcount()));
+  return true;
+}
+
+std::string TitleToAnsi(const std::u16string& units) {
+  std::string out;
+  if (UnicodeToAnsi(units, out)) return out;
+  out.clear();
+  for (char16_t u : units) {
+    uint8_t c;
+    out.push_back(UnicodeCharToAnsi(u, c) ? char(c) : '?');
+  }
+  return out;
+}
+
+}  // namespace
+
+TMainDictionary::TMainDictionary() = default;
+
+TMainDictionary::~TMainDictionary() { SetActive(false); }
+
+bool TMainDictionary::Open(const std::string& fileName) {
+  std::string head;
+  uint64_t fileSize = 0;
+  // The header block, the title and the counts: at most 1024 + 1 + 512 + 48 bytes.
+  if (!ReadFileStart(fileName, kHeaderBlock + 1 + 512 + 48, head, fileSize)) return false;
+
+  bool wasActive = active_;
+  hitCount_ = 0;
+  SetActive(false);
+
+  if (fileSize <= kHeaderBlock || head.size() <= kHeaderBlock) return false;
+  // The banner is compared as text: up to the first zero byte of the block.
+  std::string_view block(head.data(), kHeaderBlock);
+  block = block.substr(0, block.find('\0'));
+  if (block.substr(0, kMainDictionaryBanner.size()) != kMainDictionaryBanner) return false;
+
+  ByteReader r(head.data(), head.size());
+  r.Seek(kHeaderBlock);
+  uint8_t n = r.U8();
+  std::u16string title;
+  for (unsigned i = 0; i < n; ++i) title.push_back(char16_t(r.U16()));
+  r.U16();  // the terminating zero unit
+  uint32_t language = r.U32();
+  uint32_t words = r.U32();
+  uint32_t nodes = r.U32();
+  std::array<uint32_t, 9> counts{};
+  for (auto& c : counts) c = r.U32();
+  if (!r.ok()) return false;
+
+  fileName_ = fileName;
+  title_ = TitleToAnsi(title);
+  language_ = int32_t(language);
+  wordCount_ = words;
+  nodeCount_ = nodes;
+  blockCounts_ = counts;
+  blockStarts_[0] = r.pos();
+  firstNumbers_[0] = 0;
+  for (int k = 0; k < 9; ++k) {
+    blockStarts_[k + 1] = blockStarts_[k] + uint64_t(counts[k]) * uint64_t(4 + k);
+    firstNumbers_[k + 1] = firstNumbers_[k] + counts[k];
+  }
+  wideRefs_ = nodes >= 0xFFFF;
+  SetActive(wasActive);
+  return true;
+}
+
+void TMainDictionary::SetActive(bool value) {
+  if (value == active_) return;
+  if (!value) {
+    view_.Close();
+    linkage_ = nullptr;
+    linkageSize_ = 0;
+    active_ = false;
+    return;
+  }
+  if (fileName_.empty()) return;
+  if (!view_.Open(fileName_)) return;
+  const uint64_t size = view_.size();
+  const uint64_t e = blockStarts_[9];
+  ByteReader r(view_.data(), view_.size());
+  if (size <= e + 4) {
+    view_.Close();
+    return;
+  }
+  uint32_t l = r.U32At(size_t(e));
+  if (!r.ok() || size < e + 4 + uint64_t(l) + kTablesSize) {
+    view_.Close();
+    return;
+  }
+  linkage_ = view_.data() + e + 4;
+  for (int k = 0; k < 9; ++k) blockBase_[k] = view_.data() + blockStarts_[k];
+  linkageSize_ = l;
+  const uint8_t* tables = linkage_ + l;
+  for (int c = 0; c < 256; ++c) {
+    const uint8_t* t = tables + c * 8;
+    firstLetters_[c].oneLetterWord = t[0] != 0;
+    firstLetters_[c].childCount = t[1];
+    firstLetters_[c].link = uint32_t(t[4]) | (uint32_t(t[5]) << 8) | (uint32_t(t[6]) << 16) | (uint32_t(t[7]) << 24);
+  }
+  std::memcpy(charTable_.data(), tables + 2048, charTable_.size());
+  active_ = true;
+}
+
+bool TMainDictionary::ReadNode(uint32_t number, Node& node) const {
+  // Every block lies inside the view (checked on activation), so a number
+  // below S9 always addresses bytes of the view.
+  if (number >= firstNumbers_[9]) return false;
+  int k = 0;
+  while (number >= firstNumbers_[k + 1]) ++k;
+  const uint8_t* p = view_.data() + blockStarts_[k] + (number - firstNumbers_[k]) * uint64_t(4 + k);
+  uint32_t w = uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+  node.ch = uint8_t(w);
+  node.link = (w >> 8) & 0xFFFFF;
+  node.childCount = uint8_t((w >> 28) & 7);
+  node.endOfWord = (w >> 31) != 0;
+  node.runLength = uint8_t(k);
+  node.run = p + 4;
+  return true;
+}
+
+bool TMainDictionary::ChildrenAt(uint8_t count, uint32_t link, Children& out) const {
+  out = Children();
+  if (count == 1) {
+    out.direct = true;
+    out.single = link;
+    out.count = 1;
+    return true;
+  }
+  out.count = count;
+  out.offset = link;
+  return count > 0;
+}
+
+bool TMainDictionary::ChildrenOf(const Node& node, Children& out) const {
+  if (node.childCount != 0) return ChildrenAt(node.childCount, node.link, out);
+  out = Children();
+  if (node.link == kNoChildren) return false;
+  if (node.link >= linkageSize_) return false;
+  uint8_t count = linkage_[node.link];
+  if (count == 0) return false;
+  out.count = count;
+  out.offset = node.link + 1;
+  return true;
+}
+
+bool TMainDictionary::NextChild(const Children& children, uint32_t& offset, uint32_t& number) const {
+  if (children.direct) {
+    number = children.single;
+    return true;
+  }
+  const uint32_t l = linkageSize_;
+  if (!wideRefs_) {
+    if (l < 2 || offset > l - 2) return false;
+    number = uint32_t(linkage_[offset]) | (uint32_t(linkage_[offset + 1]) << 8);
+    offset += 2;
+    return true;
+  }
+  if (offset >= l) return false;
+  uint8_t b0 = linkage_[offset];
+  if (b0 & 0x80) {
+    if (l < 2 || offset > l - 2) return false;
+    number = (uint32_t(b0 & 0x7F) << 8) | linkage_[offset + 1];
+    offset += 2;
+  } else {
+    if (l < 3 || offset > l - 3) return false;
+    number = (uint32_t(b0) << 16) | (uint32_t(linkage_[offset + 1]) << 8) | linkage_[offset + 2];
+    offset += 3;
+  }
+  return true;
+}
+
+bool TMainDictionary::FindChild(const Children& children, uint8_t ch, Node& node) const {
+  uint32_t offset = children.offset;
+  for (uint32_t i = 0; i < children.count; ++i) {
+    uint32_t number;
+    if (!NextChild(children, offset, number)) return false;
+    if (!ReadNode(number, node)) return false;
+    if (node.ch == ch) return true;
+  }
+  return false;
+}
+
+// The exact lookup is the hot path of every spell check, so it works on the
+// raw node words: a child's character is compared before anything else of it
+// is decoded. Every node number and linkage offset is still checked first.
+inline const uint8_t* TMainDictionary::NodeAddress(uint32_t number, uint32_t& runLength) const {
+  if (number < firstNumbers_[1]) {
+    runLength = 0;
+    return blockBase_[0] + size_t(number) * 4;
+  }
+  if (number >= firstNumbers_[9]) return nullptr;
+  uint32_t k = 1;
+  while (number >= firstNumbers_[k + 1]) ++k;
+  runLength = k;
+  return blockBase_[k] + size_t(number - firstNumbers_[k]) * (4 + k);
+}
+
+bool TMainDictionary::WordExists(std::string_view word) {
+  if (!active_) SetActive(true);
+  if (!active_ || word.empty()) return false;
+  const uint8_t* w = reinterpret_cast<const uint8_t*>(word.data());
+  const size_t m = word.size();
+  const FirstLetter& t = firstLetters_[w[0]];
+  if (m == 1) return t.oneLetterWord;
+  uint32_t count = t.childCount;
+  uint32_t link = t.link;
+  const uint8_t* lk = linkage_;
+  const uint32_t l = linkageSize_;
+  size_t i = 1;
+  for (;;) {
+    if (count == 0) return false;
+    const uint8_t ch = w[i];
+    const uint8_t* node = nullptr;
+    uint32_t runLength = 0;
+    if (count == 1) {
+      node = NodeAddress(link, runLength);
+      if (!node || node[0] != ch) return false;
+    } else if (!wideRefs_) {
+      if (uint64_t(link) + 2 * uint64_t(count) > l) return false;
+      const uint8_t* ref = lk + link;
+      for (uint32_t c = 0; c < count; ++c, ref += 2) {
+        const uint8_t* p = NodeAddress(uint32_t(ref[0]) | (uint32_t(ref[1]) << 8), runLength);
+        if (!p) return false;
+        if (p[0] == ch) {
+          node = p;
+          break;
+        }
+      }
+      if (!node) return false;
+    } else {
+      uint32_t offset = link;
+      for (uint32_t c = 0; c < count; ++c) {
+        uint32_t number;
+        if (offset >= l) return false;
+        if (lk[offset] & 0x80) {
+          if (l - offset < 2) return false;
+          number = (uint32_t(lk[offset] & 0x7F) << 8) | lk[offset + 1];
+          offset += 2;
+        } else {
+          if (l - offset < 3) return false;
+          number = (uint32_t(lk[offset]) << 16) | (uint32_t(lk[offset + 1]) << 8) | lk[offset + 2];
+          offset += 3;
+        }
+        const uint8_t* p = NodeAddress(number, runLength);
+        if (!p) return false;
+        if (p[0] == ch) {
+          node = p;
+          break;
+        }
+      }
+      if (!node) return false;
+    }
+    const uint32_t nw = uint32_t(node[0]) | (uint32_t(node[1]) << 8) | (uint32_t(node[2]) << 16) |
+                        (uint32_t(node[3]) << 24);
+    if (i == m - 1) return (nw >> 31) != 0;
+    ++i;
+    if (runLength) {
+      if (runLength > m - i) return false;  // the word ends inside the run
+      for (uint32_t r = 0; r < runLength; ++r)
+        if (node[4 + r] != w[i + r]) return false;
+      i += runLength;
+      if (i == m) return false;  // a word never ends right after a run
+    }
+    count = (nw >> 28) & 7;
+    link = (nw >> 8) & 0xFFFFF;
+    if (count == 0) {
+      if (link == kNoChildren || link >= l) return false;
+      count = lk[link];
+      ++link;
+    }
+  }
+}
+
+void TMainDictionary::FindPhoneticMatches(std::string_view word, IPhoneticCoder& map,
+                                          std::vector<std::string>& list) {
+  if (!active_) SetActive(true);
+  if (!active_) return;
+  map.BuildCode(word, code_);
+  if (code_.size() <= 1) return;
+
+  size_t depth = size_t(map.StartDepth() > 0 ? map.StartDepth() : 1);
+  size_t prefixLen = std::min({depth, word.size(), kCandidateBufferSize});
+  std::memcpy(buffer_, word.data(), prefixLen);
+  buffer_[prefixLen] = '\0';
+
+  Node node;
+  if (!ReadNode(0, node)) return;
+  size_t pos = 0, ownEnd = 0;
+  while (pos < prefixLen) {
+    Children children;
+    if (!ChildrenOf(node, children)) return;
+    if (!FindChild(children, uint8_t(buffer_[pos]), node)) return;
+    ownEnd = ++pos;
+    for (uint8_t r = 0; r < node.runLength; ++r) {
+      if (pos == prefixLen) return;  // the prefix ends before the end of a run
+      if (uint8_t(buffer_[pos]) != node.run[r]) return;
+      ++pos;
+    }
+  }
+  Children probe;
+  if (!ChildrenOf(node, probe)) return;  // nothing below the prefix
+
+  map_ = &map;
+  list_ = &list;
+  visits_ = 0;
+  Search(node, ownEnd, prefixLen, true);
+  map_ = nullptr;
+  list_ = nullptr;
+}
+
+void TMainDictionary::Evaluate(size_t length, bool& descend) {
+  map_->BuildCode(std::string_view(buffer_, length), candidateCode_);
+  if (candidateCode_ != code_) {
+    if (candidateCode_.size() > code_.size()) descend = false;
+    return;
+  }
+  if (list_->size() > kMaxPhoneticMatches) {
+    descend = false;
+    return;
+  }
+  std::string_view candidate(buffer_, length);
+  for (const std::string& s : *list_)
+    if (AnsiSameText(s, candidate)) return;
+  list_->emplace_back(candidate);
+}
+
+// Depth first below node. The buffer holds the word of the path up to and
+// including the node's own character (ownEnd); the run is written only when
+// the node is descended. For the node the prefix walk ended on, the buffer
+// already holds the whole prefix (up to runEnd).
+void TMainDictionary::Search(const Node& node, size_t ownEnd, size_t runEnd, bool isPrefixNode) {
+  if (++visits_ > maxVisits_) return;
+  bool descend = true;
+  if (node.endOfWord) Evaluate(ownEnd, descend);
+  if (!descend) return;
+  size_t end = runEnd;
+  if (!isPrefixNode) {
+    if (node.runLength > kCandidateBufferSize - ownEnd) return;
+    std::memcpy(buffer_ + ownEnd, node.run, node.runLength);
+    end = ownEnd + node.runLength;
+  }
+  Children children;
+  if (!ChildrenOf(node, children)) return;
+  if (end >= kCandidateBufferSize) return;
+  uint32_t offset = children.offset;
+  for (uint32_t i = 0; i < children.count; ++i) {
+    uint32_t number;
+    Node child;
+    if (!NextChild(children, offset, number) || !ReadNode(number, child)) return;
+    buffer_[end] = char(child.ch);
+    Search(child, end + 1, end + 1, false);
+    if (visits_ > maxVisits_) return;
+  }
+}
+
+}  // namespace wx

@@ -1,0 +1,146 @@
+// A read-only main dictionary: a packed letter tree in a .qxm file, mapped
+// into memory and read in place.
+//
+// File layout (little-endian): a 1024-byte header block starting with the
+// banner; the title (length byte, UTF-16LE units, a zero unit); Language,
+// WordCount, NodeCount and nine node counts C0..C8; nine node blocks, block k
+// holding Ck nodes of 4+k bytes (a 32-bit node word and a run of k characters);
+// the linkage size L and the linkage area; the 2048-byte first-letter table;
+// the 1024-byte character table.
+//
+// The file is untrusted: every node number and linkage offset is checked
+// against the mapped view before it is used, so a damaged file ends a lookup
+// with "not found" and never reads outside the view.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/MappedFile.h"
+#include "spelling/PhoneticCoder.h"
+
+namespace wx {
+
+// The identification banner every main dictionary file starts with.
+extern const std::string_view kMainDictionaryBanner;
+
+class TMainDictionary {
+ public:
+  struct FirstLetter {
+    bool oneLetterWord = false;  // the one-letter word exists
+    uint8_t childCount = 0;      // 0: no longer words begin with this letter
+    uint32_t link = 0;           // node number (count 1) or linkage offset of the references
+  };
+
+  // Sound-alike results are capped near this many entries.
+  static constexpr size_t kMaxPhoneticMatches = 500;
+  // Longest candidate the sound-alike search builds.
+  static constexpr size_t kCandidateBufferSize = 512;
+  // Nodes the sound-alike search may visit in one call. A sound file never
+  // comes near it; it ends the walk of a damaged file whose references form
+  // cycles, which would otherwise enumerate without end.
+  static constexpr uint32_t kMaxSearchVisits = 1u << 23;
+  void SetSearchVisitLimit(uint32_t limit) { maxVisits_ = limit; }
+
+  TMainDictionary();
+  ~TMainDictionary();
+  TMainDictionary(const TMainDictionary&) = delete;
+  TMainDictionary& operator=(const TMainDictionary&) = delete;
+
+  // Reads and checks the header of a file (UTF-8 path). On success the header
+  // fields and FileName are replaced, HitCount is reset and the previous
+  // active state is restored with the new file. On failure FileName and the
+  // header fields keep their values (a file that could be opened leaves the
+  // dictionary inactive). Returns whether the header was accepted.
+  bool Open(const std::string& fileName);
+
+  // Maps (true) or unmaps (false) the file; nothing when the state is already
+  // the one asked for or when no file was opened. A body too short for the
+  // counts of its header leaves the dictionary inactive.
+  void SetActive(bool value);
+  bool Active() const { return active_; }
+
+  // Exact, case-sensitive lookup of a byte string. Activates the dictionary
+  // when needed; false for an empty word or an unusable file.
+  bool WordExists(std::string_view word);
+
+  // Appends to list the words below word's first map.StartDepth() characters
+  // whose phonetic code equals word's, skipping words the list already holds
+  // in any case spelling.
+  void FindPhoneticMatches(std::string_view word, IPhoneticCoder& map, std::vector<std::string>& list);
+
+  const std::string& FileName() const { return fileName_; }
+  const std::string& Title() const { return title_; }  // ANSI
+  int32_t Language() const { return language_; }
+  uint32_t WordCount() const { return wordCount_; }
+  uint32_t NodeCount() const { return nodeCount_; }
+  // Words the spell checker found in this dictionary; the checker counts.
+  int32_t HitCount() const { return hitCount_; }
+  void SetHitCount(int32_t value) { hitCount_ = value; }
+  void IncrementHitCount() { ++hitCount_; }
+
+  // Copies taken from the view on activation.
+  const std::array<FirstLetter, 256>& FirstLetterTable() const { return firstLetters_; }
+  const std::array<uint8_t, 1024>& CharacterTable() const { return charTable_; }
+
+ private:
+  struct Node {
+    uint8_t ch;
+    bool endOfWord;
+    uint8_t childCount;  // field value 0..7
+    uint32_t link;       // 20 bits
+    uint8_t runLength;
+    const uint8_t* run;
+  };
+  // A node's children as the reader walks them: either one node number or
+  // count references starting at a linkage offset.
+  struct Children {
+    uint32_t count = 0;
+    uint32_t single = 0;  // when the list is one direct node number
+    uint32_t offset = 0;  // linkage offset of the first reference
+    bool direct = false;
+  };
+
+  bool ReadNode(uint32_t number, Node& node) const;
+  const uint8_t* NodeAddress(uint32_t number, uint32_t& runLength) const;
+  bool ChildrenOf(const Node& node, Children& out) const;
+  bool ChildrenAt(uint8_t count, uint32_t link, Children& out) const;
+  // The i-th child walked in order: reads the reference at offset (advancing it).
+  bool NextChild(const Children& children, uint32_t& offset, uint32_t& number) const;
+  bool FindChild(const Children& children, uint8_t ch, Node& node) const;
+  void Search(const Node& node, size_t ownEnd, size_t runEnd, bool isPrefixNode);
+  void Evaluate(size_t length, bool& descend);
+
+  std::string fileName_;
+  std::string title_;
+  int32_t language_ = 0;
+  uint32_t wordCount_ = 0;
+  uint32_t nodeCount_ = 0;
+  std::array<uint32_t, 9> blockCounts_{};
+  std::array<uint64_t, 10> blockStarts_{};  // file offsets; [9] is E
+  std::array<uint64_t, 10> firstNumbers_{};  // S0..S9
+  int32_t hitCount_ = 0;
+
+  bool active_ = false;
+  MappedFile view_;
+  const uint8_t* linkage_ = nullptr;
+  std::array<const uint8_t*, 9> blockBase_{};  // start of each node block in the view
+  uint32_t linkageSize_ = 0;
+  bool wideRefs_ = false;  // NodeCount >= 0xFFFF: big-endian 2/3-byte references
+  std::array<FirstLetter, 256> firstLetters_{};
+  std::array<uint8_t, 1024> charTable_{};
+
+  // State of one sound-alike search.
+  IPhoneticCoder* map_ = nullptr;
+  std::vector<std::string>* list_ = nullptr;
+  std::string code_;
+  std::string candidateCode_;
+  char buffer_[kCandidateBufferSize + 1] = {};
+  uint32_t visits_ = 0;
+  uint32_t maxVisits_ = kMaxSearchVisits;
+};
+
+}  // namespace wx

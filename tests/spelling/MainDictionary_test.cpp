@@ -1,0 +1,372 @@
+#include "spelling/MainDictionary.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <memory>
+#include <set>
+#include <unordered_map>
+
+#include "common/AnsiText.h"
+#include "spelling/MainDictionaryList.h"
+#include "TestFiles.h"
+#include "tools/lib/MainDictWriter.h"
+#include "tools/lib/WordList.h"
+
+namespace wx {
+namespace {
+
+using test::ScratchDir;
+
+std::string BuildImage(const std::vector<std::string>& words, tools::MainDictOptions opt = {}) {
+  std::string image, error;
+  tools::MainDictStats stats;
+  EXPECT_TRUE(tools::BuildMainDictionary(words, opt, image, stats, error)) << error;
+  return image;
+}
+
+std::string WriteDict(const ScratchDir& dir, const std::string& name, const std::vector<std::string>& words,
+                      tools::MainDictOptions opt = {}) {
+  std::string path = dir.File(name);
+  test::WriteBytes(path, BuildImage(words, opt));
+  return path;
+}
+
+// Phonetic code for the tests: the first StartDepth letters, then the
+// consonants of the rest (vowels drop out), lower case, at most 8 letters.
+class ConsonantCoder : public IPhoneticCoder {
+ public:
+  explicit ConsonantCoder(int depth = 2) : depth_(depth) {}
+  int StartDepth() const override { return depth_; }
+  void BuildCode(std::string_view word, std::string& code) override {
+    code.clear();
+    ++calls;
+    for (size_t i = 0; i < word.size() && code.size() < 8; ++i) {
+      char c = char(AnsiLowerChar(uint8_t(word[i])));
+      if (i < size_t(depth_) || std::string_view("aeiouy").find(c) == std::string_view::npos) code.push_back(c);
+    }
+  }
+  int calls = 0;
+
+ private:
+  int depth_;
+};
+
+const std::vector<std::string> kWords = {
+    "a", "I", "an", "and", "ant", "antelope", "antelopes", "be", "bee", "been", "beer",
+    "international", "internationalization", "internet", "interne", "zymurgy", "Zurich", "zurich",
+    "co", "cooperate", "cooperation", "caf\xE9", "na\xEFve", "x", "xylophone", "xylophones"};
+
+struct Variant {
+  bool share;
+  uint32_t nodeCountField;
+  unsigned minRunDepth;
+};
+
+class MainDictionaryVariants : public ::testing::TestWithParam<Variant> {};
+
+TEST_P(MainDictionaryVariants, FindsExactlyTheStoredWords) {
+  ScratchDir dir("maindict-variants");
+  tools::MainDictOptions opt;
+  opt.shareSubtrees = GetParam().share;
+  opt.minNodeCountField = GetParam().nodeCountField;
+  opt.minRunDepth = GetParam().minRunDepth;
+  std::string path = WriteDict(dir, "v.qxm", kWords, opt);
+  TMainDictionary d;
+  ASSERT_TRUE(d.Open(path));
+  EXPECT_EQ(d.FileName(), path);
+  EXPECT_FALSE(d.Active());  // mapped lazily
+  for (const auto& w : kWords) EXPECT_TRUE(d.WordExists(w)) << w;
+  EXPECT_TRUE(d.Active());
+  for (const char* w : {"", "b", "A", "ante", "antelop", "antelopess", "interna", "internationalizatio",
+                        "internets", "Zymurgy", "ZURICH", "xylophon", "xy", "cafe", "coo", "bees", "c"})
+    EXPECT_FALSE(d.WordExists(w)) << w;
+  EXPECT_EQ(d.WordCount(), kWords.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, MainDictionaryVariants,
+                         ::testing::Values(Variant{true, 0, 4}, Variant{false, 0, 4}, Variant{true, 65535, 4},
+                                           Variant{false, 65534, 2}, Variant{true, 0, 100}));
+
+// Enough nodes that references above 0x7FFF need the 3-byte wide form, and
+// enough linkage that lists use every child-count encoding.
+TEST(MainDictionary, LargeRandomListsMatchASet) {
+  ScratchDir dir("maindict-large");
+  std::mt19937 rng(7);
+  std::set<std::string> words;
+  const char letters[] = "etaoinshrdlucmfwypvbgkqjxzETAOIN'\xE9";
+  while (words.size() < 40000) {
+    std::string w;
+    size_t len = 1 + rng() % 14;
+    for (size_t i = 0; i < len; ++i) w.push_back(letters[rng() % (sizeof letters - 1)]);
+    words.insert(w);
+  }
+  std::vector<std::string> list(words.begin(), words.end());
+  for (bool share : {true, false}) {
+    tools::MainDictOptions opt;
+    opt.shareSubtrees = share;
+    std::string image, error;
+    tools::MainDictStats stats;
+    ASSERT_TRUE(tools::BuildMainDictionary(list, opt, image, stats, error)) << error;
+    if (!share) {
+      EXPECT_GT(stats.nodes, 0x8000u);
+    }
+    std::string path = dir.File(share ? "s.qxm" : "t.qxm");
+    test::WriteBytes(path, image);
+    TMainDictionary d;
+    ASSERT_TRUE(d.Open(path));
+    EXPECT_EQ(d.NodeCount() >= 0xFFFF, stats.nodes >= 0xFFFF);
+    for (const auto& w : list) ASSERT_TRUE(d.WordExists(w)) << w;
+    std::mt19937 probe(11);
+    for (int i = 0; i < 20000; ++i) {
+      std::string w;
+      size_t len = 1 + probe() % 14;
+      for (size_t k = 0; k < len; ++k) w.push_back(letters[probe() % (sizeof letters - 1)]);
+      ASSERT_EQ(d.WordExists(w), words.count(w) == 1) << w;
+    }
+  }
+}
+
+TEST(MainDictionary, HeaderChecksAndReopening) {
+  ScratchDir dir("maindict-header");
+  tools::MainDictOptions opt;
+  opt.title = "Fran\xC3\xA7" "ais \xE2\x80\x94 test";  // UTF-8: "Français — test"
+  opt.language = 0x040C;
+  std::string image = BuildImage({"un", "deux"}, opt);
+
+  std::string good = dir.File("good.qxm");
+  test::WriteBytes(good, image);
+  TMainDictionary d;
+  ASSERT_TRUE(d.Open(good));
+  EXPECT_EQ(d.Title(), "Fran\xE7" "ais \x97 test");  // Windows-1252
+  EXPECT_EQ(d.Language(), 0x040C);
+
+  // Bytes after the banner in the header block are free.
+  std::string free = image;
+  for (size_t i = kMainDictionaryBanner.size(); i < 1024; ++i) free[i] = char(i * 7);
+  std::string freePath = dir.File("free.qxm");
+  test::WriteBytes(freePath, free);
+  TMainDictionary f;
+  ASSERT_TRUE(f.Open(freePath));
+  EXPECT_TRUE(f.WordExists("deux"));
+
+  // Any banner byte wrong, a file of exactly 1024 bytes, a missing file: refused, FileName kept.
+  for (size_t at : {size_t(0), size_t(60), kMainDictionaryBanner.size() - 1}) {
+    std::string bad = image;
+    bad[at] = char(bad[at] ^ 0x20);
+    test::WriteBytes(dir.File("bad.qxm"), bad);
+    EXPECT_FALSE(d.Open(dir.File("bad.qxm")));
+    EXPECT_EQ(d.FileName(), good);
+  }
+  test::WriteBytes(dir.File("short.qxm"), image.substr(0, 1024));
+  EXPECT_FALSE(d.Open(dir.File("short.qxm")));
+  EXPECT_FALSE(d.Open(dir.File("missing.qxm")));
+  EXPECT_EQ(d.FileName(), good);
+  EXPECT_EQ(d.Title(), "Fran\xE7" "ais \x97 test");
+
+  // Reopening an active dictionary maps the new file and resets the hit count.
+  std::string other = dir.File("other.qxm");
+  test::WriteBytes(other, BuildImage({"one", "two"}));
+  ASSERT_TRUE(d.WordExists("un"));
+  d.SetHitCount(5);
+  ASSERT_TRUE(d.Open(other));
+  EXPECT_TRUE(d.Active());
+  EXPECT_EQ(d.HitCount(), 0);
+  EXPECT_TRUE(d.WordExists("two"));
+  EXPECT_FALSE(d.WordExists("un"));
+}
+
+TEST(MainDictionary, TruncatedOrDamagedBodiesNeverReadOutside) {
+  ScratchDir dir("maindict-damaged");
+  std::string image = BuildImage(kWords);
+  // A body cut anywhere: the header may still be accepted, but the dictionary
+  // stays inactive and every lookup answers false.
+  for (size_t cut : {size_t(1100), image.size() / 2, image.size() - 1}) {
+    std::string path = dir.File("cut.qxm");
+    test::WriteBytes(path, image.substr(0, cut));
+    TMainDictionary d;
+    d.Open(path);
+    EXPECT_FALSE(d.WordExists("antelope"));
+    EXPECT_FALSE(d.Active());
+  }
+  // Random damage to the node and linkage bytes: lookups and searches end
+  // (the sanitizers watch the reads).
+  std::mt19937 rng(3);
+  ConsonantCoder coder;
+  for (int round = 0; round < 300; ++round) {
+    std::string bad = image;
+    for (int k = 0; k < 4; ++k) bad[1100 + rng() % (bad.size() - 1100)] = char(rng());
+    std::string path = dir.File("bad.qxm");
+    test::WriteBytes(path, bad);
+    TMainDictionary d;
+    d.SetSearchVisitLimit(20000);
+    if (!d.Open(path)) continue;
+    for (const auto& w : kWords) d.WordExists(w);
+    std::vector<std::string> list;
+    d.FindPhoneticMatches("antilope", coder, list);
+    d.FindPhoneticMatches("intrnet", coder, list);
+    EXPECT_LE(list.size(), TMainDictionary::kMaxPhoneticMatches + 1);
+  }
+}
+
+TEST(MainDictionary, OneLetterWordsComeFromTheTable) {
+  ScratchDir dir("maindict-letters");
+  TMainDictionary d;
+  ASSERT_TRUE(d.Open(WriteDict(dir, "l.qxm", {"a", "ab", "q"})));
+  ASSERT_TRUE(d.WordExists("a"));
+  EXPECT_TRUE(d.FirstLetterTable()['a'].oneLetterWord);
+  EXPECT_EQ(d.FirstLetterTable()['a'].childCount, 1);
+  EXPECT_TRUE(d.WordExists("q"));
+  EXPECT_EQ(d.FirstLetterTable()['q'].childCount, 0);
+  EXPECT_FALSE(d.WordExists("b"));
+  EXPECT_FALSE(d.WordExists("qa"));
+  // The character table records what the words use.
+  EXPECT_EQ(d.CharacterTable()['a' * 4], 'a');
+  EXPECT_EQ(d.CharacterTable()['a' * 4 + 1], 'A');
+  EXPECT_EQ(d.CharacterTable()['q' * 4 + 2] & 5, 5);
+  EXPECT_EQ(d.CharacterTable()['z' * 4 + 2] & 1, 0);
+}
+
+TEST(MainDictionary, PhoneticMatches) {
+  ScratchDir dir("maindict-phonetic");
+  std::vector<std::string> words = {"fanatic", "fanatico", "fanatical", "fantastic", "phonetic", "funnytic", "fan",
+                                    "fn",      "fontic",    "Fantic",    "fnt",      "ant",      "antique"};
+  for (bool share : {true, false}) {
+    tools::MainDictOptions opt;
+    opt.shareSubtrees = share;
+    TMainDictionary d;
+    ASSERT_TRUE(d.Open(WriteDict(dir, "p.qxm", words, opt)));
+    ConsonantCoder coder;
+    // Code "fa"+"ntc": the words below "fa" with that code, once in any case spelling.
+    std::vector<std::string> list;
+    d.FindPhoneticMatches("fanatoc", coder, list);
+    std::sort(list.begin(), list.end());
+    EXPECT_EQ(list, (std::vector<std::string>{"fanatic", "fanatico"})) << "share=" << share;
+    list = {"FANATIC"};
+    d.FindPhoneticMatches("fanatoc", coder, list);
+    EXPECT_EQ(list, (std::vector<std::string>{"FANATIC", "fanatico"}));
+
+    // The word reached by the prefix itself is a candidate too.
+    list.clear();
+    ConsonantCoder shallow(3);
+    d.FindPhoneticMatches("fanu", shallow, list);  // code "fan"
+    EXPECT_EQ(list, std::vector<std::string>{"fan"});
+
+    // A code of one character finds nothing; a missing prefix finds nothing.
+    list.clear();
+    ConsonantCoder one(1);
+    d.FindPhoneticMatches("a", one, list);
+    d.FindPhoneticMatches("qqqq", coder, list);
+    EXPECT_TRUE(list.empty());
+  }
+}
+
+TEST(MainDictionary, PhoneticSearchPrunesAndCaps) {
+  ScratchDir dir("maindict-cap");
+  // 700 words with the same code below "ba": b a + x + vowels.
+  std::vector<std::string> words;
+  const char* vowels = "aeiou";
+  for (int i = 0; i < 700; ++i) {
+    std::string w = "bax";
+    for (int k = i; k; k /= 5) w.push_back(vowels[k % 5]);
+    words.push_back(w);
+  }
+  words.push_back("baxtttttttttt");  // a longer code below the shorter: pruned
+  TMainDictionary d;
+  ASSERT_TRUE(d.Open(WriteDict(dir, "c.qxm", words)));
+  ConsonantCoder coder;
+  std::vector<std::string> list;
+  d.FindPhoneticMatches("baxo", coder, list);
+  EXPECT_EQ(list.size(), TMainDictionary::kMaxPhoneticMatches + 1);
+  EXPECT_EQ(std::count(list.begin(), list.end(), "baxtttttttttt"), 0);
+}
+
+// Every word has the same code: the search lists the words in stored order.
+class SameCoder : public IPhoneticCoder {
+ public:
+  int StartDepth() const override { return 1; }
+  void BuildCode(std::string_view, std::string& code) override { code = "xx"; }
+};
+
+TEST(MainDictionaryWriter, ChildrenFollowTheWordWeights) {
+  ScratchDir dir("maindict-weights");
+  std::vector<std::string> words = {"tab", "tan", "tap", "ten", "the", "then", "thin"};
+  std::unordered_map<std::string, double> counts;
+  tools::CountTextWords("Then the thin man; then THE end. The tab.", counts);
+  EXPECT_EQ(counts["the"], 2);   // "the" and "The"
+  EXPECT_EQ(counts["The"], 1);
+  EXPECT_EQ(counts["then"], 2);  // "Then" counts for "then"
+  EXPECT_EQ(counts["THE"], 1);
+  for (bool byText : {false, true}) {
+    tools::MainDictOptions opt;
+    if (byText) opt.wordWeight = tools::FrequencyWeight(std::make_shared<std::unordered_map<std::string, double>>(counts));
+    TMainDictionary d;
+    ASSERT_TRUE(d.Open(WriteDict(dir, "w.qxm", words, opt)));
+    SameCoder coder;
+    std::vector<std::string> list;
+    d.FindPhoneticMatches("txx", coder, list);
+    // By length alone the three-letter words below "ta" outweigh "th"'s; the
+    // text makes "th" the heavier branch, "the" its heaviest word.
+    std::vector<std::string> expected = byText ? std::vector<std::string>{"the", "then", "thin", "tab", "tan", "tap", "ten"}
+                                               : std::vector<std::string>{"tab", "tan", "tap", "the", "then", "thin", "ten"};
+    EXPECT_EQ(list, expected) << byText;
+    for (const auto& w : words) EXPECT_TRUE(d.WordExists(w));
+  }
+}
+
+TEST(MainDictionaryList, HitsReorderingAndPossessives) {
+  ScratchDir dir("maindict-list");
+  tools::MainDictOptions fr;
+  fr.language = 0x040C;
+  TMainDictionaryList list;
+  auto open = [&](const std::string& name, const std::vector<std::string>& words, tools::MainDictOptions opt) {
+    auto d = std::make_unique<TMainDictionary>();
+    EXPECT_TRUE(d->Open(WriteDict(dir, name, words, opt)));
+    list.Add(std::move(d));
+  };
+  open("fr.qxm", {"chat", "chien", "dog"}, fr);
+  open("en.qxm", {"dog", "cat", "James"}, {});
+  open("en2.qxm", {"house", "cat"}, {});
+  EXPECT_EQ(list.Language(), 0x040C);
+  EXPECT_TRUE(list.HasEnglish());
+
+  EXPECT_TRUE(list.WordExists("dog"));  // the first that holds it counts
+  EXPECT_TRUE(list.WordExists("cat"));
+  EXPECT_TRUE(list.WordExists("cat"));
+  EXPECT_TRUE(list.WordExists("house"));
+  EXPECT_FALSE(list.WordExists("mouse"));
+  EXPECT_EQ(list[0].HitCount(), 1);
+  EXPECT_EQ(list[1].HitCount(), 2);
+  EXPECT_EQ(list[2].HitCount(), 1);
+  list.Reorder();
+  EXPECT_EQ(list[0].Language(), 0x0409);
+  EXPECT_EQ(list[1].Language(), 0x040C);  // the others keep their order
+  EXPECT_EQ(list[1].HitCount(), 1);
+  EXPECT_EQ(list[2].HitCount(), 1);
+  list[2].SetHitCount(2);
+  list.Reorder();  // equal counts: the one nearer the front stays
+  EXPECT_EQ(list[0].WordCount(), 3u);
+  EXPECT_EQ(list[0].HitCount(), 2);
+
+  std::string_view stem;
+  EXPECT_TRUE(TMainDictionaryList::PossessiveStem("cat's", stem));
+  EXPECT_EQ(stem, "cat");
+  EXPECT_TRUE(TMainDictionaryList::PossessiveStem("CAT'S", stem));
+  EXPECT_FALSE(TMainDictionaryList::PossessiveStem("it's's", stem));  // the first "'s" is not at the end
+  EXPECT_FALSE(TMainDictionaryList::PossessiveStem("cats'", stem));
+  EXPECT_TRUE(list.IsPossessive("house's"));
+  EXPECT_TRUE(list.IsPossessive("James's"));
+  EXPECT_FALSE(list.IsPossessive("chat's"));  // only English dictionaries
+  EXPECT_FALSE(list.IsPossessive("House's"));
+  auto lowerFirst = [](std::string_view w) {
+    std::string s(w);
+    s[0] = char(AnsiLowerChar(uint8_t(s[0])));
+    return s;
+  };
+  EXPECT_TRUE(list.IsPossessive("House's", lowerFirst));
+  EXPECT_FALSE(list.IsPossessive("Mouse's", lowerFirst));
+}
+
+}  // namespace
+}  // namespace wx

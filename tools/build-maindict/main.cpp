@@ -1,0 +1,272 @@
+// build-maindict: compiles word lists into a main dictionary (.qxm).
+//
+//   build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... LIST... OUTFILE
+//   build-maindict --measure LIST... --prose FILE... [--misspellings FILE] [--top N]
+//
+// A LIST is a UTF-8 word list, one word per line, or a Hunspell .dic file
+// (expanded with the .aff beside it). Words are stored in Windows-1252; words
+// with other characters are skipped. For an English dictionary a word ending
+// in "'s" whose stem is also listed is left out: the spell checker accepts
+// possessives of English words by rule.
+//
+// --frequency names English text (a file or a folder of files) in which the
+// words are counted: the tree stores the children of every node in the order
+// of the lookups expected through them, so that common words are found with
+// few steps. Words the text lacks weigh by their length (short ones first).
+//
+// --measure compares word lists for the default dictionary: for each list it
+// counts the words of the prose files a spell check would flag (one-letter
+// words, words in capitals and words with digits are skipped as the default
+// options do), and, with --misspellings (lines "misspelling<TAB>correct"),
+// how many known misspellings the list would accept as words.
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "common/AnsiText.h"
+#include "common/AtomicFile.h"
+#include "spelling/MainDictionary.h"
+#include "spelling/MainDictionaryList.h"
+#include "tools/lib/MainDictWriter.h"
+#include "tools/lib/Progress.h"
+#include "tools/lib/WordList.h"
+
+namespace {
+
+using namespace wx;
+
+using ListWords = tools::WordListWords;
+
+bool ReadLines(const std::string& path, std::vector<std::string>& out) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) out.push_back(line);
+  }
+  return true;
+}
+
+bool LoadList(const std::vector<std::string>& paths, bool english, ListWords& list) {
+  std::string error;
+  if (tools::LoadWordLists(paths, english, list, error)) return true;
+  std::fprintf(stderr, "build-maindict: %s\n", error.c_str());
+  return false;
+}
+
+int Build(const std::vector<std::string>& inputs, const std::string& outFile, tools::MainDictOptions opt) {
+  auto start = std::chrono::steady_clock::now();
+  ListWords list;
+  {
+    tools::Progress progress("reading word lists");
+    if (!LoadList(inputs, (opt.language & 0xFF) == 9, list)) return 1;
+  }
+  std::string image, error;
+  tools::MainDictStats stats;
+  std::unique_ptr<tools::Progress> progress;
+  std::string stage;
+  opt.progress = [&](const char* name, size_t done, size_t total) {
+    if (stage != name) {
+      progress.reset();
+      stage = name;
+      progress = std::make_unique<tools::Progress>(name);
+    }
+    progress->Update(done, total);
+  };
+  bool ok = tools::BuildMainDictionary(std::move(list.words), opt, image, stats, error);
+  progress.reset();
+  if (!ok) {
+    std::fprintf(stderr, "build-maindict: %s\n", error.c_str());
+    return 1;
+  }
+  if (!WriteFileAtomically(outFile, image)) {
+    std::fprintf(stderr, "build-maindict: cannot write %s\n", outFile.c_str());
+    return 1;
+  }
+  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::printf("%s: %zu words (%zu lines read, %zu skipped outside Windows-1252, %zu possessives left to the rule)\n",
+              outFile.c_str(), stats.words, list.read, list.unrepresentable, list.possessives);
+  std::printf("  nodes %zu (letter tree %zu; %u with runs), linkage %zu bytes, file %zu bytes, built in %.2f s\n",
+              stats.nodes, stats.treeNodes, stats.nodesWithRuns, stats.linkageBytes, stats.fileBytes, seconds);
+  return 0;
+}
+
+// Words of prose as the spell checker meets them: letters with inner apostrophes.
+void Tokenize(const std::string& utf8, std::unordered_map<std::string, size_t>& counts) {
+  std::u16string text = Utf8ToUtf16(utf8);
+  std::string word;
+  auto flush = [&] {
+    while (!word.empty() && word.back() == '\'') word.pop_back();
+    size_t lead = word.find_first_not_of('\'');
+    if (lead != std::string::npos && !word.empty()) ++counts[word.substr(lead)];
+    word.clear();
+  };
+  for (char16_t u : text) {
+    if (u == 0x2019) u = '\'';
+    uint8_t c;
+    if (UnicodeCharToAnsi(u, c) && (IsAnsiAlpha(c) || IsAnsiDigit(c) || (c == '\'' && !word.empty()))) {
+      word.push_back(char(c));
+    } else {
+      flush();
+    }
+  }
+  flush();
+}
+
+bool Accepted(TMainDictionaryList& dicts, const std::string& w) {
+  if (w.size() <= 1) return true;
+  bool upper = true, digit = false;
+  for (unsigned char c : w) {
+    if (IsAnsiLower(c)) upper = false;
+    if (IsAnsiDigit(c)) digit = true;
+  }
+  if (upper || digit) return true;  // the capitals and numbers rules
+  if (dicts.WordExists(w)) return true;
+  auto lowerFirst = [](std::string_view s) {
+    std::string r(s);
+    r[0] = char(AnsiLowerChar(uint8_t(r[0])));
+    return r;
+  };
+  std::string lower = lowerFirst(w);
+  if (lower != w && dicts.WordExists(lower)) return true;
+  return dicts.IsPossessive(w, lowerFirst);
+}
+
+int Measure(const std::vector<std::string>& lists, const std::vector<std::string>& prose,
+            const std::string& misspellings, size_t top) {
+  std::unordered_map<std::string, size_t> counts;
+  for (const auto& p : prose) {
+    std::string text;
+    if (!ReadWholeFile(p, text)) {
+      std::fprintf(stderr, "build-maindict: cannot read %s\n", p.c_str());
+      return 1;
+    }
+    // Fortune files separate their entries with lines holding "%".
+    Tokenize(text, counts);
+  }
+  size_t tokens = 0;
+  for (const auto& [w, n] : counts) tokens += n;
+  std::vector<std::string> wrong, right;
+  if (!misspellings.empty()) {
+    std::vector<std::string> lines;
+    ReadLines(misspellings, lines);
+    for (const auto& l : lines) {
+      size_t tab = l.find('\t');
+      std::string a, b;
+      if (tab == std::string::npos) continue;
+      if (UnicodeToAnsi(Utf8ToUtf16(l.substr(0, tab)), a)) wrong.push_back(a);
+      if (UnicodeToAnsi(Utf8ToUtf16(l.substr(tab + 1)), b)) right.push_back(b);
+    }
+  }
+  std::printf("prose: %zu files, %zu words, %zu distinct\n\n", prose.size(), tokens, counts.size());
+  std::printf("| word list | words stored | flagged in prose (occurrences) | flagged distinct | misspellings accepted | their corrections known |\n");
+  std::printf("|---|---|---|---|---|---|\n");
+  auto tmp = std::filesystem::temp_directory_path() / ("measure-" + std::to_string(::getpid()) + ".qxm");
+  for (const auto& list : lists) {
+    ListWords words;
+    if (!LoadList({list}, true, words)) return 1;
+    std::string image, error;
+    tools::MainDictStats stats;
+    if (!tools::BuildMainDictionary(std::move(words.words), {}, image, stats, error) ||
+        !WriteFileAtomically(tmp.string(), image)) {
+      std::fprintf(stderr, "build-maindict: %s: %s\n", list.c_str(), error.c_str());
+      return 1;
+    }
+    TMainDictionaryList dicts;
+    auto d = std::make_unique<TMainDictionary>();
+    d->Open(tmp.string());
+    dicts.Add(std::move(d));
+    size_t flagged = 0, flaggedDistinct = 0;
+    std::vector<std::pair<size_t, std::string>> worst;
+    for (const auto& [w, n] : counts)
+      if (!Accepted(dicts, w)) {
+        flagged += n;
+        ++flaggedDistinct;
+        worst.emplace_back(n, w);
+      }
+    size_t accepted = 0, known = 0;
+    for (const auto& w : wrong)
+      if (Accepted(dicts, w)) ++accepted;
+    for (const auto& w : right)
+      if (Accepted(dicts, w)) ++known;
+    std::printf("| %s | %zu | %zu (%.2f%%) | %zu | %zu of %zu | %zu of %zu |\n", list.c_str(), stats.words, flagged,
+                tokens ? 100.0 * double(flagged) / double(tokens) : 0.0, flaggedDistinct, accepted, wrong.size(),
+                known, right.size());
+    if (top) {
+      std::sort(worst.begin(), worst.end(), [](auto& a, auto& b) { return a.first > b.first || (a.first == b.first && a.second < b.second); });
+      std::printf("    most flagged:");
+      for (size_t i = 0; i < worst.size() && i < top; ++i)
+        std::printf(" %s(%zu)", AnsiToUtf8(worst[i].second).c_str(), worst[i].first);
+      std::printf("\n");
+    }
+  }
+  std::filesystem::remove(tmp);
+  return 0;
+}
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... LIST... OUTFILE\n"
+               "       build-maindict --measure LIST... --prose FILE... [--misspellings FILE] [--top N]\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (!args.empty() && args[0] == "--measure") {
+    std::vector<std::string> lists, prose;
+    std::string misspellings;
+    size_t top = 0;
+    std::vector<std::string>* into = &lists;
+    for (size_t i = 1; i < args.size(); ++i) {
+      if (args[i] == "--prose") {
+        into = &prose;
+      } else if (args[i] == "--misspellings" && i + 1 < args.size()) {
+        misspellings = args[++i];
+      } else if (args[i] == "--top" && i + 1 < args.size()) {
+        top = std::stoul(args[++i]);
+      } else {
+        into->push_back(args[i]);
+      }
+    }
+    if (lists.empty() || prose.empty()) return Usage();
+    return Measure(lists, prose, misspellings, top);
+  }
+  tools::MainDictOptions opt;
+  std::vector<std::string> files;
+  auto frequency = std::make_shared<std::unordered_map<std::string, double>>();
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--frequency" && i + 1 < args.size()) {
+      std::string error;
+      if (!tools::CountWordsIn(args[++i], *frequency, error)) {
+        std::fprintf(stderr, "build-maindict: %s\n", error.c_str());
+        return 1;
+      }
+    } else if (args[i] == "--title" && i + 1 < args.size()) {
+      opt.title = args[++i];
+    } else if (args[i] == "--language" && i + 1 < args.size()) {
+      opt.language = uint32_t(std::stoul(args[++i], nullptr, 0));
+    } else {
+      files.push_back(args[i]);
+    }
+  }
+  if (files.size() < 2) return Usage();
+  std::string out = files.back();
+  files.pop_back();
+  if (!frequency->empty()) opt.wordWeight = tools::FrequencyWeight(frequency);
+  return Build(files, out, opt);
+}
