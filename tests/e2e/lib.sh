@@ -234,20 +234,27 @@ wx_driver() {
         wx_driver_direct "$@"
         return
     fi
-    local lock line code=""
+    # The reply is read whole before anything is printed: a caller whose
+    # output pipe closes early (`wx_driver ... | head -1`) cannot leave part of
+    # it behind. Each request carries an id; lines of an older, interrupted
+    # reply are skipped.
+    local lock line code="" id="$BASHPID.$RANDOM$RANDOM" reply=() errors=()
     exec {lock}>"$WX_TMP/driver.lock"
     flock "$lock"
-    if printf '%s\0' "$#" "$@" >&"$WX_DRV_W" 2>/dev/null; then
+    if printf '%s\0' "@$id" "$#" "$@" >&"$WX_DRV_W" 2>/dev/null; then
         while IFS= read -r -t 300 -u "$WX_DRV_R" line; do
             case "$line" in
-                $'\x1f'"END "*) code=${line#*END }; break ;;
-                $'\x1f'"ERR "*) printf '%s\n' "${line#*ERR }" >&2 ;;
-                *) printf '%s\n' "$line" ;;
+                $'\x1f'"END $id "*) code=${line##* }; break ;;
+                $'\x1f'"END "*) reply=() errors=() ;;
+                $'\x1f'"ERR "*) errors+=("${line#*ERR }") ;;
+                *) reply+=("$line") ;;
             esac
         done
     fi
     flock -u "$lock"
     exec {lock}>&-
+    ((${#errors[@]})) && printf '%s\n' "${errors[@]}" >&2
+    ((${#reply[@]})) && printf '%s\n' "${reply[@]}"
     if [[ -z "$code" ]]; then
         echo "wx_driver: the driver process stopped answering ($*); see $WX_TMP/driver.log" >&2
         return 1
