@@ -128,16 +128,26 @@ _wx_cleanup() {
 }
 
 # A test that hangs is ended after WX_TEST_TIMEOUT seconds (default 240, below
-# CTest's limit, which kills without a chance to clean up): the prefix's Wine
-# processes are killed, which ends any waiting Wine call, and the test is
-# stopped with its cleanup.
+# CTest's limit): the prefix's Wine processes are killed, which ends any
+# waiting Wine call, and the test is stopped with its cleanup. A test killed
+# outright (no cleanup runs) is noticed within a second, and its Wine
+# processes, Xvfb and temporary folder are removed here.
 _wx_start_watchdog() {
-    local limit=${WX_TEST_TIMEOUT:-240} main=$$
+    local limit=${WX_TEST_TIMEOUT:-240} main=$$ xvfb=$WX_XVFB_PID tmp=$WX_TMP
     (
-        sleep "$limit"
-        echo "FAIL: $WX_TEST_NAME: timed out after $limit s" >"$WX_TMP/watchdog"
-        kill -USR1 "$main"
+        end=$((SECONDS + limit))
+        while kill -0 "$main" 2>/dev/null; do
+            if ((SECONDS >= end)); then
+                echo "FAIL: $WX_TEST_NAME: timed out after $limit s" >"$tmp/watchdog"
+                kill -USR1 "$main"
+                wineserver -k
+                end=$((SECONDS + 3600))
+            fi
+            sleep 1
+        done
         wineserver -k
+        kill "$xvfb"
+        [[ "${WX_KEEP_TMP:-0}" == 1 ]] || rm -rf "$tmp"
     ) >/dev/null 2>&1 &
     WX_WATCHDOG_PID=$!
 }
