@@ -128,16 +128,26 @@ _wx_cleanup() {
 }
 
 # A test that hangs is ended after WX_TEST_TIMEOUT seconds (default 240, below
-# CTest's limit, which kills without a chance to clean up): the prefix's Wine
-# processes are killed, which ends any waiting Wine call, and the test is
-# stopped with its cleanup.
+# CTest's limit): the prefix's Wine processes are killed, which ends any
+# waiting Wine call, and the test is stopped with its cleanup. A test killed
+# outright (no cleanup runs) is noticed within a second, and its Wine
+# processes, Xvfb and temporary folder are removed here.
 _wx_start_watchdog() {
-    local limit=${WX_TEST_TIMEOUT:-240} main=$$
+    local limit=${WX_TEST_TIMEOUT:-240} main=$$ xvfb=$WX_XVFB_PID tmp=$WX_TMP
     (
-        sleep "$limit"
-        echo "FAIL: $WX_TEST_NAME: timed out after $limit s" >"$WX_TMP/watchdog"
-        kill -USR1 "$main"
+        end=$((SECONDS + limit))
+        while kill -0 "$main" 2>/dev/null; do
+            if ((SECONDS >= end)); then
+                echo "FAIL: $WX_TEST_NAME: timed out after $limit s" >"$tmp/watchdog"
+                kill -USR1 "$main"
+                wineserver -k
+                end=$((SECONDS + 3600))
+            fi
+            sleep 1
+        done
         wineserver -k
+        kill "$xvfb"
+        [[ "${WX_KEEP_TMP:-0}" == 1 ]] || rm -rf "$tmp"
     ) >/dev/null 2>&1 &
     WX_WATCHDOG_PID=$!
 }
@@ -158,8 +168,9 @@ _wx_start_xvfb() {
 }
 
 # The booted prefix template: built once (about 15 s), reused while the Wine
-# version stays the same. Copies hard-link its files, which Wine never rewrites
-# in place; the registry files, which it does rewrite, are real copies.
+# version stays the same. Copies hard-link its files (Wine replaces program
+# files rather than rewriting them); the registry files and ini files are real
+# copies.
 _wx_template_stamp() { echo "wine=$(wine --version 2>/dev/null) recipe=2"; }
 
 _wx_prepare_template() {
@@ -190,10 +201,12 @@ _wx_prepare_template() {
         rm -rf "$WINEPREFIX"
         cp -a "$tdir/prefix" "$WINEPREFIX" || wx_fail "cannot copy the prefix template"
     fi
+    # Files Wine may rewrite in place get copies of their own, so that no test
+    # can change the template through a shared link.
     local f
-    for f in "$WINEPREFIX"/*.reg; do
-        cp --remove-destination "$tdir/prefix/$(basename "$f")" "$f"
-    done
+    while IFS= read -r -d '' f; do
+        cp --remove-destination "$tdir/prefix/${f#"$WINEPREFIX"/}" "$f"
+    done < <(find "$WINEPREFIX" -maxdepth 1 -type f -print0; find "$WINEPREFIX/drive_c" -maxdepth 3 -type f \( -name '*.ini' -o -name '*.INI' \) -print0)
     flock -u 9
     exec 9>&-
 }
@@ -231,20 +244,27 @@ wx_driver() {
         wx_driver_direct "$@"
         return
     fi
-    local lock line code=""
+    # The reply is read whole before anything is printed: a caller whose
+    # output pipe closes early (`wx_driver ... | head -1`) cannot leave part of
+    # it behind. Each request carries an id; lines of an older, interrupted
+    # reply are skipped.
+    local lock line code="" id="$BASHPID.$RANDOM$RANDOM" reply=() errors=()
     exec {lock}>"$WX_TMP/driver.lock"
     flock "$lock"
-    if printf '%s\0' "$#" "$@" >&"$WX_DRV_W" 2>/dev/null; then
+    if printf '%s\0' "@$id" "$#" "$@" >&"$WX_DRV_W" 2>/dev/null; then
         while IFS= read -r -t 300 -u "$WX_DRV_R" line; do
             case "$line" in
-                $'\x1f'"END "*) code=${line#*END }; break ;;
-                $'\x1f'"ERR "*) printf '%s\n' "${line#*ERR }" >&2 ;;
-                *) printf '%s\n' "$line" ;;
+                $'\x1f'"END $id "*) code=${line##* }; break ;;
+                $'\x1f'"END "*) reply=() errors=() ;;
+                $'\x1f'"ERR "*) errors+=("${line#*ERR }") ;;
+                *) reply+=("$line") ;;
             esac
         done
     fi
     flock -u "$lock"
     exec {lock}>&-
+    ((${#errors[@]})) && printf '%s\n' "${errors[@]}" >&2
+    ((${#reply[@]})) && printf '%s\n' "${reply[@]}"
     if [[ -z "$code" ]]; then
         echo "wx_driver: the driver process stopped answering ($*); see $WX_TMP/driver.log" >&2
         return 1

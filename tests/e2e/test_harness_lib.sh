@@ -27,6 +27,11 @@ wx_assert_eq "$(wx_reg_query_wine "$K\Sub" Bytes)" "REG_BINARY 0A0BFF" "binary v
 list=$(wx_reg_list "$K")
 wx_assert_contains "$list" $'Path\tREG_EXPAND_SZ %AppDir%\\x' "reg-list"
 wx_assert_contains "$list" "key: Sub" "reg-list subkeys"
+# A reply nobody read (its reader interrupted) is skipped by the next call.
+printf '%s\0' "@stale" 2 reg-list "$K" >&"$WX_DRV_W"
+wx_assert_eq "$(wx_reg_query "$K" Count)" "REG_DWORD 0x11" "reply after an unread one"
+wx_driver reg-list "$K" | head -n 1 >/dev/null
+wx_assert_eq "$(wx_reg_query "$K" Name)" "REG_SZ two  spaced words" "reply after a reader that stopped early"
 wx_reg_delete "$K" Count
 wx_reg_query "$K" Count >/dev/null && wx_fail "deleted value still there"
 wx_reg_query_wine "$K" Count >/dev/null && wx_fail "deleted value still seen by reg"

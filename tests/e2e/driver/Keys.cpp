@@ -143,6 +143,30 @@ Chord parseChord(const std::wstring& token) {
     return c;
 }
 
+// The control with the keyboard focus in the foreground window's thread.
+HWND focusedControl() {
+    HWND fg = GetForegroundWindow();
+    if (!fg) return nullptr;
+    DWORD me = GetCurrentThreadId();
+    DWORD t = GetWindowThreadProcessId(fg, nullptr);
+    if (t == me || !AttachThreadInput(me, t, TRUE)) return nullptr;
+    HWND focus = GetFocus();
+    AttachThreadInput(me, t, FALSE);
+    return focus;
+}
+
+// Typed keys wait in the target's input queue; a key pressed next (a hotkey
+// that moves the focus) or a message sent next would overtake them. When the
+// focused control shows its text, wait until the typed text has arrived.
+void waitForTypedText(HWND focus, const std::wstring& text) {
+    if (!focus || text.find_first_of(L"\r\n\t") != std::wstring::npos) return;
+    try {
+        waitUntil(3000, [&] { return windowText(focus).find(text) != std::wstring::npos; });
+    } catch (const Failure&) {
+        // A control that does not answer WM_GETTEXT: nothing to wait for.
+    }
+}
+
 void pressChord(const std::wstring& token, DWORD delayMs) {
     Chord c = parseChord(token);
     for (int r = 0; r < c.repeat; ++r) {
@@ -209,7 +233,9 @@ CommandRegistrar keysCmd(
         const DWORD delay = 15;
         for (const std::wstring& token : a) {
             if (token.rfind(L"text:", 0) == 0) {
+                HWND focus = focusedControl();
                 typeText(token.substr(5), delay);
+                waitForTypedText(focus, token.substr(5));
             } else if (token.rfind(L"down:", 0) == 0 || token.rfind(L"up:", 0) == 0) {
                 bool up = token[0] == L'u';
                 bool shift = false;

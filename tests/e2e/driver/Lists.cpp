@@ -8,7 +8,7 @@
 namespace wxd {
 namespace {
 
-enum class Kind { ListBox, ComboBox, ComboBoxEx, ListView, TreeView };
+enum class Kind { ListBox, ComboBox, ComboBoxEx, ListView, TreeView, Tab };
 
 Kind kindOf(HWND h) {
     std::wstring cls = className(h);
@@ -21,6 +21,7 @@ Kind kindOf(HWND h) {
     if (iequals(cls, WC_COMBOBOXEXW)) return Kind::ComboBoxEx;
     if (iequals(cls, L"SysListView32")) return Kind::ListView;
     if (iequals(cls, L"SysTreeView32")) return Kind::TreeView;
+    if (iequals(cls, WC_TABCONTROLW)) return Kind::Tab;
     fail(L"control " + hex(h) + L" of class " + cls + L" has no items");
 }
 
@@ -66,6 +67,30 @@ std::wstring comboExText(HWND h, int i) {
 }
 
 HWND comboExOf(HWND h) { return iequals(className(h), WC_COMBOBOXEXW) ? h : GetParent(h); }
+
+std::wstring tabText(HWND h, int i) {
+    RemoteBuffer buf(h, sizeof(TCITEMW) + kTextChars * sizeof(wchar_t));
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.cchTextMax = kTextChars;
+    item.pszText = reinterpret_cast<LPWSTR>(buf.address(sizeof item));
+    buf.write(&item, sizeof item);
+    std::wstring text(kTextChars, L'\0');
+    buf.write(text.data(), kTextChars * sizeof(wchar_t), sizeof item);
+    if (!sendTimeout(h, TCM_GETITEMW, static_cast<WPARAM>(i), buf.address())) return {};
+    buf.read(text.data(), kTextChars * sizeof(wchar_t), sizeof item);
+    text.resize(wcsnlen(text.c_str(), kTextChars - 1));
+    return text;
+}
+
+POINT tabCentre(HWND h, int i) {
+    RemoteBuffer buf(h, sizeof(RECT));
+    if (!sendTimeout(h, TCM_GETITEMRECT, static_cast<WPARAM>(i), buf.address()))
+        fail(L"tab control " + hex(h) + L" has no tab " + std::to_wstring(i));
+    RECT r{};
+    buf.read(&r, sizeof r);
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
 
 struct TreeItem {
     HTREEITEM item;
@@ -192,6 +217,13 @@ void selectItem(HWND h, int index) {
             sendTimeout(h, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
             break;
         }
+        case Kind::Tab:
+            // The page change is announced by WM_NOTIFY, which cannot come
+            // from another process: the tab is clicked.
+            mouseClick(h, tabCentre(h, index), Click::Left);
+            if (!waitUntil(2000, [&] { return sendTimeout(h, TCM_GETCURSEL, 0, 0) == index; }))
+                fail(L"tab " + std::to_wstring(index) + L" did not become the current one");
+            break;
         case Kind::TreeView: {
             std::vector<TreeItem> items = treeItems(h);
             if (index < 0 || static_cast<size_t>(index) >= items.size())
@@ -205,7 +237,7 @@ void selectItem(HWND h, int index) {
 
 HWND listTarget(const Args& a) { return resolveChild(resolveWindow(a[0]), a[1]); }
 
-CommandRegistrar itemsCmd(L"items", L"WINDOW CHILD  (items of a list box, combo box, list view or tree view; * = selected)",
+CommandRegistrar itemsCmd(L"items", L"WINDOW CHILD  (items of a list box, combo box, list view, tree view or tab control; * = selected)",
                           2, [](const Args& a) {
                               HWND h = listTarget(a);
                               int selected = -1;
@@ -231,12 +263,30 @@ CommandRegistrar dblclickCmd(L"dblclick-item", L"WINDOW CHILD ITEM  (selects ITE
                                  switch (kindOf(h)) {
                                      case Kind::ListBox: commandParent(h, LBN_DBLCLK); break;
                                      case Kind::ComboBox:
-                                     case Kind::ComboBoxEx: fail(L"combo boxes have no double click");
-                                     // Wine does not pass WM_NOTIFY between processes, so the
+                                     case Kind::ComboBoxEx:
+                                     case Kind::Tab: fail(L"no double click on this kind of control");
+                                     // A WM_NOTIFY from another process does not arrive under Wine, so the
                                      // item gets a real double click.
                                      case Kind::ListView:
                                      case Kind::TreeView: mouseClick(h, itemCentre(h, kindOf(h), index), Click::Double); break;
                                  }
+                             });
+
+// Track bars: the position, and moving it as the keyboard would (the owner
+// gets WM_HSCROLL / WM_VSCROLL from the control).
+CommandRegistrar trackbarCmd(L"trackbar", L"WINDOW CHILD [POS]  (prints POS MIN MAX; with POS, moves the thumb there first)", 2,
+                             [](const Args& a) {
+                                 HWND h = listTarget(a);
+                                 if (a.size() > 2) {
+                                     auto pos = static_cast<LPARAM>(_wtoi(a[2].c_str()));
+                                     sendTimeout(h, TBM_SETPOS, TRUE, pos);
+                                     UINT msg = (GetWindowLongW(h, GWL_STYLE) & TBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
+                                     sendTimeout(GetParent(h), msg, MAKEWPARAM(TB_THUMBPOSITION, pos), reinterpret_cast<LPARAM>(h));
+                                     sendTimeout(GetParent(h), msg, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(h));
+                                 }
+                                 out(std::to_wstring(sendTimeout(h, TBM_GETPOS, 0, 0)) + L" " +
+                                     std::to_wstring(sendTimeout(h, TBM_GETRANGEMIN, 0, 0)) + L" " +
+                                     std::to_wstring(sendTimeout(h, TBM_GETRANGEMAX, 0, 0)));
                              });
 
 }  // namespace
@@ -268,6 +318,12 @@ std::vector<std::wstring> listItems(HWND h, int* selected) {
             auto n = static_cast<int>(sendTimeout(h, LVM_GETITEMCOUNT, 0, 0));
             for (int i = 0; i < n; ++i) items.push_back(listViewText(h, i));
             *selected = static_cast<int>(sendTimeout(h, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+            break;
+        }
+        case Kind::Tab: {
+            auto n = static_cast<int>(sendTimeout(h, TCM_GETITEMCOUNT, 0, 0));
+            for (int i = 0; i < n; ++i) items.push_back(tabText(h, i));
+            *selected = static_cast<int>(sendTimeout(h, TCM_GETCURSEL, 0, 0));
             break;
         }
         case Kind::TreeView: {

@@ -1,8 +1,10 @@
 // The serving mode: one driver process answers many requests, which saves
-// starting a Wine process per command. A request on stdin is the argument
-// count and the arguments, each UTF-8 and ended by a NUL byte (what bash's
-// printf '%s\0' writes); the reply is the command's output followed by the
-// end line (see Driver.h). The loop ends at the end of stdin.
+// starting a Wine process per command. A request on stdin is an optional
+// "@ID", the argument count and the arguments, each UTF-8 and ended by a NUL
+// byte (what bash's printf '%s\0' writes); the reply is the command's output
+// followed by the end line (see Driver.h) with the ID, so that a caller can
+// skip what is left of a reply whose reader was interrupted. The loop ends at
+// the end of stdin.
 #include "Driver.h"
 
 namespace wxd {
@@ -46,6 +48,11 @@ CommandRegistrar serveCmd(L"serve", L"  (answers requests from stdin until it en
     RequestReader reader;
     std::string token;
     while (reader.next(&token)) {
+        std::wstring id;
+        if (!token.empty() && token[0] == '@') {
+            id = fromUtf8(token.substr(1));
+            if (!reader.next(&token)) break;
+        }
         unsigned long count = strtoul(token.c_str(), nullptr, 10);
         std::vector<std::wstring> argv;
         bool complete = true;
@@ -59,7 +66,7 @@ CommandRegistrar serveCmd(L"serve", L"  (answers requests from stdin until it en
             errLine(L"wxdriver: serve cannot be nested");
         else
             code = runSequence(argv);
-        out(kServeEndMark + std::to_wstring(code));
+        out(kServeEndMark + (id.empty() ? L"" : id + L" ") + std::to_wstring(code));
     }
     gServing = false;
 });

@@ -20,12 +20,19 @@ CommandRegistrar waitWindowCmd(L"wait-window", L"TITLE [CLASS] [TIMEOUT_MS]  (pr
 CommandRegistrar waitWindowContainingCmd(L"wait-window-containing", L"TITLE_PART [CLASS] [TIMEOUT_MS]", 1,
                                          [](const Args& a) { waitWindow(a, true); });
 
-CommandRegistrar waitGoneCmd(L"wait-gone", L"WINDOW [TIMEOUT_MS]  (waits until the window is closed or hidden)", 1,
-                             [](const Args& a) {
-                                 HWND h = resolveWindow(a[0], 0);
+CommandRegistrar waitGoneCmd(L"wait-gone", L"WINDOW [TIMEOUT_MS]  (waits until the window is closed or hidden; a title that is not shown counts as gone)",
+                             1, [](const Args& a) {
                                  int timeout = optTimeout(a, 1, 10000);
-                                 if (!waitUntil(timeout, [&] { return !IsWindow(h) || !IsWindowVisible(h); }))
-                                     fail(L"window " + hex(h) + L" still open");
+                                 const std::wstring& ref = a[0];
+                                 bool byHandle = ref.size() > 2 && ref[0] == L'0' && (ref[1] == L'x' || ref[1] == L'X');
+                                 HWND h = byHandle ? resolveWindow(ref, 0) : nullptr;
+                                 bool sub = !byHandle && !ref.empty() && ref[0] == L'~';
+                                 std::wstring title = sub ? ref.substr(1) : ref;
+                                 if (!waitUntil(timeout, [&] {
+                                         if (byHandle) return !IsWindow(h) || !IsWindowVisible(h);
+                                         return findTopLevel(title, sub, L"", true) == nullptr;
+                                     }))
+                                     fail(L"window '" + ref + L"' still shown");
                              });
 
 }  // namespace
@@ -207,7 +214,7 @@ CommandRegistrar listChildrenCmd(
             out(std::wstring(static_cast<size_t>(depth) * 2, L' ') + describe(h));
             std::wstring cls = className(h);
             if (iequals(cls, L"ListBox") || iequals(cls, L"ComboBox") || iequals(cls, L"ComboBoxEx32") || iequals(cls, L"SysListView32") ||
-                iequals(cls, L"SysTreeView32")) {
+                iequals(cls, L"SysTreeView32") || iequals(cls, L"SysTabControl32")) {
                 int selected = -1;
                 std::vector<std::wstring> items = listItems(h, &selected);
                 for (size_t i = 0; i < items.size(); ++i)
@@ -215,6 +222,42 @@ CommandRegistrar listChildrenCmd(
                         (static_cast<int>(i) == selected ? L"*" : L"") + L"\t" + escape(items[i]));
             }
         }
+    });
+
+// Geometry and styles, for checking a window's size, position, topmost and
+// translucent state as a user would see them.
+CommandRegistrar windowInfoCmd(
+    L"window-info", L"WINDOW [CHILD]  (handle, class, title, rect, client size, style, exstyle, topmost, alpha, visible, enabled, pid)",
+    1, [](const Args& a) {
+        HWND h = resolveTarget(a, 0);
+        RECT r{}, c{};
+        GetWindowRect(h, &r);
+        GetClientRect(h, &c);
+        LONG style = GetWindowLongW(h, GWL_STYLE), ex = GetWindowLongW(h, GWL_EXSTYLE);
+        wchar_t buf[64];
+        std::wstring alpha = L"-";
+        BYTE value = 0;
+        DWORD flags = 0;
+        if ((ex & WS_EX_LAYERED) && GetLayeredWindowAttributes(h, nullptr, &value, &flags) && (flags & LWA_ALPHA))
+            alpha = std::to_wstring(value);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        out(L"handle=" + hex(h));
+        out(L"class=" + className(h));
+        out(L"title=" + escape(windowText(h)));
+        out(L"rect=" + std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," + std::to_wstring(r.right) + L"," +
+            std::to_wstring(r.bottom));
+        out(L"size=" + std::to_wstring(r.right - r.left) + L"x" + std::to_wstring(r.bottom - r.top));
+        out(L"client=" + std::to_wstring(c.right) + L"x" + std::to_wstring(c.bottom));
+        swprintf(buf, 64, L"style=0x%08lx", static_cast<unsigned long>(style));
+        out(buf);
+        swprintf(buf, 64, L"exstyle=0x%08lx", static_cast<unsigned long>(ex));
+        out(buf);
+        out(std::wstring(L"topmost=") + ((ex & WS_EX_TOPMOST) ? L"1" : L"0"));
+        out(L"alpha=" + alpha);
+        out(std::wstring(L"visible=") + (IsWindowVisible(h) ? L"1" : L"0"));
+        out(std::wstring(L"enabled=") + (IsWindowEnabled(h) ? L"1" : L"0"));
+        out(L"pid=" + std::to_wstring(pid));
     });
 
 CommandRegistrar listWindowsCmd(L"list-windows", L"  (visible top-level windows: handle, class, title)", 0,
