@@ -9,6 +9,7 @@
 #include "app/CaptureMessages.h"
 #include "app/Clipboard_win.h"
 #include "app/ErrorBox_win.h"
+#include "app/Managers_win.h"
 #include "common/AnsiText.h"
 
 namespace wx {
@@ -89,6 +90,25 @@ void TfrmTarvelo::FormCreate() {
 
   // A failed load is reported and the program stays resident with what it has.
   Guarded([this] { LoadSettings(); });
+
+  // The thesaurus session runs in the managed container, released after use
+  // so that it is freed when it stays idle.
+  services_.thesaurusSession = [](const std::wstring& word) {
+    TManagedThesaurus& manager = ManagedThesaurus();
+    TThesaurus& thesaurus = manager.Data().Thesaurus;
+    thesaurus.Owner = ApplicationWindow();
+    std::wstring replacement;
+    try {
+      replacement = ThesaurusSession(thesaurus, word);
+    } catch (...) {
+      manager.Release();
+      throw;
+    }
+    manager.Release();
+    return replacement;
+  };
+  // The thesaurus container is created at start-up.
+  Guarded([] { ManagedThesaurus().Acquire(); });
 
   // The icon appears once the controller has finished loading.
   tray_->SetActive(true);

@@ -39,16 +39,13 @@ LRESULT CALLBACK TTrayIcon95::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
   if (msg == WM_NCCREATE) {
     auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    static_cast<TTrayIcon95*>(cs->lpCreateParams)->window_ = hwnd;
   }
   auto* self = reinterpret_cast<TTrayIcon95*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   LRESULT result = 0;
-  bool handled = true;
   // Nothing the handlers raise may leave the window procedure.
-  Guarded([&] {
-    result = self->Handle(msg, wp, lp);
-  });
-  (void)handled;
+  Guarded([&] { result = self->Handle(msg, wp, lp); });
   return result;
 }
 

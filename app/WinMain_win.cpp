@@ -5,6 +5,7 @@
 
 #include "app/Controller_win.h"
 #include "app/ErrorBox_win.h"
+#include "app/Managers_win.h"
 
 namespace {
 
@@ -28,14 +29,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
 
-  wx::TfrmTarvelo controller;
-  if (!controller.Create()) return 1;
+  {
+    wx::TfrmTarvelo controller;
+    if (!controller.Create()) return 1;
 
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    wx::Guarded([&] { DispatchMessageW(&msg); });
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+      TranslateMessage(&msg);
+      wx::Guarded([&] { DispatchMessageW(&msg); });
+    }
   }
+  wx::FreeManagers();
   if (mutex) CloseHandle(mutex);
   return 0;
 }

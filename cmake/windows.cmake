@@ -52,17 +52,18 @@ file(GLOB driver_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/
 if(driver_sources)
   add_executable(wxdriver ${driver_sources})
   target_link_libraries(wxdriver PRIVATE user32 gdi32 advapi32)
+  target_compile_options(wxdriver PRIVATE ${WX_WARNINGS})
   target_link_options(wxdriver PRIVATE -municode)
 endif()
 
 # End-to-end tests: tests/e2e/test_*.sh, each run with the installed program.
-if(BUILD_TESTING)
+if(BUILD_TESTING AND TARGET wxdriver)
   file(GLOB e2e_scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
   foreach(script IN LISTS e2e_scripts)
     get_filename_component(name ${script} NAME_WE)
     add_test(NAME e2e_${name} COMMAND bash ${script})
     set_tests_properties(e2e_${name} PROPERTIES
-      ENVIRONMENT "WX_EXE=$<TARGET_FILE:WendrixTray>;WX_DRIVER=$<TARGET_FILE:wxdriver>;WX_SOURCE_DIR=${CMAKE_SOURCE_DIR};WX_BINARY_DIR=${CMAKE_BINARY_DIR}"
+      ENVIRONMENT "WX_EXE=$<TARGET_FILE:WendrixTray>;WX_DRIVER=$<TARGET_FILE:wxdriver>;WX_SOURCE_DIR=${CMAKE_SOURCE_DIR};WX_BINARY_DIR=${CMAKE_BINARY_DIR};WX_DATA_DIR=${CMAKE_SOURCE_DIR}/dist/windows"
       TIMEOUT 300 RUN_SERIAL TRUE)
   endforeach()
 endif()

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Draws the program icon (MAINICON) and the sixteen tray animation frames
 (ZONE ... ZSIXTEEN) as .ico files: a blue tile with a white W and a small
-orange dot that circles the tile, one step per frame. ZSIXTEEN, the still
-image shown when idle, has its dot at the top."""
+orange dot that circles inside the tile, one step per frame. ZSIXTEEN, the
+still image shown when idle, has its dot at the top. The dot stays on the
+opaque tile so every frame covers exactly the same pixels: a tray that draws
+a new frame over the old one without clearing it shows no trail."""
 import math
 import struct
 import sys
@@ -23,7 +25,7 @@ def draw(size, dot_step):
     s = size / 16.0
     px = [[CLEAR] * size for _ in range(size)]
     # rounded tile, inset to leave room for the orbiting dot
-    lo, hi = 2 * s, size - 2 * s
+    lo, hi = 0.0, float(size)
     for y in range(size):
         for x in range(size):
             cx, cy = x + 0.5, y + 0.5
@@ -33,7 +35,7 @@ def draw(size, dot_step):
                     edge = min(cx - lo, hi - cx, cy - lo, hi - cy) < s * 0.8
                     px[y][x] = EDGE if edge else BLUE
     # the W: four strokes through five points
-    pts = [(4.0, 4.5), (5.8, 11.5), (8.0, 6.5), (10.2, 11.5), (12.0, 4.5)]
+    pts = [(4.3, 4.8), (6.0, 11.2), (8.0, 6.8), (10.0, 11.2), (11.7, 4.8)]
     width = 0.95
     for y in range(size):
         for x in range(size):
@@ -46,10 +48,10 @@ def draw(size, dot_step):
                     break
     # the orbiting dot: step 15 (ZSIXTEEN) sits at the top
     angle = 2 * math.pi * ((dot_step + 1) % 16) / 16 - math.pi / 2
-    ox, oy = 8 + 6.6 * math.cos(angle), 8 + 6.6 * math.sin(angle)
+    ox, oy = 8 + 5.4 * math.cos(angle), 8 + 5.4 * math.sin(angle)
     for y in range(size):
         for x in range(size):
-            if math.hypot((x + 0.5) / s - ox, (y + 0.5) / s - oy) < 1.5:
+            if math.hypot((x + 0.5) / s - ox, (y + 0.5) / s - oy) < 1.45:
                 px[y][x] = ORANGE
     return px
 

@@ -1,22 +1,51 @@
 #!/usr/bin/env bash
-# Starts the resident program on a virtual display (no DISPLAY was set),
-# saves a screenshot and says how to look at it.
-set -euo pipefail
-exe=$1
-shots=$(pwd)/dist/screenshots
+# No display was given: runs Wendrix on a virtual display and shows its main
+# job in a scripted demonstration, saving a screenshot of every step:
+# Notepad with a sentence, a word selected, F8, the thesaurus dialog, a
+# replacement chosen, the sentence changed. The program then stays running
+# on the virtual display until Ctrl+C.
+set -o pipefail
+root=$(pwd)
+shots=$root/dist/screenshots
 mkdir -p "$shots"
-disp=:77
-while [ -e /tmp/.X11-unix/X${disp#:} ]; do disp=:$(( ${disp#:} + 1 )); done
-Xvfb "$disp" -screen 0 1024x768x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$disp
-echo "== no DISPLAY: running Wendrix on the virtual display $DISPLAY"
-wineboot -i >/dev/null 2>&1 || true
-wine "$exe" &
-sleep 5
-import -window root "$shots/started.png"
-echo "== screenshot of the desktop with the tray icon: $shots/started.png"
-echo "   take another:   DISPLAY=$DISPLAY import -window root shot.png"
-echo "   stop:           press Ctrl+C"
-wait
+rm -f "$shots"/*.png
+export WX_TEST_NAME=demo WX_BINARY_DIR=$root/build/mingw WX_EXE=$root/dist/windows/WendrixTray.exe
+export WX_DRIVER=$root/build/mingw/wxdriver.exe WX_DATA_DIR=$root/dist/windows
+WX_LIB_NO_INIT=1 source "$root/tests/e2e/lib.sh"
+
+_wx_init
+# Keep the run's folder clean-up but take the screenshots ourselves.
+WX_ARTIFACTS=$shots
+shot() { import -display "$DISPLAY" -window root "$shots/$1.png" && echo "   step: $shots/$1.png ($2)"; }
+
+echo "== no DISPLAY: Wendrix runs on the virtual display $DISPLAY"
+wx_start_program "$WX_DATA_DIR"/Thesaurus.qxt
+wx_wait_tray_icon Wendrix 30 >/dev/null
+shot 1-tray-icon "the tray icon in Wine's notification area (top left)"
+wx_start_notepad >/dev/null
+xdotool search --name "$WX_NOTEPAD" windowmove 60 120 >/dev/null 2>&1 || true
+wx_driver focus "$WX_NOTEPAD" Edit >/dev/null
+sentence="We had a happy time at the lake."
+wx_driver keys "text:$sentence" >/dev/null
+shot 2-notepad "Notepad with a sentence"
+wx_driver select "$WX_NOTEPAD" Edit 9 14 >/dev/null
+shot 3-selected "the word 'happy' selected"
+wx_driver keys F8 >/dev/null
+D="Thesaurus: English"
+wx_driver wait-window "$D" "" 20000 >/dev/null || wx_fail "the thesaurus dialog did not open"
+sleep 0.5
+shot 4-thesaurus "F8: the thesaurus dialog with the meanings of 'happy'"
+wx_driver select-item "$D" "#107" fortunate >/dev/null
+wx_driver wait-text "$D" "#106" fortunate 5000 >/dev/null
+shot 5-chosen "'fortunate' chosen as the replacement"
+wx_driver click "$D" "&Replace" >/dev/null
+wx_driver wait-text "$WX_NOTEPAD" Edit "We had a fortunate time at the lake." 10000 >/dev/null ||
+  wx_fail "the sentence did not change"
+sleep 0.5
+shot 6-replaced "Replace: the sentence now reads '$(wx_driver get-text "$WX_NOTEPAD" Edit)'"
+echo "== the demonstration worked: screenshots are in $shots"
+echo "   Wendrix keeps running on $DISPLAY; take another screenshot with:"
+echo "     DISPLAY=$DISPLAY import -window root shot.png"
+echo "   stop with Ctrl+C."
+trap 'exit 0' INT
+while wx_program_running; do sleep 2; done

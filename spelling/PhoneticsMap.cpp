@@ -1,0 +1,196 @@
+#include "spelling/PhoneticsMap.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "common/AnsiText.h"
+
+namespace wx {
+
+TPhoneticsMap::TPhoneticsMap() = default;
+
+namespace {
+
+const std::array<uint8_t, 256>& LowerTable() {
+  static const std::array<uint8_t, 256> table = [] {
+    std::array<uint8_t, 256> t{};
+    for (int c = 0; c < 256; ++c) t[c] = AnsiLowerChar(static_cast<uint8_t>(c));
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace
+
+void TPhoneticsMap::Clear() {
+  TReplaceNode::Clear();
+  flatDirty_ = true;
+}
+
+void TPhoneticsMap::Add(std::string_view source, std::string_view destination, int sourceLength) {
+  TReplaceNode::Add(source, destination, sourceLength);
+  flatDirty_ = true;
+}
+
+void TPhoneticsMap::Flatten() {
+  for (auto& v : flat_) v.clear();
+  ForEachRule([this](const std::string& source, const std::string& dest, int length) {
+    flat_[static_cast<uint8_t>(source[0])].push_back({source, dest, length});
+  });
+  for (auto& v : flat_)
+    std::stable_sort(v.begin(), v.end(),
+                     [](const FlatRule& a, const FlatRule& b) { return a.source.size() > b.source.size(); });
+  flatDirty_ = false;
+}
+
+void TPhoneticsMap::SetStartDepth(int value) {
+  if (value > 0) startDepth_ = value;
+}
+
+void TPhoneticsMap::SetLanguage(int language) {
+  if (language == language_) return;
+  language_ = language;
+  Clear();
+  switch (language & 0xFF) {
+    case 0x09: AddEnglish(); break;
+    case 0x19: AddRussian(); break;
+    case 0x0C: AddFrench(); break;
+    default: AddGeneric(); break;
+  }
+}
+
+void TPhoneticsMap::AddEnglish() {
+  Add("b", "b", 1);
+  Add("cia", "x", 1);
+  Add("ch", "x", 2);
+  for (const char* s : {"ci", "ce", "cy"}) Add(s, "s", 1);
+  Add("c", "k", 1);
+  for (const char* s : {"dge", "dgy", "dgi"}) Add(s, "j", 2);
+  Add("d", "t", 1);
+  Add("f", "f", 1);
+  for (const char* s : {"gha", "ghe", "ghi", "gho", "ghu", "ghy"}) Add(s, "k", 2);
+  Add("gh", "", 2);
+  Add("gn", "n", 2);
+  for (const char* s : {"gi", "ge", "gy"}) Add(s, "j", 1);
+  Add("g", "k", 1);
+  Add("h", "h", 1);
+  static const char vowels[] = "aeiou";
+  for (int i = 0; i < 5; ++i)
+    for (int j = 0; j < 5; ++j) Add(std::string{vowels[i], 'h', vowels[j]}, "h", 2);
+  for (const char* s : {"ah", "eh", "ih", "oh", "uh"}) Add(s, "", 2);
+  Add("j", "j", 1);
+  Add("ck", "k", 2);
+  Add("k", "k", 1);
+  Add("l", "l", 1);
+  Add("m", "m", 1);
+  Add("n", "n", 1);
+  Add("ph", "f", 2);
+  Add("p", "p", 1);
+  Add("q", "k", 1);
+  Add("r", "r", 1);
+  Add("sh", "x", 2);
+  for (const char* s : {"sio", "sia"}) Add(s, "x", 1);
+  Add("s", "s", 1);
+  for (const char* s : {"tia", "tio"}) Add(s, "x", 1);
+  Add("th", "0", 2);
+  Add("tch", "x", 3);
+  Add("t", "t", 1);
+  Add("v", "f", 1);
+  for (const char* s : {"wa", "we", "wi", "wo", "wu", "wy"}) Add(s, "w", 1);
+  Add("x", "ks", 1);
+  for (const char* s : {"ya", "ye", "yi", "yo", "yu"}) Add(s, "y", 1);
+  Add("yy", "y", 2);
+  Add("z", "s", 1);
+}
+
+void TPhoneticsMap::AddRussian() {
+  // Windows-1251 letters.
+  constexpr char be = '\xE1', ve = '\xE2', ge = '\xE3', de = '\xE4', ye = '\xE5', zhe = '\xE6',
+                 ze = '\xE7', i = '\xE8', ka = '\xEA', el = '\xEB', em = '\xEC', en = '\xED',
+                 o = '\xEE', pe = '\xEF', er = '\xF0', es = '\xF1', te = '\xF2', u = '\xF3',
+                 che = '\xF7', sha = '\xF8', shcha = '\xF9', yery = '\xFB', soft = '\xFC',
+                 yu = '\xFE', a = '\xE0';
+  for (char c : {be, ve, ge, el, em, en, pe, er, es, te}) Add(std::string{c}, std::string{c, soft}, 1);
+  Add(std::string{shcha}, std::string{sha, soft}, 1);
+  Add(std::string{ze}, std::string{es}, 1);
+  Add(std::string{zhe}, std::string{sha}, 1);
+  Add(std::string{ka}, std::string{ge}, 1);
+  Add(std::string{o}, std::string{a}, 1);
+  Add(std::string{de}, std::string{te}, 1);
+  Add(std::string{o, er, o}, std::string{o, er, a}, 3);
+  Add(std::string{o, el, o}, std::string{o, el, a}, 3);
+  Add(std::string{en, en}, std::string{en}, 2);
+  Add(std::string{es, es}, std::string{es}, 2);
+  Add(std::string{ye, ye}, std::string{ye}, 2);
+  Add(std::string{zhe, i}, std::string{zhe, yery}, 2);
+  Add(std::string{sha, i}, std::string{sha, yery}, 2);
+  Add(std::string{shcha, u}, std::string{sha, yu}, 2);
+  Add(std::string{es, che}, std::string{shcha}, 2);
+  Add(std::string{es, sha}, std::string{sha}, 1);
+}
+
+void TPhoneticsMap::AddFrench() {
+  static const char* const rules[][2] = {{"b", "b"}, {"p", "b"}, {"c", "c"}, {"k", "c"}, {"q", "c"},
+                                         {"d", "d"}, {"t", "d"}, {"l", "l"}, {"m", "m"}, {"n", "m"},
+                                         {"r", "r"}, {"g", "g"}, {"j", "g"}, {"x", "x"}, {"z", "x"},
+                                         {"s", "x"}, {"f", "f"}, {"v", "f"}};
+  for (const auto& r : rules) Add(r[0], r[1], 1);
+}
+
+void TPhoneticsMap::AddGeneric() {
+  for (const char* s : {"b", "f", "p", "v"}) Add(s, "b", 1);
+  for (const char* s : {"c", "g", "j", "k", "q", "s", "x", "z"}) Add(s, "k", 1);
+  for (const char* s : {"d", "t"}) Add(s, "d", 1);
+  Add("l", "l", 1);
+  for (const char* s : {"m", "n"}) Add(s, "m", 1);
+  Add("r", "r", 1);
+}
+
+void TPhoneticsMap::BuildCode(std::string_view word, std::string& code) {
+  if (flatDirty_) Flatten();
+  code.clear();
+  // Lower-case into a small local buffer: this runs for every word of a
+  // sound-alike search.
+  const auto& lower = LowerTable();
+  char buf[256];
+  const size_t n = word.size() < sizeof buf ? word.size() : sizeof buf;
+  for (size_t i = 0; i < n; ++i) buf[i] = static_cast<char>(lower[static_cast<uint8_t>(word[i])]);
+  size_t pos = static_cast<size_t>(startDepth_) < n ? static_cast<size_t>(startDepth_) : n;
+  code.assign(buf, pos);
+  int remaining = Limit;
+  while (pos < n) {
+    const FlatRule* match = nullptr;
+    for (const FlatRule& r : flat_[static_cast<uint8_t>(buf[pos])]) {
+      // The first byte matches by construction; rules are a few bytes long.
+      const size_t len = r.source.size();
+      if (len > n - pos) continue;
+      const char* src = r.source.data();
+      size_t i = 1;
+      while (i < len && src[i] == buf[pos + i]) ++i;
+      if (i == len) {
+        match = &r;
+        break;
+      }
+    }
+    if (!match) {
+      ++pos;
+      continue;
+    }
+    const std::string& dest = match->destination;
+    const size_t step = match->sourceLength > 0 ? static_cast<size_t>(match->sourceLength) : 1;
+    if (RemoveDupes && !code.empty() && match->sourceLength == 1 && !dest.empty() && code.back() == dest[0]) {
+      pos += step;
+      continue;
+    }
+    code += dest;
+    remaining -= static_cast<int>(dest.size());
+    if (remaining <= 0) break;
+    pos += step;
+  }
+}
+
+bool TPhoneticsMap::DistanceAcceptable(std::string_view word, int distance) const {
+  return distance <= static_cast<int>(word.size()) / distanceDivisor_ && distance <= DistanceMax;
+}
+
+}  // namespace wx

@@ -1,0 +1,60 @@
+// Sound-alike codes: a word's first StartDepth letters verbatim, then the
+// outputs of the language's replacement rules, cut after Limit characters.
+// Words with equal codes under the same prefix are sound-alike suggestions.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "spelling/PhoneticCoder.h"
+#include "spelling/ReplaceNode.h"
+
+namespace wx {
+
+class TPhoneticsMap : public TReplaceNode, public IPhoneticCoder {
+ public:
+  TPhoneticsMap();
+
+  // Loads the rule set for a language: English (low byte 9), Russian (0x19),
+  // French (0x0C), or the generic set.
+  virtual void SetLanguage(int language);
+  virtual void SetStartDepth(int value);
+  void BuildCode(std::string_view word, std::string& code) override;
+  void Clear() override;
+  void Add(std::string_view source, std::string_view destination, int sourceLength) override;
+  virtual bool DistanceAcceptable(std::string_view word, int distance) const;
+
+  int StartDepth() const override { return startDepth_; }
+  int Language() const { return language_; }
+  void SetDistanceDivisor(int value) { distanceDivisor_ = value < 1 ? 1 : value; }
+  int DistanceDivisor() const { return distanceDivisor_; }
+  int DistanceMax = 4;
+  bool RemoveDupes = true;
+  int Limit = 6;
+
+ private:
+  // The rules by first byte, longest source first: the same longest match as
+  // the trie, without its pointer chase (codes are built for every word of a
+  // sound-alike search).
+  struct FlatRule {
+    std::string source;
+    std::string destination;
+    int sourceLength;
+  };
+  void Flatten();
+  std::array<std::vector<FlatRule>, 256> flat_;
+  bool flatDirty_ = true;
+
+  void AddEnglish();
+  void AddRussian();
+  void AddFrench();
+  void AddGeneric();
+
+  int startDepth_ = 2;
+  int language_ = -1;
+  int distanceDivisor_ = 2;
+};
+
+}  // namespace wx

@@ -1,0 +1,891 @@
+#include "spelling/SpellCheckerBase.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <climits>
+#include <filesystem>
+
+#include "common/AnsiText.h"
+#include "spelling/StringParser.h"
+#include "spelling/WordDistance.h"
+
+namespace wx {
+
+namespace {
+
+// An end mark past any text: far below INT_MAX so that shifting it by a
+// replacement cannot overflow.
+constexpr int kFarEnd = 1 << 29;
+
+bool HasFolder(const std::string& name) { return name.find('/') != std::string::npos || name.find('\\') != std::string::npos; }
+
+// A word that reads as a decimal number (3.14, 1e5); names such as "inf" or
+// "nan" that a number parser would also take are words, not numbers.
+bool IsNumber(const std::string& w) {
+  if (w.empty()) return false;
+  const char c = w[0];
+  if (!(c >= '0' && c <= '9') && c != '.' && c != '-' && c != '+') return false;
+  double v;
+  auto r = std::from_chars(w.data(), w.data() + w.size(), v);
+  return r.ec == std::errc() && r.ptr == w.data() + w.size();
+}
+
+}  // namespace
+
+TSpellCheckerBase::TSpellCheckerBase()
+    : engine_(std::make_unique<TMainParsingEngine>()),
+      generator_(std::make_unique<TSuggestionsGenerator>()),
+      map_(std::make_unique<TPhoneticsMap>()) {
+  WireEngine();
+}
+
+TSpellCheckerBase::~TSpellCheckerBase() {
+  if (ownsSource_) delete source_;
+  source_ = nullptr;
+  for (auto* d : {active_.get(), mapping_.get(), learning_.get()})
+    if (d) d->Save();
+  for (auto& d : customs_) d->Save();
+}
+
+void TSpellCheckerBase::WireEngine() {
+  engine_->OnCharacter = [this](uint8_t c, TControlParser& p) { return rules_.CharacterHook(c, p); };
+  engine_->OnWord = [this](const std::string& w, TControlParser& p) { return rules_.WordHook(w, p); };
+}
+
+void TSpellCheckerBase::SetParsingEngine(std::unique_ptr<TMainParsingEngine> engine) {
+  if (!engine || checking_) return;
+  engine_ = std::move(engine);
+  WireEngine();
+  ApplyOptions(true);
+}
+
+void TSpellCheckerBase::SetGenerator(std::unique_ptr<TSuggestionsGenerator> generator) {
+  if (generator) generator_ = std::move(generator);
+}
+
+void TSpellCheckerBase::SetPhoneticsMap(std::unique_ptr<TPhoneticsMap> map) {
+  if (map) map_ = std::move(map);
+}
+
+// ---------------------------------------------------------------- configuration
+
+void TSpellCheckerBase::SetMainDictionaryNames(const std::vector<std::string>& names) {
+  mainNames_ = names;
+  dictionariesOpen_ = false;
+}
+
+void TSpellCheckerBase::SetCustomDictionaryNames(const std::vector<std::string>& names, const std::string& active) {
+  customNames_ = names;
+  activeCustomName_ = active;
+  if (!active.empty() && std::find(customNames_.begin(), customNames_.end(), active) == customNames_.end())
+    customNames_.push_back(active);
+  dictionariesOpen_ = false;
+  undo_.clear();
+}
+
+void TSpellCheckerBase::SetMappingDictionaryName(const std::string& name) {
+  mappingName_ = name;
+  mapping_.reset();
+  dictionariesOpen_ = false;
+}
+
+void TSpellCheckerBase::SetSuggestionsLearningDict(const std::string& name) {
+  learningName_ = name;
+  if (learning_) learning_->Save();
+  learning_.reset();
+  dictionariesOpen_ = false;
+}
+
+void TSpellCheckerBase::SetOptions(TSpellOptions options) {
+  options_ = options;
+  ApplyOptions(false);
+}
+
+void TSpellCheckerBase::SetQuoteChars(const std::string& chars) {
+  QuoteChars = chars;
+  ApplyOptions(true);
+}
+
+void TSpellCheckerBase::ApplyOptions(bool force) {
+  if (!force && optionsApplied_ && appliedOptions_ == options_) return;
+  rules_.Build(HasOption(soInternet), HasOption(soUpcase), HasOption(soNumbers), HasOption(soHTML),
+               HasOption(soQuoted), HasOption(soAbbreviations), QuoteChars);
+  appliedOptions_ = options_;
+  optionsApplied_ = true;
+  if (OnAddCustomIgnore) OnAddCustomIgnore();
+}
+
+std::string TSpellCheckerBase::FindDictionaryFile(const std::string& name, bool mustExist) const {
+  if (HasFolder(name) || ConfigDictionaryDir.empty()) return name;
+  for (const auto& dir : ConfigDictionaryDir) {
+    std::error_code ec;
+    const std::string path = (std::filesystem::path(dir) / name).string();
+    if (std::filesystem::exists(path, ec)) return path;
+  }
+  return mustExist ? std::string() : (std::filesystem::path(ConfigDictionaryDir.front()) / name).string();
+}
+
+std::unique_ptr<TCustomDictionary> TSpellCheckerBase::OpenCustom(const std::string& name) {
+  const std::string path = FindDictionaryFile(name, false);
+  if (path.empty()) return nullptr;
+  auto d = std::make_unique<TCustomDictionary>();
+  d->Open(path);
+  if (d->FileName() != path) return nullptr;
+  return d;
+}
+
+void TSpellCheckerBase::OpenDictionaries() {
+  mains_.Clear();
+  for (const auto& name : mainNames_) {
+    // The first search folder whose file opens wins.
+    std::vector<std::string> candidates;
+    if (HasFolder(name) || ConfigDictionaryDir.empty())
+      candidates.push_back(name);
+    else
+      for (const auto& dir : ConfigDictionaryDir) candidates.push_back((std::filesystem::path(dir) / name).string());
+    for (const auto& path : candidates) {
+      auto d = std::make_unique<TMainDictionary>();
+      if (d->Open(path) && d->FileName() == path) {
+        mains_.Add(std::move(d));
+        break;
+      }
+    }
+  }
+  english_ = mains_.HasEnglish();
+  engine_->SetFrenchApostrophes((Language() & 0xFF) == 0x0C);
+  generator_->SetLanguage(Language());
+
+  for (auto& d : customs_) d->Save();
+  customs_.clear();
+  for (const auto& name : customNames_)
+    if (name != activeCustomName_)
+      if (auto d = OpenCustom(name)) customs_.push_back(std::move(d));
+  const std::string before = active_ ? active_->FileName() : std::string();
+  if (active_) active_->Save();
+  active_.reset();
+  if (!activeCustomName_.empty()) active_ = OpenCustom(activeCustomName_);
+  if (!active_ || active_->FileName() != before) undo_.clear();
+  if (!mappingName_.empty() && !mapping_) mapping_ = OpenCustom(mappingName_);
+  if (SuggestionsLearning && !learningName_.empty() && !learning_) learning_ = OpenCustom(learningName_);
+  dictionariesOpen_ = true;
+  ApplyOptions(false);
+  if (OnDictionariesChanged) OnDictionariesChanged();
+}
+
+void TSpellCheckerBase::ReorderMainDictionaries() {
+  mains_.Reorder();
+  engine_->SetFrenchApostrophes((Language() & 0xFF) == 0x0C);
+}
+
+void TSpellCheckerBase::DeactivateDictionaries() {
+  for (auto* d : {active_.get(), mapping_.get(), learning_.get()})
+    if (d) d->Save();
+  for (auto& d : customs_) d->Save();
+  mains_.Deactivate();
+}
+
+// ---------------------------------------------------------------- word questions
+
+bool TSpellCheckerBase::WordInMainDictionaries(const std::string& word) {
+  if (!dictionariesOpen_) OpenDictionaries();
+  return mains_.WordExists(word);
+}
+
+bool TSpellCheckerBase::WordInVocabulary(const std::string& word) {
+  if (WordInMainDictionaries(word)) return true;
+  if (active_ && active_->IsAdded(word)) return true;
+  for (auto& d : customs_)
+    if (d->IsAdded(word)) return true;
+  return temp_.IsAdded(word);
+}
+
+std::string TSpellCheckerBase::AdjustCase(const std::string& word) {
+  std::string w = word;
+  if (w.empty()) return w;
+  switch (AllowedCases) {
+    case cmNone:
+      break;
+    case cmInitialCaps:
+      w[0] = static_cast<char>(AnsiLowerChar(static_cast<uint8_t>(w[0])));
+      break;
+    case cmInitialCapsOrUpcase:
+      if (w == AnsiUpper(w))
+        w = AnsiLower(w);
+      else
+        w[0] = static_cast<char>(AnsiLowerChar(static_cast<uint8_t>(w[0])));
+      break;
+    case cmAnyCase:
+      w = AnsiLower(w);
+      break;
+    case cmCustom:
+      if (OnCaseModification) OnCaseModification(w);
+      break;
+  }
+  return w;
+}
+
+bool TSpellCheckerBase::CheckWord(const std::string& word) {
+  if (word.empty()) return true;
+  if (WordInVocabulary(word)) return true;
+  const std::string adjusted = AdjustCase(word);
+  if (adjusted != word && WordInVocabulary(adjusted)) return true;
+  if (english_ && mains_.IsPossessive(word, [this](std::string_view s) { return AdjustCase(std::string(s)); }))
+    return true;
+  if (IsNumber(word)) return true;
+  if (word.size() == 1) return true;
+  return rules_.IgnoreWordByRules(word, source_);
+}
+
+bool TSpellCheckerBase::IsExcluded(const std::string& word) {
+  if (!dictionariesOpen_) OpenDictionaries();
+  if (active_ && active_->IsExcludedWord(word)) return true;
+  for (auto& d : customs_)
+    if (d->IsExcludedWord(word)) return true;
+  std::string r;
+  return mapping_ && mapping_->GetAutoCorrect(word, r);
+}
+
+bool TSpellCheckerBase::GetAutoCorrection(const std::string& word, std::string& replacement) {
+  if (!dictionariesOpen_) OpenDictionaries();
+  if (active_ && active_->GetAutoCorrect(word, replacement)) return true;
+  if (temp_.GetAutoCorrect(word, replacement)) return true;
+  for (auto& d : customs_)
+    if (d->GetAutoCorrect(word, replacement)) return true;
+  if (MappingAutoReplace && mapping_ && mapping_->GetAutoCorrect(word, replacement)) return true;
+  if (SuggestionsAutoReplace && learning_ && learning_->GetAutoCorrect(word, replacement)) return true;
+  if (HasOption(soDUalCaps) && word.size() > 2) {
+    const auto b0 = static_cast<uint8_t>(word[0]), b1 = static_cast<uint8_t>(word[1]);
+    const bool restLower = word.substr(2) == AnsiLower(word.substr(2));
+    if (restLower && b0 == AnsiUpperChar(b0) && b1 == AnsiUpperChar(b1) && AnsiLowerChar(b0) != AnsiUpperChar(b0) &&
+        AnsiLowerChar(b1) != AnsiUpperChar(b1)) {
+      std::string r = word;
+      r[1] = static_cast<char>(AnsiLowerChar(b1));
+      if (CheckWord(r)) {
+        replacement = r;
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+bool TSpellCheckerBase::IsRepeatedWord(const std::string& word, TControlParser& source) {
+  int x, y;
+  source.GetPosition(x, y);
+  bool ok = true;
+  for (size_t i = 0; ok && i <= word.size(); ++i) ok = source.MovePrevious();
+  ok = ok && source.GetChar() == ' ';
+  for (size_t i = word.size(); ok && i > 0; --i)
+    ok = source.MovePrevious() && source.GetChar() == static_cast<uint8_t>(word[i - 1]);
+  source.SetPosition(x, y, kMoveCursor);
+  return ok;
+}
+
+// ---------------------------------------------------------------- suggestions
+
+bool TSpellCheckerBase::WordExistsForSuggestions(const std::string& word) {
+  const bool lowerFirst = AnsiLowerChar(static_cast<uint8_t>(word[0])) == static_cast<uint8_t>(word[0]);
+  if (HasOption(soPrimaryOnly)) {
+    if (WordInMainDictionaries(word)) return true;
+    if (!(AllowedCases == cmInitialCaps && lowerFirst)) {
+      const std::string a = AdjustCase(word);
+      if (a != word && WordInMainDictionaries(a)) return true;
+    }
+  } else {
+    if (WordInVocabulary(word)) return true;
+    if (!(AllowedCases == cmInitialCaps && lowerFirst)) {
+      const std::string a = AdjustCase(word);
+      if (a != word && WordInVocabulary(a)) return true;
+    }
+  }
+  return english_ && mains_.IsPossessive(word, [this](std::string_view s) { return AdjustCase(std::string(s)); });
+}
+
+void TSpellCheckerBase::Suggest(const std::string& word, int maxCount, TSuggestionList& dest) {
+  if (!dictionariesOpen_) OpenDictionaries();
+  std::string mapped;
+  if (mapping_ && mapping_->GetAutoCorrect(word, mapped)) {
+    dest.push_back({mapped, 0});
+    return;
+  }
+  TSuggestionList list;
+  const TSuggestionsGenerator::ExistsFn exists = [this](const std::string& w) { return WordExistsForSuggestions(w); };
+  generator_->GenerateWithCaseVariants(word, maxCount, exists, &list);
+  const size_t k = list.size();
+
+  if (PhoneticSuggestions && !mains_.Empty()) {
+    TMainDictionary* first = mains_.First();
+    std::vector<std::string> words;
+    auto findMatches = [&] {
+      words.clear();
+      for (const auto& s : list) words.push_back(s.Word);
+      const size_t before = words.size();
+      first->FindPhoneticMatches(word, *map_, words);
+      for (size_t i = before; i < words.size(); ++i) list.push_back({words[i], 0});
+    };
+    if (first->Language() != map_->Language()) {
+      map_->SetLanguage(first->Language());
+      if (OnAdjustPhoneticsMap) OnAdjustPhoneticsMap();
+    }
+    findMatches();
+    if ((map_->Language() & 0xFF) == 9 && list.size() < 20) {
+      map_->SetLanguage(0);
+      if (OnAdjustPhoneticsMap) OnAdjustPhoneticsMap();
+      findMatches();
+    }
+  }
+
+  for (auto& s : list) s.Distance = WordDistance(word, s.Word);
+  // Sound-alike candidates must be close enough to the word.
+  size_t out = k;
+  for (size_t i = k; i < list.size(); ++i)
+    if (map_->DistanceAcceptable(word, list[i].Distance)) {
+      if (out != i) list[out] = std::move(list[i]);
+      ++out;
+    }
+  list.resize(out);
+
+  if (learning_) {
+    std::string learned;
+    if (learning_->GetAutoCorrect(word, learned)) {
+      auto it = std::find_if(list.begin(), list.end(), [&](const TSuggestion& s) { return s.Word == learned; });
+      if (it != list.end())
+        it->Distance = 0;
+      else
+        list.insert(list.begin(), {learned, 0});
+    }
+    for (auto& s : list) s.Distance = learning_->IsAdded(s.Word) ? 2 * s.Distance - 1 : 2 * s.Distance;
+  }
+
+  // Exchange sort: equal distances keep their production order except where an
+  // exchange moves them.
+  for (size_t i = 0; i + 1 < list.size(); ++i)
+    for (size_t j = i + 1; j < list.size(); ++j)
+      if (list[i].Distance > list[j].Distance) std::swap(list[i], list[j]);
+  if (maxCount >= 0 && list.size() > static_cast<size_t>(maxCount)) list.resize(static_cast<size_t>(maxCount));
+  dest = std::move(list);
+}
+
+void TSpellCheckerBase::LearnReplacement(const std::string& word, const std::string& replacement) {
+  if (!SuggestionsLearning || !learning_ || word.empty() || replacement.empty()) return;
+  std::string old;
+  if (learning_->GetAutoCorrect(word, old)) {
+    if (old == replacement) return;
+    learning_->RemoveAutoCorrect(word);
+  }
+  learning_->AddAutoCorrect(word, replacement);
+  learning_->AddWord(replacement);
+}
+
+// ---------------------------------------------------------------- checks
+
+void TSpellCheckerBase::CheckString(std::string& text) {
+  auto* p = new TStringParser(text);
+  p->Initialize();
+  CheckParser(p, kModeWholeText, true);
+}
+
+void TSpellCheckerBase::CheckParser(TControlParser* source, int mode, bool owned) {
+  if (!source) return;
+  if (checking_ || (multi_ && cancelled_)) {
+    if (owned) delete source;
+    return;
+  }
+  TSpellDialogHooks& ui = hooks_ ? *hooks_ : defaultHooks_;
+  source_ = source;
+  ownsSource_ = owned;
+  source->GetSelectionStart(savedX_, savedY_);
+  if (mode == kModeSelectionThenRest) {
+    BeginMultiCheck();
+    int x1, y1, x2, y2;
+    source->GetSelection(x1, y1, x2, y2);
+    pendingParts_.clear();
+    if (x1 == x2 && y1 == y2) {
+      pendingParts_.push_back({kModeFromCaret, false, 0, 0, false, 0, 0, false});
+      pendingParts_.push_back({kModeKeepPosition, true, 0, 0, true, x1, y1, false});
+    } else {
+      pendingParts_.push_back({kModeSelection, false, 0, 0, false, 0, 0, false});
+      pendingParts_.push_back({kModeKeepPosition, true, x2, y2, true, kFarEnd, kFarEnd, true});
+      pendingParts_.push_back({kModeKeepPosition, true, 0, 0, true, x1, y1, false});
+    }
+    Part first = pendingParts_.front();
+    pendingParts_.erase(pendingParts_.begin());
+    StartPart(first);
+  } else {
+    StartPart({mode, false, 0, 0, false, 0, 0, false});
+  }
+  if (SynchronousCheck)
+    while (checking_ && ui.ProcessMessages()) {
+    }
+}
+
+void TSpellCheckerBase::StartPart(const Part& part) {
+  checking_ = true;
+  cancelled_ = false;
+  beforeChangeFired_ = false;
+  if (!dictionariesOpen_) OpenDictionaries();
+  ApplyOptions(false);
+  previousWord_.clear();
+  repeated_ = false;
+  currentWord_.clear();
+  if (part.setCursor) source_->SetPosition(part.x, part.y, kMoveCursor);
+  if (part.setEnd) source_->SetPosition(part.endX, part.endY, kSetEndMark);
+  engine_->Start(source_, part.mode);
+  ClearUndo();
+  if (!multi_) {
+    wordsChecked_ = 0;
+    countdown_ = 100;
+  }
+  if (DialogShowImmediate) ShowDialog();
+  ReorderMainDictionaries();
+  if (!(DialogShowImmediate && DialogShowModal && UIType == suiDialog)) ContinueCheck();
+}
+
+void TSpellCheckerBase::ContinueCheck() {
+  TSpellDialogHooks& ui = hooks_ ? *hooks_ : defaultHooks_;
+  const auto started = std::chrono::steady_clock::now();
+  std::string w, r;
+  while (checking_) {
+    engine_->GetNextWord(w);
+    if (w.empty()) {
+      if (hourglass_) ui.SetHourglass(hourglass_ = false);
+      FinishCheck();
+      return;
+    }
+    ++wordsChecked_;
+    if (countdown_ > 0 && --countdown_ == 0) ReorderMainDictionaries();
+    r.clear();
+    TWordCheckType verdict;
+    if (CheckWord(w)) {
+      verdict = wcCorrect;
+      if (UseExcludeWords && IsExcluded(w)) {
+        verdict = GetAutoCorrection(w, r) ? wcAutoCorrect : wcExcluded;
+      } else if (UseAutoCorrectFirst && GetAutoCorrection(w, r)) {
+        verdict = wcAutoCorrect;
+      } else if (HasOption(soRepeated)) {
+        if (w == previousWord_ && IsRepeatedWord(w, *source_)) verdict = wcRepeated;
+        previousWord_ = w;
+      }
+    } else {
+      verdict = GetAutoCorrection(w, r) ? wcAutoCorrect : wcMisspelled;
+    }
+    if (OnWordCheck) OnWordCheck(w, verdict, r);
+    currentWord_ = w;
+    if (verdict == wcAutoCorrect) {
+      // Select first so that the undo entry records where the word starts.
+      source_->SelectWord(static_cast<int>(w.size()));
+      AddUndo(saChange, r, true);
+      ReplaceWordNotify(r, 2);
+    }
+    if (UseHourglassCursor && !hourglass_ &&
+        std::chrono::steady_clock::now() - started > std::chrono::milliseconds(1000))
+      ui.SetHourglass(hourglass_ = true);
+    if (verdict == wcCorrect || verdict == wcAutoCorrect) continue;
+
+    // Present the word and wait for a command.
+    if (hourglass_) ui.SetHourglass(hourglass_ = false);
+    repeated_ = verdict == wcRepeated;
+    if (repeated_) currentWord_ = w + " " + w;
+    source_->SelectWord(static_cast<int>(currentWord_.size()));
+    source_->ScrollToWord();
+    ShowDialog();
+    if (checking_) {
+      ReorderMainDictionaries();
+      if (UIType == suiDialog) ui.PresentWord(currentWord_, repeated_);
+      if (OnPromptWord) OnPromptWord(currentWord_, repeated_);
+    }
+    return;
+  }
+}
+
+void TSpellCheckerBase::ShowDialog() {
+  if (UIType != suiDialog) return;
+  TSpellDialogHooks& ui = hooks_ ? *hooks_ : defaultHooks_;
+  dialogShown_ = true;
+  ui.ShowDialog(source_);
+}
+
+void TSpellCheckerBase::CloseDialog() {
+  if (UIType != suiDialog) return;
+  TSpellDialogHooks& ui = hooks_ ? *hooks_ : defaultHooks_;
+  ui.CloseDialog(multi_);
+}
+
+void TSpellCheckerBase::ShowEndMessageIfDue() {
+  if (UIType != suiDialog || multi_) return;
+  const bool due = EndMessage == emAlways || (EndMessage == emExceptCancel && !cancelled_) ||
+                   (EndMessage == emNoDialog && dialogShown_);
+  if (!due) return;
+  if (OnShowEndMessage && OnShowEndMessage(wordsChecked_)) return;
+  std::string text = kTextComplete;
+  if (EndMessageWordCount) text += std::string("\n\n") + kTextWordsChecked + " " + std::to_string(wordsChecked_);
+  TSpellDialogHooks& ui = hooks_ ? *hooks_ : defaultHooks_;
+  ui.MessageBox(kTextSpelling, text);
+}
+
+void TSpellCheckerBase::FinishCheck() {
+  if (!checking_) return;
+  if (OnCompleteCheck) OnCompleteCheck();
+  ShowEndMessageIfDue();
+  if (!cancelled_ && source_) {
+    if (EndCursorPosition == epHome)
+      source_->SetPosition(0, 0, kMoveCursor);
+    else if (EndCursorPosition == epOriginal)
+      source_->SetPosition(savedX_, savedY_, kMoveCursor);
+    source_->SelectWord(0);
+  }
+  const bool morePart = multi_ && !cancelled_ && !pendingParts_.empty();
+  CloseDialog();
+  ClearUndo();
+  checking_ = false;
+  repeated_ = false;
+  if (!KeepDictionariesActive) DeactivateDictionaries();
+  if (morePart) {
+    Part next = pendingParts_.front();
+    pendingParts_.erase(pendingParts_.begin());
+    TSpellDialogHooks& ui = hooks_ ? *hooks_ : defaultHooks_;
+    if (next.askFirst && !ui.AskYesNo(kTextSpelling, kTextCheckRemainder)) {
+      cancelled_ = true;
+      pendingParts_.clear();
+    } else {
+      StartPart(next);
+      return;
+    }
+  }
+  if (multi_ && !pendingParts_.empty()) pendingParts_.clear();
+  const bool wasMulti = multi_;
+  if (wasMulti) EndMultiCheck();
+  if (ownsSource_) delete source_;
+  source_ = nullptr;
+  ownsSource_ = false;
+  dialogShown_ = false;
+}
+
+void TSpellCheckerBase::BeginMultiCheck() {
+  wordsChecked_ = 0;
+  countdown_ = 100;
+  cancelled_ = false;
+  multi_ = true;
+  multiKeepDictionaries_ = KeepDictionariesActive;
+  KeepDictionariesActive = true;
+}
+
+void TSpellCheckerBase::EndMultiCheck() {
+  if (!multi_) return;
+  multi_ = false;
+  ShowEndMessageIfDue();
+  CloseDialog();
+  KeepDictionariesActive = multiKeepDictionaries_;
+  if (!KeepDictionariesActive && !checking_) DeactivateDictionaries();
+}
+
+void TSpellCheckerBase::StopCheck(bool cancelled) {
+  if (!checking_) return;
+  cancelled_ = cancelled;
+  FinishCheck();
+}
+
+void TSpellCheckerBase::CountWords(TControlParser& source, int mode, int& words, int& errors, bool& anyError,
+                                   bool stopAtFirst, bool countErrors) {
+  words = errors = 0;
+  anyError = false;
+  if (mode != kModeSelection && mode != kModeWholeText) return;
+  if (!dictionariesOpen_) OpenDictionaries();
+  ApplyOptions(false);
+  TSpellDialogHooks& ui = hooks_ ? *hooks_ : defaultHooks_;
+  int sx, sy;
+  source.GetSelectionStart(sx, sy);
+  TMainParsingEngine engine;
+  engine.SetFrenchApostrophes(engine_->FrenchApostrophes());
+  engine.OnCharacter = engine_->OnCharacter;
+  engine.OnWord = engine_->OnWord;
+  TControlParser* saved = source_;
+  source_ = &source;
+  engine.Start(&source, mode);
+  const auto started = std::chrono::steady_clock::now();
+  bool hourglass = false;
+  std::string w, previous;
+  for (;;) {
+    engine.GetNextWord(w);
+    if (w.empty()) break;
+    ++words;
+    if (countErrors) {
+      bool error = !CheckWord(w) || (UseExcludeWords && IsExcluded(w));
+      if (!error && HasOption(soRepeated)) {
+        error = w == previous && IsRepeatedWord(w, source);
+        previous = w;
+      }
+      if (error) {
+        ++errors;
+        anyError = true;
+        if (stopAtFirst) break;
+      }
+    }
+    if (UseHourglassCursor && !hourglass &&
+        std::chrono::steady_clock::now() - started > std::chrono::milliseconds(1000))
+      ui.SetHourglass(hourglass = true);
+  }
+  if (hourglass) ui.SetHourglass(false);
+  if (EndCursorPosition == epHome)
+    source.SetPosition(0, 0, kMoveCursor);
+  else if (EndCursorPosition == epOriginal)
+    source.SetPosition(sx, sy, kMoveCursor);
+  source_ = saved;
+}
+
+int TSpellCheckerBase::WordCountParser(TControlParser& source, int mode) {
+  int words, errors;
+  bool any;
+  CountWords(source, mode, words, errors, any, false, false);
+  return words;
+}
+
+int TSpellCheckerBase::WordCountString(std::string& text) {
+  TStringParser p(text);
+  p.Initialize();
+  return WordCountParser(p, kModeWholeText);
+}
+
+// ---------------------------------------------------------------- text changes and undo
+
+void TSpellCheckerBase::ReplaceWordNotify(const std::string& replacement, int state) {
+  if (!source_) return;
+  if (!beforeChangeFired_) {
+    beforeChangeFired_ = true;
+    if (OnBeforeChange) OnBeforeChange();
+  }
+  if (OnParserReplaceWord) OnParserReplaceWord(replacement, true, state);
+  source_->ReplaceWord(replacement);
+  if (OnParserReplaceWord) OnParserReplaceWord(replacement, false, state);
+}
+
+void TSpellCheckerBase::SkipWordNotify(int state) {
+  if (!source_) return;
+  if (OnParserIgnoreWord) OnParserIgnoreWord(true, state);
+  source_->SkipWord();
+  if (OnParserIgnoreWord) OnParserIgnoreWord(false, state);
+}
+
+void TSpellCheckerBase::UndoNotify(int state, TSpellAction action, int& data) {
+  if (OnParserUndoLast) OnParserUndoLast(state, action, data);
+  if (source_) source_->UndoLast(state, action, data);
+}
+
+void TSpellCheckerBase::AddUndo(TSpellAction action, const std::string& replacement, bool automatic) {
+  if (!source_ || MaxUndo == 0) return;
+  TSpellUndo e;
+  source_->GetPosition(e.X, e.Y);
+  e.Word = currentWord_;
+  e.Action = action;
+  e.Replacement = replacement;
+  e.Automatic = automatic;
+  UndoNotify(0, action, e.Data);
+  undo_.push_back(std::move(e));
+  if (MaxUndo != -1)
+    while (static_cast<int>(undo_.size()) > MaxUndo) undo_.pop_front();
+}
+
+void TSpellCheckerBase::UndoLastAction() {
+  for (bool again = true; again && !undo_.empty() && source_;) {
+    TSpellUndo e = undo_.back();
+    UndoNotify(1, e.Action, e.Data);
+    switch (e.Action) {
+      case saIgnore:
+        break;
+      case saIgnoreAll:
+        temp_.RemoveWord(e.Word);
+        break;
+      case saAdd:
+        if (active_) active_->RemoveWord(e.Word);
+        break;
+      case saChange:
+      case saChangeAll:
+      case saAutoCorrect: {
+        if (e.Action == saChangeAll) temp_.RemoveAutoCorrect(e.Word);
+        if (e.Action == saAutoCorrect) {
+          if (active_) active_->RemoveAutoCorrect(e.Word);
+          temp_.RemoveAutoCorrect(e.Word);
+        }
+        source_->SetPosition(e.X + static_cast<int>(e.Replacement.size()), e.Y, kMoveCursor);
+        source_->SelectWord(static_cast<int>(e.Replacement.size()));
+        ReplaceWordNotify(e.Word, 3 + (e.Action - saChange));
+        break;
+      }
+    }
+    source_->SetPosition(e.X, e.Y, kMoveCursor);
+    undo_.pop_back();
+    UndoNotify(2, e.Action, e.Data);
+    again = e.Automatic;
+  }
+  previousWord_.clear();
+  repeated_ = false;
+}
+
+void TSpellCheckerBase::MoveBack(int count) {
+  for (int i = 0; i < count; ++i)
+    if (!source_->MovePrevious()) break;
+}
+
+// ---------------------------------------------------------------- user commands
+
+void TSpellCheckerBase::Ignore() {
+  if (!CommandAllowed(false)) return;
+  AddUndo(saIgnore, {}, false);
+  SkipWordNotify(10);
+  ContinueCheck();
+}
+
+void TSpellCheckerBase::IgnoreAll() {
+  if (!CommandAllowed(true)) return;
+  AddUndo(saIgnoreAll, {}, false);
+  temp_.AddWord(currentWord_);
+  SkipWordNotify(11);
+  ContinueCheck();
+}
+
+void TSpellCheckerBase::Change(const std::string& replacement) {
+  if (!CommandAllowed(true)) return;
+  AddUndo(saChange, replacement, false);
+  ReplaceWordNotify(replacement, 0);
+  if (RecheckReplacedWords) MoveBack(static_cast<int>(replacement.size()));
+  LearnReplacement(currentWord_, replacement);
+  ContinueCheck();
+}
+
+void TSpellCheckerBase::ChangeAll(const std::string& replacement) {
+  if (!CommandAllowed(true)) return;
+  AddUndo(saChangeAll, replacement, false);
+  temp_.AddAutoCorrect(currentWord_, replacement);
+  ReplaceWordNotify(replacement, 1);
+  LearnReplacement(currentWord_, replacement);
+  ContinueCheck();
+}
+
+void TSpellCheckerBase::Add() {
+  if (!CommandAllowed(true)) return;
+  AddUndo(saAdd, {}, false);
+  if (active_) active_->AddWord(currentWord_);
+  SkipWordNotify(12);
+  ContinueCheck();
+}
+
+void TSpellCheckerBase::AutoCorrect(const std::string& replacement) {
+  if (!CommandAllowed(true)) return;
+  AddUndo(saAutoCorrect, replacement, false);
+  if (active_) active_->AddAutoCorrect(currentWord_, replacement);
+  LearnReplacement(currentWord_, replacement);
+  ReplaceWordNotify(replacement, 2);
+  ContinueCheck();
+}
+
+void TSpellCheckerBase::DeleteRepeated() {
+  if (!checking_ || !source_ || !repeated_) return;
+  const std::string single = currentWord_.substr(0, currentWord_.find(' '));
+  AddUndo(saChange, single, false);
+  ReplaceWordNotify(single, 0);
+  repeated_ = false;
+  ContinueCheck();
+}
+
+void TSpellCheckerBase::Undo() {
+  if (!checking_ || !CanUndo()) return;
+  UndoLastAction();
+  ContinueCheck();
+}
+
+void TSpellCheckerBase::Cancel() {
+  if (!checking_) return;
+  cancelled_ = true;
+  FinishCheck();
+}
+
+void TSpellCheckerBase::Resume() {
+  if (!checking_ || !source_) return;
+  ClearUndo();
+  int px, py, cx, cy;
+  source_->GetPosition(px, py);
+  px = std::max(0, px - static_cast<int>(currentWord_.size()));
+  source_->GetSelectionStart(cx, cy);
+  int x = cx, y = cy;
+  if (ResumeFromLastPosition && (py < cy || (py == cy && px < cx))) {
+    x = px;
+    y = py;
+  }
+  engine_->MoveToWordStart(x, y);
+  repeated_ = false;
+  previousWord_.clear();
+  ContinueCheck();
+}
+
+// ---------------------------------------------------------------- popup menu
+
+std::vector<TPopupItem> TSpellCheckerBase::BuildPopupItems(TSpellCheckerBase& c, TSpellPopupOptions options,
+                                                            const std::string& word) {
+  auto has = [&](TSpellPopupOption o) { return (options & (1u << o)) != 0; };
+  std::vector<TPopupItem> items;
+  TSuggestionList suggestions;
+  if (has(spReplace)) {
+    c.Suggest(word, 5, suggestions);
+    for (const auto& s : suggestions) items.push_back({s.Word, true, spReplace, {}});
+    if (suggestions.empty()) items.push_back({kTextNoSuggestions, false, 0, {}});
+    items.push_back({"-", true, 0, {}});
+  }
+  if (has(spIgnore)) items.push_back({"I&gnore", true, spIgnore, {}});
+  if (has(spIgnoreAll)) items.push_back({"&Ignore All", true, spIgnoreAll, {}});
+  if (has(spAdd)) items.push_back({"&Add", c.active_ != nullptr, spAdd, {}});
+  items.push_back({"-", true, 0, {}});
+  auto submenu = [&](const char* caption, TSpellPopupOption tag) {
+    TPopupItem sub{caption, true, 0, {}};
+    for (const auto& s : suggestions) sub.Children.push_back({s.Word, true, tag, {}});
+    items.push_back(std::move(sub));
+  };
+  if (has(spChangeAll) && !suggestions.empty()) submenu("&Change All", spChangeAll);
+  if (has(spAutoCorrect) && !suggestions.empty() && c.active_) submenu("A&uto Correct", spAutoCorrect);
+  if (has(spDialog)) items.push_back({"&Spelling ...", true, spDialog, {}});
+  return items;
+}
+
+TSpellPopupOption TSpellCheckerBase::ShowWordPopup(TSpellPopupOptions options, std::string& word, int x, int y) {
+  if (word.empty() || popupOpen_) return spCancel;
+  popupOpen_ = true;
+  if (!dictionariesOpen_) OpenDictionaries();
+  const std::string original = word;
+  const std::vector<TPopupItem> items = BuildPopupItems(*this, options, word);
+  int action = spCancel;
+  std::string chosen;
+  if (OnPopupDoMenu) OnPopupDoMenu(items, x, y, action, chosen);
+  TSpellPopupOption result = action >= spCancel && action <= spReplace ? static_cast<TSpellPopupOption>(action)
+                                                                        : spCancel;
+  switch (result) {
+    case spAutoCorrect:
+      if (active_)
+        active_->AddAutoCorrect(word, chosen);
+      else
+        result = spCancel;
+      break;
+    case spChangeAll:
+      temp_.AddAutoCorrect(word, chosen);
+      break;
+    case spAdd:
+      if (active_)
+        active_->AddWord(word);
+      else
+        result = spCancel;
+      break;
+    case spIgnoreAll:
+      temp_.AddWord(word);
+      break;
+    default:
+      break;
+  }
+  if ((result == spAutoCorrect || result == spChangeAll || result == spReplace) && !chosen.empty()) {
+    LearnReplacement(word, chosen);
+    word = chosen;
+  }
+  if (OnPopupResult) OnPopupResult(original, word, result);
+  popupOpen_ = false;
+  return result;
+}
+
+}  // namespace wx

@@ -1,0 +1,321 @@
+// The non-visual spell-checking component: it owns the main and custom
+// dictionaries, the word extractor with its ignore rules, the suggestion
+// machinery and an undo list. A check walks a text source word by word,
+// accepts or corrects each word, and stops at each word the user must decide
+// on; the user's command (ignore, change, add ...) resumes it. The same object
+// answers single-word questions for live spelling and builds the
+// misspelled-word menu. Windows (the spell dialog, message boxes, the menu on
+// screen) are reached only through TSpellDialogHooks and the popup callback.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "spelling/ControlParser.h"
+#include "spelling/CustomDictionary.h"
+#include "spelling/MainDictionaryList.h"
+#include "spelling/ParserIgnore.h"
+#include "spelling/ParsingEngine.h"
+#include "spelling/PhoneticsMap.h"
+#include "spelling/SuggestionsGenerator.h"
+
+namespace wx {
+
+enum TSpellOption : int {
+  soLiveSpelling, soLiveCorrect, soUpcase, soNumbers, soHTML, soInternet, soQuoted, soAbbreviations,
+  soPrimaryOnly, soRepeated, soDUalCaps, soUser1, soUser2, soUser3, soUser4
+};
+using TSpellOptions = uint16_t;
+constexpr TSpellOptions SpellOptionBit(TSpellOption o) { return static_cast<TSpellOptions>(1u << o); }
+// The program's default option set.
+constexpr TSpellOptions kConfigDefaultOptions =
+    SpellOptionBit(soLiveSpelling) | SpellOptionBit(soLiveCorrect) | SpellOptionBit(soUpcase) |
+    SpellOptionBit(soNumbers) | SpellOptionBit(soHTML) | SpellOptionBit(soInternet) | SpellOptionBit(soRepeated);
+
+enum TWordCheckType : int { wcCorrect, wcExcluded, wcAutoCorrect, wcMisspelled, wcRepeated };
+enum TSpellAction : int { saIgnore, saIgnoreAll, saChange, saChangeAll, saAdd, saAutoCorrect };
+enum TSpellEndMessage : int { emAlways, emExceptCancel, emNever, emNoDialog };
+enum TSpellEndPosition : int { epHome, epOriginal, epNoModify };
+enum TCaseModification : int { cmNone, cmInitialCaps, cmInitialCapsOrUpcase, cmAnyCase, cmCustom };
+enum TSpellUI : int { suiDialog, suiSilent };
+enum TSpellPopupOption : int { spCancel, spDialog, spAutoCorrect, spChangeAll, spAdd, spIgnoreAll, spIgnore, spReplace };
+using TSpellPopupOptions = uint8_t;
+
+struct TSpellUndo {
+  int X = 0, Y = 0;
+  std::string Word;
+  TSpellAction Action = saIgnore;
+  std::string Replacement;
+  bool Automatic = false;
+  int Data = 0;
+};
+
+// One entry of the misspelled-word menu: Caption "-" is a separator (tag 0);
+// a suggestion item's caption is the suggestion itself (a window that adds
+// hotkey ampersands maps the clicked item back by its position).
+struct TPopupItem {
+  std::string Caption;
+  bool Enabled = true;
+  int Tag = 0;
+  std::vector<TPopupItem> Children;
+};
+
+// What the spell dialog and message boxes do for the check; the dialog
+// implementation fills these in. Every hook has a harmless default so that a
+// silent checker needs none.
+class TSpellDialogHooks {
+ public:
+  virtual ~TSpellDialogHooks() = default;
+  // Create (if needed), place and show the dialog for the running check.
+  virtual void ShowDialog(TControlParser* /*source*/) {}
+  // A word (or a repeated pair) is presented; move the dialog off it.
+  virtual void PresentWord(const std::string& /*word*/, bool /*repeated*/) {}
+  // Close at the end of a check; keepOpen while a multi-part check goes on.
+  virtual void CloseDialog(bool /*keepOpen*/) {}
+  virtual bool DialogVisible() { return false; }
+  // Information box; Yes/No question (true for Yes).
+  virtual void MessageBox(const std::string& /*caption*/, const std::string& /*text*/) {}
+  virtual bool AskYesNo(const std::string& /*caption*/, const std::string& /*text*/) { return true; }
+  // Processes pending window messages once; false when there is no message
+  // loop (a synchronous check then returns while it waits for a command).
+  virtual bool ProcessMessages() { return false; }
+  virtual void SetHourglass(bool /*on*/) {}
+};
+
+class TSpellCheckerBase {
+ public:
+  TSpellCheckerBase();
+  virtual ~TSpellCheckerBase();
+  TSpellCheckerBase(const TSpellCheckerBase&) = delete;
+  TSpellCheckerBase& operator=(const TSpellCheckerBase&) = delete;
+
+  // --- settings ---
+  std::string QuoteChars = ">";
+  TSpellEndMessage EndMessage = emExceptCancel;
+  TSpellEndPosition EndCursorPosition = epOriginal;
+  bool EndMessageWordCount = false;
+  int MaxUndo = -1;
+  int MaxSuggestions = -1;
+  bool KeepDictionariesActive = false;
+  bool SynchronousCheck = true;
+  bool UseHourglassCursor = true;
+  bool PhoneticSuggestions = true;
+  bool SuggestionsAutoReplace = false;
+  bool SuggestionsLearning = true;
+  bool MappingAutoReplace = true;
+  bool UseExcludeWords = true;
+  bool UseAutoCorrectFirst = false;
+  bool RecheckReplacedWords = true;
+  bool ResumeFromLastPosition = true;
+  bool DialogShowImmediate = false;
+  bool DialogShowModal = false;
+  TCaseModification AllowedCases = cmInitialCaps;
+  TSpellUI UIType = suiSilent;
+  // Folders searched for dictionary names given without a folder.
+  std::vector<std::string> ConfigDictionaryDir;
+
+  // --- configuration (dictionaries and options) ---
+  void SetMainDictionaryNames(const std::vector<std::string>& names);
+  void SetCustomDictionaryNames(const std::vector<std::string>& names, const std::string& active);
+  void SetMappingDictionaryName(const std::string& name);
+  void SetSuggestionsLearningDict(const std::string& name);
+  void SetOptions(TSpellOptions options);
+  TSpellOptions Options() const { return options_; }
+  bool HasOption(TSpellOption o) const { return (options_ & SpellOptionBit(o)) != 0; }
+  bool LiveSpelling() const { return HasOption(soLiveSpelling); }
+  bool LiveCorrect() const { return HasOption(soLiveCorrect); }
+  void SetQuoteChars(const std::string& chars);
+  void SetPhoneticMaxDistance(int v) { map_->DistanceMax = v; }
+  void SetPhoneticDivisor(int v) { map_->SetDistanceDivisor(v); }
+  void SetPhoneticDepth(int v) { map_->SetStartDepth(v); }
+  int PhoneticMaxDistance() const { return map_->DistanceMax; }
+  int PhoneticDivisor() const { return map_->DistanceDivisor(); }
+  int PhoneticDepth() const { return map_->StartDepth(); }
+
+  void SetDialogHooks(TSpellDialogHooks* hooks) { hooks_ = hooks; }
+  void SetParsingEngine(std::unique_ptr<TMainParsingEngine> engine);
+  void SetGenerator(std::unique_ptr<TSuggestionsGenerator> generator);
+  void SetPhoneticsMap(std::unique_ptr<TPhoneticsMap> map);
+
+  // (Re)opens every configured dictionary.
+  void OpenDictionaries();
+  TMainDictionaryList& MainDictionaries() { return mains_; }
+  TCustomDictionary* ActiveCustomDictionary() {
+    if (!dictionariesOpen_) OpenDictionaries();
+    return active_.get();
+  }
+  TCustomDictionary& TemporaryDictionary() { return temp_; }
+  TCustomDictionary* LearningDictionary() {
+    if (!dictionariesOpen_) OpenDictionaries();
+    return learning_.get();
+  }
+  int Language() const { return mains_.Language(); }
+  void ReorderMainDictionaries();
+  void DeactivateDictionaries();
+  void ApplyOptions(bool force);
+  TIgnoreRules& IgnoreRules() { return rules_; }
+
+  // --- single-word questions ---
+  bool WordInMainDictionaries(const std::string& word);
+  bool WordInVocabulary(const std::string& word);
+  std::string AdjustCase(const std::string& word);
+  bool CheckWord(const std::string& word);
+  bool IsExcluded(const std::string& word);
+  bool GetAutoCorrection(const std::string& word, std::string& replacement);
+  bool IsLineIgnored(const std::string& line) { return rules_.IsLineIgnored(line); }
+  bool IgnoreWordByRules(const std::string& word) { return rules_.IgnoreWordByRules(word, source_); }
+  void Suggest(const std::string& word, int maxCount, TSuggestionList& dest);
+  void GetSuggestions(const std::string& word, TSuggestionList& dest) { Suggest(word, MaxSuggestions, dest); }
+  void LearnReplacement(const std::string& word, const std::string& replacement);
+  bool IsRepeatedWord(const std::string& word, TControlParser& source);
+
+  // --- checks ---
+  void CheckString(std::string& text);
+  // Takes the source; owned sources are freed when the check ends.
+  void CheckParser(TControlParser* source, int mode, bool owned = false);
+  void BeginMultiCheck();
+  void EndMultiCheck();
+  void StopCheck(bool cancelled);
+  int WordCountString(std::string& text);
+  int WordCountParser(TControlParser& source, int mode);
+  void CountWords(TControlParser& source, int mode, int& words, int& errors, bool& anyError, bool stopAtFirst,
+                  bool countErrors);
+
+  // --- the user's answers to a presented word ---
+  void Ignore();
+  void IgnoreOnce() { Ignore(); }
+  void IgnoreAll();
+  void Change(const std::string& replacement);
+  void ChangeAll(const std::string& replacement);
+  void Add();
+  void AutoCorrect(const std::string& replacement);
+  void Undo();
+  void DeleteRepeated();
+  void Resume();
+  void Cancel();
+  bool CanUndo() const { return !undo_.empty(); }
+  void ClearUndo() { undo_.clear(); }
+  const std::deque<TSpellUndo>& UndoList() const { return undo_; }
+
+  // --- state ---
+  bool Checking() const { return checking_; }
+  bool Cancelled() const { return cancelled_; }
+  bool RepeatedPresented() const { return repeated_; }
+  const std::string& CurrentWord() const { return currentWord_; }
+  int WordsChecked() const { return wordsChecked_; }
+  TControlParser* Source() const { return source_; }
+
+  // --- the misspelled-word menu ---
+  // Builds the menu, lets OnPopupDoMenu show it and report the chosen tag and
+  // caption, records the choice in the dictionaries and returns it.
+  TSpellPopupOption ShowWordPopup(TSpellPopupOptions options, std::string& word, int x, int y);
+  static std::vector<TPopupItem> BuildPopupItems(TSpellCheckerBase& checker, TSpellPopupOptions options,
+                                                 const std::string& word);
+
+  // --- events ---
+  std::function<void(const std::string& word, TWordCheckType& type, std::string& replacement)> OnWordCheck;
+  std::function<void(const std::string& word, bool repeated)> OnPromptWord;
+  std::function<void()> OnCompleteCheck;
+  std::function<void()> OnBeforeChange;
+  std::function<void()> OnAdjustPhoneticsMap;
+  std::function<void()> OnAddCustomIgnore;
+  std::function<void()> OnDictionariesChanged;
+  std::function<bool(int wordsChecked)> OnShowEndMessage;  // true: shown by the handler
+  std::function<void(const std::string& replacement, bool before, int state)> OnParserReplaceWord;
+  std::function<void(bool before, int state)> OnParserIgnoreWord;
+  std::function<void(int undoState, TSpellAction action, int& data)> OnParserUndoLast;
+  std::function<void(std::string& word)> OnCaseModification;
+  std::function<void(const std::vector<TPopupItem>& items, int x, int y, int& action, std::string& word)>
+      OnPopupDoMenu;
+  std::function<void(const std::string& original, std::string& word, TSpellPopupOption& result)> OnPopupResult;
+
+  // Dialog texts used by the session (English).
+  static constexpr const char* kTextSpelling = "Spelling";
+  static constexpr const char* kTextComplete = "The spelling check is complete.";
+  static constexpr const char* kTextWordsChecked = "Words checked:";
+  static constexpr const char* kTextCheckRemainder =
+      "The selection has been checked.  Would you like to check the remainder of the document?";
+  static constexpr const char* kTextNoSuggestions = "(no suggestions)";
+
+ private:
+  struct Part {
+    int mode;
+    bool setCursor;
+    int x, y;
+    bool setEnd;
+    int endX, endY;
+    bool askFirst;
+  };
+
+  void ContinueCheck();
+  void FinishCheck();
+  void StartPart(const Part& part);
+  void ShowDialog();
+  void CloseDialog();
+  void ShowEndMessageIfDue();
+  void AddUndo(TSpellAction action, const std::string& replacement, bool automatic);
+  void UndoLastAction();
+  void ReplaceWordNotify(const std::string& replacement, int state);
+  void SkipWordNotify(int state);
+  void UndoNotify(int state, TSpellAction action, int& data);
+  bool CommandAllowed(bool notRepeated) const { return checking_ && source_ && !(notRepeated && repeated_); }
+  void MoveBack(int count);
+  bool WordExistsForSuggestions(const std::string& word);
+  std::unique_ptr<TCustomDictionary> OpenCustom(const std::string& name);
+  std::string FindDictionaryFile(const std::string& name, bool mustExist) const;
+  void WireEngine();
+
+  // Dictionaries.
+  TMainDictionaryList mains_;
+  std::vector<std::unique_ptr<TCustomDictionary>> customs_;
+  std::unique_ptr<TCustomDictionary> active_;
+  std::unique_ptr<TCustomDictionary> mapping_;
+  std::unique_ptr<TCustomDictionary> learning_;
+  TCustomDictionary temp_;
+  bool english_ = false;
+
+  // Configuration.
+  std::vector<std::string> mainNames_{"american.qxm"};
+  std::vector<std::string> customNames_;
+  std::string activeCustomName_;
+  std::string mappingName_;
+  std::string learningName_;
+  TSpellOptions options_ = kConfigDefaultOptions;
+  TSpellOptions appliedOptions_ = 0;
+  bool optionsApplied_ = false;
+  bool dictionariesOpen_ = false;
+
+  // Engines.
+  std::unique_ptr<TMainParsingEngine> engine_;
+  std::unique_ptr<TSuggestionsGenerator> generator_;
+  std::unique_ptr<TPhoneticsMap> map_;
+  TIgnoreRules rules_;
+  TSpellDialogHooks defaultHooks_;
+  TSpellDialogHooks* hooks_ = nullptr;
+
+  // Check state.
+  TControlParser* source_ = nullptr;
+  bool ownsSource_ = false;
+  bool checking_ = false;
+  bool cancelled_ = false;
+  bool multi_ = false;
+  bool repeated_ = false;
+  bool dialogShown_ = false;
+  bool beforeChangeFired_ = false;
+  bool hourglass_ = false;
+  bool popupOpen_ = false;
+  std::string currentWord_;
+  std::string previousWord_;
+  int savedX_ = 0, savedY_ = 0;
+  int wordsChecked_ = 0;
+  int countdown_ = 100;
+  std::deque<TSpellUndo> undo_;
+  std::vector<Part> pendingParts_;
+  bool multiKeepDictionaries_ = false;
+};
+
+}  // namespace wx

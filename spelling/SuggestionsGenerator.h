@@ -1,0 +1,66 @@
+// Edit candidates for a misspelled word: one transposed, inserted, deleted or
+// replaced letter, or a split into two words. A candidate is kept only when
+// the vocabulary accepts it (the exists callback).
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wx {
+
+struct TSuggestion {
+  std::string Word;
+  int Distance = 0;
+};
+using TSuggestionList = std::vector<TSuggestion>;
+
+// Suggestion kinds, bits of the enabled set.
+enum : int { skInsert = 1, skTranspose = 2, skDelete = 4, skReplace = 8, skSplit = 16 };
+
+class TSuggestionsGenerator {
+ public:
+  using ExistsFn = std::function<bool(const std::string& word)>;
+
+  TSuggestionsGenerator();
+  virtual ~TSuggestionsGenerator() = default;
+
+  virtual void SetLanguage(int language);
+  virtual void SetDefaultKinds(bool flag);
+  virtual void SetKinds(int kinds);
+  virtual bool AddCandidate(const std::string& word);
+  virtual bool TryCandidate(const std::string& word);
+  virtual bool TryInsertions();
+  virtual bool TryTranspositions(int gap);
+  virtual bool TryDeletions();
+  virtual bool TryReplacements();
+  virtual bool TrySplits();
+  virtual void Generate(const std::string& word, int maxCount, const ExistsFn& exists, TSuggestionList* list);
+  virtual void GenerateWithCaseVariants(const std::string& word, int maxCount, const ExistsFn& exists,
+                                        TSuggestionList* list);
+
+  int Kinds() const { return kinds_; }
+  int Language() const { return language_; }
+  const std::string& FirstPositionLetters() const { return firstLetters_; }
+
+  static const std::string& LowerCaseLetters();
+  static const std::string& MixedLetters();
+
+ private:
+  bool Full() const { return static_cast<int>(list_->size()) > maxCount_; }
+
+  std::string word_;
+  bool wordIsLower_ = false;
+  TSuggestionList* list_ = nullptr;
+  const ExistsFn* exists_ = nullptr;
+  int maxCount_ = 0;
+  int language_ = 0;
+  bool defaultKinds_ = true;
+  int kinds_ = 31;
+  const std::string* withinLetters_;
+  std::string firstLetters_;
+  std::string scratch_;
+};
+
+}  // namespace wx

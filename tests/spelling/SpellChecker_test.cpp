@@ -1,0 +1,296 @@
+#include "spelling/SpellCheckerBase.h"
+
+#include <gtest/gtest.h>
+
+#include "TestFiles.h"
+#include "spelling/StringParser.h"
+#include "tools/lib/MainDictWriter.h"
+
+using namespace wx;
+
+namespace {
+
+const std::vector<std::string> kWords = {
+    "the", "cat", "sat", "on", "mat", "hello", "world", "receive", "night", "knight", "phone", "is", "a",
+    "and", "dog", "end", "start", "London", "there", "their", "recipe", "relieve", "cats"};
+
+class Checker : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string image, error;
+    tools::MainDictStats stats;
+    ASSERT_TRUE(tools::BuildMainDictionary(kWords, {}, image, stats, error)) << error;
+    test::WriteBytes(dir.File("test.qxm"), image);
+    c.ConfigDictionaryDir = {dir.path().string()};
+    c.SetMainDictionaryNames({"test.qxm"});
+    c.SetCustomDictionaryNames({"user.qxu"}, "user.qxu");
+    c.OnPromptWord = [this](const std::string& w, bool repeated) {
+      prompts.push_back(repeated ? "repeated:" + w : w);
+    };
+  }
+  // Checks text; returns the first presented word or "" when none.
+  std::string Check(const std::string& t) {
+    text = t;
+    prompts.clear();
+    c.CheckString(text);
+    return c.Checking() ? c.CurrentWord() : std::string();
+  }
+
+  test::ScratchDir dir{"checker"};
+  TSpellCheckerBase c;
+  std::string text;
+  std::vector<std::string> prompts;
+};
+
+}  // namespace
+
+TEST_F(Checker, AcceptanceTests) {
+  EXPECT_TRUE(c.CheckWord("cat"));
+  EXPECT_TRUE(c.CheckWord("Cat"));         // initial capital
+  EXPECT_FALSE(c.CheckWord("CAt"));
+  EXPECT_TRUE(c.CheckWord("cat's"));       // English possessive
+  EXPECT_TRUE(c.CheckWord("3.14"));
+  EXPECT_TRUE(c.CheckWord("x"));           // one letter
+  EXPECT_TRUE(c.CheckWord("NASA"));        // all capitals (default options)
+  EXPECT_TRUE(c.CheckWord("b2b"));         // digits
+  EXPECT_FALSE(c.CheckWord("inf"));
+  EXPECT_FALSE(c.CheckWord("caat"));
+  c.AllowedCases = cmAnyCase;
+  EXPECT_TRUE(c.CheckWord("CAt"));
+  c.SetOptions(0);
+  EXPECT_FALSE(c.CheckWord("NASA"));
+}
+
+TEST_F(Checker, CorrectTextEndsAtOnce) {
+  EXPECT_EQ(Check("the cat sat on the mat"), "");
+  EXPECT_FALSE(c.Checking());
+  EXPECT_EQ(c.WordsChecked(), 6);
+  EXPECT_EQ(Check(""), "");
+  EXPECT_EQ(c.WordsChecked(), 0);
+}
+
+TEST_F(Checker, ChangeIgnoreAndUndo) {
+  EXPECT_EQ(Check("teh caat sat"), "teh");
+  c.Change("the");
+  EXPECT_EQ(text, "the caat sat");
+  EXPECT_EQ(c.CurrentWord(), "caat");
+  c.Undo();
+  EXPECT_EQ(text, "teh caat sat");
+  EXPECT_EQ(c.CurrentWord(), "teh");
+  c.Ignore();
+  EXPECT_EQ(c.CurrentWord(), "caat");
+  c.Change("cat");
+  EXPECT_FALSE(c.Checking());
+  EXPECT_EQ(text, "teh cat sat");
+  EXPECT_EQ(prompts, (std::vector<std::string>{"teh", "caat", "teh", "caat"}));
+}
+
+TEST_F(Checker, RecheckedReplacementIsPresentedAgain) {
+  c.RecheckReplacedWords = true;
+  EXPECT_EQ(Check("caat dog"), "caat");
+  c.Change("kat");
+  EXPECT_EQ(c.CurrentWord(), "kat");
+  c.Change("cat");
+  EXPECT_EQ(text, "cat dog");
+  c.RecheckReplacedWords = false;
+  EXPECT_EQ(Check("caat dog"), "caat");
+  c.Change("kat");
+  EXPECT_FALSE(c.Checking());
+}
+
+TEST_F(Checker, IgnoreAllAndChangeAllLastForTheComponentsLife) {
+  EXPECT_EQ(Check("zorp and zorp"), "zorp");
+  c.IgnoreAll();
+  EXPECT_FALSE(c.Checking());
+  EXPECT_EQ(Check("caat dog caat"), "caat");
+  c.ChangeAll("cat");
+  EXPECT_FALSE(c.Checking());
+  EXPECT_EQ(text, "cat dog cat");
+  EXPECT_EQ(Check("zorp caat"), "");  // a later check: both still apply
+  EXPECT_EQ(text, "zorp cat");
+}
+
+TEST_F(Checker, UndoOfAutomaticCorrectionUndoesTheActionBefore) {
+  c.RecheckReplacedWords = false;
+  EXPECT_EQ(Check("caat dog caat relieev"), "caat");
+  c.ChangeAll("cat");
+  EXPECT_EQ(c.CurrentWord(), "relieev");
+  EXPECT_EQ(text, "cat dog cat relieev");
+  c.Undo();
+  EXPECT_EQ(text, "caat dog caat relieev");
+  EXPECT_EQ(c.CurrentWord(), "caat");
+  EXPECT_FALSE(c.CanUndo());
+}
+
+TEST_F(Checker, MaxUndoLimits) {
+  c.MaxUndo = 0;
+  EXPECT_EQ(Check("aa bb cc dd ee"), "aa");
+  c.Ignore();
+  EXPECT_FALSE(c.CanUndo());
+  c.Cancel();
+  c.MaxUndo = 3;
+  Check("aa bb cc dd ee");
+  for (int i = 0; i < 4; ++i) c.Ignore();
+  EXPECT_EQ(c.CurrentWord(), "ee");
+  EXPECT_EQ(c.UndoList().size(), 3u);
+  c.Undo();
+  c.Undo();
+  c.Undo();
+  EXPECT_EQ(c.CurrentWord(), "bb");
+  c.Undo();  // nothing left
+  EXPECT_EQ(c.CurrentWord(), "bb");
+  c.Cancel();
+  EXPECT_TRUE(c.Cancelled());
+}
+
+TEST_F(Checker, RepeatedWords) {
+  EXPECT_EQ(Check("the the cat"), "the the");
+  EXPECT_TRUE(c.RepeatedPresented());
+  c.IgnoreAll();  // refused for a repeated pair
+  c.Change("x");
+  c.Add();
+  EXPECT_EQ(c.CurrentWord(), "the the");
+  c.DeleteRepeated();
+  EXPECT_FALSE(c.Checking());
+  EXPECT_EQ(text, "the cat");
+  EXPECT_EQ(Check("the  the The the"), "");  // two spaces, other case
+  EXPECT_EQ(Check("a dog the the"), "the the");
+  c.Undo();
+  c.Cancel();
+  c.SetOptions(kConfigDefaultOptions & ~SpellOptionBit(soRepeated));
+  EXPECT_EQ(Check("the the cat"), "");
+}
+
+TEST_F(Checker, AddExcludeAndAutoCorrectThroughCustomDictionary) {
+  ASSERT_NE(c.ActiveCustomDictionary(), nullptr);
+  EXPECT_EQ(Check("zorp dog"), "zorp");
+  c.Add();
+  EXPECT_TRUE(c.ActiveCustomDictionary()->IsAdded("zorp"));
+  EXPECT_TRUE(c.CheckWord("zorp"));
+  c.ActiveCustomDictionary()->AddExcluded("dog");
+  EXPECT_EQ(Check("the dog"), "dog");  // excluded though the dictionary knows it
+  c.Cancel();
+  c.ActiveCustomDictionary()->AddAutoCorrect("hte", "the");
+  EXPECT_EQ(Check("hte cat"), "");
+  EXPECT_EQ(text, "the cat");
+  EXPECT_EQ(Check("wrold"), "wrold");
+  c.AutoCorrect("world");
+  std::string r;
+  EXPECT_TRUE(c.ActiveCustomDictionary()->GetAutoCorrect("wrold", r));
+  EXPECT_EQ(r, "world");
+}
+
+TEST_F(Checker, DualCapitals) {
+  c.SetOptions(kConfigDefaultOptions | SpellOptionBit(soDUalCaps));
+  std::string r;
+  EXPECT_TRUE(c.GetAutoCorrection("HEllo", r));
+  EXPECT_EQ(r, "Hello");
+  EXPECT_FALSE(c.GetAutoCorrection("HE", r));
+  EXPECT_FALSE(c.GetAutoCorrection("HEllx", r));
+}
+
+TEST_F(Checker, CountWordsAndEndMessage) {
+  std::string t = "the caat sat the the";
+  TStringParser p(t);
+  p.Initialize();
+  int words, errors;
+  bool any;
+  c.CountWords(p, kModeWholeText, words, errors, any, false, true);
+  EXPECT_EQ(words, 5);
+  EXPECT_EQ(errors, 2);
+  EXPECT_TRUE(any);
+  c.CountWords(p, kModeWholeText, words, errors, any, true, true);
+  EXPECT_EQ(errors, 1);
+  EXPECT_EQ(c.WordCountString(t), 5);
+
+  struct Hooks : TSpellDialogHooks {
+    std::vector<std::string> messages;
+    void MessageBox(const std::string& caption, const std::string& text) override {
+      messages.push_back(caption + "|" + text);
+    }
+  } hooks;
+  c.SetDialogHooks(&hooks);
+  c.UIType = suiDialog;
+  c.EndMessageWordCount = true;
+  Check("");
+  ASSERT_EQ(hooks.messages.size(), 1u);
+  EXPECT_EQ(hooks.messages[0], "Spelling|The spelling check is complete.\n\nWords checked: 0");
+  Check("caat");
+  c.Cancel();  // emExceptCancel: no message
+  EXPECT_EQ(hooks.messages.size(), 1u);
+}
+
+TEST_F(Checker, SelectionThenRestChecksEverythingOnce) {
+  text = "caat dog zorp";
+  TStringParser* p = new TStringParser(text);
+  p->Initialize();
+  c.CheckParser(p, kModeSelectionThenRest, true);
+  EXPECT_EQ(c.CurrentWord(), "caat");
+  c.Ignore();
+  EXPECT_EQ(c.CurrentWord(), "zorp");
+  c.Ignore();
+  EXPECT_FALSE(c.Checking());
+  EXPECT_EQ(c.WordsChecked(), 3);
+}
+
+TEST_F(Checker, SuggestionRankingAndLearning) {
+  TSuggestionList s;
+  c.Suggest("recieve", -1, s);
+  ASSERT_FALSE(s.empty());
+  EXPECT_EQ(s[0].Word, "receive");
+  c.Suggest("thier", -1, s);
+  ASSERT_EQ(s.size(), 2u);
+  EXPECT_EQ(s[0].Word, "their");  // transposed: distance 1
+  EXPECT_EQ(s[1].Word, "there");  // sound-alike, equal distance (index-wise swap credit): produced later
+  EXPECT_EQ(s[1].Distance, 1);
+  c.Suggest("thier", 1, s);
+  EXPECT_EQ(s.size(), 1u);
+  c.Suggest("endstart", -1, s);
+  ASSERT_FALSE(s.empty());
+  EXPECT_EQ(s[0].Word, "end start");
+
+  c.SetSuggestionsLearningDict("learn.qxl");
+  c.OpenDictionaries();
+  ASSERT_NE(c.LearningDictionary(), nullptr);
+  c.LearnReplacement("thier", "their");
+  c.Suggest("thier", -1, s);
+  ASSERT_FALSE(s.empty());
+  EXPECT_EQ(s[0].Word, "their");
+  EXPECT_EQ(s[0].Distance, -1);  // learned word, distance 0
+  for (size_t i = 1; i < s.size(); ++i) EXPECT_GE(s[i].Distance, 1);
+}
+
+TEST_F(Checker, PopupMenuRecordsTheChoice) {
+  std::vector<TPopupItem> shown;
+  int pick = spChangeAll;
+  c.OnPopupDoMenu = [&](const std::vector<TPopupItem>& items, int, int, int& action, std::string& w) {
+    shown = items;
+    action = pick;
+    w = "cat";
+  };
+  const TSpellPopupOptions all = 0xFE;
+  std::string word = "caat";
+  EXPECT_EQ(c.ShowWordPopup(all, word, 0, 0), spChangeAll);
+  EXPECT_EQ(word, "cat");
+  std::string r;
+  EXPECT_TRUE(c.TemporaryDictionary().GetAutoCorrect("caat", r));
+  ASSERT_FALSE(shown.empty());
+  EXPECT_EQ(shown[0].Caption, "cat");
+  EXPECT_EQ(shown[0].Tag, spReplace);
+  EXPECT_LE(std::count_if(shown.begin(), shown.end(), [](const TPopupItem& i) { return i.Tag == spReplace; }), 5);
+  EXPECT_EQ(shown.back().Caption, "&Spelling ...");
+
+  std::string nothing = "qqqqqqqq";
+  pick = spCancel;
+  EXPECT_EQ(c.ShowWordPopup(1u << spReplace, nothing, 0, 0), spCancel);
+  ASSERT_GE(shown.size(), 1u);
+  EXPECT_EQ(shown[0].Caption, "(no suggestions)");
+  EXPECT_FALSE(shown[0].Enabled);
+  std::string empty;
+  EXPECT_EQ(c.ShowWordPopup(all, empty, 0, 0), spCancel);
+
+  c.SetCustomDictionaryNames({}, "");
+  word = "zorp";
+  pick = spAdd;
+  EXPECT_EQ(c.ShowWordPopup(all, word, 0, 0), spCancel);  // no active custom dictionary
+}

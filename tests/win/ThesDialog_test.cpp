@@ -1,0 +1,244 @@
+// The thesaurus dialog on Windows: a session on a small file while a second
+// thread plays the user (reads what the dialog shows, clicks and closes).
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/AnsiText.h"
+#include "thesaurus/ThesDialog_win.h"
+#include "thesaurus/ThesaurusFixture.h"
+#include "thesaurus/Thesaurus_win.h"
+// The writer is builder code, not part of the program's library.
+#include "tools/lib/ThesaurusWriter.cpp"
+
+using namespace wx;
+
+namespace {
+
+struct Seen {
+  std::wstring caption, lookedUp, contextsLabel, replaceWith, edit;
+  std::wstring previous, lookup, replace, close;
+  std::vector<std::wstring> history, contexts, kinds, words;
+  int selectedWord = -1;
+  bool contextsEnabled = false, previousEnabled = false, lookupEnabled = false,
+       replaceEnabled = false;
+  RECT client{};
+};
+
+std::wstring Text(HWND h) {
+  wchar_t buf[512] = {};
+  SendMessageW(h, WM_GETTEXT, 512, LPARAM(buf));
+  return buf;
+}
+
+std::wstring ItemText(HWND lv, int row, int col) {
+  wchar_t buf[512] = {};
+  LVITEMW item{};
+  item.iSubItem = col;
+  item.pszText = buf;
+  item.cchTextMax = 512;
+  SendMessageW(lv, LVM_GETITEMTEXTW, WPARAM(row), LPARAM(&item));
+  return buf;
+}
+
+Seen Look(HWND dlg) {
+  Seen s;
+  s.caption = Text(dlg);
+  s.lookedUp = Text(GetDlgItem(dlg, idLookedUpLabel));
+  s.contextsLabel = Text(GetDlgItem(dlg, idContextsLabel));
+  s.replaceWith = Text(GetDlgItem(dlg, idReplaceWithLabel));
+  s.edit = Text(GetDlgItem(dlg, idReplaceEdit));
+  s.previous = Text(GetDlgItem(dlg, idPreviousButton));
+  s.lookup = Text(GetDlgItem(dlg, idLookupButton));
+  s.replace = Text(GetDlgItem(dlg, idReplaceButton));
+  s.close = Text(GetDlgItem(dlg, idCloseButton));
+  HWND combo = GetDlgItem(dlg, idLookupCombo);
+  int n = int(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < n; ++i) {
+    wchar_t buf[512] = {};
+    SendMessageW(combo, CB_GETLBTEXT, WPARAM(i), LPARAM(buf));
+    s.history.push_back(buf);
+  }
+  HWND lv = GetDlgItem(dlg, idContextLV);
+  n = int(SendMessageW(lv, LVM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < n; ++i) {
+    s.contexts.push_back(ItemText(lv, i, 0));
+    s.kinds.push_back(ItemText(lv, i, 1));
+  }
+  s.contextsEnabled = IsWindowEnabled(lv);
+  HWND words = GetDlgItem(dlg, idWordList);
+  n = int(SendMessageW(words, LVM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < n; ++i) s.words.push_back(ItemText(words, i, 0));
+  s.selectedWord = int(SendMessageW(words, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
+  s.previousEnabled = IsWindowEnabled(GetDlgItem(dlg, idPreviousButton));
+  s.lookupEnabled = IsWindowEnabled(GetDlgItem(dlg, idLookupButton));
+  s.replaceEnabled = IsWindowEnabled(GetDlgItem(dlg, idReplaceButton));
+  GetClientRect(dlg, &s.client);
+  return s;
+}
+
+void Click(HWND dlg, int id) {
+  SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dlg, id)));
+}
+
+void SelectWord(HWND dlg, int row) {
+  LVITEMW item{};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(GetDlgItem(dlg, idWordList), LVM_SETITEMSTATE, WPARAM(row), LPARAM(&item));
+}
+
+// Runs user(dialog) on another thread while a session for word runs here.
+std::wstring Session(TThesaurus& t, const std::wstring& word, std::function<void(HWND)> user) {
+  struct Ctx {
+    std::function<void(HWND)> user;
+    std::wstring caption;
+  } ctx{std::move(user), L"Thesaurus: Test Thesaurus"};
+  HANDLE th = CreateThread(nullptr, 0, [](LPVOID p) -> DWORD {
+    auto* c = static_cast<Ctx*>(p);
+    HWND dlg = nullptr;
+    for (int i = 0; i < 500 && !dlg; ++i) {
+      dlg = FindWindowW(L"#32770", c->caption.c_str());
+      if (!dlg) Sleep(20);
+    }
+    if (dlg) {
+      Sleep(100);  // let the 10 ms centring timer fire
+      c->user(dlg);
+    }
+    return 0;
+  }, &ctx, 0, nullptr);
+  std::wstring r = ThesaurusSession(t, word);
+  WaitForSingleObject(th, INFINITE);
+  CloseHandle(th);
+  return r;
+}
+
+class ThesDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t dir[MAX_PATH];
+    GetTempPathW(MAX_PATH, dir);
+    path_ = WideToUtf8(dir) + "wx-thes-dialog-test.qxt";
+    std::ofstream(Utf8ToWide(path_).c_str(), std::ios::binary) << wx::test::BuildFixture();
+    t.ExpandFileName = nullptr;
+    t.SetFilename(path_);
+  }
+  void TearDown() override { DeleteFileW(Utf8ToWide(path_).c_str()); }
+  std::string path_;
+  TThesaurus t;
+};
+
+TEST_F(ThesDialogTest, ShowsTheMeaningsAndReturnsTheChosenWord) {
+  Seen first, afterSelect;
+  std::wstring r = Session(t, L"car", [&](HWND dlg) {
+    first = Look(dlg);
+    if (const char* hold = std::getenv("WX_THES_HOLD_MS")) Sleep(DWORD(std::atoi(hold)));
+    SelectWord(dlg, 1);
+    afterSelect = Look(dlg);
+    Click(dlg, idReplaceButton);
+  });
+  EXPECT_EQ(first.caption, L"Thesaurus: Test Thesaurus");
+  EXPECT_EQ(first.lookedUp, L"Looked &Up:");
+  EXPECT_EQ(first.contextsLabel, L"Conte&xts:");
+  EXPECT_EQ(first.replaceWith, L"Replace &With:");
+  EXPECT_EQ(first.previous, L"&Previous");
+  EXPECT_EQ(first.lookup, L"&Lookup");
+  EXPECT_EQ(first.replace, L"&Replace");
+  EXPECT_EQ(first.close, L"&Close");
+  EXPECT_EQ(first.client.right, 361);  // at 96 dpi
+  EXPECT_EQ(first.client.bottom, 211);
+  EXPECT_EQ(first.history, std::vector<std::wstring>{L"car"});
+  EXPECT_EQ(first.contexts, (std::vector<std::wstring>{L"car", L"cart"}));
+  EXPECT_EQ(first.kinds, (std::vector<std::wstring>{L"noun", L"verb"}));
+  EXPECT_EQ(first.words, (std::vector<std::wstring>{L"car", L"automobile", L"auto", L"vehicle"}));
+  EXPECT_EQ(first.selectedWord, 0);
+  EXPECT_EQ(first.edit, L"");
+  EXPECT_FALSE(first.previousEnabled);
+  EXPECT_FALSE(first.replaceEnabled);
+  EXPECT_EQ(afterSelect.edit, L"automobile");
+  EXPECT_TRUE(afterSelect.replaceEnabled);
+  EXPECT_TRUE(afterSelect.lookupEnabled);
+  EXPECT_EQ(r, L"automobile");
+  EXPECT_FALSE(t.File().Loaded());
+}
+
+TEST_F(ThesDialogTest, NotFoundLookupPreviousAndEscape) {
+  Seen notFound, looked, back;
+  std::wstring r = Session(t, L"zebra", [&](HWND dlg) {
+    notFound = Look(dlg);
+    SetDlgItemTextW(dlg, idReplaceEdit, L"box");  // typed: EN_CHANGE enables Lookup
+    Click(dlg, idLookupButton);
+    looked = Look(dlg);
+    Click(dlg, idPreviousButton);
+    back = Look(dlg);
+    SendMessageW(dlg, WM_CLOSE, 0, 0);  // the title bar's close button
+  });
+  EXPECT_EQ(notFound.contexts, std::vector<std::wstring>{L"(not found)"});
+  EXPECT_FALSE(notFound.contextsEnabled);
+  EXPECT_TRUE(notFound.words.empty());
+  EXPECT_EQ(looked.history, (std::vector<std::wstring>{L"box", L"zebra"}));
+  EXPECT_TRUE(looked.previousEnabled);
+  EXPECT_EQ(looked.contexts, std::vector<std::wstring>{L"carton"});
+  EXPECT_EQ(looked.kinds, std::vector<std::wstring>{L"adverb"});
+  EXPECT_EQ(looked.words, (std::vector<std::wstring>{L"station", L"nation"}));
+  EXPECT_EQ(back.history, std::vector<std::wstring>{L"zebra"});
+  EXPECT_FALSE(back.previousEnabled);
+  EXPECT_EQ(back.contexts, std::vector<std::wstring>{L"(not found)"});
+  EXPECT_EQ(r, L"");
+}
+
+TEST_F(ThesDialogTest, DoubleClickLooksUpAndEscapeYieldsNothing) {
+  Seen after;
+  std::wstring r = Session(t, L"car", [&](HWND dlg) {
+    SelectWord(dlg, 3);
+    NMITEMACTIVATE nm{};
+    nm.hdr.hwndFrom = GetDlgItem(dlg, idWordList);
+    nm.hdr.idFrom = idWordList;
+    nm.hdr.code = NM_DBLCLK;
+    nm.iItem = 3;
+    SendMessageW(dlg, WM_NOTIFY, idWordList, LPARAM(&nm));
+    after = Look(dlg);
+    Click(dlg, IDCANCEL);  // Esc
+  });
+  EXPECT_EQ(after.history, (std::vector<std::wstring>{L"vehicle", L"car"}));
+  EXPECT_EQ(after.contexts, std::vector<std::wstring>{L"car"});
+  EXPECT_EQ(after.selectedWord, 3);  // the looked-up word is selected in its list
+  EXPECT_EQ(r, L"");
+}
+
+TEST_F(ThesDialogTest, RussianTexts) {
+  t.UILanguage = TThesaurusLanguageType::ltRussian;
+  Seen s;
+  struct Restore {
+    TThesaurus& t;
+    ~Restore() { t.UILanguage = TThesaurusLanguageType::ltEnglish; }
+  } restore{t};
+  // The caption differs, so find the dialog through the session's form.
+  std::wstring r;
+  HANDLE th = CreateThread(nullptr, 0, [](LPVOID p) -> DWORD {
+    auto* seen = static_cast<Seen*>(p);
+    HWND dlg = nullptr;
+    for (int i = 0; i < 500 && !dlg; ++i) {
+      dlg = FindWindowW(L"#32770", Utf8ToWide("Тезаурус: Test Thesaurus").c_str());
+      if (!dlg) Sleep(20);
+    }
+    if (!dlg) return 1;
+    *seen = Look(dlg);
+    Click(dlg, IDCANCEL);
+    return 0;
+  }, &s, 0, nullptr);
+  r = ThesaurusSession(t, L"car");
+  WaitForSingleObject(th, INFINITE);
+  CloseHandle(th);
+  EXPECT_EQ(WideToUtf8(s.lookedUp), "Синонимы &для:");
+  EXPECT_EQ(WideToUtf8(s.close), "Закрыть");
+  EXPECT_EQ(r, L"");
+}
+
+}  // namespace

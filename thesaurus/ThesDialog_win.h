@@ -1,0 +1,63 @@
+// The standard thesaurus dialog: a modal Win32 dialog built from code. It
+// shows what TThesDialogModel holds and passes the user's actions to it.
+#pragma once
+
+#include <windows.h>
+
+#include "thesaurus/ThesDialogModel.h"
+#include "thesaurus/ThesaurusBase.h"
+
+namespace wx {
+
+// Control identifiers (tests find the controls by them).
+enum ThesDialogControlId : int {
+  idLookedUpLabel = 101,
+  idLookupCombo = 102,
+  idContextsLabel = 103,
+  idContextLV = 104,
+  idReplaceWithLabel = 105,
+  idReplaceEdit = 106,
+  idWordList = 107,
+  idPreviousButton = 108,
+  idReplaceButton = 109,
+  idCloseButton = IDCANCEL,  // the Esc key
+  idLookupButton = 111,
+};
+
+class TThesDialog : public TThesaurusForm {
+ public:
+  explicit TThesDialog(HWND owner = nullptr);
+  ~TThesDialog() override;
+
+  TThesaurusDialogCtrl* FindDialogCtrl() override { return &ctrl_; }
+  void Center() override { centre_ = true; }
+  TModalResult ShowModal() override;
+  void SetModalResult(TModalResult result) override;
+  bool Showing() const override { return hwnd_ != nullptr; }
+
+  HWND Handle() const { return hwnd_; }
+  const TThesDialogModel& Model() const { return model_; }
+
+ private:
+  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+  void CreateControls();
+  void Sync();
+  void FillContexts();
+  void FillWords();
+  void CentreSelectedWord();
+  int Scale(int px) const { return MulDiv(px, dpi_, 96); }
+
+  TThesaurusDialogCtrl ctrl_;
+  TThesDialogModel model_;
+  HWND owner_;
+  HWND hwnd_ = nullptr;
+  HFONT font_ = nullptr;
+  int dpi_ = 96;
+  bool centre_ = false;
+  bool syncing_ = false;
+  TModalResult result_ = TModalResult::mrNone;
+  uint32_t shownHistory_ = 0, shownContexts_ = 0, shownWords_ = 0, shownReplace_ = 0;
+};
+
+}  // namespace wx

@@ -1,0 +1,25 @@
+#include "thesaurus/Thesaurus_win.h"
+
+#include "common/AnsiText.h"
+#include "thesaurus/ThesDialog_win.h"
+
+namespace wx {
+
+std::unique_ptr<TThesaurusForm> TThesaurus::CreateDialog() {
+  return std::make_unique<TThesDialog>(Owner);
+}
+
+void TThesaurus::SaveCursorShowWait() { savedCursor_ = SetCursor(LoadCursorW(nullptr, IDC_WAIT)); }
+
+void TThesaurus::RestoreCursor() { SetCursor(savedCursor_); }
+
+std::wstring ThesaurusSession(TThesaurus& thesaurus, const std::wstring& word) {
+  std::string replacement;
+  thesaurus.ShowThesaurusAt(Utf8ToAnsi(WideToUtf8(word)), replacement);
+  // Not ReplacementWord: when no session ran (data missing, one already
+  // open) it still holds an earlier session's word.
+  std::u16string u = AnsiToUnicode(replacement);
+  return std::wstring(u.begin(), u.end());
+}
+
+}  // namespace wx
