@@ -6,6 +6,7 @@
 #include <climits>
 #include <filesystem>
 
+#include "app/ExpandMacros.h"
 #include "common/AnsiText.h"
 #include "spelling/StringParser.h"
 #include "spelling/WordDistance.h"
@@ -117,13 +118,15 @@ void TSpellCheckerBase::ApplyOptions(bool force) {
 }
 
 std::string TSpellCheckerBase::FindDictionaryFile(const std::string& name, bool mustExist) const {
-  if (HasFolder(name) || ConfigDictionaryDir.empty()) return name;
+  const std::string expanded = ExpandMacros(name);
+  if (HasFolder(expanded) || ConfigDictionaryDir.empty()) return expanded;
   for (const auto& dir : ConfigDictionaryDir) {
     std::error_code ec;
-    const std::string path = (std::filesystem::path(dir) / name).string();
+    const std::string path = (std::filesystem::path(ExpandMacros(dir)) / expanded).string();
     if (std::filesystem::exists(path, ec)) return path;
   }
-  return mustExist ? std::string() : (std::filesystem::path(ConfigDictionaryDir.front()) / name).string();
+  return mustExist ? std::string()
+                   : (std::filesystem::path(ExpandMacros(ConfigDictionaryDir.front())) / expanded).string();
 }
 
 std::unique_ptr<TCustomDictionary> TSpellCheckerBase::OpenCustom(const std::string& name) {
@@ -140,10 +143,12 @@ void TSpellCheckerBase::OpenDictionaries() {
   for (const auto& name : mainNames_) {
     // The first search folder whose file opens wins.
     std::vector<std::string> candidates;
-    if (HasFolder(name) || ConfigDictionaryDir.empty())
-      candidates.push_back(name);
+    const std::string expanded = ExpandMacros(name);
+    if (HasFolder(expanded) || ConfigDictionaryDir.empty())
+      candidates.push_back(expanded);
     else
-      for (const auto& dir : ConfigDictionaryDir) candidates.push_back((std::filesystem::path(dir) / name).string());
+      for (const auto& dir : ConfigDictionaryDir)
+        candidates.push_back((std::filesystem::path(ExpandMacros(dir)) / expanded).string());
     for (const auto& path : candidates) {
       auto d = std::make_unique<TMainDictionary>();
       if (d->Open(path) && d->FileName() == path) {

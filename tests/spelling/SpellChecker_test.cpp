@@ -294,3 +294,73 @@ TEST_F(Checker, PopupMenuRecordsTheChoice) {
   pick = spAdd;
   EXPECT_EQ(c.ShowWordPopup(all, word, 0, 0), spCancel);  // no active custom dictionary
 }
+
+TEST_F(Checker, WordCheckEventCanOverrideTheVerdict) {
+  c.OnWordCheck = [](const std::string& w, TWordCheckType& type, std::string& r) {
+    if (w == "dog") {
+      type = wcAutoCorrect;
+      r = "cat";
+    }
+    if (w == "zorp") type = wcCorrect;
+  };
+  EXPECT_EQ(Check("zorp dog sat"), "");
+  EXPECT_EQ(text, "zorp cat sat");
+}
+
+TEST_F(Checker, AutoCorrectFirstAndMappingDictionary) {
+  c.ActiveCustomDictionary()->AddAutoCorrect("cat", "dog");
+  EXPECT_EQ(Check("the cat"), "");  // a correct word is not auto-corrected ...
+  EXPECT_EQ(text, "the cat");
+  c.UseAutoCorrectFirst = true;
+  EXPECT_EQ(Check("the cat"), "");  // ... unless asked to
+  EXPECT_EQ(text, "the dog");
+
+  {
+    TCustomDictionary map;
+    ASSERT_TRUE(map.Open(dir.File("map.qxu")));
+    map.AddAutoCorrect("wrold", "wurld");
+    map.Save();
+  }
+  c.SetMappingDictionaryName("map.qxu");
+  TSuggestionList s;
+  c.Suggest("wrold", -1, s);
+  ASSERT_EQ(s.size(), 1u);  // the mapped word and nothing else
+  EXPECT_EQ(s[0].Word, "wurld");
+  EXPECT_TRUE(c.IsExcluded("wrold"));
+  c.UseAutoCorrectFirst = false;
+  EXPECT_EQ(Check("wrold cat"), "");  // mapped automatically (MappingAutoReplace)
+  EXPECT_EQ(text, "wurld cat");
+}
+
+TEST_F(Checker, ResumeContinuesFromTheEarlierPlace) {
+  c.ResumeFromLastPosition = true;
+  EXPECT_EQ(Check("aa bb cc"), "aa");
+  c.Ignore();
+  EXPECT_EQ(c.CurrentWord(), "bb");
+  // The user may have edited the document while the dialog was inactive: the
+  // check goes back one word length from the presented word (into "aa", whose
+  // start it then finds) and checks from there again.
+  c.Resume();
+  EXPECT_TRUE(c.Checking());
+  EXPECT_EQ(c.CurrentWord(), "aa");
+  EXPECT_FALSE(c.CanUndo());
+  c.Cancel();
+}
+
+TEST_F(Checker, EndCursorPositionAndCompleteEvent) {
+  int completed = 0;
+  c.OnCompleteCheck = [&] { ++completed; };
+  text = "the caat";
+  auto* p = new TStringParser(text);
+  p->Initialize();
+  p->SetPosition(5, 0, kMoveCursor);
+  c.EndCursorPosition = epOriginal;
+  c.CheckParser(p, kModeWholeText, false);
+  c.Ignore();
+  EXPECT_EQ(completed, 1);
+  int x, y;
+  p->GetPosition(x, y);
+  EXPECT_EQ(x, 5);  // back at the caret the check started from
+  delete p;
+  EXPECT_EQ(c.Source(), nullptr);
+}

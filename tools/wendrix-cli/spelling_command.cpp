@@ -124,11 +124,14 @@ bool ParseArgs(const std::vector<std::string>& args, SpellArgs& out) {
     }
     out.mains.push_back(d);
   }
-  for (const auto& m : out.mains)
+  for (auto& m : out.mains) {
     if (!std::filesystem::exists(m)) {
       std::fprintf(stderr, "main dictionary %s not found\n", m.c_str());
       return false;
     }
+    m = std::filesystem::absolute(m).string();
+  }
+  if (!out.custom.empty()) out.custom = std::filesystem::absolute(out.custom).string();
   return true;
 }
 
