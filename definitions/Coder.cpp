@@ -239,7 +239,7 @@ size_t EncodeEntryCounts(const uint8_t* counts, size_t n, uint8_t* out) {
   for (size_t i = 0; i < n; ++i)
     if (counts[i] < 1 || counts[i] > kMaxEntryCount) return 0;
   symbols[0] = 0;
-  std::memcpy(symbols + 1, counts, n);
+  if (n) std::memcpy(symbols + 1, counts, n);
   symbols[n + 1] = 0;
   uint8_t* buf = out ? out : local;
   if (!out) std::memset(local, 0, sizeof local);
@@ -284,7 +284,7 @@ size_t EncodePointerList(const uint8_t* types, const uint8_t* words, size_t n, u
   }
   uint8_t symbols[2 * kMaxPointers + 2];
   symbols[0] = kPointerListEnd;
-  std::memcpy(symbols + 1, types, n);
+  if (n) std::memcpy(symbols + 1, types, n);
   symbols[n + 1] = kPointerListEnd;
   uint8_t local[2 * (3 * kMaxPointers + 2) + 16];
   uint8_t* buf = out;

@@ -278,24 +278,20 @@ int TDefinitionsDatabase::NeighbourWords(std::vector<std::string>& list, int n) 
     result = p - first;
   }
   // Alphabetically earlier words lie in blocks with higher keys.
-  for (unsigned k = unsigned(start) + 1; result < n && k <= 0xFFFF; ++k) {
-    uint32_t off, size;
-    if (!index_->LocateBlock(uint8_t(k >> 8), uint8_t(k & 0xFF), off, size)) continue;
-    TIndexDiskRec& block = index_->LoadBlock(uint8_t(k >> 8), uint8_t(k & 0xFF), *this, blockBase);
-    int count = int(block.entries.size());
+  for (uint16_t k = start; result < n && index_->NextBlockKey(k, true, k);) {
+    TIndexDiskRec& b = index_->LoadBlock(uint8_t(k >> 8), uint8_t(k & 0xFF), *this, blockBase);
+    int count = int(b.entries.size());
     int take = std::min(n - result, count);
     std::vector<std::string> taken;
-    for (int i = count - take; i < count; ++i) taken.push_back(DisplayForm(block, block.entries[size_t(i)]));
+    for (int i = count - take; i < count; ++i) taken.push_back(DisplayForm(b, b.entries[size_t(i)]));
     list.insert(list.begin(), taken.begin(), taken.end());
     result += take;
   }
-  for (int k = int(start) - 1; int(list.size()) - result < n && k >= 0; --k) {
-    uint32_t off, size;
-    if (!index_->LocateBlock(uint8_t(k >> 8), uint8_t(k & 0xFF), off, size)) continue;
-    TIndexDiskRec& block = index_->LoadBlock(uint8_t(k >> 8), uint8_t(k & 0xFF), *this, blockBase);
-    int count = int(block.entries.size());
+  for (uint16_t k = start; int(list.size()) - result < n && index_->NextBlockKey(k, false, k);) {
+    TIndexDiskRec& b = index_->LoadBlock(uint8_t(k >> 8), uint8_t(k & 0xFF), *this, blockBase);
+    int count = int(b.entries.size());
     int take = std::min(n - (int(list.size()) - result), count);
-    for (int i = 0; i < take; ++i) list.push_back(DisplayForm(block, block.entries[size_t(i)]));
+    for (int i = 0; i < take; ++i) list.push_back(DisplayForm(b, b.entries[size_t(i)]));
   }
   if (result > int(list.size()) - 1) result = int(list.size()) - 1;
   return result;

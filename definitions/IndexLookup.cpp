@@ -100,7 +100,25 @@ bool TIndexLookup::ParseBuckets(ByteReader& head, uint32_t blockAreaSize) {
     }
   }
   bucketStart_[256] = uint32_t(descriptors_.size());
+  bigEndianKeys_.clear();
+  for (int b = 0; b < 256; ++b)
+    for (uint32_t i = bucketStart_[b]; i < bucketStart_[b + 1]; ++i)
+      bigEndianKeys_.push_back(uint16_t(descriptors_[i].first << 8 | b));
+  std::sort(bigEndianKeys_.begin(), bigEndianKeys_.end());
   return head.ok();
+}
+
+bool TIndexLookup::NextBlockKey(uint16_t from, bool upward, uint16_t& next) const {
+  if (upward) {
+    auto it = std::upper_bound(bigEndianKeys_.begin(), bigEndianKeys_.end(), from);
+    if (it == bigEndianKeys_.end()) return false;
+    next = *it;
+    return true;
+  }
+  auto it = std::lower_bound(bigEndianKeys_.begin(), bigEndianKeys_.end(), from);
+  if (it == bigEndianKeys_.begin()) return false;
+  next = *--it;
+  return true;
 }
 
 bool TIndexLookup::LocateBlock(uint8_t b0, uint8_t b1, uint32_t& offset, uint32_t& size) const {

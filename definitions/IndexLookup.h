@@ -70,6 +70,9 @@ class TIndexLookup {
   // the empty block becomes current.
   TIndexDiskRec& LoadBlock(uint8_t b0, uint8_t b1, TAbsDefinitionsDatabase& file, uint32_t blockBase);
   void UseEmptyBlock() { current_ = &empty_; }
+  // The nearest block key above (or below) from that has a block, with both
+  // keys read big-endian (first coded byte high). False when there is none.
+  bool NextBlockKey(uint16_t from, bool upward, uint16_t& next) const;
 
   TIndexDiskRec& Current() { return *current_; }
   bool CurrentIsEmpty() const { return current_ == &empty_; }
@@ -89,6 +92,7 @@ class TIndexLookup {
   };
   std::vector<Descriptor> descriptors_;   // bucket by bucket
   uint32_t bucketStart_[257] = {};        // descriptors of bucket b: [start[b], start[b+1])
+  std::vector<uint16_t> bigEndianKeys_;   // every block's key, big-endian, ascending
   uint32_t blockAreaSize_ = 0;
   std::vector<std::unique_ptr<TIndexDiskRec>> cache_;  // least recently used first
   TIndexDiskRec* current_;

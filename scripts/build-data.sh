@@ -26,4 +26,4 @@ build_data() {
 WORDNET=/usr/share/wordnet
 build_data Thesaurus.qxt build-thesaurus "$WORDNET"
 build_data Definitions.ydd build-definitions "$WORDNET"
-build_data american.qxm build-maindict /usr/share/dict/american-english-large
+build_data american.qxm build-maindict --frequency /usr/share/common-licenses /usr/share/dict/american-english-large

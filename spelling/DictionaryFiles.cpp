@@ -65,6 +65,13 @@ std::vector<std::string> FindDictionaryFiles(const std::vector<std::string>& fol
   return out;
 }
 
+std::vector<std::string> CustomDictionaryFiles(const std::vector<std::string>& folders, const std::string& activeName) {
+  std::vector<std::string> files = FindDictionaryFiles(folders, "qxu");
+  if (!activeName.empty() && std::find(files.begin(), files.end(), activeName) == files.end())
+    files.insert(files.begin(), activeName);
+  return files;
+}
+
 std::unique_ptr<TMainDictionary> OpenMainDictionary(const std::string& name, const std::vector<std::string>& folders) {
   std::vector<std::string> candidates;
   if (HasFolder(name)) {

@@ -24,6 +24,10 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 // name within a folder; a name found again in a later folder is listed once.
 std::vector<std::string> FindDictionaryFiles(const std::vector<std::string>& folders, const std::string& extension);
 
+// The custom dictionary files (.qxu) of the folders, with the active custom
+// dictionary's name put first when it is not among them.
+std::vector<std::string> CustomDictionaryFiles(const std::vector<std::string>& folders, const std::string& activeName);
+
 // A bare name is tried in each folder in turn and the first file that opens
 // wins; a name with a folder is opened as it is. Null when none opens.
 std::unique_ptr<TMainDictionary> OpenMainDictionary(const std::string& name, const std::vector<std::string>& folders);

@@ -30,7 +30,8 @@ std::string AnsiOfWindow(HWND h) {
 }
 
 // An empty dialog template: the controls are made in WM_INITDIALOG in pixels.
-struct EmptyTemplate {
+// Templates must start on a DWORD boundary.
+struct alignas(4) EmptyTemplate {
   DLGTEMPLATE t;
   WORD menu, cls, title;
 };

@@ -171,69 +171,119 @@ bool TThesaurusFile::ListNode(const TEntry& entry, int list, uint32_t i, uint16_
   return r.ok();
 }
 
+bool TThesaurusFile::NodeWordAt(uint32_t k, uint32_t& v) const {
+  if (k >= nodeCount_) return false;
+  const auto* p = reinterpret_cast<const uint8_t*>(nodes_.data()) + size_t(k) * 4;
+  v = uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+  return true;
+}
+
+bool TThesaurusFile::LinkU16At(size_t off, uint16_t& v) const {
+  if (links_.size() < 2 || off > links_.size() - 2) return false;
+  const auto* p = reinterpret_cast<const uint8_t*>(links_.data()) + off;
+  v = uint16_t(p[0] | (p[1] << 8));
+  return true;
+}
+
+bool TThesaurusFile::ParentOf(uint32_t v, uint16_t& parent) const {
+  size_t off = v & 0xFFFFF;
+  if (v & kNodeSingleChild) {
+    off += 2;
+  } else {
+    if (off >= links_.size()) return false;
+    off += 1 + 2 * size_t(uint8_t(links_[off]));
+  }
+  return LinkU16At(off, parent);
+}
+
+// Decodes straight from the node words and link records (this runs for
+// every word of every list a lookup returns).
 bool TThesaurusFile::WordFromNode(uint16_t k, std::string& out) const {
   out.clear();
-  TReverseNode node;
-  if (!ReadNode(k, node)) return false;
-  out.push_back(char(node.character));
-  // Each step adds a letter. A real word is far shorter than the budget; a
-  // walk that exceeds it runs in a cycle (or through nonsense) and fails.
-  uint32_t budget = kMaxWordLength;
-  if (node.tail) {
-    bool parent = node.parent;
-    uint16_t parentNumber = node.parentNumber;
-    TReverseNode cur = node;
-    while (cur.singleChild) {
-      if (budget-- == 0 || !ReadNode(cur.childNumber, cur)) return false;
-      out.push_back(char(cur.character));
+  uint32_t v;
+  if (!NodeWordAt(k, v)) return false;
+  // The word is spelled into buf: the tail chain forward from the middle,
+  // the climb to the root backward from there. A chain or climb longer than
+  // any word runs in a cycle (or through nonsense) and fails.
+  char buf[2 * kMaxWordLength];
+  size_t begin = kMaxWordLength, end = kMaxWordLength;
+  buf[end++] = char(v >> 24);
+  if (v & kNodeTail) {
+    uint32_t cur = v;
+    while (cur & kNodeSingleChild) {
+      uint16_t child;
+      if (end == sizeof buf || !LinkU16At(cur & 0xFFFFF, child) || !NodeWordAt(child, cur))
+        return false;
+      buf[end++] = char(cur >> 24);
     }
-    node.parent = parent;
-    node.parentNumber = parentNumber;
   }
-  while (node.parent && node.parentNumber != 0) {
-    if (budget-- == 0 || !ReadNode(node.parentNumber, node)) return false;
-    out.insert(out.begin(), char(node.character));
+  uint32_t cur = v;
+  while (cur & kNodeParent) {
+    uint16_t parent;
+    if (!ParentOf(cur, parent)) return false;
+    if (parent == 0) break;
+    if (begin == 0 || !NodeWordAt(parent, cur)) return false;
+    buf[--begin] = char(cur >> 24);
   }
+  out.assign(buf + begin, end - begin);
   return true;
 }
 
 bool TThesaurusFile::FindWord(std::string_view word, uint16_t& found) const {
-  if (word.empty() || nodeCount_ == 0) return false;
-  TForwardNode node;
-  if (!ReadNode(0, node)) return false;
+  if (word.empty()) return false;
+  uint32_t v;
+  if (!NodeWordAt(0, v)) return false;
   std::string_view rest = word;
+  // Scans the children of each node in its link record, comparing the
+  // character in each candidate's node word.
   while (!rest.empty()) {
-    if (node.childCount == 0) return false;
+    size_t off = v & 0xFFFFF, count;
+    if (v & kNodeSingleChild) {
+      count = 1;
+    } else {
+      if (off >= links_.size()) return false;
+      count = uint8_t(links_[off]);
+      off += 1;
+    }
+    if (count == 0) return false;
     uint16_t match = 0;
+    uint32_t matchWord = 0;
     bool matched = false;
-    TReverseNode child;
-    for (uint16_t i = 0; i < node.childCount; ++i) {
-      if (!ReadNode(node.children[i], child)) return false;
-      if (child.character == uint8_t(rest.front())) {
-        match = node.children[i];
+    for (size_t i = 0; i < count && !matched; ++i) {
+      uint16_t c;
+      uint32_t cv;
+      if (!LinkU16At(off + 2 * i, c) || !NodeWordAt(c, cv)) return false;
+      if (uint8_t(cv >> 24) == uint8_t(rest.front())) {
+        match = c;
+        matchWord = cv;
         matched = true;
-        break;
       }
     }
     if (!matched) return false;
     rest.remove_prefix(1);
-    if (!ReadNode(match, node)) return false;
-    if (node.endOfWord && rest.empty()) {
+    v = matchWord;
+    if ((v & kNodeEndOfWord) && rest.empty()) {
       found = match;
       return true;
     }
-    if (node.tail) {
-      if (node.childCount == 0) return false;
-      // Compare the chain with the rest as it is walked; the walk is bounded
-      // by the rest's length, so a cyclic chain cannot hold it.
-      TReverseNode cur;
-      if (!ReadNode(node.children[0], cur)) return false;
+    if (v & kNodeTail) {
+      // The rest must equal the chain below the tail node. The walk is
+      // bounded by the rest's length, so a cyclic chain cannot hold it.
+      if (!(v & kNodeSingleChild)) {
+        // A tail node without the single-child flag: its first child starts the chain.
+        size_t o = v & 0xFFFFF;
+        if (o >= links_.size() || uint8_t(links_[o]) == 0) return false;
+      }
+      size_t o = (v & 0xFFFFF) + ((v & kNodeSingleChild) ? 0 : 1);
+      uint16_t c;
+      uint32_t cur;
+      if (!LinkU16At(o, c) || !NodeWordAt(c, cur)) return false;
       size_t i = 0;
       for (;;) {
-        if (i >= rest.size() || uint8_t(rest[i]) != cur.character) return false;
+        if (i >= rest.size() || uint8_t(rest[i]) != uint8_t(cur >> 24)) return false;
         ++i;
-        if (!cur.singleChild) break;
-        if (!ReadNode(cur.childNumber, cur)) return false;
+        if (!(cur & kNodeSingleChild)) break;
+        if (!LinkU16At(cur & 0xFFFFF, c) || !NodeWordAt(c, cur)) return false;
       }
       if (i != rest.size()) return false;
       found = match;
@@ -246,16 +296,19 @@ bool TThesaurusFile::FindWord(std::string_view word, uint16_t& found) const {
 bool TThesaurusFile::FillEntry(const TEntry& stored, TThesaurusEntry& meaning) const {
   if (!WordFromNode(stored.headNode, meaning.contextWord)) return false;
   meaning.kind = stored.kind;
-  meaning.kindName =
-      stored.kind >= 0 && size_t(stored.kind) < kindNames_.size() ? kindNames_[stored.kind] : "";
-  std::string word;
+  if (stored.kind >= 0 && size_t(stored.kind) < kindNames_.size())
+    meaning.kindName = kindNames_[size_t(stored.kind)];
+  else
+    meaning.kindName.clear();
   for (int l = 0; l < 4; ++l) {
-    meaning.lists[l].clear();
-    meaning.lists[l].reserve(stored.counts[l]);
+    auto& list = meaning.lists[l];
+    list.resize(stored.counts[l]);  // kept strings keep their capacity
     for (uint32_t i = 0; i < stored.counts[l]; ++i) {
       uint16_t node;
-      if (!ListNode(stored, l, i, node) || !WordFromNode(node, word)) return false;
-      meaning.lists[l].push_back(word);
+      if (!ListNode(stored, l, i, node) || !WordFromNode(node, list[i])) {
+        list.clear();
+        return false;
+      }
     }
   }
   return true;
@@ -282,17 +335,25 @@ void TThesaurusFile::MatchCase(std::string_view pattern, TThesaurusEntry& meanin
     for (auto& w : list) ApplyCase(allUpper, firstUpper, w);
 }
 
+void TThesaurusFile::ClearContexts() {
+  for (auto& m : contexts_) spare_.push_back(std::move(m));
+  contexts_.clear();
+}
+
 bool TThesaurusFile::Lookup(std::string_view word) {
   SetLoaded(true);
   if (!loaded_) return false;
-  contexts_.clear();
-  contextWord_ = std::string(word);
+  ClearContexts();
+  contextWord_.assign(word.data(), word.size());
   uint16_t node = 0;
   bool caseChanged = false;
   bool found = FindWord(word, node);
   if (!found && allowCaseChanges_) {
-    found = FindWord(AnsiLower(word), node);
-    caseChanged = found;
+    lowered_ = AnsiLower(word);
+    if (lowered_ != word) {
+      found = FindWord(lowered_, node);
+      caseChanged = found;
+    }
   }
   if (!found) return false;
   TForwardNode fwd;
@@ -301,17 +362,25 @@ bool TThesaurusFile::Lookup(std::string_view word) {
     uint16_t r = fwd.references[i];
     TEntry stored;
     if (!ReadEntry(uint16_t(r / 5), stored)) {
-      contexts_.clear();
+      ClearContexts();
       return false;
     }
     stored.kind = r % 5;
-    auto meaning = std::make_unique<TThesaurusEntry>();
-    if (!FillEntry(stored, *meaning)) {
-      contexts_.clear();
+    // Meanings of former lookups are reused, with their strings' capacity.
+    std::unique_ptr<TThesaurusEntry> meaning;
+    if (!spare_.empty()) {
+      meaning = std::move(spare_.back());
+      spare_.pop_back();
+    } else {
+      meaning = std::make_unique<TThesaurusEntry>();
+    }
+    bool ok = FillEntry(stored, *meaning);
+    contexts_.push_back(std::move(meaning));
+    if (!ok) {
+      ClearContexts();
       return false;
     }
-    if (caseChanged) MatchCase(contextWord_, *meaning);
-    contexts_.push_back(std::move(meaning));
+    if (caseChanged) MatchCase(contextWord_, *contexts_.back());
   }
   return true;
 }

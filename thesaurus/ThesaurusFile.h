@@ -46,9 +46,9 @@ struct TReverseNode {
 // A node with its children and entry references. The lists are fixed arrays
 // (a count byte bounds them at 255) so that reading a node never allocates.
 struct TForwardNode : TReverseNode {
-  std::array<uint16_t, 255> children{};
+  std::array<uint16_t, 255> children;  // the first childCount are valid
   uint16_t childCount = 0;
-  std::array<uint16_t, 255> references{};
+  std::array<uint16_t, 255> references;  // the first referenceCount are valid
   uint16_t referenceCount = 0;
 };
 
@@ -120,6 +120,9 @@ class TThesaurusFile {
 
  private:
   bool Parse();
+  bool NodeWordAt(uint32_t k, uint32_t& v) const;
+  bool LinkU16At(size_t off, uint16_t& v) const;
+  bool ParentOf(uint32_t nodeWord, uint16_t& parent) const;
   ByteReader Links() const { return ByteReader(links_.data(), links_.size()); }
 
   bool loaded_ = false;
@@ -132,7 +135,11 @@ class TThesaurusFile {
   std::string_view nodes_, links_, entries_, wordLists_;
   std::string thesaurusName_;
   std::vector<std::string> kindNames_;
+  void ClearContexts();
+
   std::vector<std::unique_ptr<TThesaurusEntry>> contexts_;
+  std::vector<std::unique_ptr<TThesaurusEntry>> spare_;  // freed meanings, reused
+  std::string lowered_;
   std::string contextWord_;
   bool allowCaseChanges_ = true;
 };

@@ -20,8 +20,11 @@ WX_BINARY_DIR=${WX_BINARY_DIR:-}
 WX_ARTIFACTS=""
 WX_TMP=""
 WX_XVFB_PID=""
+WX_WATCHDOG_PID=""
 WX_PROGRAM_PID=""
 WX_BG_PIDS=()
+WX_DRV_W=""
+WX_DRV_R=""
 WX_STARTED_AT=$(date +%s.%N)
 WX_NOTEPAD="Untitled - Notepad"
 WX_WORDPAD="Document - Wine Wordpad"
@@ -96,8 +99,13 @@ _wx_cleanup() {
         fi
         if [[ -n "${DISPLAY:-}" && -n "${WX_DRIVER:-}" && -n "${WINEPREFIX:-}" ]]; then
             echo "--- visible windows ---" >&2
-            timeout 10 wine "$WX_DRIVER" list-windows >&2 2>/dev/null || true
+            timeout 10 wine "$WX_DRIVER" list-windows 2>/dev/null >&2 || true
         fi
+    fi
+    [[ -n "$WX_WATCHDOG_PID" ]] && kill "$WX_WATCHDOG_PID" 2>/dev/null
+    [[ -s "$WX_TMP/watchdog" ]] && cat "$WX_TMP/watchdog" >&2
+    if [[ -n "$WX_DRV_W" ]]; then
+        exec {WX_DRV_W}>&- {WX_DRV_R}<&-
     fi
     if [[ -n "${WINEPREFIX:-}" && -d "${WINEPREFIX:-/nonexistent}" ]]; then
         timeout 20 wineserver -k 2>/dev/null
@@ -117,6 +125,21 @@ _wx_cleanup() {
         echo "kept $WX_TMP" >&2
     fi
     exit "$status"
+}
+
+# A test that hangs is ended after WX_TEST_TIMEOUT seconds (default 240, below
+# CTest's limit, which kills without a chance to clean up): the prefix's Wine
+# processes are killed, which ends any waiting Wine call, and the test is
+# stopped with its cleanup.
+_wx_start_watchdog() {
+    local limit=${WX_TEST_TIMEOUT:-240} main=$$
+    (
+        sleep "$limit"
+        echo "FAIL: $WX_TEST_NAME: timed out after $limit s" >"$WX_TMP/watchdog"
+        kill -USR1 "$main"
+        wineserver -k
+    ) >/dev/null 2>&1 &
+    WX_WATCHDOG_PID=$!
 }
 
 _wx_start_xvfb() {
@@ -187,17 +210,60 @@ _wx_init() {
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
     export WINEPREFIX="$WX_TMP/prefix"
     _wx_start_xvfb
+    _wx_start_watchdog
     _wx_prepare_template
     rm -f "$WX_ARTIFACTS/$WX_TEST_NAME"-*.png
+    _wx_start_driver_session
     wx_log "display $DISPLAY, prefix $WINEPREFIX"
 }
 
 # --- driving programs ------------------------------------------------------
 
 # wx_driver ARGS...: runs the test driver inside Wine; prints its output and
-# returns its exit code.
+# returns its exit code. Requests go to one driver process that lib.sh keeps
+# running for the whole test (starting a Wine process per command costs
+# 0.15 to 0.6 s); a lock keeps callers from several subshells apart.
+# The stand-in hosts (`tray-host`, `hotkey-host`), which run until they have
+# been used, get processes of their own, as does everything when
+# WX_DRIVER_SESSION=0.
 wx_driver() {
+    if [[ -z "${WX_DRV_W:-}" || "${1:-}" == *-host ]]; then
+        wx_driver_direct "$@"
+        return
+    fi
+    local lock line code=""
+    exec {lock}>"$WX_TMP/driver.lock"
+    flock "$lock"
+    if printf '%s\0' "$#" "$@" >&"$WX_DRV_W" 2>/dev/null; then
+        while IFS= read -r -t 300 -u "$WX_DRV_R" line; do
+            case "$line" in
+                $'\x1f'"END "*) code=${line#*END }; break ;;
+                $'\x1f'"ERR "*) printf '%s\n' "${line#*ERR }" >&2 ;;
+                *) printf '%s\n' "$line" ;;
+            esac
+        done
+    fi
+    flock -u "$lock"
+    exec {lock}>&-
+    if [[ -z "$code" ]]; then
+        echo "wx_driver: the driver process stopped answering ($*); see $WX_TMP/driver.log" >&2
+        return 1
+    fi
+    return "$code"
+}
+
+# wx_driver_direct ARGS...: runs the driver as a process of its own.
+wx_driver_direct() {
     wine "$WX_DRIVER" "$@"
+}
+
+_wx_start_driver_session() {
+    [[ "${WX_DRIVER_SESSION:-1}" == 1 && -f "${WX_DRIVER:-}" ]] || return 0
+    mkfifo "$WX_TMP/driver.in" "$WX_TMP/driver.out" || return 0
+    wine "$WX_DRIVER" serve <"$WX_TMP/driver.in" >"$WX_TMP/driver.out" 2>>"$WX_TMP/driver.log" &
+    WX_BG_PIDS+=($!)
+    exec {WX_DRV_W}>"$WX_TMP/driver.in"
+    exec {WX_DRV_R}<"$WX_TMP/driver.out"
 }
 
 # wx_start_program [DATAFILE...]: copies the resident program and the named
@@ -270,12 +336,18 @@ wx_start_wordpad() {
 
 # --- registry --------------------------------------------------------------
 
-# wx_reg_query KEY VALUE: prints "TYPE DATA" (e.g. "REG_DWORD 0x1",
-# "REG_SZ some text"); returns 1 when the value does not exist. `reg` prints in
-# the console code page (437), so characters outside it come back as '?'.
+# wx_reg_query KEY VALUE: prints "TYPE DATA" as `reg query` shows it
+# (e.g. "REG_DWORD 0x1", "REG_SZ some text", "REG_BINARY 0A0B"); returns 1
+# when the value does not exist. Read by the driver: exact Unicode, and fast.
 wx_reg_query() {
+    wx_driver reg-query "$1" "$2" 2>/dev/null
+}
+
+# wx_reg_query_wine KEY VALUE: the same, parsed from `wine reg query`. `reg`
+# prints in the console code page (437): other characters come back as '?'.
+wx_reg_query_wine() {
     local raw line
-    raw=$(wine reg query "$1" /v "$2" 2>/dev/null | iconv -f CP437 -t UTF-8 | tr -d '\r') || return 1
+    raw=$(wine reg query "$1" /v "$2" 2>/dev/null | iconv -f CP437 -t UTF-8 | tr -d '\r')
     while IFS= read -r line; do
         # "    NAME    TYPE    DATA" (DATA may be empty)
         if [[ "$line" == "    $2    REG_"* ]]; then
@@ -297,18 +369,20 @@ wx_reg_get() {
     printf '%s\n' "${v#* }"
 }
 
-# wx_reg_add KEY VALUE TYPE DATA
-wx_reg_add() {
-    wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1 || wx_fail "reg add $1 $2 failed"
+# wx_reg_list KEY: every value ("NAME<tab>TYPE DATA"), then "key: SUBKEY" lines.
+wx_reg_list() {
+    wx_driver reg-list "$1"
 }
 
-# wx_reg_delete KEY [VALUE]
+# wx_reg_add KEY VALUE TYPE DATA (REG_SZ, REG_EXPAND_SZ, REG_DWORD, REG_QWORD,
+# REG_BINARY as hex digits); creates the key when needed.
+wx_reg_add() {
+    wx_driver reg-add "$1" "$2" "$3" "$4" || wx_fail "reg-add $1 $2 failed"
+}
+
+# wx_reg_delete KEY [VALUE]: deletes a value, or a key with everything in it.
 wx_reg_delete() {
-    if (($# > 1)); then
-        wine reg delete "$1" /v "$2" /f >/dev/null 2>&1
-    else
-        wine reg delete "$1" /f >/dev/null 2>&1
-    fi
+    wx_driver reg-delete "$@" 2>/dev/null
 }
 
 # --- the tray icon ---------------------------------------------------------

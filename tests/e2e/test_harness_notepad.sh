@@ -29,7 +29,7 @@ wx_driver wait-text "$N" Edit "$sentence σοφός" >/dev/null || wx_fail "Ctrl
 
 # Select the CJK word with Shift+arrows and cut it with the keyboard.
 wx_driver keys ctrl+Home ctrl+Right*4 shift+Right*2 || wx_fail "keys failed"
-wx_assert_eq "$(wx_driver get-sel "$N" Edit)" "20 22" "selection after Shift+Right"
+wx_driver wait-sel "$N" Edit 20 22 || wx_fail "selection after Shift+Right"
 wx_driver keys ctrl+x -- clipboard-wait-text "漢字" || wx_fail "Ctrl+X did not cut the CJK word"
 wx_driver wait-text "$N" Edit "The quick σοφός fox  jumps σοφός" >/dev/null || wx_fail "cut text still there"
 
@@ -43,8 +43,8 @@ wx_driver wait-text "$N" Edit "The ταχύς→速い σοφός fox  jumps σ�
 wx_driver set-text "$N" Edit "one" || wx_fail "set-text"
 wx_driver keys ctrl+End "text:
 two" || wx_fail "typing a line break"
-got=$(wx_driver get-text "$N" Edit)
-wx_assert_eq "$got" $'one\r\ntwo' "text with a line break"
+wx_driver wait-text "$N" Edit $'one\r\ntwo' >/dev/null || wx_fail "text with a line break"
+wx_assert_eq "$(wx_driver get-text "$N" Edit)" $'one\r\ntwo' "get-text of a text with a line break"
 
 # Controls of the window, as tests of dialogs read them.
 children=$(wx_driver list-children "$N") || wx_fail "list-children"

@@ -14,7 +14,7 @@ wx_driver keys "text:$sentence" -- wait-text "$W" $R "$sentence" >/dev/null || w
 
 # Shift+Left selects the last word; Ctrl+C copies it as Unicode text and RTF.
 wx_driver clipboard-clear -- keys End shift+Left*5 || wx_fail "keys"
-wx_assert_eq "$(wx_driver get-sel "$W" $R)" "21 26" "selection after Shift+Left"
+wx_driver wait-sel "$W" $R 21 26 || wx_fail "selection after Shift+Left"
 wx_driver keys ctrl+c -- clipboard-wait-text "words" || wx_fail "Ctrl+C"
 formats=$(wx_driver clipboard-formats)
 wx_assert_contains "$formats" "CF_UNICODETEXT" "formats after copying from WordPad"

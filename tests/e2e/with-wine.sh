@@ -12,6 +12,7 @@ shift
 WX_TEST_NAME=$(basename "$exe" .exe)
 # The prefix template is shared with the end-to-end tests of the same build.
 WX_BINARY_DIR=${WX_BINARY_DIR:-$(dirname "$exe")}
+WX_DRIVER_SESSION=0
 source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/lib.sh"
 status=0
 (cd "$(dirname "$exe")" && wine "$exe" "$@") || status=$?

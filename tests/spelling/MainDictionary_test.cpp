@@ -4,12 +4,15 @@
 
 #include <algorithm>
 #include <random>
+#include <memory>
 #include <set>
+#include <unordered_map>
 
 #include "common/AnsiText.h"
 #include "spelling/MainDictionaryList.h"
 #include "TestFiles.h"
 #include "tools/lib/MainDictWriter.h"
+#include "tools/lib/WordList.h"
 
 namespace wx {
 namespace {
@@ -277,6 +280,39 @@ TEST(MainDictionary, PhoneticSearchPrunesAndCaps) {
   d.FindPhoneticMatches("baxo", coder, list);
   EXPECT_EQ(list.size(), TMainDictionary::kMaxPhoneticMatches + 1);
   EXPECT_EQ(std::count(list.begin(), list.end(), "baxtttttttttt"), 0);
+}
+
+// Every word has the same code: the search lists the words in stored order.
+class SameCoder : public IPhoneticCoder {
+ public:
+  int StartDepth() const override { return 1; }
+  void BuildCode(std::string_view, std::string& code) override { code = "xx"; }
+};
+
+TEST(MainDictionaryWriter, ChildrenFollowTheWordWeights) {
+  ScratchDir dir("maindict-weights");
+  std::vector<std::string> words = {"tab", "tan", "tap", "ten", "the", "then", "thin"};
+  std::unordered_map<std::string, double> counts;
+  tools::CountTextWords("Then the thin man; then THE end. The tab.", counts);
+  EXPECT_EQ(counts["the"], 2);   // "the" and "The"
+  EXPECT_EQ(counts["The"], 1);
+  EXPECT_EQ(counts["then"], 2);  // "Then" counts for "then"
+  EXPECT_EQ(counts["THE"], 1);
+  for (bool byText : {false, true}) {
+    tools::MainDictOptions opt;
+    if (byText) opt.wordWeight = tools::FrequencyWeight(std::make_shared<std::unordered_map<std::string, double>>(counts));
+    TMainDictionary d;
+    ASSERT_TRUE(d.Open(WriteDict(dir, "w.qxm", words, opt)));
+    SameCoder coder;
+    std::vector<std::string> list;
+    d.FindPhoneticMatches("txx", coder, list);
+    // By length alone the three-letter words below "ta" outweigh "th"'s; the
+    // text makes "th" the heavier branch, "the" its heaviest word.
+    std::vector<std::string> expected = byText ? std::vector<std::string>{"the", "then", "thin", "tab", "tan", "tap", "ten"}
+                                               : std::vector<std::string>{"tab", "tan", "tap", "the", "then", "thin", "ten"};
+    EXPECT_EQ(list, expected) << byText;
+    for (const auto& w : words) EXPECT_TRUE(d.WordExists(w));
+  }
 }
 
 TEST(MainDictionaryList, HitsReorderingAndPossessives) {

@@ -209,6 +209,8 @@ TEST(DictionaryFiles, SearchFoldersInOrder) {
 
   EXPECT_EQ(FindDictionaryFiles(folders, "qxm"), (std::vector<std::string>{"broken.qxm", "only.QXM"}));
   EXPECT_EQ(FindDictionaryFiles(folders, "qxu"), std::vector<std::string>{"user.qxu"});
+  EXPECT_EQ(CustomDictionaryFiles(folders, "user.qxu"), std::vector<std::string>{"user.qxu"});
+  EXPECT_EQ(CustomDictionaryFiles(folders, "mine.qxu"), (std::vector<std::string>{"mine.qxu", "user.qxu"}));
 
   // The first folder whose file opens wins; a path is used as it is.
   auto d = OpenMainDictionary("broken.qxm", folders);

@@ -1,6 +1,6 @@
 // build-maindict: compiles word lists into a main dictionary (.qxm).
 //
-//   build-maindict [--title TEXT] [--language ID] LIST... OUTFILE
+//   build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... LIST... OUTFILE
 //   build-maindict --measure LIST... --prose FILE... [--misspellings FILE] [--top N]
 //
 // A LIST is a UTF-8 word list, one word per line, or a Hunspell .dic file
@@ -8,6 +8,11 @@
 // with other characters are skipped. For an English dictionary a word ending
 // in "'s" whose stem is also listed is left out: the spell checker accepts
 // possessives of English words by rule.
+//
+// --frequency names English text (a file or a folder of files) in which the
+// words are counted: the tree stores the children of every node in the order
+// of the lookups expected through them, so that common words are found with
+// few steps. Words the text lacks weigh by their length (short ones first).
 //
 // --measure compares word lists for the default dictionary: for each list it
 // counts the words of the prose files a spell check would flag (one-letter
@@ -23,6 +28,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -212,7 +218,7 @@ int Measure(const std::vector<std::string>& lists, const std::vector<std::string
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: build-maindict [--title TEXT] [--language ID] LIST... OUTFILE\n"
+               "usage: build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... LIST... OUTFILE\n"
                "       build-maindict --measure LIST... --prose FILE... [--misspellings FILE] [--top N]\n");
   return 2;
 }
@@ -242,8 +248,15 @@ int main(int argc, char** argv) {
   }
   tools::MainDictOptions opt;
   std::vector<std::string> files;
+  auto frequency = std::make_shared<std::unordered_map<std::string, double>>();
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--title" && i + 1 < args.size()) {
+    if (args[i] == "--frequency" && i + 1 < args.size()) {
+      std::string error;
+      if (!tools::CountWordsIn(args[++i], *frequency, error)) {
+        std::fprintf(stderr, "build-maindict: %s\n", error.c_str());
+        return 1;
+      }
+    } else if (args[i] == "--title" && i + 1 < args.size()) {
       opt.title = args[++i];
     } else if (args[i] == "--language" && i + 1 < args.size()) {
       opt.language = uint32_t(std::stoul(args[++i], nullptr, 0));
@@ -254,5 +267,6 @@ int main(int argc, char** argv) {
   if (files.size() < 2) return Usage();
   std::string out = files.back();
   files.pop_back();
+  if (!frequency->empty()) opt.wordWeight = tools::FrequencyWeight(frequency);
   return Build(files, out, opt);
 }

@@ -79,6 +79,21 @@ std::string RegularPast(const std::string& b) {
   return b + "ED";
 }
 
+std::string RegularIng(const std::string& b) {
+  if (EndsWith(b, "IE")) return b.substr(0, b.size() - 2) + "YING";
+  if (EndsWith(b, "EE") || EndsWith(b, "OE") || EndsWith(b, "YE")) return b + "ING";
+  if (EndsWith(b, "E") && b.size() > 2) return b.substr(0, b.size() - 1) + "ING";
+  return b + "ING";
+}
+
+std::string RegularThird(const std::string& b) {
+  if (EndsWith(b, "Y") && b.size() > 1 && !IsVowel(b[b.size() - 2])) return b.substr(0, b.size() - 1) + "IES";
+  if (EndsWith(b, "O") || EndsWith(b, "S") || EndsWith(b, "X") || EndsWith(b, "Z") || EndsWith(b, "CH") ||
+      EndsWith(b, "SH"))
+    return b + "ES";
+  return b + "S";
+}
+
 // A past participle among irregular forms: "given", "gone", "sung" (beside "sang").
 bool LooksLikeParticiple(const std::string& base, const std::string& f) {
   for (const char* tail : {"EN", "NE", "WN", "RN", "UN"})
@@ -101,8 +116,10 @@ WordFormLists MakeWordFormLists(const WordNet& wn, const std::unordered_set<std:
   // Verbs: BASE,PAST,PAST PARTICIPLE,PRESENT PARTICIPLE,THIRD PERSON[,variants].
   std::set<std::string> doubling;
   std::set<std::string> withLine;
+  auto isWord = [&](const std::string& upper) { return english.count(AnsiLower(upper)) > 0; };
   for (const auto& [base, forms] : Invert(wn.exceptions[1])) {
     if (base == "BE") continue;
+    const bool single = base.find(' ') == std::string::npos;
     std::string last(1, base.back());
     std::vector<std::string> past, participle, ing, third, variants;
     bool doubles = false;
@@ -115,18 +132,33 @@ WordFormLists MakeWordFormLists(const WordNet& wn, const std::unordered_set<std:
     }
     bool onlyDoubled = true;
     for (const auto& f : forms) onlyDoubled &= f == base + last + "ED" || f == base + last + "ING";
-    if (doubles && base.find(' ') == std::string::npos) doubling.insert(NormalizeKey(base));
-    if (onlyDoubled && doubles) continue;  // the doubling list says it all
+    // A verb that doubles only in one spelling ("travelled" beside "traveled")
+    // keeps its regular forms first and the doubled ones as variants.
+    const bool bothSpellings = doubles && single && isWord(base + "ED");
+    if (doubles && single && !bothSpellings) doubling.insert(NormalizeKey(base));
+    if (onlyDoubled && doubles && !bothSpellings) continue;  // the doubling list says it all
+    if (bothSpellings) {
+      for (auto* group : {&past, &participle, &ing, &third})
+        for (const auto& f : *group) variants.push_back(f);
+      past.assign(1, RegularPast(base));
+      participle.clear();
+      ing.assign(1, RegularIng(base));
+      third.clear();
+    }
     if (past.empty() && !participle.empty()) past.push_back(RegularPast(base));
     if (past.empty() && participle.empty() && (!ing.empty() || !third.empty())) past.push_back(RegularPast(base));
     for (size_t i = 1; i < past.size(); ++i) variants.push_back(past[i]);
     for (size_t i = 1; i < participle.size(); ++i) variants.push_back(participle[i]);
-    std::string ingForm = ing.empty() ? "" : ing[0];
-    // Verbs in -ee, -oe and -ye keep their e before -ing ("seeing", "hoeing").
-    if (ingForm.empty() && (EndsWith(base, "EE") || EndsWith(base, "OE") || EndsWith(base, "YE")))
-      ingForm = base + "ING";
+    // The -ing and -s forms of a verb are regular even when its past is not
+    // ("working" beside "wrought"); naming them lets the search accept them.
+    std::string ingForm = ing.empty() ? (single ? RegularIng(base) : "") : ing[0];
+    std::string thirdForm = third.empty() ? (single ? RegularThird(base) : "") : third[0];
+    // A regular past beside the irregular one ("worked" beside "wrought").
+    if (single && !bothSpellings && isWord(RegularPast(base)) &&
+        std::find(forms.begin(), forms.end(), RegularPast(base)) == forms.end())
+      variants.push_back(RegularPast(base));
     std::vector<std::string> fields = {past.empty() ? "" : past[0], participle.empty() ? "" : participle[0],
-                                       ingForm, third.empty() ? "" : third[0]};
+                                       ingForm, thirdForm};
     fields.insert(fields.end(), variants.begin(), variants.end());
     while (!fields.empty() && fields.back().empty()) fields.pop_back();
     EmitLine(out.lists[1], out.lines[1], seen[1], base, fields, false);

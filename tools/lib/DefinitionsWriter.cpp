@@ -81,8 +81,19 @@ Layout LayOut(const DefMeaning& m, DefWriterStats& st) {
   }
   l.packed = PackText(text);
   l.codedLength = CodedLength(l.pointers);
-  // Too long a record loses pointers of its most numerous type first, then gloss.
+  // Too long a record shortens a gloss of more than half the record first,
+  // then loses pointers of its most numerous type, then more gloss.
+  bool cut = false;
+  auto cutGloss = [&] {
+    gloss.resize(gloss.size() > 16 ? gloss.size() - 16 : 0);
+    l.packed = PackText(RecordText(m.words, gloss));
+    cut = true;
+  };
   while (l.Size() > kMaxMeaningRecord && !l.pointers.empty()) {
+    if (l.packed.size() > kMaxMeaningRecord / 2 && !gloss.empty()) {
+      cutGloss();
+      continue;
+    }
     int counts[16] = {};
     for (const auto& p : l.pointers) ++counts[p.type];
     int most = int(std::max_element(counts, counts + 16) - counts);
@@ -95,12 +106,7 @@ Layout LayOut(const DefMeaning& m, DefWriterStats& st) {
     ++st.droppedPointers;
     l.codedLength = CodedLength(l.pointers);
   }
-  bool cut = false;
-  while (l.Size() > kMaxMeaningRecord && !gloss.empty()) {
-    gloss.resize(gloss.size() > 16 ? gloss.size() - 16 : 0);
-    l.packed = PackText(RecordText(m.words, gloss));
-    cut = true;
-  }
+  while (l.Size() > kMaxMeaningRecord && !gloss.empty()) cutGloss();
   if (cut) ++st.cutGlosses;
   if (l.Size() > kMaxMeaningRecord) throw std::runtime_error("a meaning's words do not fit in a record");
   return l;

@@ -13,9 +13,11 @@
 //   run, and a sound-alike search with a shared prefix of up to 3 characters
 //   must be able to end its prefix walk on a node boundary.
 // * Child order. Children are stored by the weight of the words below them,
-//   heaviest first (ties by byte value), where a word of length n weighs 2^-n:
-//   short words are the common ones in running text, so lookups of common
-//   words find their letters among the first children.
+//   heaviest first (ties by byte value). A word's weight is the caller's
+//   estimate of how often it is looked up (build-maindict counts words in a
+//   sample of English text); by default a word of length n weighs 2^-n, short
+//   words being the common ones. Lookups of common words then find their
+//   letters among the first children.
 // * Numbering. The root is node 0. Nodes are numbered breadth first and then
 //   grouped into the nine blocks by run length, keeping breadth-first order
 //   inside a block: the nodes near the root get the smallest numbers (2-byte
@@ -61,7 +63,8 @@ struct TreeNode {
   uint32_t next = kNone;
   uint32_t words = 0;  // words ending at or below this node
   uint8_t depth = 0;
-  double weight = 0;   // expected share of lookups: short words weigh more
+  double own = 0;      // weight of the word ending here
+  double weight = 0;   // weight of the words ending at or below this node
 };
 
 struct OutNode {
@@ -140,6 +143,7 @@ class Writer {
         path.push_back(id);
       }
       tree_[path.back()].eow = true;
+      tree_[path.back()].own = opt_.wordWeight ? opt_.wordWeight(w) : std::ldexp(1.0, -int(w.size()));
       prev = w;
     }
     stats_.treeNodes = tree_.size();
@@ -149,7 +153,7 @@ class Writer {
   void CountWords() {
     for (size_t i = tree_.size(); i-- > 0;) {
       uint32_t n = tree_[i].eow ? 1 : 0;
-      double weight = tree_[i].eow ? std::ldexp(1.0, -int(tree_[i].depth)) : 0.0;
+      double weight = tree_[i].own;
       for (uint32_t c = tree_[i].firstChild; c != kNone; c = tree_[c].next) {
         n += tree_[c].words;
         weight += tree_[c].weight;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace wx::tools {
@@ -21,6 +22,10 @@ struct MainDictOptions {
   // Written as NodeCount when larger than the real count: it selects the
   // reference width, so tests can produce the wide form with a small list.
   uint32_t minNodeCountField = 0;
+  // How often a word is looked up, relative to the others; it orders the
+  // children of every node (most looked-up paths first). By default a word
+  // of length n weighs 2^-n: short words are the common ones in running text.
+  std::function<double(std::string_view word)> wordWeight;
   // Progress of the long stages: stage name, done, total.
   std::function<void(const char*, size_t, size_t)> progress;
 };

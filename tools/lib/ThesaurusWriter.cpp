@@ -1,6 +1,8 @@
 #include "tools/lib/ThesaurusWriter.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <numeric>
 #include <stdexcept>
 #include <string_view>
@@ -30,6 +32,7 @@ class Graph {
     wordNode_.assign(words.size(), 0);
     nodes_.emplace_back();  // the root
     Fill(0, 0, order_.size(), 0);
+    RenumberBreadthFirst();
   }
 
   std::vector<GraphNode> nodes_;
@@ -84,6 +87,29 @@ class Graph {
     chains_.emplace(std::string(s), n);
     ++chainNodes_;
     return n;
+  }
+
+  // Numbers the nodes level by level: the upper levels, which every climb
+  // from a word to the root passes, then lie together at the start of the
+  // node table and of the link area (reading a word touches fewer places).
+  void RenumberBreadthFirst() {
+    std::vector<uint32_t> newNumber(nodes_.size(), UINT32_MAX), queue = {0};
+    newNumber[0] = 0;
+    for (size_t i = 0; i < queue.size(); ++i)
+      for (uint32_t c : nodes_[queue[i]].children)
+        if (newNumber[c] == UINT32_MAX) {
+          newNumber[c] = uint32_t(queue.size());
+          queue.push_back(c);
+        }
+    std::vector<GraphNode> renumbered(nodes_.size());
+    for (uint32_t old = 0; old < nodes_.size(); ++old) {
+      GraphNode n = std::move(nodes_[old]);
+      for (uint32_t& c : n.children) c = newNumber[c];
+      if (n.parent >= 0) n.parent = int32_t(newNumber[size_t(n.parent)]);
+      renumbered[newNumber[old]] = std::move(n);
+    }
+    nodes_ = std::move(renumbered);
+    for (uint32_t& w : wordNode_) w = newNumber[w];
   }
 
   const std::vector<std::string>& words_;

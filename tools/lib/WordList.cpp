@@ -1,9 +1,13 @@
 #include "tools/lib/WordList.h"
 
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <unordered_set>
 
 #include "common/AnsiText.h"
+#include "common/AtomicFile.h"
 #include "spelling/MainDictionaryList.h"
 #include "tools/lib/HunspellWordList.h"
 
@@ -54,6 +58,61 @@ bool LoadWordLists(const std::vector<std::string>& paths, bool english, WordList
       continue;
     }
     list.words.push_back(std::move(a));
+  }
+  return true;
+}
+
+void CountTextWords(const std::string& utf8, std::unordered_map<std::string, double>& counts) {
+  std::u16string text = Utf8ToUtf16(utf8);
+  std::string word;
+  auto flush = [&] {
+    while (!word.empty() && word.back() == '\'') word.pop_back();
+    if (!word.empty()) {
+      counts[word] += 1;
+      uint8_t first = uint8_t(word[0]);
+      if (AnsiLowerChar(first) != first) {
+        word[0] = char(AnsiLowerChar(first));
+        counts[word] += 1;
+      }
+    }
+    word.clear();
+  };
+  for (char16_t u : text) {
+    if (u == 0x2019) u = '\'';
+    uint8_t c;
+    if (UnicodeCharToAnsi(u, c) && (IsAnsiAlpha(c) || (c == '\'' && !word.empty())))
+      word.push_back(char(c));
+    else
+      flush();
+  }
+  flush();
+}
+
+std::function<double(std::string_view)> FrequencyWeight(
+    std::shared_ptr<const std::unordered_map<std::string, double>> counts) {
+  return [counts](std::string_view word) {
+    auto it = counts->find(std::string(word));
+    return (it == counts->end() ? 0.0 : it->second) + std::ldexp(1.0, -int(word.size()));
+  };
+}
+
+bool CountWordsIn(const std::string& path, std::unordered_map<std::string, double>& counts, std::string& error) {
+  std::error_code ec;
+  std::vector<std::string> files;
+  if (std::filesystem::is_directory(path, ec)) {
+    for (const auto& e : std::filesystem::directory_iterator(path, ec))
+      if (e.is_regular_file(ec)) files.push_back(e.path().string());
+    std::sort(files.begin(), files.end());
+  } else {
+    files.push_back(path);
+  }
+  for (const auto& f : files) {
+    std::string text;
+    if (!ReadWholeFile(f, text)) {
+      error = "cannot read " + f;
+      return false;
+    }
+    CountTextWords(text, counts);
   }
   return true;
 }

@@ -2,7 +2,11 @@
 // a line) or Hunspell dictionaries, converted to Windows-1252.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace wx::tools {
@@ -18,5 +22,18 @@ struct WordListWords {
 // .aff beside it). With english set, a word ending in "'s" whose stem is also
 // listed is left out: the spell checker accepts English possessives by rule.
 bool LoadWordLists(const std::vector<std::string>& paths, bool english, WordListWords& out, std::string& error);
+
+// Counts the words of UTF-8 text (letters with inner apostrophes, in
+// Windows-1252). A word is also counted under its form with a lower-case first
+// letter, so that sentence-initial words count for the dictionary form.
+void CountTextWords(const std::string& utf8, std::unordered_map<std::string, double>& counts);
+
+// CountTextWords over a file, or over every file of a folder.
+bool CountWordsIn(const std::string& path, std::unordered_map<std::string, double>& counts, std::string& error);
+
+// A word weight for the main dictionary writer: the word's count in the
+// text, plus 2^-length so that words the text lacks order short ones first.
+std::function<double(std::string_view)> FrequencyWeight(
+    std::shared_ptr<const std::unordered_map<std::string, double>> counts);
 
 }  // namespace wx::tools

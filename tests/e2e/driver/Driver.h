@@ -30,6 +30,15 @@ struct CommandRegistrar {
     CommandRegistrar(const wchar_t* name, const wchar_t* usage, size_t minArgs, void (*run)(const Args&));
 };
 
+// Runs commands separated by "--"; returns the exit code (0, 1 failure, 2 usage).
+int runSequence(const std::vector<std::wstring>& argv);
+
+// In the serving mode every reply ends with a line of kServeEndMark and the
+// exit code, and error lines go to stdout behind kServeErrorMark.
+extern bool gServing;
+inline constexpr const wchar_t* kServeEndMark = L"\x1f" L"END ";
+inline constexpr const wchar_t* kServeErrorMark = L"\x1f" L"ERR ";
+
 // Output as UTF-8 lines on stdout / stderr.
 void out(const std::wstring& line);
 void errLine(const std::wstring& line);
@@ -63,6 +72,13 @@ std::vector<HWND> descendants(HWND parent);
 // depth-first order, indented by two spaces per level); selected receives the
 // index of the selected item or -1.
 std::vector<std::wstring> listItems(HWND list, int* selected);
+
+// Makes top the foreground window, with the keyboard focus on focus (if any).
+void bringToFront(HWND top, HWND focus);
+// Real mouse clicks (SendInput) at a point in hwnd's client area; the window is
+// brought to the front first so that nothing covers the point.
+enum class Click { Left, Double, Right };
+void mouseClick(HWND hwnd, POINT client, Click kind);
 
 std::wstring className(HWND hwnd);
 std::wstring windowText(HWND hwnd);  // WM_GETTEXT; works across processes

@@ -106,11 +106,18 @@ void typeText(const std::wstring& text, DWORD delayMs) {
     }
 }
 
-void pressChord(const std::wstring& token, DWORD delayMs) {
-    std::wstring chord = token;
+struct Chord {
+    std::vector<WORD> mods;
+    WORD key = 0;
     int repeat = 1;
+};
+
+// "ctrl+shift+F8*2": modifiers, a key and a repeat count.
+Chord parseChord(const std::wstring& token) {
+    Chord c;
+    std::wstring chord = token;
     if (size_t star = chord.rfind(L'*'); star != std::wstring::npos && star > 0 && star + 1 < chord.size()) {
-        repeat = static_cast<int>(parseNumber(chord.substr(star + 1), L"repeat count"));
+        c.repeat = static_cast<int>(parseNumber(chord.substr(star + 1), L"repeat count"));
         chord.resize(star);
     }
     std::vector<std::wstring> parts;
@@ -125,24 +132,74 @@ void pressChord(const std::wstring& token, DWORD delayMs) {
         parts.push_back(chord.substr(start, plus - start));
         start = plus + 1;
     }
-    std::vector<WORD> mods;
     for (size_t i = 0; i + 1 < parts.size(); ++i) {
         bool shift = false;
-        mods.push_back(virtualKey(parts[i], &shift));
+        c.mods.push_back(virtualKey(parts[i], &shift));
     }
     bool needsShift = false;
-    WORD key = virtualKey(parts.back(), &needsShift);
-    if (needsShift && std::find(mods.begin(), mods.end(), static_cast<WORD>(VK_SHIFT)) == mods.end()) mods.push_back(VK_SHIFT);
-    for (int r = 0; r < repeat; ++r) {
+    c.key = virtualKey(parts.back(), &needsShift);
+    if (needsShift && std::find(c.mods.begin(), c.mods.end(), static_cast<WORD>(VK_SHIFT)) == c.mods.end())
+        c.mods.push_back(VK_SHIFT);
+    return c;
+}
+
+void pressChord(const std::wstring& token, DWORD delayMs) {
+    Chord c = parseChord(token);
+    for (int r = 0; r < c.repeat; ++r) {
         std::vector<INPUT> events;
-        for (WORD m : mods) events.push_back(keyEvent(m, false));
-        events.push_back(keyEvent(key, false));
-        events.push_back(keyEvent(key, true));
-        for (auto it = mods.rbegin(); it != mods.rend(); ++it) events.push_back(keyEvent(*it, true));
+        for (WORD m : c.mods) events.push_back(keyEvent(m, false));
+        events.push_back(keyEvent(c.key, false));
+        events.push_back(keyEvent(c.key, true));
+        for (auto it = c.mods.rbegin(); it != c.mods.rend(); ++it) events.push_back(keyEvent(*it, true));
         send(events);
         if (delayMs) Sleep(delayMs);
     }
 }
+
+UINT hotkeyModifiers(const Chord& c) {
+    UINT mods = 0;
+    for (WORD m : c.mods) {
+        if (m == VK_CONTROL) mods |= MOD_CONTROL;
+        else if (m == VK_SHIFT) mods |= MOD_SHIFT;
+        else if (m == VK_MENU) mods |= MOD_ALT;
+        else if (m == VK_LWIN) mods |= MOD_WIN;
+        else fail(L"not a modifier in a hotkey");
+    }
+    return mods;
+}
+
+// Whether another program holds a system hotkey: registering it fails then.
+CommandRegistrar hotkeyFreeCmd(L"hotkey-free", L"CHORD  (succeeds when no program has registered the hotkey, e.g. F8, ctrl+F11)", 1,
+                               [](const Args& a) {
+                                   Chord c = parseChord(a[0]);
+                                   if (!RegisterHotKey(nullptr, 1, hotkeyModifiers(c), c.key)) fail(a[0] + L" is registered by a program");
+                                   UnregisterHotKey(nullptr, 1);
+                                   out(L"free");
+                               });
+
+// A stand-in for a program with a system hotkey: prints "ready", then
+// "hotkey" for each WM_HOTKEY, until COUNT arrived or SECONDS passed.
+CommandRegistrar hotkeyHostCmd(L"hotkey-host", L"CHORD [SECONDS] [COUNT]  (registers a hotkey and prints each press)", 1,
+                               [](const Args& a) {
+                                   Chord c = parseChord(a[0]);
+                                   int seconds = a.size() > 1 ? static_cast<int>(parseNumber(a[1], L"seconds")) : 30;
+                                   int left = a.size() > 2 ? static_cast<int>(parseNumber(a[2], L"count")) : 1;
+                                   if (!RegisterHotKey(nullptr, 1, hotkeyModifiers(c), c.key)) fail(L"cannot register " + a[0]);
+                                   out(L"ready");
+                                   SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, nullptr);
+                                   MSG m;
+                                   while (left > 0 && GetMessageW(&m, nullptr, 0, 0) > 0) {
+                                       if (m.message == WM_HOTKEY) {
+                                           out(L"hotkey");
+                                           --left;
+                                       } else if (m.message == WM_TIMER && !m.hwnd) {
+                                           break;
+                                       }
+                                       DispatchMessageW(&m);
+                                   }
+                                   UnregisterHotKey(nullptr, 1);
+                                   if (left > 0) fail(L"timed out");
+                               });
 
 CommandRegistrar keysCmd(
     L"keys",

@@ -107,33 +107,55 @@ std::vector<TreeItem> treeItems(HWND h) {
 
 // The item named by ITEM: "#N" is an index from 0, anything else an item text
 // (compared as shown, with or without the '&' markers).
+// Items may appear a moment later (a tree filled when expanded), so the
+// search is repeated for up to 3 s.
 int findItem(HWND h, const std::wstring& spec) {
     if (!spec.empty() && spec[0] == L'#') return static_cast<int>(parseNumber(spec.substr(1), L"item index"));
-    int selected = -1;
-    std::vector<std::wstring> items = listItems(h, &selected);
-    for (size_t i = 0; i < items.size(); ++i) {
-        std::wstring text = items[i];
-        text.erase(0, text.find_first_not_of(L' '));
-        if (text == spec || stripAmpersands(text) == spec) return static_cast<int>(i);
-    }
-    fail(L"no item '" + spec + L"' in " + hex(h));
+    int found = -1;
+    waitUntil(3000, [&] {
+        int selected = -1;
+        std::vector<std::wstring> items = listItems(h, &selected);
+        for (size_t i = 0; i < items.size(); ++i) {
+            std::wstring text = items[i];
+            text.erase(0, text.find_first_not_of(L' '));
+            if (text == spec || stripAmpersands(text) == spec) {
+                found = static_cast<int>(i);
+                return true;
+            }
+        }
+        return false;
+    });
+    if (found < 0) fail(L"no item '" + spec + L"' in " + hex(h));
+    return found;
 }
 
-void notifyParent(HWND h, UINT code, int index) {
-    HWND parent = GetParent(h);
-    RemoteBuffer buf(parent, sizeof(NMITEMACTIVATE));
-    NMITEMACTIVATE nm{};
-    nm.hdr.hwndFrom = h;
-    nm.hdr.idFrom = static_cast<UINT_PTR>(GetWindowLongPtrW(h, GWLP_ID));
-    nm.hdr.code = code;
-    nm.iItem = index;
-    buf.write(&nm, sizeof nm);
-    sendTimeout(parent, WM_NOTIFY, nm.hdr.idFrom, buf.address());
+// The centre of an item in the control's client coordinates.
+POINT itemCentre(HWND h, Kind kind, int index) {
+    RemoteBuffer buf(h, sizeof(RECT));
+    RECT r{};
+    if (kind == Kind::ListView) {
+        r.left = LVIR_LABEL;
+        buf.write(&r, sizeof r);
+        if (!sendTimeout(h, LVM_GETITEMRECT, static_cast<WPARAM>(index), buf.address()))
+            fail(L"list view " + hex(h) + L" has no item " + std::to_wstring(index));
+    } else {
+        std::vector<TreeItem> items = treeItems(h);
+        HTREEITEM item = items.at(static_cast<size_t>(index)).item;
+        buf.write(&item, sizeof item);
+        if (!sendTimeout(h, TVM_GETITEMRECT, TRUE, buf.address())) fail(L"tree item not visible");
+    }
+    buf.read(&r, sizeof r);
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 void commandParent(HWND h, WORD code) {
     auto id = static_cast<WORD>(GetWindowLongPtrW(h, GWLP_ID));
-    sendTimeout(GetParent(h), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(h));
+    WPARAM wp = MAKEWPARAM(id, code);
+    // Posted for a double click, which may open a modal window.
+    if (code == LBN_DBLCLK)
+        PostMessageW(GetParent(h), WM_COMMAND, wp, reinterpret_cast<LPARAM>(h));
+    else
+        sendTimeout(GetParent(h), WM_COMMAND, wp, reinterpret_cast<LPARAM>(h));
 }
 
 void selectItem(HWND h, int index) {
@@ -201,7 +223,7 @@ void selectCommand(const Args& a) {
 CommandRegistrar selectItemCmd(L"select-item", L"WINDOW CHILD ITEM  (ITEM: text, or #INDEX from 0)", 3, selectCommand);
 CommandRegistrar lbSelectCmd(L"lb-select", L"WINDOW CHILD ITEM  (same as select-item)", 3, selectCommand);
 
-CommandRegistrar dblclickCmd(L"dblclick-item", L"WINDOW CHILD ITEM  (selects ITEM and tells the owner it was double-clicked)",
+CommandRegistrar dblclickCmd(L"dblclick-item", L"WINDOW CHILD ITEM  (selects ITEM and double-clicks it: LBN_DBLCLK for list boxes, the mouse for list and tree views)",
                              3, [](const Args& a) {
                                  HWND h = listTarget(a);
                                  int index = findItem(h, a[2]);
@@ -210,8 +232,10 @@ CommandRegistrar dblclickCmd(L"dblclick-item", L"WINDOW CHILD ITEM  (selects ITE
                                      case Kind::ListBox: commandParent(h, LBN_DBLCLK); break;
                                      case Kind::ComboBox:
                                      case Kind::ComboBoxEx: fail(L"combo boxes have no double click");
+                                     // Wine does not pass WM_NOTIFY between processes, so the
+                                     // item gets a real double click.
                                      case Kind::ListView:
-                                     case Kind::TreeView: notifyParent(h, NM_DBLCLK, index); break;
+                                     case Kind::TreeView: mouseClick(h, itemCentre(h, kindOf(h), index), Click::Double); break;
                                  }
                              });
 

@@ -28,9 +28,11 @@ CommandRegistrar waitGoneCmd(L"wait-gone", L"WINDOW [TIMEOUT_MS]  (waits until t
                                      fail(L"window " + hex(h) + L" still open");
                              });
 
-// Makes hwnd the foreground window. Windows only lets the foreground thread
-// change the foreground, so the driver joins the input state of the current
-// foreground thread and of the target first.
+}  // namespace
+
+// Windows only lets the foreground thread change the foreground, so the
+// driver joins the input state of the current foreground thread and of the
+// target first.
 void bringToFront(HWND top, HWND focus) {
     DWORD me = GetCurrentThreadId();
     HWND fg = GetForegroundWindow();
@@ -46,6 +48,30 @@ void bringToFront(HWND top, HWND focus) {
     if (attachedTarget) AttachThreadInput(me, target, FALSE);
     if (attachedFg) AttachThreadInput(me, fgThread, FALSE);
 }
+
+void mouseClick(HWND hwnd, POINT client, Click kind) {
+    HWND top = GetAncestor(hwnd, GA_ROOT);
+    if (GetForegroundWindow() != top) {
+        bringToFront(top, nullptr);
+        waitUntil(1000, [&] { return GetForegroundWindow() == top; });
+    }
+    POINT p = client;
+    ClientToScreen(hwnd, &p);
+    SetCursorPos(p.x, p.y);
+    Sleep(50);
+    DWORD down = kind == Click::Right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    DWORD up = kind == Click::Right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    for (int i = 0; i < (kind == Click::Double ? 2 : 1); ++i) {
+        INPUT in[2] = {};
+        in[0].type = in[1].type = INPUT_MOUSE;
+        in[0].mi.dwFlags = down;
+        in[1].mi.dwFlags = up;
+        if (SendInput(2, in, sizeof(INPUT)) != 2) fail(L"SendInput refused the mouse events");
+        Sleep(40);
+    }
+}
+
+namespace {
 
 CommandRegistrar focusCmd(L"focus", L"WINDOW [CHILD]  (foreground window, and keyboard focus on CHILD)", 1,
                           [](const Args& a) {
@@ -119,6 +145,20 @@ CommandRegistrar getSelCmd(L"get-sel", L"WINDOW CHILD  (prints START END of the 
 // sent (not posted) so the clipboard has changed when the command returns.
 void editMessage(const Args& a, UINT msg) { sendTimeout(resolveChild(resolveWindow(a[0]), a[1]), msg, 0, 0, 5000); }
 
+// Keys typed with SendInput wait in the target's input queue, while messages
+// such as EM_GETSEL are answered at once: after `keys`, wait for the effect.
+CommandRegistrar waitSelCmd(L"wait-sel", L"WINDOW CHILD START END [TIMEOUT_MS]  (waits until the selection is START END)", 4,
+                            [](const Args& a) {
+                                HWND h = resolveChild(resolveWindow(a[0]), a[1]);
+                                std::wstring want = a[2] + L" " + a[3], got;
+                                if (!waitUntil(optTimeout(a, 4, 5000), [&] {
+                                        auto r = static_cast<DWORD>(sendTimeout(h, EM_GETSEL, 0, 0));
+                                        got = std::to_wstring(LOWORD(r)) + L" " + std::to_wstring(HIWORD(r));
+                                        return got == want;
+                                    }))
+                                    fail(L"selection is " + got + L", expected " + want);
+                            });
+
 CommandRegistrar copyCmd(L"copy", L"WINDOW CHILD  (sends WM_COPY)", 2, [](const Args& a) { editMessage(a, WM_COPY); });
 CommandRegistrar cutCmd(L"cut", L"WINDOW CHILD  (sends WM_CUT)", 2, [](const Args& a) { editMessage(a, WM_CUT); });
 CommandRegistrar pasteCmd(L"paste", L"WINDOW CHILD  (sends WM_PASTE)", 2, [](const Args& a) { editMessage(a, WM_PASTE); });
@@ -190,6 +230,17 @@ CommandRegistrar listWindowsCmd(L"list-windows", L"  (visible top-level windows:
                                         },
                                         0);
                                 });
+
+CommandRegistrar clickAtCmd(L"click-at", L"WINDOW CHILD X Y [left|double|right]  (real mouse click at client coordinates; CHILD may be -)",
+                            4, [](const Args& a) {
+                                HWND top = resolveWindow(a[0]);
+                                HWND h = a[1] == L"-" ? top : resolveChild(top, a[1]);
+                                POINT p{static_cast<LONG>(_wtoi(a[2].c_str())), static_cast<LONG>(_wtoi(a[3].c_str()))};
+                                std::wstring kind = a.size() > 4 ? a[4] : L"left";
+                                Click c = kind == L"double" ? Click::Double : kind == L"right" ? Click::Right : Click::Left;
+                                if (kind != L"left" && kind != L"double" && kind != L"right") fail(L"unknown click " + kind);
+                                mouseClick(h, p, c);
+                            });
 
 CommandRegistrar sleepCmd(L"sleep", L"MS", 1,
                           [](const Args& a) { Sleep(static_cast<DWORD>(parseNumber(a[0], L"milliseconds"))); });

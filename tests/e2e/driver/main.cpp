@@ -28,8 +28,15 @@ static void writeUtf8(DWORD stdHandle, const std::wstring& line) {
     WriteFile(GetStdHandle(stdHandle), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
+bool gServing = false;
+
 void out(const std::wstring& line) { writeUtf8(STD_OUTPUT_HANDLE, line); }
-void errLine(const std::wstring& line) { writeUtf8(STD_ERROR_HANDLE, line); }
+void errLine(const std::wstring& line) {
+    if (gServing)
+        writeUtf8(STD_OUTPUT_HANDLE, kServeErrorMark + line);
+    else
+        writeUtf8(STD_ERROR_HANDLE, line);
+}
 
 static void usage() {
     errLine(L"usage: wxdriver COMMAND ARGS... [-- COMMAND ARGS...]...");
@@ -42,16 +49,13 @@ static const Command* findCommand(const std::wstring& name) {
     return nullptr;
 }
 
-}  // namespace wxd
-
-int wmain(int argc, wchar_t** argv) {
-    using namespace wxd;
+int runSequence(const std::vector<std::wstring>& argv) {
     std::vector<Args> sequence(1);
-    for (int i = 1; i < argc; ++i) {
-        if (std::wstring(argv[i]) == L"--")
+    for (const std::wstring& arg : argv) {
+        if (arg == L"--")
             sequence.emplace_back();
         else
-            sequence.back().push_back(argv[i]);
+            sequence.back().push_back(arg);
     }
     if (sequence.front().empty()) {
         usage();
@@ -79,3 +83,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     return 0;
 }
+
+}  // namespace wxd
+
+int wmain(int argc, wchar_t** argv) { return wxd::runSequence(std::vector<std::wstring>(argv + 1, argv + argc)); }
+

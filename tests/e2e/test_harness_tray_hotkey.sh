@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Clicking tray icons under Wine: the driver's stand-in tray program reports
-# the mouse messages its icon receives when wx_tray_click clicks it.
+# Clicking tray icons and pressing system hotkeys under Wine: the driver's
+# stand-in programs report the mouse messages their tray icon receives from
+# wx_tray_click, and the WM_HOTKEY messages that `keys` produces.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" || exit 1
 
 events="$WX_TMP/tray-events"
@@ -29,5 +30,18 @@ wx_assert_eq "$(tr -d '\r' <"$events" | tr '\n' ' ')" "ready ldown lup ldown lup
 if grep -q -E 'down|up' "$WX_TMP/first"; then
     wx_fail "clicks meant for the second icon reached the first: $(cat "$WX_TMP/first")"
 fi
+
+# System hotkeys: a registered one is seen as taken, and SendInput presses it.
+wx_assert_eq "$(wx_driver hotkey-free ctrl+F8)" "free" "unregistered hotkey"
+hot="$WX_TMP/hotkey-events"
+wx_driver hotkey-host ctrl+F8 30 1 >"$hot" 2>&1 &
+WX_BG_PIDS+=($!)
+wx_retry 15 grep -q ready "$hot" || wx_fail "the hotkey host did not start: $(cat "$hot")"
+wx_driver hotkey-free ctrl+F8 2>/dev/null && wx_fail "a registered hotkey was reported free"
+wx_driver keys F8 ctrl+F7 || wx_fail "keys"
+sleep 0.3
+wx_assert_not_contains "$(cat "$hot")" "hotkey" "events after pressing other keys"
+wx_driver keys ctrl+F8 || wx_fail "keys"
+wx_retry 5 grep -q hotkey "$hot" || wx_fail "Ctrl+F8 did not reach the hotkey: $(cat "$hot")"
 
 wx_pass
