@@ -14,6 +14,27 @@ const std::vector<std::string> kWords = {
     "the", "cat", "sat", "on", "mat", "hello", "world", "receive", "night", "knight", "phone", "is", "a",
     "and", "dog", "end", "start", "London", "there", "their", "recipe", "relieve", "cats"};
 
+TSpellConfigSettings Settings(const test::ScratchDir& dir) {
+  TSpellConfigSettings s;
+  s.ConfigStorage = TConfigStorage::csNone;
+  s.ConfigDictionaryDir = {dir.path().string()};
+  s.ConfigUseMSWordCustom = false;
+  s.ConfigDefaultMain = {"test.qxm"};
+  s.ConfigDefaultCustom = {"user.qxu"};
+  s.ConfigDefaultActiveCustom = "user.qxu";
+  return s;
+}
+
+TSpellOptions Without(TSpellOptions o, TSpellOption x) {
+  o.Set(x, false);
+  return o;
+}
+TSpellOptions With(TSpellOptions o, TSpellOption x) {
+  o.Set(x, true);
+  return o;
+}
+const TSpellOptions kDefaults = TSpellConfigSettings{}.ConfigDefaultOptions;
+
 class Checker : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -21,9 +42,6 @@ class Checker : public ::testing::Test {
     tools::MainDictStats stats;
     ASSERT_TRUE(tools::BuildMainDictionary(kWords, {}, image, stats, error)) << error;
     test::WriteBytes(dir.File("test.qxm"), image);
-    c.ConfigDictionaryDir = {dir.path().string()};
-    c.SetMainDictionaryNames({"test.qxm"});
-    c.SetCustomDictionaryNames({"user.qxu"}, "user.qxu");
     c.OnPromptWord = [this](const std::string& w, bool repeated) {
       prompts.push_back(repeated ? "repeated:" + w : w);
     };
@@ -37,7 +55,7 @@ class Checker : public ::testing::Test {
   }
 
   test::ScratchDir dir{"checker"};
-  TSpellCheckerBase c;
+  TSpellCheckerBase c{Settings(dir)};
   std::string text;
   std::vector<std::string> prompts;
 };
@@ -57,7 +75,7 @@ TEST_F(Checker, AcceptanceTests) {
   EXPECT_FALSE(c.CheckWord("caat"));
   c.AllowedCases = cmAnyCase;
   EXPECT_TRUE(c.CheckWord("CAt"));
-  c.SetOptions(0);
+  c.SetOptions(TSpellOptions{});
   EXPECT_FALSE(c.CheckWord("NASA"));
 }
 
@@ -157,7 +175,7 @@ TEST_F(Checker, RepeatedWords) {
   EXPECT_EQ(Check("a dog the the"), "the the");
   c.Undo();
   c.Cancel();
-  c.SetOptions(kConfigDefaultOptions & ~SpellOptionBit(soRepeated));
+  c.SetOptions(Without(kDefaults, soRepeated));
   EXPECT_EQ(Check("the the cat"), "");
 }
 
@@ -181,7 +199,7 @@ TEST_F(Checker, AddExcludeAndAutoCorrectThroughCustomDictionary) {
 }
 
 TEST_F(Checker, DualCapitals) {
-  c.SetOptions(kConfigDefaultOptions | SpellOptionBit(soDUalCaps));
+  c.SetOptions(With(kDefaults, soDUalCaps));
   std::string r;
   EXPECT_TRUE(c.GetAutoCorrection("HEllo", r));
   EXPECT_EQ(r, "Hello");

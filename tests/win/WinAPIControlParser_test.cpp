@@ -101,8 +101,13 @@ TEST_P(ControlKinds, SelectReplaceAndSelection) {
 
 TEST_P(ControlKinds, CheckChangesTheWindow) {
   Control c(GetParam(), L"the caat sat");
-  TSpellCheckerBase checker;
-  checker.SetMainDictionaryNames({});
+  TSpellConfigSettings settings;
+  settings.ConfigStorage = TConfigStorage::csNone;
+  settings.ConfigUseMSWordCustom = false;
+  settings.ConfigDefaultMain = {};
+  settings.ConfigDefaultCustom = {};
+  settings.ConfigDefaultActiveCustom = "";
+  TSpellCheckerBase checker(settings);
   for (const char* w : {"the", "cat", "sat"}) checker.TemporaryDictionary().AddWord(w);
   std::vector<std::string> prompts;
   checker.OnPromptWord = [&](const std::string& w, bool) { prompts.push_back(w); };
