@@ -128,8 +128,13 @@ int main(int argc, char** argv) {
   }
 
   // Ours: the program's settings (phonetic suggestions on, no limit on the count).
-  wx::TSpellCheckerBase ours;
-  ours.SetMainDictionaryNames({dict});
+  wx::TSpellConfigSettings settings;
+  settings.ConfigStorage = wx::TConfigStorage::csNone;
+  settings.ConfigUseMSWordCustom = false;
+  settings.ConfigDefaultMain = {fs::absolute(dict).string()};
+  settings.ConfigDefaultCustom = {};
+  settings.ConfigDefaultActiveCustom = "";
+  wx::TSpellCheckerBase ours(settings);
   ours.KeepDictionariesActive = true;
   ours.SuggestionsLearning = false;
   ours.OpenDictionaries();

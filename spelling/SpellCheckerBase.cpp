@@ -18,8 +18,6 @@ namespace {
 // replacement cannot overflow.
 constexpr int kFarEnd = 1 << 29;
 
-bool HasFolder(const std::string& name) { return name.find('/') != std::string::npos || name.find('\\') != std::string::npos; }
-
 // A word that reads as a decimal number (3.14, 1e5); names such as "inf" or
 // "nan" that a number parser would also take are words, not numbers.
 bool IsNumber(const std::string& w) {
@@ -33,11 +31,13 @@ bool IsNumber(const std::string& w) {
 
 }  // namespace
 
-TSpellCheckerBase::TSpellCheckerBase()
-    : engine_(std::make_unique<TMainParsingEngine>()),
+TSpellCheckerBase::TSpellCheckerBase(TSpellConfigSettings settings, Registry* registry, const MacroValues* macros)
+    : config_(std::move(settings), registry, macros),
+      engine_(std::make_unique<TMainParsingEngine>()),
       generator_(std::make_unique<TSuggestionsGenerator>()),
       map_(std::make_unique<TPhoneticsMap>()) {
   WireEngine();
+  config_.OnChanged = [this](bool dictionaries, bool options) { ConfigurationChanged(dictionaries, options); };
 }
 
 TSpellCheckerBase::~TSpellCheckerBase() {
@@ -46,6 +46,7 @@ TSpellCheckerBase::~TSpellCheckerBase() {
   for (auto* d : {active_.get(), mapping_.get(), learning_.get()})
     if (d) d->Save();
   for (auto& d : customs_) d->Save();
+  config_.OnChanged = nullptr;
 }
 
 void TSpellCheckerBase::WireEngine() {
@@ -70,18 +71,23 @@ void TSpellCheckerBase::SetPhoneticsMap(std::unique_ptr<TPhoneticsMap> map) {
 
 // ---------------------------------------------------------------- configuration
 
-void TSpellCheckerBase::SetMainDictionaryNames(const std::vector<std::string>& names) {
-  mainNames_ = names;
+void TSpellCheckerBase::SetConfigDictionaryDir(const std::vector<std::string>& folders) {
+  config_.SetDictionaryDirs(folders);
   dictionariesOpen_ = false;
 }
 
+void TSpellCheckerBase::SetMainDictionaryNames(const std::vector<std::string>& names) {
+  config_.SetMainDictionaries(names);
+}
+
 void TSpellCheckerBase::SetCustomDictionaryNames(const std::vector<std::string>& names, const std::string& active) {
-  customNames_ = names;
-  activeCustomName_ = active;
-  if (!active.empty() && std::find(customNames_.begin(), customNames_.end(), active) == customNames_.end())
-    customNames_.push_back(active);
-  dictionariesOpen_ = false;
-  undo_.clear();
+  config_.SetCustomDictionaries(names);
+  config_.SetActiveCustom(active);
+}
+
+void TSpellCheckerBase::ConfigurationChanged(bool dictionariesChanged, bool optionsChanged) {
+  if (dictionariesChanged) dictionariesOpen_ = false;  // reopened on the next question
+  if (optionsChanged) ApplyOptions(false);
 }
 
 void TSpellCheckerBase::SetMappingDictionaryName(const std::string& name) {
@@ -98,7 +104,7 @@ void TSpellCheckerBase::SetSuggestionsLearningDict(const std::string& name) {
 }
 
 void TSpellCheckerBase::SetOptions(TSpellOptions options) {
-  options_ = options;
+  config_.SetOptions(options);
   ApplyOptions(false);
 }
 
@@ -108,66 +114,50 @@ void TSpellCheckerBase::SetQuoteChars(const std::string& chars) {
 }
 
 void TSpellCheckerBase::ApplyOptions(bool force) {
-  if (!force && optionsApplied_ && appliedOptions_ == options_) return;
+  const TSpellOptions options = config_.Options();
+  if (!force && optionsApplied_ && appliedOptions_ == options) return;
+  appliedOptions_ = options;
   rules_.Build(HasOption(soInternet), HasOption(soUpcase), HasOption(soNumbers), HasOption(soHTML),
                HasOption(soQuoted), HasOption(soAbbreviations), QuoteChars);
-  appliedOptions_ = options_;
   optionsApplied_ = true;
   if (OnAddCustomIgnore) OnAddCustomIgnore();
 }
 
-std::string TSpellCheckerBase::FindDictionaryFile(const std::string& name, bool mustExist) const {
-  if (HasFolder(name) || ConfigDictionaryDir.empty()) return name;
-  for (const auto& dir : ConfigDictionaryDir) {
-    std::error_code ec;
-    const std::string path = (std::filesystem::path(dir) / name).string();
-    if (std::filesystem::exists(path, ec)) return path;
-  }
-  return mustExist ? std::string() : (std::filesystem::path(ConfigDictionaryDir.front()) / name).string();
-}
-
-std::unique_ptr<TCustomDictionary> TSpellCheckerBase::OpenCustom(const std::string& name) {
-  const std::string path = FindDictionaryFile(name, false);
-  if (path.empty()) return nullptr;
-  auto d = std::make_unique<TCustomDictionary>();
-  d->Open(path);
-  if (d->FileName() != path) return nullptr;
-  return d;
-}
-
 void TSpellCheckerBase::OpenDictionaries() {
+  // Reading the lists loads the configuration first (which reports a change
+  // of dictionaries): do it before anything is opened.
+  const std::vector<std::string> mains = config_.MainDictionaries();
+  const std::vector<std::string> customs = config_.CustomDictionaries();
+  const std::vector<std::string> wordCustoms = config_.WordCustomDictionaries();
+  const std::string activeName = config_.ExpandedActiveCustom();
+  const std::vector<std::string> folders = config_.SearchFolders();
+
   mains_.Clear();
-  for (const auto& name : mainNames_) {
-    // The first search folder whose file opens wins.
-    std::vector<std::string> candidates;
-    if (HasFolder(name) || ConfigDictionaryDir.empty())
-      candidates.push_back(name);
-    else
-      for (const auto& dir : ConfigDictionaryDir) candidates.push_back((std::filesystem::path(dir) / name).string());
-    for (const auto& path : candidates) {
-      auto d = std::make_unique<TMainDictionary>();
-      if (d->Open(path) && d->FileName() == path) {
-        mains_.Add(std::move(d));
-        break;
-      }
-    }
-  }
+  for (const auto& name : mains)
+    if (auto d = OpenMainDictionary(config_.ExpandMacros(name), folders)) mains_.Add(std::move(d));
   english_ = mains_.HasEnglish();
   engine_->SetFrenchApostrophes((Language() & 0xFF) == 0x0C);
   generator_->SetLanguage(Language());
 
   for (auto& d : customs_) d->Save();
   customs_.clear();
-  for (const auto& name : customNames_)
-    if (name != activeCustomName_)
-      if (auto d = OpenCustom(name)) customs_.push_back(std::move(d));
+  for (const auto& name : customs) {
+    const std::string expanded = config_.ExpandConfigID(name);
+    if (expanded != activeName)
+      if (auto d = OpenCustomDictionary(expanded, folders)) customs_.push_back(std::move(d));
+  }
+  wordCustoms_.clear();
+  for (const auto& path : wordCustoms)
+    if (auto d = OpenWordCustomDictionary(path)) wordCustoms_.push_back(std::move(d));
+
   const std::string before = active_ ? active_->FileName() : std::string();
   if (active_) active_->Save();
   active_.reset();
-  if (!activeCustomName_.empty()) active_ = OpenCustom(activeCustomName_);
+  if (!activeName.empty()) active_ = OpenCustomDictionary(activeName, folders);
   if (!active_ || active_->FileName() != before) undo_.clear();
-  if (!mappingName_.empty() && !mapping_) mapping_ = OpenCustom(mappingName_);
-  if (SuggestionsLearning && !learningName_.empty() && !learning_) learning_ = OpenCustom(learningName_);
+  if (!mappingName_.empty() && !mapping_) mapping_ = OpenCustomDictionary(config_.ExpandMacros(mappingName_), folders);
+  if (SuggestionsLearning && !learningName_.empty() && !learning_)
+    learning_ = OpenCustomDictionary(config_.ExpandMacros(learningName_), folders);
   dictionariesOpen_ = true;
   ApplyOptions(false);
   if (OnDictionariesChanged) OnDictionariesChanged();
@@ -179,6 +169,7 @@ void TSpellCheckerBase::ReorderMainDictionaries() {
 }
 
 void TSpellCheckerBase::DeactivateDictionaries() {
+  config_.Save();
   for (auto* d : {active_.get(), mapping_.get(), learning_.get()})
     if (d) d->Save();
   for (auto& d : customs_) d->Save();
@@ -196,6 +187,8 @@ bool TSpellCheckerBase::WordInVocabulary(const std::string& word) {
   if (WordInMainDictionaries(word)) return true;
   if (active_ && active_->IsAdded(word)) return true;
   for (auto& d : customs_)
+    if (d->IsAdded(word)) return true;
+  for (auto& d : wordCustoms_)
     if (d->IsAdded(word)) return true;
   return temp_.IsAdded(word);
 }

@@ -17,24 +17,16 @@
 
 #include "spelling/ControlParser.h"
 #include "spelling/CustomDictionary.h"
+#include "spelling/DictionaryFiles.h"
 #include "spelling/MainDictionaryList.h"
 #include "spelling/ParserIgnore.h"
 #include "spelling/ParsingEngine.h"
 #include "spelling/PhoneticsMap.h"
+#include "spelling/SpellConfig.h"
+#include "spelling/SpellOptions.h"
 #include "spelling/SuggestionsGenerator.h"
 
 namespace wx {
-
-enum TSpellOption : int {
-  soLiveSpelling, soLiveCorrect, soUpcase, soNumbers, soHTML, soInternet, soQuoted, soAbbreviations,
-  soPrimaryOnly, soRepeated, soDUalCaps, soUser1, soUser2, soUser3, soUser4
-};
-using TSpellOptions = uint16_t;
-constexpr TSpellOptions SpellOptionBit(TSpellOption o) { return static_cast<TSpellOptions>(1u << o); }
-// The program's default option set.
-constexpr TSpellOptions kConfigDefaultOptions =
-    SpellOptionBit(soLiveSpelling) | SpellOptionBit(soLiveCorrect) | SpellOptionBit(soUpcase) |
-    SpellOptionBit(soNumbers) | SpellOptionBit(soHTML) | SpellOptionBit(soInternet) | SpellOptionBit(soRepeated);
 
 enum TWordCheckType : int { wcCorrect, wcExcluded, wcAutoCorrect, wcMisspelled, wcRepeated };
 enum TSpellAction : int { saIgnore, saIgnoreAll, saChange, saChangeAll, saAdd, saAutoCorrect };
@@ -88,7 +80,10 @@ class TSpellDialogHooks {
 
 class TSpellCheckerBase {
  public:
-  TSpellCheckerBase();
+  // settings: where the configuration lives and its first-run defaults;
+  // registry and macros as for TSpellConfig (the system's when null).
+  explicit TSpellCheckerBase(TSpellConfigSettings settings = {}, Registry* registry = nullptr,
+                             const MacroValues* macros = nullptr);
   virtual ~TSpellCheckerBase();
   TSpellCheckerBase(const TSpellCheckerBase&) = delete;
   TSpellCheckerBase& operator=(const TSpellCheckerBase&) = delete;
@@ -115,17 +110,21 @@ class TSpellCheckerBase {
   bool DialogShowModal = false;
   TCaseModification AllowedCases = cmInitialCaps;
   TSpellUI UIType = suiSilent;
-  // Folders searched for dictionary names given without a folder.
-  std::vector<std::string> ConfigDictionaryDir;
 
-  // --- configuration (dictionaries and options) ---
+  // --- configuration (dictionaries and options), kept by TSpellConfig ---
+  TSpellConfig& Config() { return config_; }
+  // Folders searched for dictionary names given without a folder.
+  void SetConfigDictionaryDir(const std::vector<std::string>& folders);
   void SetMainDictionaryNames(const std::vector<std::string>& names);
   void SetCustomDictionaryNames(const std::vector<std::string>& names, const std::string& active);
   void SetMappingDictionaryName(const std::string& name);
   void SetSuggestionsLearningDict(const std::string& name);
   void SetOptions(TSpellOptions options);
-  TSpellOptions Options() const { return options_; }
-  bool HasOption(TSpellOption o) const { return (options_ & SpellOptionBit(o)) != 0; }
+  TSpellOptions Options() { return config_.Options(); }
+  // The option set the rules were last built from.
+  bool HasOption(TSpellOption o) const { return appliedOptions_.Has(o); }
+  // The configuration reports a change: reopen dictionaries, rebuild rules.
+  void ConfigurationChanged(bool dictionariesChanged, bool optionsChanged);
   bool LiveSpelling() const { return HasOption(soLiveSpelling); }
   bool LiveCorrect() const { return HasOption(soLiveCorrect); }
   void SetQuoteChars(const std::string& chars);
@@ -265,13 +264,12 @@ class TSpellCheckerBase {
   bool CommandAllowed(bool notRepeated) const { return checking_ && source_ && !(notRepeated && repeated_); }
   void MoveBack(int count);
   bool WordExistsForSuggestions(const std::string& word);
-  std::unique_ptr<TCustomDictionary> OpenCustom(const std::string& name);
-  std::string FindDictionaryFile(const std::string& name, bool mustExist) const;
   void WireEngine();
 
   // Dictionaries.
   TMainDictionaryList mains_;
   std::vector<std::unique_ptr<TCustomDictionary>> customs_;
+  std::vector<std::unique_ptr<TCustomDictionary>> wordCustoms_;
   std::unique_ptr<TCustomDictionary> active_;
   std::unique_ptr<TCustomDictionary> mapping_;
   std::unique_ptr<TCustomDictionary> learning_;
@@ -279,13 +277,10 @@ class TSpellCheckerBase {
   bool english_ = false;
 
   // Configuration.
-  std::vector<std::string> mainNames_{"american.qxm"};
-  std::vector<std::string> customNames_;
-  std::string activeCustomName_;
+  TSpellConfig config_;
   std::string mappingName_;
   std::string learningName_;
-  TSpellOptions options_ = kConfigDefaultOptions;
-  TSpellOptions appliedOptions_ = 0;
+  TSpellOptions appliedOptions_;
   bool optionsApplied_ = false;
   bool dictionariesOpen_ = false;
 

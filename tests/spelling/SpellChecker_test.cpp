@@ -14,6 +14,27 @@ const std::vector<std::string> kWords = {
     "the", "cat", "sat", "on", "mat", "hello", "world", "receive", "night", "knight", "phone", "is", "a",
     "and", "dog", "end", "start", "London", "there", "their", "recipe", "relieve", "cats"};
 
+TSpellConfigSettings Settings(const test::ScratchDir& dir) {
+  TSpellConfigSettings s;
+  s.ConfigStorage = TConfigStorage::csNone;
+  s.ConfigDictionaryDir = {dir.path().string()};
+  s.ConfigUseMSWordCustom = false;
+  s.ConfigDefaultMain = {"test.qxm"};
+  s.ConfigDefaultCustom = {"user.qxu"};
+  s.ConfigDefaultActiveCustom = "user.qxu";
+  return s;
+}
+
+TSpellOptions Without(TSpellOptions o, TSpellOption x) {
+  o.Set(x, false);
+  return o;
+}
+TSpellOptions With(TSpellOptions o, TSpellOption x) {
+  o.Set(x, true);
+  return o;
+}
+const TSpellOptions kDefaults = TSpellConfigSettings{}.ConfigDefaultOptions;
+
 class Checker : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -21,9 +42,6 @@ class Checker : public ::testing::Test {
     tools::MainDictStats stats;
     ASSERT_TRUE(tools::BuildMainDictionary(kWords, {}, image, stats, error)) << error;
     test::WriteBytes(dir.File("test.qxm"), image);
-    c.ConfigDictionaryDir = {dir.path().string()};
-    c.SetMainDictionaryNames({"test.qxm"});
-    c.SetCustomDictionaryNames({"user.qxu"}, "user.qxu");
     c.OnPromptWord = [this](const std::string& w, bool repeated) {
       prompts.push_back(repeated ? "repeated:" + w : w);
     };
@@ -37,7 +55,7 @@ class Checker : public ::testing::Test {
   }
 
   test::ScratchDir dir{"checker"};
-  TSpellCheckerBase c;
+  TSpellCheckerBase c{Settings(dir)};
   std::string text;
   std::vector<std::string> prompts;
 };
@@ -57,7 +75,7 @@ TEST_F(Checker, AcceptanceTests) {
   EXPECT_FALSE(c.CheckWord("caat"));
   c.AllowedCases = cmAnyCase;
   EXPECT_TRUE(c.CheckWord("CAt"));
-  c.SetOptions(0);
+  c.SetOptions(TSpellOptions{});
   EXPECT_FALSE(c.CheckWord("NASA"));
 }
 
@@ -157,7 +175,7 @@ TEST_F(Checker, RepeatedWords) {
   EXPECT_EQ(Check("a dog the the"), "the the");
   c.Undo();
   c.Cancel();
-  c.SetOptions(kConfigDefaultOptions & ~SpellOptionBit(soRepeated));
+  c.SetOptions(Without(kDefaults, soRepeated));
   EXPECT_EQ(Check("the the cat"), "");
 }
 
@@ -181,7 +199,7 @@ TEST_F(Checker, AddExcludeAndAutoCorrectThroughCustomDictionary) {
 }
 
 TEST_F(Checker, DualCapitals) {
-  c.SetOptions(kConfigDefaultOptions | SpellOptionBit(soDUalCaps));
+  c.SetOptions(With(kDefaults, soDUalCaps));
   std::string r;
   EXPECT_TRUE(c.GetAutoCorrection("HEllo", r));
   EXPECT_EQ(r, "Hello");
@@ -293,4 +311,74 @@ TEST_F(Checker, PopupMenuRecordsTheChoice) {
   word = "zorp";
   pick = spAdd;
   EXPECT_EQ(c.ShowWordPopup(all, word, 0, 0), spCancel);  // no active custom dictionary
+}
+
+TEST_F(Checker, WordCheckEventCanOverrideTheVerdict) {
+  c.OnWordCheck = [](const std::string& w, TWordCheckType& type, std::string& r) {
+    if (w == "dog") {
+      type = wcAutoCorrect;
+      r = "cat";
+    }
+    if (w == "zorp") type = wcCorrect;
+  };
+  EXPECT_EQ(Check("zorp dog sat"), "");
+  EXPECT_EQ(text, "zorp cat sat");
+}
+
+TEST_F(Checker, AutoCorrectFirstAndMappingDictionary) {
+  c.ActiveCustomDictionary()->AddAutoCorrect("cat", "dog");
+  EXPECT_EQ(Check("the cat"), "");  // a correct word is not auto-corrected ...
+  EXPECT_EQ(text, "the cat");
+  c.UseAutoCorrectFirst = true;
+  EXPECT_EQ(Check("the cat"), "");  // ... unless asked to
+  EXPECT_EQ(text, "the dog");
+
+  {
+    TCustomDictionary map;
+    ASSERT_TRUE(map.Open(dir.File("map.qxu")));
+    map.AddAutoCorrect("wrold", "wurld");
+    map.Save();
+  }
+  c.SetMappingDictionaryName("map.qxu");
+  TSuggestionList s;
+  c.Suggest("wrold", -1, s);
+  ASSERT_EQ(s.size(), 1u);  // the mapped word and nothing else
+  EXPECT_EQ(s[0].Word, "wurld");
+  EXPECT_TRUE(c.IsExcluded("wrold"));
+  c.UseAutoCorrectFirst = false;
+  EXPECT_EQ(Check("wrold cat"), "");  // mapped automatically (MappingAutoReplace)
+  EXPECT_EQ(text, "wurld cat");
+}
+
+TEST_F(Checker, ResumeContinuesFromTheEarlierPlace) {
+  c.ResumeFromLastPosition = true;
+  EXPECT_EQ(Check("aa bb cc"), "aa");
+  c.Ignore();
+  EXPECT_EQ(c.CurrentWord(), "bb");
+  // The user may have edited the document while the dialog was inactive: the
+  // check goes back one word length from the presented word (into "aa", whose
+  // start it then finds) and checks from there again.
+  c.Resume();
+  EXPECT_TRUE(c.Checking());
+  EXPECT_EQ(c.CurrentWord(), "aa");
+  EXPECT_FALSE(c.CanUndo());
+  c.Cancel();
+}
+
+TEST_F(Checker, EndCursorPositionAndCompleteEvent) {
+  int completed = 0;
+  c.OnCompleteCheck = [&] { ++completed; };
+  text = "the caat";
+  auto* p = new TStringParser(text);
+  p->Initialize();
+  p->SetPosition(5, 0, kMoveCursor);
+  c.EndCursorPosition = epOriginal;
+  c.CheckParser(p, kModeWholeText, false);
+  c.Ignore();
+  EXPECT_EQ(completed, 1);
+  int x, y;
+  p->GetPosition(x, y);
+  EXPECT_EQ(x, 5);  // back at the caret the check started from
+  delete p;
+  EXPECT_EQ(c.Source(), nullptr);
 }

@@ -23,7 +23,7 @@ namespace {
 struct SpellArgs {
   std::vector<std::string> mains;
   std::string custom;
-  TSpellOptions options = kConfigDefaultOptions;
+  TSpellOptions options = TSpellConfigSettings{}.ConfigDefaultOptions;
   int maxSuggestions = 15;
   std::vector<std::string> files;
 };
@@ -50,17 +50,14 @@ bool ParseOptions(const std::string& text, TSpellOptions& options) {
       item.erase(0, 1);
     }
     if (item == "none") {
-      options = 0;
+      options = TSpellOptions{};
       continue;
     }
     bool found = false;
     for (const auto& o : kOptionNames)
       if (item == o.name) {
         found = true;
-        if (on)
-          options |= SpellOptionBit(o.option);
-        else
-          options &= static_cast<TSpellOptions>(~SpellOptionBit(o.option));
+        options.Set(o.option, on);
       }
     if (!found) return false;
   }
@@ -124,18 +121,33 @@ bool ParseArgs(const std::vector<std::string>& args, SpellArgs& out) {
     }
     out.mains.push_back(d);
   }
-  for (const auto& m : out.mains)
+  for (auto& m : out.mains) {
     if (!std::filesystem::exists(m)) {
       std::fprintf(stderr, "main dictionary %s not found\n", m.c_str());
       return false;
     }
+    m = std::filesystem::absolute(m).string();
+  }
+  if (!out.custom.empty()) out.custom = std::filesystem::absolute(out.custom).string();
   return true;
 }
 
+// The command line is the whole configuration: nothing is read from or
+// written to a store.
+TSpellConfigSettings Settings(const SpellArgs& a) {
+  TSpellConfigSettings s;
+  s.ConfigStorage = TConfigStorage::csNone;
+  s.ConfigDictionaryDir.clear();
+  s.ConfigUseMSWordCustom = false;
+  s.ConfigDefaultMain = a.mains;
+  s.ConfigDefaultCustom.clear();
+  if (!a.custom.empty()) s.ConfigDefaultCustom.push_back(a.custom);
+  s.ConfigDefaultActiveCustom = a.custom;
+  s.ConfigDefaultOptions = a.options;
+  return s;
+}
+
 void Configure(TSpellCheckerBase& c, const SpellArgs& a) {
-  c.SetMainDictionaryNames(a.mains);
-  if (!a.custom.empty()) c.SetCustomDictionaryNames({a.custom}, a.custom);
-  c.SetOptions(a.options);
   c.KeepDictionariesActive = true;
   c.SuggestionsLearning = false;
   c.MaxSuggestions = a.maxSuggestions;
@@ -234,7 +246,7 @@ void ToAnsi(const std::string& utf8, std::string& ansi) {
 int RunList(const std::vector<std::string>& args) {
   SpellArgs a;
   if (!ParseArgs(args, a)) return 2;
-  TSpellCheckerBase c;
+  TSpellCheckerBase c(Settings(a));
   Configure(c, a);
   TMainParsingEngine engine;
   WireEngine(c, engine);
@@ -291,7 +303,7 @@ int RunList(const std::vector<std::string>& args) {
 int RunPipe(const std::vector<std::string>& args) {
   SpellArgs a;
   if (!ParseArgs(args, a)) return 2;
-  TSpellCheckerBase c;
+  TSpellCheckerBase c(Settings(a));
   Configure(c, a);
   TMainParsingEngine engine;
   WireEngine(c, engine);
