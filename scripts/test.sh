@@ -21,7 +21,7 @@ ctest --test-dir build/native -j"$jobs" --output-on-failure || status=1
 echo "== native unit tests under ASan/UBSan"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/asan -j"$jobs" --output-on-failure || status=1
-echo "== fuzz targets (${WX_FUZZ_SECONDS:=20} s each)"
+echo "== fuzz targets (${WX_FUZZ_SECONDS:=10} s each)"
 for f in build/fuzz/*_fuzz; do
   [ -x "$f" ] || continue
   name=$(basename "$f")
