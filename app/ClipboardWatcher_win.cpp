@@ -1,6 +1,7 @@
 #include "app/ClipboardWatcher_win.h"
 
 #include "app/ErrorBox_win.h"
+#include "app/HiddenWindow_win.h"
 
 namespace wx {
 
@@ -9,14 +10,7 @@ const wchar_t kClassName[] = L"TClipboardWatcherWindow";
 }
 
 TClipboardWatcher::TClipboardWatcher() {
-  HINSTANCE inst = GetModuleHandleW(nullptr);
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WndProc;
-  wc.hInstance = inst;
-  wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
-  window_ = CreateWindowExW(0, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, inst, this);
+  window_ = CreateHiddenWindow(kClassName, WndProc, this);
   if (window_) {
     SetLastError(0);
     next_ = SetClipboardViewer(window_);
@@ -27,16 +21,11 @@ TClipboardWatcher::TClipboardWatcher() {
 TClipboardWatcher::~TClipboardWatcher() {
   if (!window_) return;
   if (joined_) ChangeClipboardChain(window_, next_);
-  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-  DestroyWindow(window_);
+  DestroyHiddenWindow(window_);
 }
 
 LRESULT CALLBACK TClipboardWatcher::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<TClipboardWatcher*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = HiddenWindowOwner<TClipboardWatcher>(hwnd, msg, lp);
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   switch (msg) {
     case WM_DRAWCLIPBOARD:

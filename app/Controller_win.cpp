@@ -9,6 +9,7 @@
 #include "app/CaptureMessages.h"
 #include "app/Clipboard_win.h"
 #include "app/ErrorBox_win.h"
+#include "app/HiddenWindow_win.h"
 #include "app/Managers_win.h"
 #include "common/AnsiText.h"
 
@@ -38,27 +39,15 @@ TfrmTarvelo::~TfrmTarvelo() {
   ClipboardWatcher1.reset();
   hotKeys_.reset();
   tray_.reset();
-  if (window_) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
+  DestroyHiddenWindow(window_);
   if (stillIcon_) DestroyIcon(stillIcon_);
   if (g_controller == this) g_controller = nullptr;
 }
 
 bool TfrmTarvelo::Create() {
-  HINSTANCE inst = GetModuleHandleW(nullptr);
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WndProc;
-  wc.hInstance = inst;
-  wc.lpszClassName = kClassName;
-  wc.hIcon = LoadIconW(inst, L"MAINICON");
-  RegisterClassExW(&wc);
-  // A hidden top-level window (not message-only) so that it receives the
-  // shell's broadcasts and can own the program's message boxes.
-  window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"Wendrix", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, inst,
-                            this);
+  // It also owns the program's message boxes.
+  window_ = CreateHiddenWindow(kClassName, WndProc, this, WS_EX_TOOLWINDOW, L"Wendrix",
+                               LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));
   if (!window_) return false;
   g_controller = this;
   SetApplicationWindow(window_);
@@ -130,11 +119,7 @@ void TfrmTarvelo::RegisterHotKeys() {
 }
 
 LRESULT CALLBACK TfrmTarvelo::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<TfrmTarvelo*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = HiddenWindowOwner<TfrmTarvelo>(hwnd, msg, lp);
   if (!self || !self->window_) return DefWindowProcW(hwnd, msg, wp, lp);
   LRESULT result = 0;
   Guarded([&] { result = self->Handle(msg, wp, lp); });

@@ -1,6 +1,7 @@
 #include "app/SysHotKey_win.h"
 
 #include "app/ErrorBox_win.h"
+#include "app/HiddenWindow_win.h"
 #include "app/HotKeys.h"
 
 namespace wx {
@@ -13,31 +14,16 @@ TSysHotKey::TSysHotKey() = default;
 
 TSysHotKey::~TSysHotKey() {
   Clear();
-  if (window_) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
+  DestroyHiddenWindow(window_);
 }
 
 HWND TSysHotKey::Window() {
-  if (window_) return window_;
-  HINSTANCE inst = GetModuleHandleW(nullptr);
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WndProc;
-  wc.hInstance = inst;
-  wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
-  window_ = CreateWindowExW(0, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, inst, this);
+  if (!window_) window_ = CreateHiddenWindow(kClassName, WndProc, this);
   return window_;
 }
 
 LRESULT CALLBACK TSysHotKey::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<TSysHotKey*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = HiddenWindowOwner<TSysHotKey>(hwnd, msg, lp);
   if (self) {
     if (msg == WM_HOTKEY) {
       Guarded([&] {

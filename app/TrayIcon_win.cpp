@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/ErrorBox_win.h"
+#include "app/HiddenWindow_win.h"
 
 namespace wx {
 
@@ -15,34 +16,21 @@ const wchar_t kClassName[] = L"TTrayIconMsgWindow";
 }  // namespace
 
 TTrayIcon95::TTrayIcon95(HWND applicationWindow) : appWindow_(applicationWindow) {
-  HINSTANCE inst = GetModuleHandleW(nullptr);
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WndProc;
-  wc.hInstance = inst;
-  wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);  // fails harmlessly when already registered
-  window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, inst, this);
+  window_ = CreateHiddenWindow(kClassName, WndProc, this, WS_EX_TOOLWINDOW);
 }
 
 TTrayIcon95::~TTrayIcon95() {
   if (window_) KillTimer(window_, kTimerId);
   SetActive(false);
   for (HICON f : frames_) DestroyIcon(f);
-  if (window_) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
+  DestroyHiddenWindow(window_);
 }
 
 LRESULT CALLBACK TTrayIcon95::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    static_cast<TTrayIcon95*>(cs->lpCreateParams)->window_ = hwnd;
-  }
-  auto* self = reinterpret_cast<TTrayIcon95*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = HiddenWindowOwner<TTrayIcon95>(hwnd, msg, lp);
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+  // The handle is known from the first message on, before CreateWindowEx returns.
+  if (msg == WM_NCCREATE) self->window_ = hwnd;
   LRESULT result = 0;
   // Nothing the handlers raise may leave the window procedure.
   Guarded([&] { result = self->Handle(msg, wp, lp); });
