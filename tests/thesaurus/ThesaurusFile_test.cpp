@@ -1,6 +1,7 @@
 #include "thesaurus/ThesaurusFile.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -256,7 +257,7 @@ TEST(ThesaurusFile, RandomDamageNeverCrashes) {
 
 TEST(ThesaurusFile, FileNameAndLoadedState) {
   namespace fs = std::filesystem;
-  fs::path dir = fs::temp_directory_path() / ("wx-thes-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  fs::path dir = fs::temp_directory_path() / ("wx-thes-" + std::to_string(::getpid()));
   fs::create_directories(dir);
   std::string a = (dir / "a.qxt").string(), b = (dir / "b.qxt").string();
   std::ofstream(a, std::ios::binary) << BuildFixture();

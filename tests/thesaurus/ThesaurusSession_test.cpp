@@ -1,6 +1,7 @@
 // The thesaurus session and the standard dialog's behaviour, driven through a
 // form without a window: its "user" is a script run while the form is shown.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -64,7 +65,7 @@ class Session : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
-           ("wx-thes-session-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+           ("wx-thes-session-" + std::to_string(::getpid()));
     fs::create_directories(dir_);
     file_ = (dir_ / "Thesaurus.qxt").string();
     std::ofstream(file_, std::ios::binary) << wx::test::BuildFixture();

@@ -1,6 +1,7 @@
 // build-thesaurus on a tiny WordNet, read back with the program's reader, and
 // the command-line tool's thesaurus command on the result.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -49,7 +50,7 @@ class BuildThesaurus : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
-           ("wx-build-thes-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+           ("wx-build-thes-" + std::to_string(::getpid()));
     fs::create_directories(dir_ / "wn");
     wx::test::WriteWordNetFixture(dir_ / "wn");
   }

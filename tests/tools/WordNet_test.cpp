@@ -1,6 +1,7 @@
 #include "tools/lib/WordNet.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "tools/WordNetFixture.h"
 
@@ -18,7 +19,7 @@ class WordNetFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
-           ("wx-wordnet-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+           ("wx-wordnet-" + std::to_string(::getpid()) +
             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(dir_);
     wx::test::WriteWordNetFixture(dir_);
