@@ -61,6 +61,9 @@ endif()
 # that needs a peer library names it in a first-line comment "// peer: pkg-config-name".
 find_package(PkgConfig)
 file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+if(WENDRIX_SANITIZE)
+  set(bench_sources)  # figures come from the optimised build only
+endif()
 foreach(src IN LISTS bench_sources)
   get_filename_component(name ${src} NAME_WE)
   file(STRINGS ${src} peer_line LIMIT_COUNT 1 REGEX "^// peer:")
