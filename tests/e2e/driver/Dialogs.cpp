@@ -4,19 +4,19 @@
 namespace wxd {
 namespace {
 
-HWND findButton(HWND top, const std::wstring& spec) {
-    if (iequals(className(top), L"Button") && (spec.empty())) return top;
-    if (!spec.empty() && (spec[0] == L'#' || (spec.size() > 2 && spec[0] == L'0' && spec[1] == L'x')))
-        return resolveChild(top, spec);
+HWND findButton(HWND top, const std::wstring& which) {
+    if (iequals(className(top), L"Button") && (which.empty())) return top;
+    if (!which.empty() && (which[0] == L'#' || (which.size() > 2 && which[0] == L'0' && which[1] == L'x')))
+        return resolveChild(top, which);
     std::vector<HWND> all = descendants(top);
     for (HWND h : all) {
         if (!iequals(className(h), L"Button")) continue;
         std::wstring text = windowText(h);
-        if (text == spec || stripAmpersands(text) == spec) return h;
+        if (text == which || stripAmpersands(text) == which) return h;
     }
     // A bare number that is no button's text is a control id.
-    if (spec.find_first_not_of(L"0123456789") == std::wstring::npos) return resolveChild(top, L"#" + spec);
-    fail(L"no button '" + spec + L"' in " + hex(top));
+    if (which.find_first_not_of(L"0123456789") == std::wstring::npos) return resolveChild(top, L"#" + which);
+    fail(L"no button '" + which + L"' in " + hex(top));
 }
 
 // BM_CLICK is posted, so that a modal window opened by the button does not

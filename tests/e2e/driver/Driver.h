@@ -61,9 +61,9 @@ bool waitUntil(int timeoutMs, const std::function<bool()>& done);
 HWND resolveWindow(const std::wstring& ref, int timeoutMs = 5000);
 // Finds a top-level window by title (exact or containing) and optional class.
 HWND findTopLevel(const std::wstring& title, bool substring, const std::wstring& cls, bool visibleOnly);
-// A child specification is "CLASS" (first descendant of that class), "CLASS:N"
+// A child description is "CLASS" (first descendant of that class), "CLASS:N"
 // (the N-th, counted from 1), "#ID" (control id) or "0xHEX".
-HWND resolveChild(HWND parent, const std::wstring& spec);
+HWND resolveChild(HWND parent, const std::wstring& which);
 // Resolves REF and an optional CHILD from args[at], args[at + 1].
 HWND resolveTarget(const Args& args, size_t at);
 std::vector<HWND> descendants(HWND parent);

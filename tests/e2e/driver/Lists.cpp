@@ -134,8 +134,8 @@ std::vector<TreeItem> treeItems(HWND h) {
 // (compared as shown, with or without the '&' markers).
 // Items may appear a moment later (a tree filled when expanded), so the
 // search is repeated for up to 3 s.
-int findItem(HWND h, const std::wstring& spec) {
-    if (!spec.empty() && spec[0] == L'#') return static_cast<int>(parseNumber(spec.substr(1), L"item index"));
+int findItem(HWND h, const std::wstring& which) {
+    if (!which.empty() && which[0] == L'#') return static_cast<int>(parseNumber(which.substr(1), L"item index"));
     int found = -1;
     waitUntil(3000, [&] {
         int selected = -1;
@@ -143,14 +143,14 @@ int findItem(HWND h, const std::wstring& spec) {
         for (size_t i = 0; i < items.size(); ++i) {
             std::wstring text = items[i];
             text.erase(0, text.find_first_not_of(L' '));
-            if (text == spec || stripAmpersands(text) == spec) {
+            if (text == which || stripAmpersands(text) == which) {
                 found = static_cast<int>(i);
                 return true;
             }
         }
         return false;
     });
-    if (found < 0) fail(L"no item '" + spec + L"' in " + hex(h));
+    if (found < 0) fail(L"no item '" + which + L"' in " + hex(h));
     return found;
 }
 

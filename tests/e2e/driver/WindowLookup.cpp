@@ -90,27 +90,27 @@ std::vector<HWND> descendants(HWND parent) {
     return all;
 }
 
-HWND resolveChild(HWND parent, const std::wstring& spec) {
-    if (HWND h = parseHandle(spec)) {
-        if (!IsWindow(h)) fail(L"no window " + spec);
+HWND resolveChild(HWND parent, const std::wstring& which) {
+    if (HWND h = parseHandle(which)) {
+        if (!IsWindow(h)) fail(L"no window " + which);
         return h;
     }
     std::vector<HWND> all = descendants(parent);
-    if (!spec.empty() && spec[0] == L'#') {
-        auto id = static_cast<LONG_PTR>(parseNumber(spec.substr(1), L"control id"));
+    if (!which.empty() && which[0] == L'#') {
+        auto id = static_cast<LONG_PTR>(parseNumber(which.substr(1), L"control id"));
         for (HWND h : all)
             if (GetWindowLongPtrW(h, GWLP_ID) == id) return h;
-        fail(L"no control with id " + spec.substr(1) + L" in " + hex(parent));
+        fail(L"no control with id " + which.substr(1) + L" in " + hex(parent));
     }
-    std::wstring cls = spec;
+    std::wstring cls = which;
     size_t nth = 1;
-    if (size_t colon = spec.rfind(L':'); colon != std::wstring::npos && colon > 0) {
-        cls = spec.substr(0, colon);
-        nth = static_cast<size_t>(parseNumber(spec.substr(colon + 1), L"control index"));
+    if (size_t colon = which.rfind(L':'); colon != std::wstring::npos && colon > 0) {
+        cls = which.substr(0, colon);
+        nth = static_cast<size_t>(parseNumber(which.substr(colon + 1), L"control index"));
     }
     for (HWND h : all)
         if (iequals(className(h), cls) && --nth == 0) return h;
-    fail(L"no control '" + spec + L"' in " + hex(parent));
+    fail(L"no control '" + which + L"' in " + hex(parent));
 }
 
 HWND resolveTarget(const Args& args, size_t at) {
