@@ -44,5 +44,7 @@ std::string AnsiUpper(std::string_view s);
 std::string AnsiLower(std::string_view s);
 // Case-insensitive comparison under the code-page tables.
 bool AnsiSameText(std::string_view a, std::string_view b);
+// Case-insensitive comparison of the letters A-Z only (names, keys).
+bool AsciiSameText(std::string_view a, std::string_view b);
 
 }  // namespace wx

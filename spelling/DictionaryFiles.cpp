@@ -12,16 +12,7 @@ namespace {
 
 std::filesystem::path PathOf(const std::string& utf8) { return std::filesystem::path(Utf8ToWide(utf8)); }
 
-bool SameNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = char(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = char(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
+bool SameNoCase(const std::string& a, const std::string& b) { return AsciiSameText(a, b); }
 
 bool FileExists(const std::string& path) {
   std::error_code ec;
