@@ -47,17 +47,7 @@ namespace {
 using namespace wx;
 
 using ListWords = tools::WordListWords;
-
-bool ReadLines(const std::string& path, std::vector<std::string>& out) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty()) out.push_back(line);
-  }
-  return true;
-}
+using tools::ReadLines;
 
 bool LoadList(const std::vector<std::string>& paths, bool english, ListWords& list) {
   std::string error;

@@ -13,8 +13,6 @@
 
 namespace wx::tools {
 
-namespace {
-
 bool ReadLines(const std::string& path, std::vector<std::string>& out) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
@@ -25,8 +23,6 @@ bool ReadLines(const std::string& path, std::vector<std::string>& out) {
   }
   return true;
 }
-
-}  // namespace
 
 bool LoadWordLists(const std::vector<std::string>& paths, bool english, WordListWords& list, std::string& error) {
   std::vector<std::string> utf8;

@@ -21,6 +21,9 @@ struct WordListWords {
 // Reads the lists (a path ending in ".dic" is a Hunspell dictionary with its
 // .aff beside it). With english set, a word ending in "'s" whose stem is also
 // listed is left out: the spell checker accepts English possessives by rule.
+// The non-empty lines of a text file (CR LF or LF); false when it cannot be read.
+bool ReadLines(const std::string& path, std::vector<std::string>& out);
+
 bool LoadWordLists(const std::vector<std::string>& paths, bool english, WordListWords& out, std::string& error);
 
 // Counts the words of UTF-8 text (letters with inner apostrophes, in
