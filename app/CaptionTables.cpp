@@ -1,10 +1,13 @@
 #include "app/CaptionTables.h"
 
+#include "app/OptionsTexts.h"
+
 namespace wx {
 
 // One line per window table (each defined in its XxxTexts.cpp).
 std::vector<const CaptionTable*> AllCaptionTables() {
   return {
+      &OptionsTexts(),
   };
 }
 
