@@ -48,10 +48,7 @@ int LanguageIdOfName(const std::string& name) {
 TAppLanguage::TAppLanguage(Registry& registry, std::function<int()> userDefaultLanguage)
     : registry_(registry), userDefault_(std::move(userDefaultLanguage)) {}
 
-void TAppLanguage::Attach(std::function<void(TThesaurusLanguageType)> thesaurus,
-                          std::function<void(UiLanguage)> speller) {
-  thesaurus_ = std::move(thesaurus);
-  speller_ = std::move(speller);
+void TAppLanguage::Attach() {
   int code = IniRegistry(registry_, kLanguageKey).ReadInteger("Options", "Language Code", -1);
   if (code == -1) code = userDefault_ ? userDefault_() : 0x0409;
   Apply(AppLanguageTable()[IndexOf(code)].id);
@@ -77,9 +74,7 @@ void TAppLanguage::Apply(int languageId) {
       }
     }
   }
-  const AppLanguageRow& row = AppLanguageTable()[IndexOf(languageId)];
-  if (speller_) speller_(row.speller);
-  if (thesaurus_) thesaurus_(row.thesaurus);
+  row_ = IndexOf(languageId);
   IniRegistry(registry_, kLanguageKey).WriteInteger("Options", "Language Code", languageId);
 }
 

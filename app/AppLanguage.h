@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -39,21 +40,23 @@ class TAppLanguage {
   // userDefaultLanguage: the user's default language id (GetUserDefaultLangID).
   TAppLanguage(Registry& registry, std::function<int()> userDefaultLanguage);
 
-  // Remembers the engines whose dialog language follows (either may be
-  // empty), reads "Language Code" (the user's language when missing) and
-  // applies the table row that matches it.
-  void Attach(std::function<void(TThesaurusLanguageType)> thesaurus, std::function<void(UiLanguage)> speller);
-  // Forgets an engine (its component was freed): later changes do not touch it.
-  void DetachThesaurus() { thesaurus_ = nullptr; }
-  void DetachSpeller() { speller_ = nullptr; }
+  // Reads "Language Code" (the user's language when missing) and applies
+  // the table row that matches it.
+  void Attach();
 
   // The row of a language id: the same id, else the same primary language
   // (id & 0x3FF), else English (United States).
   size_t IndexOf(int languageId) const;
   // Switches the captions to the list language with this id (none for 0 or
-  // an id not in the list), sets the attached engines' language from row
-  // IndexOf(languageId), and writes "Language Code".
+  // an id not in the list), makes row IndexOf(languageId) the engines'
+  // language, and writes "Language Code".
   void Apply(int languageId);
+
+  // The dialog languages of the engines, read by each engine component when
+  // it is created or shows a dialog. Nothing here refers to an engine, so a
+  // freed component is never touched.
+  TThesaurusLanguageType ThesaurusLanguage() const { return AppLanguageTable()[row_].thesaurus; }
+  UiLanguage SpellerLanguage() const { return AppLanguageTable()[row_].speller; }
 
   // The language box: one entry per list language, and the active one's index.
   static std::vector<BoxItem> BoxItems();
@@ -62,8 +65,7 @@ class TAppLanguage {
  private:
   Registry& registry_;
   std::function<int()> userDefault_;
-  std::function<void(TThesaurusLanguageType)> thesaurus_;
-  std::function<void(UiLanguage)> speller_;
+  size_t row_ = 3;  // English (United States)
 };
 
 }  // namespace wx

@@ -194,41 +194,41 @@ class AppLanguageTest : public ::testing::Test {
 TEST_F(AppLanguageTest, AttachFollowsTheStoredOrTheUsersLanguage) {
   int userLanguage = 0x0C07;  // German (Austria)
   TAppLanguage lang(reg, [&] { return userLanguage; });
-  TThesaurusLanguageType thes = TThesaurusLanguageType::ltRussian;
-  UiLanguage speller = UiLanguage::English;
-  lang.Attach([&](TThesaurusLanguageType t) { thes = t; }, [&](UiLanguage l) { speller = l; });
+  lang.Attach();
   EXPECT_EQ(ActiveUiLanguage(), UiLanguage::German);
-  EXPECT_EQ(thes, TThesaurusLanguageType::ltGerman);
-  EXPECT_EQ(speller, UiLanguage::German);
+  EXPECT_EQ(lang.ThesaurusLanguage(), TThesaurusLanguageType::ltGerman);
+  EXPECT_EQ(lang.SpellerLanguage(), UiLanguage::German);
   EXPECT_EQ(StoredCode(), 0x0407);
 
   IniRegistry(reg, kLanguageKey).WriteInteger("Options", "Language Code", 0x0414);  // Norwegian: not offered
-  lang.Attach(nullptr, nullptr);
+  lang.Attach();
   EXPECT_EQ(ActiveUiLanguage(), UiLanguage::English);
   EXPECT_EQ(StoredCode(), 0x0409);
-  EXPECT_EQ(thes, TThesaurusLanguageType::ltGerman);  // not attached any more
+  EXPECT_EQ(lang.ThesaurusLanguage(), TThesaurusLanguageType::ltEnglish);
 
   IniRegistry(reg, kLanguageKey).WriteInteger("Options", "Language Code", 0x0816);
-  lang.Attach(nullptr, nullptr);
+  lang.Attach();
   EXPECT_EQ(ActiveUiLanguage(), UiLanguage::StdPortuguese);
+  EXPECT_EQ(lang.ThesaurusLanguage(), TThesaurusLanguageType::ltStdPortuguese);
 }
 
 TEST_F(AppLanguageTest, ApplyingALanguageSwitchesCaptionsEnginesAndTheStoredCode) {
   TAppLanguage lang(reg, [] { return 0x0409; });
   int changes = 0;
   CaptionListener window([&] { ++changes; });
-  TThesaurusLanguageType thes = TThesaurusLanguageType::ltRussian;
-  lang.Attach([&](TThesaurusLanguageType t) { thes = t; }, nullptr);
+  lang.Attach();
   EXPECT_EQ(changes, 0);  // English already
   lang.Apply(1031);
   EXPECT_EQ(changes, 1);
   EXPECT_EQ(StoredCode(), 1031);
-  EXPECT_EQ(thes, TThesaurusLanguageType::ltGerman);
+  EXPECT_EQ(lang.ThesaurusLanguage(), TThesaurusLanguageType::ltGerman);
   EXPECT_EQ(OptionsTexts().Text(idOptCancel), "&Abbrechen");
-  lang.DetachThesaurus();  // its container was freed
   lang.Apply(0x041D);
   EXPECT_EQ(ActiveUiLanguage(), UiLanguage::Swedish);
-  EXPECT_EQ(thes, TThesaurusLanguageType::ltGerman);
+  EXPECT_EQ(lang.ThesaurusLanguage(), TThesaurusLanguageType::ltSwedish);
+  lang.Apply(0x0C07);  // not in the list: captions stay, the engines follow the primary language
+  EXPECT_EQ(ActiveUiLanguage(), UiLanguage::Swedish);
+  EXPECT_EQ(lang.ThesaurusLanguage(), TThesaurusLanguageType::ltGerman);
 
   auto items = TAppLanguage::BoxItems();
   ASSERT_EQ(items.size(), 10u);
