@@ -1,5 +1,6 @@
 #include "app/CaptionTables.h"
 
+#include "app/AboutTexts.h"
 #include "app/OptionsTexts.h"
 
 namespace wx {
@@ -8,6 +9,7 @@ namespace wx {
 std::vector<const CaptionTable*> AllCaptionTables() {
   return {
       &OptionsTexts(),
+      &AboutTexts(),
   };
 }
 

@@ -4,13 +4,18 @@
 
 #include <filesystem>
 
+#include "app/AboutBox_win.h"
 #include "app/AppErrors.h"
 #include "app/AppState.h"
+#include "app/AutoRun.h"
 #include "app/CaptureMessages.h"
 #include "app/Clipboard_win.h"
 #include "app/ErrorBox_win.h"
+#include "app/Help_win.h"
 #include "app/HiddenWindow_win.h"
 #include "app/Managers_win.h"
+#include "app/OptionsDialog_win.h"
+#include "app/ProgramPath_win.h"
 #include "common/AnsiText.h"
 
 namespace wx {
@@ -32,7 +37,10 @@ const std::vector<std::wstring>& AnimationFrames() {
 
 TfrmTarvelo* Controller() { return g_controller; }
 
-TfrmTarvelo::TfrmTarvelo() { hotKeyIds_.fill(-1); }
+TfrmTarvelo::TfrmTarvelo()
+    : language_(CurrentRegistry(), [] { return int(GetUserDefaultLangID()); }), optionsModel_(BuildEdition) {
+  hotKeyIds_.fill(-1);
+}
 
 TfrmTarvelo::~TfrmTarvelo() {
   ShuttingDown = true;
@@ -79,13 +87,16 @@ void TfrmTarvelo::FormCreate() {
 
   // A failed load is reported and the program stays resident with what it has.
   Guarded([this] { LoadSettings(); });
+  // The stored interface language (the user's own when none is stored).
+  Guarded([this] { language_.Attach(); });
 
   // The thesaurus session runs in the managed container, released after use
   // so that it is freed when it stays idle.
-  services_.thesaurusSession = [](const std::wstring& word) {
+  services_.thesaurusSession = [this](const std::wstring& word) {
     TManagedThesaurus& manager = ManagedThesaurus();
     TThesaurus& thesaurus = manager.Data().Thesaurus;
     thesaurus.Owner = ApplicationWindow();
+    thesaurus.UILanguage = language_.ThesaurusLanguage();
     std::wstring replacement;
     try {
       replacement = ThesaurusSession(thesaurus, word);
@@ -214,6 +225,8 @@ void TfrmTarvelo::RunMouseAction(int code) {
 }
 
 HMENU TfrmTarvelo::BuildTrayMenu() {
+  // A language stored meanwhile takes effect when the menu opens.
+  Guarded([this] { language_.Attach(); });
   HMENU menu = CreatePopupMenu();
   for (const TrayMenuItem& item : TrayMenuFor(BuildEdition)) {
     if (item.name[0] == '-') {
@@ -276,15 +289,15 @@ void TfrmTarvelo::RunCommand(Command command, const void* Sender) {
       WithModalDialog([] { throw ENotAvailable("The custom dictionary editor"); });
       break;
     case Command::Preferences:
-      WithModalDialog([] { throw ENotAvailable("The options window"); });
+      WithModalDialog([this] { ShowOptions(); });
       break;
     case Command::SmartBar: throw ENotAvailable("The Smart Bar");
     case Command::PopupMenu: tray_->PopupAtCursor(); break;
-    case Command::HelpContents: ShowHelp(HELP_FINDER); break;
-    case Command::HelpTopics: ShowHelp(HELP_PARTIALKEY); break;
+    case Command::HelpContents: ShowHelp(window_, HelpRequest::Contents); break;
+    case Command::HelpTopics: ShowHelp(window_, HelpRequest::Index); break;
     case Command::WebSite: OpenWebSite(); break;
     case Command::DictionaryUpdate: LaunchDictionaryUpdate(); break;
-    case Command::About: ShowAbout(); break;
+    case Command::About: WithModalDialog([this] { ShowAboutBox(window_); }); break;
     case Command::Exit: Close(); break;
     case Command::None: break;
   }
@@ -364,15 +377,37 @@ void TfrmTarvelo::OpenWebSite() {
   if (rc <= 32) throw EBrowserError();
 }
 
-void TfrmTarvelo::ShowHelp(UINT command) {
-  WinHelpW(window_, Utf8ToWide(AppFilePath("Wendrix.hlp")).c_str(), command, 0);
-}
-
-void TfrmTarvelo::ShowAbout() {
-  WithModalDialog([this] {
-    MessageBoxW(window_, L"Wendrix v5.1.6\r\n\r\nThe writing assistant in your notification area.",
-                L"About", MB_OK | MB_ICONINFORMATION);
+void TfrmTarvelo::ShowOptions() {
+  // Showing: the auto-run state is read afresh (converting a legacy start-up
+  // value); a shortcut that cannot be written is reported, and the window
+  // still opens.
+  bool autoRun = false;
+  try {
+    autoRun = CheckAutoRun(CurrentRegistry(), SystemAutoRunShell(), ProgramPath());
+  } catch (const EAutoRunError& e) {
+    ShowErrorMessage(e);
+  }
+  if (optionsEdited_) {
+    optionsModel_.autoRun = autoRun;
+    optionsModel_.silentSpellMode = options_.silentSpellMode;
+  } else {
+    optionsModel_.Load(options_, autoRun);
+  }
+  OptionsResult result = ShowOptionsDialog(window_, optionsModel_, language_, [this](int context) {
+    Guarded([&] { ShowHelp(window_, HelpRequest::Context, context); });
   });
+  optionsEdited_ = result == OptionsResult::Closed;
+  if (result == OptionsResult::Ok) {
+    MainOptions edited = optionsModel_.Result();
+    options_ = edited;
+    SingleClickAction = edited.singleClickAction;
+    DoubleClickAction = edited.doubleClickAction;
+    RegisterHotKeys();
+    SaveMainOptions(CurrentRegistry(), options_);
+    SaveAutoRun(CurrentRegistry(), SystemAutoRunShell(), optionsModel_.autoRun, ProgramPath());
+  } else if (result == OptionsResult::Cancel) {
+    LoadSettings();
+  }
 }
 
 }  // namespace wx

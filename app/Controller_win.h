@@ -9,12 +9,14 @@
 #include <memory>
 #include <string>
 
+#include "app/AppLanguage.h"
 #include "app/ClipboardBackup_win.h"
 #include "app/ClipboardWatcher_win.h"
 #include "app/Commands.h"
 #include "app/HotKeys.h"
 #include "app/MainDictionariesCheck.h"
 #include "app/MainOptions.h"
+#include "app/OptionsModel.h"
 #include "app/SysHotKey_win.h"
 #include "app/TrayIcon_win.h"
 
@@ -99,8 +101,8 @@ class TfrmTarvelo {
   void LaunchEditor(const std::string& fileName);
   void LaunchDictionaryUpdate();
   void OpenWebSite();
-  void ShowHelp(UINT command);
-  void ShowAbout();
+  // The options window (modal): OK stores and registers, Cancel reloads.
+  void ShowOptions();
   // Runs a modal dialog of the tray menu with input refused meanwhile.
   void WithModalDialog(const std::function<void()>& body);
 
@@ -120,6 +122,12 @@ class TfrmTarvelo {
   bool quitting_ = false;
   uint8_t SingleClickAction = moNoAction;
   uint8_t DoubleClickAction = moNoAction;
+  // The interface language, applied at start-up from the stored choice.
+  TAppLanguage language_;
+  // The options window's state; it outlives a closing by the close box,
+  // which keeps the edits for the next showing.
+  OptionsModel optionsModel_;
+  bool optionsEdited_ = false;
 };
 
 // The controller of the running program (null before it is created).

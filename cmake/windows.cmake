@@ -42,6 +42,8 @@ foreach(edition RANGE 0 5)
   target_link_options(${target} PRIVATE -municode)
 endforeach()
 install(TARGETS WendrixTray RUNTIME DESTINATION .)
+# Our HTML help, opened at the topic of each help context (app/HelpTopics.h).
+install(FILES ${CMAKE_SOURCE_DIR}/resources/help/WendrixHelp.html DESTINATION .)
 
 # Windows-side unit tests (GoogleTest built from Debian's sources), run under Wine.
 if(BUILD_TESTING AND EXISTS /usr/src/googletest/CMakeLists.txt)

@@ -2,11 +2,14 @@
 // choice, auto-run with its legacy value, and the version text.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 
 #include "app/AppLanguage.h"
 #include "app/AutoRun.h"
+#include "app/HelpTopics.h"
 #include "app/MainOptions.h"
 #include "app/MemoryRegistry.h"
 #include "app/OptionsModel.h"
@@ -362,6 +365,29 @@ TEST(Version, FormatShowsTheReleaseWhenItIsNotZero) {
   EXPECT_EQ(FormatVersion(FileVersion{5, 1, 6}, false), "5.1.6");
   EXPECT_EQ(FormatVersion(FileVersion{5, 1, 0}, false), "5.1");
   EXPECT_EQ(FormatVersion(FileVersion{5, 1, 0}, true), "5.1.0");
+}
+
+}  // namespace wx
+
+namespace wx {
+
+TEST(Help, TheHtmlHelpHasATopicForEveryContext) {
+  std::ifstream in(std::string(WX_SOURCE_DIR) + "/resources/help/" + kHtmlHelpFile, std::ios::binary);
+  ASSERT_TRUE(in) << "the HTML help is missing";
+  std::string html((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  for (int c : HelpContexts())
+    EXPECT_NE(html.find("id=\"" + HelpAnchor(HelpRequest::Context, c) + "\""), std::string::npos) << c;
+  EXPECT_NE(html.find("id=\"contents\""), std::string::npos);
+  EXPECT_NE(html.find("id=\"index\""), std::string::npos);
+}
+
+TEST(Help, FileUrlsKeepThePathAndTheAnchor) {
+  EXPECT_EQ(FileUrl("C:\\Program Files\\Wendrix\\WendrixHelp.html", "ctx100"),
+            "file:///C:/Program%20Files/Wendrix/WendrixHelp.html#ctx100");
+  EXPECT_EQ(FileUrl("C:\\Ünï#%\\h.html", ""), "file:///C:/%C3%9Cn%C3%AF%23%25/h.html");
+  EXPECT_EQ(HelpAnchor(HelpRequest::Contents, 7), "contents");
+  EXPECT_EQ(HelpAnchor(HelpRequest::Index, 7), "index");
+  EXPECT_EQ(HelpAnchor(HelpRequest::Context, 132), "ctx132");
 }
 
 }  // namespace wx

@@ -1,0 +1,487 @@
+#include "app/OptionsDialog_win.h"
+
+#include <commctrl.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/ErrorBox_win.h"
+#include "app/OptionsTexts.h"
+#include "common/AnsiText.h"
+#include "common/Captions_win.h"
+
+namespace wx {
+
+namespace {
+
+constexpr int kClientWidth = 545, kClientHeight = 384;
+constexpr int kPageLeft = 166, kPageTop = 31;
+constexpr int kAlways = -1;  // controls outside the notebook
+
+// An empty dialog template: the controls are made in WM_INITDIALOG in pixels.
+struct alignas(4) EmptyTemplate {
+  DLGTEMPLATE t;
+  WORD menu, cls, title;
+};
+
+class FontHolder {
+ public:
+  explicit FontHolder(HFONT f = nullptr) : f_(f) {}
+  ~FontHolder() {
+    if (f_) DeleteObject(f_);
+  }
+  FontHolder(const FontHolder&) = delete;
+  FontHolder& operator=(const FontHolder&) = delete;
+  void reset(HFONT f) {
+    if (f_) DeleteObject(f_);
+    f_ = f;
+  }
+  HFONT get() const { return f_; }
+
+ private:
+  HFONT f_;
+};
+
+int HelpContextOf(int controlId) {
+  switch (controlId) {
+    case idChkAutoRun: return 132;
+    case idSingleClickBox: return 122;
+    case idDoubleClickBox: return 123;
+    case idQuoteEdit: return 124;
+    case idIgnorePrefixEdit: return 125;
+    case idIgnoreSuffixEdit: return 126;
+    default: return kOptionsHelpContext;
+  }
+}
+
+const HotKeyModifier kRowModifiers[4] = {hkCtrl, hkAlt, hkShift, hkWin};
+const int kRowModifierTexts[4] = {txtModCtrl, txtModAlt, txtModShift, txtModWin};
+const int kRowModifierLeft[4] = {44, 92, 136, 188};
+
+// The caption bar above each hotkey row.
+int RowBar(HotKeySlot slot) {
+  switch (slot) {
+    case hsDefApp: return idBarDefApp;
+    case hsDefClip: return idBarDefClip;
+    case hsSpellAppAll: return idBarSpellAll;
+    case hsSpellApp: return idBarSpellApp;
+    case hsSpellClip: return idBarSpellClip;
+    case hsThesApp: return idBarThesApp;
+    case hsThesClip: return idBarThesClip;
+    case hsEditor: return idBarEditor;
+    case hsEditor2: return 0;  // shares the editor's bar
+    case hsInstantSpell: return idBarInstantSpell;
+    default: return 0;
+  }
+}
+
+class OptionsDialog {
+ public:
+  OptionsDialog(OptionsModel& model, TAppLanguage& language, const std::function<void(int)>& help)
+      : model_(model), language_(language), help_(help) {
+    HDC dc = GetDC(nullptr);
+    if (dc) {
+      dpi_ = GetDeviceCaps(dc, LOGPIXELSY);
+      ReleaseDC(nullptr, dc);
+    }
+    if (dpi_ <= 0) dpi_ = 96;
+  }
+
+  OptionsResult Show(HWND owner) {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    EmptyTemplate tmpl{};
+    tmpl.t.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_3DLOOK;
+    tmpl.t.cx = 100;
+    tmpl.t.cy = 50;
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &tmpl.t, owner, Proc, LPARAM(this));
+    return result_;
+  }
+
+ private:
+  struct PageControl {
+    HWND h;
+    int page;
+    bool hidden;
+  };
+
+  static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    OptionsDialog* self;
+    if (msg == WM_INITDIALOG) {
+      self = reinterpret_cast<OptionsDialog*>(lp);
+      SetWindowLongPtrW(hwnd, DWLP_USER, LONG_PTR(self));
+      self->hwnd_ = hwnd;
+    } else {
+      self = reinterpret_cast<OptionsDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    }
+    if (!self) return FALSE;
+    INT_PTR r = FALSE;
+    Guarded([&] { r = self->OnMessage(msg, wp, lp); });
+    return r;
+  }
+
+  int Scale(int px) const { return MulDiv(px, dpi_, 96); }
+  HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+
+  HWND Make(int page, const wchar_t* cls, DWORD style, int x, int y, int w, int h, int id, DWORD exStyle = 0,
+            HFONT font = nullptr, bool hidden = false) {
+    if (page != kAlways) {
+      x += kPageLeft;
+      y += kPageTop;
+    }
+    HWND c = CreateWindowExW(exStyle, cls, L"", WS_CHILD | style, Scale(x), Scale(y), Scale(w), Scale(h), hwnd_,
+                             HMENU(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(c, WM_SETFONT, WPARAM(font ? font : font_.get()), FALSE);
+    controls_.push_back({c, page, hidden});
+    return c;
+  }
+  HWND Bar(int page, int x, int y, int id, bool hidden = false) {
+    return Make(page, L"STATIC", SS_LEFTNOWORDWRAP | SS_SUNKEN, x, y, 360, 15, id, 0, nullptr, hidden);
+  }
+  HWND Check(int page, int x, int y, int w, int id, bool hidden = false) {
+    return Make(page, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, x, y, w, 17, id, 0, nullptr, hidden);
+  }
+  HWND Label(int page, int x, int y, int w, int h, int id, bool hidden = false) {
+    return Make(page, L"STATIC", SS_LEFT, x, y, w, h, id, 0, nullptr, hidden);
+  }
+  HWND DropList(int page, int x, int y, int w, int id, HFONT font = nullptr) {
+    return Make(page, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, x, y, w, 200, id, 0, font);
+  }
+
+  void CreateControls() {
+    auto makeFont = [&](int height, int weight, const wchar_t* face) {
+      return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+    };
+    font_.reset(makeFont(-MulDiv(8, dpi_, 72), FW_NORMAL, L"MS Sans Serif"));
+    boldFont_.reset(makeFont(-Scale(13), FW_BOLD, L"MS Sans Serif"));
+    fixedFont_.reset(makeFont(-Scale(13), FW_NORMAL, L"Courier New"));
+
+    Make(kAlways, WC_TREEVIEWW, WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT |
+                                    TVS_SHOWSELALWAYS,
+         3, 5, 159, 374, idNavTree, WS_EX_CLIENTEDGE);
+    SendMessageW(Item(idNavTree), TVM_SETINDENT, WPARAM(Scale(19)), 0);
+    Make(kAlways, L"STATIC", WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE | SS_SUNKEN, 166, 5, 375, 24,
+         idCaptionPanel, 0, boldFont_.get());
+
+    // Page 0 "General".
+    const bool spellGroup = model_.ShowsSpellModeGroup();
+    Bar(opGeneral, 8, 4, idBarStartup);
+    Check(opGeneral, 16, 22, 340, idChkAutoRun);
+    Bar(opGeneral, 8, 46, idBarSpellMode, !spellGroup);
+    Check(opGeneral, 16, 64, 340, idChkSilentSpellMode, !spellGroup);
+    Check(opGeneral, 16, 84, 340, idChkCompatibilityMode);
+    Check(opGeneral, 32, 104, 324, idChkCompatibilityCut);
+    Check(opGeneral, 32, 124, 324, idChkDisableBackup);
+    Label(opGeneral, 32, 150, 96, 15, idLblDelay);
+    HWND track = Make(opGeneral, TRACKBAR_CLASSW, WS_TABSTOP | TBS_AUTOTICKS | TBS_BOTTOM, 128, 144, 170, 28,
+                      idDelayTrack);
+    SendMessageW(track, TBM_SETRANGE, FALSE, MAKELPARAM(OptionsModel::kDelayMin, OptionsModel::kDelayMax));
+    SendMessageW(track, TBM_SETPAGESIZE, 0, 2);
+    Label(opGeneral, 302, 150, 50, 15, idLblDelayLong);
+    Check(opGeneral, 16, 178, 340, idChkSpellViewerOnTop, true);  // hidden, never loaded
+    Check(opGeneral, 16, 178, 340, idChkShowSmartBar);
+    // The thesaurus edition hides the "Spell Check Mode" group; the language
+    // group moves up into its place.
+    Bar(opGeneral, 8, spellGroup ? 204 : 46, idBarLanguage);
+    Make(opGeneral, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 16, spellGroup ? 222 : 64, 200, 240,
+         idLanguageBox);
+
+    // Page 1 "Hotkeys".
+    Bar(opHotkeys, 8, 4, idBarAppHotkeys);
+    Label(opHotkeys, 16, 24, 340, 30, idTxtAppHotkeys);
+    Bar(opHotkeys, 8, 64, idBarClipHotkeys);
+    Label(opHotkeys, 16, 84, 340, 30, idTxtClipHotkeys);
+
+    // Pages 2 to 6: hotkey rows.
+    for (int page = opDefinitions; page <= opInstantSpell; ++page) {
+      int y = 4;
+      for (HotKeySlot slot : PageHotKeySlots(OptionsPage(page))) {
+        if (int bar = RowBar(slot)) {
+          Bar(page, 8, y, bar);
+          y += 20;
+        }
+        Label(page, 16, y, 340, 15, idRowLabelBase + int(slot));
+        for (int m = 0; m < 4; ++m) Check(page, kRowModifierLeft[m], y + 18, 41, HotKeyRowControlId(slot, m));
+        HWND keys = DropList(page, 236, y + 16, 130, HotKeyRowControlId(slot, hrKey), fixedFont_.get());
+        SendMessageW(keys, CB_SETITEMHEIGHT, 0, Scale(16));
+        for (const KeyListEntry& k : KeyList())
+          SendMessageW(keys, CB_ADDSTRING, 0, LPARAM(Utf8ToWide(k.name).c_str()));
+        y += 52;
+      }
+    }
+
+    // Page 7 "Mouse Options".
+    Bar(opMouse, 8, 4, idBarMousePrefs);
+    Bar(opMouse, 8, 28, idBarSingleClick);
+    Label(opMouse, 16, 50, 140, 15, idLblSingleClick);
+    DropList(opMouse, 160, 46, 200, idSingleClickBox);
+    Bar(opMouse, 8, 80, idBarDoubleClick);
+    Label(opMouse, 16, 102, 140, 15, idLblDoubleClick);
+    DropList(opMouse, 160, 98, 200, idDoubleClickBox);
+
+    // Page 8 "Character Options"; these edits are not kept in the settings.
+    Bar(opCharacters, 8, 4, idBarCharPrefs);
+    Label(opCharacters, 16, 26, 140, 15, idLblQuote);
+    Make(opCharacters, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, 160, 22, 60, 21, idQuoteEdit, WS_EX_CLIENTEDGE,
+         fixedFont_.get());
+    SetWindowTextW(Item(idQuoteEdit), L">");
+    Bar(opCharacters, 8, 52, idBarIgnorePrefix, true);
+    Label(opCharacters, 16, 74, 140, 15, idLblIgnorePrefix, true);
+    Make(opCharacters, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, 160, 70, 60, 21, idIgnorePrefixEdit, WS_EX_CLIENTEDGE,
+         fixedFont_.get(), true);
+    Bar(opCharacters, 8, 100, idBarIgnoreSuffix, true);
+    Label(opCharacters, 16, 122, 140, 15, idLblIgnoreSuffix, true);
+    Make(opCharacters, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, 160, 118, 60, 21, idIgnoreSuffixEdit, WS_EX_CLIENTEDGE,
+         fixedFont_.get(), true);
+
+    Make(kAlways, L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 278, 356, 86, 25, idOptOK);
+    Make(kAlways, L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 367, 356, 86, 25, idOptCancel);
+    Make(kAlways, L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 456, 356, 86, 25, idOptHelp);
+
+    tips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, Scale(300));
+    for (int id : {idSingleClickBox, idDoubleClickBox}) {
+      TOOLINFOW ti{};
+      ti.cbSize = sizeof ti;
+      ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+      ti.hwnd = hwnd_;
+      ti.uId = UINT_PTR(Item(id));
+      ti.lpszText = const_cast<wchar_t*>(L"");
+      SendMessageW(tips_, TTM_ADDTOOLW, 0, LPARAM(&ti));
+    }
+
+    // Client area 545 x 384, centred on the screen.
+    RECT r{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
+    AdjustWindowRectEx(&r, DWORD(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE, DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
+    int w = r.right - r.left, h = r.bottom - r.top;
+    RECT area;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - w) / 2,
+                 area.top + (area.bottom - area.top - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+  // The texts the caption table cannot reach by control id.
+  void AfterCaptions() {
+    for (int slot = 0; slot < kHotKeySlotCount; ++slot)
+      for (int m = 0; m < 4; ++m)
+        SetWindowTextW(Item(HotKeyRowControlId(HotKeySlot(slot), m)),
+                       CaptionW(OptionsTexts(), kRowModifierTexts[m]).c_str());
+    std::wstring single = CaptionW(OptionsTexts(), txtHintSingle), dbl = CaptionW(OptionsTexts(), txtHintDouble);
+    for (auto [id, text] : {std::pair{idSingleClickBox, &single}, std::pair{idDoubleClickBox, &dbl}}) {
+      TOOLINFOW ti{};
+      ti.cbSize = sizeof ti;
+      ti.hwnd = hwnd_;
+      ti.uId = UINT_PTR(Item(id));
+      ti.lpszText = text->data();
+      SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, LPARAM(&ti));
+    }
+    BuildOptionLists();
+    FillLanguageBox();
+  }
+
+  // The tree and both click lists from the edition's descriptor labels; the
+  // first node becomes selected.
+  void BuildOptionLists() {
+    HWND tree = Item(idNavTree);
+    building_ = true;
+    SendMessageW(tree, TVM_DELETEITEM, 0, LPARAM(TVI_ROOT));
+    HTREEITEM parent = TVI_ROOT, first = nullptr;
+    const auto& nodes = model_.Nodes();
+    for (size_t i = 0; i < nodes.size(); ++i) {
+      std::wstring text = CaptionW(OptionsTexts(), nodes[i].text);
+      TVINSERTSTRUCTW ins{};
+      ins.hParent = nodes[i].child ? parent : TVI_ROOT;
+      ins.hInsertAfter = TVI_LAST;
+      ins.item.mask = TVIF_TEXT | TVIF_PARAM;
+      ins.item.pszText = text.data();
+      ins.item.lParam = LPARAM(i);
+      auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, LPARAM(&ins)));
+      if (!nodes[i].child) parent = item;
+      if (!first) first = item;
+    }
+    for (HTREEITEM it = TreeView_GetRoot(tree); it; it = TreeView_GetNextSibling(tree, it))
+      SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, LPARAM(it));
+    building_ = false;
+    model_.SelectNode(0);
+    if (first) SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, LPARAM(first));
+    ShowPage();
+
+    for (int id : {idSingleClickBox, idDoubleClickBox}) {
+      HWND box = Item(id);
+      SendMessageW(box, CB_RESETCONTENT, 0, 0);
+      for (const MouseOption& m : model_.MouseList())
+        SendMessageW(box, CB_ADDSTRING, 0, LPARAM(CaptionW(OptionsTexts(), m.text).c_str()));
+    }
+    SelectMouseActions();
+  }
+
+  void SelectMouseActions() {
+    SendMessageW(Item(idSingleClickBox), CB_SETCURSEL, WPARAM(model_.SingleClickIndex()), 0);
+    SendMessageW(Item(idDoubleClickBox), CB_SETCURSEL, WPARAM(model_.DoubleClickIndex()), 0);
+  }
+
+  void ShowPage() {
+    int page = model_.Page();
+    for (const PageControl& c : controls_)
+      if (c.page != kAlways) ShowWindow(c.h, c.page == page && !c.hidden ? SW_SHOWNA : SW_HIDE);
+    SetWindowTextW(Item(idCaptionPanel), (L" " + CaptionW(OptionsTexts(), model_.CaptionText())).c_str());
+  }
+
+  // The language box: every list language, the active one selected.
+  void FillLanguageBox() {
+    HWND box = Item(idLanguageBox);
+    filling_ = true;
+    SendMessageW(box, CB_RESETCONTENT, 0, 0);
+    for (const TAppLanguage::BoxItem& item : TAppLanguage::BoxItems()) {
+      auto i = SendMessageW(box, CB_ADDSTRING, 0, LPARAM(Utf8ToWide(item.text).c_str()));
+      SendMessageW(box, CB_SETITEMDATA, WPARAM(i), LPARAM(item.id));
+    }
+    SendMessageW(box, CB_SETCURSEL, WPARAM(TAppLanguage::BoxSelection()), 0);
+    filling_ = false;
+  }
+
+  // Every control from the model.
+  void ShowValues() {
+    auto check = [&](int id, bool on) { SendMessageW(Item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); };
+    check(idChkAutoRun, model_.autoRun);
+    check(idChkSilentSpellMode, model_.silentSpellMode);
+    check(idChkCompatibilityMode, model_.CompatibilityMode());
+    check(idChkCompatibilityCut, model_.compatibilityCut);
+    check(idChkDisableBackup, model_.disableBackup);
+    check(idChkShowSmartBar, model_.showSmartBarOnOpen);
+    SendMessageW(Item(idDelayTrack), TBM_SETPOS, TRUE, model_.DelayPosition());
+    for (int s = 0; s < kHotKeySlotCount; ++s) {
+      auto slot = HotKeySlot(s);
+      for (int m = 0; m < 4; ++m) check(HotKeyRowControlId(slot, m), model_.HasModifier(slot, kRowModifiers[m]));
+      SendMessageW(Item(HotKeyRowControlId(slot, hrKey)), CB_SETCURSEL, WPARAM(model_.KeyIndex(slot)), 0);
+    }
+    SelectMouseActions();
+    ShowEnabling();
+  }
+
+  void ShowEnabling() {
+    bool on = model_.CompatibilityControlsEnabled();
+    for (int id : {idChkCompatibilityCut, idDelayTrack, idChkDisableBackup}) EnableWindow(Item(id), on);
+  }
+
+  bool Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+  void OnCommand(int id, int code) {
+    switch (id) {
+      case idOptOK: return End(OptionsResult::Ok);
+      case idOptCancel: return End(OptionsResult::Cancel);
+      case idOptHelp: return help_(kOptionsHelpContext);
+      case idChkAutoRun: model_.autoRun = Checked(id); return;
+      case idChkSilentSpellMode: model_.silentSpellMode = Checked(id); return;
+      case idChkCompatibilityMode:
+        model_.SetCompatibilityMode(Checked(id));
+        return ShowEnabling();
+      case idChkCompatibilityCut: model_.compatibilityCut = Checked(id); return;
+      case idChkDisableBackup: model_.disableBackup = Checked(id); return;
+      case idChkShowSmartBar: model_.showSmartBarOnOpen = Checked(id); return;
+      case idSingleClickBox:
+      case idDoubleClickBox:
+        if (code == CBN_SELCHANGE) {
+          int i = int(SendMessageW(Item(id), CB_GETCURSEL, 0, 0));
+          id == idSingleClickBox ? model_.ChooseSingleClick(i) : model_.ChooseDoubleClick(i);
+        }
+        return;
+      case idLanguageBox:
+        if (filling_) return;
+        if (code == CBN_DROPDOWN) return FillLanguageBox();
+        if (code == CBN_SELCHANGE) {
+          auto i = SendMessageW(Item(id), CB_GETCURSEL, 0, 0);
+          if (i >= 0) language_.Apply(int(SendMessageW(Item(id), CB_GETITEMDATA, WPARAM(i), 0)));
+        }
+        return;
+    }
+    if (id >= idRowControlBase && id < idRowControlBase + kHotKeySlotCount * 8) {
+      auto slot = HotKeySlot((id - idRowControlBase) / 8);
+      int part = (id - idRowControlBase) % 8;
+      if (part < 4) {
+        model_.SetModifier(slot, kRowModifiers[part], Checked(id));
+      } else if (part == hrKey && code == CBN_SELCHANGE) {
+        model_.SetKey(slot, int(SendMessageW(Item(id), CB_GETCURSEL, 0, 0)));
+      }
+    }
+  }
+
+  void End(OptionsResult r) {
+    result_ = r;
+    EndDialog(hwnd_, 0);
+  }
+
+  INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+      case WM_INITDIALOG:
+        CreateControls();
+        captions_.emplace(hwnd_, OptionsTexts(), [this] { AfterCaptions(); });
+        ShowValues();
+        SetForegroundWindow(hwnd_);
+        SetFocus(Item(idNavTree));
+        return FALSE;
+      case WM_COMMAND:
+        OnCommand(LOWORD(wp), HIWORD(wp));
+        return TRUE;
+      case WM_HSCROLL:
+        if (HWND(lp) == Item(idDelayTrack))
+          model_.SetDelayPosition(int(SendMessageW(Item(idDelayTrack), TBM_GETPOS, 0, 0)));
+        return TRUE;
+      case WM_NOTIFY: {
+        auto* hdr = reinterpret_cast<NMHDR*>(lp);
+        if (hdr->idFrom == UINT_PTR(idNavTree) && hdr->code == TVN_SELCHANGEDW && !building_) {
+          model_.SelectNode(int(reinterpret_cast<NMTREEVIEWW*>(lp)->itemNew.lParam));
+          ShowPage();
+        }
+        return TRUE;
+      }
+      case WM_CTLCOLORSTATIC:
+        if (HWND(lp) == Item(idCaptionPanel)) {
+          HDC dc = HDC(wp);
+          SetTextColor(dc, GetSysColor(COLOR_ACTIVECAPTION));
+          SetBkColor(dc, GetSysColor(COLOR_INACTIVECAPTION));
+          return INT_PTR(GetSysColorBrush(COLOR_INACTIVECAPTION));
+        }
+        return FALSE;
+      case WM_HELP: {
+        auto* info = reinterpret_cast<HELPINFO*>(lp);
+        help_(info->iContextType == HELPINFO_WINDOW ? HelpContextOf(info->iCtrlId) : kOptionsHelpContext);
+        return TRUE;
+      }
+      case WM_CLOSE:
+        End(OptionsResult::Closed);  // neither saves nor reloads
+        return TRUE;
+      case WM_DESTROY:
+        captions_.reset();
+        return FALSE;
+    }
+    return FALSE;
+  }
+
+  OptionsModel& model_;
+  TAppLanguage& language_;
+  const std::function<void(int)>& help_;
+  HWND hwnd_ = nullptr;
+  HWND tips_ = nullptr;
+  int dpi_ = 96;
+  FontHolder font_, boldFont_, fixedFont_;
+  std::vector<PageControl> controls_;
+  std::optional<WindowCaptions> captions_;
+  bool building_ = false;
+  bool filling_ = false;
+  OptionsResult result_ = OptionsResult::Closed;
+};
+
+}  // namespace
+
+OptionsResult ShowOptionsDialog(HWND owner, OptionsModel& model, TAppLanguage& language,
+                                const std::function<void(int context)>& help) {
+  OptionsDialog dialog(model, language, help);
+  return dialog.Show(owner);
+}
+
+}  // namespace wx
