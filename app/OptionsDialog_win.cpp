@@ -328,7 +328,7 @@ class OptionsDialog {
     int page = model_.Page();
     for (const PageControl& c : controls_)
       if (c.page != kAlways) ShowWindow(c.h, c.page == page && !c.hidden ? SW_SHOWNA : SW_HIDE);
-    SetWindowTextW(Item(idCaptionPanel), (L" " + CaptionW(OptionsTexts(), model_.CaptionText())).c_str());
+    SetWindowTextW(Item(idCaptionPanel), CaptionW(OptionsTexts(), model_.CaptionText()).c_str());
   }
 
   // The language box: every list language, the active one selected.
