@@ -175,12 +175,12 @@ class OptionsDialog {
     Check(opGeneral, 16, 84, 340, idChkCompatibilityMode);
     Check(opGeneral, 32, 104, 324, idChkCompatibilityCut);
     Check(opGeneral, 32, 124, 324, idChkDisableBackup);
-    Label(opGeneral, 32, 150, 96, 15, idLblDelay);
-    HWND track = Make(opGeneral, TRACKBAR_CLASSW, WS_TABSTOP | TBS_AUTOTICKS | TBS_BOTTOM, 128, 144, 170, 28,
+    Label(opGeneral, 32, 150, 124, 15, idLblDelay);
+    HWND track = Make(opGeneral, TRACKBAR_CLASSW, WS_TABSTOP | TBS_AUTOTICKS | TBS_BOTTOM, 156, 144, 146, 28,
                       idDelayTrack);
     SendMessageW(track, TBM_SETRANGE, FALSE, MAKELPARAM(OptionsModel::kDelayMin, OptionsModel::kDelayMax));
     SendMessageW(track, TBM_SETPAGESIZE, 0, 2);
-    Label(opGeneral, 302, 150, 50, 15, idLblDelayLong);
+    Label(opGeneral, 304, 150, 56, 15, idLblDelayLong);
     Check(opGeneral, 16, 178, 340, idChkSpellViewerOnTop, true);  // hidden, never loaded
     Check(opGeneral, 16, 178, 340, idChkShowSmartBar);
     // The thesaurus edition hides the "Spell Check Mode" group; the language

@@ -220,7 +220,9 @@ _wx_init() {
     trap 'exit 1' USR1
     # Wine turns its command line into UTF-16 through the locale's encoding.
     export LC_ALL=C.UTF-8
-    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+    # winemenubuilder is off: Wine would otherwise write menu entries and file
+    # types into the real home folder (for shortcuts a test makes, for instance).
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
     export WINEPREFIX="$WX_TMP/prefix"
     _wx_start_xvfb
     _wx_start_watchdog

@@ -1,5 +1,6 @@
-// A stand-in for a program the tested program starts (a browser): records the
-// arguments it was started with.
+// record-launch: a stand-in for a program the tested program starts (a
+// browser), which records the arguments it was started with; check-state: the
+// state of a check box without listing the whole window.
 #include "Driver.h"
 
 namespace wxd {
@@ -21,6 +22,21 @@ CommandRegistrar recordLaunch(L"record-launch", L"FILE ARG...  (writes each ARG 
                                   WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
                                   CloseHandle(f);
                               });
+
+}  // namespace
+}  // namespace wxd
+
+namespace wxd {
+namespace {
+
+CommandRegistrar checkState(L"check-state", L"WINDOW CHILD  (0, 1 or 2: BM_GETCHECK of a check box or radio button; "
+                                            L"then visible=, enabled=)",
+                            2, [](const Args& a) {
+                                HWND box = resolveTarget(a, 0);
+                                LRESULT state = sendTimeout(box, BM_GETCHECK, 0, 0);
+                                out(std::to_wstring(state) + L" visible=" + (IsWindowVisible(box) ? L"1" : L"0") +
+                                    L" enabled=" + (IsWindowEnabled(box) ? L"1" : L"0"));
+                            });
 
 }  // namespace
 }  // namespace wxd
