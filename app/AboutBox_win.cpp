@@ -7,7 +7,7 @@
 
 #include "app/AboutTexts.h"
 #include "app/AppErrors.h"
-#include "app/ErrorBox_win.h"
+#include "app/CodeDialog_win.h"
 #include "app/Version.h"
 #include "common/AnsiText.h"
 #include "common/Captions_win.h"
@@ -18,45 +18,20 @@ namespace {
 
 constexpr int kClientWidth = 442, kClientHeight = 223;
 
-struct alignas(4) EmptyTemplate {
-  DLGTEMPLATE t;
-  WORD menu, cls, title;
-};
-
 class AboutBox {
  public:
   void Show(HWND owner) {
-    HDC dc = GetDC(nullptr);
-    if (dc) {
-      dpi_ = GetDeviceCaps(dc, LOGPIXELSY);
-      ReleaseDC(nullptr, dc);
-    }
-    if (dpi_ <= 0) dpi_ = 96;
-    EmptyTemplate tmpl{};
-    tmpl.t.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_3DLOOK;
-    tmpl.t.cx = 100;
-    tmpl.t.cy = 50;
-    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &tmpl.t, owner, Proc, LPARAM(this));
+    dpi_ = ScreenDpi();
+    RunCodeDialog(owner, this);
     for (HFONT f : {font_, titleFont_, linkFont_})
       if (f) DeleteObject(f);
   }
 
- private:
-  static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    AboutBox* self;
-    if (msg == WM_INITDIALOG) {
-      self = reinterpret_cast<AboutBox*>(lp);
-      SetWindowLongPtrW(hwnd, DWLP_USER, LONG_PTR(self));
-      self->hwnd_ = hwnd;
-    } else {
-      self = reinterpret_cast<AboutBox*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    }
-    if (!self) return FALSE;
-    INT_PTR r = FALSE;
-    Guarded([&] { r = self->OnMessage(msg, wp, lp); });
-    return r;
-  }
+  // Called by RunCodeDialog.
+  void Attach(HWND hwnd) { hwnd_ = hwnd; }
+  INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) { return Handle(msg, wp, lp); }
 
+ private:
   int Scale(int px) const { return MulDiv(px, dpi_, 96); }
 
   HWND Make(const wchar_t* cls, DWORD style, int x, int y, int w, int h, int id, HFONT font) {
@@ -87,13 +62,7 @@ class AboutBox {
     Make(L"STATIC", SS_SUNKEN, 8, 176, 426, 2, idAboutBar, font_);
     Make(L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 178, 188, 86, 25, idAboutOK, font_);
 
-    RECT r{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
-    AdjustWindowRectEx(&r, DWORD(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE, DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
-    int w = r.right - r.left, h = r.bottom - r.top;
-    RECT area;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - w) / 2,
-                 area.top + (area.bottom - area.top - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    CentreClientOnWorkArea(hwnd_, Scale(kClientWidth), Scale(kClientHeight));
   }
 
   void AfterCaptions() {
@@ -101,7 +70,7 @@ class AboutBox {
                    (CaptionW(AboutTexts(), txtAboutWebSite) + Utf8ToWide(kSupportWebAddress)).c_str());
   }
 
-  INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  INT_PTR Handle(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
       case WM_INITDIALOG:
         Create();

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ErrorBox_win.h"
+#include "app/CodeDialog_win.h"
 #include "app/OptionsTexts.h"
 #include "common/AnsiText.h"
 #include "common/Captions_win.h"
@@ -19,12 +19,6 @@ namespace {
 constexpr int kClientWidth = 545, kClientHeight = 384;
 constexpr int kPageLeft = 166, kPageTop = 31;
 constexpr int kAlways = -1;  // controls outside the notebook
-
-// An empty dialog template: the controls are made in WM_INITDIALOG in pixels.
-struct alignas(4) EmptyTemplate {
-  DLGTEMPLATE t;
-  WORD menu, cls, title;
-};
 
 class FontHolder {
  public:
@@ -80,25 +74,18 @@ int RowBar(HotKeySlot slot) {
 class OptionsDialog {
  public:
   OptionsDialog(OptionsModel& model, TAppLanguage& language, const std::function<void(int)>& help)
-      : model_(model), language_(language), help_(help) {
-    HDC dc = GetDC(nullptr);
-    if (dc) {
-      dpi_ = GetDeviceCaps(dc, LOGPIXELSY);
-      ReleaseDC(nullptr, dc);
-    }
-    if (dpi_ <= 0) dpi_ = 96;
-  }
+      : model_(model), language_(language), help_(help), dpi_(ScreenDpi()) {}
 
   OptionsResult Show(HWND owner) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
-    EmptyTemplate tmpl{};
-    tmpl.t.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_3DLOOK;
-    tmpl.t.cx = 100;
-    tmpl.t.cy = 50;
-    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &tmpl.t, owner, Proc, LPARAM(this));
+    RunCodeDialog(owner, this);
     return result_;
   }
+
+  // Called by RunCodeDialog.
+  void Attach(HWND hwnd) { hwnd_ = hwnd; }
+  INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) { return Handle(msg, wp, lp); }
 
  private:
   struct PageControl {
@@ -106,21 +93,6 @@ class OptionsDialog {
     int page;
     bool hidden;
   };
-
-  static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    OptionsDialog* self;
-    if (msg == WM_INITDIALOG) {
-      self = reinterpret_cast<OptionsDialog*>(lp);
-      SetWindowLongPtrW(hwnd, DWLP_USER, LONG_PTR(self));
-      self->hwnd_ = hwnd;
-    } else {
-      self = reinterpret_cast<OptionsDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    }
-    if (!self) return FALSE;
-    INT_PTR r = FALSE;
-    Guarded([&] { r = self->OnMessage(msg, wp, lp); });
-    return r;
-  }
 
   int Scale(int px) const { return MulDiv(px, dpi_, 96); }
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
@@ -255,17 +227,12 @@ class OptionsDialog {
     }
 
     // Client area 545 x 384, centred on the screen.
-    RECT r{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
-    AdjustWindowRectEx(&r, DWORD(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE, DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
-    int w = r.right - r.left, h = r.bottom - r.top;
-    RECT area;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - w) / 2,
-                 area.top + (area.bottom - area.top - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    CentreClientOnWorkArea(hwnd_, Scale(kClientWidth), Scale(kClientHeight));
   }
 
   // The texts the caption table cannot reach by control id.
   void AfterCaptions() {
+    SetWindowTextW(Item(idLblDoubleClick), CaptionW(OptionsTexts(), idBarDoubleClick).c_str());
     for (int slot = 0; slot < kHotKeySlotCount; ++slot)
       for (int m = 0; m < 4; ++m)
         SetWindowTextW(Item(HotKeyRowControlId(HotKeySlot(slot), m)),
@@ -415,7 +382,7 @@ class OptionsDialog {
     EndDialog(hwnd_, 0);
   }
 
-  INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  INT_PTR Handle(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
       case WM_INITDIALOG:
         CreateControls();
@@ -467,7 +434,7 @@ class OptionsDialog {
   const std::function<void(int)>& help_;
   HWND hwnd_ = nullptr;
   HWND tips_ = nullptr;
-  int dpi_ = 96;
+  int dpi_;
   FontHolder font_, boldFont_, fixedFont_;
   std::vector<PageControl> controls_;
   std::optional<WindowCaptions> captions_;

@@ -30,7 +30,7 @@ const NodeLabel kNodeLabels[] = {
     {{txtNavEditor, opEditor, true}, S},
     {{txtNavInstantSpell, opInstantSpell, true}, A | S | P},
     {{txtNavMouse, opMouse, false}, A | S | P | T},
-    {{txtNavCharacters, opCharacters, false}, A | S | P},
+    {{idBarCharPrefs, opCharacters, false}, A | S | P},
 };
 
 struct MouseLabel {
@@ -39,13 +39,13 @@ struct MouseLabel {
 };
 const MouseLabel kMouseLabels[] = {
     {{txtMouseNone, moNoAction}, A | S | P | T},
-    {{txtMouseSpellClip, moSpellCheckClipBoard}, A | S | P},
+    {{idBarSpellClip, moSpellCheckClipBoard}, A | S | P},
     {{txtMouseThesClip, moThesaurusClipBoard}, A | S | T},
-    {{txtMouseDefClip, moDefinitionsClipBoard}, A | S},
-    {{txtMouseEditor, moOpenEditor}, S},
-    {{txtMouseInstantSpell, moOpenInstantSpell}, A | S | P},
+    {{idRowLabelBase + int(hsDefClip), moDefinitionsClipBoard}, A | S},
+    {{txtNavEditor, moOpenEditor}, S},
+    {{txtNavInstantSpell, moOpenInstantSpell}, A | S | P},
     {{txtMouseSpellOptions, moSpellCheckConfiguration}, A | S | P},
-    {{txtMouseOptions, moOpenPreferences}, A | S | P | T},
+    {{kCaptionWindowTitle, moOpenPreferences}, A | S | P | T},
     {{txtMouseSmartBar, moShowSmartBar}, A | S | P | T},
     {{txtMouseTrayMenu, moShowPopupMenu}, A | S | P | T},
 };

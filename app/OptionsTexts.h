@@ -57,7 +57,7 @@ enum OptionsControlId : int {
   idBarSingleClick,
   idLblSingleClick,
   idBarDoubleClick,
-  idLblDoubleClick,
+  idLblDoubleClick,  // shows the text of idBarDoubleClick
   // Page 8 "Character Options".
   idBarCharPrefs,
   idLblQuote,
@@ -91,16 +91,11 @@ enum OptionsTextId : int {
   txtNavEditor,
   txtNavInstantSpell,
   txtNavMouse,
-  txtNavCharacters,
-  // Click-action entries.
+  // Click-action entries (those whose texts other rows already hold use
+  // those rows).
   txtMouseNone,
-  txtMouseSpellClip,
   txtMouseThesClip,
-  txtMouseDefClip,
-  txtMouseEditor,
-  txtMouseInstantSpell,
   txtMouseSpellOptions,
-  txtMouseOptions,
   txtMouseSmartBar,
   txtMouseTrayMenu,
 };

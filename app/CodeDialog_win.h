@@ -1,0 +1,48 @@
+// Modal dialogs whose controls are made in code: the empty template, the
+// dialog procedure that hands every message to the owning object (with
+// failures shown in the error box), and placement of a client area of a
+// given size at the centre of the work area.
+#pragma once
+
+#include <windows.h>
+
+#include "app/ErrorBox_win.h"
+
+namespace wx {
+
+// The screen's pixels per inch (96 when unknown).
+int ScreenDpi();
+
+// Sizes the window for a client area of width x height (already scaled) and
+// centres it on the work area.
+void CentreClientOnWorkArea(HWND window, int width, int height);
+
+// Runs a modal dialog for `self`, whose OnMessage(msg, wp, lp) receives every
+// message from WM_INITDIALOG on (its Attach(hwnd) is called first).
+template <typename T>
+void RunCodeDialog(HWND owner, T* self) {
+  struct alignas(4) EmptyTemplate {
+    DLGTEMPLATE t;
+    WORD menu, cls, title;
+  } tmpl{};
+  tmpl.t.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_3DLOOK;
+  tmpl.t.cx = 100;
+  tmpl.t.cy = 50;
+  DLGPROC proc = [](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> INT_PTR {
+    T* s;
+    if (msg == WM_INITDIALOG) {
+      s = reinterpret_cast<T*>(lp);
+      SetWindowLongPtrW(hwnd, DWLP_USER, LONG_PTR(s));
+      s->Attach(hwnd);
+    } else {
+      s = reinterpret_cast<T*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    }
+    if (!s) return FALSE;
+    INT_PTR r = FALSE;
+    Guarded([&] { r = s->OnMessage(msg, wp, lp); });
+    return r;
+  };
+  DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &tmpl.t, owner, proc, LPARAM(self));
+}
+
+}  // namespace wx
