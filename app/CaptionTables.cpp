@@ -2,6 +2,7 @@
 
 #include "app/AboutTexts.h"
 #include "app/OptionsTexts.h"
+#include "app/TrayMenuTexts.h"
 
 namespace wx {
 
@@ -10,6 +11,7 @@ std::vector<const CaptionTable*> AllCaptionTables() {
   return {
       &OptionsTexts(),
       &AboutTexts(),
+      &TrayMenuTexts(),
   };
 }
 

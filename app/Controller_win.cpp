@@ -16,6 +16,7 @@
 #include "app/Managers_win.h"
 #include "app/OptionsDialog_win.h"
 #include "app/ProgramPath_win.h"
+#include "app/TrayMenuTexts.h"
 #include "common/AnsiText.h"
 
 namespace wx {
@@ -243,11 +244,11 @@ HMENU TfrmTarvelo::BuildTrayMenu() {
         }
         UINT flags = MF_STRING;
         if (h.command == Command::DictionaryUpdate && !updater) flags |= MF_GRAYED;
-        AppendMenuW(help, flags, kMenuCommandBase + UINT(h.command), Utf8ToWide(h.caption).c_str());
+        AppendMenuW(help, flags, kMenuCommandBase + UINT(h.command), Utf8ToWide(TrayMenuCaption(h)).c_str());
       }
-      AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(help), Utf8ToWide(item.caption).c_str());
+      AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(help), Utf8ToWide(TrayMenuCaption(item)).c_str());
     } else {
-      AppendMenuW(menu, MF_STRING, kMenuCommandBase + UINT(item.command), Utf8ToWide(item.caption).c_str());
+      AppendMenuW(menu, MF_STRING, kMenuCommandBase + UINT(item.command), Utf8ToWide(TrayMenuCaption(item)).c_str());
     }
   }
   return menu;

@@ -1,0 +1,17 @@
+// The tray menu's texts in the ten interface languages; the menu is built
+// each time it opens, so it always shows the active language.
+#pragma once
+
+#include <string>
+
+#include "app/Commands.h"
+#include "common/Captions.h"
+
+namespace wx {
+
+const CaptionTable& TrayMenuTexts();
+// The text of a tray or help menu item in the active language (its English
+// caption when the table has no row for it).
+std::string TrayMenuCaption(const TrayMenuItem& item);
+
+}  // namespace wx
