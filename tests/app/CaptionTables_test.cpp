@@ -1,7 +1,9 @@
 // Every window's caption table is complete and consistent in all ten languages.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
+#include <vector>
 
 #include "app/CaptionTables.h"
 #include "app/TrayMenuTexts.h"
@@ -36,6 +38,40 @@ TEST(CaptionTables, TrayMenuTextsCoverEveryItem) {
   SetActiveUiLanguage(UiLanguage::German);
   EXPECT_EQ(TrayMenuCaption(HelpMenu().back()), "Inf&o");
   SetActiveUiLanguage(UiLanguage::English);
+}
+
+}  // namespace wx
+
+namespace wx {
+
+namespace {
+char AccessKey(std::string_view text) {
+  size_t at = text.find('&');
+  return at == std::string_view::npos || at + 1 >= text.size() ? 0 : char(std::tolower((unsigned char)text[at + 1]));
+}
+}  // namespace
+
+// Within one menu no two items share an access key in a translation unless
+// they already do in English.
+TEST(CaptionTables, TrayMenuAccessKeysStayDistinct) {
+  std::vector<std::vector<TrayMenuItem>> menus = {HelpMenu()};
+  for (int e = edAllServices; e <= edThesaurusOnly; ++e) menus.push_back(TrayMenuFor(TBuildEdition(e)));
+  for (const auto& menu : menus) {
+    for (int l = 0; l < kUiLanguageCount; ++l) {
+      for (size_t i = 0; i < menu.size(); ++i) {
+        for (size_t j = i + 1; j < menu.size(); ++j) {
+          if (menu[i].name[0] == '-' || menu[j].name[0] == '-') continue;
+          SetActiveUiLanguage(UiLanguage(l));
+          char a = AccessKey(TrayMenuCaption(menu[i])), b = AccessKey(TrayMenuCaption(menu[j]));
+          SetActiveUiLanguage(UiLanguage::English);
+          bool english = AccessKey(menu[i].caption) != 0 && AccessKey(menu[i].caption) == AccessKey(menu[j].caption);
+          EXPECT_FALSE(a != 0 && a == b && !english)
+              << UiLanguageName(UiLanguage(l)) << ": " << menu[i].name << " and " << menu[j].name << " share '" << a
+              << "'";
+        }
+      }
+    }
+  }
 }
 
 }  // namespace wx
