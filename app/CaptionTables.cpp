@@ -1,10 +1,13 @@
 #include "app/CaptionTables.h"
 
+#include "windows/SmartBarTexts.h"
+
 namespace wx {
 
 // One line per window table (each defined in its XxxTexts.cpp).
 std::vector<const CaptionTable*> AllCaptionTables() {
   return {
+      &SmartBarTexts(),
   };
 }
 
