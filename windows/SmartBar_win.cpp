@@ -160,14 +160,7 @@ TfrmSmartBar::~TfrmSmartBar() {
 
 bool TfrmSmartBar::Create() {
   HINSTANCE inst = GetModuleHandleW(nullptr);
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WndProc;
-  wc.hInstance = inst;
-  wc.lpszClassName = kClassName;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = GetSysColorBrush(COLOR_MENU);
-  RegisterClassExW(&wc);  // fails harmlessly when already registered
+  RegisterWindowClass(kClassName, WndProc, nullptr, LoadCursorW(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_MENU));
   RECT r{0, 0, TSmartBarModel::kWidth, model_.ClientHeight()};
   AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
   window_ = CreateWindowExW(kExStyle, kClassName, Utf8ToWide(SmartBarCaption(SmartBarText::Caption)).c_str(), kStyle,
