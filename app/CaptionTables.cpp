@@ -3,6 +3,7 @@
 #include "app/AboutTexts.h"
 #include "app/OptionsTexts.h"
 #include "app/TrayMenuTexts.h"
+#include "windows/SmartBarTexts.h"
 
 namespace wx {
 
@@ -12,6 +13,7 @@ std::vector<const CaptionTable*> AllCaptionTables() {
       &OptionsTexts(),
       &AboutTexts(),
       &TrayMenuTexts(),
+      &SmartBarTexts(),
   };
 }
 

@@ -19,6 +19,7 @@
 #include "app/OptionsModel.h"
 #include "app/SysHotKey_win.h"
 #include "app/TrayIcon_win.h"
+#include "windows/SmartBar_win.h"
 
 namespace wx {
 
@@ -43,6 +44,8 @@ struct ControllerServices {
 class TfrmTarvelo {
  public:
   static constexpr UINT WM_RUNHOTKEY = WM_USER + 1;
+  // The Smart Bar's window is gone: the controller lets go of it.
+  static constexpr UINT WM_SMARTBARGONE = WM_USER + 2;
 
   TfrmTarvelo();
   ~TfrmTarvelo();
@@ -73,6 +76,10 @@ class TfrmTarvelo {
   void RunMouseAction(int code);
   void CheckMainDictionaries();
   void Close();
+  // Creates the Smart Bar when none exists and shows it.
+  void ShowSmartBar();
+  TfrmSmartBar* SmartBar() const { return smartBar_ && smartBar_->Handle() ? smartBar_.get() : nullptr; }
+  bool OptionsWindowVisible() const;
 
   const MainOptions& Options() const { return options_; }
   const HotKeyIds& HotKeyIdentifiers() const { return hotKeyIds_; }
@@ -103,6 +110,8 @@ class TfrmTarvelo {
   void OpenWebSite();
   // The options window (modal): OK stores and registers, Cancel reloads.
   void ShowOptions();
+  // Program end: saves the Smart Bar and closes it without its notice.
+  void CloseSmartBarForShutdown();
   // Runs a modal dialog of the tray menu with input refused meanwhile.
   void WithModalDialog(const std::function<void()>& body);
 
@@ -128,6 +137,8 @@ class TfrmTarvelo {
   // which keeps the edits for the next showing.
   OptionsModel optionsModel_;
   bool optionsEdited_ = false;
+  bool optionsShowing_ = false;
+  std::unique_ptr<TfrmSmartBar> smartBar_;
 };
 
 // The controller of the running program (null before it is created).
