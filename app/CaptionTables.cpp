@@ -2,7 +2,6 @@
 
 #include "app/AboutTexts.h"
 #include "app/OptionsTexts.h"
-#include "app/TrayMenuTexts.h"
 #include "windows/SmartBarTexts.h"
 
 namespace wx {
@@ -12,7 +11,6 @@ std::vector<const CaptionTable*> AllCaptionTables() {
   return {
       &OptionsTexts(),
       &AboutTexts(),
-      &TrayMenuTexts(),
       &SmartBarTexts(),
   };
 }

@@ -1,6 +1,7 @@
-// The options window's texts and control ids. A control's id is also the id
-// of its text in the caption table; texts that are no control's (tree nodes,
-// click-action entries, hints, the modifier boxes of every hotkey row) have
+// The texts of the controller form: the options window and the tray menu,
+// with the window's control ids. A control's id is also the id of its text in
+// the caption table; texts that are no control's (tree nodes, click-action
+// entries, hints, the modifier boxes of every hotkey row, menu items) have
 // ids from kCaptionMessageBase on.
 #pragma once
 
@@ -99,6 +100,9 @@ enum OptionsTextId : int {
   txtMouseSmartBar,
   txtMouseTrayMenu,
 };
+
+// Tray and help menu items: kTrayMenuTextBase + the item's command.
+inline constexpr int kTrayMenuTextBase = kCaptionMessageBase + 0x100;
 
 const CaptionTable& OptionsTexts();
 
