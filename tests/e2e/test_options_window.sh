@@ -3,8 +3,9 @@
 # it with the edition's tree; pages switch; OK stores a new thesaurus hotkey
 # (F8 is let go, Ctrl+F8 opens the thesaurus); Cancel keeps the old one; the
 # language box switches the captions at once and a restart keeps the choice;
-# auto-run converts the older start-up value into the Startup shortcut and
-# OK removes and writes it; About shows the version; Help opens our HTML help
+# auto-run converts the older start-up value into the Startup shortcut, OK
+# removes and writes it, and a shortcut that cannot be written is reported in
+# the error box; About shows the version; Help opens our HTML help
 # at the window's topic in a stand-in browser. Then another edition's program
 # shows its own tree and click actions.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" || exit 1
@@ -159,6 +160,17 @@ wx_driver click Optionen OK >/dev/null
 wx_driver wait-gone Optionen 5000 >/dev/null
 wx_retry 10 wx_driver shortcut-target "$lnk" >/dev/null 2>&1 || wx_fail "OK wrote no shortcut"
 wx_assert_eq "$(wx_driver shortcut-target "$lnk")" "$WX_PROGRAM_WINDIR\\WendrixTray.exe" "shortcut after checking"
+
+# A shortcut that cannot be written is reported, never passed over.
+SHELL_FOLDERS='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders'
+wx_reg_add "$SHELL_FOLDERS" Startup REG_SZ 'C:\missing\Startup'
+open_options Optionen
+toggle Optionen "$AUTORUN" 1
+wx_driver click Optionen OK >/dev/null
+box=$(wx_driver message-box-text 15000 Wendrix) || wx_fail "no error box for a shortcut that cannot be written"
+wx_assert_contains "$box" 'Could not save the shortcut C:\\missing\\Startup\\Wendrix.lnk' "error box"
+wx_driver click "$(head -1 <<<"$box" | cut -d' ' -f2)" OK >/dev/null
+wx_reg_add "$SHELL_FOLDERS" Startup REG_SZ "$startup"
 stop_program
 
 # --- another edition: all services, no editors -------------------------------
