@@ -1,7 +1,7 @@
 // Stand-ins for other programs that make the resident program's life hard:
 // one that keeps the clipboard open, one that stops answering messages, and
 // a clipboard viewer that reports what reaches it through the viewer chain;
-// and the working set of a process.
+// a program's hidden windows and its working set.
 #include "Driver.h"
 
 #include <psapi.h>
@@ -90,6 +90,15 @@ CommandRegistrar viewerCmd(L"clipboard-viewer-host", L"SECONDS  (a clipboard vie
                                ChangeClipboardChain(hwnd, gNextViewer);
                                DestroyWindow(hwnd);
                            });
+
+// A top-level window by class, shown or hidden (a program's hidden
+// controller window, to post it messages).
+CommandRegistrar classWindowCmd(L"window-of-class", L"CLASS  (prints the handle of a top-level window of CLASS, hidden or not)", 1,
+                                [](const Args& a) {
+                                    HWND h = FindWindowW(a[0].c_str(), nullptr);
+                                    if (!h) fail(L"no window of class " + a[0]);
+                                    out(hex(h));
+                                });
 
 // The working set of a running program, read with GetProcessMemoryInfo.
 CommandRegistrar workingSetCmd(L"working-set", L"EXE_NAME  (prints the working set and its peak in KB)", 1, [](const Args& a) {
