@@ -7,7 +7,7 @@
 #include "app/Controller_win.h"
 #include "app/ErrorBox_win.h"
 #include "app/KeySender_win.h"
-#include "app/RegistryStyles.h"
+#include "common/RegistryStyles.h"
 
 namespace wx {
 
