@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Registry.h"
+#include "common/Registry.h"
 #include "common/Captions.h"
 #include "thesaurus/ThesaurusTexts.h"
 

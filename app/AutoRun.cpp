@@ -1,6 +1,6 @@
 #include "app/AutoRun.h"
 
-#include "app/RegistryStyles.h"
+#include "common/RegistryStyles.h"
 
 namespace wx {
 

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/Registry.h"
+#include "common/Registry.h"
 
 namespace wx {
 

@@ -67,4 +67,17 @@ std::string DirectModeQuestion(int action) {
          name + "." + tail;
 }
 
+std::string SelectedActionName(int action) { return ActionName(action); }
+
+std::string ClipboardBusyNotice(const std::string& actionName) {
+  return actionName +
+         " could not use the Windows Clipboard because another program is holding it open.\r\n\r\nPlease wait "
+         "until the other program has finished with the clipboard and try again.";
+}
+
+std::string NotRespondingNotice(const std::string& actionName) {
+  return actionName +
+         " stopped because the working application is not responding.\r\n\r\nPlease wait until the application responds again and try once more.";
+}
+
 }  // namespace wx

@@ -1,5 +1,6 @@
 // The notices and questions of the Selected actions when no text could be
-// taken from the working application.
+// taken from the working application, and of the clipboard actions when the
+// clipboard or the application stays out of reach.
 #pragma once
 
 #include <string>
@@ -19,5 +20,13 @@ enum PendingActionCode : int {
 std::string CompatibilityModeNotice(int action);
 // The direct-mode question offering compatibility mode.
 std::string DirectModeQuestion(int action);
+
+// The name of a Selected action as its messages use it ("Thesaurus Selected").
+std::string SelectedActionName(int action);
+// Another program kept the clipboard open: the action (named as the user
+// knows it, "Thesaurus Selected", "Spell Check ClipBoard") stopped.
+std::string ClipboardBusyNotice(const std::string& actionName);
+// The working application did not answer an edit message in time.
+std::string NotRespondingNotice(const std::string& actionName);
 
 }  // namespace wx

@@ -17,10 +17,10 @@ void ClipboardBackup::Clear() {
   saved_ = false;
 }
 
-void ClipboardBackup::Save(HWND owner) {
+bool ClipboardBackup::Save(HWND owner) {
   Clear();
+  if (!OpenClipboardWait(owner, 2000)) return false;
   saved_ = true;
-  if (!OpenClipboardWait(owner, 5000)) return;
   for (UINT fmt = EnumClipboardFormats(0); fmt; fmt = EnumClipboardFormats(fmt)) {
     // Formats the system makes up from others (ANSI and OEM text, the locale,
     // the device-independent bitmap of a bitmap) come back by themselves.
@@ -66,50 +66,81 @@ void ClipboardBackup::Save(HWND owner) {
     items_.push_back(std::move(item));
   }
   CloseClipboard();
+  return true;
+}
+
+HANDLE ClipboardBackup::Duplicate(const Item& i) {
+  switch (i.kind) {
+    case Kind::Bitmap:
+      return CopyImage(i.object, IMAGE_BITMAP, 0, 0, 0);
+    case Kind::EnhMetafile:
+      return CopyEnhMetaFile(static_cast<HENHMETAFILE>(i.object), nullptr);
+    case Kind::MetafilePict: {
+      HMETAFILE mf = SetMetaFileBitsEx(UINT(i.bytes.size()), reinterpret_cast<const BYTE*>(i.bytes.data()));
+      if (!mf) return nullptr;
+      HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, sizeof(METAFILEPICT));
+      auto* pict = mem ? static_cast<METAFILEPICT*>(GlobalLock(mem)) : nullptr;
+      if (!pict) {
+        if (mem) GlobalFree(mem);
+        DeleteMetaFile(mf);
+        return nullptr;
+      }
+      pict->mm = i.mm;
+      pict->xExt = i.xExt;
+      pict->yExt = i.yExt;
+      pict->hMF = mf;
+      GlobalUnlock(mem);
+      return mem;
+    }
+    case Kind::Memory: {
+      HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, i.bytes.empty() ? 1 : i.bytes.size());
+      if (!mem) return nullptr;
+      void* p = GlobalLock(mem);
+      if (!p) {
+        GlobalFree(mem);
+        return nullptr;
+      }
+      if (!i.bytes.empty()) memcpy(p, i.bytes.data(), i.bytes.size());
+      GlobalUnlock(mem);
+      return mem;
+    }
+  }
+  return nullptr;
+}
+
+void ClipboardBackup::Free(const Item& i, HANDLE data) {
+  switch (i.kind) {
+    case Kind::Bitmap:
+      DeleteObject(data);
+      break;
+    case Kind::EnhMetafile:
+      DeleteEnhMetaFile(static_cast<HENHMETAFILE>(data));
+      break;
+    case Kind::MetafilePict:
+      if (auto* pict = static_cast<METAFILEPICT*>(GlobalLock(data))) {
+        DeleteMetaFile(pict->hMF);
+        GlobalUnlock(data);
+      }
+      GlobalFree(data);
+      break;
+    case Kind::Memory:
+      GlobalFree(data);
+      break;
+  }
 }
 
 bool ClipboardBackup::Restore(HWND owner) const {
-  if (!OpenClipboardWait(owner, 5000)) return false;
-  EmptyClipboard();
-  bool ok = true;
+  if (!OpenClipboardWait(owner, 2000)) return false;
+  const bool emptied = EmptyClipboard() != 0;
+  bool ok = emptied;
   for (const Item& i : items_) {
-    HANDLE data = nullptr;
-    switch (i.kind) {
-      case Kind::Bitmap:
-        data = CopyImage(i.object, IMAGE_BITMAP, 0, 0, 0);
-        break;
-      case Kind::EnhMetafile:
-        data = CopyEnhMetaFile(static_cast<HENHMETAFILE>(i.object), nullptr);
-        break;
-      case Kind::MetafilePict: {
-        HMETAFILE mf = SetMetaFileBitsEx(UINT(i.bytes.size()), reinterpret_cast<const BYTE*>(i.bytes.data()));
-        HGLOBAL mem = mf ? GlobalAlloc(GMEM_MOVEABLE, sizeof(METAFILEPICT)) : nullptr;
-        if (mem) {
-          auto* pict = static_cast<METAFILEPICT*>(GlobalLock(mem));
-          pict->mm = i.mm;
-          pict->xExt = i.xExt;
-          pict->yExt = i.yExt;
-          pict->hMF = mf;
-          GlobalUnlock(mem);
-          data = mem;
-        } else if (mf) {
-          DeleteMetaFile(mf);
-        }
-        break;
-      }
-      case Kind::Memory: {
-        HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, i.bytes.empty() ? 1 : i.bytes.size());
-        if (mem) {
-          if (void* p = GlobalLock(mem)) {
-            if (!i.bytes.empty()) memcpy(p, i.bytes.data(), i.bytes.size());
-            GlobalUnlock(mem);
-          }
-          data = mem;
-        }
-        break;
-      }
+    if (!emptied) break;
+    HANDLE data = Duplicate(i);
+    // The clipboard owns what it took; what it refused is ours to free.
+    if (!data || !SetClipboardData(i.format, data)) {
+      if (data) Free(i, data);
+      ok = false;
     }
-    if (!data || !SetClipboardData(i.format, data)) ok = false;
   }
   CloseClipboard();
   return ok;

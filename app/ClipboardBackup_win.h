@@ -17,10 +17,13 @@ class ClipboardBackup {
   ClipboardBackup(const ClipboardBackup&) = delete;
   ClipboardBackup& operator=(const ClipboardBackup&) = delete;
 
-  // Copies every copyable format off the clipboard (waiting for it to be free).
-  void Save(HWND owner);
+  // Copies every copyable format off the clipboard (waiting for it to be
+  // free); false, with nothing saved, when another program keeps it open.
+  bool Save(HWND owner);
   // Empties the clipboard and puts the saved formats back (an empty backup
   // leaves the clipboard empty). The backup stays usable for another restore.
+  // False when the clipboard could not be opened or emptied, or a format not
+  // be set (the block of a format that was not taken is freed).
   bool Restore(HWND owner) const;
   bool Saved() const { return saved_; }
   size_t FormatCount() const { return items_.size(); }
@@ -35,6 +38,9 @@ class ClipboardBackup {
     LONG mm = 0, xExt = 0, yExt = 0;
   };
   void Clear();
+  // A fresh copy of a saved format for the clipboard to own, or null.
+  static HANDLE Duplicate(const Item& item);
+  static void Free(const Item& item, HANDLE data);
   std::vector<Item> items_;
   bool saved_ = false;
 };

@@ -11,9 +11,9 @@ bool OpenClipboardWait(HWND owner, DWORD timeoutMs) {
   }
 }
 
-std::wstring GetClipboardText(HWND owner) {
-  if (!OpenClipboardWait(owner)) return std::wstring();
-  std::wstring text;
+ClipboardState ReadClipboardText(HWND owner, std::wstring& text, DWORD timeoutMs) {
+  text.clear();
+  if (!OpenClipboardWait(owner, timeoutMs)) return ClipboardState::Locked;
   if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
     SIZE_T bytes = GlobalSize(h);
     if (const wchar_t* p = static_cast<const wchar_t*>(GlobalLock(h))) {
@@ -24,7 +24,20 @@ std::wstring GetClipboardText(HWND owner) {
     }
   }
   CloseClipboard();
+  return text.empty() ? ClipboardState::Empty : ClipboardState::Text;
+}
+
+std::wstring GetClipboardText(HWND owner) {
+  std::wstring text;
+  ReadClipboardText(owner, text);
   return text;
+}
+
+bool EmptyClipboardWait(HWND owner, DWORD timeoutMs) {
+  if (!OpenClipboardWait(owner, timeoutMs)) return false;
+  bool ok = EmptyClipboard() != 0;
+  CloseClipboard();
+  return ok;
 }
 
 bool SetClipboardText(HWND owner, const std::wstring& text) {
@@ -38,8 +51,7 @@ bool SetClipboardText(HWND owner, const std::wstring& text) {
     GlobalFree(mem);
     return false;
   }
-  EmptyClipboard();
-  bool ok = SetClipboardData(CF_UNICODETEXT, mem) != nullptr;
+  bool ok = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, mem) != nullptr;
   CloseClipboard();
   if (!ok) GlobalFree(mem);
   return ok;

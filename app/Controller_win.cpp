@@ -203,30 +203,42 @@ void TfrmTarvelo::Close() {
   CloseSmartBarForShutdown();
   hotKeys_->SetActive(false);
   tray_->SetActive(false);
-  DestroyWindow(window_);
+  // The handle is forgotten once the window is gone, so that nothing uses or
+  // destroys it again.
+  HWND window = window_;
+  DestroyWindow(window);
+  window_ = nullptr;
+  if (ApplicationWindow() == window) SetApplicationWindow(nullptr);
 }
 
 void TfrmTarvelo::BeginWork() {
-  tray_->AutoPopup = false;
-  tray_->SetHint(L"Working...");
-  tray_->SetState(tsAnimated);
+  work_.Begin();
+  ShowWorkState();
 }
 
 void TfrmTarvelo::EndWork() {
-  tray_->AutoPopup = true;
-  tray_->SetHint(L"Wendrix");
-  tray_->SetState(tsDisabled);
+  work_.End();
+  ShowWorkState();
+}
+
+void TfrmTarvelo::ShowWorkState() {
+  tray_->AutoPopup = work_.AcceptsInput();
+  tray_->SetHint(work_.Busy() ? L"Working..." : L"Wendrix");
+  tray_->SetState(work_.Busy() ? tsAnimated : tsDisabled);
 }
 
 void TfrmTarvelo::WithModalDialog(const std::function<void()>& body) {
-  tray_->AutoPopup = false;
+  work_.BeginModal();
+  ShowWorkState();
   try {
     body();
   } catch (...) {
-    tray_->AutoPopup = true;
+    work_.EndModal();
+    ShowWorkState();
     throw;
   }
-  tray_->AutoPopup = true;
+  work_.EndModal();
+  ShowWorkState();
 }
 
 void TfrmTarvelo::SysHotKey1HotKey(int index) {
@@ -340,7 +352,13 @@ void TfrmTarvelo::CheckMainDictionaries() { mainDictionaries_.Run(CurrentRegistr
 void TfrmTarvelo::SpellClipboard(const void* Sender) {
   CheckMainDictionaries();
   if (Busy() && Sender) return;
-  if (GetClipboardText(window_).empty()) {
+  std::wstring text;
+  ClipboardState clipboard = ReadClipboardText(window_, text);
+  if (clipboard == ClipboardState::Locked) {
+    ShowInformation(ClipboardBusyNotice("Spell Check ClipBoard"));
+    return;
+  }
+  if (clipboard == ClipboardState::Empty) {
     ShowInformation(
         "You have attempted to use Spell Check Clipboard, however there is nothing in the Windows Clipboard.\r\n\r\n"
         "Please verify that you have copied the desired text and initiate Spell Check Clipboard again.\r\n\r\n"
@@ -364,7 +382,12 @@ void TfrmTarvelo::ThesClipboard(const void* Sender) {
     TfrmTarvelo* c;
     ~End() { c->EndWork(); }
   } end{this};
-  std::wstring word = TrimText(GetClipboardText(window_));
+  std::wstring word;
+  if (ReadClipboardText(window_, word) == ClipboardState::Locked) {
+    ShowInformation(ClipboardBusyNotice("Thesaurus ClipBoard"));
+    return;
+  }
+  word = TrimText(word);
   if (!services_.thesaurusSession) throw ENotAvailable("The thesaurus");
   std::wstring replacement = services_.thesaurusSession(word);
   if (!replacement.empty()) SetClipboardText(window_, replacement);
@@ -385,7 +408,11 @@ void TfrmTarvelo::DefinitionsClipboard(const void* Sender) {
   } end{this};
   CheckAppFile("Definitions.ydd");
   if (!services_.definitionsSession) throw ENotAvailable("The definitions window");
-  std::wstring text = GetClipboardText(window_);
+  std::wstring text;
+  if (ReadClipboardText(window_, text) == ClipboardState::Locked) {
+    ShowInformation(ClipboardBusyNotice("Definitions ClipBoard"));
+    return;
+  }
   std::wstring result;
   if (services_.definitionsSession(text.size() > 50 ? std::wstring() : text, result))
     SetClipboardText(window_, result);

@@ -17,8 +17,10 @@
 #include "app/MainDictionariesCheck.h"
 #include "app/MainOptions.h"
 #include "app/OptionsModel.h"
+#include "app/SelectionCapture.h"
 #include "app/SysHotKey_win.h"
 #include "app/TrayIcon_win.h"
+#include "app/WorkState.h"
 #include "windows/SmartBar_win.h"
 
 namespace wx {
@@ -66,10 +68,12 @@ class TfrmTarvelo {
   void RunCommand(Command command, const void* Sender);
   std::wstring ThesaurusLookup(const std::wstring& word);
 
+  // Work nests (a Selected action runs a clipboard action inside); the
+  // program stays busy until the outermost stretch ends.
   void BeginWork();
   void EndWork();
-  bool Busy() const { return tray_ && tray_->State() == tsAnimated; }
-  bool AcceptsInput() const { return tray_ && tray_->AutoPopup; }
+  bool Busy() const { return work_.Busy(); }
+  bool AcceptsInput() const { return work_.AcceptsInput(); }
 
   void LoadSettings();
   void RegisterHotKeys();
@@ -95,16 +99,13 @@ class TfrmTarvelo {
   HMENU BuildTrayMenu();
   // Selected actions: take the selection from the focused program through
   // the clipboard, run the service, paste the result back.
+  class CaptureHostImpl;
   void RunSelectedAction(int action);
-  void CompatibilityCapture(int action, ClipboardBackup& backup);
-  void DirectCapture(int action, ClipboardBackup& backup);
   void ClipboardWatcher1Change();
-  void RunCapturedService(int action);
-  void OfferCompatibilityMode(int action);
   // Processes pending messages once; false when the program is quitting.
   bool ProcessMessages();
-  // Waits, processing messages, until the clipboard can be opened.
-  void WaitForClipboard();
+  // Shows the tray icon's busy or idle look for the work state.
+  void ShowWorkState();
   void LaunchEditor(const std::string& fileName);
   void LaunchDictionaryUpdate();
   void OpenWebSite();
@@ -125,9 +126,10 @@ class TfrmTarvelo {
   MainDictionariesCheck mainDictionaries_;
   ControllerServices services_;
   std::unique_ptr<TClipboardWatcher> ClipboardWatcher1;
+  WorkState work_;
+  std::unique_ptr<CaptureHost> captureHost_;
+  std::unique_ptr<SelectionCapture> capture_;  // PendingAction and CaptureWaiting live here
   HWND TargetWindow = nullptr;
-  int PendingAction = 0;
-  bool CaptureWaiting = false;
   bool quitting_ = false;
   uint8_t SingleClickAction = moNoAction;
   uint8_t DoubleClickAction = moNoAction;

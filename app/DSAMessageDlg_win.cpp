@@ -18,6 +18,7 @@ struct DlgParams {
   UINT icon;
   UINT buttons;
   bool checked = false;
+  HFONT font = nullptr;  // made for the dialog; deleted when it has closed
 };
 
 constexpr int kCheckId = 1001;
@@ -54,7 +55,7 @@ INT_PTR CALLBACK DlgProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       NONCLIENTMETRICSW ncm{};
       ncm.cbSize = sizeof ncm;
       if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
-        font = CreateFontIndirectW(&ncm.lfMessageFont);
+        if (HFONT made = CreateFontIndirectW(&ncm.lfMessageFont)) font = p->font = made;
       HDC dc = GetDC(dlg);
       HGDIOBJ old = SelectObject(dc, font);
       RECT tr{0, 0, 400, 0};
@@ -132,6 +133,7 @@ int DSAMessageDlg(const std::string& msg, UINT dlgType, UINT buttons, int /*help
   DlgParams p{Utf8ToWide(msg), dlgType, buttons};
   INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), t, ApplicationWindow(), DlgProc,
                                            reinterpret_cast<LPARAM>(&p));
+  if (p.font) DeleteObject(p.font);
   DSAIdentsSetState(CurrentRegistry(), storagePath, id, !p.checked);
   return int(result);
 }

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "app/RegistryStyles.h"
 #include "common/AnsiText.h"
+#include "common/RegistryStyles.h"
 
 namespace wx {
 

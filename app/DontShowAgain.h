@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/Registry.h"
+#include "common/Registry.h"
 
 namespace wx {
 

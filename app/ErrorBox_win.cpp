@@ -41,8 +41,8 @@ void ShowInformation(const std::string& text) {
 
 bool AskYesNo(const std::string& text) {
   if (g_appWindow) ForceForeground(g_appWindow);
-  return MessageBoxW(g_appWindow, Utf8ToWide(text).c_str(), L"Confirm",
-                     MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES;
+  return MessageBoxW(g_appWindow, Utf8ToWide(text).c_str(), L"Information",
+                     MB_YESNO | MB_ICONINFORMATION | MB_TASKMODAL) == IDYES;
 }
 
 }  // namespace wx

@@ -21,7 +21,8 @@ bool ForceForeground(HWND window);
 void ShowErrorMessage(const std::exception& e);
 void ShowUnknownErrorMessage();
 
-// Information notice (OK) and Yes/No question, after bringing the program to the front.
+// Information notice (OK) and Yes/No question, both information-type boxes
+// captioned "Information", after bringing the program to the front.
 void ShowInformation(const std::string& text);
 bool AskYesNo(const std::string& text);
 

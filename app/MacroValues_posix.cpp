@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "app/AppErrors.h"
-#include "app/ExpandMacros.h"
+#include "common/ExpandMacros.h"
 
 namespace wx {
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "app/AppErrors.h"
-#include "app/ExpandMacros.h"
 #include "common/AnsiText.h"
+#include "common/ExpandMacros.h"
 
 namespace wx {
 

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "app/AppErrors.h"
-#include "app/RegistryStyles.h"
+#include "common/RegistryStyles.h"
 
 namespace wx {
 

@@ -3,7 +3,7 @@
 // "_Main_0", "_Main_1", ...) lie in the program's folder.
 #pragma once
 
-#include "app/Registry.h"
+#include "common/Registry.h"
 
 namespace wx {
 

@@ -8,7 +8,7 @@
 
 #include "app/Edition.h"
 #include "app/HotKeys.h"
-#include "app/Registry.h"
+#include "common/Registry.h"
 
 namespace wx {
 

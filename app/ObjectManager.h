@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/Registry.h"
+#include "common/Registry.h"
 
 namespace wx {
 

@@ -1,29 +1,141 @@
-// The Selected actions: the selection of the focused program is copied to the
-// clipboard (by edit messages in direct mode, by simulated Ctrl+C in
-// compatibility mode), the service runs on the clipboard, and the result is
-// pasted back. Everything the user had on the clipboard is put back afterwards.
+// The system side of the Selected actions (app/SelectionCapture.h holds the
+// steps and decisions): the clipboard, the focused program's input state and
+// edit messages, simulated keys, and the message waits in which the
+// clipboard-change notification arrives.
 #include "app/AppErrors.h"
-#include "app/CaptureMessages.h"
 #include "app/Clipboard_win.h"
 #include "app/Controller_win.h"
 #include "app/ErrorBox_win.h"
 #include "app/KeySender_win.h"
-#include "app/RegistryStyles.h"
+#include "common/RegistryStyles.h"
 
 namespace wx {
 
 namespace {
 
-// Runs a cleanup when leaving a scope, also by an exception.
-template <typename Fn>
-struct Finally {
-  Fn fn;
-  ~Finally() { fn(); }
-};
-template <typename Fn>
-Finally(Fn) -> Finally<Fn>;
+// How long the focused program may take to answer one edit message before
+// the action gives up on it.
+constexpr UINT kEditMessageTimeoutMs = 5000;
 
 }  // namespace
+
+class TfrmTarvelo::CaptureHostImpl final : public CaptureHost {
+ public:
+  explicit CaptureHostImpl(TfrmTarvelo& controller) : c_(controller) {}
+
+  void BeginWork() override { c_.BeginWork(); }
+  void EndWork() override { c_.EndWork(); }
+
+  bool SaveBackup() override { return backup_.Save(c_.window_); }
+  bool RestoreBackup() override { return backup_.Restore(c_.window_); }
+  bool EmptyClipboard() override { return EmptyClipboardWait(c_.window_); }
+  ClipboardState ReadClipboard(std::wstring& text) override { return ReadClipboardText(c_.window_, text); }
+
+  bool AttachToFocus() override {
+    foreground_ = GetForegroundWindow();
+    thread_ = GetWindowThreadProcessId(foreground_, nullptr);
+    // Attaching to our own thread fails: the program's own windows are never a target.
+    if (!thread_ || !AttachThreadInput(GetCurrentThreadId(), thread_, TRUE)) {
+      thread_ = 0;
+      return false;
+    }
+    focus_ = GetFocus();
+    if (!focus_) {
+      AttachThreadInput(GetCurrentThreadId(), thread_, FALSE);
+      thread_ = 0;
+      return false;
+    }
+    return true;
+  }
+
+  void Detach() override {
+    if (thread_) AttachThreadInput(GetCurrentThreadId(), thread_, FALSE);
+    thread_ = 0;
+    SetForegroundWindow(foreground_);
+  }
+
+  bool SendEdit(EditRequest request) override {
+    UINT msg = WM_COPY;
+    WPARAM wp = 0;
+    LPARAM lp = 0;
+    switch (request) {
+      case EditRequest::SelectAll:
+        msg = EM_SETSEL;
+        lp = -1;
+        break;
+      case EditRequest::Copy: msg = WM_COPY; break;
+      case EditRequest::Paste: msg = WM_PASTE; break;
+    }
+    // Messages sent to us meanwhile (the clipboard viewer chain) are still
+    // answered; a hung program is given up at once.
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(focus_, msg, wp, lp, SMTO_NORMAL | SMTO_ABORTIFHUNG, kEditMessageTimeoutMs,
+                               &result) != 0;
+  }
+
+  void PrepareKeys() override {
+    for (BYTE vk : {BYTE(VK_CONTROL), BYTE(VK_SHIFT), BYTE(VK_MENU), BYTE(VK_LWIN), BYTE(VK_RWIN)}) ReleaseKey(vk);
+    c_.TargetWindow = GetForegroundWindow();
+  }
+  void SendCtrlKey(char key) override { SendKeyCombo(BYTE(key), ksCtrl); }
+  void ProgramToFront() override { ForceForeground(ApplicationWindow()); }
+
+  void TargetToFront() override {
+    HWND target = c_.TargetWindow;
+    ForceForeground(target);
+    SetForegroundWindow(target);
+    SetActiveWindow(target);
+    // The simulated keys go to whichever window is in front when they are
+    // read; on a busy system the switch back to the target can lag behind,
+    // so wait (at most a second) until the target is really in front.
+    ProcessMessagesWhile([target] { return GetForegroundWindow() != target; }, 1000);
+  }
+
+  void ProcessMessagesWhile(const std::function<bool()>& more, int ms) override {
+    const DWORD start = GetTickCount();
+    while (more() && GetTickCount() - start < DWORD(ms)) {
+      if (!c_.ProcessMessages()) break;
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+  }
+  void Pause(int ms) override { Sleep(DWORD(ms)); }
+
+  bool RunService(int action, const std::wstring& text) override {
+    switch (action) {
+      case paSpellCheckSelected:
+      case paSpellCheckAll:
+        c_.SpellClipboard(nullptr);
+        return true;
+      case paThesaurusSelected:
+        c_.ThesClipboard(nullptr);
+        return true;
+      case paDefinitionsSelected: {
+        // Pasted only when the window closes with OK.
+        if (!c_.services_.definitionsSession) throw ENotAvailable("The definitions window");
+        std::wstring result;
+        if (!c_.services_.definitionsSession(text.size() > 50 ? std::wstring() : text, result)) return false;
+        SetClipboardText(c_.window_, result);
+        return true;
+      }
+    }
+    return false;
+  }
+
+  void Notify(const std::string& text) override { ShowInformation(text); }
+  bool Ask(const std::string& text) override { return AskYesNo(text); }
+  void EnableCompatibilityMode() override {
+    c_.options_.compatibilityMode = true;
+    RegKey key(CurrentRegistry(), kMainOptionsKey);
+    key.WriteBool("CompatibilityMode", true);
+  }
+
+ private:
+  TfrmTarvelo& c_;
+  ClipboardBackup backup_;
+  HWND foreground_ = nullptr;
+  HWND focus_ = nullptr;
+  DWORD thread_ = 0;
+};
 
 bool TfrmTarvelo::ProcessMessages() {
   MSG m;
@@ -39,171 +151,21 @@ bool TfrmTarvelo::ProcessMessages() {
   return !quitting_;
 }
 
-void TfrmTarvelo::WaitForClipboard() {
-  // Waits as long as another program holds the clipboard, yielding between tries.
-  while (!OpenClipboard(window_)) {
-    if (!ProcessMessages()) return;
-    Sleep(1);
-  }
-  CloseClipboard();
-}
-
 void TfrmTarvelo::RunSelectedAction(int action) {
-  const bool compatibility = options_.compatibilityMode;
-  ClipboardBackup backup;
-  if (!(compatibility && options_.disableBackup)) backup.Save(window_);
-  SetClipboardText(window_, L"");
-  BeginWork();
-  if (compatibility)
-    CompatibilityCapture(action, backup);
-  else
-    DirectCapture(action, backup);
-}
-
-void TfrmTarvelo::CompatibilityCapture(int action, ClipboardBackup& backup) {
-  for (BYTE vk : {BYTE(VK_CONTROL), BYTE(VK_SHIFT), BYTE(VK_MENU), BYTE(VK_LWIN), BYTE(VK_RWIN)}) ReleaseKey(vk);
-  TargetWindow = GetForegroundWindow();
-  PendingAction = action;
-  CaptureWaiting = true;
-  if (action == paSpellCheckAll) SendKeyCombo('A', ksCtrl);
-  SendKeyCombo(options_.compatibilityCut ? 'X' : 'C', ksCtrl);
-
-  const DWORD delay = DWORD(std::max<int32_t>(options_.compatibilityDelay, 0));
-  const DWORD start = GetTickCount();
-  // The clipboard-change handler runs from inside this loop and clears the pending state.
-  while (CaptureWaiting && GetTickCount() - start < delay) {
-    if (!ProcessMessages()) break;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  if (!capture_) {
+    captureHost_ = std::make_unique<CaptureHostImpl>(*this);
+    capture_ = std::make_unique<SelectionCapture>(*captureHost_);
   }
-  if (CaptureWaiting) {
-    CaptureWaiting = false;
-    PendingAction = paNone;
-    ForceForeground(window_);
-    ShowInformation(CompatibilityModeNotice(action));
-    EndWork();
-  } else {
-    // Time for the target to take the paste before the clipboard is restored.
-    const DWORD grace = GetTickCount();
-    while (GetTickCount() - grace < 500) {
-      if (!ProcessMessages()) break;
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-  }
-  WaitForClipboard();
-  if (!options_.disableBackup) backup.Restore(window_);
+  CaptureOptions o;
+  o.compatibilityMode = options_.compatibilityMode;
+  o.compatibilityCut = options_.compatibilityCut;
+  o.disableBackup = options_.disableBackup;
+  o.compatibilityDelay = options_.compatibilityDelay;
+  capture_->Run(action, o);
 }
 
 void TfrmTarvelo::ClipboardWatcher1Change() {
-  if (!CaptureWaiting) return;  // the program's own writes and late copies
-  CaptureWaiting = false;
-  ForceForeground(window_);
-  // Whatever the service does, the clipboard goes back into the target and
-  // the busy state ends.
-  Finally paste{[this] {
-    ForceForeground(TargetWindow);
-    SetForegroundWindow(TargetWindow);
-    SetActiveWindow(TargetWindow);
-    // The simulated keys go to whichever window is in front when they are
-    // read; on a busy system the switch back to the target can lag behind,
-    // so wait (at most a second) until the target is really in front.
-    const DWORD asked = GetTickCount();
-    while (GetForegroundWindow() != TargetWindow && GetTickCount() - asked < 1000) {
-      if (!ProcessMessages()) break;
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-    if (PendingAction == paSpellCheckAll) {
-      SendKeyCombo('A', ksCtrl);
-      Sleep(100);
-    }
-    if (!GetClipboardText(window_).empty()) SendKeyCombo('V', ksCtrl);
-    PendingAction = paNone;
-    EndWork();
-  }};
-  if (PendingAction >= paSpellCheckSelected && PendingAction <= paDefinitionsSelected) {
-    WaitForClipboard();
-    if (GetClipboardText(window_).empty()) {
-      ForceForeground(window_);
-      ShowInformation(CompatibilityModeNotice(PendingAction));
-      EndWork();
-    } else {
-      RunCapturedService(PendingAction);
-    }
-  }
-}
-
-void TfrmTarvelo::RunCapturedService(int action) {
-  switch (action) {
-    case paSpellCheckSelected:
-    case paSpellCheckAll:
-      SpellClipboard(nullptr);
-      break;
-    case paThesaurusSelected:
-      ThesClipboard(nullptr);
-      break;
-    case paDefinitionsSelected:
-      DefinitionsClipboard(nullptr);
-      break;
-  }
-}
-
-void TfrmTarvelo::DirectCapture(int action, ClipboardBackup& backup) {
-  HWND foreground = GetForegroundWindow();
-  DWORD thread = GetWindowThreadProcessId(foreground, nullptr);
-  // Attaching to our own thread fails: the program's own windows are never a target.
-  if (!thread || !AttachThreadInput(GetCurrentThreadId(), thread, TRUE)) {
-    backup.Restore(window_);
-    EndWork();
-    return;
-  }
-  HWND focus = GetFocus();
-  if (!focus) {
-    AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
-    backup.Restore(window_);
-    EndWork();
-    return;
-  }
-  Finally restore{[&] {
-    AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
-    SetForegroundWindow(foreground);
-    backup.Restore(window_);
-    EndWork();
-  }};
-  if (action == paSpellCheckAll) SendMessageW(focus, EM_SETSEL, 0, -1);
-  SendMessageW(focus, WM_COPY, 0, 0);
-  if (GetClipboardText(window_).empty()) {
-    OfferCompatibilityMode(action);
-    return;
-  }
-  switch (action) {
-    case paSpellCheckSelected:
-    case paSpellCheckAll:
-      SpellClipboard(nullptr);
-      if (action == paSpellCheckAll) SendMessageW(focus, EM_SETSEL, 0, -1);
-      SendMessageW(focus, WM_PASTE, 0, 0);
-      break;
-    case paThesaurusSelected:
-      ThesClipboard(nullptr);
-      SendMessageW(focus, WM_PASTE, 0, 0);
-      break;
-    case paDefinitionsSelected: {
-      if (!services_.definitionsSession) throw ENotAvailable("The definitions window");
-      std::wstring text = GetClipboardText(window_);
-      std::wstring result;
-      if (services_.definitionsSession(text.size() > 50 ? std::wstring() : text, result)) {
-        SetClipboardText(window_, result);
-        SendMessageW(focus, WM_PASTE, 0, 0);
-      }
-      break;
-    }
-  }
-}
-
-void TfrmTarvelo::OfferCompatibilityMode(int action) {
-  ForceForeground(window_);
-  if (!AskYesNo(DirectModeQuestion(action))) return;
-  options_.compatibilityMode = true;
-  RegKey key(CurrentRegistry(), kMainOptionsKey);
-  key.WriteBool("CompatibilityMode", true);
+  if (capture_) capture_->ClipboardChanged();
 }
 
 }  // namespace wx

@@ -1,5 +1,7 @@
 #include "app/SysHotKey_win.h"
 
+#include <stdexcept>
+
 #include "app/ErrorBox_win.h"
 #include "app/HiddenWindow_win.h"
 #include "app/HotKeys.h"
@@ -38,9 +40,13 @@ LRESULT CALLBACK TSysHotKey::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
 
 void TSysHotKey::Register(int id) {
   Entry& e = entries_[id];
+  // Without its window a hotkey would belong to the thread, whose message
+  // loop drops it: the user is told instead.
+  if (!Window())
+    throw std::runtime_error("The hotkeys could not be registered because their window could not be created.");
   UINT vk = e.keyIndex < HotKeyTable().size() ? HotKeyTable()[e.keyIndex] : 0;
   // A refused combination (taken by another program) simply stays unregistered.
-  e.registered = RegisterHotKey(Window(), id, WindowsModifierFlags(e.modifiers), vk);
+  e.registered = RegisterHotKey(window_, id, WindowsModifierFlags(e.modifiers), vk);
 }
 
 void TSysHotKey::Unregister(int id) {

@@ -18,7 +18,8 @@ class TSysHotKey {
   TSysHotKey& operator=(const TSysHotKey&) = delete;
 
   // Adds an entry (key index into HotKeyTable(), modifier set) and registers
-  // it at once when active. Returns its id.
+  // it at once when active. Returns its id. Throws std::runtime_error when
+  // the component's window cannot be created (also from SetActive).
   int AddHotKey(int keyIndex, uint8_t modifiers);
   // Unregisters and removes every entry.
   void Clear();

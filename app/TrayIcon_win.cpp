@@ -113,8 +113,8 @@ void TTrayIcon95::SetActive(bool active) {
   if (active == active_) return;
   if (active) {
     active_ = true;
-    RefreshIcon();
-    Notify(NIM_ADD);
+    added_ = false;
+    RefreshIcon();  // adds the icon, once
     if (state_ == tsAnimated) StartAnimation();
   } else {
     StopAnimation();
@@ -250,7 +250,18 @@ void TTrayIcon95::PopupAtCursor() {
                                  appWindow_, nullptr));
   PostMessageW(appWindow_, WM_USER, 0, 0);
   DestroyMenu(menu);
-  SetForegroundWindow(GetDesktopWindow());
+  // The foreground goes back to a window of the program that is showing (the
+  // Smart Bar), else to the desktop.
+  HWND shown = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND w, LPARAM found) {
+        if (!IsWindowVisible(w) || IsIconic(w)) return TRUE;
+        *reinterpret_cast<HWND*>(found) = w;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&shown));
+  SetForegroundWindow(shown ? shown : GetDesktopWindow());
   if (cmd && OnMenuCommand) OnMenuCommand(cmd);
 }
 

@@ -9,10 +9,10 @@
 #include "app/DontShowAgain.h"
 #include "app/HotKeys.h"
 #include "app/MainOptions.h"
-#include "app/MemoryRegistry.h"
 #include "app/ObjectManager.h"
-#include "app/RegistryStyles.h"
 #include "common/ByteReader.h"
+#include "common/MemoryRegistry.h"
+#include "common/RegistryStyles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const char* kNames[] = {"SpellApp HotKey", "ThesApp HotKey", "ThesClip HotKey", "OnSingleClick",

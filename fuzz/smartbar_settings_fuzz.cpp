@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/MemoryRegistry.h"
+#include "common/MemoryRegistry.h"
 #include "common/ByteReader.h"
 #include "windows/SmartBarModel.h"
 

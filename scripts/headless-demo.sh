@@ -2,8 +2,9 @@
 # No display was given: runs Wendrix on a virtual display and shows its main
 # job in a scripted demonstration, saving a screenshot of every step:
 # Notepad with a sentence, a word selected, F8, the thesaurus dialog, a
-# replacement chosen, the sentence changed. The program then stays running
-# on the virtual display until Ctrl+C.
+# replacement chosen, the sentence changed. On a terminal the program then
+# stays running on the virtual display until Ctrl+C; otherwise (standard input
+# is not a terminal) the run ends once the demonstration has worked.
 set -o pipefail
 root=$(pwd)
 shots=$root/dist/screenshots
@@ -11,6 +12,8 @@ mkdir -p "$shots"
 rm -f "$shots"/*.png
 export WX_TEST_NAME=demo WX_BINARY_DIR=$root/build/mingw WX_EXE=$root/dist/windows/WendrixTray.exe
 export WX_DRIVER=$root/build/mingw/wxdriver.exe WX_DATA_DIR=$root/dist/windows
+# The program is meant to keep running after the demonstration: no time limit.
+export WX_TEST_TIMEOUT=0
 WX_LIB_NO_INIT=1 source "$root/tests/e2e/lib.sh"
 
 _wx_init
@@ -44,8 +47,13 @@ wx_driver wait-text "$WX_NOTEPAD" Edit "We had a fortunate time at the lake." 10
 sleep 0.5
 shot 6-replaced "Replace: the sentence now reads '$(wx_driver get-text "$WX_NOTEPAD" Edit)'"
 echo "== the demonstration worked: screenshots are in $shots"
+if [ ! -t 0 ]; then
+  echo "   (standard input is not a terminal: Wendrix is stopped and the run ends here)"
+  exit 0
+fi
 echo "   Wendrix keeps running on $DISPLAY; take another screenshot with:"
 echo "     DISPLAY=$DISPLAY import -window root shot.png"
 echo "   stop with Ctrl+C."
-trap 'exit 0' INT
+trap 'echo; echo "== stopped"; exit 0' INT TERM
 while wx_program_running; do sleep 2; done
+echo "== Wendrix has ended"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Registry.h"
+#include "common/Registry.h"
 #include "spelling/CustomDictionary.h"
 #include "spelling/MainDictionary.h"
 

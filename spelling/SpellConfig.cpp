@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/RegistryStyles.h"
+#include "common/RegistryStyles.h"
 
 namespace wx {
 

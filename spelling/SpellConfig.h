@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ExpandMacros.h"
-#include "app/Registry.h"
+#include "common/ExpandMacros.h"
+#include "common/Registry.h"
 #include "spelling/IniFile.h"
 #include "spelling/SpellOptions.h"
 

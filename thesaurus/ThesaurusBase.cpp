@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/ExpandMacros.h"
 #include "common/AnsiText.h"
+#include "common/ExpandMacros.h"
 
 namespace wx {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/AppErrors.h"
-#include "app/RegistryStyles.h"
+#include "common/RegistryStyles.h"
 
 namespace wx {
 

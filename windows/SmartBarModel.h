@@ -11,7 +11,7 @@
 
 #include "app/Commands.h"
 #include "app/Edition.h"
-#include "app/Registry.h"
+#include "common/Registry.h"
 #include "windows/LayeredForm.h"
 #include "windows/SmartBarTexts.h"
 #include "windows/WindowPlacement.h"

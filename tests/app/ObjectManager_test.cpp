@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/MemoryRegistry.h"
+#include "common/MemoryRegistry.h"
 
 namespace wx {
 

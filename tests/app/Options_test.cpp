@@ -11,11 +11,11 @@
 #include "app/AutoRun.h"
 #include "app/HelpTopics.h"
 #include "app/MainOptions.h"
-#include "app/MemoryRegistry.h"
 #include "app/OptionsModel.h"
 #include "app/OptionsTexts.h"
-#include "app/RegistryStyles.h"
 #include "app/Version.h"
+#include "common/MemoryRegistry.h"
+#include "common/RegistryStyles.h"
 
 namespace wx {
 

@@ -9,8 +9,8 @@
 #include "app/AppErrors.h"
 #include "app/Commands.h"
 #include "app/DontShowAgain.h"
-#include "app/ExpandMacros.h"
-#include "app/MemoryRegistry.h"
+#include "common/ExpandMacros.h"
+#include "common/MemoryRegistry.h"
 
 namespace wx {
 

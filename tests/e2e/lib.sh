@@ -128,8 +128,9 @@ _wx_cleanup() {
 }
 
 # A test that hangs is ended after WX_TEST_TIMEOUT seconds (default 240, below
-# CTest's limit): the prefix's Wine processes are killed, which ends any
-# waiting Wine call, and the test is stopped with its cleanup. A test killed
+# CTest's limit; 0 means no limit, for a program left running on purpose): the
+# prefix's Wine processes are killed, which ends any waiting Wine call, and
+# the test is stopped with its cleanup. A test killed
 # outright (no cleanup runs) is noticed within a second, and its Wine
 # processes, Xvfb and temporary folder are removed here.
 _wx_start_watchdog() {
@@ -137,7 +138,7 @@ _wx_start_watchdog() {
     (
         end=$((SECONDS + limit))
         while kill -0 "$main" 2>/dev/null; do
-            if ((SECONDS >= end)); then
+            if ((limit > 0 && SECONDS >= end)); then
                 echo "FAIL: $WX_TEST_NAME: timed out after $limit s" >"$tmp/watchdog"
                 kill -USR1 "$main"
                 wineserver -k

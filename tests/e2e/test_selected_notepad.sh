@@ -48,7 +48,7 @@ wx_driver keys F8 >/dev/null
 box=$(wx_driver message-box-text 15000) || wx_fail "no question without a selection"
 wx_assert_contains "$box" "Thesaurus Selected could not retrieve any text from the working application." "question"
 wx_assert_contains "$box" "Do you want to enable Compatibility Mode?" "question"
-wx_driver click Confirm "&Yes" >/dev/null || wx_fail "cannot answer Yes"
+wx_driver click Information "&Yes" >/dev/null || wx_fail "cannot answer Yes"
 wait_idle
 wx_assert_eq "$(wx_reg_query "$KEY" CompatibilityMode)" "REG_DWORD 0x1" "CompatibilityMode after Yes"
 wx_driver list-windows | grep -q "$D" && wx_fail "the action was retried"

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <map>
 
-#include "app/MemoryRegistry.h"
+#include "common/MemoryRegistry.h"
 #include "spelling/DictionaryFiles.h"
 #include "TestFiles.h"
 #include "tools/lib/MainDictWriter.h"

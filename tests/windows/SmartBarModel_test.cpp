@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/MemoryRegistry.h"
-#include "app/RegistryStyles.h"
+#include "common/MemoryRegistry.h"
+#include "common/RegistryStyles.h"
 
 namespace wx {
 

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "app/Registry.h"
+#include "common/Registry.h"
 
 namespace wx {
 

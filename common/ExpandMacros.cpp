@@ -1,4 +1,4 @@
-#include "app/ExpandMacros.h"
+#include "common/ExpandMacros.h"
 
 namespace wx {
 

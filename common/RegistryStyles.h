@@ -12,7 +12,7 @@
 
 #include <string>
 
-#include "app/Registry.h"
+#include "common/Registry.h"
 
 namespace wx {
 

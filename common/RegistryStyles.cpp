@@ -1,10 +1,10 @@
-#include "app/RegistryStyles.h"
+#include "common/RegistryStyles.h"
 
 #include <limits>
 #include <memory>
 #include <mutex>
 
-#include "app/MemoryRegistry.h"
+#include "common/MemoryRegistry.h"
 
 namespace wx {
 

@@ -2,7 +2,7 @@
 // for the run (tools and tests replace it with SetCurrentRegistry).
 #include <memory>
 
-#include "app/MemoryRegistry.h"
+#include "common/MemoryRegistry.h"
 
 namespace wx {
 

@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "app/Registry.h"
 #include "common/AnsiText.h"
+#include "common/Registry.h"
 
 namespace wx {
 

@@ -1,4 +1,4 @@
-#include "app/MemoryRegistry.h"
+#include "common/MemoryRegistry.h"
 
 #include "common/AnsiText.h"
 
