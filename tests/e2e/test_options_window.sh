@@ -91,6 +91,7 @@ wx_driver keys ctrl+F8 >/dev/null
 thes=$(wx_driver wait-window-containing "Thesaurus" "" 15000) || wx_fail "Ctrl+F8 did not open the thesaurus"
 wx_driver close-window "$thes" >/dev/null
 wx_driver wait-gone "$thes" 5000 >/dev/null
+wx_retry 10 idle || wx_fail "the thesaurus action did not end"
 wx_driver kill-process notepad.exe >/dev/null  # it covers the tray icon
 
 # --- Cancel after a change keeps the stored hotkey --------------------------
