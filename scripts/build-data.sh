@@ -24,6 +24,8 @@ build_data() {
 }
 
 WORDNET=/usr/share/wordnet
-build_data Thesaurus.qxt build-thesaurus "$WORDNET"
+# The word list confirms regular inflected forms ("stopped", not "stoped").
+WORDS=/usr/share/dict/american-english-large
+build_data Thesaurus.qxt build-thesaurus --words "$WORDS" "$WORDNET"
 build_data Definitions.ydd build-definitions "$WORDNET"
 build_data american.qxm build-maindict --frequency /usr/share/common-licenses /usr/share/dict/american-english-large

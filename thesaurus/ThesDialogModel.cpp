@@ -73,7 +73,6 @@ void TThesDialogModel::PromptContext(const std::vector<std::string>& list) {
     for (size_t i = 0; i < words.size(); ++i) {
       if (AnsiSameText(words[i], history.front())) {
         SelectWordRow(int(i));
-        focusWordList = true;
         SetReplaceText("");
         timerRunning = true;
         break;
@@ -92,13 +91,13 @@ void TThesDialogModel::SelectWordRow(int row) {
 }
 
 void TThesDialogModel::SetReplaceText(const std::string& text) {
-  replaceText = text;
   ++replaceVersion;
-  ReplaceTextChanged(text);
+  ReplaceTextChanged(AnsiToUtf8(text));
 }
 
 void TThesDialogModel::ReplaceTextChanged(const std::string& text) {
-  replaceText = text;
+  replaceTyped = text;
+  replaceText = Utf8ToAnsi(text);
   TThesaurusDialogCommands enabled = ctrl_.CommandsEnabled();
   lookupEnabled = !text.empty() && enabled.Has(tdcLookup);
   replaceEnabled = !text.empty() && enabled.Has(tdcReplace);
@@ -123,12 +122,12 @@ void TThesDialogModel::PreviousButton() {
 }
 
 void TThesDialogModel::ReplaceButton() {
-  if (replaceEnabled) ctrl_.Replace(replaceText);
+  if (replaceEnabled) ctrl_.ReplaceWithText(replaceTyped);
 }
 
-void TThesDialogModel::WordListDoubleClick() {
-  if (wordSelected < 0 || size_t(wordSelected) >= words.size()) return;
-  std::string word = words[size_t(wordSelected)];
+void TThesDialogModel::WordListDoubleClick(int row) {
+  if (row < 0 || size_t(row) >= words.size()) return;
+  std::string word = words[size_t(row)];
   ctrl_.WordDoubleClick(word);
 }
 

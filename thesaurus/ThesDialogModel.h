@@ -21,12 +21,15 @@ class TThesDialogModel {
   // ---- user actions (the view calls these) ----
   void SelectContextRow(int row);
   void SelectWordRow(int row);
+  // The edit's text changed; text is what it holds (UTF-8).
   void ReplaceTextChanged(const std::string& text);
   void LookupButton();
   void ChooseHistory(int index);
   void PreviousButton();
   void ReplaceButton();
-  void WordListDoubleClick();
+  // A double click on the word list: row is the item under the pointer, -1
+  // for empty space (which does nothing).
+  void WordListDoubleClick(int row);
   void Close();
   // The centring timer fired: the view has scrolled; stop it.
   void TimerFired() { timerRunning = false; }
@@ -51,10 +54,10 @@ class TThesDialogModel {
   int contextSelected = -1;
   std::vector<std::string> words;
   int wordSelected = -1;
-  std::string replaceText;
+  std::string replaceText;   // ANSI: what Lookup looks up
+  std::string replaceTyped;  // UTF-8: what Replace returns, as typed
   bool previousEnabled = false, lookupEnabled = false, replaceEnabled = false;
   bool timerRunning = false;  // centre the selected word after 10 ms
-  bool focusWordList = false; // the view moves the focus to the word list once
 
   // Bumped when the list or its rows change, so the view refills only then.
   uint32_t historyVersion = 0, contextsVersion = 0, wordsVersion = 0, replaceVersion = 0;

@@ -19,14 +19,13 @@ std::wstring WideAnsi(const std::string& ansi) {
   std::u16string u = AnsiToUnicode(ansi);
   return std::wstring(u.begin(), u.end());
 }
-// Text the user typed, as the engines take it: characters outside the code
-// page become '?', which no stored word holds.
-std::string AnsiOfWindow(HWND h) {
+// Text the user typed, whole (UTF-8); the model converts it for lookups only.
+std::string Utf8OfWindow(HWND h) {
   int n = GetWindowTextLengthW(h);
   std::wstring w(size_t(n) + 1, L'\0');
   GetWindowTextW(h, w.data(), n + 1);
   w.resize(size_t(n));
-  return Utf8ToAnsi(WideToUtf8(w));
+  return WideToUtf8(w);
 }
 
 // An empty dialog template: the controls are made in WM_INITDIALOG in pixels.
@@ -231,13 +230,9 @@ void TThesDialog::Sync() {
       !(SendMessageW(words, LVM_GETITEMSTATE, WPARAM(model_.wordSelected), LVIS_SELECTED) &
         LVIS_SELECTED))
     SelectRow(words, model_.wordSelected);
-  if (model_.focusWordList) {
-    model_.focusWordList = false;
-    SetFocus(words);
-  }
   if (shownReplace_ != model_.replaceVersion) {
     shownReplace_ = model_.replaceVersion;
-    SetDlgItemTextW(hwnd_, idReplaceEdit, WideAnsi(model_.replaceText).c_str());
+    SetDlgItemTextW(hwnd_, idReplaceEdit, Wide(model_.replaceTyped).c_str());
   }
   EnableWindow(GetDlgItem(hwnd_, idPreviousButton), model_.previousEnabled);
   EnableWindow(GetDlgItem(hwnd_, idLookupButton), model_.lookupEnabled);
@@ -318,7 +313,7 @@ INT_PTR TThesDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
           return TRUE;
         case idReplaceEdit:
           if (code == EN_CHANGE) {
-            model_.ReplaceTextChanged(AnsiOfWindow(HWND(lp)));
+            model_.ReplaceTextChanged(Utf8OfWindow(HWND(lp)));
             Sync();
           }
           return TRUE;
@@ -352,7 +347,8 @@ INT_PTR TThesDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return TRUE;
       }
       if (hdr->code == NM_DBLCLK && hdr->idFrom == idWordList) {
-        model_.WordListDoubleClick();
+        // The item under the pointer (-1 on empty space), not the selection.
+        model_.WordListDoubleClick(reinterpret_cast<NMITEMACTIVATE*>(lp)->iItem);
         Sync();
         return TRUE;
       }

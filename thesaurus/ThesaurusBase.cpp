@@ -18,6 +18,9 @@ void TThesaurusDialogCtrl::LookupWord(const std::string& word) {
 void TThesaurusDialogCtrl::Replace(const std::string& word) {
   if (thesaurus_) thesaurus_->Replace(word);
 }
+void TThesaurusDialogCtrl::ReplaceWithText(const std::string& utf8) {
+  if (thesaurus_) thesaurus_->ReplaceWithText(utf8);
+}
 void TThesaurusDialogCtrl::WordDoubleClick(const std::string& word) {
   if (thesaurus_) thesaurus_->WordDoubleClick(word);
 }
@@ -80,6 +83,7 @@ void TThesaurusBase::RunDialog(const std::string& word, std::string& replacement
   else
     form_ = CreateDialog();
   replacementWord_.clear();
+  replacementText_.clear();
   if (form_) {
     form_->SetHelp(HelpFile, HelpCtxThesaurusDialog);
     previousOnShow_ = form_->OnShow;
@@ -162,6 +166,13 @@ void TThesaurusBase::LookupAndPrompt(const std::string& word) {
 
 void TThesaurusBase::Replace(const std::string& word) {
   replacementWord_ = word;
+  replacementText_ = AnsiToUtf8(word);
+  if (form_ && form_->Showing()) form_->SetModalResult(TModalResult::mrOk);
+}
+
+void TThesaurusBase::ReplaceWithText(const std::string& utf8) {
+  replacementWord_ = Utf8ToAnsi(utf8);
+  replacementText_ = utf8;
   if (form_ && form_->Showing()) form_->SetModalResult(TModalResult::mrOk);
 }
 

@@ -48,7 +48,7 @@ using TPromptLookupEvent =
     std::function<void(void* sender, const std::string& word, const TContextList& contexts)>;
 using TPromptContextEvent =
     std::function<void(void* sender, const std::vector<std::string>& words)>;
-using TNotifyEvent = std::function<void(void* sender)>;
+using TThesaurusNotifyEvent = std::function<void(void* sender)>;
 using TThesaurusGetStringEvent = std::function<void(void* sender, int index, std::string& text)>;
 
 // A form that can serve as the thesaurus dialog.
@@ -84,13 +84,14 @@ class TThesaurusDialogCtrl {
   void SelectContext(int index);
   void LookupWord(const std::string& word);
   void Replace(const std::string& word);
+  void ReplaceWithText(const std::string& utf8);
   void WordDoubleClick(const std::string& word);
   void CloseDialog();
   void GetString(int index, std::string& text) const;
 
   TPromptLookupEvent OnPromptLookup;
   TPromptContextEvent OnPromptContext;
-  TNotifyEvent OnActivate;
+  TThesaurusNotifyEvent OnActivate;
 
  private:
   friend class TThesaurusBase;
@@ -122,11 +123,14 @@ class TThesaurusBase {
   TCustomThesaurusDialogEvent OnCreateThesaurusDialog;
   TPromptLookupEvent OnPromptLookup;
   TPromptContextEvent OnPromptContext;
-  TNotifyEvent OnBeforeChange;
+  TThesaurusNotifyEvent OnBeforeChange;
   TThesaurusGetStringEvent OnGetString;
 
   // The chosen word of the last session ("" when the user closed without one).
   const std::string& ReplacementWord() const { return replacementWord_; }
+  // The same as the user typed it (UTF-8): a typed replacement may hold
+  // characters that the code page of ReplacementWord cannot.
+  const std::string& ReplacementText() const { return replacementText_; }
   TThesaurusFile& File() { return file_; }
   bool InSession() const { return inSession_; }
   TThesaurusForm* DialogForm() const { return form_.get(); }
@@ -142,6 +146,8 @@ class TThesaurusBase {
   virtual void SelectContext(int index);
   virtual void LookupAndPrompt(const std::string& word);
   virtual void Replace(const std::string& word);
+  // Replace with text typed by the user (UTF-8), kept whole for ReplacementText.
+  void ReplaceWithText(const std::string& utf8);
   virtual void WordDoubleClick(const std::string& word);
   virtual void CloseDialog();
 
@@ -164,6 +170,7 @@ class TThesaurusBase {
   TThesaurusFile file_;
   std::string filename_;
   std::string replacementWord_;
+  std::string replacementText_;
   bool inSession_ = false;
   int position_[4] = {-1, -1, -1, -1};
   std::unique_ptr<TThesaurusForm> form_;

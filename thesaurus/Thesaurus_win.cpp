@@ -16,10 +16,11 @@ void TThesaurus::RestoreCursor() { SetCursor(savedCursor_); }
 std::wstring ThesaurusSession(TThesaurus& thesaurus, const std::wstring& word) {
   std::string replacement;
   thesaurus.ShowThesaurusAt(Utf8ToAnsi(WideToUtf8(word)), replacement);
-  // Not ReplacementWord: when no session ran (data missing, one already
-  // open) it still holds an earlier session's word.
-  std::u16string u = AnsiToUnicode(replacement);
-  return std::wstring(u.begin(), u.end());
+  // When no session ran (data missing, one already open) replacement stays
+  // empty while ReplacementText still holds an earlier session's word; a
+  // session that ran set both, and the text keeps what the user typed.
+  if (replacement.empty()) return std::wstring();
+  return Utf8ToWide(thesaurus.ReplacementText());
 }
 
 }  // namespace wx

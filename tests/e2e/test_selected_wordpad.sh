@@ -19,13 +19,13 @@ wx_driver clipboard-set-text "kept" >/dev/null
 # Direct mode.
 focus_target "$W" $R 8 13
 press_f8_for_dialog
-choose_and_replace fortunate
-wx_driver wait-text "$W" $R "We were fortunate there" 5000 >/dev/null ||
+choose_and_replace cheerful
+wx_driver wait-text "$W" $R "We were cheerful there" 5000 >/dev/null ||
   wx_fail "direct mode did not replace the word: '$(wx_driver get-text "$W" $R)'"
-focus_target "$W" $R 8 17
+focus_target "$W" $R 8 16
 press_f8_for_dialog
 close_dialog
-wx_assert_eq "$(wx_driver get-text "$W" $R)" "We were fortunate there" "text after Close"
+wx_assert_eq "$(wx_driver get-text "$W" $R)" "We were cheerful there" "text after Close"
 wx_driver clipboard-wait-text "kept" 5000 >/dev/null || wx_fail "the user's clipboard text is not back"
 
 # Compatibility mode with Ctrl+X: stop the program, change the settings, start again.
@@ -35,15 +35,15 @@ wx_reg_add "$KEY" CompatibilityMode REG_DWORD 1
 wx_reg_add "$KEY" CompatibilityCut REG_DWORD 1
 wx_start_program "$WX_DATA_DIR/Thesaurus.qxt"
 wx_wait_tray_icon Wendrix 20 >/dev/null
-focus_target "$W" $R 8 17
+focus_target "$W" $R 8 16
 press_f8_for_dialog
 close_dialog
-wx_driver wait-text "$W" $R "We were fortunate there" 5000 >/dev/null ||
+wx_driver wait-text "$W" $R "We were cheerful there" 5000 >/dev/null ||
   wx_fail "Close after a cut changed the document: '$(wx_driver get-text "$W" $R)'"
-focus_target "$W" $R 8 17
+focus_target "$W" $R 8 16
 press_f8_for_dialog
-choose_and_replace blessed
-wx_driver wait-text "$W" $R "We were blessed there" 5000 >/dev/null ||
+choose_and_replace glad
+wx_driver wait-text "$W" $R "We were glad there" 5000 >/dev/null ||
   wx_fail "compatibility mode did not replace the word: '$(wx_driver get-text "$W" $R)'"
 wx_driver clipboard-wait-text "kept" 5000 >/dev/null || wx_fail "clipboard after compatibility mode"
 wx_pass

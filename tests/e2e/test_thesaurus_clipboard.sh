@@ -2,7 +2,8 @@
 # Thesaurus ClipBoard from the tray: a single click opens the thesaurus dialog
 # for the word on the clipboard; Replace leaves the chosen word on the
 # clipboard, Close leaves the clipboard alone; an unknown word shows
-# "(not found)"; Lookup and Previous keep the history. F8 while the program's
+# "(not found)"; Lookup and Previous keep the history; Down in the meanings
+# list keeps the focus there. F8 while the program's
 # own window is in front does nothing.
 source "$(dirname "$0")/lib.sh"
 
@@ -25,20 +26,26 @@ wait_idle() { wx_retry 5 tip_is Wendrix || wx_fail "the program did not become i
 open_dialog happy
 wx_assert_eq "$(wx_tray_tip)" "Working..." "tip during the session"
 contexts=$(wx_driver items "$D" "#104")
-wx_assert_contains "$contexts" "glad" "meanings of happy"
+wx_assert_contains "$contexts" "fortunate" "meanings of happy"
 words=$(wx_driver items "$D" "#107")
 wx_assert_contains "$words" $'0*\thappy' "the looked-up word is selected in the word list"
-wx_driver select-item "$D" "#107" felicitous >/dev/null || wx_fail "cannot choose a word"
-wx_driver wait-text "$D" "#106" felicitous 5000 >/dev/null || wx_fail "Replace With did not take the chosen word"
+wx_driver select-item "$D" "#107" cheerful >/dev/null || wx_fail "cannot choose a word"
+wx_driver wait-text "$D" "#106" cheerful 5000 >/dev/null || wx_fail "Replace With did not take the chosen word"
 wx_screenshot replace
 wx_driver click "$D" "&Replace" >/dev/null || wx_fail "Replace is not enabled"
 wx_driver wait-gone "$D" 5000 >/dev/null || wx_fail "the dialog did not close"
-wx_driver clipboard-wait-text felicitous 5000 >/dev/null || wx_fail "the replacement is not on the clipboard"
+wx_driver clipboard-wait-text cheerful 5000 >/dev/null || wx_fail "the replacement is not on the clipboard"
 wait_idle
 
 # Close: the clipboard is left as it was.
 open_dialog "  happy  "
 wx_assert_eq "$(wx_driver get-text "$D" "#102")" "happy" "the clipboard text is trimmed"
+# Down, Down in the meanings list walks the meanings: the focus stays there.
+wx_driver focus "$D" "#104" >/dev/null || wx_fail "cannot focus the meanings list"
+wx_driver keys Down Down >/dev/null
+sleep 0.5
+meanings=$(wx_driver items "$D" "#104")
+wx_assert_eq "$(grep -c '^2\*' <<<"$meanings")" 1 "third meaning selected after Down, Down: $meanings"
 wx_driver click "$D" "&Close" >/dev/null
 wx_driver wait-gone "$D" 5000 >/dev/null || wx_fail "the dialog did not close"
 wait_idle

@@ -192,11 +192,36 @@ TEST_F(Session, NotFoundThenLookupOfATypedWord) {
   EXPECT_EQ(result, "");
 }
 
+TEST_F(Session, ATypedReplacementKeepsCharactersOutsideTheCodePage) {
+  const std::string typed = "caf\xC3\xA9 \xE2\x86\x92 \xE6\x97\xA5";  // "café → 日" in UTF-8
+  std::string result = Run("car", [&](ScriptForm& f) {
+    auto& m = f.model;
+    m.ReplaceTextChanged(typed);
+    EXPECT_EQ(m.replaceText, "caf\xE9 ? ?");  // what a lookup would take
+    EXPECT_TRUE(m.replaceEnabled);
+    m.ReplaceButton();
+    EXPECT_FALSE(f.Showing());
+  });
+  EXPECT_EQ(result, "caf\xE9 ? ?");
+  EXPECT_EQ(t.ReplacementText(), typed);  // what Replace pastes
+
+  // A word chosen from the list comes back the same both ways.
+  result = Run("car", [&](ScriptForm& f) {
+    f.model.SelectWordRow(1);
+    EXPECT_EQ(f.model.replaceTyped, "automobile");
+    f.model.ReplaceButton();
+  });
+  EXPECT_EQ(result, "automobile");
+  EXPECT_EQ(t.ReplacementText(), "automobile");
+}
+
 TEST_F(Session, DoubleClickActions) {
   t.DoubleClickAction = TDialogDoubleClickAction::dcaLookup;
   std::string result = Run("car", [&](ScriptForm& f) {
-    f.model.SelectWordRow(1);
-    f.model.WordListDoubleClick();
+    f.model.SelectWordRow(3);
+    f.model.WordListDoubleClick(-1);  // empty space: not the selected row
+    EXPECT_EQ(f.model.history, Words{"car"});
+    f.model.WordListDoubleClick(1);  // the clicked row, whatever is selected
     EXPECT_TRUE(f.Showing());  // a lookup never closes the dialog
     EXPECT_EQ(f.model.history, (Words{"automobile", "car"}));
   });
@@ -205,15 +230,16 @@ TEST_F(Session, DoubleClickActions) {
   t.DoubleClickAction = TDialogDoubleClickAction::dcaReplace;
   result = Run("car", [&](ScriptForm& f) {
     f.model.SelectWordRow(3);
-    f.model.WordListDoubleClick();
+    f.model.WordListDoubleClick(-1);
+    EXPECT_TRUE(f.Showing());
+    f.model.WordListDoubleClick(3);
     EXPECT_FALSE(f.Showing());
   });
   EXPECT_EQ(result, "vehicle");
 
   t.DoubleClickAction = TDialogDoubleClickAction::dcaNone;
   result = Run("car", [&](ScriptForm& f) {
-    f.model.SelectWordRow(3);
-    f.model.WordListDoubleClick();
+    f.model.WordListDoubleClick(3);
     EXPECT_TRUE(f.Showing());
     EXPECT_EQ(f.model.history, Words{"car"});
   });

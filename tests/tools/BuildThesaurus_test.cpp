@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <sys/wait.h>
 
@@ -53,19 +54,36 @@ class BuildThesaurus : public ::testing::Test {
            ("wx-build-thes-" + std::to_string(::getpid()));
     fs::create_directories(dir_ / "wn");
     wx::test::WriteWordNetFixture(dir_ / "wn");
+    // "drive" gets a synonym, so that it has something to list.
+    std::string verbs = Slurp(dir_ / "wn" / "data.verb");
+    size_t at = verbs.find("v 01 drive 0 001");
+    ASSERT_NE(at, std::string::npos);
+    verbs.replace(at, 16, "v 02 drive 0 motor 0 001");
+    std::ofstream(dir_ / "wn" / "data.verb", std::ios::binary) << verbs;
+    std::ofstream(dir_ / "wn" / "index.verb", std::ios::binary | std::ios::app)
+        << "motor v 1 0 1 0 00000300  \n";
   }
   void TearDown() override { fs::remove_all(dir_); }
+
+  Ran Build(const std::string& options, const fs::path& out) {
+    return RunCommand(bin_ + "/build-thesaurus " + options + (dir_ / "wn").string() + " " +
+                          out.string(),
+                      dir_ / "err.txt");
+  }
+
   fs::path dir_;
   const std::string bin_ = WX_BINARY_DIR;
 };
 
-TEST_F(BuildThesaurus, WritesMeaningsKindsFormsAndASummary) {
+TEST_F(BuildThesaurus, WritesMeaningsClustersFormsAndASummary) {
   fs::path out = dir_ / "Thesaurus.qxt";
-  Ran built = RunCommand(bin_ + "/build-thesaurus " + (dir_ / "wn").string() + " " + out.string(),
-                  dir_ / "err.txt");
+  Ran built = Build("", out);
   ASSERT_EQ(built.status, 0) << Slurp(dir_ / "err.txt");
-  EXPECT_NE(built.out.find("entries:    2 of 13107"), std::string::npos) << built.out;
-  EXPECT_NE(built.out.find("coverage:   3 of 3 (100.0%)"), std::string::npos) << built.out;
+  for (const char* line :
+       {"meanings:   4 (2 nouns, 1 verbs, 1 adjective clusters, 0 adverbs)", "entries:    4 of 13107",
+        "(2 regular and 3 irregular inflected forms added)", "1 proper names",
+        "coverage:   4 of 4 (100.0%)"})
+    EXPECT_NE(built.out.find(line), std::string::npos) << line << "\n" << built.out;
   EXPECT_NE(Slurp(dir_ / "err.txt").find("100%"), std::string::npos);  // progress was shown
 
   wx::TThesaurusFile t;
@@ -76,36 +94,62 @@ TEST_F(BuildThesaurus, WritesMeaningsKindsFormsAndASummary) {
   EXPECT_EQ(car.contextWord, "car");  // the word that most plainly names the sense
   EXPECT_EQ(car.kindName, "noun");
   EXPECT_EQ(car.kind, 1);
-  EXPECT_EQ(car.lists[0], (std::vector<std::string>{"car", "auto"}));  // common words first
+  // Common synonyms first; the broader "vehicle" fills the short list.
+  EXPECT_EQ(car.lists[0], (std::vector<std::string>{"car", "auto", "vehicle"}));
 
-  ASSERT_TRUE(t.Lookup("great"));
+  // A one-word synset lists its narrower words.
+  ASSERT_TRUE(t.Lookup("vehicle"));
   ASSERT_EQ(t.Contexts().size(), 1u);
-  EXPECT_EQ(t.Contexts()[0]->contextWord, "large");
-  EXPECT_EQ(t.Contexts()[0]->kindName, "adjective");
-  EXPECT_EQ(t.Contexts()[0]->lists[2], (std::vector<std::string>{"large", "great"}));
+  EXPECT_EQ(t.Contexts()[0]->lists[0], (std::vector<std::string>{"vehicle", "car", "auto"}));
 
-  // An irregular form refers to its base form's meanings under kind 0.
-  ASSERT_TRUE(t.Lookup("cars"));
-  ASSERT_EQ(t.Contexts().size(), 1u);
-  EXPECT_EQ(t.Contexts()[0]->kind, 0);
-  EXPECT_EQ(t.Contexts()[0]->kindName, "word form");
+  // An adjective's cluster is one meaning under its head, whichever word is looked up.
+  for (const char* w : {"big", "great"}) {
+    ASSERT_TRUE(t.Lookup(w)) << w;
+    ASSERT_EQ(t.Contexts().size(), 1u);
+    EXPECT_EQ(t.Contexts()[0]->contextWord, "big");
+    EXPECT_EQ(t.Contexts()[0]->kindName, "adjective");
+    EXPECT_EQ(t.Contexts()[0]->lists[2], (std::vector<std::string>{"big", "large", "great"}));
+  }
+
+  // Inflected forms refer to their base word's meanings: irregular ones,
+  // and regular ones by the spelling rules; no regular past beside an
+  // irregular one.
+  for (const char* w : {"cars", "drove", "driven", "drives", "driving"}) {
+    ASSERT_TRUE(t.Lookup(w)) << w;
+    ASSERT_EQ(t.Contexts().size(), 1u) << w;
+    EXPECT_EQ(t.Contexts()[0]->kind, 0) << w;
+    EXPECT_EQ(t.Contexts()[0]->kindName, "word form");
+  }
   EXPECT_EQ(wx::TThesaurusBase::ContextWords(*t.Contexts()[0]),
-            (std::vector<std::string>{"car", "auto"}));
-
-  EXPECT_FALSE(t.Lookup("vehicle"));  // no synonym: not stored
+            (std::vector<std::string>{"drive", "motor"}));
+  EXPECT_FALSE(t.Lookup("drived"));
+  EXPECT_FALSE(t.Lookup("fast"));  // an adverb with nothing to list
   EXPECT_EQ(t.ThesaurusName(), "English");
 
   // The command-line tool shows what the dialog would.
-  Ran cli = RunCommand(bin_ + "/wendrix-cli thesaurus --file " + out.string() + " cars vehicle GREAT",
+  Ran cli = RunCommand(bin_ + "/wendrix-cli thesaurus --file " + out.string() + " cars fast GREAT",
                 dir_ / "cli-err.txt");
-  EXPECT_EQ(cli.status, 1);  // "vehicle" is not found
-  EXPECT_EQ(cli.out, "car\tword form\n  car\n  auto\nLARGE\tadjective\n  LARGE\n  GREAT\n");
-  EXPECT_NE(Slurp(dir_ / "cli-err.txt").find("vehicle: not found"), std::string::npos);
+  EXPECT_EQ(cli.status, 1);  // "fast" is not found
+  EXPECT_EQ(cli.out, "car\tword form\n  car\n  auto\n  vehicle\nBIG\tadjective\n  BIG\n  LARGE\n  GREAT\n");
+  EXPECT_NE(Slurp(dir_ / "cli-err.txt").find("fast: not found"), std::string::npos);
   cli = RunCommand(bin_ + "/wendrix-cli thesaurus --file " + out.string() + " car", dir_ / "cli-err.txt");
   EXPECT_EQ(cli.status, 0);
   cli = RunCommand(bin_ + "/wendrix-cli thesaurus --file " + (dir_ / "none.qxt").string() + " car",
             dir_ / "cli-err.txt");
   EXPECT_EQ(cli.status, 2);
+}
+
+TEST_F(BuildThesaurus, AWordListConfirmsRegularForms) {
+  std::ofstream(dir_ / "words.txt") << "drives\r\ncar\n";
+  fs::path out = dir_ / "Thesaurus.qxt";
+  ASSERT_EQ(Build("--words " + (dir_ / "words.txt").string() + " ", out).status, 0)
+      << Slurp(dir_ / "err.txt");
+  wx::TThesaurusFile t;
+  t.SetFileName(out.string());
+  EXPECT_TRUE(t.Lookup("drives"));
+  EXPECT_FALSE(t.Lookup("driving"));  // not in the list
+  EXPECT_TRUE(t.Lookup("cars"));  // irregular forms need no list
+  EXPECT_EQ(Build("--words " + (dir_ / "none.txt").string() + " ", out).status, 1);
 }
 
 TEST_F(BuildThesaurus, FailsOnABrokenDatabase) {

@@ -212,6 +212,68 @@ TEST_F(ThesDialogTest, DoubleClickLooksUpAndEscapeYieldsNothing) {
   EXPECT_EQ(r, L"");
 }
 
+// Where the dialog's thread has the keyboard focus.
+HWND FocusOf(HWND dlg) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  GetGUIThreadInfo(GetWindowThreadProcessId(dlg, nullptr), &info);
+  return info.hwndFocus;
+}
+
+void SelectRow(HWND lv, int row) {
+  LVITEMW item{};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(lv, LVM_SETITEMSTATE, WPARAM(row), LPARAM(&item));
+}
+
+void DoubleClickWord(HWND dlg, int row) {
+  NMITEMACTIVATE nm{};
+  nm.hdr.hwndFrom = GetDlgItem(dlg, idWordList);
+  nm.hdr.idFrom = idWordList;
+  nm.hdr.code = NM_DBLCLK;
+  nm.iItem = row;
+  SendMessageW(dlg, WM_NOTIFY, idWordList, LPARAM(&nm));
+}
+
+TEST_F(ThesDialogTest, FocusStaysInTheMeaningsListAndEmptySpaceIsNoWord) {
+  HWND openFocus = nullptr, afterMeanings = nullptr, contexts = nullptr, words = nullptr;
+  Seen afterEmpty, afterRow;
+  std::wstring r = Session(t, L"car", [&](HWND dlg) {
+    contexts = GetDlgItem(dlg, idContextLV);
+    words = GetDlgItem(dlg, idWordList);
+    openFocus = FocusOf(dlg);
+    SendMessageW(dlg, WM_NEXTDLGCTL, WPARAM(contexts), TRUE);  // the user tabs to the meanings
+    SelectRow(contexts, 1);
+    SelectRow(contexts, 0);  // back to a meaning that lists the looked-up word
+    afterMeanings = FocusOf(dlg);
+    SelectWord(dlg, 3);
+    DoubleClickWord(dlg, -1);  // empty space below the rows
+    afterEmpty = Look(dlg);
+    DoubleClickWord(dlg, 1);
+    afterRow = Look(dlg);
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(openFocus, words);  // the dialog opens with the word list focused
+  EXPECT_EQ(afterMeanings, contexts);
+  EXPECT_EQ(afterEmpty.history, std::vector<std::wstring>{L"car"});
+  EXPECT_EQ(afterRow.history, (std::vector<std::wstring>{L"automobile", L"car"}));
+  EXPECT_EQ(r, L"");
+}
+
+TEST_F(ThesDialogTest, ATypedReplacementComesBackWhole) {
+  const std::wstring typed = Utf8ToWide("caf\xC3\xA9 \xE2\x86\x92 \xE6\x97\xA5\xE6\x9C\xAC");
+  Seen typedSeen;
+  std::wstring r = Session(t, L"car", [&](HWND dlg) {
+    SetDlgItemTextW(dlg, idReplaceEdit, typed.c_str());
+    typedSeen = Look(dlg);
+    Click(dlg, idReplaceButton);
+  });
+  EXPECT_TRUE(typedSeen.replaceEnabled);
+  EXPECT_EQ(typedSeen.edit, typed);  // not squeezed through the code page
+  EXPECT_EQ(r, typed);
+}
+
 TEST_F(ThesDialogTest, RussianTexts) {
   t.UILanguage = TThesaurusLanguageType::ltRussian;
   Seen s;

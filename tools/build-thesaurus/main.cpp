@@ -1,29 +1,43 @@
-// build-thesaurus WORDNET_DIR OUTFILE: makes "Thesaurus.qxt" from WordNet.
+// build-thesaurus [--words LIST] WORDNET_DIR OUTFILE: makes "Thesaurus.qxt"
+// from WordNet.
 //
-// Design. One stored meaning (entry) is one WordNet synset. Its kind is its
-// part of speech (1 noun, 2 verb, 3 adjective, 4 adverb) and the list of the
-// same number holds its words: first the synonyms (the synset's own words),
-// then a few closely related words (similar adjectives, verb groups, "see
-// also", broader and narrower terms) that are in the file anyway, each group
-// with the more common words first. Every synonym refers to the meaning, the
-// word's most common senses first. Kind 0 ("word form") lets an irregular
-// inflected form ("went", "children") refer to the meanings of its base form.
-// The head word (the context shown in the dialog) is the synonym that most
-// plainly names this sense: a common word for which this is a main sense.
+// Design. A meaning is a WordNet synset; an adjective's cluster (the head
+// synset with its satellites) makes one meaning, so "happy", a synset of one
+// word, lists "blissful", "glad" and "cheerful". Every word of a meaning
+// refers to it, its most used senses first. A meaning's list holds its
+// synonyms (common words first), then similar and related words (the
+// cluster, "also see", verb groups), then, only for a list still under three
+// words, broader and then narrower words already in the file; never an
+// antonym of the meaning's words. The context word shown for a meaning is the
+// synonym that names it most plainly: common, and mainly used in this sense.
 //
-// The format allows 65,536 nodes and 13,107 meanings. Meanings are taken in
-// order of use to a writer until one of the two runs out: first, for each of
-// the 20,000 most frequent lemmas (by the tag counts of cntlist.rev) that has
-// a synonym, its most frequent sense with synonyms; then all other senses
-// with synonyms, most frequent first.
+// The format allows 65,536 nodes and 13,107 entries. An entry carries four
+// lists, one per part of speech, under one head word, and a reference names
+// the list by its kind; so a noun, a verb, an adjective and an adverb meaning
+// with the same context word share one entry. Meanings are taken in order of
+// use to a writer while both budgets last: first the most used sense of each
+// of the 20,000 most frequent lemmas (by the tag counts of cntlist.rev), then
+// the first sense of each part of speech of the 5,000 most frequent, then all
+// other meanings by how much they give the common words among them. Proper
+// names, and meanings that would list nothing but their own word, are left
+// out. The words of the file are chosen first: the frequent lemmas, the
+// synonyms of their first senses, then the words their meanings list, by
+// what they add for the nodes they cost.
+// The nodes left then go to inflected forms of frequent lemmas: irregular
+// ones from WordNet's exception lists and regular ones by the spelling rules
+// (checked against LIST, a word list, when one is given). A form refers to
+// its base word's meanings of the matching part of speech as a word form
+// (kind 0) where that shows the right list, else under the meaning's kind.
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <map>
-#include <numeric>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -33,6 +47,7 @@
 
 #include "common/AtomicFile.h"
 #include "thesaurus/ThesaurusFile.h"
+#include "tools/lib/Inflections.h"
 #include "tools/lib/Progress.h"
 #include "tools/lib/ThesaurusWriter.h"
 #include "tools/lib/WordNet.h"
@@ -42,8 +57,12 @@ using namespace wx::tools;
 namespace {
 
 constexpr size_t kTopLemmas = 20000;
-constexpr size_t kMaxRelated = 12;
-constexpr size_t kFormNodeReserve = 1200;  // nodes kept back for irregular forms
+// The lemmas whose first sense of each part of speech comes before any other
+// meaning, since a writer expects every part of speech of these words.
+constexpr size_t kFirstSenseLemmas = 5000;
+constexpr size_t kFormNodeReserve = 6000;  // nodes kept back for inflected forms
+constexpr size_t kShortList = 3;           // broader words fill lists shorter than this
+constexpr size_t kFilledList = 6;          // ... up to this many words
 
 std::string Lower(std::string s) {
   for (char& c : s)
@@ -58,184 +77,340 @@ std::string Display(const std::string& lemma) {
   return s;
 }
 
+bool HasPointer(const WnSynset& s, const char* symbol) {
+  for (const auto& p : s.pointers)
+    if (p.symbol == symbol) return true;
+  return false;
+}
+
+struct Meaning {
+  WnPos pos = WnPos::Noun;
+  std::vector<uint32_t> members;  // the synset that names it first, then satellites
+  std::vector<std::string> words;  // lemmas that refer to it, as WordNet writes them
+  std::string head;                // display form of the context word
+  double value = 0;
+  uint32_t entry = 0;  // entry number once written
+};
+
 class Builder {
  public:
-  explicit Builder(const WordNet& wn) : wn_(wn) {}
+  Builder(const WordNet& wn, std::unordered_set<std::string> wordList)
+      : wn_(wn), wordList_(std::move(wordList)) {}
 
   void Run(const std::string& outFile);
 
  private:
-  uint32_t Freq(const std::string& lower) {
+  uint32_t Freq(const std::string& lower) const {
     auto it = freq_.find(lower);
     if (it != freq_.end()) return it->second;
     return freq_[lower] = wn_.LemmaTagCount(lower);
   }
-  size_t Senses(const std::string& lower) {
-    size_t n = 0;
-    for (const auto* e : wn_.Lookup(lower)) n += e->synsets.size();
-    return n;
-  }
-  size_t DistinctLemmas(const WnSynset& s) {
-    std::set<std::string> d;
-    for (const auto& w : s.words) d.insert(Lower(w.lemma));
-    return d.size();
-  }
-  uint32_t TagIn(const WnSynset& s, const std::string& lower) {
+  // Tag count of a lemma (lower case) within a meaning.
+  uint32_t TagIn(const Meaning& m, const std::string& lower) const {
     uint32_t t = 0;
-    for (const auto& w : s.words)
-      if (Lower(w.lemma) == lower) t += w.tagCount;
+    for (uint32_t s : m.members)
+      for (const auto& w : wn_.synsets[s].words)
+        if (Lower(w.lemma) == lower) t += w.tagCount;
     return t;
   }
-  // The synset a word (as written) most often means: the most tagged sense,
-  // the lower sense number among equals.
-  uint32_t MainSense(const std::string& lemma) {
-    auto it = mainSense_.find(lemma);
-    if (it != mainSense_.end()) return it->second;
-    std::string lower = Lower(lemma);
-    uint32_t best = UINT32_MAX, bestTag = 0;
-    for (const auto* e : wn_.Lookup(lower))
-      for (uint32_t si : e->synsets) {
-        uint32_t tag = 0;
-        bool holds = false;
-        for (const auto& w : wn_.synsets[si].words)
-          if (w.lemma == lemma) holds = true, tag += w.tagCount;
-        if (holds && (best == UINT32_MAX || tag > bestTag)) best = si, bestTag = tag;
-      }
-    return mainSense_[lemma] = best;
-  }
-  // Whether a synset holds a lemma in the form it is typed in.
-  bool Holds(const WnSynset& s, const std::string& lower) {
-    auto it = written_.find(lower);
-    if (it == written_.end()) return false;
-    for (const auto& w : s.words)
-      if (w.lemma == it->second) return true;
-    return false;
-  }
-  // Sense number (0-based) of a lemma's synset within its part of speech.
-  size_t SenseNumber(const std::string& lower, uint32_t synset) {
-    for (const auto* e : wn_.Lookup(lower))
-      for (size_t i = 0; i < e->synsets.size(); ++i)
-        if (e->synsets[i] == synset) return i;
-    return 999;
+  size_t Senses(const std::string& lower) const {
+    auto it = meaningsOf_.find(lower);
+    return it == meaningsOf_.end() ? 1 : std::max<size_t>(1, it->second.size());
   }
 
+  void MakeMeanings();
   void RankLemmas();
-  void SelectSynsets();
+  void ChooseMeanings();
+  std::vector<std::string> ListOf(const Meaning& m, bool withBroader) const;
   void Write(const std::string& outFile);
-  std::vector<std::string> WordsOf(size_t count);
 
   const WordNet& wn_;
-  std::unordered_map<std::string, uint32_t> freq_;
-  std::unordered_map<std::string, std::string> written_;
-  std::unordered_map<std::string, uint32_t> mainSense_;  // lower case -> typed form
-  std::vector<std::string> top_;       // the most frequent lemmas, lower case
-  std::vector<std::string> topSyn_;    // those of them with a synonym
-  std::vector<uint32_t> order_;        // candidate synsets, most useful first
-  size_t phaseA_ = 0;                  // how many of order_ cover topSyn_
-  size_t chosen_ = 0;                  // how many of order_ go into the file
+  std::unordered_set<std::string> wordList_;  // confirms regular forms when not empty
+  mutable std::unordered_map<std::string, uint32_t> freq_;  // lemma tag counts, cached
+  std::vector<Meaning> meanings_;
+  std::vector<int32_t> meaningOfSynset_;  // synset -> meaning, -1 when left out
+  std::unordered_map<std::string, std::vector<uint32_t>> meaningsOf_;  // lower lemma -> meanings
+  std::vector<std::string> top_;                                       // frequent lemmas, lower case
+  std::vector<uint32_t> order_;  // taken meanings in order of use
+  size_t properNames_ = 0, candidates_ = 0, leftForEntries_ = 0, wordsLeftOut_ = 0;
+  std::unordered_set<std::string> present_;  // display forms of the words in the file
 };
 
-void Builder::RankLemmas() {
-  Progress bar("ranking lemmas");
-  // The form a lemma is typed in: lower case when WordNet has it so
-  // anywhere, else as WordNet writes it ("Europe").
-  for (const auto& s : wn_.synsets)
-    for (const auto& w : s.words) {
-      auto [it, added] = written_.emplace(Lower(w.lemma), w.lemma);
-      if (!added && w.lemma == Lower(w.lemma)) it->second = w.lemma;
+void Builder::MakeMeanings() {
+  Progress bar("gathering meanings");
+  meaningOfSynset_.assign(wn_.synsets.size(), -1);
+  // Heads and plain synsets first, then satellites join their head's cluster.
+  for (uint32_t s = 0; s < wn_.synsets.size(); ++s) {
+    const WnSynset& syn = wn_.synsets[s];
+    if (syn.satellite) continue;
+    if (syn.pos == WnPos::Noun) {
+      bool proper = HasPointer(syn, "@i");
+      if (!proper) {
+        proper = true;
+        for (const auto& w : syn.words) proper = proper && w.lemma[0] >= 'A' && w.lemma[0] <= 'Z';
+      }
+      if (proper) {
+        ++properNames_;
+        continue;
+      }
     }
+    meaningOfSynset_[s] = int32_t(meanings_.size());
+    Meaning m;
+    m.pos = syn.pos;
+    m.members.push_back(s);
+    meanings_.push_back(std::move(m));
+  }
+  for (uint32_t s = 0; s < wn_.synsets.size(); ++s) {
+    const WnSynset& syn = wn_.synsets[s];
+    if (!syn.satellite) continue;
+    for (const auto& p : syn.pointers)
+      if (p.symbol == "&" && meaningOfSynset_[p.target] >= 0 && !wn_.synsets[p.target].satellite) {
+        meaningOfSynset_[s] = meaningOfSynset_[p.target];
+        meanings_[size_t(meaningOfSynset_[s])].members.push_back(s);
+        break;
+      }
+  }
+  for (uint32_t i = 0; i < meanings_.size(); ++i) {
+    bar.Update(i, meanings_.size());
+    Meaning& m = meanings_[i];
+    std::set<std::string> seen;
+    for (uint32_t s : m.members)
+      for (const auto& w : wn_.synsets[s].words)
+        if (seen.insert(w.lemma).second) {
+          m.words.push_back(w.lemma);
+          auto& list = meaningsOf_[Lower(w.lemma)];
+          if (list.empty() || list.back() != i) list.push_back(i);
+        }
+  }
+  candidates_ = meanings_.size();
+}
+
+void Builder::RankLemmas() {
   std::vector<std::pair<uint32_t, std::string>> counted;
   std::unordered_set<std::string> seen;
-  for (size_t i = 0; i < wn_.index.size(); ++i) {
-    bar.Update(i, wn_.index.size());
-    const std::string& l = wn_.index[i].lemma;
-    if (!seen.insert(l).second) continue;
-    uint32_t f = Freq(l);
-    if (f > 0) counted.emplace_back(f, l);
+  for (const auto& e : wn_.index) {
+    if (!seen.insert(e.lemma).second) continue;
+    uint32_t f = Freq(e.lemma);
+    if (f > 0) counted.emplace_back(f, e.lemma);
   }
   std::sort(counted.begin(), counted.end(), [](const auto& a, const auto& b) {
     return a.first != b.first ? a.first > b.first : a.second < b.second;
   });
-  for (size_t i = 0; i < counted.size() && i < kTopLemmas; ++i) {
-    const std::string& l = counted[i].second;
-    top_.push_back(l);
-    bool syn = false;
-    for (const auto* e : wn_.Lookup(l))
-      for (uint32_t s : e->synsets)
-        syn = syn || (DistinctLemmas(wn_.synsets[s]) >= 2 && Holds(wn_.synsets[s], l));
-    if (syn) topSyn_.push_back(l);
-  }
+  for (size_t i = 0; i < counted.size() && i < kTopLemmas; ++i) top_.push_back(counted[i].second);
 }
 
-void Builder::SelectSynsets() {
+void Builder::ChooseMeanings() {
   Progress bar("choosing meanings");
-  std::vector<char> taken(wn_.synsets.size(), 0);
-  std::unordered_set<std::string> covered;
-  // First: the most frequent sense with synonyms of each frequent lemma.
-  for (size_t i = 0; i < topSyn_.size(); ++i) {
-    bar.Update(i, topSyn_.size() * 2);
-    const std::string& l = topSyn_[i];
-    if (covered.count(l)) continue;
-    int64_t best = -1;
-    uint32_t bestTag = 0;
-    for (const auto* e : wn_.Lookup(l))
-      for (uint32_t s : e->synsets) {
-        if (DistinctLemmas(wn_.synsets[s]) < 2 || !Holds(wn_.synsets[s], l)) continue;
-        uint32_t t = TagIn(wn_.synsets[s], l);
-        if (best < 0 || t > bestTag) best = s, bestTag = t;
-      }
-    if (best < 0) continue;
-    if (!taken[size_t(best)]) {
-      taken[size_t(best)] = 1;
-      order_.push_back(uint32_t(best));
-    }
-    for (const auto& w : wn_.synsets[size_t(best)].words)
-      if (written_[Lower(w.lemma)] == w.lemma) covered.insert(Lower(w.lemma));
+  // The words each meaning brings into the file, and per lemma the words
+  // of all its meanings together.
+  std::vector<std::vector<std::string>> lists(meanings_.size());
+  std::unordered_map<std::string, double> listed;  // lower lemma -> words over its meanings
+  for (uint32_t i = 0; i < meanings_.size(); ++i) {
+    lists[i] = ListOf(meanings_[i], false);
+    for (const auto& lemma : meanings_[i].words) listed[Lower(lemma)] += double(lists[i].size());
   }
-  phaseA_ = order_.size();
-  // Then every other synset with synonyms, the most used senses first.
-  struct Cand {
-    uint32_t synset, tags, maxFreq;
-  };
-  std::vector<Cand> rest;
-  for (uint32_t s = 0; s < wn_.synsets.size(); ++s) {
-    if (taken[s] || DistinctLemmas(wn_.synsets[s]) < 2) continue;
-    Cand c{s, 0, 0};
-    for (const auto& w : wn_.synsets[s].words) {
-      c.tags += w.tagCount;
-      c.maxFreq = std::max(c.maxFreq, Freq(Lower(w.lemma)));
+  // What a meaning gives: for each of its words, the word's weight (frequent
+  // words count, rare ones hardly) times this meaning's share of the word,
+  // half by use (tag counts) and half by the share of the word's related
+  // words that it lists, since a writer looking up a common word wants its
+  // other senses too.
+  for (uint32_t i = 0; i < meanings_.size(); ++i) {
+    Meaning& m = meanings_[i];
+    double v = 0;
+    for (const auto& lemma : m.words) {
+      std::string l = Lower(lemma);
+      double f = Freq(l), senses = double(Senses(l));
+      double weight = f > 0 ? std::log(2.0 + f) : 0.05;
+      double share = 0.5 * (TagIn(m, l) + 0.5) / (f + 0.5 * senses) +
+                     0.5 * double(lists[i].size()) / std::max(1.0, listed[l]);
+      v += weight * share;
     }
-    rest.push_back(c);
+    m.value = v;
   }
-  std::sort(rest.begin(), rest.end(), [](const Cand& a, const Cand& b) {
-    if (a.tags != b.tags) return a.tags > b.tags;
-    if (a.maxFreq != b.maxFreq) return a.maxFreq > b.maxFreq;
-    return a.synset < b.synset;
-  });
-  for (const Cand& c : rest) order_.push_back(c.synset);
 
-  // As many as the entry and node limits allow. Nodes grow with the words
-  // (almost always monotonically), so a binary search finds the cut.
-  size_t hi = std::min<size_t>(order_.size(), wx::kThesaurusMaxEntries);
+  // The words of the file. Every frequent lemma is one; the other nodes go
+  // to the words that the frequent lemmas' meanings list, each worth what it
+  // adds to those lemmas' lists for the nodes it costs.
+  std::unordered_map<std::string, double> worth;
+  for (uint32_t i = 0; i < meanings_.size(); ++i) {
+    double give = 0;
+    for (const auto& lemma : meanings_[i].words) {
+      std::string l = Lower(lemma);
+      double f = Freq(l);
+      if (f > 0) give += std::log(2.0 + f) / std::max(1.0, listed[l]);
+    }
+    for (const auto& w : lists[i]) worth[w] += give;
+  }
+  std::vector<std::string> words;
+  std::unordered_set<std::string> forced;
+  for (const std::string& l : top_)
+    if (forced.insert(Display(l)).second) words.push_back(Display(l));
+  // Then the synonyms of their first senses, which name their main meanings.
+  for (const std::string& l : top_)
+    for (const auto* e : wn_.Lookup(l)) {
+      if (e->synsets.empty()) continue;
+      for (const auto& w : wn_.synsets[e->synsets[0]].words)
+        if (meaningOfSynset_[e->synsets[0]] >= 0 && forced.insert(Display(w.lemma)).second)
+          words.push_back(Display(w.lemma));
+    }
+  {
+    std::vector<std::pair<double, std::string>> rest;
+    for (const auto& [w, v] : worth)
+      if (!forced.count(w)) rest.emplace_back(v / (1.0 + 0.15 * double(w.size())), w);
+    std::sort(rest.begin(), rest.end(), [](const auto& a, const auto& b) {
+      return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
+    for (auto& r : rest) words.push_back(std::move(r.second));
+  }
   const size_t nodeLimit = wx::kThesaurusMaxNodes - kFormNodeReserve;
-  size_t lo = 0;
+  size_t lo = 0, hi = words.size();
   while (lo < hi) {
+    bar.Update(words.size() - (hi - lo), words.size());
     size_t mid = (lo + hi + 1) / 2;
-    bar.Update(topSyn_.size() + topSyn_.size() * (hi - lo) / order_.size(), topSyn_.size() * 2);
-    if (ThesaurusWriter::CountNodes(WordsOf(mid)) <= nodeLimit)
+    if (ThesaurusWriter::CountNodes({words.begin(), words.begin() + long(mid)}) <= nodeLimit)
       lo = mid;
     else
       hi = mid - 1;
   }
-  chosen_ = lo;
-  if (std::getenv("WX_SHOW_MISSING")) std::fprintf(stderr, "first pass %zu, chosen %zu\n", phaseA_, chosen_);
+  present_.insert(words.begin(), words.begin() + long(lo));
+  wordsLeftOut_ = words.size() - lo;
+
+  // Context words: among the words in the file, by how plainly they name
+  // the meaning (common, and mainly used in this sense).
+  std::vector<std::vector<std::pair<double, std::string>>> heads(meanings_.size());
+  for (uint32_t i = 0; i < meanings_.size(); ++i) {
+    for (const auto& w : wn_.synsets[meanings_[i].members[0]].words) {
+      if (!present_.count(Display(w.lemma))) continue;
+      std::string l = Lower(w.lemma);
+      double f = Freq(l);
+      double share = (w.tagCount + 1.0) / (f + double(Senses(l)));
+      double score = share * std::sqrt(1.0 + std::log(1.0 + f));
+      if (w.lemma.find('_') != std::string::npos) score *= 0.7;
+      if (w.lemma[0] >= 'A' && w.lemma[0] <= 'Z') score *= 0.5;
+      heads[i].emplace_back(score, Display(w.lemma));
+    }
+    std::stable_sort(heads[i].begin(), heads[i].end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+  }
+
+  // Entries: one per head word and part of speech, shared across parts of
+  // speech. A meaning needs a context word in the file and two words to list.
+  std::unordered_map<std::string, std::array<uint32_t, 4>> perHead;
+  size_t entries = 0;
+  std::vector<char> queued(meanings_.size(), 0);
+  auto take = [&](int64_t mi) {
+    if (mi < 0 || queued[size_t(mi)]) return;
+    queued[size_t(mi)] = 1;
+    Meaning& m = meanings_[size_t(mi)];
+    const auto& hs = heads[size_t(mi)];
+    if (hs.empty()) return;
+    if (ListOf(m, true).size() < 2) return;  // nothing to offer but the word itself
+    // The plainest context word, or the plainest of its synonyms whose
+    // entries have room for this part of speech: entries are what runs out.
+    m.head = hs[0].second;
+    for (const auto& h : hs) {
+      auto it = perHead.find(h.second);
+      if (it == perHead.end()) continue;
+      const auto& sl = it->second;
+      if (sl[size_t(m.pos)] < *std::max_element(sl.begin(), sl.end())) {
+        m.head = h.second;
+        break;
+      }
+    }
+    auto& slots = perHead[m.head];
+    uint32_t before = *std::max_element(slots.begin(), slots.end());
+    uint32_t& mine = slots[size_t(m.pos)];
+    size_t extra = mine + 1 > before ? 1 : 0;
+    if (entries + extra > wx::kThesaurusMaxEntries) {
+      ++leftForEntries_;
+      return;
+    }
+    ++mine;
+    entries += extra;
+    order_.push_back(uint32_t(mi));
+  };
+  // First the senses every frequent lemma must have: its most used sense;
+  // then, for the most frequent, the first sense of each part of speech.
+  for (const std::string& l : top_) {
+    int64_t best = -1;
+    uint32_t bestTag = 0;
+    for (const auto* e : wn_.Lookup(l))
+      for (uint32_t s : e->synsets) {
+        int32_t m = meaningOfSynset_[s];
+        if (m < 0) continue;
+        uint32_t t = TagIn(meanings_[size_t(m)], l);
+        if (best < 0 || t > bestTag) best = m, bestTag = t;
+      }
+    take(best);
+  }
+  for (size_t li = 0; li < top_.size() && li < kFirstSenseLemmas; ++li)
+    for (const auto* e : wn_.Lookup(top_[li]))
+      for (uint32_t s : e->synsets)
+        if (meaningOfSynset_[s] >= 0) {
+          take(meaningOfSynset_[s]);
+          break;
+        }
+  // Then the rest by what they give.
+  std::vector<uint32_t> rest;
+  for (uint32_t i = 0; i < meanings_.size(); ++i)
+    if (!queued[i]) rest.push_back(i);
+  std::stable_sort(rest.begin(), rest.end(), [&](uint32_t a, uint32_t b) {
+    return meanings_[a].value > meanings_[b].value;
+  });
+  for (uint32_t i : rest) take(i);
 }
 
-std::vector<std::string> Builder::WordsOf(size_t count) {
-  std::vector<std::string> words;
-  for (size_t i = 0; i < count; ++i)
-    for (const auto& w : wn_.synsets[order_[i]].words) words.push_back(Display(w.lemma));
-  return words;
+// The words a meaning lists (display forms). Without withBroader, all that it
+// could bring into the file: its own words and similar and related ones. With
+// it, what the file lists: those of them in the file, and for a short list
+// broader and then narrower words in the file.
+std::vector<std::string> Builder::ListOf(const Meaning& m, bool withBroader) const {
+  std::set<std::string> antonyms;
+  for (uint32_t s : m.members)
+    for (const auto& p : wn_.synsets[s].pointers)
+      if (p.symbol == "!")
+        for (const auto& w : wn_.synsets[p.target].words) antonyms.insert(Display(w.lemma));
+
+  std::vector<std::string> list;
+  std::set<std::string> in;
+  auto addGroup = [&](std::vector<const WnWord*> group) {
+    std::stable_sort(group.begin(), group.end(), [&](const WnWord* a, const WnWord* b) {
+      return Freq(Lower(a->lemma)) > Freq(Lower(b->lemma));
+    });
+    for (const WnWord* w : group) {
+      std::string d = Display(w->lemma);
+      if (withBroader && !present_.count(d)) continue;
+      if (!antonyms.count(d) && in.insert(d).second) list.push_back(d);
+    }
+  };
+  auto wordsOf = [&](uint32_t s, std::vector<const WnWord*>& out) {
+    for (const auto& w : wn_.synsets[s].words) out.push_back(&w);
+  };
+  // Synonyms.
+  std::vector<const WnWord*> group;
+  wordsOf(m.members[0], group);
+  addGroup(group);
+  // Similar and related: the cluster's satellites, "also see", verb groups.
+  group.clear();
+  for (size_t i = 1; i < m.members.size(); ++i) wordsOf(m.members[i], group);
+  for (uint32_t s : m.members)
+    for (const auto& p : wn_.synsets[s].pointers)
+      if (p.symbol == "^" || p.symbol == "$") wordsOf(p.target, group);
+  addGroup(group);
+  if (!withBroader) return list;
+  // Broader, then narrower words for a short list, up to a few: only words
+  // in the file for other reasons.
+  for (const char* kind : {"@", "~"}) {
+    if (list.size() >= kShortList) break;
+    group.clear();
+    for (const auto& p : wn_.synsets[m.members[0]].pointers)
+      if (p.symbol == kind)
+        for (const auto& w : wn_.synsets[p.target].words)
+          if (present_.count(Display(w.lemma))) group.push_back(&w);
+    addGroup(group);
+    if (list.size() > kFilledList) list.resize(kFilledList);
+  }
+  return list;
 }
 
 void Builder::Write(const std::string& outFile) {
@@ -245,137 +420,166 @@ void Builder::Write(const std::string& outFile) {
   tw.name = "English";
   tw.kindNames = {"word form", "noun", "verb", "adjective", "adverb"};
 
-  std::unordered_map<std::string, uint32_t> present;  // display form -> word number
-  for (const auto& w : WordsOf(chosen_)) present.emplace(w, tw.AddWord(w));
-
-  struct Ref {
-    uint32_t entry;
-    uint8_t kind;
-    uint32_t tag;
-    size_t sense;
+  std::unordered_map<std::string, uint32_t> ids;  // display form -> word number
+  auto word = [&](const std::string& d) {
+    auto it = ids.find(d);
+    if (it != ids.end()) return it->second;
+    return ids[d] = tw.AddWord(d);
   };
-  std::vector<std::vector<Ref>> refs(tw.WordCount());
-  std::unordered_map<std::string, std::vector<uint32_t>> entriesByHead;  // lower head -> entries
 
+  // Entries: per head word, one entry for each meaning of a part of speech.
   Progress bar("writing meanings");
-  for (size_t i = 0; i < chosen_; ++i) {
-    bar.Update(i, chosen_);
-    const WnSynset& s = wn_.synsets[order_[i]];
-    uint8_t kind = uint8_t(int(s.pos) + 1);
-    // Synonyms: common words first, the synset's own order among equals.
-    std::vector<std::pair<uint32_t, std::string>> syn;
-    std::set<std::string> inList;
-    for (const auto& w : s.words) {
-      std::string d = Display(w.lemma);
-      if (inList.insert(d).second) syn.emplace_back(Freq(Lower(w.lemma)), d);
-    }
-    std::stable_sort(syn.begin(), syn.end(),
-                     [](const auto& a, const auto& b) { return a.first > b.first; });
-    // Related words already in the file: similar senses first, then broader and narrower.
-    std::vector<std::pair<uint32_t, std::string>> rel;
-    for (const char* group : {"& $ ^", "@ @i", "~ ~i"}) {
-      std::vector<std::pair<uint32_t, std::string>> part;
-      std::string symbols = std::string(" ") + group + " ";
-      for (const auto& p : s.pointers) {
-        if (symbols.find(" " + p.symbol + " ") == std::string::npos) continue;
-        const WnSynset& t = wn_.synsets[p.target];
-        for (size_t k = 0; k < t.words.size(); ++k) {
-          if (p.dest != 0 && p.dest != k + 1) continue;
-          std::string d = Display(t.words[k].lemma);
-          // Only words that mainly mean the related sense: "heap" is no car.
-          if (!present.count(d) || MainSense(t.words[k].lemma) != p.target) continue;
-          if (!inList.insert(d).second) continue;
-          part.emplace_back(Freq(Lower(t.words[k].lemma)), d);
-        }
+  std::map<std::string, std::array<std::vector<uint32_t>, 4>> byHead;
+  for (uint32_t i : order_) byHead[meanings_[i].head][size_t(meanings_[i].pos)].push_back(i);
+  std::array<size_t, 4> byKind{};
+  size_t done = 0;
+  for (const auto& [head, perPos] : byHead) {
+    size_t n = 0;
+    for (const auto& v : perPos) n = std::max(n, v.size());
+    for (size_t k = 0; k < n; ++k) {
+      std::array<std::vector<uint32_t>, 4> lists;
+      for (size_t p = 0; p < 4; ++p) {
+        if (k >= perPos[p].size()) continue;
+        for (const auto& w : ListOf(meanings_[perPos[p][k]], true)) lists[p].push_back(word(w));
+        ++byKind[p];
+        bar.Update(++done, order_.size());
       }
-      std::stable_sort(part.begin(), part.end(),
-                       [](const auto& a, const auto& b) { return a.first > b.first; });
-      for (auto& x : part)
-        if (rel.size() < kMaxRelated) rel.push_back(std::move(x));
-    }
-    // The head: the synonym that best names this sense.
-    double bestScore = -1;
-    std::string head;
-    for (const auto& w : s.words) {
-      std::string l = Lower(w.lemma);
-      double f = Freq(l);
-      double share = (w.tagCount + 1.0) / (f + double(Senses(l)));
-      double score = share * std::sqrt(1.0 + std::log(1.0 + f));
-      if (w.lemma.find('_') != std::string::npos) score *= 0.7;
-      if (score > bestScore) bestScore = score, head = Display(w.lemma);
-    }
-    std::array<std::vector<uint32_t>, 4> lists;
-    for (const auto& x : syn) lists[kind - 1].push_back(present.at(x.second));
-    for (const auto& x : rel) lists[kind - 1].push_back(present.at(x.second));
-    uint32_t e = tw.AddEntry(present.at(head), lists);
-    entriesByHead[Lower(head)].push_back(e);
-    for (const auto& w : s.words) {
-      uint32_t id = present.at(Display(w.lemma));
-      bool dup = false;
-      for (const Ref& r : refs[id]) dup = dup || r.entry == e;
-      if (!dup) refs[id].push_back({e, kind, w.tagCount, SenseNumber(Lower(w.lemma), order_[i])});
+      uint32_t e = tw.AddEntry(word(head), lists);
+      for (size_t p = 0; p < 4; ++p)
+        if (k < perPos[p].size()) meanings_[perPos[p][k]].entry = e;
     }
   }
   bar.Done();
 
-  // Irregular forms of frequent lemmas whose meanings are headed by the base
-  // form itself ("went" -> the meanings headed "go"), while nodes remain.
-  size_t forms = 0;
-  {
-    Progress fbar("adding irregular forms");
-    std::vector<std::string> words;
-    for (uint32_t i = 0; i < tw.WordCount(); ++i) words.push_back(tw.Word(i));
-    std::set<std::string> topSet(top_.begin(), top_.end());
-    std::vector<std::pair<std::string, std::vector<uint32_t>>> candidates;
-    for (int p = 0; p < 4; ++p)
-      for (const auto& [form, bases] : wn_.exceptions[p]) {
-        std::string d = Display(form);
-        if (present.count(d) || form.find('_') != std::string::npos) continue;
-        std::vector<uint32_t> entries;
-        for (const auto& b : bases) {
-          if (!topSet.count(b)) continue;
-          auto it = entriesByHead.find(b);
-          if (it == entriesByHead.end()) continue;
-          for (uint32_t e : it->second) entries.push_back(e);
-        }
-        if (!entries.empty()) candidates.emplace_back(d, entries);
+  // References of each word: its most used senses first.
+  struct Ref {
+    uint32_t entry;
+    uint8_t kind;
+    uint32_t tag;
+    size_t order;
+  };
+  std::vector<std::vector<Ref>> refs(tw.WordCount());
+  auto refsOf = [&](uint32_t id) -> std::vector<Ref>& {
+    if (refs.size() <= id) refs.resize(id + 1);
+    return refs[id];
+  };
+  for (size_t oi = 0; oi < order_.size(); ++oi) {
+    const Meaning& m = meanings_[order_[oi]];
+    // Each word refers to its meanings; a word typed in lower case also to
+    // the meanings of its capitalised forms ("be": "Be", beryllium).
+    for (const auto& lemma : m.words)
+      for (const std::string& d : {Display(lemma), Display(Lower(lemma))}) {
+        if (!present_.count(d)) continue;
+        auto& r = refsOf(word(d));
+        if (r.empty() || r.back().entry != m.entry || r.back().kind != int(m.pos) + 1)
+          r.push_back({m.entry, uint8_t(int(m.pos) + 1), TagIn(m, Lower(lemma)), oi});
       }
-    std::sort(candidates.begin(), candidates.end(), [&](const auto& a, const auto& b) {
-      return a.second.size() != b.second.size() ? a.second.size() > b.second.size()
-                                                 : a.first < b.first;
+  }
+  for (auto& r : refs)
+    std::stable_sort(r.begin(), r.end(), [](const Ref& a, const Ref& b) {
+      return a.tag != b.tag ? a.tag > b.tag : a.order < b.order;
     });
-    // The longest run of candidates that still fits.
-    size_t lo = 0, hi = candidates.size();
+
+  // Inflected forms of frequent lemmas while nodes remain. A word-form
+  // reference (kind 0) shows the first list of its entry that holds the
+  // entry's head word: the list of the entry's first part of speech.
+  std::vector<uint8_t> firstPos(tw.EntryCount(), 4);
+  for (uint32_t i : order_)
+    firstPos[meanings_[i].entry] = std::min<uint8_t>(firstPos[meanings_[i].entry], uint8_t(meanings_[i].pos));
+  struct Form {
+    std::string text;
+    std::vector<Ref> refs;
+    bool regular;
+  };
+  std::vector<Form> forms;
+  {
+    Progress fbar("choosing inflected forms");
+    std::array<std::unordered_map<std::string, std::vector<std::string>>, 4> irregular;
+    for (int p = 0; p < 4; ++p)
+      for (const auto& [form, bases] : wn_.exceptions[p])
+        for (const auto& b : bases) irregular[size_t(p)][b].push_back(form);
+    for (auto& byBase : irregular)
+      for (auto& [b, f] : byBase) std::sort(f.begin(), f.end());
+    std::unordered_map<std::string, size_t> formAt;
+    for (size_t li = 0; li < top_.size(); ++li) {
+      fbar.Update(li, top_.size());
+      auto it = ids.find(Display(top_[li]));
+      if (it == ids.end() || it->second >= refs.size()) continue;
+      for (int p = 0; p < 4; ++p) {
+        std::vector<Ref> r;
+        for (const Ref& x : refs[it->second])
+          if (x.kind == p + 1)
+            r.push_back({x.entry, uint8_t(firstPos[x.entry] == p ? 0 : p + 1), x.tag, x.order});
+        if (r.empty()) continue;
+        std::vector<std::pair<std::string, bool>> texts;
+        auto irr = irregular[size_t(p)].find(top_[li]);
+        if (irr != irregular[size_t(p)].end())
+          for (const auto& f : irr->second)
+            if (f.find('_') == std::string::npos) texts.emplace_back(f, false);
+        // A word with irregular forms has no regular ones of the same kind
+        // ("drived"), but keeps its -s and -ing forms.
+        bool hasIrregular = !texts.empty();
+        for (const auto& f : RegularForms(top_[li], WnPos(p))) {
+          bool pastOrCompared = f.text.back() == 'd' || f.text.back() == 'r' ||
+                                (f.text.size() > 3 && f.text.compare(f.text.size() - 3, 3, "est") == 0);
+          if (hasIrregular && (p != int(WnPos::Verb) || pastOrCompared)) continue;
+          if (wordList_.empty() ? f.certain : wordList_.count(f.text) > 0)
+            texts.emplace_back(f.text, true);
+        }
+        for (const auto& [t, regular] : texts) {
+          if (t == top_[li]) continue;
+          auto at = formAt.find(t);
+          if (at == formAt.end()) {
+            formAt.emplace(t, forms.size());
+            forms.push_back({t, r, regular});
+          } else {
+            auto& more = forms[at->second].refs;
+            more.insert(more.end(), r.begin(), r.end());
+          }
+        }
+      }
+    }
+  }
+  // Forms that are words already only gain references; new ones need
+  // nodes: the longest run of them that fits.
+  std::vector<std::string> words;
+  for (uint32_t i = 0; i < tw.WordCount(); ++i) words.push_back(tw.Word(i));
+  std::vector<size_t> newForms;
+  for (size_t i = 0; i < forms.size(); ++i)
+    if (!ids.count(forms[i].text)) newForms.push_back(i);
+  size_t lo = 0, hi = newForms.size();
+  {
+    Progress fbar("fitting inflected forms");
     while (lo < hi) {
-      fbar.Update(candidates.size() - (hi - lo), candidates.size());
+      fbar.Update(newForms.size() - (hi - lo), newForms.size());
       size_t mid = (lo + hi + 1) / 2;
       std::vector<std::string> more = words;
-      for (size_t i = 0; i < mid; ++i) more.push_back(candidates[i].first);
+      for (size_t i = 0; i < mid; ++i) more.push_back(forms[newForms[i]].text);
       if (ThesaurusWriter::CountNodes(more) <= wx::kThesaurusMaxNodes)
         lo = mid;
       else
         hi = mid - 1;
     }
-    candidates.resize(lo);
-    for (size_t i = 0; i < candidates.size(); ++i) {
-      uint32_t id = tw.AddWord(candidates[i].first);
-      present.emplace(candidates[i].first, id);
-      refs.resize(tw.WordCount());
-      for (uint32_t e : candidates[i].second)
-        if (refs[id].size() < wx::kThesaurusMaxFanout) refs[id].push_back({e, 0, 0, 0});
-      ++forms;
+  }
+  std::set<size_t> dropped;
+  for (size_t i = lo; i < newForms.size(); ++i) dropped.insert(newForms[i]);
+  size_t regularKept = 0, irregularKept = 0, formRefsAdded = 0;
+  for (size_t i = 0; i < forms.size(); ++i) {
+    if (dropped.count(i)) continue;
+    bool isNew = !ids.count(forms[i].text);
+    auto& r = refsOf(word(forms[i].text));
+    for (const Ref& x : forms[i].refs) {
+      bool dup = false;
+      for (const Ref& y : r) dup = dup || y.entry == x.entry;
+      if (!dup) r.push_back(x), ++formRefsAdded;
     }
+    if (isNew) (forms[i].regular ? regularKept : irregularKept) += 1;
   }
 
-  // References: the word's most frequent senses first.
+  size_t cut = 0;
   for (uint32_t id = 0; id < refs.size(); ++id) {
     auto& r = refs[id];
-    std::stable_sort(r.begin(), r.end(), [](const Ref& a, const Ref& b) {
-      if (a.tag != b.tag) return a.tag > b.tag;
-      if (a.kind != b.kind) return a.kind < b.kind;
-      return a.sense < b.sense;
-    });
-    if (r.size() > wx::kThesaurusMaxFanout) r.resize(wx::kThesaurusMaxFanout);
+    if (r.size() > wx::kThesaurusMaxFanout) cut += r.size() - wx::kThesaurusMaxFanout, r.resize(wx::kThesaurusMaxFanout);
     for (const Ref& x : r) tw.AddReference(id, x.entry, x.kind);
   }
 
@@ -385,53 +589,71 @@ void Builder::Write(const std::string& outFile) {
     throw std::runtime_error("cannot write " + outFile);
 
   // Read the file back with the program's reader and measure the coverage:
-  // frequent lemmas with a synonym, typed as WordNet writes them.
+  // frequent lemmas, typed as WordNet writes them, found with a meaning.
   wx::TThesaurusFile check;
   if (!check.LoadFromBytes(bytes)) throw std::runtime_error("the written file does not load");
-  size_t found = 0, foundAll = 0;
-  std::set<std::string> synSet(topSyn_.begin(), topSyn_.end());
+  size_t found = 0;
   for (const auto& l : top_) {
-    auto it = written_.find(l);
-    std::string form = Display(it == written_.end() ? l : it->second);
-    bool ok = check.Lookup(form) && !check.Contexts().empty();
-    foundAll += ok;
-    if (synSet.count(l)) found += ok;
-    if (synSet.count(l) && !ok && std::getenv("WX_SHOW_MISSING")) std::fprintf(stderr, "missing: %s\n", form.c_str());
+    std::string typed = Display(l), capital = typed;
+    capital[0] = char(std::toupper(uint8_t(capital[0])));
+    bool ok = (check.Lookup(typed) && !check.Contexts().empty()) ||
+              (check.Lookup(capital) && !check.Contexts().empty());
+    found += ok;
+    if (!ok && std::getenv("WX_SHOW_MISSING")) std::fprintf(stderr, "missing: %s\n", l.c_str());
   }
 
   std::printf("Thesaurus written to %s (%zu bytes)\n", outFile.c_str(), stats.bytes);
-  std::printf("  words:      %zu (%zu irregular forms)\n", stats.words, forms);
-  std::printf("  meanings:   %zu of %zu WordNet synsets with synonyms considered\n", stats.entries,
-              order_.size());
-  std::printf("  references: %zu\n", stats.references);
+  std::printf("  meanings:   %zu (%zu nouns, %zu verbs, %zu adjective clusters, %zu adverbs)\n",
+              order_.size(), byKind[0], byKind[1], byKind[2], byKind[3]);
+  std::printf("  entries:    %zu of %u\n", stats.entries, wx::kThesaurusMaxEntries);
+  std::printf("  words:      %zu (%zu regular and %zu irregular inflected forms added)\n", stats.words,
+              regularKept, irregularKept);
+  std::printf("  references: %zu (%zu from inflected forms to their base word's meanings)\n",
+              stats.references, formRefsAdded);
   std::printf("  nodes:      %zu of %u (%zu in shared word-ending chains)\n", stats.nodes,
               wx::kThesaurusMaxNodes, stats.chainNodes);
-  std::printf("  entries:    %zu of %u\n", stats.entries, wx::kThesaurusMaxEntries);
-  std::printf("  coverage:   %zu of %zu (%.1f%%) of the %zu most frequent lemmas that have a "
-              "synonym are found with a meaning\n",
-              found, topSyn_.size(), topSyn_.empty() ? 0.0 : 100.0 * found / topSyn_.size(),
-              top_.size());
-  std::printf("              (%zu of all %zu, %.1f%%)\n", foundAll, top_.size(),
-              top_.empty() ? 0.0 : 100.0 * foundAll / top_.size());
+  std::printf("  left out:   %zu words for nodes, so %zu of %zu meanings (%zu more for entries);\n"
+              "              %zu proper names; %zu inflected forms for nodes; %zu references over %u\n",
+              wordsLeftOut_, candidates_ - order_.size() - leftForEntries_, candidates_,
+              leftForEntries_, properNames_, newForms.size() - lo, cut, wx::kThesaurusMaxFanout);
+  std::printf("  coverage:   %zu of %zu (%.1f%%) of the most frequent lemmas are found with a meaning\n",
+              found, top_.size(), top_.empty() ? 0.0 : 100.0 * found / top_.size());
 }
 
 void Builder::Run(const std::string& outFile) {
   RankLemmas();
-  SelectSynsets();
+  MakeMeanings();
+  ChooseMeanings();
   Write(outFile);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: build-thesaurus WORDNET_DIR OUTFILE\n");
+  std::vector<std::string> args(argv + 1, argv + argc);
+  std::string listFile;
+  if (args.size() >= 2 && args[0] == "--words") {
+    listFile = args[1];
+    args.erase(args.begin(), args.begin() + 2);
+  }
+  if (args.size() != 2) {
+    std::fprintf(stderr, "usage: build-thesaurus [--words LIST] WORDNET_DIR OUTFILE\n");
     return 2;
   }
   try {
+    std::unordered_set<std::string> wordList;
+    if (!listFile.empty()) {
+      std::ifstream in(listFile);
+      if (!in) throw std::runtime_error("cannot open " + listFile);
+      std::string line;
+      while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) wordList.insert(line);
+      }
+    }
     WordNet wn;
-    wn.Load(argv[1], true);
-    Builder(wn).Run(argv[2]);
+    wn.Load(args[0], true);
+    Builder(wn, std::move(wordList)).Run(args[1]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "build-thesaurus: %s\n", e.what());
     return 1;
