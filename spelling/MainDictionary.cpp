@@ -21,6 +21,8 @@ namespace {
 constexpr size_t kHeaderBlock = 1024;
 constexpr uint32_t kNoChildren = 0xFFFFF;
 constexpr uint64_t kTablesSize = 2048 + 1024;
+// The header block, the title and the counts: at most 1024 + 1 + 512 + 48 bytes.
+constexpr size_t kHeaderRead = kHeaderBlock + 1 + 512 + 48;
 
 // Reads at most n bytes from the start of a file; false when it cannot be opened.
 bool ReadFileStart(const std::string& path, size_t n, std::string& out, uint64_t& fileSize) {
@@ -54,54 +56,64 @@ TMainDictionary::TMainDictionary() = default;
 
 TMainDictionary::~TMainDictionary() { SetActive(false); }
 
-bool TMainDictionary::Open(const std::string& fileName) {
-  std::string head;
-  uint64_t fileSize = 0;
-  // The header block, the title and the counts: at most 1024 + 1 + 512 + 48 bytes.
-  if (!ReadFileStart(fileName, kHeaderBlock + 1 + 512 + 48, head, fileSize)) return false;
-
-  bool wasActive = active_;
-  hitCount_ = 0;
-  SetActive(false);
-
-  if (fileSize <= kHeaderBlock || head.size() <= kHeaderBlock) return false;
+bool TMainDictionary::ParseHeader(const char* data, size_t size, uint64_t fileSize, Header& h) {
+  if (fileSize <= kHeaderBlock || size <= kHeaderBlock) return false;
   // The banner is compared as text: up to the first zero byte of the block.
-  std::string_view block(head.data(), kHeaderBlock);
+  std::string_view block(data, kHeaderBlock);
   block = block.substr(0, block.find('\0'));
   if (block.substr(0, kMainDictionaryBanner.size()) != kMainDictionaryBanner) return false;
 
-  ByteReader r(head.data(), head.size());
+  ByteReader r(data, size);
   r.Seek(kHeaderBlock);
   uint8_t n = r.U8();
   std::u16string title;
   for (unsigned i = 0; i < n; ++i) title.push_back(char16_t(r.U16()));
   r.U16();  // the terminating zero unit
-  uint32_t language = r.U32();
-  uint32_t words = r.U32();
-  uint32_t nodes = r.U32();
-  std::array<uint32_t, 9> counts{};
-  for (auto& c : counts) c = r.U32();
+  h.language = r.U32();
+  h.words = r.U32();
+  h.nodes = r.U32();
+  for (auto& c : h.counts) c = r.U32();
   if (!r.ok()) return false;
+  h.title = TitleToAnsi(title);
+  h.nodeArea = r.pos();
+  return true;
+}
 
-  fileName_ = fileName;
-  title_ = TitleToAnsi(title);
-  language_ = int32_t(language);
-  wordCount_ = words;
-  nodeCount_ = nodes;
-  blockCounts_ = counts;
-  blockStarts_[0] = r.pos();
+void TMainDictionary::TakeHeader(const Header& h) {
+  title_ = h.title;
+  language_ = int32_t(h.language);
+  wordCount_ = h.words;
+  nodeCount_ = h.nodes;
+  blockCounts_ = h.counts;
+  blockStarts_[0] = h.nodeArea;
   firstNumbers_[0] = 0;
   for (int k = 0; k < 9; ++k) {
-    blockStarts_[k + 1] = blockStarts_[k] + uint64_t(counts[k]) * uint64_t(4 + k);
-    firstNumbers_[k + 1] = firstNumbers_[k] + counts[k];
+    blockStarts_[k + 1] = blockStarts_[k] + uint64_t(h.counts[k]) * uint64_t(4 + k);
+    firstNumbers_[k + 1] = firstNumbers_[k] + h.counts[k];
   }
-  wideRefs_ = nodes >= 0xFFFF;
+  wideRefs_ = h.nodes >= 0xFFFF;
+}
+
+bool TMainDictionary::Open(const std::string& fileName) {
+  std::string head;
+  uint64_t fileSize = 0;
+  if (!ReadFileStart(fileName, kHeaderRead, head, fileSize)) return false;
+
+  bool wasActive = active_;
+  hitCount_ = 0;
+  SetActive(false);
+
+  Header h;
+  if (!ParseHeader(head.data(), head.size(), fileSize, h)) return false;
+  fileName_ = fileName;
+  TakeHeader(h);
   SetActive(wasActive);
   return true;
 }
 
 void TMainDictionary::SetActive(bool value) {
   if (value == active_) return;
+  ForgetLookupPath();
   if (!value) {
     view_.Close();
     linkage_ = nullptr;
@@ -112,6 +124,16 @@ void TMainDictionary::SetActive(bool value) {
   if (fileName_.empty()) return;
   if (!view_.Open(fileName_)) return;
   const uint64_t size = view_.size();
+  // The file may have been replaced since it was opened (the dictionary update
+  // tool does that between checks): the layout is taken from the bytes now
+  // mapped, never from an earlier reading.
+  Header h;
+  const char* bytes = reinterpret_cast<const char*>(view_.data());
+  if (!ParseHeader(bytes, size_t(std::min<uint64_t>(size, kHeaderRead)), size, h)) {
+    view_.Close();
+    return;
+  }
+  TakeHeader(h);
   const uint64_t e = blockStarts_[9];
   ByteReader r(view_.data(), view_.size());
   if (size <= e + 4) {
@@ -240,6 +262,9 @@ bool TMainDictionary::WordExists(std::string_view word) {
   if (m == 1) return t.oneLetterWord;
   uint32_t count = t.childCount;
   uint32_t link = t.link;
+  // A count of 1 taken from a node or the table makes link the child's node
+  // number; a count read from the linkage area is always followed by references.
+  bool direct = count == 1;
   const uint8_t* lk = linkage_;
   const uint32_t l = linkageSize_;
   size_t i = 1;
@@ -248,7 +273,7 @@ bool TMainDictionary::WordExists(std::string_view word) {
     const uint8_t ch = w[i];
     const uint8_t* node = nullptr;
     uint32_t runLength = 0;
-    if (count == 1) {
+    if (direct) {
       node = NodeAddress(link, runLength);
       if (!node || node[0] != ch) return false;
     } else if (!wideRefs_) {
@@ -299,6 +324,7 @@ bool TMainDictionary::WordExists(std::string_view word) {
     }
     count = (nw >> 28) & 7;
     link = (nw >> 8) & 0xFFFFF;
+    direct = count == 1;
     if (count == 0) {
       if (link == kNoChildren || link >= l) return false;
       count = lk[link];

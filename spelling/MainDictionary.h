@@ -58,8 +58,10 @@ class TMainDictionary {
   bool Open(const std::string& fileName);
 
   // Maps (true) or unmaps (false) the file; nothing when the state is already
-  // the one asked for or when no file was opened. A body too short for the
-  // counts of its header leaves the dictionary inactive.
+  // the one asked for or when no file was opened. The header is read again
+  // from the mapped bytes, so a file replaced since Open is read with its own
+  // layout. A body too short for the counts of its header, or a header no
+  // longer valid, leaves the dictionary inactive.
   void SetActive(bool value);
   bool Active() const { return active_; }
 
@@ -103,6 +105,18 @@ class TMainDictionary {
     uint32_t offset = 0;  // linkage offset of the first reference
     bool direct = false;
   };
+
+  struct Header {
+    std::string title;
+    uint32_t language = 0, words = 0, nodes = 0;
+    std::array<uint32_t, 9> counts{};
+    uint64_t nodeArea = 0;  // file offset of block 0
+  };
+  // Checks the banner and reads the fields after it from the first bytes of
+  // a file of fileSize bytes.
+  static bool ParseHeader(const char* data, size_t size, uint64_t fileSize, Header& h);
+  void TakeHeader(const Header& h);
+  void ForgetLookupPath() {}
 
   bool ReadNode(uint32_t number, Node& node) const;
   const uint8_t* NodeAddress(uint32_t number, uint32_t& runLength) const;
