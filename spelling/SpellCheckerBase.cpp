@@ -103,6 +103,27 @@ void TSpellCheckerBase::SetSuggestionsLearningDict(const std::string& name) {
   dictionariesOpen_ = false;
 }
 
+void TSpellCheckerBase::OpenLearningDictionary(const std::vector<std::string>& folders) {
+  if (learningOn_ && !learningName_.empty() && !learning_)
+    learning_ = OpenCustomDictionary(config_.ExpandMacros(learningName_), folders);
+}
+
+void TSpellCheckerBase::SetKeepDictionariesActive(bool value) {
+  keepActive_ = value;
+  if (!value && !checking_) DeactivateDictionaries();
+}
+
+void TSpellCheckerBase::SetSuggestionsLearning(bool value) {
+  if (value == learningOn_) return;
+  learningOn_ = value;
+  if (!value) {
+    if (learning_) learning_->Save();
+    learning_.reset();
+  } else if (dictionariesOpen_) {
+    OpenLearningDictionary(config_.SearchFolders());
+  }
+}
+
 void TSpellCheckerBase::SetOptions(TSpellOptions options) {
   config_.SetOptions(options);
   ApplyOptions(false);
@@ -156,8 +177,7 @@ void TSpellCheckerBase::OpenDictionaries() {
   if (!activeName.empty()) active_ = OpenCustomDictionary(activeName, folders);
   if (!active_ || active_->FileName() != before) undo_.clear();
   if (!mappingName_.empty() && !mapping_) mapping_ = OpenCustomDictionary(config_.ExpandMacros(mappingName_), folders);
-  if (SuggestionsLearning && !learningName_.empty() && !learning_)
-    learning_ = OpenCustomDictionary(config_.ExpandMacros(learningName_), folders);
+  OpenLearningDictionary(folders);
   dictionariesOpen_ = true;
   ApplyOptions(false);
   if (OnDictionariesChanged) OnDictionariesChanged();
@@ -165,7 +185,9 @@ void TSpellCheckerBase::OpenDictionaries() {
 
 void TSpellCheckerBase::ReorderMainDictionaries() {
   mains_.Reorder();
+  // The first dictionary decides the language-dependent behaviour.
   engine_->SetFrenchApostrophes((Language() & 0xFF) == 0x0C);
+  generator_->SetLanguage(Language());
 }
 
 void TSpellCheckerBase::DeactivateDictionaries() {
@@ -361,7 +383,7 @@ void TSpellCheckerBase::Suggest(const std::string& word, int maxCount, TSuggesti
 }
 
 void TSpellCheckerBase::LearnReplacement(const std::string& word, const std::string& replacement) {
-  if (!SuggestionsLearning || !learning_ || word.empty() || replacement.empty()) return;
+  if (!learningOn_ || !learning_ || word.empty() || replacement.empty()) return;
   std::string old;
   if (learning_->GetAutoCorrect(word, old)) {
     if (old == replacement) return;
@@ -425,6 +447,9 @@ void TSpellCheckerBase::StartPart(const Part& part) {
   if (part.setCursor) source_->SetPosition(part.x, part.y, kMoveCursor);
   if (part.setEnd) source_->SetPosition(part.endX, part.endY, kSetEndMark);
   engine_->Start(source_, part.mode);
+  // A later part starting where a selection ended may start inside a word:
+  // check that word whole.
+  if (part.setCursor) engine_->MoveToWordStart(part.x, part.y);
   ClearUndo();
   if (!multi_) {
     wordsChecked_ = 0;
@@ -533,7 +558,7 @@ void TSpellCheckerBase::FinishCheck() {
   ClearUndo();
   checking_ = false;
   repeated_ = false;
-  if (!KeepDictionariesActive) DeactivateDictionaries();
+  if (!keepActive_) DeactivateDictionaries();
   if (morePart) {
     Part next = pendingParts_.front();
     pendingParts_.erase(pendingParts_.begin());
@@ -560,8 +585,8 @@ void TSpellCheckerBase::BeginMultiCheck() {
   countdown_ = 100;
   cancelled_ = false;
   multi_ = true;
-  multiKeepDictionaries_ = KeepDictionariesActive;
-  KeepDictionariesActive = true;
+  multiKeepDictionaries_ = keepActive_;
+  keepActive_ = true;
 }
 
 void TSpellCheckerBase::EndMultiCheck() {
@@ -569,8 +594,8 @@ void TSpellCheckerBase::EndMultiCheck() {
   multi_ = false;
   ShowEndMessageIfDue();
   CloseDialog();
-  KeepDictionariesActive = multiKeepDictionaries_;
-  if (!KeepDictionariesActive && !checking_) DeactivateDictionaries();
+  keepActive_ = multiKeepDictionaries_;
+  if (!keepActive_ && !checking_) DeactivateDictionaries();
 }
 
 void TSpellCheckerBase::StopCheck(bool cancelled) {
@@ -797,8 +822,8 @@ void TSpellCheckerBase::Resume() {
   if (!checking_ || !source_) return;
   ClearUndo();
   int px, py, cx, cy;
+  // Presenting the word selected it, which left the cursor at its start.
   source_->GetPosition(px, py);
-  px = std::max(0, px - static_cast<int>(currentWord_.size()));
   source_->GetSelectionStart(cx, cy);
   int x = cx, y = cy;
   if (ResumeFromLastPosition && (py < cy || (py == cy && px < cx))) {

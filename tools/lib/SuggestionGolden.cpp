@@ -16,8 +16,8 @@ std::unique_ptr<TSpellCheckerBase> MakeSuggestionChecker(const std::string& dict
   settings.ConfigDefaultCustom = {};
   settings.ConfigDefaultActiveCustom = "";
   auto checker = std::make_unique<TSpellCheckerBase>(settings);
-  checker->KeepDictionariesActive = true;
-  checker->SuggestionsLearning = false;
+  checker->SetKeepDictionariesActive(true);
+  checker->SetSuggestionsLearning(false);
   checker->OpenDictionaries();
   return checker;
 }
