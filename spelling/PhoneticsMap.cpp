@@ -25,11 +25,28 @@ const std::array<uint8_t, 256>& LowerTable() {
 void TPhoneticsMap::Clear() {
   TReplaceNode::Clear();
   flatDirty_ = true;
+  if (!loading_) pristine_ = false;
 }
 
 void TPhoneticsMap::Add(std::string_view source, std::string_view destination, int sourceLength) {
   TReplaceNode::Add(source, destination, sourceLength);
   flatDirty_ = true;
+  if (!loading_) pristine_ = false;
+}
+
+TPhoneticsMap::RuleSet TPhoneticsMap::RuleSetOf(int language) {
+  switch (language & 0xFF) {
+    case 0x09: return kEnglish;
+    case 0x19: return kRussian;
+    case 0x0C: return kFrench;
+    default: return kGeneric;
+  }
+}
+
+void TPhoneticsMap::SwapWith(StoredRules& stored) {
+  SwapRules(stored.trie);
+  flat_.swap(stored.flat);
+  std::swap(flatDirty_, stored.flatDirty);
 }
 
 void TPhoneticsMap::Flatten() {
@@ -49,14 +66,30 @@ void TPhoneticsMap::SetStartDepth(int value) {
 
 void TPhoneticsMap::SetLanguage(int language) {
   if (language == language_) return;
-  language_ = language;
-  Clear();
-  switch (language & 0xFF) {
-    case 0x09: AddEnglish(); break;
-    case 0x19: AddRussian(); break;
-    case 0x0C: AddFrench(); break;
-    default: AddGeneric(); break;
+  if (language_ != -1 && pristine_) {
+    // Keep the set in use for a later switch back.
+    StoredRules& keep = stored_[RuleSetOf(language_)];
+    keep.trie.Clear();
+    SwapWith(keep);
+    keep.valid = true;
   }
+  language_ = language;
+  StoredRules& next = stored_[RuleSetOf(language)];
+  loading_ = true;
+  Clear();
+  if (next.valid) {
+    SwapWith(next);
+    next.valid = false;
+  } else {
+    switch (RuleSetOf(language)) {
+      case kEnglish: AddEnglish(); break;
+      case kRussian: AddRussian(); break;
+      case kFrench: AddFrench(); break;
+      default: AddGeneric(); break;
+    }
+  }
+  loading_ = false;
+  pristine_ = true;
 }
 
 void TPhoneticsMap::AddEnglish() {

@@ -47,6 +47,23 @@ class TPhoneticsMap : public TReplaceNode, public IPhoneticCoder {
   std::array<std::vector<FlatRule>, 256> flat_;
   bool flatDirty_ = true;
 
+  // The suggestion code switches between a language's rules and the generic
+  // ones for nearly every word: the rule sets loaded before stay compiled
+  // here and are swapped in instead of being built again. Only a set as
+  // loaded is kept; one changed afterwards (Add, Clear) is built anew.
+  enum RuleSet { kEnglish, kRussian, kFrench, kGeneric, kRuleSets };
+  static RuleSet RuleSetOf(int language);
+  struct StoredRules {
+    TReplaceNode trie;
+    std::array<std::vector<FlatRule>, 256> flat;
+    bool flatDirty = true;
+    bool valid = false;
+  };
+  void SwapWith(StoredRules& stored);
+  std::array<StoredRules, kRuleSets> stored_;
+  bool loading_ = false;   // SetLanguage is adding its own rules
+  bool pristine_ = false;  // the rules are the loaded set, unchanged since
+
   void AddEnglish();
   void AddRussian();
   void AddFrench();

@@ -93,6 +93,40 @@ TEST(PhoneticsMap, OtherRuleSetsAndDistance) {
   EXPECT_EQ(m.DistanceDivisor(), 1);
 }
 
+// Switching rule sets back and forth gives each set's own codes; rules an
+// application added after a switch are gone after the next one, as when every
+// switch built the set anew.
+TEST(PhoneticsMap, SwitchingRuleSetsKeepsEachSetsCodes) {
+  TPhoneticsMap m;
+  for (int round = 0; round < 3; ++round) {
+    m.SetLanguage(0x0409);
+    EXPECT_EQ(Code(m, "receive"), "resf");
+    m.SetLanguage(0);
+    EXPECT_EQ(Code(m, "receive"), "rekb");
+    m.SetLanguage(0x040C);
+    EXPECT_EQ(Code(m, "maison"), "maxm");
+  }
+  m.SetLanguage(0x0409);
+  m.Add("v", "w", 1);  // an application's adjustment
+  EXPECT_EQ(Code(m, "receive"), "resw");
+  const std::string* d = nullptr;
+  int n = 0;
+  ASSERT_TRUE(m.Match("v", d, 0, n));
+  EXPECT_EQ(*d, "w");
+  m.SetLanguage(0);
+  EXPECT_EQ(Code(m, "receive"), "rekb");
+  m.SetLanguage(0x0809);  // English again: the set as loaded
+  EXPECT_EQ(Code(m, "receive"), "resf");
+  ASSERT_TRUE(m.Match("v", d, 0, n));
+  EXPECT_EQ(*d, "f");
+  m.SetLanguage(0);
+  m.Clear();
+  EXPECT_EQ(Code(m, "receive"), "re");
+  m.SetLanguage(0x0409);
+  m.SetLanguage(0x0407);  // generic again, built anew after the Clear
+  EXPECT_EQ(Code(m, "receive"), "rekb");
+}
+
 TEST(WordDistance, LevenshteinWithTranspositionCredit) {
   EXPECT_EQ(WordDistance("abc", "abc"), 0);
   EXPECT_EQ(WordDistance("", "abc"), 3);
