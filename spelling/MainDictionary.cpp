@@ -365,9 +365,18 @@ void TMainDictionary::FindPhoneticMatches(std::string_view word, IPhoneticCoder&
   map_ = &map;
   list_ = &list;
   visits_ = 0;
-  Search(node, ownEnd, prefixLen, true);
+  stepper_ = map.Stepper();
+  if (stepper_) {
+    for (size_t i = 0; i < prefixLen; ++i) lower_[i] = char(stepper_->Lower(uint8_t(buffer_[i])));
+    TCodeStepper::State s = stepper_->Begin();
+    stepper_->Settle(lower_, std::min(prefixLen, TCodeStepper::kMaxCoded), s, stepCode_);
+    SearchStepped(node, ownEnd, prefixLen, true, s);
+  } else {
+    Search(node, ownEnd, prefixLen, true);
+  }
   map_ = nullptr;
   list_ = nullptr;
+  stepper_ = nullptr;
 }
 
 void TMainDictionary::Evaluate(size_t length, bool& descend) {
@@ -376,6 +385,70 @@ void TMainDictionary::Evaluate(size_t length, bool& descend) {
     if (candidateCode_.size() > code_.size()) descend = false;
     return;
   }
+  AddMatch(length, descend);
+}
+
+void TMainDictionary::EvaluateStepped(size_t length, const TCodeStepper::State& s, bool& descend) {
+  stepper_->Finish(lower_, std::min(length, TCodeStepper::kMaxCoded), s, stepCode_);
+  if (stepCode_ != code_) {
+    if (stepCode_.size() > code_.size()) descend = false;
+    return;
+  }
+  AddMatch(length, descend);
+}
+
+bool TMainDictionary::CodeCanMatch(const TCodeStepper::State& s, size_t from) const {
+  if (s.codeLen > code_.size()) return false;
+  if (s.done && s.codeLen != code_.size()) return false;
+  return std::memcmp(stepCode_.data() + from, code_.data() + from, s.codeLen - from) == 0;
+}
+
+void TMainDictionary::SearchStepped(const Node& node, size_t ownEnd, size_t runEnd, bool isPrefixNode,
+                                    const TCodeStepper::State& s) {
+  if (++visits_ > maxVisits_) return;
+  bool descend = true;
+  if (node.endOfWord) {
+    // The prefix node's word may end before the prefix does (inside a run
+    // of the prefix): it is coded whole.
+    if (isPrefixNode)
+      Evaluate(ownEnd, descend);
+    else
+      EvaluateStepped(ownEnd, s, descend);
+  }
+  if (!descend) return;
+  size_t end = runEnd;
+  TCodeStepper::State below = s;
+  if (!isPrefixNode) {
+    if (node.runLength > kCandidateBufferSize - ownEnd) return;
+    std::memcpy(buffer_ + ownEnd, node.run, node.runLength);
+    for (size_t r = 0; r < node.runLength; ++r) lower_[ownEnd + r] = char(stepper_->Lower(node.run[r]));
+    end = ownEnd + node.runLength;
+    if (node.runLength) {
+      stepper_->Settle(lower_, std::min(end, TCodeStepper::kMaxCoded), below, stepCode_);
+      if (!CodeCanMatch(below, s.codeLen)) return;
+    }
+  } else if (!CodeCanMatch(below, 0)) {
+    return;
+  }
+  Children children;
+  if (!ChildrenOf(node, children)) return;
+  if (end >= kCandidateBufferSize) return;
+  uint32_t offset = children.offset;
+  for (uint32_t i = 0; i < children.count; ++i) {
+    uint32_t number;
+    Node child;
+    if (!NextChild(children, offset, number) || !ReadNode(number, child)) return;
+    buffer_[end] = char(child.ch);
+    lower_[end] = char(stepper_->Lower(child.ch));
+    TCodeStepper::State at = below;
+    stepper_->Settle(lower_, std::min(end + 1, TCodeStepper::kMaxCoded), at, stepCode_);
+    if (!CodeCanMatch(at, below.codeLen)) continue;
+    SearchStepped(child, end + 1, end + 1, false, at);
+    if (visits_ > maxVisits_) return;
+  }
+}
+
+void TMainDictionary::AddMatch(size_t length, bool& descend) {
   if (list_->size() > kMaxPhoneticMatches) {
     descend = false;
     return;

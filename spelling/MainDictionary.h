@@ -127,6 +127,17 @@ class TMainDictionary {
   bool FindChild(const Children& children, uint8_t ch, Node& node) const;
   void Search(const Node& node, size_t ownEnd, size_t runEnd, bool isPrefixNode);
   void Evaluate(size_t length, bool& descend);
+  // The search with a coder that codes step by step: s is the coder's state
+  // settled over the path up to the node's own character (for the prefix
+  // node: over the whole prefix). A subtree whose settled code already
+  // differs from the word's code holds no match and is not entered.
+  void SearchStepped(const Node& node, size_t ownEnd, size_t runEnd, bool isPrefixNode,
+                     const TCodeStepper::State& s);
+  void EvaluateStepped(size_t length, const TCodeStepper::State& s, bool& descend);
+  // Whether words below a path settled to s (extending one settled to
+  // codeLen from) can still have the word's code.
+  bool CodeCanMatch(const TCodeStepper::State& s, size_t from) const;
+  void AddMatch(size_t length, bool& descend);
 
   std::string fileName_;
   std::string title_;
@@ -153,6 +164,9 @@ class TMainDictionary {
   std::string code_;
   std::string candidateCode_;
   char buffer_[kCandidateBufferSize + 1] = {};
+  const TCodeStepper* stepper_ = nullptr;
+  char lower_[kCandidateBufferSize + 1] = {};  // buffer_ in lower case, for the stepper
+  std::string stepCode_;
   uint32_t visits_ = 0;
   uint32_t maxVisits_ = kMaxSearchVisits;
 };

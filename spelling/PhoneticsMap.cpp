@@ -179,47 +179,92 @@ void TPhoneticsMap::AddGeneric() {
   Add("r", "r", 1);
 }
 
+uint8_t TPhoneticsMap::Steps::Lower(uint8_t c) const { return LowerTable()[c]; }
+
+TCodeStepper::State TPhoneticsMap::Steps::Begin() const {
+  State s;
+  s.remaining = map_.Limit;
+  return s;
+}
+
+template <bool kSettling>
+bool TPhoneticsMap::Steps::Step(const char* w, size_t n, State& s, std::string& code) const {
+  const FlatRule* match = nullptr;
+  const size_t left = n - s.pos;
+  for (const FlatRule& r : map_.flat_[static_cast<uint8_t>(w[s.pos])]) {
+    // The first byte matches by construction; rules are a few bytes long.
+    const size_t len = r.source.size();
+    const char* src = r.source.data();
+    if (len > left) {
+      if (kSettling) {
+        // A longer rule whose start matches all that is there may match once
+        // more letters follow: undecided.
+        size_t i = 1;
+        while (i < left && src[i] == w[s.pos + i]) ++i;
+        if (i == left) return false;
+      }
+      continue;
+    }
+    size_t i = 1;
+    while (i < len && src[i] == w[s.pos + i]) ++i;
+    if (i == len) {
+      match = &r;
+      break;
+    }
+  }
+  if (!match) {
+    ++s.pos;
+    return true;
+  }
+  const std::string& dest = match->destination;
+  const size_t step = match->sourceLength > 0 ? static_cast<size_t>(match->sourceLength) : 1;
+  if (map_.RemoveDupes && !code.empty() && match->sourceLength == 1 && !dest.empty() && code.back() == dest[0]) {
+    s.pos += step;
+    return true;
+  }
+  code += dest;
+  s.remaining -= static_cast<int>(dest.size());
+  if (s.remaining <= 0) {
+    s.done = true;
+    return true;
+  }
+  s.pos += step;
+  return true;
+}
+
+void TPhoneticsMap::Steps::Settle(const char* w, size_t k, State& s, std::string& code) const {
+  code.resize(s.codeLen);
+  if (s.done) return;
+  const size_t verbatim = std::min(static_cast<size_t>(map_.startDepth_), k);
+  while (s.pos < verbatim) code.push_back(w[s.pos++]);
+  while (!s.done && s.pos < k && Step<true>(w, k, s, code)) {
+  }
+  s.codeLen = code.size();
+}
+
+void TPhoneticsMap::Steps::Finish(const char* w, size_t n, const State& from, std::string& code) const {
+  State s = from;
+  code.resize(s.codeLen);
+  if (s.done) return;
+  const size_t verbatim = std::min(static_cast<size_t>(map_.startDepth_), n);
+  while (s.pos < verbatim) code.push_back(w[s.pos++]);
+  while (!s.done && s.pos < n) Step<false>(w, n, s, code);
+}
+
+const TCodeStepper* TPhoneticsMap::Stepper() {
+  if (flatDirty_) Flatten();
+  return &steps_;
+}
+
 void TPhoneticsMap::BuildCode(std::string_view word, std::string& code) {
   if (flatDirty_) Flatten();
-  code.clear();
   // Lower-case into a small local buffer: this runs for every word of a
   // sound-alike search.
   const auto& lower = LowerTable();
-  char buf[256];
-  const size_t n = word.size() < sizeof buf ? word.size() : sizeof buf;
+  char buf[TCodeStepper::kMaxCoded];
+  const size_t n = std::min(word.size(), sizeof buf);
   for (size_t i = 0; i < n; ++i) buf[i] = static_cast<char>(lower[static_cast<uint8_t>(word[i])]);
-  size_t pos = static_cast<size_t>(startDepth_) < n ? static_cast<size_t>(startDepth_) : n;
-  code.assign(buf, pos);
-  int remaining = Limit;
-  while (pos < n) {
-    const FlatRule* match = nullptr;
-    for (const FlatRule& r : flat_[static_cast<uint8_t>(buf[pos])]) {
-      // The first byte matches by construction; rules are a few bytes long.
-      const size_t len = r.source.size();
-      if (len > n - pos) continue;
-      const char* src = r.source.data();
-      size_t i = 1;
-      while (i < len && src[i] == buf[pos + i]) ++i;
-      if (i == len) {
-        match = &r;
-        break;
-      }
-    }
-    if (!match) {
-      ++pos;
-      continue;
-    }
-    const std::string& dest = match->destination;
-    const size_t step = match->sourceLength > 0 ? static_cast<size_t>(match->sourceLength) : 1;
-    if (RemoveDupes && !code.empty() && match->sourceLength == 1 && !dest.empty() && code.back() == dest[0]) {
-      pos += step;
-      continue;
-    }
-    code += dest;
-    remaining -= static_cast<int>(dest.size());
-    if (remaining <= 0) break;
-    pos += step;
-  }
+  steps_.Finish(buf, n, steps_.Begin(), code);
 }
 
 bool TPhoneticsMap::DistanceAcceptable(std::string_view word, int distance) const {

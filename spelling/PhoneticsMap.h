@@ -22,6 +22,7 @@ class TPhoneticsMap : public TReplaceNode, public IPhoneticCoder {
   virtual void SetLanguage(int language);
   virtual void SetStartDepth(int value);
   void BuildCode(std::string_view word, std::string& code) override;
+  const TCodeStepper* Stepper() override;
   void Clear() override;
   void Add(std::string_view source, std::string_view destination, int sourceLength) override;
   virtual bool DistanceAcceptable(std::string_view word, int distance) const;
@@ -43,6 +44,23 @@ class TPhoneticsMap : public TReplaceNode, public IPhoneticCoder {
     std::string destination;
     int sourceLength;
   };
+  // The coding steps over the flattened rules.
+  class Steps final : public TCodeStepper {
+   public:
+    explicit Steps(const TPhoneticsMap& map) : map_(map) {}
+    uint8_t Lower(uint8_t c) const override;
+    State Begin() const override;
+    void Settle(const char* w, size_t k, State& s, std::string& code) const override;
+    void Finish(const char* w, size_t n, const State& s, std::string& code) const override;
+
+   private:
+    // One rule decision at s.pos of w[0..n). Settling, it answers false
+    // (and changes nothing) while a longer rule could still match.
+    template <bool kSettling>
+    bool Step(const char* w, size_t n, State& s, std::string& code) const;
+    const TPhoneticsMap& map_;
+  };
+  Steps steps_{*this};
   void Flatten();
   std::array<std::vector<FlatRule>, 256> flat_;
   bool flatDirty_ = true;
