@@ -260,15 +260,36 @@ bool TMainDictionary::WordExists(std::string_view word) {
   const size_t m = word.size();
   const FirstLetter& t = firstLetters_[w[0]];
   if (m == 1) return t.oneLetterWord;
-  uint32_t count = t.childCount;
-  uint32_t link = t.link;
   // A count of 1 taken from a node or the table makes link the child's node
   // number; a count read from the linkage area is always followed by references.
+  uint32_t count = t.childCount;
+  uint32_t link = t.link;
   bool direct = count == 1;
+  size_t i = 1;
+  // Edit candidates of one word share long prefixes: start where the
+  // previous lookup's path still applies (the deepest recorded point within
+  // the prefix both words share).
+  size_t common = 0;
+  const size_t limit = std::min({m - 1, lastLength_, pathTop_});
+  while (common < limit && lastWord_[common] == w[common]) ++common;
+  for (size_t j = common; j >= 2; --j)
+    if (path_[j].valid) {
+      i = j;
+      count = path_[j].count;
+      link = path_[j].link;
+      direct = path_[j].direct;
+      break;
+    }
+  lastLength_ = std::min(m, kPathMax);
+  std::memcpy(lastWord_, w, lastLength_);
+  pathTop_ = i - 1;
   const uint8_t* lk = linkage_;
   const uint32_t l = linkageSize_;
-  size_t i = 1;
   for (;;) {
+    if (i < kPathMax) {
+      path_[i] = {count, link, direct, true};
+      pathTop_ = i;
+    }
     if (count == 0) return false;
     const uint8_t ch = w[i];
     const uint8_t* node = nullptr;
@@ -316,6 +337,11 @@ bool TMainDictionary::WordExists(std::string_view word) {
     if (i == m - 1) return (nw >> 31) != 0;
     ++i;
     if (runLength) {
+      // No lookup starts inside the run.
+      for (size_t r = i; r < i + runLength && r < kPathMax; ++r) {
+        path_[r].valid = false;
+        pathTop_ = r;
+      }
       if (runLength > m - i) return false;  // the word ends inside the run
       for (uint32_t r = 0; r < runLength; ++r)
         if (node[4 + r] != w[i + r]) return false;

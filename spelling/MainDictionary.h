@@ -116,7 +116,10 @@ class TMainDictionary {
   // a file of fileSize bytes.
   static bool ParseHeader(const char* data, size_t size, uint64_t fileSize, Header& h);
   void TakeHeader(const Header& h);
-  void ForgetLookupPath() {}
+  void ForgetLookupPath() {
+    pathTop_ = 0;
+    lastLength_ = 0;
+  }
 
   bool ReadNode(uint32_t number, Node& node) const;
   const uint8_t* NodeAddress(uint32_t number, uint32_t& runLength) const;
@@ -157,6 +160,21 @@ class TMainDictionary {
   bool wideRefs_ = false;  // NodeCount >= 0xFFFF: big-endian 2/3-byte references
   std::array<FirstLetter, 256> firstLetters_{};
   std::array<uint8_t, 1024> charTable_{};
+
+  // The path of the last exact lookup: path_[i] (2 <= i <= pathTop_) holds
+  // the children among which the letter at index i of lastWord_ was sought
+  // (valid false where index i lies inside a run).
+  static constexpr size_t kPathMax = 64;
+  struct PathStep {
+    uint32_t count = 0;
+    uint32_t link = 0;
+    bool direct = false;
+    bool valid = false;
+  };
+  std::array<PathStep, kPathMax> path_{};
+  size_t pathTop_ = 0;
+  uint8_t lastWord_[kPathMax] = {};
+  size_t lastLength_ = 0;
 
   // State of one sound-alike search.
   IPhoneticCoder* map_ = nullptr;

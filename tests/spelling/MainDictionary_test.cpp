@@ -128,6 +128,34 @@ TEST(MainDictionary, LargeRandomListsMatchASet) {
   }
 }
 
+// Lookups in the order the suggestion generator makes them (every letter of a
+// word replaced, inserted or deleted in turn) resume from the path of the
+// previous lookup; the answers must not depend on what was asked before.
+TEST(MainDictionary, LookupsOfEditNeighboursMatchASet) {
+  ScratchDir dir("maindict-neighbours");
+  std::vector<std::string> words = kWords;
+  for (const char* w : {"abc", "abcd", "abd", "abxyz", "abxyq", "axle", "axles", "internal", "interval"})
+    words.push_back(w);
+  const std::set<std::string> set(words.begin(), words.end());
+  for (unsigned runDepth : {2u, 4u}) {
+    tools::MainDictOptions opt;
+    opt.minRunDepth = runDepth;
+    TMainDictionary d;
+    ASSERT_TRUE(d.Open(WriteDict(dir, "n.qxm", words, opt)));
+    const std::string letters = "abcdeilnrtxyz";
+    for (const auto& w : words)
+      for (size_t p = 0; p <= w.size(); ++p)
+        for (char c : letters) {
+          std::string replaced = w, inserted = w, deleted = w;
+          if (p < w.size()) replaced[p] = c;
+          inserted.insert(inserted.begin() + long(p), c);
+          if (p < w.size()) deleted.erase(p, 1);
+          for (const auto& probe : {replaced, inserted, deleted, w})
+            ASSERT_EQ(d.WordExists(probe), set.count(probe) == 1) << probe << " after " << w;
+        }
+  }
+}
+
 TEST(MainDictionary, HeaderChecksAndReopening) {
   ScratchDir dir("maindict-header");
   tools::MainDictOptions opt;
