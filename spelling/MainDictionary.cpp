@@ -272,22 +272,34 @@ bool TMainDictionary::WordExists(std::string_view word) {
   size_t common = 0;
   const size_t limit = std::min({m - 1, lastLength_, pathTop_});
   while (common < limit && lastWord_[common] == w[common]) ++common;
-  for (size_t j = common; j >= 2; --j)
+  PathStep* resumed = nullptr;
+  for (size_t j = common; j >= 1; --j)
     if (path_[j].valid) {
       i = j;
-      count = path_[j].count;
-      link = path_[j].link;
-      direct = path_[j].direct;
+      resumed = &path_[j];
+      count = resumed->count;
+      link = resumed->link;
+      direct = resumed->direct;
       break;
     }
   lastLength_ = std::min(m, kPathMax);
   std::memcpy(lastWord_, w, lastLength_);
-  pathTop_ = i - 1;
+  pathTop_ = i;
+  if (resumed) {
+    // Many candidates differ from the word at this very point: the letters
+    // of these children, gathered once, turn most of them away.
+    if (!resumed->lettersKnown) {
+      ChildLetters(*resumed);
+      resumed->lettersKnown = true;
+    }
+    const uint8_t ch = w[i];
+    if (!((resumed->letters[ch / 64] >> (ch % 64)) & 1)) return false;
+  }
   const uint8_t* lk = linkage_;
   const uint32_t l = linkageSize_;
-  for (;;) {
-    if (i < kPathMax) {
-      path_[i] = {count, link, direct, true};
+  for (bool first = true;; first = false) {
+    if (i < kPathMax && !(first && resumed)) {
+      path_[i] = {count, link, direct, true, false, {}};
       pathTop_ = i;
     }
     if (count == 0) return false;
@@ -357,6 +369,32 @@ bool TMainDictionary::WordExists(std::string_view word) {
       ++link;
     }
   }
+}
+
+void TMainDictionary::ChildLetters(PathStep& step) const {
+  step.letters.fill(0);
+  auto add = [&](uint32_t number) {
+    uint32_t runLength;
+    const uint8_t* node = NodeAddress(number, runLength);
+    if (!node) return false;
+    step.letters[node[0] / 64] |= uint64_t(1) << (node[0] % 64);
+    return true;
+  };
+  bool ok = true;
+  if (step.direct) {
+    ok = add(step.link);
+  } else {
+    Children children;
+    children.count = step.count;
+    children.offset = step.link;
+    uint32_t offset = children.offset;
+    for (uint32_t c = 0; ok && c < children.count; ++c) {
+      uint32_t number;
+      ok = NextChild(children, offset, number) && add(number);
+    }
+  }
+  // A damaged list is left to the lookup itself, which answers as it always did.
+  if (!ok) step.letters.fill(~uint64_t(0));
 }
 
 void TMainDictionary::FindPhoneticMatches(std::string_view word, IPhoneticCoder& map,

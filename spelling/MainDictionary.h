@@ -161,7 +161,7 @@ class TMainDictionary {
   std::array<FirstLetter, 256> firstLetters_{};
   std::array<uint8_t, 1024> charTable_{};
 
-  // The path of the last exact lookup: path_[i] (2 <= i <= pathTop_) holds
+  // The path of the last exact lookup: path_[i] (1 <= i <= pathTop_) holds
   // the children among which the letter at index i of lastWord_ was sought
   // (valid false where index i lies inside a run).
   static constexpr size_t kPathMax = 64;
@@ -170,7 +170,11 @@ class TMainDictionary {
     uint32_t link = 0;
     bool direct = false;
     bool valid = false;
+    bool lettersKnown = false;
+    std::array<uint64_t, 4> letters{};  // the children's characters, once known
   };
+  // Fills step.letters (every bit when a reference is unusable).
+  void ChildLetters(PathStep& step) const;
   std::array<PathStep, kPathMax> path_{};
   size_t pathTop_ = 0;
   uint8_t lastWord_[kPathMax] = {};

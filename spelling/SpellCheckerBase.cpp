@@ -314,7 +314,11 @@ bool TSpellCheckerBase::WordExistsForSuggestions(const std::string& word) {
       if (a != word && WordInVocabulary(a)) return true;
     }
   }
-  return english_ && mains_.IsPossessive(word, [this](std::string_view s) { return AdjustCase(std::string(s)); });
+  // Only a word ending in "'s" or "'S" can be a possessive: most candidates
+  // are turned away here without building the case adjustment.
+  const size_t n = word.size();
+  if (!english_ || n < 3 || word[n - 2] != '\'' || (word[n - 1] != 's' && word[n - 1] != 'S')) return false;
+  return mains_.IsPossessive(word, [this](std::string_view s) { return AdjustCase(std::string(s)); });
 }
 
 void TSpellCheckerBase::Suggest(const std::string& word, int maxCount, TSuggestionList& dest) {

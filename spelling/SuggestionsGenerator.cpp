@@ -208,10 +208,10 @@ void TSuggestionsGenerator::GenerateWithCaseVariants(const std::string& word, in
   const std::string lower = AnsiLower(word);
   if (word == AnsiUpper(word) || word == lower) return;
   const uint8_t first = static_cast<uint8_t>(word[0]);
-  if (first != AnsiUpperChar(first))
-    Generate(lower, maxCount, exists, list);
-  else
-    Generate(word.substr(0, 1) + lower.substr(1), maxCount, exists, list);
+  const std::string variant = first != AnsiUpperChar(first) ? lower : word.substr(0, 1) + lower.substr(1);
+  // A capitalised word is its own variant: a second run would try the same
+  // candidates against the same list and add nothing.
+  if (variant != word) Generate(variant, maxCount, exists, list);
 }
 
 }  // namespace wx
