@@ -283,7 +283,7 @@ bool TMainDictionary::WordExists(std::string_view word) {
       break;
     }
   lastLength_ = std::min(m, kPathMax);
-  std::memcpy(lastWord_, w, lastLength_);
+  for (size_t k = common; k < lastLength_; ++k) lastWord_[k] = w[k];  // the shared part is there already
   pathTop_ = i;
   if (resumed) {
     // Many candidates differ from the word at this very point: the letters
@@ -299,14 +299,23 @@ bool TMainDictionary::WordExists(std::string_view word) {
   const uint32_t l = linkageSize_;
   for (bool first = true;; first = false) {
     if (i < kPathMax && !(first && resumed)) {
-      path_[i] = {count, link, direct, true, false, {}};
+      PathStep& step = path_[i];
+      step.count = count;
+      step.link = link;
+      step.direct = direct;
+      step.valid = true;
+      step.lettersKnown = false;
       pathTop_ = i;
     }
     if (count == 0) return false;
     const uint8_t ch = w[i];
     const uint8_t* node = nullptr;
     uint32_t runLength = 0;
-    if (direct) {
+    if (first && resumed && resumed->exact) {
+      // The child with this letter, from the gathered list.
+      node = NodeAddress(resumed->numbers[ch], runLength);
+      if (!node) return false;
+    } else if (direct) {
       node = NodeAddress(link, runLength);
       if (!node || node[0] != ch) return false;
     } else if (!wideRefs_) {
@@ -373,11 +382,16 @@ bool TMainDictionary::WordExists(std::string_view word) {
 
 void TMainDictionary::ChildLetters(PathStep& step) const {
   step.letters.fill(0);
+  // Children in stored order; the first child with a letter is the one the
+  // lookup finds.
   auto add = [&](uint32_t number) {
     uint32_t runLength;
     const uint8_t* node = NodeAddress(number, runLength);
     if (!node) return false;
-    step.letters[node[0] / 64] |= uint64_t(1) << (node[0] % 64);
+    const uint8_t c = node[0];
+    if ((step.letters[c / 64] >> (c % 64)) & 1) return true;
+    step.letters[c / 64] |= uint64_t(1) << (c % 64);
+    step.numbers[c] = number;
     return true;
   };
   bool ok = true;
@@ -393,6 +407,7 @@ void TMainDictionary::ChildLetters(PathStep& step) const {
       ok = NextChild(children, offset, number) && add(number);
     }
   }
+  step.exact = ok;
   // A damaged list is left to the lookup itself, which answers as it always did.
   if (!ok) step.letters.fill(~uint64_t(0));
 }

@@ -171,7 +171,9 @@ class TMainDictionary {
     bool direct = false;
     bool valid = false;
     bool lettersKnown = false;
-    std::array<uint64_t, 4> letters{};  // the children's characters, once known
+    bool exact = false;                   // letters and numbers describe every child
+    std::array<uint64_t, 4> letters{};    // the children's characters, once known
+    std::array<uint32_t, 256> numbers{};  // the child's node number by character
   };
   // Fills step.letters (every bit when a reference is unusable).
   void ChildLetters(PathStep& step) const;

@@ -50,11 +50,11 @@ void TPhoneticsMap::SwapWith(StoredRules& stored) {
 }
 
 void TPhoneticsMap::Flatten() {
-  for (auto& v : flat_) v.clear();
+  for (auto& v : *flat_) v.clear();
   ForEachRule([this](const std::string& source, const std::string& dest, int length) {
-    flat_[static_cast<uint8_t>(source[0])].push_back({source, dest, length});
+    (*flat_)[static_cast<uint8_t>(source[0])].push_back({source, dest, length});
   });
-  for (auto& v : flat_)
+  for (auto& v : *flat_)
     std::stable_sort(v.begin(), v.end(),
                      [](const FlatRule& a, const FlatRule& b) { return a.source.size() > b.source.size(); });
   flatDirty_ = false;
@@ -69,14 +69,14 @@ void TPhoneticsMap::SetLanguage(int language) {
   if (language_ != -1 && pristine_) {
     // Keep the set in use for a later switch back.
     StoredRules& keep = stored_[RuleSetOf(language_)];
-    keep.trie.Clear();
+    if (keep.trie.HasChildren()) keep.trie.Clear();
     SwapWith(keep);
     keep.valid = true;
   }
   language_ = language;
   StoredRules& next = stored_[RuleSetOf(language)];
   loading_ = true;
-  Clear();
+  if (HasChildren()) Clear();  // after keeping the set in use, nothing is left to clear
   if (next.valid) {
     SwapWith(next);
     next.valid = false;
@@ -191,7 +191,7 @@ template <bool kSettling>
 bool TPhoneticsMap::Steps::Step(const char* w, size_t n, State& s, std::string& code) const {
   const FlatRule* match = nullptr;
   const size_t left = n - s.pos;
-  for (const FlatRule& r : map_.flat_[static_cast<uint8_t>(w[s.pos])]) {
+  for (const FlatRule& r : (*map_.flat_)[static_cast<uint8_t>(w[s.pos])]) {
     // The first byte matches by construction; rules are a few bytes long.
     const size_t len = r.source.size();
     const char* src = r.source.data();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,7 +63,8 @@ class TPhoneticsMap : public TReplaceNode, public IPhoneticCoder {
   };
   Steps steps_{*this};
   void Flatten();
-  std::array<std::vector<FlatRule>, 256> flat_;
+  using FlatRules = std::array<std::vector<FlatRule>, 256>;
+  std::unique_ptr<FlatRules> flat_ = std::make_unique<FlatRules>();
   bool flatDirty_ = true;
 
   // The suggestion code switches between a language's rules and the generic
@@ -73,7 +75,7 @@ class TPhoneticsMap : public TReplaceNode, public IPhoneticCoder {
   static RuleSet RuleSetOf(int language);
   struct StoredRules {
     TReplaceNode trie;
-    std::array<std::vector<FlatRule>, 256> flat;
+    std::unique_ptr<FlatRules> flat = std::make_unique<FlatRules>();
     bool flatDirty = true;
     bool valid = false;
   };
