@@ -380,6 +380,60 @@ bool TMainDictionary::WordExists(std::string_view word) {
   }
 }
 
+void TMainDictionary::NextLetters(std::string_view prefix, std::array<uint64_t, 4>& letters) {
+  if (!active_) SetActive(true);
+  if (!active_) return;
+  auto add = [&](uint8_t c) { letters[c / 64] |= uint64_t(1) << (c % 64); };
+  if (prefix.empty()) {
+    for (int c = 0; c < 256; ++c)
+      if (firstLetters_[c].childCount != 0 || firstLetters_[c].oneLetterWord) add(uint8_t(c));
+    return;
+  }
+  const uint8_t* w = reinterpret_cast<const uint8_t*>(prefix.data());
+  const size_t m = prefix.size();
+  const FirstLetter& t = firstLetters_[w[0]];
+  Children children;
+  ChildrenAt(t.childCount, t.link, children);
+  for (size_t i = 1;; ) {
+    uint32_t offset = children.offset;
+    if (i == m) {
+      // The letters of the children (as far as their references are sound).
+      for (uint32_t c = 0; c < children.count; ++c) {
+        uint32_t number, runLength;
+        if (!NextChild(children, offset, number)) return;
+        const uint8_t* node = NodeAddress(number, runLength);
+        if (!node) return;
+        add(node[0]);
+      }
+      return;
+    }
+    const uint8_t* node = nullptr;
+    uint32_t runLength = 0;
+    for (uint32_t c = 0; c < children.count && !node; ++c) {
+      uint32_t number;
+      if (!NextChild(children, offset, number)) return;
+      const uint8_t* p = NodeAddress(number, runLength);
+      if (!p) return;
+      if (p[0] == w[i]) node = p;
+    }
+    if (!node) return;
+    ++i;
+    for (uint32_t r = 0; r < runLength; ++r, ++i) {
+      if (i == m) {
+        add(node[4 + r]);
+        return;
+      }
+      if (node[4 + r] != w[i]) return;
+    }
+    const uint32_t nw = uint32_t(node[0]) | (uint32_t(node[1]) << 8) | (uint32_t(node[2]) << 16) |
+                        (uint32_t(node[3]) << 24);
+    Node n;
+    n.childCount = uint8_t((nw >> 28) & 7);
+    n.link = (nw >> 8) & 0xFFFFF;
+    if (!ChildrenOf(n, children)) return;
+  }
+}
+
 void TMainDictionary::ChildLetters(PathStep& step) const {
   step.letters.fill(0);
   // Children in stored order; the first child with a letter is the one the

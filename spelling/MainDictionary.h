@@ -69,6 +69,11 @@ class TMainDictionary {
   // when needed; false for an empty word or an unusable file.
   bool WordExists(std::string_view word);
 
+  // Adds to letters (a bit per byte value) every byte that follows prefix in
+  // some stored path: a word beginning with prefix and then a byte outside
+  // the set is surely not in the dictionary (the set may hold more).
+  void NextLetters(std::string_view prefix, std::array<uint64_t, 4>& letters);
+
   // Appends to list the words below word's first map.StartDepth() characters
   // whose phonetic code equals word's, skipping words the list already holds
   // in any case spelling.

@@ -321,6 +321,54 @@ bool TSpellCheckerBase::WordExistsForSuggestions(const std::string& word) {
   return mains_.IsPossessive(word, [this](std::string_view s) { return AdjustCase(std::string(s)); });
 }
 
+bool TSpellCheckerBase::SuggestionLetters(std::string_view prefix, TSuggestionsGenerator::Letters& letters) {
+  // Case adjustment may change only the first byte (or nothing) for the
+  // sets of letters to cover the words it lets through.
+  if (AllowedCases != cmInitialCaps && AllowedCases != cmNone) return false;
+  // Added words are enumerated: only for dictionaries of modest size.
+  constexpr int32_t kMaxEnumerated = 2000;
+  const bool primaryOnly = HasOption(soPrimaryOnly);
+  std::vector<TCustomDictionary*> customs;
+  if (!primaryOnly) {
+    if (active_) customs.push_back(active_.get());
+    for (auto& d : customs_) customs.push_back(d.get());
+    for (auto& d : wordCustoms_) customs.push_back(d.get());
+    customs.push_back(&temp_);
+    for (auto* d : customs)
+      if (d->AddedCount() > kMaxEnumerated) return false;
+  }
+  letters.fill(0);
+  auto addFrom = [&](std::string_view p) {
+    for (size_t i = 0; i < mains_.Count(); ++i) mains_[i].NextLetters(p, letters);
+    std::string w;
+    for (auto* d : customs)
+      for (size_t i = 0; d->GetAddedWord(i, w); ++i)
+        if (w.size() > p.size() && w.compare(0, p.size(), p) == 0) {
+          const auto c = static_cast<uint8_t>(w[p.size()]);
+          letters[c / 64] |= uint64_t(1) << (c % 64);
+        }
+  };
+  addFrom(prefix);
+  if (AllowedCases == cmInitialCaps) {
+    if (prefix.empty()) {
+      // A first byte passes when its lower-case form begins a word.
+      const TSuggestionsGenerator::Letters found = letters;
+      for (int c = 0; c < 256; ++c) {
+        const uint8_t l = AnsiLowerChar(static_cast<uint8_t>(c));
+        if ((found[l / 64] >> (l % 64)) & 1) letters[c / 64] |= uint64_t(1) << (c % 64);
+      }
+    } else if (const auto first = static_cast<uint8_t>(prefix[0]); AnsiLowerChar(first) != first) {
+      std::string lowered(prefix);
+      lowered[0] = static_cast<char>(AnsiLowerChar(first));
+      addFrom(lowered);
+    }
+  }
+  // A possessive: the stem continues the prefix (covered above), or the
+  // candidate's changed byte is its apostrophe or final s.
+  for (uint8_t c : {uint8_t('\''), uint8_t('s'), uint8_t('S')}) letters[c / 64] |= uint64_t(1) << (c % 64);
+  return true;
+}
+
 void TSpellCheckerBase::Suggest(const std::string& word, int maxCount, TSuggestionList& dest) {
   if (!dictionariesOpen_) OpenDictionaries();
   std::string mapped;
@@ -330,7 +378,11 @@ void TSpellCheckerBase::Suggest(const std::string& word, int maxCount, TSuggesti
   }
   TSuggestionList list;
   const TSuggestionsGenerator::ExistsFn exists = [this](const std::string& w) { return WordExistsForSuggestions(w); };
+  generator_->SetLetterGate([this](std::string_view prefix, TSuggestionsGenerator::Letters& letters) {
+    return SuggestionLetters(prefix, letters);
+  });
   generator_->GenerateWithCaseVariants(word, maxCount, exists, &list);
+  generator_->SetLetterGate(nullptr);
   const size_t k = list.size();
 
   if (PhoneticSuggestions && !mains_.Empty()) {

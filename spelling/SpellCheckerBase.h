@@ -269,6 +269,8 @@ class TSpellCheckerBase {
   bool CommandAllowed(bool notRepeated) const { return checking_ && source_ && !(notRepeated && repeated_); }
   void MoveBack(int count);
   bool WordExistsForSuggestions(const std::string& word);
+  // The letter gate of the generator for WordExistsForSuggestions.
+  bool SuggestionLetters(std::string_view prefix, TSuggestionsGenerator::Letters& letters);
   void OpenLearningDictionary(const std::vector<std::string>& folders);
   void WireEngine();
 

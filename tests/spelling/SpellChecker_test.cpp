@@ -486,3 +486,30 @@ TEST_F(Checker, EndCursorPositionAndCompleteEvent) {
   delete p;
   EXPECT_EQ(c.Source(), nullptr);
 }
+
+// The generator skips letters no accepted word can have at a place; every
+// kind of word the vocabulary accepts must still come through: main and
+// custom dictionary words, ignored words, a capitalised word reached through
+// its lower-case form, a possessive.
+TEST_F(Checker, SuggestionsStillFindEveryKindOfAcceptedWord) {
+  ASSERT_NE(c.ActiveCustomDictionary(), nullptr);
+  c.ActiveCustomDictionary()->AddWord("zorblax");
+  c.TemporaryDictionary().AddWord("Quuxly");
+  auto has = [&](const std::string& word, const std::string& wanted) {
+    TSuggestionList s;
+    c.Suggest(word, -1, s);
+    for (const auto& e : s)
+      if (e.Word == wanted) return true;
+    return false;
+  };
+  EXPECT_TRUE(has("zorbax", "zorblax"));   // inserted letter, custom word
+  EXPECT_TRUE(has("zorblox", "zorblax"));  // replaced letter
+  EXPECT_TRUE(has("Quuxlu", "Quuxly"));    // ignored word
+  EXPECT_TRUE(has("Cst", "Cat"));          // "cat" accepts "Cat"
+  EXPECT_TRUE(has("Xat", "Cat"));          // first letter replaced
+  EXPECT_TRUE(has("cats's", "cat's"));     // possessive of "cat"
+  EXPECT_TRUE(has("Lndon", "London"));
+  c.AllowedCases = cmAnyCase;              // no gate: the same words
+  EXPECT_TRUE(has("zorbax", "zorblax"));
+  EXPECT_TRUE(has("CAst", "CAt"));
+}
