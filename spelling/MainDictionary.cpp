@@ -499,14 +499,13 @@ void TMainDictionary::FindPhoneticMatches(std::string_view word, IPhoneticCoder&
   list_ = &list;
   visits_ = 0;
   stepper_ = map.Stepper();
+  TCodeStepper::State s;
   if (stepper_) {
     for (size_t i = 0; i < prefixLen; ++i) lower_[i] = char(stepper_->Lower(uint8_t(buffer_[i])));
-    TCodeStepper::State s = stepper_->Begin();
+    s = stepper_->Begin();
     stepper_->Settle(lower_, std::min(prefixLen, TCodeStepper::kMaxCoded), s, stepCode_);
-    SearchStepped(node, ownEnd, prefixLen, true, s);
-  } else {
-    Search(node, ownEnd, prefixLen, true);
   }
+  Search(node, ownEnd, prefixLen, true, s);
   map_ = nullptr;
   list_ = nullptr;
   stepper_ = nullptr;
@@ -536,14 +535,18 @@ bool TMainDictionary::CodeCanMatch(const TCodeStepper::State& s, size_t from) co
   return std::memcmp(stepCode_.data() + from, code_.data() + from, s.codeLen - from) == 0;
 }
 
-void TMainDictionary::SearchStepped(const Node& node, size_t ownEnd, size_t runEnd, bool isPrefixNode,
-                                    const TCodeStepper::State& s) {
+// Depth first below node. The buffer holds the word of the path up to and
+// including the node's own character (ownEnd); the run is written only when
+// the node is descended. For the node the prefix walk ended on, the buffer
+// already holds the whole prefix (up to runEnd).
+void TMainDictionary::Search(const Node& node, size_t ownEnd, size_t runEnd, bool isPrefixNode,
+                             const TCodeStepper::State& s) {
   if (++visits_ > maxVisits_) return;
   bool descend = true;
   if (node.endOfWord) {
     // The prefix node's word may end before the prefix does (inside a run
     // of the prefix): it is coded whole.
-    if (isPrefixNode)
+    if (isPrefixNode || !stepper_)
       Evaluate(ownEnd, descend);
     else
       EvaluateStepped(ownEnd, s, descend);
@@ -554,13 +557,13 @@ void TMainDictionary::SearchStepped(const Node& node, size_t ownEnd, size_t runE
   if (!isPrefixNode) {
     if (node.runLength > kCandidateBufferSize - ownEnd) return;
     std::memcpy(buffer_ + ownEnd, node.run, node.runLength);
-    for (size_t r = 0; r < node.runLength; ++r) lower_[ownEnd + r] = char(stepper_->Lower(node.run[r]));
     end = ownEnd + node.runLength;
-    if (node.runLength) {
+    if (stepper_ && node.runLength) {
+      for (size_t r = 0; r < node.runLength; ++r) lower_[ownEnd + r] = char(stepper_->Lower(node.run[r]));
       stepper_->Settle(lower_, std::min(end, TCodeStepper::kMaxCoded), below, stepCode_);
       if (!CodeCanMatch(below, s.codeLen)) return;
     }
-  } else if (!CodeCanMatch(below, 0)) {
+  } else if (stepper_ && !CodeCanMatch(below, 0)) {
     return;
   }
   Children children;
@@ -572,11 +575,13 @@ void TMainDictionary::SearchStepped(const Node& node, size_t ownEnd, size_t runE
     Node child;
     if (!NextChild(children, offset, number) || !ReadNode(number, child)) return;
     buffer_[end] = char(child.ch);
-    lower_[end] = char(stepper_->Lower(child.ch));
     TCodeStepper::State at = below;
-    stepper_->Settle(lower_, std::min(end + 1, TCodeStepper::kMaxCoded), at, stepCode_);
-    if (!CodeCanMatch(at, below.codeLen)) continue;
-    SearchStepped(child, end + 1, end + 1, false, at);
+    if (stepper_) {
+      lower_[end] = char(stepper_->Lower(child.ch));
+      stepper_->Settle(lower_, std::min(end + 1, TCodeStepper::kMaxCoded), at, stepCode_);
+      if (!CodeCanMatch(at, below.codeLen)) continue;
+    }
+    Search(child, end + 1, end + 1, false, at);
     if (visits_ > maxVisits_) return;
   }
 }
@@ -590,35 +595,6 @@ void TMainDictionary::AddMatch(size_t length, bool& descend) {
   for (const std::string& s : *list_)
     if (AnsiSameText(s, candidate)) return;
   list_->emplace_back(candidate);
-}
-
-// Depth first below node. The buffer holds the word of the path up to and
-// including the node's own character (ownEnd); the run is written only when
-// the node is descended. For the node the prefix walk ended on, the buffer
-// already holds the whole prefix (up to runEnd).
-void TMainDictionary::Search(const Node& node, size_t ownEnd, size_t runEnd, bool isPrefixNode) {
-  if (++visits_ > maxVisits_) return;
-  bool descend = true;
-  if (node.endOfWord) Evaluate(ownEnd, descend);
-  if (!descend) return;
-  size_t end = runEnd;
-  if (!isPrefixNode) {
-    if (node.runLength > kCandidateBufferSize - ownEnd) return;
-    std::memcpy(buffer_ + ownEnd, node.run, node.runLength);
-    end = ownEnd + node.runLength;
-  }
-  Children children;
-  if (!ChildrenOf(node, children)) return;
-  if (end >= kCandidateBufferSize) return;
-  uint32_t offset = children.offset;
-  for (uint32_t i = 0; i < children.count; ++i) {
-    uint32_t number;
-    Node child;
-    if (!NextChild(children, offset, number) || !ReadNode(number, child)) return;
-    buffer_[end] = char(child.ch);
-    Search(child, end + 1, end + 1, false);
-    if (visits_ > maxVisits_) return;
-  }
 }
 
 }  // namespace wx

@@ -133,14 +133,12 @@ class TMainDictionary {
   // The i-th child walked in order: reads the reference at offset (advancing it).
   bool NextChild(const Children& children, uint32_t& offset, uint32_t& number) const;
   bool FindChild(const Children& children, uint8_t ch, Node& node) const;
-  void Search(const Node& node, size_t ownEnd, size_t runEnd, bool isPrefixNode);
+  // With a coder that codes step by step, s is the coder's state settled
+  // over the path up to the node's own character (for the prefix node: over
+  // the whole prefix), and a subtree whose settled code already differs from
+  // the word's code holds no match and is not entered.
+  void Search(const Node& node, size_t ownEnd, size_t runEnd, bool isPrefixNode, const TCodeStepper::State& s);
   void Evaluate(size_t length, bool& descend);
-  // The search with a coder that codes step by step: s is the coder's state
-  // settled over the path up to the node's own character (for the prefix
-  // node: over the whole prefix). A subtree whose settled code already
-  // differs from the word's code holds no match and is not entered.
-  void SearchStepped(const Node& node, size_t ownEnd, size_t runEnd, bool isPrefixNode,
-                     const TCodeStepper::State& s);
   void EvaluateStepped(size_t length, const TCodeStepper::State& s, bool& descend);
   // Whether words below a path settled to s (extending one settled to
   // codeLen from) can still have the word's code.
