@@ -325,8 +325,9 @@ bool TSpellCheckerBase::SuggestionLetters(std::string_view prefix, TSuggestionsG
   // Case adjustment may change only the first byte (or nothing) for the
   // sets of letters to cover the words it lets through.
   if (AllowedCases != cmInitialCaps && AllowedCases != cmNone) return false;
-  // Added words are enumerated: only for dictionaries of modest size.
-  constexpr int32_t kMaxEnumerated = 2000;
+  // Added words are enumerated for every prefix asked about: beyond a few
+  // hundred that costs more than trying every letter.
+  constexpr int32_t kMaxEnumerated = 300;
   const bool primaryOnly = HasOption(soPrimaryOnly);
   std::vector<TCustomDictionary*> customs;
   if (!primaryOnly) {

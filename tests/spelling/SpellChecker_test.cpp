@@ -509,7 +509,11 @@ TEST_F(Checker, SuggestionsStillFindEveryKindOfAcceptedWord) {
   EXPECT_TRUE(has("Xat", "Cat"));          // first letter replaced
   EXPECT_TRUE(has("cats's", "cat's"));     // possessive of "cat"
   EXPECT_TRUE(has("Lndon", "London"));
-  c.AllowedCases = cmAnyCase;              // no gate: the same words
+  // A custom dictionary too large to list for every prefix: every letter is tried.
+  for (int i = 0; i < 400; ++i) c.ActiveCustomDictionary()->AddWord("filler" + std::to_string(i));
+  EXPECT_TRUE(has("zorbax", "zorblax"));
+  EXPECT_TRUE(has("filler3x", "filler3"));
+  c.AllowedCases = cmAnyCase;              // other case rules: every letter is tried
   EXPECT_TRUE(has("zorbax", "zorblax"));
   EXPECT_TRUE(has("CAst", "CAt"));
 }
