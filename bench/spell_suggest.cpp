@@ -12,58 +12,20 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "common/AnsiText.h"
 #include "spelling/SpellCheckerBase.h"
+#include "tools/lib/Misspellings.h"
+#include "tools/lib/SuggestionGolden.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Case {
-  std::string wrong;
-  std::vector<std::string> right;  // any of them counts
-};
-
-std::vector<Case> LoadTab(const std::string& path) {
-  std::vector<Case> out;
-  std::ifstream in(path);
-  std::string line;
-  while (std::getline(in, line)) {
-    const size_t tab = line.find('\t');
-    if (tab == std::string::npos) continue;
-    Case c{line.substr(0, tab), {}};
-    std::stringstream ss(line.substr(tab + 1));
-    std::string item;
-    while (std::getline(ss, item, ',')) {
-      while (!item.empty() && item.front() == ' ') item.erase(0, 1);
-      while (!item.empty() && (item.back() == ' ' || item.back() == '\r')) item.pop_back();
-      if (!item.empty()) c.right.push_back(item);
-    }
-    if (!c.wrong.empty() && !c.right.empty()) out.push_back(c);
-  }
-  return out;
-}
-
-std::vector<Case> LoadNorvig(const std::string& path) {
-  std::vector<Case> out;
-  std::ifstream in(path);
-  std::string line;
-  while (std::getline(in, line)) {
-    const size_t colon = line.find(':');
-    if (colon == std::string::npos) continue;
-    const std::string right = line.substr(0, colon);
-    std::stringstream ss(line.substr(colon + 1));
-    std::string w;
-    while (ss >> w) out.push_back({w, {right}});
-  }
-  return out;
-}
+using Case = wx::tools::Misspelling;
 
 struct Score {
   size_t total = 0, top1 = 0, top5 = 0, top10 = 0;
@@ -109,7 +71,7 @@ fs::path ExeDir() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string dict, data = "/work/shared/data/misspellings";
+  std::string dict, data = wx::tools::kMisspellingsDir;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (!std::strcmp(argv[i], "--dict")) dict = argv[i + 1];
     if (!std::strcmp(argv[i], "--data")) data = argv[i + 1];
@@ -128,19 +90,10 @@ int main(int argc, char** argv) {
   }
 
   // Ours: the program's settings (phonetic suggestions on, no limit on the count).
-  wx::TSpellConfigSettings settings;
-  settings.ConfigStorage = wx::TConfigStorage::csNone;
-  settings.ConfigUseMSWordCustom = false;
-  settings.ConfigDefaultMain = {fs::absolute(dict).string()};
-  settings.ConfigDefaultCustom = {};
-  settings.ConfigDefaultActiveCustom = "";
-  wx::TSpellCheckerBase ours(settings);
-  ours.KeepDictionariesActive = true;
-  ours.SuggestionsLearning = false;
-  ours.OpenDictionaries();
+  auto ours = wx::tools::MakeSuggestionChecker(dict);
   const SuggestFn oursFn = [&](const std::string& w, std::vector<std::string>& out) {
     wx::TSuggestionList list;
-    ours.Suggest(wx::Utf8ToAnsi(w), -1, list);
+    ours->Suggest(wx::Utf8ToAnsi(w), -1, list);
     for (size_t i = 0; i < list.size() && i < 10; ++i) out.push_back(wx::AnsiToUtf8(list[i].Word));
   };
 
@@ -164,8 +117,8 @@ int main(int argc, char** argv) {
   struct Set {
     const char* name;
     std::vector<Case> cases;
-  } sets[] = {{"wikipedia-common.tab", LoadTab(data + "/wikipedia-common.tab")},
-              {"norvig-testset1.txt", LoadNorvig(data + "/norvig-testset1.txt")}};
+  } sets[] = {{"wikipedia-common.tab", wx::tools::LoadMisspellingTab(data + "/" + wx::tools::kMisspellingsTab)},
+              {"norvig-testset1.txt", wx::tools::LoadMisspellingNorvig(data + "/" + wx::tools::kMisspellingsNorvig)}};
 
   std::printf("dictionary: %s\n", dict.c_str());
   Score total[3];

@@ -55,6 +55,48 @@ int32_t TCustomDictionary::DictHash(std::string_view word, int32_t m) {
   return h;
 }
 
+int32_t TCustomDictionary::Hash(std::string_view word) {
+  const int32_t m = int32_t(table_.size());
+  if (m <= 1) return 0;
+  if (word.size() > kMaxEntryText) return DictHash(word, m);
+  if (multipliersFor_ != m) {
+    // The same sequence DictHash steps through, position by position.
+    multipliers_.resize(kMaxEntryText);
+    int32_t a = 31415;
+    for (auto& k : multipliers_) {
+      k = a;
+      a = Wrap(int64_t(a) * 27183) % (m - 1);
+    }
+    multipliersFor_ = m;
+  }
+  int32_t h = 0;
+  const int32_t* a = multipliers_.data();
+  for (unsigned char b : word) {
+    h = Wrap(int64_t(Wrap(int64_t(*a++) * h)) + b) % m;
+    if (h < 0) h = (-h) % m;
+  }
+  return h;
+}
+
+size_t TCustomDictionary::FilterBit(std::string_view word) {
+  if (word.empty()) return 0;
+  const size_t n = word.size();
+  const size_t x = n * 0x9E37u + uint8_t(word[0]) * 0x2F1u + uint8_t(word[n - 1]) * 0x45u +
+                   (n > 1 ? uint8_t(word[1]) * 0x1Bu : 0);
+  return (x ^ (x >> 12)) % kFilterBits;
+}
+
+bool TCustomDictionary::MayHold(std::string_view word) {
+  if (filterStale_) {
+    filter_.fill(0);
+    for (int32_t v : table_)
+      if (v > 0) MarkFilter(TextAt(v));
+    filterStale_ = false;
+  }
+  const size_t bit = FilterBit(word);
+  return (filter_[bit / 64] >> (bit % 64)) & 1;
+}
+
 int32_t TCustomDictionary::NextTableSize(int32_t current) {
   for (int32_t s : kTableSizes)
     if (s > current) return s;
@@ -130,6 +172,7 @@ bool TCustomDictionary::Open(const std::string& fileName) {
 void TCustomDictionary::Reset() {
   added_ = excluded_ = autoCorrect_ = words_ = 0;
   table_.clear();
+  filterStale_ = true;
   usedSlots_ = 0;
   area_.clear();
   indexBuilt_ = false;
@@ -203,6 +246,7 @@ bool TCustomDictionary::LoadFromBytes(std::string_view bytes) {
   }
   table_.resize(tableSize);
   for (auto& slot : table_) slot = int32_t(r.U32());
+  filterStale_ = true;
   uint32_t areaSize = r.U32();
   bool complete = r.ok() && areaSize <= r.remaining();
   if (r.ok()) {
@@ -260,6 +304,7 @@ bool TCustomDictionary::Validate() {
     // Rebuild from the sound entries, first occurrence of a word wins.
     std::unordered_set<std::string_view> seen;
     table_.clear();
+    filterStale_ = true;
     usedSlots_ = 0;
     words_ = 0;
     for (const Entry& e : entries) {
@@ -305,6 +350,7 @@ void TCustomDictionary::Rehash(int32_t size) {
       ++used;
     }
   table_ = std::move(fresh);
+  filterStale_ = true;
   usedSlots_ = used;
   indexBuilt_ = false;
 }
@@ -320,20 +366,21 @@ void TCustomDictionary::InsertEntry(std::string_view word, int32_t value) {
   }
   if (table_.empty()) return;
   const int64_t newSize = int64_t(table_.size());
-  int64_t s = DictHash(word, int32_t(newSize));
+  int64_t s = Hash(word);
   if (table_[size_t(s)] > 0) {
     int64_t step = s % 97 + 1;
     for (int64_t n = 0; n < newSize && table_[size_t(s)] != 0; ++n) s = (s + step) % newSize;
   }
   if (table_[size_t(s)] == 0) ++usedSlots_;
   table_[size_t(s)] = value;
+  if (!filterStale_) MarkFilter(word);
 }
 
 bool TCustomDictionary::Find(char kind, std::string_view word, int32_t& value, int32_t& slot) {
   EnsureLoaded();
-  if (table_.empty()) return false;
+  if (table_.empty() || !MayHold(word)) return false;
   const int64_t size = int64_t(table_.size());
-  int64_t s = DictHash(word, int32_t(size));
+  int64_t s = Hash(word);
   const int64_t step = s % 97 + 1;
   for (int64_t n = 0; n < size; ++n) {
     int32_t v = table_[size_t(s)];

@@ -15,6 +15,7 @@
 // current contents instead of overwriting them.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -133,6 +134,22 @@ class TCustomDictionary {
 
   int32_t added_ = 0, excluded_ = 0, autoCorrect_ = 0, words_ = 0;
   std::vector<int32_t> table_;
+
+  // Most words asked about are in no custom dictionary (the suggestion
+  // generator asks about every edit candidate): a bit per hash of a word's
+  // length and outer letters, set for every word in the table (a removed
+  // word may leave its bit set), answers "not here" before any hashing. It
+  // is rebuilt from the table after the table is replaced.
+  static constexpr size_t kFilterBits = 4096;
+  static size_t FilterBit(std::string_view word);
+  void MarkFilter(std::string_view word) { filter_[FilterBit(word) / 64] |= uint64_t(1) << (FilterBit(word) % 64); }
+  bool MayHold(std::string_view word);
+  std::array<uint64_t, kFilterBits / 64> filter_{};
+  bool filterStale_ = true;
+  // DictHash's multipliers for the current table size, one per position.
+  int32_t Hash(std::string_view word);
+  std::vector<int32_t> multipliers_;
+  int32_t multipliersFor_ = 0;
   int32_t usedSlots_ = 0;  // slots not 0 (live or deleted)
   std::string area_;
 

@@ -21,6 +21,8 @@ namespace {
 constexpr size_t kHeaderBlock = 1024;
 constexpr uint32_t kNoChildren = 0xFFFFF;
 constexpr uint64_t kTablesSize = 2048 + 1024;
+// The header block, the title and the counts: at most 1024 + 1 + 512 + 48 bytes.
+constexpr size_t kHeaderRead = kHeaderBlock + 1 + 512 + 48;
 
 // Reads at most n bytes from the start of a file; false when it cannot be opened.
 bool ReadFileStart(const std::string& path, size_t n, std::string& out, uint64_t& fileSize) {
@@ -54,54 +56,64 @@ TMainDictionary::TMainDictionary() = default;
 
 TMainDictionary::~TMainDictionary() { SetActive(false); }
 
-bool TMainDictionary::Open(const std::string& fileName) {
-  std::string head;
-  uint64_t fileSize = 0;
-  // The header block, the title and the counts: at most 1024 + 1 + 512 + 48 bytes.
-  if (!ReadFileStart(fileName, kHeaderBlock + 1 + 512 + 48, head, fileSize)) return false;
-
-  bool wasActive = active_;
-  hitCount_ = 0;
-  SetActive(false);
-
-  if (fileSize <= kHeaderBlock || head.size() <= kHeaderBlock) return false;
+bool TMainDictionary::ParseHeader(const char* data, size_t size, uint64_t fileSize, Header& h) {
+  if (fileSize <= kHeaderBlock || size <= kHeaderBlock) return false;
   // The banner is compared as text: up to the first zero byte of the block.
-  std::string_view block(head.data(), kHeaderBlock);
+  std::string_view block(data, kHeaderBlock);
   block = block.substr(0, block.find('\0'));
   if (block.substr(0, kMainDictionaryBanner.size()) != kMainDictionaryBanner) return false;
 
-  ByteReader r(head.data(), head.size());
+  ByteReader r(data, size);
   r.Seek(kHeaderBlock);
   uint8_t n = r.U8();
   std::u16string title;
   for (unsigned i = 0; i < n; ++i) title.push_back(char16_t(r.U16()));
   r.U16();  // the terminating zero unit
-  uint32_t language = r.U32();
-  uint32_t words = r.U32();
-  uint32_t nodes = r.U32();
-  std::array<uint32_t, 9> counts{};
-  for (auto& c : counts) c = r.U32();
+  h.language = r.U32();
+  h.words = r.U32();
+  h.nodes = r.U32();
+  for (auto& c : h.counts) c = r.U32();
   if (!r.ok()) return false;
+  h.title = TitleToAnsi(title);
+  h.nodeArea = r.pos();
+  return true;
+}
 
-  fileName_ = fileName;
-  title_ = TitleToAnsi(title);
-  language_ = int32_t(language);
-  wordCount_ = words;
-  nodeCount_ = nodes;
-  blockCounts_ = counts;
-  blockStarts_[0] = r.pos();
+void TMainDictionary::TakeHeader(const Header& h) {
+  title_ = h.title;
+  language_ = int32_t(h.language);
+  wordCount_ = h.words;
+  nodeCount_ = h.nodes;
+  blockCounts_ = h.counts;
+  blockStarts_[0] = h.nodeArea;
   firstNumbers_[0] = 0;
   for (int k = 0; k < 9; ++k) {
-    blockStarts_[k + 1] = blockStarts_[k] + uint64_t(counts[k]) * uint64_t(4 + k);
-    firstNumbers_[k + 1] = firstNumbers_[k] + counts[k];
+    blockStarts_[k + 1] = blockStarts_[k] + uint64_t(h.counts[k]) * uint64_t(4 + k);
+    firstNumbers_[k + 1] = firstNumbers_[k] + h.counts[k];
   }
-  wideRefs_ = nodes >= 0xFFFF;
+  wideRefs_ = h.nodes >= 0xFFFF;
+}
+
+bool TMainDictionary::Open(const std::string& fileName) {
+  std::string head;
+  uint64_t fileSize = 0;
+  if (!ReadFileStart(fileName, kHeaderRead, head, fileSize)) return false;
+
+  bool wasActive = active_;
+  hitCount_ = 0;
+  SetActive(false);
+
+  Header h;
+  if (!ParseHeader(head.data(), head.size(), fileSize, h)) return false;
+  fileName_ = fileName;
+  TakeHeader(h);
   SetActive(wasActive);
   return true;
 }
 
 void TMainDictionary::SetActive(bool value) {
   if (value == active_) return;
+  ForgetLookupPath();
   if (!value) {
     view_.Close();
     linkage_ = nullptr;
@@ -112,6 +124,16 @@ void TMainDictionary::SetActive(bool value) {
   if (fileName_.empty()) return;
   if (!view_.Open(fileName_)) return;
   const uint64_t size = view_.size();
+  // The file may have been replaced since it was opened (the dictionary update
+  // tool does that between checks): the layout is taken from the bytes now
+  // mapped, never from an earlier reading.
+  Header h;
+  const char* bytes = reinterpret_cast<const char*>(view_.data());
+  if (!ParseHeader(bytes, size_t(std::min<uint64_t>(size, kHeaderRead)), size, h)) {
+    view_.Close();
+    return;
+  }
+  TakeHeader(h);
   const uint64_t e = blockStarts_[9];
   ByteReader r(view_.data(), view_.size());
   if (size <= e + 4) {
@@ -238,17 +260,62 @@ bool TMainDictionary::WordExists(std::string_view word) {
   const size_t m = word.size();
   const FirstLetter& t = firstLetters_[w[0]];
   if (m == 1) return t.oneLetterWord;
+  // A count of 1 taken from a node or the table makes link the child's node
+  // number; a count read from the linkage area is always followed by references.
   uint32_t count = t.childCount;
   uint32_t link = t.link;
+  bool direct = count == 1;
+  size_t i = 1;
+  // Edit candidates of one word share long prefixes: start where the
+  // previous lookup's path still applies (the deepest recorded point within
+  // the prefix both words share).
+  size_t common = 0;
+  const size_t limit = std::min({m - 1, lastLength_, pathTop_});
+  while (common < limit && lastWord_[common] == w[common]) ++common;
+  PathStep* resumed = nullptr;
+  for (size_t j = common; j >= 1; --j)
+    if (path_[j].valid) {
+      i = j;
+      resumed = &path_[j];
+      count = resumed->count;
+      link = resumed->link;
+      direct = resumed->direct;
+      break;
+    }
+  lastLength_ = std::min(m, kPathMax);
+  for (size_t k = common; k < lastLength_; ++k) lastWord_[k] = w[k];  // the shared part is there already
+  pathTop_ = i;
+  if (resumed) {
+    // Many candidates differ from the word at this very point: the letters
+    // of these children, gathered once, turn most of them away.
+    if (!resumed->lettersKnown) {
+      ChildLetters(*resumed);
+      resumed->lettersKnown = true;
+    }
+    const uint8_t ch = w[i];
+    if (!((resumed->letters[ch / 64] >> (ch % 64)) & 1)) return false;
+  }
   const uint8_t* lk = linkage_;
   const uint32_t l = linkageSize_;
-  size_t i = 1;
-  for (;;) {
+  for (bool first = true;; first = false) {
+    if (i < kPathMax && !(first && resumed)) {
+      PathStep& step = path_[i];
+      step.count = count;
+      step.link = link;
+      step.direct = direct;
+      step.valid = true;
+      step.lettersKnown = false;
+      pathTop_ = i;
+    }
     if (count == 0) return false;
     const uint8_t ch = w[i];
     const uint8_t* node = nullptr;
     uint32_t runLength = 0;
-    if (count == 1) {
+    if (first && resumed && resumed->exact) {
+      // The child with this letter, from the gathered list.
+      node = NodeAddress(resumed->numbers[ch], runLength);
+      if (!node) return false;
+    } else if (direct) {
       node = NodeAddress(link, runLength);
       if (!node || node[0] != ch) return false;
     } else if (!wideRefs_) {
@@ -291,6 +358,11 @@ bool TMainDictionary::WordExists(std::string_view word) {
     if (i == m - 1) return (nw >> 31) != 0;
     ++i;
     if (runLength) {
+      // No lookup starts inside the run.
+      for (size_t r = i; r < i + runLength && r < kPathMax; ++r) {
+        path_[r].valid = false;
+        pathTop_ = r;
+      }
       if (runLength > m - i) return false;  // the word ends inside the run
       for (uint32_t r = 0; r < runLength; ++r)
         if (node[4 + r] != w[i + r]) return false;
@@ -299,12 +371,99 @@ bool TMainDictionary::WordExists(std::string_view word) {
     }
     count = (nw >> 28) & 7;
     link = (nw >> 8) & 0xFFFFF;
+    direct = count == 1;
     if (count == 0) {
       if (link == kNoChildren || link >= l) return false;
       count = lk[link];
       ++link;
     }
   }
+}
+
+void TMainDictionary::NextLetters(std::string_view prefix, std::array<uint64_t, 4>& letters) {
+  if (!active_) SetActive(true);
+  if (!active_) return;
+  auto add = [&](uint8_t c) { letters[c / 64] |= uint64_t(1) << (c % 64); };
+  if (prefix.empty()) {
+    for (int c = 0; c < 256; ++c)
+      if (firstLetters_[c].childCount != 0 || firstLetters_[c].oneLetterWord) add(uint8_t(c));
+    return;
+  }
+  const uint8_t* w = reinterpret_cast<const uint8_t*>(prefix.data());
+  const size_t m = prefix.size();
+  const FirstLetter& t = firstLetters_[w[0]];
+  Children children;
+  ChildrenAt(t.childCount, t.link, children);
+  for (size_t i = 1;; ) {
+    uint32_t offset = children.offset;
+    if (i == m) {
+      // The letters of the children (as far as their references are sound).
+      for (uint32_t c = 0; c < children.count; ++c) {
+        uint32_t number, runLength;
+        if (!NextChild(children, offset, number)) return;
+        const uint8_t* node = NodeAddress(number, runLength);
+        if (!node) return;
+        add(node[0]);
+      }
+      return;
+    }
+    const uint8_t* node = nullptr;
+    uint32_t runLength = 0;
+    for (uint32_t c = 0; c < children.count && !node; ++c) {
+      uint32_t number;
+      if (!NextChild(children, offset, number)) return;
+      const uint8_t* p = NodeAddress(number, runLength);
+      if (!p) return;
+      if (p[0] == w[i]) node = p;
+    }
+    if (!node) return;
+    ++i;
+    for (uint32_t r = 0; r < runLength; ++r, ++i) {
+      if (i == m) {
+        add(node[4 + r]);
+        return;
+      }
+      if (node[4 + r] != w[i]) return;
+    }
+    const uint32_t nw = uint32_t(node[0]) | (uint32_t(node[1]) << 8) | (uint32_t(node[2]) << 16) |
+                        (uint32_t(node[3]) << 24);
+    Node n;
+    n.childCount = uint8_t((nw >> 28) & 7);
+    n.link = (nw >> 8) & 0xFFFFF;
+    if (!ChildrenOf(n, children)) return;
+  }
+}
+
+void TMainDictionary::ChildLetters(PathStep& step) const {
+  step.letters.fill(0);
+  // Children in stored order; the first child with a letter is the one the
+  // lookup finds.
+  auto add = [&](uint32_t number) {
+    uint32_t runLength;
+    const uint8_t* node = NodeAddress(number, runLength);
+    if (!node) return false;
+    const uint8_t c = node[0];
+    if ((step.letters[c / 64] >> (c % 64)) & 1) return true;
+    step.letters[c / 64] |= uint64_t(1) << (c % 64);
+    step.numbers[c] = number;
+    return true;
+  };
+  bool ok = true;
+  if (step.direct) {
+    ok = add(step.link);
+  } else {
+    Children children;
+    children.count = step.count;
+    children.offset = step.link;
+    uint32_t offset = children.offset;
+    for (uint32_t c = 0; ok && c < children.count; ++c) {
+      uint32_t number;
+      ok = NextChild(children, offset, number) && add(number);
+    }
+  }
+  step.exact = ok;
+  // A damaged list is left to the lookup itself, which answers as it always did.
+  if (!ok) step.letters.fill(~uint64_t(0));
 }
 
 void TMainDictionary::FindPhoneticMatches(std::string_view word, IPhoneticCoder& map,
@@ -339,9 +498,17 @@ void TMainDictionary::FindPhoneticMatches(std::string_view word, IPhoneticCoder&
   map_ = &map;
   list_ = &list;
   visits_ = 0;
-  Search(node, ownEnd, prefixLen, true);
+  stepper_ = map.Stepper();
+  TCodeStepper::State s;
+  if (stepper_) {
+    for (size_t i = 0; i < prefixLen; ++i) lower_[i] = char(stepper_->Lower(uint8_t(buffer_[i])));
+    s = stepper_->Begin();
+    stepper_->Settle(lower_, std::min(prefixLen, TCodeStepper::kMaxCoded), s, stepCode_);
+  }
+  Search(node, ownEnd, prefixLen, true, s);
   map_ = nullptr;
   list_ = nullptr;
+  stepper_ = nullptr;
 }
 
 void TMainDictionary::Evaluate(size_t length, bool& descend) {
@@ -350,30 +517,54 @@ void TMainDictionary::Evaluate(size_t length, bool& descend) {
     if (candidateCode_.size() > code_.size()) descend = false;
     return;
   }
-  if (list_->size() > kMaxPhoneticMatches) {
-    descend = false;
+  AddMatch(length, descend);
+}
+
+void TMainDictionary::EvaluateStepped(size_t length, const TCodeStepper::State& s, bool& descend) {
+  stepper_->Finish(lower_, std::min(length, TCodeStepper::kMaxCoded), s, stepCode_);
+  if (stepCode_ != code_) {
+    if (stepCode_.size() > code_.size()) descend = false;
     return;
   }
-  std::string_view candidate(buffer_, length);
-  for (const std::string& s : *list_)
-    if (AnsiSameText(s, candidate)) return;
-  list_->emplace_back(candidate);
+  AddMatch(length, descend);
+}
+
+bool TMainDictionary::CodeCanMatch(const TCodeStepper::State& s, size_t from) const {
+  if (s.codeLen > code_.size()) return false;
+  if (s.done && s.codeLen != code_.size()) return false;
+  return std::memcmp(stepCode_.data() + from, code_.data() + from, s.codeLen - from) == 0;
 }
 
 // Depth first below node. The buffer holds the word of the path up to and
 // including the node's own character (ownEnd); the run is written only when
 // the node is descended. For the node the prefix walk ended on, the buffer
 // already holds the whole prefix (up to runEnd).
-void TMainDictionary::Search(const Node& node, size_t ownEnd, size_t runEnd, bool isPrefixNode) {
+void TMainDictionary::Search(const Node& node, size_t ownEnd, size_t runEnd, bool isPrefixNode,
+                             const TCodeStepper::State& s) {
   if (++visits_ > maxVisits_) return;
   bool descend = true;
-  if (node.endOfWord) Evaluate(ownEnd, descend);
+  if (node.endOfWord) {
+    // The prefix node's word may end before the prefix does (inside a run
+    // of the prefix): it is coded whole.
+    if (isPrefixNode || !stepper_)
+      Evaluate(ownEnd, descend);
+    else
+      EvaluateStepped(ownEnd, s, descend);
+  }
   if (!descend) return;
   size_t end = runEnd;
+  TCodeStepper::State below = s;
   if (!isPrefixNode) {
     if (node.runLength > kCandidateBufferSize - ownEnd) return;
     std::memcpy(buffer_ + ownEnd, node.run, node.runLength);
     end = ownEnd + node.runLength;
+    if (stepper_ && node.runLength) {
+      for (size_t r = 0; r < node.runLength; ++r) lower_[ownEnd + r] = char(stepper_->Lower(node.run[r]));
+      stepper_->Settle(lower_, std::min(end, TCodeStepper::kMaxCoded), below, stepCode_);
+      if (!CodeCanMatch(below, s.codeLen)) return;
+    }
+  } else if (stepper_ && !CodeCanMatch(below, 0)) {
+    return;
   }
   Children children;
   if (!ChildrenOf(node, children)) return;
@@ -384,9 +575,26 @@ void TMainDictionary::Search(const Node& node, size_t ownEnd, size_t runEnd, boo
     Node child;
     if (!NextChild(children, offset, number) || !ReadNode(number, child)) return;
     buffer_[end] = char(child.ch);
-    Search(child, end + 1, end + 1, false);
+    TCodeStepper::State at = below;
+    if (stepper_) {
+      lower_[end] = char(stepper_->Lower(child.ch));
+      stepper_->Settle(lower_, std::min(end + 1, TCodeStepper::kMaxCoded), at, stepCode_);
+      if (!CodeCanMatch(at, below.codeLen)) continue;
+    }
+    Search(child, end + 1, end + 1, false, at);
     if (visits_ > maxVisits_) return;
   }
+}
+
+void TMainDictionary::AddMatch(size_t length, bool& descend) {
+  if (list_->size() > kMaxPhoneticMatches) {
+    descend = false;
+    return;
+  }
+  std::string_view candidate(buffer_, length);
+  for (const std::string& s : *list_)
+    if (AnsiSameText(s, candidate)) return;
+  list_->emplace_back(candidate);
 }
 
 }  // namespace wx

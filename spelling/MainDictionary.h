@@ -58,14 +58,21 @@ class TMainDictionary {
   bool Open(const std::string& fileName);
 
   // Maps (true) or unmaps (false) the file; nothing when the state is already
-  // the one asked for or when no file was opened. A body too short for the
-  // counts of its header leaves the dictionary inactive.
+  // the one asked for or when no file was opened. The header is read again
+  // from the mapped bytes, so a file replaced since Open is read with its own
+  // layout. A body too short for the counts of its header, or a header no
+  // longer valid, leaves the dictionary inactive.
   void SetActive(bool value);
   bool Active() const { return active_; }
 
   // Exact, case-sensitive lookup of a byte string. Activates the dictionary
   // when needed; false for an empty word or an unusable file.
   bool WordExists(std::string_view word);
+
+  // Adds to letters (a bit per byte value) every byte that follows prefix in
+  // some stored path: a word beginning with prefix and then a byte outside
+  // the set is surely not in the dictionary (the set may hold more).
+  void NextLetters(std::string_view prefix, std::array<uint64_t, 4>& letters);
 
   // Appends to list the words below word's first map.StartDepth() characters
   // whose phonetic code equals word's, skipping words the list already holds
@@ -104,6 +111,21 @@ class TMainDictionary {
     bool direct = false;
   };
 
+  struct Header {
+    std::string title;
+    uint32_t language = 0, words = 0, nodes = 0;
+    std::array<uint32_t, 9> counts{};
+    uint64_t nodeArea = 0;  // file offset of block 0
+  };
+  // Checks the banner and reads the fields after it from the first bytes of
+  // a file of fileSize bytes.
+  static bool ParseHeader(const char* data, size_t size, uint64_t fileSize, Header& h);
+  void TakeHeader(const Header& h);
+  void ForgetLookupPath() {
+    pathTop_ = 0;
+    lastLength_ = 0;
+  }
+
   bool ReadNode(uint32_t number, Node& node) const;
   const uint8_t* NodeAddress(uint32_t number, uint32_t& runLength) const;
   bool ChildrenOf(const Node& node, Children& out) const;
@@ -111,8 +133,17 @@ class TMainDictionary {
   // The i-th child walked in order: reads the reference at offset (advancing it).
   bool NextChild(const Children& children, uint32_t& offset, uint32_t& number) const;
   bool FindChild(const Children& children, uint8_t ch, Node& node) const;
-  void Search(const Node& node, size_t ownEnd, size_t runEnd, bool isPrefixNode);
+  // With a coder that codes step by step, s is the coder's state settled
+  // over the path up to the node's own character (for the prefix node: over
+  // the whole prefix), and a subtree whose settled code already differs from
+  // the word's code holds no match and is not entered.
+  void Search(const Node& node, size_t ownEnd, size_t runEnd, bool isPrefixNode, const TCodeStepper::State& s);
   void Evaluate(size_t length, bool& descend);
+  void EvaluateStepped(size_t length, const TCodeStepper::State& s, bool& descend);
+  // Whether words below a path settled to s (extending one settled to
+  // codeLen from) can still have the word's code.
+  bool CodeCanMatch(const TCodeStepper::State& s, size_t from) const;
+  void AddMatch(size_t length, bool& descend);
 
   std::string fileName_;
   std::string title_;
@@ -133,12 +164,36 @@ class TMainDictionary {
   std::array<FirstLetter, 256> firstLetters_{};
   std::array<uint8_t, 1024> charTable_{};
 
+  // The path of the last exact lookup: path_[i] (1 <= i <= pathTop_) holds
+  // the children among which the letter at index i of lastWord_ was sought
+  // (valid false where index i lies inside a run).
+  static constexpr size_t kPathMax = 64;
+  struct PathStep {
+    uint32_t count = 0;
+    uint32_t link = 0;
+    bool direct = false;
+    bool valid = false;
+    bool lettersKnown = false;
+    bool exact = false;                   // letters and numbers describe every child
+    std::array<uint64_t, 4> letters{};    // the children's characters, once known
+    std::array<uint32_t, 256> numbers{};  // the child's node number by character
+  };
+  // Fills step.letters (every bit when a reference is unusable).
+  void ChildLetters(PathStep& step) const;
+  std::array<PathStep, kPathMax> path_{};
+  size_t pathTop_ = 0;
+  uint8_t lastWord_[kPathMax] = {};
+  size_t lastLength_ = 0;
+
   // State of one sound-alike search.
   IPhoneticCoder* map_ = nullptr;
   std::vector<std::string>* list_ = nullptr;
   std::string code_;
   std::string candidateCode_;
   char buffer_[kCandidateBufferSize + 1] = {};
+  const TCodeStepper* stepper_ = nullptr;
+  char lower_[kCandidateBufferSize + 1] = {};  // buffer_ in lower case, for the stepper
+  std::string stepCode_;
   uint32_t visits_ = 0;
   uint32_t maxVisits_ = kMaxSearchVisits;
 };

@@ -25,19 +25,36 @@ const std::array<uint8_t, 256>& LowerTable() {
 void TPhoneticsMap::Clear() {
   TReplaceNode::Clear();
   flatDirty_ = true;
+  if (!loading_) pristine_ = false;
 }
 
 void TPhoneticsMap::Add(std::string_view source, std::string_view destination, int sourceLength) {
   TReplaceNode::Add(source, destination, sourceLength);
   flatDirty_ = true;
+  if (!loading_) pristine_ = false;
+}
+
+TPhoneticsMap::RuleSet TPhoneticsMap::RuleSetOf(int language) {
+  switch (language & 0xFF) {
+    case 0x09: return kEnglish;
+    case 0x19: return kRussian;
+    case 0x0C: return kFrench;
+    default: return kGeneric;
+  }
+}
+
+void TPhoneticsMap::SwapWith(StoredRules& stored) {
+  SwapRules(stored.trie);
+  flat_.swap(stored.flat);
+  std::swap(flatDirty_, stored.flatDirty);
 }
 
 void TPhoneticsMap::Flatten() {
-  for (auto& v : flat_) v.clear();
+  for (auto& v : *flat_) v.clear();
   ForEachRule([this](const std::string& source, const std::string& dest, int length) {
-    flat_[static_cast<uint8_t>(source[0])].push_back({source, dest, length});
+    (*flat_)[static_cast<uint8_t>(source[0])].push_back({source, dest, length});
   });
-  for (auto& v : flat_)
+  for (auto& v : *flat_)
     std::stable_sort(v.begin(), v.end(),
                      [](const FlatRule& a, const FlatRule& b) { return a.source.size() > b.source.size(); });
   flatDirty_ = false;
@@ -49,14 +66,30 @@ void TPhoneticsMap::SetStartDepth(int value) {
 
 void TPhoneticsMap::SetLanguage(int language) {
   if (language == language_) return;
-  language_ = language;
-  Clear();
-  switch (language & 0xFF) {
-    case 0x09: AddEnglish(); break;
-    case 0x19: AddRussian(); break;
-    case 0x0C: AddFrench(); break;
-    default: AddGeneric(); break;
+  if (language_ != -1 && pristine_) {
+    // Keep the set in use for a later switch back.
+    StoredRules& keep = stored_[RuleSetOf(language_)];
+    if (keep.trie.HasChildren()) keep.trie.Clear();
+    SwapWith(keep);
+    keep.valid = true;
   }
+  language_ = language;
+  StoredRules& next = stored_[RuleSetOf(language)];
+  loading_ = true;
+  if (HasChildren()) Clear();  // after keeping the set in use, nothing is left to clear
+  if (next.valid) {
+    SwapWith(next);
+    next.valid = false;
+  } else {
+    switch (RuleSetOf(language)) {
+      case kEnglish: AddEnglish(); break;
+      case kRussian: AddRussian(); break;
+      case kFrench: AddFrench(); break;
+      default: AddGeneric(); break;
+    }
+  }
+  loading_ = false;
+  pristine_ = true;
 }
 
 void TPhoneticsMap::AddEnglish() {
@@ -146,47 +179,92 @@ void TPhoneticsMap::AddGeneric() {
   Add("r", "r", 1);
 }
 
+uint8_t TPhoneticsMap::Steps::Lower(uint8_t c) const { return LowerTable()[c]; }
+
+TCodeStepper::State TPhoneticsMap::Steps::Begin() const {
+  State s;
+  s.remaining = map_.Limit;
+  return s;
+}
+
+template <bool kSettling>
+bool TPhoneticsMap::Steps::Step(const char* w, size_t n, State& s, std::string& code) const {
+  const FlatRule* match = nullptr;
+  const size_t left = n - s.pos;
+  for (const FlatRule& r : (*map_.flat_)[static_cast<uint8_t>(w[s.pos])]) {
+    // The first byte matches by construction; rules are a few bytes long.
+    const size_t len = r.source.size();
+    const char* src = r.source.data();
+    if (len > left) {
+      if (kSettling) {
+        // A longer rule whose start matches all that is there may match once
+        // more letters follow: undecided.
+        size_t i = 1;
+        while (i < left && src[i] == w[s.pos + i]) ++i;
+        if (i == left) return false;
+      }
+      continue;
+    }
+    size_t i = 1;
+    while (i < len && src[i] == w[s.pos + i]) ++i;
+    if (i == len) {
+      match = &r;
+      break;
+    }
+  }
+  if (!match) {
+    ++s.pos;
+    return true;
+  }
+  const std::string& dest = match->destination;
+  const size_t step = match->sourceLength > 0 ? static_cast<size_t>(match->sourceLength) : 1;
+  if (map_.RemoveDupes && !code.empty() && match->sourceLength == 1 && !dest.empty() && code.back() == dest[0]) {
+    s.pos += step;
+    return true;
+  }
+  code += dest;
+  s.remaining -= static_cast<int>(dest.size());
+  if (s.remaining <= 0) {
+    s.done = true;
+    return true;
+  }
+  s.pos += step;
+  return true;
+}
+
+void TPhoneticsMap::Steps::Settle(const char* w, size_t k, State& s, std::string& code) const {
+  code.resize(s.codeLen);
+  if (s.done) return;
+  const size_t verbatim = std::min(static_cast<size_t>(map_.startDepth_), k);
+  while (s.pos < verbatim) code.push_back(w[s.pos++]);
+  while (!s.done && s.pos < k && Step<true>(w, k, s, code)) {
+  }
+  s.codeLen = code.size();
+}
+
+void TPhoneticsMap::Steps::Finish(const char* w, size_t n, const State& from, std::string& code) const {
+  State s = from;
+  code.resize(s.codeLen);
+  if (s.done) return;
+  const size_t verbatim = std::min(static_cast<size_t>(map_.startDepth_), n);
+  while (s.pos < verbatim) code.push_back(w[s.pos++]);
+  while (!s.done && s.pos < n) Step<false>(w, n, s, code);
+}
+
+const TCodeStepper* TPhoneticsMap::Stepper() {
+  if (flatDirty_) Flatten();
+  return &steps_;
+}
+
 void TPhoneticsMap::BuildCode(std::string_view word, std::string& code) {
   if (flatDirty_) Flatten();
-  code.clear();
   // Lower-case into a small local buffer: this runs for every word of a
   // sound-alike search.
   const auto& lower = LowerTable();
-  char buf[256];
-  const size_t n = word.size() < sizeof buf ? word.size() : sizeof buf;
+  char buf[TCodeStepper::kMaxCoded];
+  const size_t n = std::min(word.size(), sizeof buf);
   for (size_t i = 0; i < n; ++i) buf[i] = static_cast<char>(lower[static_cast<uint8_t>(word[i])]);
-  size_t pos = static_cast<size_t>(startDepth_) < n ? static_cast<size_t>(startDepth_) : n;
-  code.assign(buf, pos);
-  int remaining = Limit;
-  while (pos < n) {
-    const FlatRule* match = nullptr;
-    for (const FlatRule& r : flat_[static_cast<uint8_t>(buf[pos])]) {
-      // The first byte matches by construction; rules are a few bytes long.
-      const size_t len = r.source.size();
-      if (len > n - pos) continue;
-      const char* src = r.source.data();
-      size_t i = 1;
-      while (i < len && src[i] == buf[pos + i]) ++i;
-      if (i == len) {
-        match = &r;
-        break;
-      }
-    }
-    if (!match) {
-      ++pos;
-      continue;
-    }
-    const std::string& dest = match->destination;
-    const size_t step = match->sourceLength > 0 ? static_cast<size_t>(match->sourceLength) : 1;
-    if (RemoveDupes && !code.empty() && match->sourceLength == 1 && !dest.empty() && code.back() == dest[0]) {
-      pos += step;
-      continue;
-    }
-    code += dest;
-    remaining -= static_cast<int>(dest.size());
-    if (remaining <= 0) break;
-    pos += step;
-  }
+  steps_.Finish(buf, n, steps_.Begin(), code);
 }
 
 bool TPhoneticsMap::DistanceAcceptable(std::string_view word, int distance) const {

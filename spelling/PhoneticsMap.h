@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,7 @@ class TPhoneticsMap : public TReplaceNode, public IPhoneticCoder {
   virtual void SetLanguage(int language);
   virtual void SetStartDepth(int value);
   void BuildCode(std::string_view word, std::string& code) override;
+  const TCodeStepper* Stepper() override;
   void Clear() override;
   void Add(std::string_view source, std::string_view destination, int sourceLength) override;
   virtual bool DistanceAcceptable(std::string_view word, int distance) const;
@@ -43,9 +45,44 @@ class TPhoneticsMap : public TReplaceNode, public IPhoneticCoder {
     std::string destination;
     int sourceLength;
   };
+  // The coding steps over the flattened rules.
+  class Steps final : public TCodeStepper {
+   public:
+    explicit Steps(const TPhoneticsMap& map) : map_(map) {}
+    uint8_t Lower(uint8_t c) const override;
+    State Begin() const override;
+    void Settle(const char* w, size_t k, State& s, std::string& code) const override;
+    void Finish(const char* w, size_t n, const State& s, std::string& code) const override;
+
+   private:
+    // One rule decision at s.pos of w[0..n). Settling, it answers false
+    // (and changes nothing) while a longer rule could still match.
+    template <bool kSettling>
+    bool Step(const char* w, size_t n, State& s, std::string& code) const;
+    const TPhoneticsMap& map_;
+  };
+  Steps steps_{*this};
   void Flatten();
-  std::array<std::vector<FlatRule>, 256> flat_;
+  using FlatRules = std::array<std::vector<FlatRule>, 256>;
+  std::unique_ptr<FlatRules> flat_ = std::make_unique<FlatRules>();
   bool flatDirty_ = true;
+
+  // The suggestion code switches between a language's rules and the generic
+  // ones for nearly every word: the rule sets loaded before stay compiled
+  // here and are swapped in instead of being built again. Only a set as
+  // loaded is kept; one changed afterwards (Add, Clear) is built anew.
+  enum RuleSet { kEnglish, kRussian, kFrench, kGeneric, kRuleSets };
+  static RuleSet RuleSetOf(int language);
+  struct StoredRules {
+    TReplaceNode trie;
+    std::unique_ptr<FlatRules> flat = std::make_unique<FlatRules>();
+    bool flatDirty = true;
+    bool valid = false;
+  };
+  void SwapWith(StoredRules& stored);
+  std::array<StoredRules, kRuleSets> stored_;
+  bool loading_ = false;   // SetLanguage is adding its own rules
+  bool pristine_ = false;  // the rules are the loaded set, unchanged since
 
   void AddEnglish();
   void AddRussian();

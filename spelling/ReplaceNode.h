@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace wx {
 
@@ -26,6 +27,18 @@ class TReplaceNode {
   virtual void Add(std::string_view source, std::string_view destination, int sourceLength);
 
   bool HasChildren() const { return hasChildren_; }
+
+ protected:
+  // Exchanges every rule below this node with those below other.
+  void SwapRules(TReplaceNode& other) noexcept {
+    children_.swap(other.children_);
+    std::swap(hasChildren_, other.hasChildren_);
+    std::swap(isDestination_, other.isDestination_);
+    destination_.swap(other.destination_);
+    std::swap(sourceLength_, other.sourceLength_);
+  }
+
+ public:
   // Calls fn(source, destination, sourceLength) for every rule below this node.
   template <typename Fn>
   void ForEachRule(Fn&& fn) const {

@@ -103,6 +103,27 @@ void TSpellCheckerBase::SetSuggestionsLearningDict(const std::string& name) {
   dictionariesOpen_ = false;
 }
 
+void TSpellCheckerBase::OpenLearningDictionary(const std::vector<std::string>& folders) {
+  if (learningOn_ && !learningName_.empty() && !learning_)
+    learning_ = OpenCustomDictionary(config_.ExpandMacros(learningName_), folders);
+}
+
+void TSpellCheckerBase::SetKeepDictionariesActive(bool value) {
+  keepActive_ = value;
+  if (!value && !checking_) DeactivateDictionaries();
+}
+
+void TSpellCheckerBase::SetSuggestionsLearning(bool value) {
+  if (value == learningOn_) return;
+  learningOn_ = value;
+  if (!value) {
+    if (learning_) learning_->Save();
+    learning_.reset();
+  } else if (dictionariesOpen_) {
+    OpenLearningDictionary(config_.SearchFolders());
+  }
+}
+
 void TSpellCheckerBase::SetOptions(TSpellOptions options) {
   config_.SetOptions(options);
   ApplyOptions(false);
@@ -156,8 +177,7 @@ void TSpellCheckerBase::OpenDictionaries() {
   if (!activeName.empty()) active_ = OpenCustomDictionary(activeName, folders);
   if (!active_ || active_->FileName() != before) undo_.clear();
   if (!mappingName_.empty() && !mapping_) mapping_ = OpenCustomDictionary(config_.ExpandMacros(mappingName_), folders);
-  if (SuggestionsLearning && !learningName_.empty() && !learning_)
-    learning_ = OpenCustomDictionary(config_.ExpandMacros(learningName_), folders);
+  OpenLearningDictionary(folders);
   dictionariesOpen_ = true;
   ApplyOptions(false);
   if (OnDictionariesChanged) OnDictionariesChanged();
@@ -165,7 +185,9 @@ void TSpellCheckerBase::OpenDictionaries() {
 
 void TSpellCheckerBase::ReorderMainDictionaries() {
   mains_.Reorder();
+  // The first dictionary decides the language-dependent behaviour.
   engine_->SetFrenchApostrophes((Language() & 0xFF) == 0x0C);
+  generator_->SetLanguage(Language());
 }
 
 void TSpellCheckerBase::DeactivateDictionaries() {
@@ -292,7 +314,60 @@ bool TSpellCheckerBase::WordExistsForSuggestions(const std::string& word) {
       if (a != word && WordInVocabulary(a)) return true;
     }
   }
-  return english_ && mains_.IsPossessive(word, [this](std::string_view s) { return AdjustCase(std::string(s)); });
+  // Only a word ending in "'s" or "'S" can be a possessive: most candidates
+  // are turned away here without building the case adjustment.
+  const size_t n = word.size();
+  if (!english_ || n < 3 || word[n - 2] != '\'' || (word[n - 1] != 's' && word[n - 1] != 'S')) return false;
+  return mains_.IsPossessive(word, [this](std::string_view s) { return AdjustCase(std::string(s)); });
+}
+
+bool TSpellCheckerBase::SuggestionLetters(std::string_view prefix, TSuggestionsGenerator::Letters& letters) {
+  // Case adjustment may change only the first byte (or nothing) for the
+  // sets of letters to cover the words it lets through.
+  if (AllowedCases != cmInitialCaps && AllowedCases != cmNone) return false;
+  // Added words are enumerated for every prefix asked about: beyond a few
+  // hundred that costs more than trying every letter.
+  constexpr int32_t kMaxEnumerated = 300;
+  const bool primaryOnly = HasOption(soPrimaryOnly);
+  std::vector<TCustomDictionary*> customs;
+  if (!primaryOnly) {
+    if (active_) customs.push_back(active_.get());
+    for (auto& d : customs_) customs.push_back(d.get());
+    for (auto& d : wordCustoms_) customs.push_back(d.get());
+    customs.push_back(&temp_);
+    for (auto* d : customs)
+      if (d->AddedCount() > kMaxEnumerated) return false;
+  }
+  letters.fill(0);
+  auto addFrom = [&](std::string_view p) {
+    for (size_t i = 0; i < mains_.Count(); ++i) mains_[i].NextLetters(p, letters);
+    std::string w;
+    for (auto* d : customs)
+      for (size_t i = 0; d->GetAddedWord(i, w); ++i)
+        if (w.size() > p.size() && w.compare(0, p.size(), p) == 0) {
+          const auto c = static_cast<uint8_t>(w[p.size()]);
+          letters[c / 64] |= uint64_t(1) << (c % 64);
+        }
+  };
+  addFrom(prefix);
+  if (AllowedCases == cmInitialCaps) {
+    if (prefix.empty()) {
+      // A first byte passes when its lower-case form begins a word.
+      const TSuggestionsGenerator::Letters found = letters;
+      for (int c = 0; c < 256; ++c) {
+        const uint8_t l = AnsiLowerChar(static_cast<uint8_t>(c));
+        if ((found[l / 64] >> (l % 64)) & 1) letters[c / 64] |= uint64_t(1) << (c % 64);
+      }
+    } else if (const auto first = static_cast<uint8_t>(prefix[0]); AnsiLowerChar(first) != first) {
+      std::string lowered(prefix);
+      lowered[0] = static_cast<char>(AnsiLowerChar(first));
+      addFrom(lowered);
+    }
+  }
+  // A possessive: the stem continues the prefix (covered above), or the
+  // candidate's changed byte is its apostrophe or final s.
+  for (uint8_t c : {uint8_t('\''), uint8_t('s'), uint8_t('S')}) letters[c / 64] |= uint64_t(1) << (c % 64);
+  return true;
 }
 
 void TSpellCheckerBase::Suggest(const std::string& word, int maxCount, TSuggestionList& dest) {
@@ -304,7 +379,11 @@ void TSpellCheckerBase::Suggest(const std::string& word, int maxCount, TSuggesti
   }
   TSuggestionList list;
   const TSuggestionsGenerator::ExistsFn exists = [this](const std::string& w) { return WordExistsForSuggestions(w); };
+  generator_->SetLetterGate([this](std::string_view prefix, TSuggestionsGenerator::Letters& letters) {
+    return SuggestionLetters(prefix, letters);
+  });
   generator_->GenerateWithCaseVariants(word, maxCount, exists, &list);
+  generator_->SetLetterGate(nullptr);
   const size_t k = list.size();
 
   if (PhoneticSuggestions && !mains_.Empty()) {
@@ -361,7 +440,7 @@ void TSpellCheckerBase::Suggest(const std::string& word, int maxCount, TSuggesti
 }
 
 void TSpellCheckerBase::LearnReplacement(const std::string& word, const std::string& replacement) {
-  if (!SuggestionsLearning || !learning_ || word.empty() || replacement.empty()) return;
+  if (!learningOn_ || !learning_ || word.empty() || replacement.empty()) return;
   std::string old;
   if (learning_->GetAutoCorrect(word, old)) {
     if (old == replacement) return;
@@ -425,6 +504,9 @@ void TSpellCheckerBase::StartPart(const Part& part) {
   if (part.setCursor) source_->SetPosition(part.x, part.y, kMoveCursor);
   if (part.setEnd) source_->SetPosition(part.endX, part.endY, kSetEndMark);
   engine_->Start(source_, part.mode);
+  // A later part starting where a selection ended may start inside a word:
+  // check that word whole.
+  if (part.setCursor) engine_->MoveToWordStart(part.x, part.y);
   ClearUndo();
   if (!multi_) {
     wordsChecked_ = 0;
@@ -533,7 +615,7 @@ void TSpellCheckerBase::FinishCheck() {
   ClearUndo();
   checking_ = false;
   repeated_ = false;
-  if (!KeepDictionariesActive) DeactivateDictionaries();
+  if (!keepActive_) DeactivateDictionaries();
   if (morePart) {
     Part next = pendingParts_.front();
     pendingParts_.erase(pendingParts_.begin());
@@ -560,8 +642,8 @@ void TSpellCheckerBase::BeginMultiCheck() {
   countdown_ = 100;
   cancelled_ = false;
   multi_ = true;
-  multiKeepDictionaries_ = KeepDictionariesActive;
-  KeepDictionariesActive = true;
+  multiKeepDictionaries_ = keepActive_;
+  keepActive_ = true;
 }
 
 void TSpellCheckerBase::EndMultiCheck() {
@@ -569,8 +651,8 @@ void TSpellCheckerBase::EndMultiCheck() {
   multi_ = false;
   ShowEndMessageIfDue();
   CloseDialog();
-  KeepDictionariesActive = multiKeepDictionaries_;
-  if (!KeepDictionariesActive && !checking_) DeactivateDictionaries();
+  keepActive_ = multiKeepDictionaries_;
+  if (!keepActive_ && !checking_) DeactivateDictionaries();
 }
 
 void TSpellCheckerBase::StopCheck(bool cancelled) {
@@ -797,8 +879,8 @@ void TSpellCheckerBase::Resume() {
   if (!checking_ || !source_) return;
   ClearUndo();
   int px, py, cx, cy;
+  // Presenting the word selected it, which left the cursor at its start.
   source_->GetPosition(px, py);
-  px = std::max(0, px - static_cast<int>(currentWord_.size()));
   source_->GetSelectionStart(cx, cy);
   int x = cx, y = cy;
   if (ResumeFromLastPosition && (py < cy || (py == cy && px < cx))) {

@@ -95,12 +95,10 @@ class TSpellCheckerBase {
   bool EndMessageWordCount = false;
   int MaxUndo = -1;
   int MaxSuggestions = -1;
-  bool KeepDictionariesActive = false;
   bool SynchronousCheck = true;
   bool UseHourglassCursor = true;
   bool PhoneticSuggestions = true;
   bool SuggestionsAutoReplace = false;
-  bool SuggestionsLearning = true;
   bool MappingAutoReplace = true;
   bool UseExcludeWords = true;
   bool UseAutoCorrectFirst = false;
@@ -119,6 +117,13 @@ class TSpellCheckerBase {
   void SetCustomDictionaryNames(const std::vector<std::string>& names, const std::string& active);
   void SetMappingDictionaryName(const std::string& name);
   void SetSuggestionsLearningDict(const std::string& name);
+  // Main dictionaries stay mapped between checks; turning it off unmaps them now.
+  bool KeepDictionariesActive() const { return keepActive_; }
+  void SetKeepDictionariesActive(bool value);
+  // Accepted replacements are learned; turning it off closes the learning
+  // dictionary (saving it), turning it on opens it again.
+  bool SuggestionsLearning() const { return learningOn_; }
+  void SetSuggestionsLearning(bool value);
   void SetOptions(TSpellOptions options);
   TSpellOptions Options() { return config_.Options(); }
   // The option set the rules were last built from.
@@ -264,6 +269,9 @@ class TSpellCheckerBase {
   bool CommandAllowed(bool notRepeated) const { return checking_ && source_ && !(notRepeated && repeated_); }
   void MoveBack(int count);
   bool WordExistsForSuggestions(const std::string& word);
+  // The letter gate of the generator for WordExistsForSuggestions.
+  bool SuggestionLetters(std::string_view prefix, TSuggestionsGenerator::Letters& letters);
+  void OpenLearningDictionary(const std::vector<std::string>& folders);
   void WireEngine();
 
   // Dictionaries.
@@ -280,6 +288,8 @@ class TSpellCheckerBase {
   TSpellConfig config_;
   std::string mappingName_;
   std::string learningName_;
+  bool keepActive_ = false;
+  bool learningOn_ = true;
   TSpellOptions appliedOptions_;
   bool optionsApplied_ = false;
   bool dictionariesOpen_ = false;

@@ -20,6 +20,11 @@ std::string Range(int from, int to) {
 
 const std::string kTailLetters = Bytes({0xB8, 0xA8, 0xB9, 0xB3, 0xBF});
 
+bool Has(const TSuggestionsGenerator::Letters& letters, char c) {
+  const auto b = static_cast<uint8_t>(c);
+  return (letters[b / 64] >> (b % 64)) & 1;
+}
+
 }  // namespace
 
 const std::string& TSuggestionsGenerator::LowerCaseLetters() {
@@ -107,17 +112,22 @@ bool TSuggestionsGenerator::TryTranspositions(int gap) {
 bool TSuggestionsGenerator::TryInsertions() {
   const int len = static_cast<int>(word_.size());
   std::string s;
+  Letters letters;
   for (int p = len + 1; p >= 2; --p) {
     s = word_;
     s.insert(s.begin() + (p - 1), 'a');
+    const bool gated = Gate(size_t(p - 1), letters);
     for (char c : *withinLetters_) {
+      if (gated && !Has(letters, c)) continue;
       s[p - 1] = c;
       if (TryCandidate(s)) return true;
     }
   }
   s.assign(1, ' ');
   s.append(word_);
+  const bool gated = Gate(0, letters);
   for (char c : firstLetters_) {
+    if (gated && !Has(letters, c)) continue;
     s[0] = c;
     if (TryCandidate(s)) return true;
   }
@@ -138,16 +148,21 @@ bool TSuggestionsGenerator::TryDeletions() {
 bool TSuggestionsGenerator::TryReplacements() {
   const int len = static_cast<int>(word_.size());
   std::string s = word_;
+  Letters letters;
   for (int p = len; p >= 2; --p) {
     const char original = s[p - 1];
+    const bool gated = Gate(size_t(p - 1), letters);
     for (char c : *withinLetters_) {
+      if (gated && !Has(letters, c)) continue;
       s[p - 1] = c;
       if (TryCandidate(s)) return true;
     }
     s[p - 1] = original;
   }
   if (len >= 1) {
+    const bool gated = Gate(0, letters);
     for (char c : firstLetters_) {
+      if (gated && !Has(letters, c)) continue;
       s[0] = c;
       if (TryCandidate(s)) return true;
     }
@@ -208,10 +223,10 @@ void TSuggestionsGenerator::GenerateWithCaseVariants(const std::string& word, in
   const std::string lower = AnsiLower(word);
   if (word == AnsiUpper(word) || word == lower) return;
   const uint8_t first = static_cast<uint8_t>(word[0]);
-  if (first != AnsiUpperChar(first))
-    Generate(lower, maxCount, exists, list);
-  else
-    Generate(word.substr(0, 1) + lower.substr(1), maxCount, exists, list);
+  const std::string variant = first != AnsiUpperChar(first) ? lower : word.substr(0, 1) + lower.substr(1);
+  // A capitalised word is its own variant: a second run would try the same
+  // candidates against the same list and add nothing.
+  if (variant != word) Generate(variant, maxCount, exists, list);
 }
 
 }  // namespace wx

@@ -3,6 +3,8 @@
 // the vocabulary accepts it (the exists callback).
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -22,6 +24,13 @@ enum : int { skInsert = 1, skTranspose = 2, skDelete = 4, skReplace = 8, skSplit
 class TSuggestionsGenerator {
  public:
   using ExistsFn = std::function<bool(const std::string& word)>;
+  // Letters (a bit per byte value) that may follow a prefix in a word the
+  // exists callback accepts; false when it cannot tell. A candidate whose
+  // changed byte is outside the set is not tried: the callback would refuse it.
+  using Letters = std::array<uint64_t, 4>;
+  using LettersFn = std::function<bool(std::string_view prefix, Letters& letters)>;
+  // Used by the runs that follow until it is set again (empty: none).
+  void SetLetterGate(LettersFn gate) { gate_ = std::move(gate); }
 
   TSuggestionsGenerator();
   virtual ~TSuggestionsGenerator() = default;
@@ -61,6 +70,9 @@ class TSuggestionsGenerator {
   const std::string* withinLetters_;
   std::string firstLetters_;
   std::string scratch_;
+  LettersFn gate_;
+  // Whether byte c may follow word_'s first n bytes (true without a gate).
+  bool Gate(size_t n, Letters& letters) const { return gate_ && gate_(std::string_view(word_.data(), n), letters); }
 };
 
 }  // namespace wx

@@ -176,6 +176,58 @@ TEST(CustomDictionary, ChurnKeepsProbesShort) {
   EXPECT_EQ(d.AddedCount(), int32_t(live.size()));
 }
 
+// Lookups skip most absent words without hashing: every word present must
+// still be found through table growth, removals, reloads and damage repairs,
+// in the slot the hash definition gives.
+TEST(CustomDictionary, LookupsFindEveryWordThroughGrowthAndReloads) {
+  TCustomDictionary d;
+  std::set<std::string> live;
+  std::mt19937 rng(9);
+  auto randomWord = [&] {
+    std::string w;
+    for (size_t n = 2 + rng() % 9; n; --n) w.push_back(char('a' + rng() % 26));
+    return w;
+  };
+  for (int i = 0; i < 3000; ++i) {
+    std::string w = randomWord();
+    if (d.AddWord(w)) live.insert(w);
+    if (i % 7 == 0 && !live.empty()) {
+      auto it = live.begin();
+      std::advance(it, rng() % live.size());
+      ASSERT_TRUE(d.RemoveWord(*it));
+      live.erase(it);
+    }
+  }
+  EXPECT_GE(d.TableSize(), 8191);
+  auto check = [&](TCustomDictionary& dict) {
+    for (const auto& w : live) ASSERT_TRUE(dict.IsAdded(w)) << w;
+    for (int i = 0; i < 3000; ++i) {
+      std::string w = randomWord();
+      ASSERT_EQ(dict.IsAdded(w), live.count(w) == 1) << w;
+    }
+  };
+  check(d);
+  // Every live word sits where its hash and probe sequence put it.
+  const std::string image = d.SaveToBytes();
+  ByteReader r(image.data(), image.size());
+  r.Seek(137);
+  const int32_t size = int32_t(r.U32());
+  std::vector<int32_t> slots(size_t(size), 0);
+  for (auto& v : slots) v = int32_t(r.U32());
+  std::string area(r.Bytes(r.U32()));
+  for (int32_t at = 0; at < size; ++at)
+    if (slots[size_t(at)] > 0) {
+      int64_t s = TCustomDictionary::DictHash(area.c_str() + slots[size_t(at)], size);
+      const int64_t step = s % 97 + 1;
+      while (s != at && slots[size_t(s)] != 0) s = (s + step) % size;
+      EXPECT_EQ(s, at);
+    }
+  TCustomDictionary copy;
+  ASSERT_TRUE(copy.LoadFromBytes(image));
+  check(copy);
+  EXPECT_EQ(copy.SaveToBytes(), image);
+}
+
 TEST(CustomDictionary, FilesOpenSaveAndReload) {
   ScratchDir dir("customdict-files");
   std::string path = dir.File("user.qxu");

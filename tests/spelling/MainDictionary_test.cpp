@@ -128,6 +128,34 @@ TEST(MainDictionary, LargeRandomListsMatchASet) {
   }
 }
 
+// Lookups in the order the suggestion generator makes them (every letter of a
+// word replaced, inserted or deleted in turn) resume from the path of the
+// previous lookup; the answers must not depend on what was asked before.
+TEST(MainDictionary, LookupsOfEditNeighboursMatchASet) {
+  ScratchDir dir("maindict-neighbours");
+  std::vector<std::string> words = kWords;
+  for (const char* w : {"abc", "abcd", "abd", "abxyz", "abxyq", "axle", "axles", "internal", "interval"})
+    words.push_back(w);
+  const std::set<std::string> set(words.begin(), words.end());
+  for (unsigned runDepth : {2u, 4u}) {
+    tools::MainDictOptions opt;
+    opt.minRunDepth = runDepth;
+    TMainDictionary d;
+    ASSERT_TRUE(d.Open(WriteDict(dir, "n.qxm", words, opt)));
+    const std::string letters = "abcdeilnrtxyz";
+    for (const auto& w : words)
+      for (size_t p = 0; p <= w.size(); ++p)
+        for (char c : letters) {
+          std::string replaced = w, inserted = w, deleted = w;
+          if (p < w.size()) replaced[p] = c;
+          inserted.insert(inserted.begin() + long(p), c);
+          if (p < w.size()) deleted.erase(p, 1);
+          for (const auto& probe : {replaced, inserted, deleted, w})
+            ASSERT_EQ(d.WordExists(probe), set.count(probe) == 1) << probe << " after " << w;
+        }
+  }
+}
+
 TEST(MainDictionary, HeaderChecksAndReopening) {
   ScratchDir dir("maindict-header");
   tools::MainDictOptions opt;
@@ -177,6 +205,31 @@ TEST(MainDictionary, HeaderChecksAndReopening) {
   EXPECT_FALSE(d.WordExists("un"));
 }
 
+// The dictionary update tool replaces a file between checks: the next
+// activation reads the new file with its own layout.
+TEST(MainDictionary, AFileReplacedWhileInactiveIsReadWithItsNewLayout) {
+  ScratchDir dir("maindict-replaced");
+  const std::string path = dir.File("r.qxm");
+  test::WriteBytes(path, BuildImage({"one", "two", "three"}));
+  TMainDictionary d;
+  ASSERT_TRUE(d.Open(path));
+  ASSERT_TRUE(d.WordExists("two"));
+  d.SetActive(false);
+  tools::MainDictOptions opt;
+  opt.title = "A longer title moves every block";
+  opt.language = 0x040C;
+  test::WriteBytes(path, BuildImage(kWords, opt));
+  for (const auto& w : kWords) EXPECT_TRUE(d.WordExists(w)) << w;
+  EXPECT_FALSE(d.WordExists("two"));
+  EXPECT_EQ(d.Title(), opt.title);
+  EXPECT_EQ(d.Language(), 0x040C);
+  // Replaced by something that is no dictionary: inactive, every lookup false.
+  d.SetActive(false);
+  test::WriteBytes(path, std::string(2048, 'x'));
+  EXPECT_FALSE(d.WordExists("antelope"));
+  EXPECT_FALSE(d.Active());
+}
+
 TEST(MainDictionary, TruncatedOrDamagedBodiesNeverReadOutside) {
   ScratchDir dir("maindict-damaged");
   std::string image = BuildImage(kWords);
@@ -208,6 +261,64 @@ TEST(MainDictionary, TruncatedOrDamagedBodiesNeverReadOutside) {
     d.FindPhoneticMatches("intrnet", coder, list);
     EXPECT_LE(list.size(), TMainDictionary::kMaxPhoneticMatches + 1);
   }
+}
+
+// A file written byte by byte: 4-byte nodes only (no runs), 2-byte references.
+struct RawFirstLetter {
+  uint8_t letter, count;
+  uint32_t link;
+};
+std::string RawImage(const std::vector<uint32_t>& nodes, const std::string& linkage,
+                     const std::vector<RawFirstLetter>& firstLetters) {
+  std::string img(kMainDictionaryBanner);
+  img.resize(1024, '\0');
+  auto u32 = [&](uint32_t v) {
+    for (int i = 0; i < 4; ++i) img.push_back(char(v >> (8 * i)));
+  };
+  img.push_back('\0');       // no title
+  img.append(2, '\0');       // its terminating unit
+  u32(0x0409);               // language
+  u32(1);                    // words
+  u32(uint32_t(nodes.size()));
+  u32(uint32_t(nodes.size()));  // C0: every node in block 0
+  for (int k = 1; k < 9; ++k) u32(0);
+  for (uint32_t n : nodes) u32(n);
+  u32(uint32_t(linkage.size()));
+  img += linkage;
+  std::string table(2048, '\0');
+  for (const auto& f : firstLetters) {
+    table[f.letter * 8 + 1] = char(f.count);
+    for (int i = 0; i < 4; ++i) table[f.letter * 8 + 4 + i] = char(f.link >> (8 * i));
+  }
+  img += table;
+  img.append(1024, '\0');
+  return img;
+}
+uint32_t RawNode(char ch, uint32_t count, uint32_t link, bool endOfWord) {
+  return uint8_t(ch) | (link << 8) | (count << 28) | (endOfWord ? 0x80000000u : 0u);
+}
+
+// A child count of 1 kept in the linkage area (the form the writer uses for a
+// single child numbered 0xFFFFF or above) is followed by a reference, like
+// any other count there.
+TEST(MainDictionary, ACountOfOneInTheLinkageIsFollowedByAReference) {
+  ScratchDir dir("maindict-raw");
+  // root -> a -> b -> c; b's single child is listed in the linkage: count 1, node 3.
+  const std::vector<uint32_t> nodes = {RawNode(0, 1, 1, false), RawNode('a', 1, 2, false),
+                                       RawNode('b', 0, 0, false), RawNode('c', 0, 0xFFFFF, true)};
+  const std::string linkage("\x01\x03\x00", 3);
+  const std::string path = dir.File("raw.qxm");
+  test::WriteBytes(path, RawImage(nodes, linkage, {{'a', 1, 2}}));
+  TMainDictionary d;
+  ASSERT_TRUE(d.Open(path));
+  EXPECT_TRUE(d.WordExists("abc"));
+  EXPECT_FALSE(d.WordExists("ab"));
+  EXPECT_FALSE(d.WordExists("abd"));
+  EXPECT_FALSE(d.WordExists("aba"));  // node 1 ('a') is not b's child
+  std::vector<std::string> list;
+  ConsonantCoder coder;
+  d.FindPhoneticMatches("abc", coder, list);
+  EXPECT_EQ(list, std::vector<std::string>{"abc"});
 }
 
 TEST(MainDictionary, OneLetterWordsComeFromTheTable) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TestFiles.h"
 #include "spelling/StringParser.h"
 #include "tools/lib/MainDictWriter.h"
@@ -356,13 +358,115 @@ TEST_F(Checker, ResumeContinuesFromTheEarlierPlace) {
   c.Ignore();
   EXPECT_EQ(c.CurrentWord(), "bb");
   // The user may have edited the document while the dialog was inactive: the
-  // check goes back one word length from the presented word (into "aa", whose
-  // start it then finds) and checks from there again.
+  // check goes on from the start of the presented word, which is checked
+  // again; the word ignored before it stays behind.
   c.Resume();
   EXPECT_TRUE(c.Checking());
-  EXPECT_EQ(c.CurrentWord(), "aa");
+  EXPECT_EQ(c.CurrentWord(), "bb");
   EXPECT_FALSE(c.CanUndo());
+  c.Ignore();
+  EXPECT_EQ(c.CurrentWord(), "cc");
   c.Cancel();
+}
+
+namespace {
+
+// A string source with a fixed selection (x1 up to x2), as an edit window has.
+class SelectedText : public TControlParser {
+ public:
+  SelectedText(std::string& text, int x1, int x2) : p_(text), x1_(x1), x2_(x2) {}
+  void Initialize() override { p_.Initialize(); }
+  uint8_t GetChar() override { return p_.GetChar(); }
+  void GetLine(std::string& t) override { p_.GetLine(t); }
+  bool MoveNext() override { return p_.MoveNext(); }
+  bool MovePrevious() override { return p_.MovePrevious(); }
+  void SetPosition(int x, int y, int mode) override { p_.SetPosition(x, y, mode); }
+  void GetPosition(int& x, int& y) override { p_.GetPosition(x, y); }
+  void SelectWord(int length) override { p_.SelectWord(length); }
+  void ReplaceWord(const std::string& t) override { p_.ReplaceWord(t); }
+  void SkipWord() override { p_.SkipWord(); }
+  void GetSelectionStart(int& x, int& y) override {
+    x = x1_;
+    y = 0;
+  }
+  void GetSelection(int& x1, int& y1, int& x2, int& y2) override {
+    x1 = x1_;
+    x2 = x2_;
+    y1 = y2 = 0;
+  }
+
+ private:
+  TStringParser p_;
+  int x1_, x2_;
+};
+
+}  // namespace
+
+TEST_F(Checker, TheRestAfterASelectionStartsAtTheStartOfTheWordItEndsIn) {
+  text = "caat hello wrld";
+  auto* p = new SelectedText(text, 1, 8);  // "caat he|llo"
+  p->Initialize();
+  c.CheckParser(p, kModeSelectionThenRest, true);
+  for (int i = 0; i < 5 && c.Checking(); ++i) c.Ignore();
+  EXPECT_FALSE(c.Checking());
+  // "llo" is never presented on its own: the rest starts with "hello".
+  EXPECT_EQ(std::count(prompts.begin(), prompts.end(), "llo"), 0) << ::testing::PrintToString(prompts);
+  ASSERT_FALSE(prompts.empty());
+  EXPECT_EQ(prompts.front(), "caat");
+  EXPECT_EQ(prompts.back(), "wrld");
+}
+
+TEST_F(Checker, SettingsTakeEffectAtOnce) {
+  // Keeping dictionaries active, then not: they are unmapped at once.
+  c.SetKeepDictionariesActive(true);
+  Check("the cat");
+  ASSERT_EQ(c.MainDictionaries().Count(), 1u);
+  EXPECT_TRUE(c.MainDictionaries()[0].Active());
+  c.SetKeepDictionariesActive(false);
+  EXPECT_FALSE(c.MainDictionaries()[0].Active());
+
+  // Learning off closes the learning dictionary; on opens it again.
+  c.SetSuggestionsLearningDict("learn.qxl");
+  c.OpenDictionaries();
+  ASSERT_NE(c.LearningDictionary(), nullptr);
+  c.LearnReplacement("thier", "their");
+  c.SetSuggestionsLearning(false);
+  EXPECT_EQ(c.LearningDictionary(), nullptr);
+  c.LearnReplacement("caat", "cat");
+  c.SetSuggestionsLearning(true);
+  ASSERT_NE(c.LearningDictionary(), nullptr);
+  std::string r;
+  EXPECT_TRUE(c.LearningDictionary()->GetAutoCorrect("thier", r));  // saved when closed
+  EXPECT_FALSE(c.LearningDictionary()->GetAutoCorrect("caat", r));
+}
+
+TEST_F(Checker, SuggestionLanguageFollowsTheFirstDictionaryAfterReordering) {
+  std::string image, error;
+  tools::MainDictStats stats;
+  tools::MainDictOptions czech;
+  czech.language = 0x0405;
+  ASSERT_TRUE(tools::BuildMainDictionary({"pes", "kocka", "dum"}, czech, image, stats, error)) << error;
+  test::WriteBytes(dir.File("czech.qxm"), image);
+  struct Recorder : TSuggestionsGenerator {
+    std::vector<int>* seen;
+    void SetLanguage(int language) override {
+      seen->push_back(language);
+      TSuggestionsGenerator::SetLanguage(language);
+    }
+  };
+  std::vector<int> seen;
+  auto gen = std::make_unique<Recorder>();
+  gen->seen = &seen;
+  c.SetGenerator(std::move(gen));
+  c.SetMainDictionaryNames({"test.qxm", "czech.qxm"});
+  c.OpenDictionaries();
+  EXPECT_EQ(c.Language(), 0x0409);
+  // The second dictionary finds the words; presenting "zzzq" reorders.
+  EXPECT_EQ(Check("pes kocka dum zzzq"), "zzzq");
+  c.Cancel();
+  EXPECT_EQ(c.Language(), 0x0405);
+  ASSERT_FALSE(seen.empty());
+  EXPECT_EQ(seen.back(), 0x0405);
 }
 
 TEST_F(Checker, EndCursorPositionAndCompleteEvent) {
@@ -381,4 +485,35 @@ TEST_F(Checker, EndCursorPositionAndCompleteEvent) {
   EXPECT_EQ(x, 5);  // back at the caret the check started from
   delete p;
   EXPECT_EQ(c.Source(), nullptr);
+}
+
+// The generator skips letters no accepted word can have at a place; every
+// kind of word the vocabulary accepts must still come through: main and
+// custom dictionary words, ignored words, a capitalised word reached through
+// its lower-case form, a possessive.
+TEST_F(Checker, SuggestionsStillFindEveryKindOfAcceptedWord) {
+  ASSERT_NE(c.ActiveCustomDictionary(), nullptr);
+  c.ActiveCustomDictionary()->AddWord("zorblax");
+  c.TemporaryDictionary().AddWord("Quuxly");
+  auto has = [&](const std::string& word, const std::string& wanted) {
+    TSuggestionList s;
+    c.Suggest(word, -1, s);
+    for (const auto& e : s)
+      if (e.Word == wanted) return true;
+    return false;
+  };
+  EXPECT_TRUE(has("zorbax", "zorblax"));   // inserted letter, custom word
+  EXPECT_TRUE(has("zorblox", "zorblax"));  // replaced letter
+  EXPECT_TRUE(has("Quuxlu", "Quuxly"));    // ignored word
+  EXPECT_TRUE(has("Cst", "Cat"));          // "cat" accepts "Cat"
+  EXPECT_TRUE(has("Xat", "Cat"));          // first letter replaced
+  EXPECT_TRUE(has("cats's", "cat's"));     // possessive of "cat"
+  EXPECT_TRUE(has("Lndon", "London"));
+  // A custom dictionary too large to list for every prefix: every letter is tried.
+  for (int i = 0; i < 400; ++i) c.ActiveCustomDictionary()->AddWord("filler" + std::to_string(i));
+  EXPECT_TRUE(has("zorbax", "zorblax"));
+  EXPECT_TRUE(has("filler3x", "filler3"));
+  c.AllowedCases = cmAnyCase;              // other case rules: every letter is tried
+  EXPECT_TRUE(has("zorbax", "zorblax"));
+  EXPECT_TRUE(has("CAst", "CAt"));
 }

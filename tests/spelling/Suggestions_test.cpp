@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 #include <string>
 
@@ -91,6 +92,73 @@ TEST(PhoneticsMap, OtherRuleSetsAndDistance) {
   EXPECT_FALSE(m.DistanceAcceptable("abcdefghijklm", 5));  // DistanceMax 4
   m.SetDistanceDivisor(0);
   EXPECT_EQ(m.DistanceDivisor(), 1);
+}
+
+// Switching rule sets back and forth gives each set's own codes; rules an
+// application added after a switch are gone after the next one, as when every
+// switch built the set anew.
+TEST(PhoneticsMap, SwitchingRuleSetsKeepsEachSetsCodes) {
+  TPhoneticsMap m;
+  for (int round = 0; round < 3; ++round) {
+    m.SetLanguage(0x0409);
+    EXPECT_EQ(Code(m, "receive"), "resf");
+    m.SetLanguage(0);
+    EXPECT_EQ(Code(m, "receive"), "rekb");
+    m.SetLanguage(0x040C);
+    EXPECT_EQ(Code(m, "maison"), "maxm");
+  }
+  m.SetLanguage(0x0409);
+  m.Add("v", "w", 1);  // an application's adjustment
+  EXPECT_EQ(Code(m, "receive"), "resw");
+  const std::string* d = nullptr;
+  int n = 0;
+  ASSERT_TRUE(m.Match("v", d, 0, n));
+  EXPECT_EQ(*d, "w");
+  m.SetLanguage(0);
+  EXPECT_EQ(Code(m, "receive"), "rekb");
+  m.SetLanguage(0x0809);  // English again: the set as loaded
+  EXPECT_EQ(Code(m, "receive"), "resf");
+  ASSERT_TRUE(m.Match("v", d, 0, n));
+  EXPECT_EQ(*d, "f");
+  m.SetLanguage(0);
+  m.Clear();
+  EXPECT_EQ(Code(m, "receive"), "re");
+  m.SetLanguage(0x0409);
+  m.SetLanguage(0x0407);  // generic again, built anew after the Clear
+  EXPECT_EQ(Code(m, "receive"), "rekb");
+}
+
+// Coding step by step gives the whole code: a state settled over the first k
+// letters, finished for the word, gives BuildCode's result, and its code is a
+// prefix of the code of every longer word with the same first k letters.
+TEST(PhoneticsMap, SteppedCodesEqualWholeCodes) {
+  TPhoneticsMap m;
+  std::mt19937 rng(5);
+  const char letters[] = "aeioucghkstpnwyxdrz";
+  for (int language : {0x0409, 0, 0x040C}) {
+    m.SetLanguage(language);
+    for (int limit : {6, 2, 40}) {
+      m.Limit = limit;
+      const TCodeStepper& steps = *m.Stepper();
+      for (int round = 0; round < 2000; ++round) {
+        std::string w;
+        const size_t len = 1 + rng() % 12;
+        for (size_t i = 0; i < len; ++i) w.push_back(letters[rng() % (sizeof letters - 1)]);
+        std::string whole;
+        m.BuildCode(w, whole);
+        std::string code;
+        TCodeStepper::State s = steps.Begin();
+        for (size_t k = 1; k <= len; ++k) {
+          steps.Settle(w.data(), k, s, code);
+          ASSERT_EQ(whole.compare(0, s.codeLen, code, 0, s.codeLen), 0) << w << " k=" << k;
+          std::string prefixCode, finished = code;  // the settled code goes on
+          m.BuildCode(w.substr(0, k), prefixCode);
+          steps.Finish(w.data(), k, s, finished);
+          ASSERT_EQ(finished, prefixCode) << w << " k=" << k;
+        }
+      }
+    }
+  }
 }
 
 TEST(WordDistance, LevenshteinWithTranspositionCredit) {

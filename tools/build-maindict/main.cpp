@@ -22,6 +22,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -206,6 +209,23 @@ int Measure(const std::vector<std::string>& lists, const std::vector<std::string
   return 0;
 }
 
+// A whole unsigned number (decimal, or with base 0: 0x hexadecimal too);
+// false for anything else, signs, or a value above 32 bits.
+bool ParseNumber(const std::string& text, int base, uint32_t& value) {
+  if (text.empty() || !std::isxdigit(static_cast<unsigned char>(text[0]))) return false;
+  errno = 0;
+  char* end = nullptr;
+  const unsigned long long v = std::strtoull(text.c_str(), &end, base);
+  if (errno != 0 || *end != '\0' || v > 0xFFFFFFFFull) return false;
+  value = uint32_t(v);
+  return true;
+}
+
+int BadArgument(const char* option, const std::string& text) {
+  std::fprintf(stderr, "build-maindict: %s needs a number, not \"%s\"\n", option, text.c_str());
+  return 2;
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... LIST... OUTFILE\n"
@@ -228,7 +248,9 @@ int main(int argc, char** argv) {
       } else if (args[i] == "--misspellings" && i + 1 < args.size()) {
         misspellings = args[++i];
       } else if (args[i] == "--top" && i + 1 < args.size()) {
-        top = std::stoul(args[++i]);
+        uint32_t n;
+        if (!ParseNumber(args[++i], 10, n)) return BadArgument("--top", args[i]);
+        top = n;
       } else {
         into->push_back(args[i]);
       }
@@ -249,7 +271,7 @@ int main(int argc, char** argv) {
     } else if (args[i] == "--title" && i + 1 < args.size()) {
       opt.title = args[++i];
     } else if (args[i] == "--language" && i + 1 < args.size()) {
-      opt.language = uint32_t(std::stoul(args[++i], nullptr, 0));
+      if (!ParseNumber(args[++i], 0, opt.language)) return BadArgument("--language", args[i]);
     } else {
       files.push_back(args[i]);
     }

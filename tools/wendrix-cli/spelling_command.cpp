@@ -148,8 +148,8 @@ TSpellConfigSettings Settings(const SpellArgs& a) {
 }
 
 void Configure(TSpellCheckerBase& c, const SpellArgs& a) {
-  c.KeepDictionariesActive = true;
-  c.SuggestionsLearning = false;
+  c.SetKeepDictionariesActive(true);
+  c.SetSuggestionsLearning(false);
   c.MaxSuggestions = a.maxSuggestions;
   c.OpenDictionaries();
 }

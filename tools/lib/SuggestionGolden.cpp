@@ -1,0 +1,58 @@
+#include "tools/lib/SuggestionGolden.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "common/AnsiText.h"
+
+namespace wx::tools {
+
+std::unique_ptr<TSpellCheckerBase> MakeSuggestionChecker(const std::string& dictionary) {
+  TSpellConfigSettings settings;
+  settings.ConfigStorage = TConfigStorage::csNone;
+  settings.ConfigUseMSWordCustom = false;
+  settings.ConfigDefaultMain = {std::filesystem::absolute(dictionary).string()};
+  settings.ConfigDefaultCustom = {};
+  settings.ConfigDefaultActiveCustom = "";
+  auto checker = std::make_unique<TSpellCheckerBase>(settings);
+  checker->SetKeepDictionariesActive(true);
+  checker->SetSuggestionsLearning(false);
+  checker->OpenDictionaries();
+  return checker;
+}
+
+std::string GoldenLine(TSpellCheckerBase& checker, const std::string& word) {
+  TSuggestionList list;
+  checker.Suggest(Utf8ToAnsi(word), -1, list);
+  std::string line = word;
+  for (const auto& s : list) {
+    line += '\t';
+    line += AnsiToUtf8(s.Word);
+    line += '\t';
+    line += std::to_string(s.Distance);
+  }
+  return line;
+}
+
+std::string GoldenDictionaryLine(const std::string& dictionary) {
+  std::ifstream in(dictionary, std::ios::binary);
+  if (!in) return {};
+  uint64_t hash = 0xcbf29ce484222325ull, size = 0;
+  char buf[65536];
+  while (in) {
+    in.read(buf, sizeof buf);
+    const std::streamsize got = in.gcount();
+    for (std::streamsize i = 0; i < got; ++i) {
+      hash ^= static_cast<uint8_t>(buf[i]);
+      hash *= 0x100000001b3ull;
+    }
+    size += static_cast<uint64_t>(got);
+  }
+  char text[64];
+  std::snprintf(text, sizeof text, "dictionary %llu %016llx", static_cast<unsigned long long>(size),
+                static_cast<unsigned long long>(hash));
+  return text;
+}
+
+}  // namespace wx::tools
