@@ -4,7 +4,10 @@
 # the installed copy shows its tray icon and F8 in Notepad replaces a word;
 # installing again over the running copy leaves one copy running; the
 # uninstaller removes the files, shortcuts and entry but keeps a custom
-# dictionary the user made. WX_INSTALLER is the installer to test.
+# dictionary the user made. A per-user install goes into the user's local
+# programs folder with its entry under HKCU, and its uninstaller removes the
+# user's dictionaries and settings too when asked. WX_INSTALLER is the
+# installer to test.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/selected_lib.sh"
 
@@ -79,4 +82,22 @@ wx_reg_query "$ENTRY" DisplayName >/dev/null && wx_fail "the installed-programs 
 wx_assert_eq "$(cat "$DIR/mywords.qxu" 2>/dev/null)" "user words" "the user's custom dictionary"
 wx_reg_query 'HKCU\Software\Morvane\Wendrix\Options' ShowSmartBarOnOpen >/dev/null ||
   wx_fail "the user's settings were removed"
+
+# Per-user install; uninstall with the user's data.
+wx_log "per-user install"
+run_setup /S /CurrentUser /NOAUTORUN
+USER_ENTRY='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Wendrix'
+local_dir=$(wx_reg_get 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' 'Local AppData')
+wx_assert_eq "$(wx_reg_get "$USER_ENTRY" InstallLocation)" "$local_dir\Programs\Wendrix" "per-user install location"
+UDIR=$(wine winepath -u "$local_dir\Programs\Wendrix" 2>/dev/null)
+[[ -f "$UDIR/WendrixTray.exe" && -f "$UDIR/Thesaurus.qxt" ]] || wx_fail "the per-user install put no files in $UDIR"
+wx_reg_query "$ENTRY" DisplayName >/dev/null && wx_fail "a per-user install wrote the machine-wide entry"
+[[ -e "$STARTUP" ]] && wx_fail "/NOAUTORUN made the Startup shortcut"
+wx_assert_eq "$(copies)" 0 "running copies after a silent install without /RUN"
+printf 'user words' >"$UDIR/mywords.qxu"
+wine "$UDIR/Uninstall.exe" /S /REMOVEUSERDATA >>"$WX_TMP/setup.log" 2>&1 || wx_fail "the per-user uninstaller failed"
+wx_retry 30 test ! -e "$UDIR" || wx_fail "the per-user folder is left: $(ls "$UDIR")"
+wx_reg_query "$USER_ENTRY" DisplayName >/dev/null && wx_fail "the per-user entry was left behind"
+wx_reg_query 'HKCU\Software\Morvane\Wendrix\Options' ShowSmartBarOnOpen >/dev/null &&
+  wx_fail "/REMOVEUSERDATA left the settings"
 wx_pass
