@@ -83,6 +83,12 @@ VIAddVersionKey "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 
 !insertmacro MUI_LANGUAGE "English"
 
+; The plugins the first page needs go ahead of the solid data block, so that
+; the first page shows without unpacking the data first.
+ReserveFile /plugin UserInfo.dll
+ReserveFile /plugin System.dll
+ReserveFile /plugin nsDialogs.dll
+
 Var WasRunning
 
 ; CLOSE_RUNNING_COPY PREFIX: ends a running copy of the program before its
