@@ -7,7 +7,7 @@
 # dictionary the user made. A per-user install goes into the user's local
 # programs folder with its entry under HKCU, and its uninstaller removes the
 # user's dictionaries and settings too when asked. WX_INSTALLER is the
-# installer to test.
+# installer to test; WX_PORTABLE_ZIP, the portable zip, must hold the same files.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/selected_lib.sh"
 
@@ -43,6 +43,16 @@ cmp -s "$WX_EXE" "$DIR/WendrixTray.exe" || wx_fail "the installed program is not
 wx_assert_eq "$(wx_reg_get "$ENTRY" DisplayVersion)" "$version" "version in the installed-programs entry"
 wx_assert_eq "$(wx_reg_get "$ENTRY" InstallLocation)" 'C:\Program Files\Wendrix' "install location"
 wx_assert_contains "$(wx_reg_get "$ENTRY" UninstallString)" 'C:\Program Files\Wendrix\Uninstall.exe' "uninstall command"
+
+# The portable zip holds the same files in a folder of their own.
+if [[ -n "${WX_PORTABLE_ZIP:-}" ]]; then
+  unzip -q "$WX_PORTABLE_ZIP" -d "$WX_TMP/portable" || wx_fail "cannot unpack $WX_PORTABLE_ZIP"
+  wx_assert_eq "$(cd "$WX_TMP/portable" && find . -type f | sort | tr '\n' ' ')" \
+    "./Wendrix/Definitions.ydd ./Wendrix/Thesaurus.qxt ./Wendrix/WendrixTray.exe ./Wendrix/american.qxm " "portable zip"
+  for f in WendrixTray.exe Thesaurus.qxt Definitions.ydd american.qxm; do
+    cmp -s "$WX_TMP/portable/Wendrix/$f" "$DIR/$f" || wx_fail "the zip's $f differs from the installed one"
+  done
+fi
 
 # The installed program runs and does its work.
 wx_wait_tray_icon Wendrix 20 >/dev/null
