@@ -69,6 +69,52 @@ if(driver_sources)
   target_link_options(wxdriver PRIVATE -municode)
 endif()
 
+# The installer (NSIS) and the portable zip of the program and its data files,
+# in build/mingw/release. They are built with everything when makensis is
+# present and the data files lie in WX_DATA_DIR at configure time (the data
+# builders run before this build in scripts/build.sh); otherwise the target
+# `release` builds them on request.
+set(WX_DATA_DIR ${CMAKE_SOURCE_DIR}/dist/windows CACHE PATH "Folder holding the data files the installer ships")
+set(WX_DATA_FILES ${WX_DATA_DIR}/Thesaurus.qxt ${WX_DATA_DIR}/Definitions.ydd ${WX_DATA_DIR}/american.qxm)
+set(WX_RELEASE_DIR ${CMAKE_BINARY_DIR}/release)
+file(STRINGS ${CMAKE_SOURCE_DIR}/resources/WendrixTray.rc wx_file_version REGEX "^FILEVERSION ")
+string(REGEX REPLACE "^FILEVERSION ([0-9]+),([0-9]+),([0-9]+),([0-9]+).*" "\\1.\\2.\\3.\\4" WX_VERSION "${wx_file_version}")
+set(WX_INSTALLER ${WX_RELEASE_DIR}/WendrixSetup-${WX_VERSION}.exe)
+set(WX_PORTABLE_ZIP ${WX_RELEASE_DIR}/Wendrix-${WX_VERSION}-portable.zip)
+find_program(WX_MAKENSIS makensis)
+if(WX_MAKENSIS)
+  add_custom_command(OUTPUT ${WX_INSTALLER}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${WX_RELEASE_DIR}
+    COMMAND ${WX_MAKENSIS} -V2 -DEXE_DIR=$<TARGET_FILE_DIR:WendrixTray> -DDATA_DIR=${WX_DATA_DIR}
+            -DICON_FILE=${WX_ICON_DIR}/MAINICON.ico -DAPP_VERSION=${WX_VERSION} -DOUT_FILE=${WX_INSTALLER}
+            ${CMAKE_SOURCE_DIR}/installer/Wendrix.nsi
+    DEPENDS WendrixTray ${CMAKE_SOURCE_DIR}/installer/Wendrix.nsi ${WX_DATA_FILES} ${WX_ICON_DIR}/MAINICON.ico
+    COMMENT "Building the installer ${WX_INSTALLER}")
+  add_custom_command(OUTPUT ${WX_PORTABLE_ZIP}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${WX_RELEASE_DIR}/Wendrix ${WX_PORTABLE_ZIP}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${WX_RELEASE_DIR}/Wendrix
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:WendrixTray> ${WX_DATA_FILES} ${WX_RELEASE_DIR}/Wendrix/
+    COMMAND ${CMAKE_COMMAND} -E chdir ${WX_RELEASE_DIR} zip -q -9 -r ${WX_PORTABLE_ZIP} Wendrix
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${WX_RELEASE_DIR}/Wendrix
+    DEPENDS WendrixTray ${WX_DATA_FILES}
+    COMMENT "Packing the portable zip ${WX_PORTABLE_ZIP}")
+  set(wx_data_missing OFF)
+  foreach(f IN LISTS WX_DATA_FILES)
+    if(NOT EXISTS ${f})
+      set(wx_data_missing ON)
+    endif()
+  endforeach()
+  if(wx_data_missing)
+    message(STATUS "Data files missing in ${WX_DATA_DIR}: the installer is built only by the target `release`")
+    add_custom_target(release DEPENDS ${WX_INSTALLER} ${WX_PORTABLE_ZIP})
+  else()
+    add_custom_target(release ALL DEPENDS ${WX_INSTALLER} ${WX_PORTABLE_ZIP})
+  endif()
+  install(FILES ${WX_INSTALLER} ${WX_PORTABLE_ZIP} DESTINATION ../windows-release OPTIONAL)
+else()
+  message(STATUS "makensis not found: no installer (scripts/deps.sh installs it)")
+endif()
+
 # End-to-end tests: tests/e2e/test_*.sh, each run with the installed program.
 if(BUILD_TESTING AND TARGET wxdriver)
   file(GLOB e2e_scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
@@ -76,7 +122,7 @@ if(BUILD_TESTING AND TARGET wxdriver)
     get_filename_component(name ${script} NAME_WE)
     add_test(NAME e2e_${name} COMMAND bash ${script})
     set_tests_properties(e2e_${name} PROPERTIES
-      ENVIRONMENT "WX_EXE=$<TARGET_FILE:WendrixTray>;WX_DRIVER=$<TARGET_FILE:wxdriver>;WX_SOURCE_DIR=${CMAKE_SOURCE_DIR};WX_BINARY_DIR=${CMAKE_BINARY_DIR};WX_DATA_DIR=${CMAKE_SOURCE_DIR}/dist/windows"
+      ENVIRONMENT "WX_EXE=$<TARGET_FILE:WendrixTray>;WX_DRIVER=$<TARGET_FILE:wxdriver>;WX_SOURCE_DIR=${CMAKE_SOURCE_DIR};WX_BINARY_DIR=${CMAKE_BINARY_DIR};WX_DATA_DIR=${WX_DATA_DIR};WX_INSTALLER=${WX_INSTALLER};WX_PORTABLE_ZIP=${WX_PORTABLE_ZIP}"
       TIMEOUT 300 RUN_SERIAL TRUE)
   endforeach()
 endif()

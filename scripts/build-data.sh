@@ -20,7 +20,7 @@ build_data() {
     "$bin/$tool" "$@" "$data/$file.tmp"
     mv -f "$data/$file.tmp" "$data/$file"
   fi
-  cp -f "$data/$file" dist/windows/
+  cp -pf "$data/$file" dist/windows/  # keeps the date: the installer is packed again only when data changed
 }
 
 WORDNET=/usr/share/wordnet

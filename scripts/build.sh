@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything: the native tools (dist/linux/bin), the data files and the
-# Windows program with its data beside it (dist/windows).
+# Builds everything: the native tools (dist/linux/bin), the data files, the
+# Windows program with its data beside it (dist/windows), and its installer and
+# portable zip (dist/windows-release).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -11,9 +12,11 @@ echo "== native build"
 cmake --preset native >/dev/null
 cmake --build --preset native -j"$jobs"
 cmake --install build/native >/dev/null
+# The data files come first: the Windows build packs them into the installer.
+bash scripts/build-data.sh
 echo "== Windows build"
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw -j"$jobs"
 cmake --install build/mingw >/dev/null
-bash scripts/build-data.sh
 echo "== built: dist/linux/bin ($(ls dist/linux/bin | wc -l) tools), dist/windows ($(ls dist/windows | tr '\n' ' '))"
+echo "== release: dist/windows-release ($(ls dist/windows-release | tr '\n' ' '))"

@@ -7,6 +7,8 @@ PACKAGES=(
   cmake ninja-build g++ ccache pkg-config python3 googletest libgtest-dev clang libclang-rt-14-dev
   # Windows program and running it
   g++-mingw-w64-x86-64 mingw-w64 wine wine64 xvfb xdotool x11-utils imagemagick
+  # the installer and the portable zip
+  nsis zip unzip
   # open data the builders read
   wordnet-base wamerican wamerican-large wamerican-huge hunspell-en-us fortunes fortunes-min
   # peers for benchmarks and agreement checks
