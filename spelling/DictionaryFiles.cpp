@@ -107,19 +107,64 @@ std::unique_ptr<TCustomDictionary> OpenCustomDictionary(const std::string& name,
 }
 
 std::unique_ptr<TCustomDictionary> OpenWordCustomDictionary(const std::string& path) {
-  std::string text;
-  if (!FileExists(path) || !ReadWholeFile(path, text)) return nullptr;
+  std::error_code ec;
+  if (!FileExists(path)) return nullptr;
+  uint64_t size = std::filesystem::file_size(PathOf(path), ec);
+  std::string bytes;
+  if (ec || size > kMaxWordCustomDictionaryBytes || !ReadWholeFile(path, bytes)) return nullptr;
+  if (bytes.size() > kMaxWordCustomDictionaryBytes) return nullptr;  // grew while read
   auto d = std::make_unique<TCustomDictionary>();
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t end = text.find('\n', pos);
-    if (end == std::string::npos) end = text.size();
-    std::string_view line(text.data() + pos, end - pos);
+  ReadWordCustomDictionary(bytes, *d);
+  return d;
+}
+
+size_t ReadWordCustomDictionary(std::string_view bytes, TCustomDictionary& dictionary) {
+  size_t added = 0;
+  auto addLine = [&](std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (!line.empty()) d->AddWord(line);
+    if (!line.empty() && dictionary.AddWord(line)) ++added;
+  };
+  const bool le = bytes.size() >= 2 && uint8_t(bytes[0]) == 0xFF && uint8_t(bytes[1]) == 0xFE;
+  const bool be = bytes.size() >= 2 && uint8_t(bytes[0]) == 0xFE && uint8_t(bytes[1]) == 0xFF;
+  if (le || be) {
+    // UTF-16: lines of units, each converted on its own; an odd last byte is dropped.
+    std::u16string line;
+    std::string ansi;
+    auto flush = [&] {
+      if (!line.empty() && line.back() == u'\r') line.pop_back();
+      if (UnicodeToAnsi(line, ansi)) addLine(ansi);
+      line.clear();
+    };
+    for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
+      uint8_t lo = uint8_t(bytes[le ? i : i + 1]), hi = uint8_t(bytes[le ? i + 1 : i]);
+      char16_t u = char16_t(lo | (hi << 8));
+      if (u == u'\n') flush();
+      else if (line.size() < TCustomDictionary::kMaxEntryText) line.push_back(u);  // longer words are refused anyway
+    }
+    flush();
+    return added;
+  }
+  if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+    bytes.remove_prefix(3);
+    // UTF-8 words go through UTF-16 so that one outside the code page is skipped, not altered.
+    size_t pos = 0;
+    while (pos <= bytes.size()) {
+      size_t end = std::min(bytes.find('\n', pos), bytes.size());
+      std::string ansi;
+      std::u16string wide = Utf8ToUtf16(bytes.substr(pos, end - pos));
+      if (!wide.empty() && wide.back() == u'\r') wide.pop_back();
+      if (UnicodeToAnsi(wide, ansi)) addLine(ansi);
+      pos = end + 1;
+    }
+    return added;
+  }
+  size_t pos = 0;
+  while (pos < bytes.size()) {
+    size_t end = std::min(bytes.find('\n', pos), bytes.size());
+    addLine(bytes.substr(pos, end - pos));
     pos = end + 1;
   }
-  return d;
+  return added;
 }
 
 std::vector<std::string> WordCustomDictionaryFiles(Registry& registry, const std::string& appData) {

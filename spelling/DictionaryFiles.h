@@ -5,7 +5,9 @@
 #pragma once
 
 #include <memory>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/Registry.h"
@@ -43,10 +45,17 @@ std::unique_ptr<TCustomDictionary> OpenCustomDictionary(const std::string& name,
                                                         const std::vector<std::string>& folders,
                                                         std::unique_ptr<TCustomDictionary> dictionary = nullptr);
 
-// A word processor's custom dictionary (plain text, one word per line, bytes
-// taken as they are) as a file-less dictionary of added words; null when the
-// file does not exist.
+// A word processor's custom dictionary as a file-less dictionary of added
+// words; null when the file does not exist or is larger than
+// kMaxWordCustomDictionaryBytes.
 std::unique_ptr<TCustomDictionary> OpenWordCustomDictionary(const std::string& path);
+
+// The words of such a file's bytes, one per line, added to dictionary. Text
+// with a byte-order mark (UTF-16 little or big endian, UTF-8) is converted to
+// the ANSI code page, and a word with a character outside it is skipped;
+// text without one is taken byte for byte. Returns the number of words added.
+size_t ReadWordCustomDictionary(std::string_view bytes, TCustomDictionary& dictionary);
+inline constexpr uint64_t kMaxWordCustomDictionaryBytes = 32u << 20;
 
 // The word processor's custom dictionaries listed under the current user's
 // "Software\Microsoft\Shared Tools\Proofing Tools\Custom Dictionaries"
