@@ -167,17 +167,52 @@ size_t ReadWordCustomDictionary(std::string_view bytes, TCustomDictionary& dicti
   return added;
 }
 
-std::vector<std::string> WordCustomDictionaryFiles(Registry& registry, const std::string& appData) {
+std::vector<std::string> WordCustomDictionaryFiles(Registry& registry, const std::string& appData,
+                                                   Registry* machine) {
   static const std::string key = "Software\\Microsoft\\Shared Tools\\Proofing Tools\\Custom Dictionaries";
+  auto listed = [&](Registry& reg) {
+    std::vector<std::string> values;
+    for (int i = 1; i < 1000; ++i) {
+      std::string value;
+      if (!reg.GetString(key, std::to_string(i), value) || value.empty()) break;
+      values.push_back(std::move(value));
+    }
+    return values;
+  };
+  std::vector<std::string> values = listed(registry);
+  if (values.empty() && machine) values = listed(*machine);
   std::vector<std::string> out;
-  for (int i = 1;; ++i) {
-    std::string value;
-    if (!registry.GetString(key, std::to_string(i), value) || value.empty()) break;
-    std::string path = HasFolder(value) ? value
-                                                             : JoinPath(JoinPath(JoinPath(appData, "Microsoft"), "Proof"), value);
-    if (FileExists(path)) out.push_back(path);
+  for (const auto& value : values) {
+    std::string path = HasFolder(value) ? value : JoinPath(JoinPath(JoinPath(appData, "Microsoft"), "Proof"), value);
+    if (FileExists(path) && std::find(out.begin(), out.end(), path) == out.end()) out.push_back(path);
   }
   return out;
+}
+
+std::string CustomDictionaryFileName(const std::string& typed) {
+  std::string name = typed.substr(typed.find_last_of("\\/:") == std::string::npos ? 0
+                                                                                   : typed.find_last_of("\\/:") + 1);
+  // Surrounding blanks are a typing slip; trailing dots and spaces the
+  // system would drop anyway.
+  while (!name.empty() && (name.back() == ' ' || name.back() == '.')) name.pop_back();
+  size_t start = name.find_first_not_of(' ');
+  name = start == std::string::npos ? std::string() : name.substr(start);
+  size_t dot = name.rfind('.');
+  if (dot != std::string::npos && dot > 0) name.resize(dot);
+  while (!name.empty() && (name.back() == ' ' || name.back() == '.')) name.pop_back();
+  if (name.empty() || name.find_first_not_of(". ") == std::string::npos) return {};
+  for (unsigned char c : name)
+    if (c < 32 || std::string_view("<>\"|?*").find(char(c)) != std::string_view::npos) return {};
+  // Device names are reserved whatever extension follows them.
+  std::string stem = name.substr(0, name.find('.'));
+  while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+  static const char* const kReserved[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+  for (const char* r : kReserved)
+    if (AsciiSameText(stem, r)) return {};
+  if (stem.size() == 4 && (AsciiSameText(stem.substr(0, 3), "COM") || AsciiSameText(stem.substr(0, 3), "LPT")) &&
+      stem[3] >= '0' && stem[3] <= '9')
+    return {};
+  return name + ".qxu";
 }
 
 }  // namespace wx

@@ -60,7 +60,16 @@ inline constexpr uint64_t kMaxWordCustomDictionaryBytes = 32u << 20;
 // The word processor's custom dictionaries listed under the current user's
 // "Software\Microsoft\Shared Tools\Proofing Tools\Custom Dictionaries"
 // (values "1", "2", ... until one is missing or empty; a bare name lies in
-// appData\Microsoft\Proof), those that exist.
-std::vector<std::string> WordCustomDictionaryFiles(Registry& registry, const std::string& appData);
+// appData\Microsoft\Proof), those that exist. When the user has no list, the
+// machine-wide key of the same name is read instead (machine may be null).
+std::vector<std::string> WordCustomDictionaryFiles(Registry& registry, const std::string& appData,
+                                                   Registry* machine = nullptr);
+
+// The file name a typed custom dictionary name stands for: its file-name
+// part (anything up to the last folder separator or drive colon dropped)
+// with the extension replaced by ".qxu". Empty when nothing usable is left:
+// a blank name, one made only of dots and spaces, a reserved device name
+// (CON, NUL, COM1 ...) or one with characters no file name may hold.
+std::string CustomDictionaryFileName(const std::string& typed);
 
 }  // namespace wx
