@@ -1,5 +1,6 @@
 #include "app/CaptionTables.h"
 
+#include "spelling/SpellOptionsTexts.h"
 #include "windows/SmartBarTexts.h"
 
 namespace wx {
@@ -8,6 +9,7 @@ namespace wx {
 std::vector<const CaptionTable*> AllCaptionTables() {
   return {
       &SmartBarTexts(),
+      &SpellOptionsTexts(),
   };
 }
 

@@ -12,6 +12,7 @@
 #include "app/HiddenWindow_win.h"
 #include "app/Managers_win.h"
 #include "common/AnsiText.h"
+#include "spelling/SpellOptionsDialog_win.h"
 
 namespace wx {
 
@@ -303,7 +304,7 @@ void TfrmTarvelo::RunCommand(Command command, const void* Sender) {
       if (!Busy()) throw ENotAvailable("Instant Spell");
       break;
     case Command::SpellOptions:
-      WithModalDialog([] { throw ENotAvailable("The spelling options dialog"); });
+      WithModalDialog([this] { ShowProgramSpellOptions(window_); });
       break;
     case Command::EditCustomDictionary:
       WithModalDialog([] { throw ENotAvailable("The custom dictionary editor"); });

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The spelling options dialog from the tray: with click action 6 stored, a
+# single click opens it; the main dictionary list shows each dictionary's
+# title and "Locate Dictionaries..." last; ticking an option
+# box changes the stored options. (The custom dictionaries dialog and the
+# editor have no window yet.)
+source "$(dirname "$0")/lib.sh"
+
+OPTIONS='HKCU\Software\Morvane\Wendrix\Options'
+CFG='HKCU\Software\Morvane\Tarvelo\Default'
+MAIN="$WX_DATA_DIR/american.qxm"
+[[ -s "$MAIN" ]] || wx_fail "no main dictionary in $MAIN (the build makes it)"
+# The first run's options, with click action 6 (spelling options) on a single click.
+while IFS=' ' read -r type data name; do
+  wx_reg_add "$OPTIONS" "$name" "$type" "$data"
+done <<'END'
+REG_SZ F7 SpellApp HotKey
+REG_SZ F3 SpellAppAll HotKey
+REG_SZ F8 ThesApp HotKey
+REG_SZ F5 Editor HotKey
+REG_SZ F4 Editor2 HotKey
+REG_SZ F10 SpellClip HotKey
+REG_SZ F11 ThesClip HotKey
+REG_SZ F9 DefClip HotKey
+REG_SZ F6 DefApp HotKey
+REG_SZ F12 InstantSpell HotKey
+REG_DWORD 6 OnSingleClick
+REG_DWORD 7 OnDblCLick
+REG_SZ > QuoteCharacters
+REG_SZ ' IgnorePrefix
+REG_SZ ';'s;. IgnoreSuffix
+REG_DWORD 0 SilentSpellMode
+REG_DWORD 0 CompatibilityMode
+REG_DWORD 1000 CompatibilityDelay
+REG_DWORD 0 ShowSmartBarOnOpen
+REG_DWORD 0 CompatibilityCut
+REG_DWORD 0 DisableBackup
+END
+wx_start_program "$MAIN"
+wx_wait_tray_icon Wendrix 20 >/dev/null
+
+D="Spelling Options"
+wx_tray_click single
+wx_driver wait-window "$D" "" 15000 >/dev/null || wx_fail "no spelling options dialog from the tray click"
+items=$(wx_driver items "$D" "#1034")
+wx_assert_contains "$items" $'0\tEnglish (United States)' "the main dictionary's title"
+wx_assert_eq "$(tail -1 <<<"$items" | sed 's/^[0-9]*\*\?\t//')" "Locate Dictionaries..." "the last row"
+children=$(wx_driver list-children "$D")
+grep -F "text=Ignore quoted lines" <<<"$children" | grep -q "check=0" || wx_fail "Ignore quoted lines is not an unticked box: $children"
+wx_screenshot dialog
+wx_driver click "$D" "Ignore quoted lines" >/dev/null || wx_fail "cannot tick Ignore quoted lines"
+wx_driver click "$D" "&OK" >/dev/null || wx_fail "cannot click OK"
+wx_driver wait-gone "$D" 5000 >/dev/null || wx_fail "the dialog did not close"
+quoted_on() { [[ "$(wx_reg_get "$CFG" _soQuoted)" == "+" ]]; }
+wx_retry 5 quoted_on || wx_fail "the option was not stored: $(wx_reg_list "$CFG")"
+wx_assert_eq "$(wx_reg_get "$CFG" _Main_0)" "american.qxm" "the main dictionary list"
+wx_pass
