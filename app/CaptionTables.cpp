@@ -1,5 +1,6 @@
 #include "app/CaptionTables.h"
 
+#include "spelling/CustomDictionariesTexts.h"
 #include "spelling/SpellOptionsTexts.h"
 #include "windows/SmartBarTexts.h"
 
@@ -10,6 +11,8 @@ std::vector<const CaptionTable*> AllCaptionTables() {
   return {
       &SmartBarTexts(),
       &SpellOptionsTexts(),
+      &CustomDictionariesTexts(),
+      &NewCustomDictionaryTexts(),
   };
 }
 

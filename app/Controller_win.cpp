@@ -12,6 +12,7 @@
 #include "app/HiddenWindow_win.h"
 #include "app/Managers_win.h"
 #include "common/AnsiText.h"
+#include "spelling/CustomDictionariesDialog_win.h"
 #include "spelling/SpellOptionsDialog_win.h"
 
 namespace wx {
@@ -307,7 +308,7 @@ void TfrmTarvelo::RunCommand(Command command, const void* Sender) {
       WithModalDialog([this] { ShowProgramSpellOptions(window_); });
       break;
     case Command::EditCustomDictionary:
-      WithModalDialog([] { throw ENotAvailable("The custom dictionary editor"); });
+      WithModalDialog([this] { ShowProgramCustomDictionaries(window_); });
       break;
     case Command::Preferences:
       WithModalDialog([] { throw ENotAvailable("The options window"); });

@@ -8,6 +8,7 @@
 
 #include "common/AnsiText.h"
 #include "common/Captions_win.h"
+#include "spelling/CustomDictionariesDialog_win.h"
 #include "spelling/SpellCheckerBase.h"
 #include "spelling/SpellOptionsModel.h"
 #include "spelling/SpellOptionsTexts.h"
@@ -30,7 +31,7 @@ std::wstring WideAnsi(const std::string& ansi) {
 
 class SpellOptionsDialog {
  public:
-  SpellOptionsDialog(HWND owner, TSpellCheckerBase& checker) : owner_(owner), model_(checker) {
+  SpellOptionsDialog(HWND owner, TSpellCheckerBase& checker) : owner_(owner), checker_(checker), model_(checker) {
     HDC dc = GetDC(nullptr);
     if (dc) {
       dpi_ = GetDeviceCaps(dc, LOGPIXELSY);
@@ -93,7 +94,7 @@ class SpellOptionsDialog {
     }
     Make(0, L"STATIC", SS_LEFT, 16, 260, 130, 14, idCustomLabel);
     Make(0, L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 150, 256, 354, 200, idCustomCombo);
-    // The custom dictionaries dialog is not reachable from here yet: no button.
+    Make(0, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 16, 298, 120, 23, idDictionariesButton);
     Make(0, L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 432, 298, 80, 23, idOptionsOk);
 
     RECT r{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
@@ -199,6 +200,12 @@ class SpellOptionsDialog {
           SendMessageW(HWND(lp), BM_SETCHECK, model_.Boxes()[size_t(box)].checked ? BST_CHECKED : BST_UNCHECKED, 0);
           return TRUE;
         }
+        if (id == idDictionariesButton) {
+          ShowCustomDictionariesDialog(hwnd_, checker_);
+          model_.FillCustomChoice();
+          FillCombo();
+          return TRUE;
+        }
         if (id == idCustomCombo && HIWORD(wp) == CBN_SELCHANGE) {
           model_.ChooseCustom(int(SendMessageW(HWND(lp), CB_GETCURSEL, 0, 0)));
           FillCombo();
@@ -238,6 +245,7 @@ class SpellOptionsDialog {
   }
 
   HWND owner_;
+  TSpellCheckerBase& checker_;
   HWND hwnd_ = nullptr;
   HWND list_ = nullptr;
   HFONT font_ = nullptr;

@@ -2,8 +2,10 @@
 # The spelling options dialog from the tray: with click action 6 stored, a
 # single click opens it; the main dictionary list shows each dictionary's
 # title and "Locate Dictionaries..." last; ticking an option
-# box changes the stored options. (The custom dictionaries dialog and the
-# editor have no window yet.)
+# box changes the stored options. Its Dictionaries button opens the custom
+# dictionaries dialog: New "Legal" makes Legal.qxu, a rename to "..\x" is
+# refused with a message, Delete asks first and removes the file. (The
+# dictionary editor has no window yet.)
 source "$(dirname "$0")/lib.sh"
 
 OPTIONS='HKCU\Software\Morvane\Wendrix\Options'
@@ -54,4 +56,45 @@ wx_driver wait-gone "$D" 5000 >/dev/null || wx_fail "the dialog did not close"
 quoted_on() { [[ "$(wx_reg_get "$CFG" _soQuoted)" == "+" ]]; }
 wx_retry 5 quoted_on || wx_fail "the option was not stored: $(wx_reg_list "$CFG")"
 wx_assert_eq "$(wx_reg_get "$CFG" _Main_0)" "american.qxm" "the main dictionary list"
+
+# The custom dictionaries dialog, from the options dialog's button.
+wx_tray_click single
+wx_driver wait-window "$D" "" 15000 >/dev/null || wx_fail "no spelling options dialog the second time"
+DD=Dictionaries
+wx_driver click "$D" "&Dictionaries ..." >/dev/null || wx_fail "cannot click Dictionaries"
+wx_driver wait-window "$DD" "" 5000 >/dev/null || wx_fail "no custom dictionaries dialog"
+P="New Custom Dictionary"
+wx_driver click "$DD" "&New" >/dev/null || wx_fail "cannot click New"
+wx_driver wait-window "$P" "" 5000 >/dev/null || wx_fail "no name prompt"
+wx_driver set-text "$P" "#1046" "Legal" >/dev/null
+wx_driver click "$P" "&OK" >/dev/null
+wx_driver wait-gone "$P" 5000 >/dev/null || wx_fail "the name prompt did not close"
+wx_retry 5 test -s "$WX_PROGRAM_DIR/Legal.qxu" || wx_fail "New did not make Legal.qxu"
+items=$(wx_driver items "$DD" "#1041")
+row=$(grep -P '\tLegal\.qxu$' <<<"$items" | cut -f1 | tr -d '*')
+[[ -n "$row" ]] || wx_fail "no Legal.qxu row: $items"
+wx_screenshot dictionaries
+
+# Rename in place to "..\x": refused with a message, the file stays.
+wx_driver focus "$DD" "#1041" >/dev/null
+wx_driver post-message "$DD" "#1041" 0x1076 "$row" 0 >/dev/null  # LVM_EDITLABELW
+wx_retry 5 wx_driver set-text "$DD" Edit '..\x' >/dev/null || wx_fail "no label edit opened"
+wx_driver keys Return >/dev/null
+box=$(wx_driver message-box-text 5000 "$DD") || wx_fail "no message for the refused rename"
+wx_assert_contains "$box" "cannot be used" "the refusal message"
+wx_driver click "$(sed -n 's/^hwnd: //p' <<<"$box")" OK >/dev/null
+[[ -s "$WX_PROGRAM_DIR/Legal.qxu" ]] || wx_fail "the refused rename lost Legal.qxu"
+[[ -e "$WX_PROGRAM_DIR/../x.qxu" ]] && wx_fail "the rename left the dictionary folder"
+
+# Delete asks first.
+wx_driver select-item "$DD" "#1041" Legal.qxu >/dev/null || wx_fail "cannot select Legal.qxu"
+wx_driver click "$DD" "&Delete" >/dev/null || wx_fail "Delete is not enabled for Legal.qxu"
+box=$(wx_driver message-box-text 5000 "Confirmation:") || wx_fail "no confirmation before Delete"
+wx_assert_contains "$box" "Delete this custom dictionary?" "the confirmation"
+wx_driver click "Confirmation:" "&Yes" >/dev/null || wx_fail "cannot answer Yes"
+wx_retry 5 test ! -e "$WX_PROGRAM_DIR/Legal.qxu" || wx_fail "Delete left Legal.qxu"
+wx_driver click "$DD" "&OK" >/dev/null
+wx_driver wait-gone "$DD" 5000 >/dev/null || wx_fail "the custom dictionaries dialog did not close"
+wx_driver click "$D" "&OK" >/dev/null
+wx_driver wait-gone "$D" 5000 >/dev/null || wx_fail "the options dialog did not close the second time"
 wx_pass
