@@ -1,6 +1,7 @@
 #include "app/CaptionTables.h"
 
 #include "spelling/CustomDictionariesTexts.h"
+#include "spelling/CustomDictionaryEditTexts.h"
 #include "spelling/SpellOptionsTexts.h"
 #include "windows/SmartBarTexts.h"
 
@@ -13,6 +14,7 @@ std::vector<const CaptionTable*> AllCaptionTables() {
       &SpellOptionsTexts(),
       &CustomDictionariesTexts(),
       &NewCustomDictionaryTexts(),
+      &CustomDictionaryEditTexts(),
   };
 }
 

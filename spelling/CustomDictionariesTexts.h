@@ -13,6 +13,7 @@ enum CustomDictionariesTextId : int {
   idDictsList = 1041,
   idDictsDelete = 1042,
   idDictsNew = 1043,
+  idDictsEdit = 1044,
   idPromptLabel = 1045,
   idPromptEdit = 1046,
   txtConfirmCaption = kCaptionMessageBase,

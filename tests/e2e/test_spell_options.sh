@@ -4,8 +4,8 @@
 # title and "Locate Dictionaries..." last; ticking an option
 # box changes the stored options. Its Dictionaries button opens the custom
 # dictionaries dialog: New "Legal" makes Legal.qxu, a rename to "..\x" is
-# refused with a message, Delete asks first and removes the file. (The
-# dictionary editor has no window yet.)
+# refused with a message, the editor adds words and pairs that are in the
+# file afterwards, Delete asks first and removes the file.
 source "$(dirname "$0")/lib.sh"
 
 OPTIONS='HKCU\Software\Morvane\Wendrix\Options'
@@ -86,8 +86,41 @@ wx_driver click "$(sed -n 's/^hwnd: //p' <<<"$box")" OK >/dev/null
 [[ -s "$WX_PROGRAM_DIR/Legal.qxu" ]] || wx_fail "the refused rename lost Legal.qxu"
 [[ -e "$WX_PROGRAM_DIR/../x.qxu" ]] && wx_fail "the rename left the dictionary folder"
 
-# Delete asks first.
+# The editor: a word, an excluded word (which keeps Add disabled on the
+# added words page) and an auto-correct pair whose emptied replacement keeps
+# the pair; all in the file afterwards.
 wx_driver select-item "$DD" "#1041" Legal.qxu >/dev/null || wx_fail "cannot select Legal.qxu"
+wx_driver click "$DD" "&Edit" >/dev/null || wx_fail "Edit is not enabled for Legal.qxu"
+E=Legal.qxu
+wx_driver wait-window "$E" "" 5000 >/dev/null || wx_fail "no editor for Legal.qxu"
+enabled() { wx_driver window-info "$E" "$1" | sed -n 's/^enabled=//p'; }
+wx_driver set-text "$E" "#1152" estoppel >/dev/null
+wx_assert_eq "$(enabled "#1154")" 1 "Add for a new word"
+wx_driver click "$E" "#1154" >/dev/null || wx_fail "cannot add estoppel"
+wx_assert_contains "$(wx_driver items "$E" "#1153")" estoppel "the added words list"
+wx_driver select-item "$E" "#1180" "&Excluded Words" >/dev/null || wx_fail "no excluded words page"
+wx_driver set-text "$E" "#1172" alot >/dev/null
+wx_driver click "$E" "#1174" >/dev/null || wx_fail "cannot exclude alot"
+wx_driver select-item "$E" "#1180" "Add&ed Words" >/dev/null
+wx_driver set-text "$E" "#1152" alot >/dev/null
+wx_assert_eq "$(enabled "#1154")" 0 "Add for an excluded word"
+wx_driver select-item "$E" "#1180" "A&uto-Correct Pairs" >/dev/null || wx_fail "no auto-correct page"
+wx_driver set-text "$E" "#1162" teh >/dev/null
+wx_driver set-text "$E" "#1164" the >/dev/null
+wx_driver click "$E" "#1166" >/dev/null || wx_fail "cannot add the pair"
+wx_driver set-text "$E" "#1164" "" >/dev/null   # emptying the replacement keeps the pair
+wx_assert_contains "$(wx_driver items "$E" "#1165")" teh "the pair's row"
+wx_screenshot editor
+wx_driver close-window "$E" >/dev/null
+wx_driver wait-gone "$E" 5000 >/dev/null || wx_fail "the editor did not close"
+entries() { tr '\0' '\n' <"$WX_PROGRAM_DIR/Legal.qxu"; }
+saved() { entries | grep -qx Iestoppel; }
+wx_retry 5 saved || wx_fail "estoppel is not in the file"
+entries=$(entries)
+grep -qx Ealot <<<"$entries" || wx_fail "alot is not excluded in the file"
+wx_assert_eq "$(grep -x -A1 Ateh <<<"$entries" | tail -1)" the "the pair in the file"
+
+# Delete asks first.
 wx_driver click "$DD" "&Delete" >/dev/null || wx_fail "Delete is not enabled for Legal.qxu"
 box=$(wx_driver message-box-text 5000 "Confirmation:") || wx_fail "no confirmation before Delete"
 wx_assert_contains "$box" "Delete this custom dictionary?" "the confirmation"
