@@ -9,6 +9,7 @@
 #include "common/AnsiText.h"
 #include "common/Captions_win.h"
 #include "spelling/CustomDictionariesDialog_win.h"
+#include "spelling/DialogBase_win.h"
 #include "spelling/SpellCheckerBase.h"
 #include "spelling/SpellOptionsModel.h"
 #include "spelling/SpellOptionsTexts.h"
@@ -19,60 +20,17 @@ namespace {
 
 constexpr int kClientWidth = 520, kClientHeight = 330;
 
-struct alignas(4) EmptyTemplate {
-  DLGTEMPLATE t;
-  WORD menu, cls, title;
-};
-
 std::wstring WideAnsi(const std::string& ansi) {
   std::u16string u = AnsiToUnicode(ansi);
   return std::wstring(u.begin(), u.end());
 }
 
-class SpellOptionsDialog {
+class SpellOptionsDialog : public DialogBase {
  public:
-  SpellOptionsDialog(HWND owner, TSpellCheckerBase& checker) : owner_(owner), checker_(checker), model_(checker) {
-    HDC dc = GetDC(nullptr);
-    if (dc) {
-      dpi_ = GetDeviceCaps(dc, LOGPIXELSY);
-      ReleaseDC(nullptr, dc);
-    }
-  }
-  ~SpellOptionsDialog() {
-    if (font_) DeleteObject(font_);
-  }
-
-  void ShowModal() {
-    INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
-    EmptyTemplate tmpl{};
-    tmpl.t.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_3DLOOK;
-    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &tmpl.t, owner_, Proc, LPARAM(this));
-  }
+  explicit SpellOptionsDialog(TSpellCheckerBase& checker) : checker_(checker), model_(checker) {}
 
  private:
-  static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_INITDIALOG) {
-      SetWindowLongPtrW(hwnd, DWLP_USER, lp);
-      reinterpret_cast<SpellOptionsDialog*>(lp)->hwnd_ = hwnd;
-    }
-    auto* self = reinterpret_cast<SpellOptionsDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    return self ? self->OnMessage(msg, wp, lp) : FALSE;
-  }
-
-  int Scale(int v) const { return MulDiv(v, dpi_, 96); }
-
-  HWND Make(DWORD exStyle, const wchar_t* cls, DWORD style, int x, int y, int w, int h, int id) {
-    HWND c = CreateWindowExW(exStyle, cls, L"", WS_CHILD | WS_VISIBLE | style, Scale(x), Scale(y), Scale(w),
-                             Scale(h), hwnd_, HMENU(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(c, WM_SETFONT, WPARAM(font_), FALSE);
-    return c;
-  }
-
   void CreateControls() {
-    font_ = CreateFontW(-MulDiv(8, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                        L"MS Sans Serif");
     Make(0, L"BUTTON", BS_GROUPBOX, 8, 4, 504, 130, idOptionsGroup);
     const auto& boxes = model_.Boxes();
     for (size_t i = 0; i < boxes.size(); ++i) {
@@ -97,16 +55,7 @@ class SpellOptionsDialog {
     Make(0, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 16, 298, 120, 23, idDictionariesButton);
     Make(0, L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 432, 298, 80, 23, idOptionsOk);
 
-    RECT r{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
-    AdjustWindowRectEx(&r, DWORD(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE, DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    MONITORINFO mi{};
-    mi.cbSize = sizeof(mi);
-    POINT pt;
-    GetCursorPos(&pt);
-    GetMonitorInfoW(MonitorFromPoint(pt, MONITOR_DEFAULTTOPRIMARY), &mi);
-    SetWindowPos(hwnd_, nullptr, mi.rcWork.left + (mi.rcWork.right - mi.rcWork.left - w) / 2,
-                 mi.rcWork.top + (mi.rcWork.bottom - mi.rcWork.top - h) / 2, w, h, SWP_NOZORDER);
+    SizeAndCentre(kClientWidth, kClientHeight);
     captions_ = std::make_unique<WindowCaptions>(hwnd_, SpellOptionsTexts(), [this] { FillTexts(); });
   }
 
@@ -182,7 +131,7 @@ class SpellOptionsDialog {
     }
   }
 
-  INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
     switch (msg) {
       case WM_INITDIALOG:
         CreateControls();
@@ -244,12 +193,8 @@ class SpellOptionsDialog {
     }
   }
 
-  HWND owner_;
   TSpellCheckerBase& checker_;
-  HWND hwnd_ = nullptr;
   HWND list_ = nullptr;
-  HFONT font_ = nullptr;
-  int dpi_ = 96;
   bool filling_ = false;
   TSpellOptionsModel model_;
   std::unique_ptr<WindowCaptions> captions_;
@@ -258,10 +203,7 @@ class SpellOptionsDialog {
 }  // namespace
 
 void ShowSpellOptionsDialog(HWND owner, TSpellCheckerBase& checker) {
-  {
-    SpellOptionsDialog dialog(owner, checker);
-    dialog.ShowModal();
-  }
+  SpellOptionsDialog(checker).Run(owner);
   checker.ReorderMainDictionaries();
 }
 
