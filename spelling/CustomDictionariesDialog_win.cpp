@@ -197,15 +197,8 @@ class EditorDialog : public DialogBase {
       SendMessageW(lv, LVM_DELETEALLITEMS, 0, 0);
       for (size_t i = 0; i < p.rows.size(); ++i) {
         std::u16string a = AnsiToUnicode(p.rows[i].first), b = AnsiToUnicode(p.rows[i].second);
-        std::wstring wa(a.begin(), a.end()), wb(b.begin(), b.end());
-        LVITEMW item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = int(i);
-        item.pszText = wa.data();
-        SendMessageW(lv, LVM_INSERTITEMW, 0, LPARAM(&item));
-        item.iSubItem = 1;
-        item.pszText = wb.data();
-        SendMessageW(lv, LVM_SETITEMTEXTW, WPARAM(i), LPARAM(&item));
+        const std::wstring wb(b.begin(), b.end());
+        AddListRow(lv, int(i), std::wstring(a.begin(), a.end()), &wb);
       }
       autoVersion_ = p.version;
     }
@@ -333,12 +326,8 @@ class CustomDictionariesDialog : public DialogBase {
     for (size_t i = 0; i < rows.size(); ++i) {
       std::wstring text = rows[i].Temporary ? CaptionW(CustomDictionariesTexts(), txtTemporaryRow)
                                             : Utf8ToWide(rows[i].Shown);
-      LVITEMW item{};
-      item.mask = LVIF_TEXT;
-      item.iItem = int(i);
-      item.pszText = text.data();
-      SendMessageW(list_, LVM_INSERTITEMW, 0, LPARAM(&item));
-      SetCheck(int(i), rows[i].Checked);
+      AddListRow(list_, int(i), text);
+      SetRowCheck(list_, int(i), rows[i].Checked);
     }
     if (model_.Selected() >= 0) {
       LVITEMW item{};
@@ -347,12 +336,6 @@ class CustomDictionariesDialog : public DialogBase {
     }
     filling_ = false;
     UpdateButtons();
-  }
-  void SetCheck(int row, bool on) {
-    LVITEMW item{};
-    item.stateMask = LVIS_STATEIMAGEMASK;
-    item.state = INDEXTOSTATEIMAGEMASK(on ? 2 : 1);
-    SendMessageW(list_, LVM_SETITEMSTATE, WPARAM(row), LPARAM(&item));
   }
   void UpdateButtons() {
     EnableWindow(GetDlgItem(hwnd_, idDictsEdit), model_.EditEnabled());
@@ -429,7 +412,7 @@ class CustomDictionariesDialog : public DialogBase {
         if (((nm->uOldState ^ nm->uNewState) & LVIS_STATEIMAGEMASK) && (nm->uOldState & LVIS_STATEIMAGEMASK)) {
           const bool on = model_.SetChecked(nm->iItem, ((nm->uNewState & LVIS_STATEIMAGEMASK) >> 12) == 2);
           filling_ = true;
-          SetCheck(nm->iItem, on);
+          SetRowCheck(list_, nm->iItem, on);
           filling_ = false;
         }
         UpdateButtons();

@@ -11,6 +11,28 @@
 
 namespace wx {
 
+// Appends a list-view row: its text and, when given, its second column.
+inline void AddListRow(HWND lv, int row, std::wstring first, const std::wstring* second = nullptr) {
+  LVITEMW item{};
+  item.mask = LVIF_TEXT;
+  item.iItem = row;
+  item.pszText = first.data();
+  SendMessageW(lv, LVM_INSERTITEMW, 0, LPARAM(&item));
+  if (!second) return;
+  std::wstring text = *second;
+  item.iSubItem = 1;
+  item.pszText = text.data();
+  SendMessageW(lv, LVM_SETITEMTEXTW, WPARAM(row), LPARAM(&item));
+}
+
+// Ticks or clears a list-view row's check box.
+inline void SetRowCheck(HWND lv, int row, bool on) {
+  LVITEMW item{};
+  item.stateMask = LVIS_STATEIMAGEMASK;
+  item.state = INDEXTOSTATEIMAGEMASK(on ? 2 : 1);
+  SendMessageW(lv, LVM_SETITEMSTATE, WPARAM(row), LPARAM(&item));
+}
+
 struct alignas(4) EmptyTemplate {
   DLGTEMPLATE t;
   WORD menu, cls, title;

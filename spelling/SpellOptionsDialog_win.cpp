@@ -78,24 +78,10 @@ class SpellOptionsDialog : public DialogBase {
     for (size_t i = 0; i < rows.size(); ++i) {
       std::wstring first = rows[i].locate ? CaptionW(SpellOptionsTexts(), txtLocateDictionaries) : WideAnsi(rows[i].title);
       std::wstring second = Utf8ToWide(rows[i].file);
-      LVITEMW item{};
-      item.mask = LVIF_TEXT;
-      item.iItem = int(i);
-      item.pszText = first.data();
-      SendMessageW(list_, LVM_INSERTITEMW, 0, LPARAM(&item));
-      item.iSubItem = 1;
-      item.pszText = second.data();
-      SendMessageW(list_, LVM_SETITEMTEXTW, WPARAM(i), LPARAM(&item));
-      SetCheck(int(i), rows[i].checked);
+      AddListRow(list_, int(i), first, &second);
+      SetRowCheck(list_, int(i), rows[i].checked);
     }
     filling_ = false;
-  }
-
-  void SetCheck(int row, bool on) {
-    LVITEMW item{};
-    item.stateMask = LVIS_STATEIMAGEMASK;
-    item.state = INDEXTOSTATEIMAGEMASK(on ? 2 : 1);
-    SendMessageW(list_, LVM_SETITEMSTATE, WPARAM(row), LPARAM(&item));
   }
 
   void FillCombo() {
@@ -109,7 +95,7 @@ class SpellOptionsDialog : public DialogBase {
   void MainRowChecked(int row, bool checked) {
     const bool locate = model_.SetMainChecked(row, checked);
     filling_ = true;
-    SetCheck(row, model_.MainRows()[size_t(row)].checked);
+    SetRowCheck(list_, row, model_.MainRows()[size_t(row)].checked);
     filling_ = false;
     if (locate) LocateFolder();
   }
