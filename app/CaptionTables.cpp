@@ -2,6 +2,9 @@
 
 #include "app/AboutTexts.h"
 #include "app/OptionsTexts.h"
+#include "spelling/CustomDictionariesTexts.h"
+#include "spelling/CustomDictionaryEditTexts.h"
+#include "spelling/SpellOptionsTexts.h"
 #include "windows/SmartBarTexts.h"
 
 namespace wx {
@@ -12,6 +15,10 @@ std::vector<const CaptionTable*> AllCaptionTables() {
       &OptionsTexts(),
       &AboutTexts(),
       &SmartBarTexts(),
+      &SpellOptionsTexts(),
+      &CustomDictionariesTexts(),
+      &NewCustomDictionaryTexts(),
+      &CustomDictionaryEditTexts(),
   };
 }
 

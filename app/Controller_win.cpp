@@ -18,6 +18,8 @@
 #include "app/ProgramPath_win.h"
 #include "app/TrayMenuTexts.h"
 #include "common/AnsiText.h"
+#include "spelling/CustomDictionariesDialog_win.h"
+#include "spelling/SpellOptionsDialog_win.h"
 
 namespace wx {
 
@@ -327,10 +329,10 @@ void TfrmTarvelo::RunCommand(Command command, const void* Sender) {
       if (!Busy()) throw ENotAvailable("Instant Spell");
       break;
     case Command::SpellOptions:
-      WithModalDialog([] { throw ENotAvailable("The spelling options dialog"); });
+      WithModalDialog([this] { ShowProgramSpellOptions(window_); });
       break;
     case Command::EditCustomDictionary:
-      WithModalDialog([] { throw ENotAvailable("The custom dictionary editor"); });
+      WithModalDialog([this] { ShowProgramCustomDictionaries(window_); });
       break;
     case Command::Preferences:
       WithModalDialog([this] { ShowOptions(); });

@@ -7,6 +7,14 @@
 #include <fstream>
 #include <system_error>
 
+#include <fcntl.h>
+#ifdef _WIN32
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <unistd.h>
+#endif
+
 #include "common/AnsiText.h"
 
 namespace wx {
@@ -15,14 +23,42 @@ namespace {
 std::filesystem::path PathOf(const std::string& utf8) {
   return std::filesystem::path(Utf8ToWide(utf8));
 }
-}  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+// A sibling of target that no one else picks: time and a counter.
+std::filesystem::path UniqueSibling(const std::filesystem::path& target, const wchar_t* tag) {
   static std::atomic<unsigned> counter{0};
-  std::filesystem::path target = PathOf(path);
   auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   std::filesystem::path temp = target;
-  temp += L".tmp" + std::to_wstring(stamp % 1000000007) + L"_" + std::to_wstring(counter++);
+  temp += tag + std::to_wstring(stamp % 1000000007) + L"_" + std::to_wstring(counter++);
+  return temp;
+}
+
+}  // namespace
+
+bool CanCreateFileAt(const std::string& path) {
+  if (path.empty()) return false;
+  std::filesystem::path target = PathOf(path);
+  std::error_code ec;
+  std::filesystem::path folder = target.parent_path();
+  if (folder.empty()) folder = std::filesystem::current_path(ec);
+  if (ec || !std::filesystem::is_directory(folder, ec)) return false;
+  std::filesystem::path probe = UniqueSibling(target, L".probe");
+#ifdef _WIN32
+  int fd = _wopen(probe.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+  if (fd < 0) return false;
+  _close(fd);
+#else
+  int fd = ::open(probe.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0600);
+  if (fd < 0) return false;
+  ::close(fd);
+#endif
+  std::filesystem::remove(probe, ec);  // ours alone: created exclusively
+  return true;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  std::filesystem::path target = PathOf(path);
+  std::filesystem::path temp = UniqueSibling(target, L".tmp");
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) return false;

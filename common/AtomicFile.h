@@ -11,6 +11,12 @@ namespace wx {
 // the old file. Returns false, leaving the old file untouched, on any failure.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// Whether a file could be created at path (UTF-8), without creating one there:
+// the folder must exist and take a new file, tried with a uniquely named
+// sibling created exclusively and removed again. The path itself is never
+// opened, so a file another program creates there meanwhile is left alone.
+bool CanCreateFileAt(const std::string& path);
+
 // Reads a whole file; false when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 

@@ -40,6 +40,9 @@ class Registry {
 // one natively (set by tests or tools with SetCurrentRegistry).
 Registry& CurrentRegistry();
 void SetCurrentRegistry(std::shared_ptr<Registry> registry);
+// The machine-wide registry (HKEY_LOCAL_MACHINE), for reading; natively an
+// empty in-memory one.
+Registry& MachineRegistry();
 
 // A value read with the wrong registry type, or a key that cannot be written.
 class ERegistryException : public std::runtime_error {

@@ -8,4 +8,9 @@ namespace wx {
 
 std::shared_ptr<Registry> MakeSystemRegistry() { return std::make_shared<MemoryRegistry>(); }
 
+Registry& MachineRegistry() {
+  static MemoryRegistry machine;
+  return machine;
+}
+
 }  // namespace wx

@@ -34,19 +34,20 @@ class HKeyHolder {
 
 class WindowsRegistry : public Registry {
  public:
+  explicit WindowsRegistry(HKEY root = HKEY_CURRENT_USER) : root_(root) {}
   bool KeyExists(const std::string& path) override {
     HKeyHolder k;
     return Open(path, KEY_READ, k);
   }
   bool CreateKey(const std::string& path) override {
     HKeyHolder k;
-    return RegCreateKeyExW(HKEY_CURRENT_USER, W(path).c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+    return RegCreateKeyExW(root_, W(path).c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
                            k.out(), nullptr) == ERROR_SUCCESS;
   }
   bool DeleteKey(const std::string& path) override {
     std::wstring w = W(path);
-    if (RegDeleteTreeW(HKEY_CURRENT_USER, w.c_str()) != ERROR_SUCCESS) return false;
-    return RegDeleteKeyW(HKEY_CURRENT_USER, w.c_str()) == ERROR_SUCCESS;
+    if (RegDeleteTreeW(root_, w.c_str()) != ERROR_SUCCESS) return false;
+    return RegDeleteKeyW(root_, w.c_str()) == ERROR_SUCCESS;
   }
   RegType TypeOf(const std::string& path, const std::string& name) override {
     HKeyHolder k;
@@ -130,11 +131,11 @@ class WindowsRegistry : public Registry {
   }
 
  private:
-  static bool Open(const std::string& path, REGSAM access, HKeyHolder& k) {
-    return RegOpenKeyExW(HKEY_CURRENT_USER, W(path).c_str(), 0, access, k.out()) == ERROR_SUCCESS;
+  bool Open(const std::string& path, REGSAM access, HKeyHolder& k) {
+    return RegOpenKeyExW(root_, W(path).c_str(), 0, access, k.out()) == ERROR_SUCCESS;
   }
   // Reads a value's raw bytes, bounded by the size the registry reports.
-  static bool Query(const std::string& path, const std::string& name, DWORD& type, std::string& out) {
+  bool Query(const std::string& path, const std::string& name, DWORD& type, std::string& out) {
     HKeyHolder k;
     if (!Open(path, KEY_READ, k)) return false;
     std::wstring wname = W(name);
@@ -153,18 +154,25 @@ class WindowsRegistry : public Registry {
     }
     return false;
   }
-  static bool Set(const std::string& path, const std::string& name, DWORD type, const void* data, DWORD size) {
+  bool Set(const std::string& path, const std::string& name, DWORD type, const void* data, DWORD size) {
     HKeyHolder k;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, W(path).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, k.out(),
+    if (RegCreateKeyExW(root_, W(path).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, k.out(),
                         nullptr) != ERROR_SUCCESS)
       return false;
     return RegSetValueExW(k.get(), W(name).c_str(), 0, type, static_cast<const BYTE*>(data), size) ==
            ERROR_SUCCESS;
   }
+
+  HKEY root_;
 };
 
 }  // namespace
 
 std::shared_ptr<Registry> MakeSystemRegistry() { return std::make_shared<WindowsRegistry>(); }
+
+Registry& MachineRegistry() {
+  static WindowsRegistry machine(HKEY_LOCAL_MACHINE);
+  return machine;
+}
 
 }  // namespace wx

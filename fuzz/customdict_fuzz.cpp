@@ -16,9 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   d.AddWord("word");
   d.AddAutoCorrect("teh", "the");
   d.RemoveWord("word");
+  d.ReplaceAutoCorrect("teh", "thee");
+  if (d.AutoCorrectCount() > 0 && d.GetAutoCorrectPair(0, w, r)) d.ReplaceAutoCorrect(w, "");
   for (int i = 0; i < 70; ++i) d.AddExcluded(std::to_string(i));
   // What it writes back must load cleanly.
   wx::TCustomDictionary e;
   if (!e.LoadFromBytes(d.SaveToBytes())) __builtin_trap();
+  e.ClearAll();
+  if (e.WordCount() != 0 || !e.AddWord("after")) __builtin_trap();
   return 0;
 }

@@ -125,13 +125,9 @@ bool TCustomDictionary::CheckFile(const std::string& fileName, std::string* cont
   std::error_code ec;
   auto p = PathOf(fileName);
   if (!std::filesystem::exists(p, ec)) {
-    // Missing: usable when a file can be created there.
-    {
-      std::ofstream test(p, std::ios::binary);
-      if (!test) return false;
-    }
-    std::filesystem::remove(p, ec);
-    return true;
+    // Missing: usable when a file can be created there. The path itself is
+    // never touched, so a file another program creates meanwhile survives.
+    return CanCreateFileAt(fileName);
   }
   // Read it with a stable stamp: a writer replacing the file in between makes
   // us read again, so contents and stamp always belong together.
@@ -181,10 +177,10 @@ void TCustomDictionary::Reset() {
   autoIndex_.clear();
 }
 
-void TCustomDictionary::ClearTracking() {
-  for (auto* list : {&trackAdded_, &trackExcluded_, &trackAutoWords_, &trackAutoReplacements_, &trackRemoved_,
-                     &trackRemovedExcluded_, &trackRemovedAuto_})
-    list->clear();
+void TCustomDictionary::ClearTracking() { changes_.clear(); }
+
+void TCustomDictionary::Track(bool remove, char kind, std::string_view word, std::string_view replacement) {
+  if (tracking_) changes_.push_back({remove, kind, std::string(word), std::string(replacement)});
 }
 
 void TCustomDictionary::SetLoaded(bool value) {
@@ -507,7 +503,7 @@ bool TCustomDictionary::GetAutoCorrect(std::string_view word, std::string& repla
 
 bool TCustomDictionary::AddWord(std::string_view word) {
   if (!AddRecord(kAdded, word, {})) return false;
-  if (tracking_) trackAdded_.emplace_back(word);
+  Track(false, kAdded, word);
   modified_ = true;
   ++added_;
   return true;
@@ -515,7 +511,7 @@ bool TCustomDictionary::AddWord(std::string_view word) {
 
 bool TCustomDictionary::AddExcluded(std::string_view word) {
   if (!AddRecord(kExcluded, word, {})) return false;
-  if (tracking_) trackExcluded_.emplace_back(word);
+  Track(false, kExcluded, word);
   modified_ = true;
   ++excluded_;
   return true;
@@ -523,10 +519,7 @@ bool TCustomDictionary::AddExcluded(std::string_view word) {
 
 bool TCustomDictionary::AddAutoCorrect(std::string_view word, std::string_view replacement) {
   if (!AddRecord(kAutoCorrect, word, replacement)) return false;
-  if (tracking_) {
-    trackAutoWords_.emplace_back(word);
-    trackAutoReplacements_.emplace_back(replacement);
-  }
+  Track(false, kAutoCorrect, word, replacement);
   modified_ = true;
   ++autoCorrect_;
   return true;
@@ -534,7 +527,7 @@ bool TCustomDictionary::AddAutoCorrect(std::string_view word, std::string_view r
 
 bool TCustomDictionary::RemoveWord(std::string_view word) {
   if (!RemoveRecord(kAdded, word)) return false;
-  if (tracking_) trackRemoved_.emplace_back(word);
+  Track(true, kAdded, word);
   modified_ = true;
   --added_;
   return true;
@@ -542,7 +535,7 @@ bool TCustomDictionary::RemoveWord(std::string_view word) {
 
 bool TCustomDictionary::RemoveExcluded(std::string_view word) {
   if (!RemoveRecord(kExcluded, word)) return false;
-  if (tracking_) trackRemovedExcluded_.emplace_back(word);
+  Track(true, kExcluded, word);
   modified_ = true;
   --excluded_;
   return true;
@@ -550,16 +543,36 @@ bool TCustomDictionary::RemoveExcluded(std::string_view word) {
 
 bool TCustomDictionary::RemoveAutoCorrect(std::string_view word) {
   if (!RemoveRecord(kAutoCorrect, word)) return false;
-  if (tracking_) trackRemovedAuto_.emplace_back(word);
+  Track(true, kAutoCorrect, word);
   modified_ = true;
   --autoCorrect_;
   return true;
 }
 
+bool TCustomDictionary::ReplaceAutoCorrect(std::string_view word, std::string_view replacement) {
+  std::string old;
+  if (!GetAutoCorrect(word, old) || replacement.empty() || replacement == old) return false;
+  if (word.size() + replacement.size() >= kMaxEntryText || replacement.find('\0') != std::string_view::npos)
+    return false;
+  if (area_.size() + word.size() + replacement.size() + 3 >= size_t(std::numeric_limits<int32_t>::max())) return false;
+  RemoveAutoCorrect(word);
+  if (AddAutoCorrect(word, replacement)) return true;
+  AddAutoCorrect(word, old);  // not reached after the checks above; never lose the pair
+  return false;
+}
+
 void TCustomDictionary::ClearAll() {
   EnsureLoaded();
+  if (tracking_ && words_ > 0) {
+    // A merge replays these removals on the file's current contents: the
+    // entries this object knew go, words another writer added since stay.
+    for (int32_t v : table_) {
+      if (v <= 0) continue;
+      Track(true, area_[size_t(v) - 1], TextAt(v));
+    }
+    modified_ = true;
+  }
   Reset();
-  ClearTracking();
 }
 
 std::string TCustomDictionary::SaveToBytes() {
@@ -597,13 +610,19 @@ bool TCustomDictionary::Save() {
     ok = current->Open(fileName_);
     if (ok) {
       current->SetLoaded(true);
-      for (const auto& w : trackAdded_) current->AddWord(w);
-      for (const auto& w : trackExcluded_) current->AddExcluded(w);
-      for (size_t i = 0; i < trackAutoWords_.size(); ++i)
-        current->AddAutoCorrect(trackAutoWords_[i], trackAutoReplacements_[i]);
-      for (const auto& w : trackRemoved_) current->RemoveWord(w);
-      for (const auto& w : trackRemovedExcluded_) current->RemoveExcluded(w);
-      for (const auto& w : trackRemovedAuto_) current->RemoveAutoCorrect(w);
+      // In the order made, so that a word removed and added again (or the
+      // reverse, or a clear followed by new words) ends as it ended here.
+      for (const Change& c : changes_) {
+        if (c.remove) {
+          if (c.kind == kAdded) current->RemoveWord(c.word);
+          else if (c.kind == kExcluded) current->RemoveExcluded(c.word);
+          else current->RemoveAutoCorrect(c.word);
+        } else {
+          if (c.kind == kAdded) current->AddWord(c.word);
+          else if (c.kind == kExcluded) current->AddExcluded(c.word);
+          else current->AddAutoCorrect(c.word, c.replacement);
+        }
+      }
       if (current->Modified()) ok = current->Save();
       current->SetModified(false);
     }

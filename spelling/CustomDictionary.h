@@ -11,8 +11,8 @@
 //
 // Saving writes a temporary file and renames it over the old one, so a failed
 // save never damages the file. When another program changed the file since it
-// was loaded, the save replays this object's tracked changes on the file's
-// current contents instead of overwriting them.
+// was loaded, the save replays this object's tracked changes, in the order
+// they were made, on the file's current contents instead of overwriting them.
 #pragma once
 
 #include <array>
@@ -88,7 +88,13 @@ class TCustomDictionary {
   virtual bool RemoveWord(std::string_view word);
   virtual bool RemoveExcluded(std::string_view word);
   virtual bool RemoveAutoCorrect(std::string_view word);
-  // Empties the dictionary; the modified flag stays as it was.
+  // Gives an existing auto-correct pair a new replacement. The old pair stays
+  // unless the new one is accepted: false (nothing changed) when the word has
+  // no pair, the replacement is empty, the same, or too long.
+  virtual bool ReplaceAutoCorrect(std::string_view word, std::string_view replacement);
+  // Empties the dictionary. A dictionary with a file records the removal of
+  // every entry it held and counts as modified, so that the next save empties
+  // the file too, even when it merges with another writer's additions.
   virtual void ClearAll();
 
   // The file image of the dictionary as held in memory.
@@ -156,8 +162,14 @@ class TCustomDictionary {
   bool indexBuilt_ = false;
   std::vector<int32_t> addedIndex_, excludedIndex_, autoIndex_;
 
-  std::vector<std::string> trackAdded_, trackExcluded_, trackAutoWords_, trackAutoReplacements_;
-  std::vector<std::string> trackRemoved_, trackRemovedExcluded_, trackRemovedAuto_;
+  // The changes made since the last save, in order, replayed by a merge.
+  struct Change {
+    bool remove;
+    char kind;
+    std::string word, replacement;
+  };
+  void Track(bool remove, char kind, std::string_view word, std::string_view replacement = {});
+  std::vector<Change> changes_;
 };
 
 }  // namespace wx

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <memory>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/Registry.h"
@@ -43,15 +45,31 @@ std::unique_ptr<TCustomDictionary> OpenCustomDictionary(const std::string& name,
                                                         const std::vector<std::string>& folders,
                                                         std::unique_ptr<TCustomDictionary> dictionary = nullptr);
 
-// A word processor's custom dictionary (plain text, one word per line, bytes
-// taken as they are) as a file-less dictionary of added words; null when the
-// file does not exist.
+// A word processor's custom dictionary as a file-less dictionary of added
+// words; null when the file does not exist or is larger than
+// kMaxWordCustomDictionaryBytes.
 std::unique_ptr<TCustomDictionary> OpenWordCustomDictionary(const std::string& path);
+
+// The words of such a file's bytes, one per line, added to dictionary. Text
+// with a byte-order mark (UTF-16 little or big endian, UTF-8) is converted to
+// the ANSI code page, and a word with a character outside it is skipped;
+// text without one is taken byte for byte. Returns the number of words added.
+size_t ReadWordCustomDictionary(std::string_view bytes, TCustomDictionary& dictionary);
+inline constexpr uint64_t kMaxWordCustomDictionaryBytes = 32u << 20;
 
 // The word processor's custom dictionaries listed under the current user's
 // "Software\Microsoft\Shared Tools\Proofing Tools\Custom Dictionaries"
 // (values "1", "2", ... until one is missing or empty; a bare name lies in
-// appData\Microsoft\Proof), those that exist.
-std::vector<std::string> WordCustomDictionaryFiles(Registry& registry, const std::string& appData);
+// appData\Microsoft\Proof), those that exist. When the user has no list, the
+// machine-wide key of the same name is read instead (machine may be null).
+std::vector<std::string> WordCustomDictionaryFiles(Registry& registry, const std::string& appData,
+                                                   Registry* machine = nullptr);
+
+// The file name a typed custom dictionary name stands for: its file-name
+// part (anything up to the last folder separator or drive colon dropped)
+// with the extension replaced by ".qxu". Empty when nothing usable is left:
+// a blank name, one made only of dots and spaces, a reserved device name
+// (CON, NUL, COM1 ...) or one with characters no file name may hold.
+std::string CustomDictionaryFileName(const std::string& typed);
 
 }  // namespace wx

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "common/AnsiText.h"
+#include "common/AtomicFile.h"
 #include "spelling/StringParser.h"
 #include "spelling/WordDistance.h"
 
@@ -38,6 +39,7 @@ TSpellCheckerBase::TSpellCheckerBase(TSpellConfigSettings settings, Registry* re
       map_(std::make_unique<TPhoneticsMap>()) {
   WireEngine();
   config_.OnChanged = [this](bool dictionaries, bool options) { ConfigurationChanged(dictionaries, options); };
+  config_.DetectWordCustomDictionaries = [this] { return WordCustomDictionaryFiles(); };
 }
 
 TSpellCheckerBase::~TSpellCheckerBase() {
@@ -86,6 +88,7 @@ void TSpellCheckerBase::SetCustomDictionaryNames(const std::vector<std::string>&
 }
 
 void TSpellCheckerBase::ConfigurationChanged(bool dictionariesChanged, bool optionsChanged) {
+  ForgetDictionaryFiles();
   if (dictionariesChanged) dictionariesOpen_ = false;  // reopened on the next question
   if (optionsChanged) ApplyOptions(false);
 }
@@ -103,9 +106,9 @@ void TSpellCheckerBase::SetSuggestionsLearningDict(const std::string& name) {
   dictionariesOpen_ = false;
 }
 
-void TSpellCheckerBase::OpenLearningDictionary(const std::vector<std::string>& folders) {
+void TSpellCheckerBase::OpenLearningDictionary() {
   if (learningOn_ && !learningName_.empty() && !learning_)
-    learning_ = OpenCustomDictionary(config_.ExpandMacros(learningName_), folders);
+    learning_ = OpenCustomDictionary(config_.ExpandMacros(learningName_));
 }
 
 void TSpellCheckerBase::SetKeepDictionariesActive(bool value) {
@@ -120,7 +123,7 @@ void TSpellCheckerBase::SetSuggestionsLearning(bool value) {
     if (learning_) learning_->Save();
     learning_.reset();
   } else if (dictionariesOpen_) {
-    OpenLearningDictionary(config_.SearchFolders());
+    OpenLearningDictionary();
   }
 }
 
@@ -165,7 +168,7 @@ void TSpellCheckerBase::OpenDictionaries() {
   for (const auto& name : customs) {
     const std::string expanded = config_.ExpandConfigID(name);
     if (expanded != activeName)
-      if (auto d = OpenCustomDictionary(expanded, folders)) customs_.push_back(std::move(d));
+      if (auto d = OpenCustomDictionary(expanded)) customs_.push_back(std::move(d));
   }
   wordCustoms_.clear();
   for (const auto& path : wordCustoms)
@@ -174,13 +177,155 @@ void TSpellCheckerBase::OpenDictionaries() {
   const std::string before = active_ ? active_->FileName() : std::string();
   if (active_) active_->Save();
   active_.reset();
-  if (!activeName.empty()) active_ = OpenCustomDictionary(activeName, folders);
+  if (!activeName.empty()) active_ = OpenCustomDictionary(activeName);
   if (!active_ || active_->FileName() != before) undo_.clear();
-  if (!mappingName_.empty() && !mapping_) mapping_ = OpenCustomDictionary(config_.ExpandMacros(mappingName_), folders);
-  OpenLearningDictionary(folders);
+  if (!mappingName_.empty() && !mapping_) mapping_ = OpenCustomDictionary(config_.ExpandMacros(mappingName_));
+  OpenLearningDictionary();
   dictionariesOpen_ = true;
   ApplyOptions(false);
   if (OnDictionariesChanged) OnDictionariesChanged();
+}
+
+// ---------------------------------------------------------------- custom dictionary files
+
+void TSpellCheckerBase::SettleCustomObjects(const std::string& path, bool drop) {
+  auto settle = [&](std::unique_ptr<TCustomDictionary>& d) {
+    if (!d || d->FileName() != path) return false;
+    d->Save();
+    if (drop) {
+      d->SetModified(false);  // nothing may write the old file again
+      d.reset();
+    }
+    return drop;
+  };
+  settle(active_);
+  settle(mapping_);
+  settle(learning_);
+  for (auto& d : customs_) settle(d);
+  customs_.erase(std::remove(customs_.begin(), customs_.end(), nullptr), customs_.end());
+  if (drop) dictionariesOpen_ = false;
+}
+
+std::unique_ptr<TCustomDictionary> TSpellCheckerBase::OpenCustomDictionary(const std::string& name) {
+  const std::vector<std::string> folders = config_.SearchFolders();
+  const std::string path = CustomDictionaryPath(name, folders);
+  if (path.empty()) return nullptr;
+  SettleCustomObjects(path, false);
+  std::unique_ptr<TCustomDictionary> d = OnCreateCustomDictionary ? OnCreateCustomDictionary() : nullptr;
+  return wx::OpenCustomDictionary(path, folders, std::move(d));
+}
+
+TCustomNameResult TSpellCheckerBase::NewCustomDictionary(const std::string& name, std::string* createdName) {
+  if (name.find_first_not_of(" \t") == std::string::npos) return cnBlank;
+  const std::string file = CustomDictionaryFileName(name);
+  if (file.empty()) return cnInvalid;
+  auto d = OpenCustomDictionary(file);
+  if (!d) return cnFailed;
+  d->SetModified(true);
+  const bool saved = d->Save();
+  d->SetModified(false);
+  d.reset();
+  if (!saved) return cnFailed;
+  config_.AddCustomDictionary(file);
+  ForgetDictionaryFiles();
+  if (createdName) *createdName = file;
+  return cnOk;
+}
+
+TCustomNameResult TSpellCheckerBase::RenameCustomDictionary(const std::string& oldName, const std::string& newName) {
+  if (newName.find_first_not_of(" \t") == std::string::npos) return cnBlank;
+  // Renaming happens in place: a typed folder ("..\\x", a full path) is refused
+  // rather than followed out of the dictionary folder.
+  if (HasFolder(newName) || newName.find(':') != std::string::npos) return cnInvalid;
+  const std::string file = CustomDictionaryFileName(newName);
+  if (file.empty()) return cnInvalid;
+  if (file == oldName) return cnExists;
+  const std::vector<std::string>& files = CustomDictionaryFiles();
+  if (std::find(files.begin(), files.end(), oldName) == files.end()) return cnFailed;
+  auto d = OpenCustomDictionary(oldName);
+  if (!d) return cnFailed;
+  const std::string oldPath = d->FileName();
+  const std::string newPath = JoinPath(WideToUtf8(std::filesystem::path(Utf8ToWide(oldPath)).parent_path().wstring()), file);
+  std::error_code ec;
+  if (std::filesystem::exists(std::filesystem::path(Utf8ToWide(newPath)), ec)) return cnExists;
+  if (!CanCreateFileAt(newPath)) return cnFailed;
+  d->SetModified(true);  // the file exists before it is renamed
+  const bool saved = d->Save();
+  d->SetModified(false);
+  d.reset();
+  if (!saved) return cnFailed;
+  SettleCustomObjects(oldPath, true);
+  std::filesystem::rename(std::filesystem::path(Utf8ToWide(oldPath)), std::filesystem::path(Utf8ToWide(newPath)), ec);
+  if (ec) return cnFailed;
+  const bool wasActive = config_.ExpandedActiveCustom() == oldName;
+  if (config_.RemoveCustomDictionary(oldName)) config_.AddCustomDictionary(file);
+  if (wasActive) config_.SetActiveCustom(file);
+  ForgetDictionaryFiles();
+  return cnOk;
+}
+
+bool TSpellCheckerBase::DeleteCustomDictionary(const std::string& name) {
+  SetCustomDictionaryListed(name, false);
+  ForgetDictionaryFiles();
+  auto d = OpenCustomDictionary(name);
+  if (!d) return false;
+  const std::string path = d->FileName();
+  d->SetModified(false);
+  d.reset();
+  SettleCustomObjects(path, true);
+  std::error_code ec;
+  return std::filesystem::remove(std::filesystem::path(Utf8ToWide(path)), ec);
+}
+
+bool TSpellCheckerBase::SetCustomDictionaryListed(const std::string& name, bool listed) {
+  const std::vector<std::string>& list = config_.CustomDictionaries();
+  const bool has = std::find(list.begin(), list.end(), name) != list.end();
+  if (has == listed) return false;
+  if (!listed) {
+    const bool wasActive = config_.ActiveCustom() == name;
+    config_.RemoveCustomDictionary(name);
+    if (wasActive) config_.SetActiveCustom(list.empty() ? std::string() : list.front());
+    return true;
+  }
+  if (!OpenCustomDictionary(config_.ExpandConfigID(name))) return false;
+  return config_.AddCustomDictionary(name);
+}
+
+bool TSpellCheckerBase::SetWordCustomDictionaryListed(const std::string& path, bool listed) {
+  const std::vector<std::string>& list = config_.WordCustomDictionaries();
+  const bool has = std::find(list.begin(), list.end(), path) != list.end();
+  if (has == listed) return false;
+  if (!listed) return config_.RemoveWordCustomDictionary(path);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(std::filesystem::path(Utf8ToWide(path)), ec)) return false;
+  return config_.AddWordCustomDictionary(path);
+}
+
+const std::vector<std::string>& TSpellCheckerBase::MainDictionaryFiles() {
+  if (!mainFiles_) mainFiles_ = FindDictionaryFiles(config_.SearchFolders(), "qxm");
+  return *mainFiles_;
+}
+
+const std::vector<std::string>& TSpellCheckerBase::CustomDictionaryFiles() {
+  if (!customFiles_) customFiles_ = wx::CustomDictionaryFiles(config_.SearchFolders(), config_.ExpandedActiveCustom());
+  return *customFiles_;
+}
+
+const std::vector<std::string>& TSpellCheckerBase::WordCustomDictionaryFiles() {
+  if (!wordFiles_) {
+    wordFiles_.emplace();
+    if (config_.Settings().ConfigUseMSWordCustom)
+      *wordFiles_ = wx::WordCustomDictionaryFiles(wordUserRegistry_ ? *wordUserRegistry_ : CurrentRegistry(),
+                                                  config_.Macros().appData,
+                                                  wordMachineRegistry_ ? wordMachineRegistry_ : &MachineRegistry());
+  }
+  return *wordFiles_;
+}
+
+void TSpellCheckerBase::ForgetDictionaryFiles() {
+  mainFiles_.reset();
+  customFiles_.reset();
+  wordFiles_.reset();
 }
 
 void TSpellCheckerBase::ReorderMainDictionaries() {

@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,15 @@ enum TSpellEndMessage : int { emAlways, emExceptCancel, emNever, emNoDialog };
 enum TSpellEndPosition : int { epHome, epOriginal, epNoModify };
 enum TCaseModification : int { cmNone, cmInitialCaps, cmInitialCapsOrUpcase, cmAnyCase, cmCustom };
 enum TSpellUI : int { suiDialog, suiSilent };
+// What became of a dictionary name typed for a new or renamed custom dictionary.
+enum TCustomNameResult : int {
+  cnOk,
+  cnBlank,    // nothing but blanks was typed
+  cnInvalid,  // reserved, a folder part where none may be, or characters no file name holds
+  cnExists,   // another dictionary has that name already
+  cnFailed    // the file could not be created, renamed or written
+};
+
 enum TSpellPopupOption : int { spCancel, spDialog, spAutoCorrect, spChangeAll, spAdd, spIgnoreAll, spIgnore, spReplace };
 using TSpellPopupOptions = uint8_t;
 
@@ -147,6 +157,42 @@ class TSpellCheckerBase {
 
   // (Re)opens every configured dictionary.
   void OpenDictionaries();
+
+  // --- custom dictionary files (the dictionaries dialogs use these) ---
+  // Makes the object for each custom dictionary the checker opens (a plain
+  // TCustomDictionary when unset or when it answers null).
+  std::function<std::unique_ptr<TCustomDictionary>()> OnCreateCustomDictionary;
+  // Opens a custom dictionary by name (see CustomDictionaryPath). Open
+  // objects on the same file save first, so the new one reads current
+  // contents. Null when the file is refused.
+  std::unique_ptr<TCustomDictionary> OpenCustomDictionary(const std::string& name);
+  // Creates an empty dictionary (an existing file is kept as it is) named by
+  // the file-name part of name with the extension ".qxu" in the first search
+  // folder, and lists it; createdName receives that file name.
+  TCustomNameResult NewCustomDictionary(const std::string& name, std::string* createdName = nullptr);
+  // Renames a custom dictionary file within its folder. newName must be a
+  // plain name (its extension becomes ".qxu"): a folder part, a reserved or
+  // blank name, a name taken or a folder that takes no file is refused.
+  TCustomNameResult RenameCustomDictionary(const std::string& oldName, const std::string& newName);
+  // Unlists a custom dictionary and deletes its file.
+  bool DeleteCustomDictionary(const std::string& name);
+  // Lists or unlists a custom dictionary (listing only one that opens);
+  // unlisting the active one makes the first remaining one active.
+  bool SetCustomDictionaryListed(const std::string& name, bool listed);
+  // The same for a word-processor dictionary (listing only an existing file).
+  bool SetWordCustomDictionaryListed(const std::string& path, bool listed);
+  // The dictionary files on disk, cached until the configuration changes.
+  const std::vector<std::string>& MainDictionaryFiles();
+  const std::vector<std::string>& CustomDictionaryFiles();
+  const std::vector<std::string>& WordCustomDictionaryFiles();
+  void ForgetDictionaryFiles();
+  // Where the word processor's dictionaries are listed: the user's and the
+  // machine's registry (CurrentRegistry() and MachineRegistry() when unset).
+  void SetWordProcessorRegistries(Registry* user, Registry* machine) {
+    wordUserRegistry_ = user;
+    wordMachineRegistry_ = machine;
+    ForgetDictionaryFiles();
+  }
   TMainDictionaryList& MainDictionaries() { return mains_; }
   TCustomDictionary* ActiveCustomDictionary() {
     if (!dictionariesOpen_) OpenDictionaries();
@@ -271,7 +317,7 @@ class TSpellCheckerBase {
   bool WordExistsForSuggestions(const std::string& word);
   // The letter gate of the generator for WordExistsForSuggestions.
   bool SuggestionLetters(std::string_view prefix, TSuggestionsGenerator::Letters& letters);
-  void OpenLearningDictionary(const std::vector<std::string>& folders);
+  void OpenLearningDictionary();
   void WireEngine();
 
   // Dictionaries.
@@ -284,8 +330,15 @@ class TSpellCheckerBase {
   TCustomDictionary temp_;
   bool english_ = false;
 
+  // Saves every open custom dictionary object on path; with drop, also
+  // closes them (their file is renamed or deleted).
+  void SettleCustomObjects(const std::string& path, bool drop);
+
   // Configuration.
   TSpellConfig config_;
+  Registry* wordUserRegistry_ = nullptr;
+  Registry* wordMachineRegistry_ = nullptr;
+  std::optional<std::vector<std::string>> mainFiles_, customFiles_, wordFiles_;
   std::string mappingName_;
   std::string learningName_;
   bool keepActive_ = false;

@@ -130,6 +130,7 @@ class TSpellConfig {
   bool WriteList(const std::string& name, const std::vector<std::string>& items);
 
   std::string ExpandMacros(const std::string& text) const;
+  const MacroValues& Macros() const { return macros_ ? *macros_ : SystemMacroValues(); }
   // ExpandMacros, then "%ConfigID%" (first occurrence) by the expanded ConfigID.
   std::string ExpandConfigID(const std::string& text) const;
   // ConfigDictionaryDir followed by the added folders, each expanded.

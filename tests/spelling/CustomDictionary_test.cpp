@@ -369,6 +369,105 @@ TEST(CustomDictionary, TwoProcessesKeepTheirWords) {
   }
 }
 
+// A clear empties the file at the next save, also when that save merges
+// with another writer (the removals are replayed), and the other writer's
+// later words stay. Changes replay in the order made.
+TEST(CustomDictionary, ClearAndOrderSurviveMergingSaves) {
+  ScratchDir dir("customdict-clear");
+  std::string path = dir.File("shared.qxu");
+  {
+    TCustomDictionary seed;
+    seed.Open(path);
+    for (const char* w : {"old1", "old2", "again"}) seed.AddWord(w);
+    seed.AddAutoCorrect("teh", "the");
+    ASSERT_TRUE(seed.Save());
+  }
+  TCustomDictionary d;
+  ASSERT_TRUE(d.Open(path));
+  d.AddWord("mine");
+  ASSERT_TRUE(d.Save());  // rewrites the file: every later save of d merges
+  d.ClearAll();
+  EXPECT_TRUE(d.Modified());
+  EXPECT_EQ(d.WordCount(), 0);
+  d.AddWord("fresh");
+  d.AddWord("again");  // cleared, then added back: must stay
+  {
+    TCustomDictionary other;  // another writer adds a word after the clear
+    ASSERT_TRUE(other.Open(path));
+    other.AddWord("theirs");
+    ASSERT_TRUE(other.Save());
+  }
+  ASSERT_TRUE(d.Save());
+  {
+    TCustomDictionary c;
+    ASSERT_TRUE(c.Open(path));
+    for (const char* w : {"fresh", "again", "theirs"}) EXPECT_TRUE(c.IsAdded(w)) << w;
+    for (const char* w : {"old1", "old2", "mine"}) EXPECT_FALSE(c.IsAdded(w)) << w;
+    std::string r;
+    EXPECT_FALSE(c.GetAutoCorrect("teh", r));
+    EXPECT_EQ(c.WordCount(), 3);
+  }
+  // A clear with nothing else changed is saved too; it removes what d held,
+  // not the other writer's word that d never loaded.
+  d.ClearAll();
+  ASSERT_TRUE(d.Save());
+  TCustomDictionary e;
+  ASSERT_TRUE(e.Open(path));
+  EXPECT_EQ(e.WordCount(), 1);
+  EXPECT_TRUE(e.IsAdded("theirs"));
+  // A file-less dictionary clears without tracking anything.
+  TCustomDictionary mem;
+  mem.AddWord("x");
+  mem.SetModified(false);
+  mem.ClearAll();
+  EXPECT_FALSE(mem.Modified());
+}
+
+// Changing a replacement keeps the pair unless the new one is accepted.
+TEST(CustomDictionary, ReplaceAutoCorrectKeepsThePairOnRefusal) {
+  ScratchDir dir("customdict-replace");
+  std::string path = dir.File("ac.qxu");
+  TCustomDictionary d;
+  ASSERT_TRUE(d.Open(path));
+  ASSERT_TRUE(d.AddAutoCorrect("teh", "the"));
+  ASSERT_TRUE(d.AddWord("word"));
+  std::string r;
+  EXPECT_FALSE(d.ReplaceAutoCorrect("teh", ""));                      // emptied field
+  EXPECT_FALSE(d.ReplaceAutoCorrect("teh", std::string(498, 'x')));   // 3 + 498 = 501: too long
+  EXPECT_FALSE(d.ReplaceAutoCorrect("teh", "the"));                   // unchanged
+  EXPECT_FALSE(d.ReplaceAutoCorrect("word", "other"));                // not a pair
+  EXPECT_FALSE(d.ReplaceAutoCorrect("nothing", "other"));
+  ASSERT_TRUE(d.GetAutoCorrect("teh", r));
+  EXPECT_EQ(r, "the");
+  EXPECT_TRUE(d.ReplaceAutoCorrect("teh", std::string(497, 'y')));   // 500: the largest accepted
+  EXPECT_TRUE(d.ReplaceAutoCorrect("teh", "thee"));
+  ASSERT_TRUE(d.GetAutoCorrect("teh", r));
+  EXPECT_EQ(r, "thee");
+  EXPECT_EQ(d.AutoCorrectCount(), 1);
+  ASSERT_TRUE(d.Save());
+  TCustomDictionary e;
+  ASSERT_TRUE(e.Open(path));
+  ASSERT_TRUE(e.GetAutoCorrect("teh", r));
+  EXPECT_EQ(r, "thee");
+}
+
+// Probing a missing path never creates, truncates or removes anything there:
+// a dangling link at the path still dangles afterwards.
+TEST(CustomDictionary, ProbingAMissingPathTouchesNothing) {
+  ScratchDir dir("customdict-probe");
+  std::string path = dir.File("user.qxu");
+  EXPECT_TRUE(TCustomDictionary::CheckFile(path));
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 0);  // no probe left behind
+  std::filesystem::create_symlink(dir.File("target.qxu"), path);
+  EXPECT_TRUE(TCustomDictionary::CheckFile(path));
+  EXPECT_TRUE(std::filesystem::is_symlink(path));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("target.qxu")));
+  EXPECT_FALSE(TCustomDictionary::CheckFile(dir.File("missing/user.qxu")));
+  TCustomDictionary d;
+  EXPECT_FALSE(d.Open(dir.File("missing/user.qxu")));
+}
+
 TEST(CustomDictionary, DamagedFilesLoadAsFarAsConsistent) {
   TCustomDictionary good;
   for (int i = 0; i < 40; ++i) good.AddWord(Numbered("entry", i));

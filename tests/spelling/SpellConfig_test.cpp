@@ -267,5 +267,42 @@ TEST(DictionaryFiles, WordProcessorDictionaries) {
   EXPECT_FALSE(OpenWordCustomDictionary(dir.File("gone.dic")));
 }
 
+// Word-processor dictionaries saved as Unicode text: UTF-16 (either byte
+// order) and UTF-8 with a byte-order mark are converted; a word outside the
+// code page is skipped, not altered.
+TEST(DictionaryFiles, WordProcessorUnicodeDictionaries) {
+  auto utf16 = [](const std::u16string& text, bool littleEndian) {
+    std::string out = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (char16_t u : text) {
+      char lo = char(u & 0xFF), hi = char(u >> 8);
+      out += littleEndian ? std::string{lo, hi} : std::string{hi, lo};
+    }
+    return out;
+  };
+  const std::u16string text = u"caf\u00e9\r\nWendrix\r\n\u4e2d\u6587\r\n\r\nlast";
+  for (bool le : {true, false}) {
+    TCustomDictionary d;
+    EXPECT_EQ(ReadWordCustomDictionary(utf16(text, le), d), 3u) << le;
+    EXPECT_TRUE(d.IsAdded("caf\xE9"));
+    EXPECT_TRUE(d.IsAdded("Wendrix"));
+    EXPECT_TRUE(d.IsAdded("last"));
+  }
+  TCustomDictionary odd;  // a stray last byte is dropped
+  EXPECT_EQ(ReadWordCustomDictionary(utf16(u"ab", true) + "c", odd), 1u);
+  TCustomDictionary u8;
+  EXPECT_EQ(ReadWordCustomDictionary("\xEF\xBB\xBFna\xC3\xAFve\r\n\xE4\xB8\xAD\nok", u8), 2u);
+  EXPECT_TRUE(u8.IsAdded("na\xEFve"));
+  EXPECT_TRUE(u8.IsAdded("ok"));
+  TCustomDictionary ansi;  // no mark: bytes as they are
+  EXPECT_EQ(ReadWordCustomDictionary("na\xEFve\n", ansi), 1u);
+  EXPECT_TRUE(ansi.IsAdded("na\xEFve"));
+
+  ScratchDir dir("dictfiles-unicode");
+  test::WriteBytes(dir.File("CUSTOM.DIC"), utf16(text, true));
+  auto d = OpenWordCustomDictionary(dir.File("CUSTOM.DIC"));
+  ASSERT_TRUE(d);
+  EXPECT_EQ(d->AddedCount(), 3);
+}
+
 }  // namespace
 }  // namespace wx

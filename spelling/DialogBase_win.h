@@ -1,0 +1,111 @@
+// What the spelling dialogs share: a modal dialog from an empty template
+// whose controls are made in pixels at 96 DPI (scaled for the screen) in one
+// font, sized to its client area and centred on the monitor in use.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace wx {
+
+// Appends a list-view row: its text and, when given, its second column.
+inline void AddListRow(HWND lv, int row, std::wstring first, const std::wstring* second = nullptr) {
+  LVITEMW item{};
+  item.mask = LVIF_TEXT;
+  item.iItem = row;
+  item.pszText = first.data();
+  SendMessageW(lv, LVM_INSERTITEMW, 0, LPARAM(&item));
+  if (!second) return;
+  std::wstring text = *second;
+  item.iSubItem = 1;
+  item.pszText = text.data();
+  SendMessageW(lv, LVM_SETITEMTEXTW, WPARAM(row), LPARAM(&item));
+}
+
+// Ticks or clears a list-view row's check box.
+inline void SetRowCheck(HWND lv, int row, bool on) {
+  LVITEMW item{};
+  item.stateMask = LVIS_STATEIMAGEMASK;
+  item.state = INDEXTOSTATEIMAGEMASK(on ? 2 : 1);
+  SendMessageW(lv, LVM_SETITEMSTATE, WPARAM(row), LPARAM(&item));
+}
+
+struct alignas(4) EmptyTemplate {
+  DLGTEMPLATE t;
+  WORD menu, cls, title;
+};
+
+// The text of a window, whole.
+inline std::wstring TextOf(HWND h) {
+  int n = GetWindowTextLengthW(h);
+  std::wstring w(size_t(n) + 1, L'\0');
+  GetWindowTextW(h, w.data(), n + 1);
+  w.resize(size_t(n));
+  return w;
+}
+
+class DialogBase {
+ public:
+  DialogBase() {
+    HDC dc = GetDC(nullptr);
+    if (dc) {
+      dpi_ = GetDeviceCaps(dc, LOGPIXELSY);
+      ReleaseDC(nullptr, dc);
+    }
+  }
+  virtual ~DialogBase() {
+    if (font_) DeleteObject(font_);
+  }
+  INT_PTR Run(HWND owner) {
+    INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    EmptyTemplate tmpl{};
+    tmpl.t.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_3DLOOK;
+    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &tmpl.t, owner, Proc, LPARAM(this));
+  }
+
+ protected:
+  virtual INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) = 0;
+  int Scale(int v) const { return MulDiv(v, dpi_, 96); }
+  HWND Make(DWORD exStyle, const wchar_t* cls, DWORD style, int x, int y, int w, int h, int id) {
+    if (!font_)
+      font_ = CreateFontW(-MulDiv(8, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                          L"MS Sans Serif");
+    HWND c = CreateWindowExW(exStyle, cls, L"", WS_CHILD | WS_VISIBLE | style, Scale(x), Scale(y), Scale(w),
+                             Scale(h), hwnd_, HMENU(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(c, WM_SETFONT, WPARAM(font_), FALSE);
+    return c;
+  }
+  void SizeAndCentre(int clientWidth, int clientHeight) {
+    RECT r{0, 0, Scale(clientWidth), Scale(clientHeight)};
+    AdjustWindowRectEx(&r, DWORD(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE, DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
+    POINT pt;
+    GetCursorPos(&pt);
+    GetMonitorInfoW(MonitorFromPoint(pt, MONITOR_DEFAULTTOPRIMARY), &mi);
+    SetWindowPos(hwnd_, nullptr, mi.rcWork.left + (mi.rcWork.right - mi.rcWork.left - w) / 2,
+                 mi.rcWork.top + (mi.rcWork.bottom - mi.rcWork.top - h) / 2, w, h, SWP_NOZORDER);
+  }
+
+  HWND hwnd_ = nullptr;
+
+ private:
+  static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_INITDIALOG) {
+      SetWindowLongPtrW(hwnd, DWLP_USER, lp);
+      reinterpret_cast<DialogBase*>(lp)->hwnd_ = hwnd;
+    }
+    auto* self = reinterpret_cast<DialogBase*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    return self ? self->OnMessage(msg, wp, lp) : FALSE;
+  }
+  HFONT font_ = nullptr;
+  int dpi_ = 96;
+};
+
+}  // namespace wx
