@@ -108,8 +108,37 @@ void TfrmTarvelo::LoadSettings() {
   SingleClickAction = options_.singleClickAction;
   DoubleClickAction = options_.doubleClickAction;
   RegisterHotKeys();
-  // The Smart Bar would open here when "ShowSmartBarOnOpen" is set; it is not
-  // part of this version.
+  if (options_.showSmartBarOnOpen && !SmartBar() && !OptionsWindowVisible()) ShowSmartBar();
+}
+
+bool TfrmTarvelo::OptionsWindowVisible() const {
+  return false;  // this version has no options window yet
+}
+
+void TfrmTarvelo::ShowSmartBar() {
+  if (!SmartBar()) {
+    smartBar_.reset();
+    TSmartBarHost host;
+    // The bar's clicks arrive here after it has refused them while busy.
+    host.runCommand = [this](Command c) { RunCommand(c, nullptr); };
+    host.busy = [this] { return Busy(); };
+    host.acceptsInput = [this] { return AcceptsInput(); };
+    host.optionsWindowVisible = [this] { return OptionsWindowVisible(); };
+    host.destroyed = [this] { PostMessageW(window_, WM_SMARTBARGONE, 0, 0); };
+    auto bar = std::make_unique<TfrmSmartBar>(BuildEdition, std::move(host));
+    if (!bar->Create()) return;
+    bar->Show();
+    smartBar_ = std::move(bar);
+  }
+  tray_->ShowForm(smartBar_->Handle());
+}
+
+void TfrmTarvelo::CloseSmartBarForShutdown() {
+  ShuttingDown = true;
+  if (TfrmSmartBar* bar = SmartBar()) {
+    bar->SavePosition();
+    bar->Close();
+  }
 }
 
 void TfrmTarvelo::RegisterHotKeys() {
@@ -142,7 +171,11 @@ LRESULT TfrmTarvelo::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ENDSESSION:
       DefWindowProcW(window_, msg, wp, lp);
       ShuttingDown = true;
+      if (wp) CloseSmartBarForShutdown();
       return 1;
+    case WM_SMARTBARGONE:
+      if (smartBar_ && !smartBar_->Handle()) smartBar_.reset();
+      return 0;
     case WM_CLOSE:
       Close();
       return 0;
@@ -157,7 +190,7 @@ LRESULT TfrmTarvelo::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 
 void TfrmTarvelo::Close() {
   if (Busy()) return;  // an action is running: closing is refused
-  ShuttingDown = true;
+  CloseSmartBarForShutdown();
   hotKeys_->SetActive(false);
   tray_->SetActive(false);
   DestroyWindow(window_);
@@ -278,7 +311,7 @@ void TfrmTarvelo::RunCommand(Command command, const void* Sender) {
     case Command::Preferences:
       WithModalDialog([] { throw ENotAvailable("The options window"); });
       break;
-    case Command::SmartBar: throw ENotAvailable("The Smart Bar");
+    case Command::SmartBar: ShowSmartBar(); break;
     case Command::PopupMenu: tray_->PopupAtCursor(); break;
     case Command::HelpContents: ShowHelp(HELP_FINDER); break;
     case Command::HelpTopics: ShowHelp(HELP_PARTIALKEY); break;

@@ -17,6 +17,7 @@
 #include "app/MainOptions.h"
 #include "app/SysHotKey_win.h"
 #include "app/TrayIcon_win.h"
+#include "windows/SmartBar_win.h"
 
 namespace wx {
 
@@ -41,6 +42,8 @@ struct ControllerServices {
 class TfrmTarvelo {
  public:
   static constexpr UINT WM_RUNHOTKEY = WM_USER + 1;
+  // The Smart Bar's window is gone: the controller lets go of it.
+  static constexpr UINT WM_SMARTBARGONE = WM_USER + 2;
 
   TfrmTarvelo();
   ~TfrmTarvelo();
@@ -71,6 +74,10 @@ class TfrmTarvelo {
   void RunMouseAction(int code);
   void CheckMainDictionaries();
   void Close();
+  // Creates the Smart Bar when none exists and shows it.
+  void ShowSmartBar();
+  TfrmSmartBar* SmartBar() const { return smartBar_ && smartBar_->Handle() ? smartBar_.get() : nullptr; }
+  bool OptionsWindowVisible() const;
 
   const MainOptions& Options() const { return options_; }
   const HotKeyIds& HotKeyIdentifiers() const { return hotKeyIds_; }
@@ -101,6 +108,8 @@ class TfrmTarvelo {
   void OpenWebSite();
   void ShowHelp(UINT command);
   void ShowAbout();
+  // Program end: saves the Smart Bar and closes it without its notice.
+  void CloseSmartBarForShutdown();
   // Runs a modal dialog of the tray menu with input refused meanwhile.
   void WithModalDialog(const std::function<void()>& body);
 
@@ -120,6 +129,7 @@ class TfrmTarvelo {
   bool quitting_ = false;
   uint8_t SingleClickAction = moNoAction;
   uint8_t DoubleClickAction = moNoAction;
+  std::unique_ptr<TfrmSmartBar> smartBar_;
 };
 
 // The controller of the running program (null before it is created).

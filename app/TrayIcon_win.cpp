@@ -254,4 +254,10 @@ void TTrayIcon95::PopupAtCursor() {
   if (cmd && OnMenuCommand) OnMenuCommand(cmd);
 }
 
+void TTrayIcon95::ShowForm(HWND form) {
+  if (!form) return;
+  if (!IsWindowVisible(form)) ShowWindow(form, SW_SHOW);
+  ForceForeground(form);
+}
+
 }  // namespace wx

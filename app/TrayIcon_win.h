@@ -48,6 +48,9 @@ class TTrayIcon95 {
 
   // Shows the menu at the last mouse position.
   void PopupAtCursor();
+  // Shows a window of the program (the Smart Bar) and brings it to the
+  // front; a window already shown is only brought to the front.
+  void ShowForm(HWND form);
   // Adds the icon again (the shell was restarted).
   void Readd();
   HWND MessageWindow() const { return window_; }

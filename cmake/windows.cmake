@@ -4,7 +4,7 @@ include(CTest)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 target_compile_definitions(wxcore PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-target_link_libraries(wxcore PUBLIC comctl32 shell32 ole32 uuid user32 gdi32 advapi32 comdlg32 shlwapi version)
+target_link_libraries(wxcore PUBLIC comctl32 shell32 ole32 uuid user32 gdi32 advapi32 comdlg32 shlwapi version uxtheme)
 
 # Icons are drawn by a script at build time: the program icon and 16 tray frames.
 set(WX_ICON_DIR ${CMAKE_BINARY_DIR}/icons)

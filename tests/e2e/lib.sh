@@ -288,8 +288,9 @@ _wx_start_driver_session() {
 
 # wx_start_program [DATAFILE...]: copies the resident program and the named
 # data files into a fresh program folder inside the prefix and starts it in the
-# background. Sets WX_PROGRAM_DIR (Linux path), WX_PROGRAM_WINDIR (Windows
-# path) and WX_PROGRAM_PID. Output goes to $WX_TMP/program.log.
+# background, with the Smart Bar off unless WX_SMART_BAR=1. Sets
+# WX_PROGRAM_DIR (Linux path), WX_PROGRAM_WINDIR (Windows path) and
+# WX_PROGRAM_PID. Output goes to $WX_TMP/program.log.
 wx_start_program() {
     [[ -f "${WX_EXE:-}" ]] || wx_fail "WX_EXE is not set or missing: '${WX_EXE:-}'"
     WX_PROGRAM_DIR="$WINEPREFIX/drive_c/Program Files/Wendrix"
@@ -300,6 +301,13 @@ wx_start_program() {
     for f in "$@"; do
         cp "$f" "$WX_PROGRAM_DIR/" || wx_fail "cannot copy data file $f"
     done
+    # The Smart Bar opens on every first start. Tests that do not look at it
+    # start with "ShowSmartBarOnOpen" off (unless they stored a value
+    # themselves); WX_SMART_BAR=1 lets it open.
+    if [[ "${WX_SMART_BAR:-0}" != 1 ]] &&
+        ! wx_reg_query 'HKCU\Software\Morvane\Wendrix\Options' ShowSmartBarOnOpen >/dev/null; then
+        wx_reg_add 'HKCU\Software\Morvane\Wendrix\Options' ShowSmartBarOnOpen REG_DWORD 0
+    fi
     local exe
     exe=$(basename "$WX_EXE")
     rm -f "$WX_TMP/program.exit"

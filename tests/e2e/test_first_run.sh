@@ -2,6 +2,7 @@
 # First run on an empty registry: the defaults are written, the tray icon
 # appears, a second start ends at once, and F8 in Notepad reaches the
 # controller, which reports the missing thesaurus file.
+WX_SMART_BAR=1  # a first start: the Smart Bar opens too
 source "$(dirname "$0")/lib.sh"
 
 KEY='HKCU\Software\Morvane\Wendrix\Options'

@@ -1,0 +1,430 @@
+#include "windows/SmartBar_win.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+#include <uxtheme.h>
+#include <vssym32.h>
+
+#include <filesystem>
+
+#include "app/AppErrors.h"
+#include "app/AppState.h"
+#include "app/ErrorBox_win.h"
+#include "app/HiddenWindow_win.h"
+#include "common/AnsiText.h"
+#include "windows/WindowPlacement_win.h"
+
+namespace wx {
+
+namespace {
+
+const wchar_t kClassName[] = L"TfrmSmartBar";
+constexpr UINT_PTR kRepaintTimer = 1;
+constexpr int kButtonIdBase = 100;
+constexpr UINT_PTR kButtonSubclass = 1;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+
+// ---- the images: drawn here, large ones 32x32, small ones 16x16 ----
+
+struct Gdi {
+  HDC dc;
+  void Box(int l, int t, int r, int b, COLORREF fill, COLORREF line) {
+    HBRUSH br = CreateSolidBrush(fill);
+    HPEN pen = CreatePen(PS_SOLID, 1, line);
+    HGDIOBJ ob = SelectObject(dc, br), op = SelectObject(dc, pen);
+    Rectangle(dc, l, t, r, b);
+    SelectObject(dc, ob), SelectObject(dc, op);
+    DeleteObject(br), DeleteObject(pen);
+  }
+  void Ellipse(int l, int t, int r, int b, COLORREF fill, COLORREF line, int width = 1, bool hollow = false) {
+    HBRUSH br = CreateSolidBrush(fill);
+    HPEN pen = CreatePen(PS_SOLID, width, line);
+    HGDIOBJ ob = SelectObject(dc, hollow ? GetStockObject(NULL_BRUSH) : br), op = SelectObject(dc, pen);
+    ::Ellipse(dc, l, t, r, b);
+    SelectObject(dc, ob), SelectObject(dc, op);
+    DeleteObject(br), DeleteObject(pen);
+  }
+  void Line(std::initializer_list<POINT> pts, COLORREF color, int width) {
+    HPEN pen = CreatePen(PS_SOLID, width, color);
+    HGDIOBJ op = SelectObject(dc, pen);
+    Polyline(dc, pts.begin(), int(pts.size()));
+    SelectObject(dc, op);
+    DeleteObject(pen);
+  }
+  void TextLines(int l, int t, int r, int n, int step) {
+    for (int i = 0; i < n; ++i) Line({{l, t + i * step}, {r, t + i * step}}, RGB(120, 120, 140), 1);
+  }
+};
+
+void DrawLargeImage(HDC dc, int index, int x, int y) {
+  Gdi g{dc};
+  switch (index) {
+    case 0:  // spell check: a page with a tick
+      g.Box(x + 4, y + 2, x + 24, y + 30, RGB(255, 255, 255), RGB(90, 90, 110));
+      g.TextLines(x + 7, y + 7, x + 21, 5, 4);
+      g.Line({{x + 12, y + 20}, {x + 18, y + 27}, {x + 30, y + 12}}, RGB(20, 150, 40), 4);
+      break;
+    case 1:  // thesaurus: an open book
+      g.Box(x + 1, y + 6, x + 16, y + 28, RGB(250, 250, 240), RGB(40, 70, 150));
+      g.Box(x + 16, y + 6, x + 31, y + 28, RGB(250, 250, 240), RGB(40, 70, 150));
+      g.TextLines(x + 4, y + 11, x + 13, 4, 4);
+      g.TextLines(x + 19, y + 11, x + 28, 4, 4);
+      g.Line({{x + 1, y + 29}, {x + 31, y + 29}}, RGB(40, 70, 150), 2);
+      break;
+    default:  // definitions: a page under a magnifier
+      g.Box(x + 2, y + 2, x + 22, y + 28, RGB(255, 255, 255), RGB(90, 90, 110));
+      g.TextLines(x + 5, y + 7, x + 19, 5, 4);
+      g.Ellipse(x + 12, y + 10, x + 26, y + 24, RGB(200, 230, 255), RGB(30, 30, 30), 2);
+      g.Line({{x + 24, y + 22}, {x + 30, y + 29}}, RGB(30, 30, 30), 3);
+      break;
+  }
+}
+
+void DrawSmallImage(HDC dc, int index, int x, int y) {
+  Gdi g{dc};
+  switch (index) {
+    case 0:  // editor: a pencil
+      g.Line({{x + 3, y + 13}, {x + 13, y + 3}}, RGB(230, 170, 20), 4);
+      g.Line({{x + 2, y + 14}, {x + 4, y + 12}}, RGB(40, 40, 40), 2);
+      break;
+    case 1:  // options: a wheel with spokes
+      g.Line({{x + 8, y + 1}, {x + 8, y + 15}}, RGB(90, 90, 100), 3);
+      g.Line({{x + 1, y + 8}, {x + 15, y + 8}}, RGB(90, 90, 100), 3);
+      g.Line({{x + 3, y + 3}, {x + 13, y + 13}}, RGB(90, 90, 100), 3);
+      g.Line({{x + 13, y + 3}, {x + 3, y + 13}}, RGB(90, 90, 100), 3);
+      g.Ellipse(x + 4, y + 4, x + 12, y + 12, RGB(200, 200, 210), RGB(90, 90, 100));
+      break;
+    default: {  // help: a question mark in a blue disc
+      g.Ellipse(x + 1, y + 1, x + 15, y + 15, RGB(40, 90, 200), RGB(30, 60, 150));
+      g.Line({{x + 6, y + 6}, {x + 6, y + 4}, {x + 10, y + 4}, {x + 10, y + 7}, {x + 8, y + 9}, {x + 8, y + 10}},
+             RGB(255, 255, 255), 2);
+      g.Line({{x + 8, y + 12}, {x + 8, y + 13}}, RGB(255, 255, 255), 2);
+      break;
+    }
+  }
+}
+
+void DrawDropArrow(HDC dc, int cx, int cy) {
+  POINT tri[] = {{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}};
+  HBRUSH br = CreateSolidBrush(GetSysColor(COLOR_BTNTEXT));
+  HGDIOBJ ob = SelectObject(dc, br), op = SelectObject(dc, GetStockObject(NULL_PEN));
+  Polygon(dc, tri, 3);
+  SelectObject(dc, ob), SelectObject(dc, op);
+  DeleteObject(br);
+}
+
+HMENU BuildMenu(const std::vector<TSmartBarMenuItem>& items) {
+  HMENU menu = CreatePopupMenu();
+  for (const TSmartBarMenuItem& i : items) {
+    std::wstring text = Utf8ToWide(i.text);
+    if (i.kind == TSmartBarMenuItem::Separator) {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    MENUITEMINFOW mi{};
+    mi.cbSize = sizeof mi;
+    mi.fMask = MIIM_STRING | MIIM_STATE | MIIM_FTYPE | MIIM_ID;
+    mi.fType = i.radio ? MFT_RADIOCHECK : MFT_STRING;
+    mi.fState = (i.enabled ? MFS_ENABLED : MFS_GRAYED) | (i.checked ? MFS_CHECKED : 0);
+    mi.wID = UINT(i.id);
+    mi.dwTypeData = text.data();
+    if (i.kind == TSmartBarMenuItem::Submenu) {
+      mi.fMask |= MIIM_SUBMENU;
+      mi.hSubMenu = BuildMenu(i.items);
+    }
+    InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &mi);
+  }
+  return menu;
+}
+
+}  // namespace
+
+TfrmSmartBar::TfrmSmartBar(TBuildEdition edition, TSmartBarHost host)
+    : model_(edition, LayeredWindowsAvailable()), host_(std::move(host)) {}
+
+TfrmSmartBar::~TfrmSmartBar() {
+  layered_.reset();
+  magnet_.reset();
+  if (window_) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+  if (font_) DeleteObject(font_);
+}
+
+bool TfrmSmartBar::Create() {
+  HINSTANCE inst = GetModuleHandleW(nullptr);
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = WndProc;
+  wc.hInstance = inst;
+  wc.lpszClassName = kClassName;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = GetSysColorBrush(COLOR_MENU);
+  RegisterClassExW(&wc);  // fails harmlessly when already registered
+  RECT r{0, 0, TSmartBarModel::kWidth, model_.ClientHeight()};
+  AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+  window_ = CreateWindowExW(kExStyle, kClassName, Utf8ToWide(SmartBarCaption(SmartBarText::Caption)).c_str(), kStyle,
+                            0, 0, r.right - r.left, r.bottom - r.top, nullptr, nullptr, inst, this);
+  if (!window_) return false;
+
+  NONCLIENTMETRICSW ncm{};
+  ncm.cbSize = sizeof ncm;
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0)) font_ = CreateFontIndirectW(&ncm.lfMessageFont);
+  CreateButtons();
+
+  // Snaps to the work area's edges from 14 pixels; a bare spot drags the bar.
+  magnet_ = std::make_unique<TFormMagnetHook>(window_);
+  TFormMagnet& m = magnet_->Magnet();
+  m.Glue = false;
+  m.FormDragable = true;
+  m.MagnetType = mkOnMoving;
+  m.Power = 20;
+  m.ScreenMagnet = TScreenMagnet{saWorkArea, 15, true, true, true, true};
+  layered_ = std::make_unique<TLayeredWindow>(window_);
+  return true;
+}
+
+void TfrmSmartBar::CreateButtons() {
+  HINSTANCE inst = GetModuleHandleW(nullptr);
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, window_,
+                             nullptr, inst, nullptr);
+  int y = 0;
+  for (const TSmartBarButton& b : model_.Buttons()) {
+    int i = int(b.kind);
+    HWND h = CreateWindowExW(0, L"BUTTON", Utf8ToWide(b.caption).c_str(),
+                             WS_CHILD | BS_OWNERDRAW | (b.visible ? WS_VISIBLE : 0), 0, y, TSmartBarModel::kWidth,
+                             b.height, window_, HMENU(INT_PTR(kButtonIdBase + i)), inst, nullptr);
+    buttons_[i] = h;
+    if (!h) continue;
+    if (font_) SendMessageW(h, WM_SETFONT, WPARAM(font_), FALSE);
+    SetWindowSubclass(h, ButtonProc, kButtonSubclass, reinterpret_cast<DWORD_PTR>(this));
+    if (b.visible) y += b.height;
+    if (tooltip_ && !b.hint.empty()) {
+      std::wstring hint = Utf8ToWide(b.hint);
+      TTTOOLINFOW ti{};
+      ti.cbSize = sizeof ti;
+      ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+      ti.hwnd = window_;
+      ti.uId = reinterpret_cast<UINT_PTR>(h);
+      ti.lpszText = hint.data();
+      SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    }
+  }
+}
+
+void TfrmSmartBar::Show() {
+  if (!window_) return;
+  RECT wr;
+  GetWindowRect(window_, &wr);
+  Registry& reg = CurrentRegistry();
+  TRect place = model_.Placement(reg, PrimaryWorkArea(), MonitorWorkAreas(), wr.right - wr.left, wr.bottom - wr.top);
+  SetWindowPos(window_, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  model_.LoadOptions(reg);
+  ApplyAlwaysOnTop();
+  model_.ApplyTransparency(layered_->Form(), false);
+  ShowWindow(window_, SW_SHOW);
+  SetTimer(window_, kRepaintTimer, 100, nullptr);
+}
+
+void TfrmSmartBar::ApplyAlwaysOnTop() {
+  SetWindowPos(window_, model_.AlwaysOnTop() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TfrmSmartBar::SavePosition() {
+  if (window_) TSmartBarModel::SavePosition(CurrentRegistry(), WindowRectOf(window_));
+}
+
+bool TfrmSmartBar::Close() {
+  if (!window_ || closing_) return false;
+  if (!TSmartBarModel::CloseQuery(ShuttingDown, host_.optionsWindowVisible && host_.optionsWindowVisible()))
+    return false;
+  closing_ = true;
+  if (TSmartBarModel::ShowsCloseNotice(ShuttingDown)) {
+    // Not fatal when it fails: the bar closes all the same.
+    Guarded([] {
+      DSAMessageDlg(SmartBarCaption(SmartBarText::CloseNotice), MB_ICONQUESTION, MB_OK, 0, kSmartBarBaseKey,
+                    kSmartBarSection, IDOK);
+    });
+  }
+  Guarded([this] {
+    SavePosition();
+    model_.SaveOptions(CurrentRegistry());
+  });
+  DestroyWindow(window_);
+  return true;
+}
+
+LRESULT CALLBACK TfrmSmartBar::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = HiddenWindowOwner<TfrmSmartBar>(hwnd, msg, lp);
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+  if (!self->window_) self->window_ = hwnd;
+  LRESULT result = 0;
+  Guarded([&] { result = self->Handle(msg, wp, lp); });
+  return result;
+}
+
+LRESULT TfrmSmartBar::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND: {
+      int id = LOWORD(wp) - kButtonIdBase;
+      if (HIWORD(wp) == BN_CLICKED && id >= 0 && id < 6) ButtonClicked(SmartBarButtonKind(id));
+      return 0;
+    }
+    case WM_CONTEXTMENU:
+      // The help menu also opens on a right click of its button.
+      if (HWND(wp) == buttons_[int(SmartBarButtonKind::Help)]) {
+        POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        if (at.x == -1 && at.y == -1) GetCursorPos(&at);
+        OpenMenu(SmartBarButtonKind::Help, at);
+        return 0;
+      }
+      break;
+    case WM_DRAWITEM:
+      DrawButton(*reinterpret_cast<DRAWITEMSTRUCT*>(lp));
+      return TRUE;
+    case WM_TIMER:
+      if (wp == kRepaintTimer) {
+        KillTimer(window_, kRepaintTimer);
+        RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+      }
+      return 0;
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      // The session ends: the place and options are saved without the notice.
+      if (wp) {
+        ShuttingDown = true;
+        Close();
+      }
+      return 0;
+    case WM_NCDESTROY: {
+      HWND h = window_;
+      window_ = nullptr;
+      tooltip_ = nullptr;
+      for (HWND& b : buttons_) b = nullptr;
+      if (host_.destroyed) host_.destroyed();
+      return DefWindowProcW(h, msg, wp, lp);
+    }
+  }
+  return DefWindowProcW(window_, msg, wp, lp);
+}
+
+void TfrmSmartBar::ButtonClicked(SmartBarButtonKind kind) {
+  TSmartBarAction a = model_.ButtonClick(kind, host_.busy && host_.busy(), !host_.acceptsInput || host_.acceptsInput());
+  if (a.kind == TSmartBarAction::OpenMenu) {
+    RECT r;
+    GetWindowRect(buttons_[int(kind)], &r);
+    OpenMenu(kind, {r.left, r.bottom});
+    return;
+  }
+  Perform(a);
+}
+
+void TfrmSmartBar::OpenMenu(SmartBarButtonKind kind, POINT at) {
+  std::vector<TSmartBarMenuItem> items;
+  if (kind == SmartBarButtonKind::Editor) {
+    items = model_.EditorMenu();
+  } else if (kind == SmartBarButtonKind::Options) {
+    items = model_.OptionsMenu();
+  } else {
+    // The update tool's item is enabled only when the tool lies beside the program.
+    std::error_code ec;
+    items = model_.HelpMenu(std::filesystem::exists(Utf8ToWide(AppFilePath("DictionaryUpdate.exe")), ec));
+  }
+  HMENU menu = BuildMenu(items);
+  // The menu takes the keyboard only when the bar is in front.
+  ForceForeground(window_);
+  int id = int(TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y,
+                                window_, nullptr));
+  PostMessageW(window_, WM_NULL, 0, 0);
+  DestroyMenu(menu);
+  if (id) MenuChosen(id);
+}
+
+void TfrmSmartBar::MenuChosen(int id) {
+  Perform(model_.MenuChoice(id, host_.busy && host_.busy(), !host_.acceptsInput || host_.acceptsInput(),
+                            CurrentRegistry()));
+}
+
+void TfrmSmartBar::Perform(const TSmartBarAction& a) {
+  switch (a.kind) {
+    case TSmartBarAction::RunCommand:
+      if (host_.runCommand) host_.runCommand(a.command);
+      break;
+    case TSmartBarAction::AlwaysOnTopChanged:
+      ApplyAlwaysOnTop();
+      break;
+    case TSmartBarAction::TransparencyChanged:
+      model_.ApplyTransparency(layered_->Form(), true);
+      break;
+    default:
+      break;  // refused while busy, or nothing to do
+  }
+}
+
+LRESULT CALLBACK TfrmSmartBar::ButtonProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+  auto* self = reinterpret_cast<TfrmSmartBar*>(data);
+  switch (msg) {
+    case WM_MOUSEMOVE: {
+      int i = GetDlgCtrlID(h) - kButtonIdBase;
+      if (self->hot_ != i) {
+        if (self->hot_ >= 0 && self->buttons_[self->hot_]) InvalidateRect(self->buttons_[self->hot_], nullptr, FALSE);
+        self->hot_ = i;
+        InvalidateRect(h, nullptr, FALSE);
+        TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, h, 0};
+        TrackMouseEvent(&tme);
+      }
+      break;
+    }
+    case WM_MOUSELEAVE:
+      if (self->hot_ == GetDlgCtrlID(h) - kButtonIdBase) self->hot_ = -1;
+      InvalidateRect(h, nullptr, FALSE);
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(h, ButtonProc, kButtonSubclass);
+      break;
+  }
+  return DefSubclassProc(h, msg, wp, lp);
+}
+
+void TfrmSmartBar::DrawButton(const DRAWITEMSTRUCT& d) {
+  int i = int(d.CtlID) - kButtonIdBase;
+  if (i < 0 || i >= 6) return;
+  const TSmartBarButton& b = model_.Buttons()[size_t(i)];
+  RECT rc = d.rcItem;
+  HDC dc = d.hDC;
+  FillRect(dc, &rc, GetSysColorBrush(COLOR_MENU));
+  const bool pressed = d.itemState & ODS_SELECTED, hot = hot_ == i;
+  // Flat: the frame shows only under the mouse or while pressed.
+  if (HTHEME theme = OpenThemeData(window_, L"TOOLBAR")) {
+    int state = pressed ? TS_PRESSED : hot ? TS_HOT : TS_NORMAL;
+    if (pressed || hot) DrawThemeBackground(theme, dc, TP_BUTTON, state, &rc, nullptr);
+    CloseThemeData(theme);
+  } else if (pressed || hot) {
+    DrawEdge(dc, &rc, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+  }
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
+  HGDIOBJ oldFont = font_ ? SelectObject(dc, font_) : nullptr;
+  std::wstring text = Utf8ToWide(b.caption);
+  const int shift = pressed ? 1 : 0;
+  if (b.large) {
+    DrawLargeImage(dc, b.image, (rc.left + rc.right) / 2 - 16 + shift, rc.top + 8 + shift);
+    RECT tr{rc.left, rc.top + 42 + shift, rc.right, rc.bottom};
+    DrawTextW(dc, text.c_str(), -1, &tr, DT_CENTER | DT_TOP | DT_SINGLELINE);
+  } else {
+    DrawSmallImage(dc, b.image, rc.left + 5 + shift, (rc.top + rc.bottom) / 2 - 8 + shift);
+    RECT tr{rc.left + 26 + shift, rc.top + shift, rc.right - TSmartBarModel::kDropDownWidth, rc.bottom + shift};
+    DrawTextW(dc, text.c_str(), -1, &tr, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    if (b.dropDown) DrawDropArrow(dc, rc.right - TSmartBarModel::kDropDownWidth / 2, (rc.top + rc.bottom) / 2);
+  }
+  if (oldFont) SelectObject(dc, oldFont);
+}
+
+}  // namespace wx

@@ -1,0 +1,72 @@
+// The Smart Bar window: a small floating tool window with the clipboard
+// services and the program's menus. It shows TSmartBarModel's state, snaps to
+// the work area's edges while dragged (TFormMagnetHook), can be translucent
+// (TLayeredWindow), and hands every command to the controller through its host.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "windows/LayeredForm_win.h"
+#include "windows/SmartBarModel.h"
+#include "windows/WindowMagnet_win.h"
+
+namespace wx {
+
+// What the bar asks of the program's controller.
+struct TSmartBarHost {
+  std::function<void(Command)> runCommand;
+  std::function<bool()> busy;                  // an action is running
+  std::function<bool()> acceptsInput;          // no modal window of the tray menu is open
+  std::function<bool()> optionsWindowVisible;
+  std::function<void()> destroyed;             // the bar's window is gone
+};
+
+class TfrmSmartBar {
+ public:
+  TfrmSmartBar(TBuildEdition edition, TSmartBarHost host);
+  ~TfrmSmartBar();
+  TfrmSmartBar(const TfrmSmartBar&) = delete;
+  TfrmSmartBar& operator=(const TfrmSmartBar&) = delete;
+
+  // Creates the hidden window with its buttons; false when that fails.
+  bool Create();
+  HWND Handle() const { return window_; }
+  bool Visible() const { return window_ && IsWindowVisible(window_); }
+  // Places the bar, applies its stored options and shows it.
+  void Show();
+  // Writes Top, Left, Width and Height.
+  void SavePosition();
+  // The close steps (the notice only while the program goes on); false when
+  // closing was refused.
+  bool Close();
+
+  const TSmartBarModel& Model() const { return model_; }
+
+ private:
+  static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK ButtonProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  void CreateButtons();
+  void DrawButton(const DRAWITEMSTRUCT& d);
+  void ButtonClicked(SmartBarButtonKind kind);
+  void OpenMenu(SmartBarButtonKind kind, POINT at);
+  void MenuChosen(int id);
+  void ApplyAlwaysOnTop();
+  void Perform(const TSmartBarAction& action);
+
+  TSmartBarModel model_;
+  TSmartBarHost host_;
+  HWND window_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HFONT font_ = nullptr;
+  HWND buttons_[6] = {};
+  int hot_ = -1;  // the button under the mouse
+  bool closing_ = false;
+  std::unique_ptr<TFormMagnetHook> magnet_;
+  std::unique_ptr<TLayeredWindow> layered_;
+};
+
+}  // namespace wx
