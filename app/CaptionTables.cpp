@@ -1,6 +1,7 @@
 #include "app/CaptionTables.h"
 
 #include "app/OptionsTexts.h"
+#include "definitions/DefinitionsFormTexts.h"
 
 namespace wx {
 
@@ -8,6 +9,7 @@ namespace wx {
 std::vector<const CaptionTable*> AllCaptionTables() {
   return {
       &OptionsTexts(),
+      &DefinitionsFormTexts(),
   };
 }
 

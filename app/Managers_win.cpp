@@ -1,7 +1,12 @@
 #include "app/Managers_win.h"
 
+#include "app/AppErrors.h"
+#include "app/DefinitionsGeometry.h"
 #include "app/ErrorBox_win.h"
 #include "app/WindowIdleTimer_win.h"
+#include "definitions/DefinitionsFormModel.h"
+#include "definitions/DefinitionsFormTexts.h"
+#include "windows/WindowPlacement_win.h"
 
 namespace wx {
 
@@ -18,7 +23,47 @@ std::unique_ptr<TManagedThesaurus>& ThesaurusSlot() {
   return manager;
 }
 
+std::unique_ptr<TManagedDefinitions>& DefinitionsSlot() {
+  static std::unique_ptr<TManagedDefinitions> manager;
+  return manager;
+}
+
+int ScaledToScreen(int px) {
+  HDC dc = GetDC(nullptr);
+  int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+  if (dc) ReleaseDC(nullptr, dc);
+  return MulDiv(px, dpi > 0 ? dpi : 96, 96);
+}
+
 }  // namespace
+
+TDataManagedDefinitions::TDataManagedDefinitions() {
+  DefinitionsDialog1.Caption = DefinitionsFormTexts().TextString(kCaptionWindowTitle);
+  DefinitionsDialog1.ScreenCentered = false;
+  DefinitionsDialog1.SetDatabaseFile(AppFilePath("definitions.ydd"));
+  WindowGeometry stored;
+  Guarded([&] { stored = ReadDefinitionsGeometry(CurrentRegistry()); });
+  WindowGeometry g = UsableGeometry(stored, ScaledToScreen(kDefinitionsMinWidth),
+                                    ScaledToScreen(kDefinitionsMinHeight), MonitorWorkAreas());
+  DefinitionsDialog1.WinHeight = g.height;
+  DefinitionsDialog1.WinWidth = g.width;
+  DefinitionsDialog1.SetWinLeft(g.left);
+  DefinitionsDialog1.SetWinTop(g.top);
+}
+
+TDataManagedDefinitions::~TDataManagedDefinitions() {
+  WindowGeometry g{DefinitionsDialog1.WinLeft(), DefinitionsDialog1.WinTop(), DefinitionsDialog1.WinWidth,
+                   DefinitionsDialog1.WinHeight};
+  Guarded([&] { WriteDefinitionsGeometry(CurrentRegistry(), g); });
+}
+
+TManagedDefinitions& ManagedDefinitions() {
+  auto& slot = DefinitionsSlot();
+  if (!slot)
+    slot = std::make_unique<TManagedDefinitions>(StayResidentMinutes(), std::make_unique<WindowIdleTimer>(),
+                                                 [] { return std::make_unique<TDataManagedDefinitions>(); });
+  return *slot;
+}
 
 TDataManagedThesaurus::TDataManagedThesaurus() {
   Thesaurus.SetFilename("%AppDir%\\Thesaurus.qxt");
@@ -33,6 +78,9 @@ TManagedThesaurus& ManagedThesaurus() {
   return *slot;
 }
 
-void FreeManagers() { ThesaurusSlot().reset(); }
+void FreeManagers() {
+  ThesaurusSlot().reset();
+  DefinitionsSlot().reset();
+}
 
 }  // namespace wx

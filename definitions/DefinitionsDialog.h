@@ -17,7 +17,7 @@ enum TCopyButtonPressAction { cbpCloseAndReturn, cbpCopyClipboard, cbpNoAction }
 enum TListDoubleClickAction { ldcLookupWord, ldcReturnWord };
 
 class TCustomDefinitionsDialog;
-using TNotifyEvent = std::function<void(TCustomDefinitionsDialog& sender)>;
+using TDefinitionsNotifyEvent = std::function<void(TCustomDefinitionsDialog& sender)>;
 
 // What the component asks of the definitions window.
 class TDefinitionsWindow {
@@ -63,8 +63,8 @@ class TCustomDefinitionsDialog {
   bool RememberPosition = true;
   bool ScreenCentered = true;
   bool TryDerivedForms = true;
-  TNotifyEvent OnCopyClick;
-  TNotifyEvent OnExecute;
+  TDefinitionsNotifyEvent OnCopyClick;
+  TDefinitionsNotifyEvent OnExecute;
 
   // Passes the name to the database (refused while the database is open).
   void SetDatabaseFile(const std::string& name);

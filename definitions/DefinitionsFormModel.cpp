@@ -14,6 +14,17 @@ constexpr int kTypeOfRelation = 6;
 constexpr uint8_t kAllPartsOfSpeech = 0xFF;
 }  // namespace
 
+uint32_t DefinitionsHighlightColour(uint32_t highlight, uint32_t window, uint32_t windowText,
+                                    uint32_t highlightText) {
+  constexpr uint32_t kYellow = 0x0000FFFF;
+  if (highlight == window) return window == highlightText ? windowText : highlightText;
+  if (windowText == highlight) {
+    if (highlightText != window) return highlightText;
+    if (window != kYellow) return kYellow;
+  }
+  return highlight;
+}
+
 std::string WithoutStar(const std::string& word) {
   if (!word.empty() && word.back() == '*') return word.substr(0, word.size() - 1);
   return word;

@@ -17,6 +17,16 @@ namespace wx {
 
 class TDefinitionsDatabase;
 
+// The window's design size (client area) and the smallest window it can be
+// made (5 lookup buttons wide, 10 high), in pixels at 96 DPI.
+constexpr int kDefinitionsClientWidth = 502, kDefinitionsClientHeight = 383;
+constexpr int kDefinitionsMinWidth = 5 * 57, kDefinitionsMinHeight = 10 * 23;
+
+// The colour that marks the chosen sense (0x00BBGGRR values): the highlight
+// colour unless it would not stand out against the window or its text.
+uint32_t DefinitionsHighlightColour(uint32_t highlight, uint32_t window, uint32_t windowText,
+                                    uint32_t highlightText);
+
 // One line of the definitions column.
 struct TDefinitionRow {
   bool heading = false;      // a part-of-speech and head-word line

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/AnsiText.h"
+#include "common/WinText_win.h"
 
 namespace wx {
 
@@ -15,19 +16,7 @@ constexpr UINT_PTR kCentreTimer = 1;
 constexpr int kClientWidth = 361, kClientHeight = 211;
 
 std::wstring Wide(const std::string& utf8) { return Utf8ToWide(utf8); }
-std::wstring WideAnsi(const std::string& ansi) {
-  std::u16string u = AnsiToUnicode(ansi);
-  return std::wstring(u.begin(), u.end());
-}
-// Text the user typed, as the engines take it: characters outside the code
-// page become '?', which no stored word holds.
-std::string AnsiOfWindow(HWND h) {
-  int n = GetWindowTextLengthW(h);
-  std::wstring w(size_t(n) + 1, L'\0');
-  GetWindowTextW(h, w.data(), n + 1);
-  w.resize(size_t(n));
-  return Utf8ToAnsi(WideToUtf8(w));
-}
+std::wstring WideAnsi(const std::string& ansi) { return AnsiToWide(ansi); }
 
 // An empty dialog template: the controls are made in WM_INITDIALOG in pixels.
 // Templates must start on a DWORD boundary.

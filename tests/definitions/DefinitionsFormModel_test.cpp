@@ -185,3 +185,18 @@ TEST_F(DefinitionsFormModelTest, EmptyGlossShowsABlankAndErrorsResetTheButtons) 
 
 }  // namespace
 }  // namespace wx
+
+namespace wx {
+namespace {
+
+TEST(DefinitionsHighlightColour, StandsOutAgainstWindowAndText) {
+  const uint32_t white = 0xFFFFFF, black = 0, blue = 0xFF0000, yellow = 0x00FFFF;
+  EXPECT_EQ(DefinitionsHighlightColour(blue, white, black, white), blue);
+  EXPECT_EQ(DefinitionsHighlightColour(white, white, black, blue), blue);    // highlight = window
+  EXPECT_EQ(DefinitionsHighlightColour(white, white, black, white), black);  // and highlight text too
+  EXPECT_EQ(DefinitionsHighlightColour(blue, white, blue, black), black);    // text = highlight
+  EXPECT_EQ(DefinitionsHighlightColour(blue, white, blue, white), yellow);
+}
+
+}  // namespace
+}  // namespace wx
