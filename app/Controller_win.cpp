@@ -103,9 +103,11 @@ void TfrmTarvelo::FormCreate() {
   TDefinitionsForm::Install([] { return ApplicationWindow(); });
   services_.definitionsSession = [](const std::wstring& word, std::wstring& result) {
     TManagedDefinitions& manager = ManagedDefinitions();
-    TDefinitionsDialog& dialog = manager.Data().DefinitionsDialog1;
+    TDataManagedDefinitions& container = manager.Data();
+    TDefinitionsDialog& dialog = container.DefinitionsDialog1;
     bool ok = false;
     try {
+      container.KeepOnScreen();
       dialog.LookupWord = Utf8ToAnsi(WideToUtf8(TrimText(word)));
       dialog.SetDatabaseFile(AppFilePath("definitions.ydd"));
       ok = dialog.Execute();

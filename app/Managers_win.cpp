@@ -43,12 +43,22 @@ TDataManagedDefinitions::TDataManagedDefinitions() {
   DefinitionsDialog1.SetDatabaseFile(AppFilePath("definitions.ydd"));
   WindowGeometry stored;
   Guarded([&] { stored = ReadDefinitionsGeometry(CurrentRegistry()); });
-  WindowGeometry g = UsableGeometry(stored, ScaledToScreen(kDefinitionsMinWidth),
-                                    ScaledToScreen(kDefinitionsMinHeight), MonitorWorkAreas());
-  DefinitionsDialog1.WinHeight = g.height;
-  DefinitionsDialog1.WinWidth = g.width;
-  DefinitionsDialog1.SetWinLeft(g.left);
-  DefinitionsDialog1.SetWinTop(g.top);
+  DefinitionsDialog1.WinHeight = stored.height;
+  DefinitionsDialog1.WinWidth = stored.width;
+  DefinitionsDialog1.SetWinLeft(stored.left);
+  DefinitionsDialog1.SetWinTop(stored.top);
+  KeepOnScreen();
+}
+
+void TDataManagedDefinitions::KeepOnScreen() {
+  TDefinitionsDialog& d = DefinitionsDialog1;
+  WindowGeometry g = UsableGeometry({d.WinLeft(), d.WinTop(), d.WinWidth, d.WinHeight},
+                                    ScaledToScreen(kDefinitionsMinWidth), ScaledToScreen(kDefinitionsMinHeight),
+                                    MonitorWorkAreas());
+  d.WinHeight = g.height;
+  d.WinWidth = g.width;
+  d.SetWinLeft(g.left);
+  d.SetWinTop(g.top);
 }
 
 TDataManagedDefinitions::~TDataManagedDefinitions() {

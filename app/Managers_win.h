@@ -25,6 +25,9 @@ struct TDataManagedDefinitions {
   ~TDataManagedDefinitions();
   TDataManagedDefinitions(const TDataManagedDefinitions&) = delete;
   TDataManagedDefinitions& operator=(const TDataManagedDefinitions&) = delete;
+  // Brings the window's place onto a monitor's work area at no less than
+  // the minimum size (monitors and the work area may change between sessions).
+  void KeepOnScreen();
   TDefinitionsDialog DefinitionsDialog1;
 };
 
