@@ -5,7 +5,9 @@
 # word shows "Word not found" with its neighbours; following words and
 # Previous walk back through the history until Previous is disabled. The
 # window's size survives closing and reopening, and a stored place off the
-# screen is brought back onto it.
+# screen is brought back onto it. Definitions Selected (F6, in the edition
+# with every service) replaces a word selected in WordPad and gives the
+# user's clipboard back.
 source "$(dirname "$0")/lib.sh"
 
 DEFS="$WX_DATA_DIR/Definitions.ydd"
@@ -105,4 +107,22 @@ close_with "&Cancel"
 wx_driver close-window Wendrix >/dev/null
 wx_wait_program_exit 15 >/dev/null
 wx_assert_eq "$(wx_reg_get "$PLACE" Width)x$(wx_reg_get "$PLACE" Height)" "$size" "the stored size at the end"
+
+# --- Definitions Selected (F6 in the edition with every service) in WordPad ---
+WX_EXE="$(dirname "$WX_EXE")/WendrixTray-edition0.exe" wx_start_program "$DEFS"
+wx_wait_tray_icon Wendrix 20 >/dev/null
+W="$WX_WORDPAD"
+wx_start_wordpad
+wx_driver keys "text:We were happy there" >/dev/null
+wx_driver wait-text "$W" RichEdit20W "We were happy there" 5000 >/dev/null || wx_fail "typing into WordPad failed"
+wx_driver clipboard-set-text "kept" >/dev/null
+wx_driver focus "$W" RichEdit20W >/dev/null || wx_fail "cannot focus WordPad"
+wx_driver select "$W" RichEdit20W 8 13 >/dev/null || wx_fail "cannot select in WordPad"
+wx_driver keys F6 >/dev/null
+wx_driver wait-window "$D" "" 15000 >/dev/null || wx_fail "F6 did not open the definitions window"
+wx_driver select-item "$D" "#206" glad >/dev/null || wx_fail "cannot choose glad"
+close_with "&Replace"
+wx_driver wait-text "$W" RichEdit20W "We were glad there" 5000 >/dev/null ||
+  wx_fail "the selection was not replaced: '$(wx_driver get-text "$W" RichEdit20W)'"
+wx_driver clipboard-wait-text "kept" 5000 >/dev/null || wx_fail "the user's clipboard text is not back"
 wx_pass
