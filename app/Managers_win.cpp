@@ -18,14 +18,20 @@ int32_t StayResidentMinutes() {
   return minutes;
 }
 
-std::unique_ptr<TManagedThesaurus>& ThesaurusSlot() {
-  static std::unique_ptr<TManagedThesaurus> manager;
+// The process-wide manager of one container type, made on first use.
+template <typename Container>
+std::unique_ptr<TManaged<Container>>& Slot() {
+  static std::unique_ptr<TManaged<Container>> manager;
   return manager;
 }
 
-std::unique_ptr<TManagedDefinitions>& DefinitionsSlot() {
-  static std::unique_ptr<TManagedDefinitions> manager;
-  return manager;
+template <typename Container>
+TManaged<Container>& Manager() {
+  auto& slot = Slot<Container>();
+  if (!slot)
+    slot = std::make_unique<TManaged<Container>>(StayResidentMinutes(), std::make_unique<WindowIdleTimer>(),
+                                                 [] { return std::make_unique<Container>(); });
+  return *slot;
 }
 
 int ScaledToScreen(int px) {
@@ -67,30 +73,18 @@ TDataManagedDefinitions::~TDataManagedDefinitions() {
   Guarded([&] { WriteDefinitionsGeometry(CurrentRegistry(), g); });
 }
 
-TManagedDefinitions& ManagedDefinitions() {
-  auto& slot = DefinitionsSlot();
-  if (!slot)
-    slot = std::make_unique<TManagedDefinitions>(StayResidentMinutes(), std::make_unique<WindowIdleTimer>(),
-                                                 [] { return std::make_unique<TDataManagedDefinitions>(); });
-  return *slot;
-}
+TManagedDefinitions& ManagedDefinitions() { return Manager<TDataManagedDefinitions>(); }
 
 TDataManagedThesaurus::TDataManagedThesaurus() {
   Thesaurus.SetFilename("%AppDir%\\Thesaurus.qxt");
   Thesaurus.Owner = ApplicationWindow();
 }
 
-TManagedThesaurus& ManagedThesaurus() {
-  auto& slot = ThesaurusSlot();
-  if (!slot)
-    slot = std::make_unique<TManagedThesaurus>(StayResidentMinutes(), std::make_unique<WindowIdleTimer>(),
-                                               [] { return std::make_unique<TDataManagedThesaurus>(); });
-  return *slot;
-}
+TManagedThesaurus& ManagedThesaurus() { return Manager<TDataManagedThesaurus>(); }
 
 void FreeManagers() {
-  ThesaurusSlot().reset();
-  DefinitionsSlot().reset();
+  Slot<TDataManagedThesaurus>().reset();
+  Slot<TDataManagedDefinitions>().reset();
 }
 
 }  // namespace wx
