@@ -194,10 +194,12 @@ LRESULT CALLBACK TDefinitionsForm::DefEditProc(HWND hwnd, UINT msg, WPARAM wp, L
   auto* self = reinterpret_cast<TDefinitionsForm*>(ref);
   switch (msg) {
     case WM_GETDLGCODE:
-      // Enter chooses the box's sense; Tab leaves the box as in any dialog.
-      if (lp && reinterpret_cast<MSG*>(lp)->message == WM_KEYDOWN && reinterpret_cast<MSG*>(lp)->wParam == VK_RETURN)
-        return DLGC_WANTMESSAGE | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL;
-      return DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL;
+      // Enter chooses the box's sense; Tab and Shift+Tab leave the column.
+      return DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTTAB |
+             (lp && reinterpret_cast<MSG*>(lp)->message == WM_KEYDOWN &&
+                      reinterpret_cast<MSG*>(lp)->wParam == VK_RETURN
+                  ? DLGC_WANTMESSAGE
+                  : 0);
     case WM_KEYDOWN: {
       int sense = GetDlgCtrlID(hwnd) - kSenseEditBase;
       if (wp == VK_RETURN) {
@@ -206,6 +208,10 @@ LRESULT CALLBACK TDefinitionsForm::DefEditProc(HWND hwnd, UINT msg, WPARAM wp, L
           self->Sync();
         } catch (const std::exception&) {
         }
+        return 0;
+      }
+      if (wp == VK_TAB) {
+        SetFocus(self->Item(GetKeyState(VK_SHIFT) < 0 ? idDefKeyWord : idDefViewTabs));
         return 0;
       }
       if (wp == VK_PRIOR || wp == VK_NEXT) {
@@ -233,7 +239,7 @@ LRESULT CALLBACK TDefinitionsForm::DefEditProc(HWND hwnd, UINT msg, WPARAM wp, L
       break;
     }
     case WM_CHAR:
-      if (wp == VK_RETURN) return 0;
+      if (wp == VK_RETURN || wp == VK_TAB) return 0;
       break;
     case WM_KILLFOCUS:
       self->focusGoingTo_ = HWND(wp);
