@@ -2,6 +2,7 @@
 
 #include "app/OptionsTexts.h"
 #include "definitions/DefinitionsFormTexts.h"
+#include "windows/SmartBarTexts.h"
 
 namespace wx {
 
@@ -10,6 +11,7 @@ std::vector<const CaptionTable*> AllCaptionTables() {
   return {
       &OptionsTexts(),
       &DefinitionsFormTexts(),
+      &SmartBarTexts(),
   };
 }
 

@@ -2,16 +2,22 @@
 
 namespace wx {
 
-HWND CreateHiddenWindow(const wchar_t* className, WNDPROC proc, void* owner, DWORD exStyle, const wchar_t* title,
-                        HICON icon) {
-  HINSTANCE inst = GetModuleHandleW(nullptr);
+void RegisterWindowClass(const wchar_t* className, WNDPROC proc, HICON icon, HCURSOR cursor, HBRUSH background) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = proc;
-  wc.hInstance = inst;
+  wc.hInstance = GetModuleHandleW(nullptr);
   wc.lpszClassName = className;
   wc.hIcon = icon;
+  wc.hCursor = cursor;
+  wc.hbrBackground = background;
   RegisterClassExW(&wc);  // fails harmlessly when already registered
+}
+
+HWND CreateHiddenWindow(const wchar_t* className, WNDPROC proc, void* owner, DWORD exStyle, const wchar_t* title,
+                        HICON icon) {
+  HINSTANCE inst = GetModuleHandleW(nullptr);
+  RegisterWindowClass(className, proc, icon);
   // Top-level (not message-only) so that it receives the shell's broadcasts.
   return CreateWindowExW(exStyle, className, title, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, inst, owner);
 }

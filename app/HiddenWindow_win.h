@@ -8,6 +8,10 @@
 
 namespace wx {
 
+// Registers a window class (a class already registered is kept).
+void RegisterWindowClass(const wchar_t* className, WNDPROC proc, HICON icon = nullptr, HCURSOR cursor = nullptr,
+                         HBRUSH background = nullptr);
+
 // Registers className with proc (once) and creates a hidden top-level window
 // whose user data is owner. Returns null when that fails.
 HWND CreateHiddenWindow(const wchar_t* className, WNDPROC proc, void* owner, DWORD exStyle = 0,

@@ -1,5 +1,7 @@
 #include "windows/SmartBarModel.h"
 
+#include <algorithm>
+
 #include "app/AppErrors.h"
 #include "app/RegistryStyles.h"
 
@@ -75,19 +77,29 @@ TSmartBarModel::TSmartBarModel(TBuildEdition edition, bool layeredWindows)
     : edition_(edition), transparencyEnabled_(layeredWindows) {
   const bool spelling = EditionHasSpelling(edition), editors = EditionHasEditors(edition);
   using K = SmartBarButtonKind;
-  using T = SmartBarText;
-  auto text = [](T t) { return SmartBarCaption(t); };
   buttons_ = {
-      {K::SpellCheck, text(T::SpellClip), text(T::SpellClipHint), kLargeHeight, true, 0, false,
-       Command::SpellClipboard, spelling},
-      {K::Thesaurus, text(T::ThesClip), text(T::ThesClipHint), kLargeHeight, true, 1, false, Command::ThesClipboard,
-       true},
-      {K::Definitions, text(T::DefClip), text(T::DefClipHint), kLargeHeight, true, 2, false,
-       Command::DefinitionsClipboard, EditionHasDefinitions(edition)},
-      {K::Editor, text(T::Editor), "", kSmallHeight, false, 0, true, Command::None, editors || spelling},
-      {K::Options, text(T::Options), "", kSmallHeight, false, 1, true, Command::None, true},
-      {K::Help, text(T::Help), "", kSmallHeight, false, 2, true, Command::None, true},
+      {K::SpellCheck, "", "", kLargeHeight, true, 0, false, Command::SpellClipboard, spelling},
+      {K::Thesaurus, "", "", kLargeHeight, true, 1, false, Command::ThesClipboard, true},
+      {K::Definitions, "", "", kLargeHeight, true, 2, false, Command::DefinitionsClipboard,
+       EditionHasDefinitions(edition)},
+      {K::Editor, "", "", kSmallHeight, false, 0, true, Command::None, editors || spelling},
+      {K::Options, "", "", kSmallHeight, false, 1, true, Command::None, true},
+      {K::Help, "", "", kSmallHeight, false, 2, true, Command::None, true},
   };
+  RefreshTexts();
+}
+
+void TSmartBarModel::RefreshTexts() {
+  using T = SmartBarText;
+  // Captions and hints by button, in the order of SmartBarButtonKind.
+  static const T kTexts[][2] = {{T::SpellClip, T::SpellClipHint}, {T::ThesClip, T::ThesClipHint},
+                                {T::DefClip, T::DefClipHint},     {T::Editor, T::Caption},
+                                {T::Options, T::Caption},         {T::Help, T::Caption}};
+  for (TSmartBarButton& b : buttons_) {
+    const T* t = kTexts[int(b.kind)];
+    b.caption = SmartBarCaption(t[0]);
+    b.hint = t[1] == T::Caption ? "" : SmartBarCaption(t[1]);
+  }
 }
 
 int TSmartBarModel::ClientHeight() const {
@@ -180,6 +192,11 @@ TRect TSmartBarModel::Placement(Registry& registry, const TRect& workArea, const
   IniRegistry ini(registry, kSmartBarBaseKey);
   int top = ReadOr<int32_t>([&] { return ini.ReadInteger(kSmartBarSection, "Top", r.top); }, r.top);
   int left = ReadOr<int32_t>([&] { return ini.ReadInteger(kSmartBarSection, "Left", r.left); }, r.left);
+  // Far beyond any screen is as good as a little beyond it, and keeps the
+  // arithmetic below within range.
+  constexpr int kFar = 1 << 24;
+  top = std::clamp(top, -kFar, kFar);
+  left = std::clamp(left, -kFar, kFar);
   return KeepOnWorkArea(r.MovedTo(left, top), workAreas);
 }
 

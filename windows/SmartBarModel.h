@@ -68,6 +68,9 @@ class TSmartBarModel {
   TSmartBarModel(TBuildEdition edition, bool layeredWindows);
 
   const std::vector<TSmartBarButton>& Buttons() const { return buttons_; }
+  // Takes the button texts again in the active interface language (menus are
+  // built in it each time they open).
+  void RefreshTexts();
   int ClientHeight() const;  // of the visible buttons
 
   // The menus as they open now. Items hidden in this edition and redundant

@@ -6,6 +6,7 @@
 #include <vssym32.h>
 
 #include <filesystem>
+#include <iterator>
 
 #include "app/AppErrors.h"
 #include "app/AppState.h"
@@ -21,6 +22,9 @@ namespace {
 const wchar_t kClassName[] = L"TfrmSmartBar";
 constexpr UINT_PTR kRepaintTimer = 1;
 constexpr int kButtonIdBase = 100;
+// The caption table gives the buttons' texts by control id.
+static_assert(int(SmartBarText::SpellClip) == kButtonIdBase + int(SmartBarButtonKind::SpellCheck) &&
+              int(SmartBarText::Help) == kButtonIdBase + int(SmartBarButtonKind::Help));
 constexpr UINT_PTR kButtonSubclass = 1;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
@@ -144,6 +148,7 @@ TfrmSmartBar::TfrmSmartBar(TBuildEdition edition, TSmartBarHost host)
     : model_(edition, LayeredWindowsAvailable()), host_(std::move(host)) {}
 
 TfrmSmartBar::~TfrmSmartBar() {
+  captions_.reset();
   layered_.reset();
   magnet_.reset();
   if (window_) {
@@ -155,14 +160,7 @@ TfrmSmartBar::~TfrmSmartBar() {
 
 bool TfrmSmartBar::Create() {
   HINSTANCE inst = GetModuleHandleW(nullptr);
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WndProc;
-  wc.hInstance = inst;
-  wc.lpszClassName = kClassName;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = GetSysColorBrush(COLOR_MENU);
-  RegisterClassExW(&wc);  // fails harmlessly when already registered
+  RegisterWindowClass(kClassName, WndProc, nullptr, LoadCursorW(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_MENU));
   RECT r{0, 0, TSmartBarModel::kWidth, model_.ClientHeight()};
   AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
   window_ = CreateWindowExW(kExStyle, kClassName, Utf8ToWide(SmartBarCaption(SmartBarText::Caption)).c_str(), kStyle,
@@ -183,7 +181,26 @@ bool TfrmSmartBar::Create() {
   m.Power = 20;
   m.ScreenMagnet = TScreenMagnet{saWorkArea, 15, true, true, true, true};
   layered_ = std::make_unique<TLayeredWindow>(window_);
+  captions_ = std::make_unique<WindowCaptions>(window_, SmartBarTexts(), [this] { TextsChanged(); });
   return true;
+}
+
+void TfrmSmartBar::TextsChanged() {
+  model_.RefreshTexts();
+  if (!window_) return;
+  for (const TSmartBarButton& b : model_.Buttons()) {
+    HWND h = buttons_[int(b.kind)];
+    if (!h || !tooltip_ || b.hint.empty()) continue;
+    std::wstring hint = Utf8ToWide(b.hint);
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.uFlags = TTF_IDISHWND;
+    ti.hwnd = window_;
+    ti.uId = reinterpret_cast<UINT_PTR>(h);
+    ti.lpszText = hint.data();
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void TfrmSmartBar::CreateButtons() {
@@ -412,16 +429,19 @@ void TfrmSmartBar::DrawButton(const DRAWITEMSTRUCT& d) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
   HGDIOBJ oldFont = font_ ? SelectObject(dc, font_) : nullptr;
-  std::wstring text = Utf8ToWide(b.caption);
+  // The button's own text, which the caption layer keeps in the active language.
+  wchar_t buf[128] = L"";
+  GetWindowTextW(d.hwndItem, buf, int(std::size(buf)));
+  std::wstring text = buf;
   const int shift = pressed ? 1 : 0;
   if (b.large) {
     DrawLargeImage(dc, b.image, (rc.left + rc.right) / 2 - 16 + shift, rc.top + 8 + shift);
     RECT tr{rc.left, rc.top + 42 + shift, rc.right, rc.bottom};
-    DrawTextW(dc, text.c_str(), -1, &tr, DT_CENTER | DT_TOP | DT_SINGLELINE);
+    DrawTextW(dc, text.c_str(), -1, &tr, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS);
   } else {
     DrawSmallImage(dc, b.image, rc.left + 5 + shift, (rc.top + rc.bottom) / 2 - 8 + shift);
     RECT tr{rc.left + 26 + shift, rc.top + shift, rc.right - TSmartBarModel::kDropDownWidth, rc.bottom + shift};
-    DrawTextW(dc, text.c_str(), -1, &tr, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    DrawTextW(dc, text.c_str(), -1, &tr, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     if (b.dropDown) DrawDropArrow(dc, rc.right - TSmartBarModel::kDropDownWidth / 2, (rc.top + rc.bottom) / 2);
   }
   if (oldFont) SelectObject(dc, oldFont);

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "common/Captions_win.h"
 #include "windows/LayeredForm_win.h"
 #include "windows/SmartBarModel.h"
 #include "windows/WindowMagnet_win.h"
@@ -56,6 +57,8 @@ class TfrmSmartBar {
   void MenuChosen(int id);
   void ApplyAlwaysOnTop();
   void Perform(const TSmartBarAction& action);
+  // The active language changed: the hints and the drawn captions follow.
+  void TextsChanged();
 
   TSmartBarModel model_;
   TSmartBarHost host_;
@@ -67,6 +70,7 @@ class TfrmSmartBar {
   bool closing_ = false;
   std::unique_ptr<TFormMagnetHook> magnet_;
   std::unique_ptr<TLayeredWindow> layered_;
+  std::unique_ptr<WindowCaptions> captions_;
 };
 
 }  // namespace wx

@@ -164,6 +164,10 @@ TEST(SmartBarModel, PlacementAndStoredSettings) {
   EXPECT_EQ(m.Placement(reg, kWork, {kWork}, 150, 140), (TRect{300, 200, 450, 340}));
   TSmartBarModel::SavePosition(reg, {1500, 900, 1650, 1040});
   EXPECT_EQ(m.Placement(reg, kWork, {kWork}, 150, 140), (TRect{874, 598, 1024, 738}));
+  // Numbers far off any screen.
+  reg.SetString(kKey, "Left", "2147483647");
+  reg.SetString(kKey, "Top", "-2147483648");
+  EXPECT_EQ(m.Placement(reg, kWork, {kWork}, 150, 140), (TRect{874, 0, 1024, 140}));
   // Not a number, or a value of another type: the computed place.
   reg.SetString(kKey, "Left", "12a");
   reg.SetDword(kKey, "Top", 5);
@@ -194,6 +198,19 @@ TEST(SmartBarModel, PlacementAndStoredSettings) {
   EXPECT_TRUE(TSmartBarModel::CloseQuery(false, false));
   EXPECT_TRUE(TSmartBarModel::ShowsCloseNotice(false));
   EXPECT_FALSE(TSmartBarModel::ShowsCloseNotice(true));
+}
+
+TEST(SmartBarModel, TextsFollowTheInterfaceLanguage) {
+  TSmartBarModel m(edThesaurusOnly, true);
+  SetActiveUiLanguage(UiLanguage::German);
+  m.RefreshTexts();
+  EXPECT_EQ(m.Buttons()[1].caption, "&Thesaurus Zw.");
+  EXPECT_EQ(m.Buttons()[1].hint, "Thesaurus für die Zwischenablage");
+  EXPECT_EQ(Texts(m.OptionsMenu()).back(), "&Beenden Wendrix");
+  EXPECT_EQ(SmartBarCaption(SmartBarText::CloseNotice).rfind("Sie schließen nur die Smart Bar", 0), 0u);
+  SetActiveUiLanguage(UiLanguage::English);
+  m.RefreshTexts();
+  EXPECT_EQ(m.Buttons()[1].caption, "&Thesaurus Clip.");
 }
 
 TEST(SmartBarModel, RedundantSeparatorsAreDropped) {
