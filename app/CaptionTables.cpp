@@ -5,6 +5,7 @@
 #include "spelling/CustomDictionariesTexts.h"
 #include "spelling/CustomDictionaryEditTexts.h"
 #include "spelling/SpellOptionsTexts.h"
+#include "definitions/DefinitionsFormTexts.h"
 #include "windows/SmartBarTexts.h"
 
 namespace wx {
@@ -19,6 +20,7 @@ std::vector<const CaptionTable*> AllCaptionTables() {
       &CustomDictionariesTexts(),
       &NewCustomDictionaryTexts(),
       &CustomDictionaryEditTexts(),
+      &DefinitionsFormTexts(),
   };
 }
 

@@ -20,6 +20,8 @@
 #include "common/AnsiText.h"
 #include "spelling/CustomDictionariesDialog_win.h"
 #include "spelling/SpellOptionsDialog_win.h"
+#include "common/WinText_win.h"
+#include "definitions/DefinitionsForm_win.h"
 
 namespace wx {
 
@@ -109,6 +111,27 @@ void TfrmTarvelo::FormCreate() {
     }
     manager.Release();
     return replacement;
+  };
+  // The definitions window runs in its managed container, released after
+  // each session so that an idle container is freed (storing the window's place).
+  TDefinitionsForm::Install([] { return ApplicationWindow(); });
+  services_.definitionsSession = [](const std::wstring& word, std::wstring& result) {
+    TManagedDefinitions& manager = ManagedDefinitions();
+    TDataManagedDefinitions& container = manager.Data();
+    TDefinitionsDialog& dialog = container.DefinitionsDialog1;
+    bool ok = false;
+    try {
+      container.KeepOnScreen();
+      dialog.LookupWord = Utf8ToAnsi(WideToUtf8(TrimText(word)));
+      dialog.SetDatabaseFile(AppFilePath("definitions.ydd"));
+      ok = dialog.Execute();
+      if (ok) result = AnsiToWide(dialog.ResultWord());
+    } catch (...) {
+      manager.Release();
+      throw;
+    }
+    manager.Release();
+    return ok && !result.empty();
   };
   // The thesaurus container is created at start-up.
   Guarded([] { ManagedThesaurus().Acquire(); });
@@ -418,6 +441,14 @@ void TfrmTarvelo::DefinitionsClipboard(const void* Sender) {
   std::wstring result;
   if (services_.definitionsSession(text.size() > 50 ? std::wstring() : text, result))
     SetClipboardText(window_, result);
+}
+
+std::wstring TfrmTarvelo::DefinitionsLookup(const std::wstring& word) {
+  CheckAppFile("Definitions.ydd");
+  if (!services_.definitionsSession) throw ENotAvailable("The definitions window");
+  std::wstring result;
+  if (!services_.definitionsSession(word.size() > 50 ? std::wstring() : word, result)) result.clear();
+  return result;
 }
 
 void TfrmTarvelo::LaunchEditor(const std::string& fileName) {

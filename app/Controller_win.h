@@ -67,6 +67,9 @@ class TfrmTarvelo {
   void DefinitionsClipboard(const void* Sender);
   void RunCommand(Command command, const void* Sender);
   std::wstring ThesaurusLookup(const std::wstring& word);
+  // The definitions window for a word (the Instant Spell window's lookup):
+  // the chosen word, or empty when the window was cancelled.
+  std::wstring DefinitionsLookup(const std::wstring& word);
 
   // Work nests (a Selected action runs a clipboard action inside); the
   // program stays busy until the outermost stretch ends.

@@ -1,7 +1,12 @@
 #include "app/Managers_win.h"
 
+#include "app/AppErrors.h"
+#include "app/DefinitionsGeometry.h"
 #include "app/ErrorBox_win.h"
 #include "app/WindowIdleTimer_win.h"
+#include "definitions/DefinitionsFormModel.h"
+#include "definitions/DefinitionsFormTexts.h"
+#include "windows/WindowPlacement_win.h"
 
 namespace wx {
 
@@ -13,26 +18,73 @@ int32_t StayResidentMinutes() {
   return minutes;
 }
 
-std::unique_ptr<TManagedThesaurus>& ThesaurusSlot() {
-  static std::unique_ptr<TManagedThesaurus> manager;
+// The process-wide manager of one container type, made on first use.
+template <typename Container>
+std::unique_ptr<TManaged<Container>>& Slot() {
+  static std::unique_ptr<TManaged<Container>> manager;
   return manager;
 }
 
+template <typename Container>
+TManaged<Container>& Manager() {
+  auto& slot = Slot<Container>();
+  if (!slot)
+    slot = std::make_unique<TManaged<Container>>(StayResidentMinutes(), std::make_unique<WindowIdleTimer>(),
+                                                 [] { return std::make_unique<Container>(); });
+  return *slot;
+}
+
+int ScaledToScreen(int px) {
+  HDC dc = GetDC(nullptr);
+  int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+  if (dc) ReleaseDC(nullptr, dc);
+  return MulDiv(px, dpi > 0 ? dpi : 96, 96);
+}
+
 }  // namespace
+
+TDataManagedDefinitions::TDataManagedDefinitions() {
+  DefinitionsDialog1.Caption = DefinitionsFormTexts().TextString(kCaptionWindowTitle);
+  DefinitionsDialog1.ScreenCentered = false;
+  DefinitionsDialog1.SetDatabaseFile(AppFilePath("definitions.ydd"));
+  WindowGeometry stored;
+  Guarded([&] { stored = ReadDefinitionsGeometry(CurrentRegistry()); });
+  DefinitionsDialog1.WinHeight = stored.height;
+  DefinitionsDialog1.WinWidth = stored.width;
+  DefinitionsDialog1.SetWinLeft(stored.left);
+  DefinitionsDialog1.SetWinTop(stored.top);
+  KeepOnScreen();
+}
+
+void TDataManagedDefinitions::KeepOnScreen() {
+  TDefinitionsDialog& d = DefinitionsDialog1;
+  WindowGeometry g = UsableGeometry({d.WinLeft(), d.WinTop(), d.WinWidth, d.WinHeight},
+                                    ScaledToScreen(kDefinitionsMinWidth), ScaledToScreen(kDefinitionsMinHeight),
+                                    MonitorWorkAreas());
+  d.WinHeight = g.height;
+  d.WinWidth = g.width;
+  d.SetWinLeft(g.left);
+  d.SetWinTop(g.top);
+}
+
+TDataManagedDefinitions::~TDataManagedDefinitions() {
+  WindowGeometry g{DefinitionsDialog1.WinLeft(), DefinitionsDialog1.WinTop(), DefinitionsDialog1.WinWidth,
+                   DefinitionsDialog1.WinHeight};
+  Guarded([&] { WriteDefinitionsGeometry(CurrentRegistry(), g); });
+}
+
+TManagedDefinitions& ManagedDefinitions() { return Manager<TDataManagedDefinitions>(); }
 
 TDataManagedThesaurus::TDataManagedThesaurus() {
   Thesaurus.SetFilename("%AppDir%\\Thesaurus.qxt");
   Thesaurus.Owner = ApplicationWindow();
 }
 
-TManagedThesaurus& ManagedThesaurus() {
-  auto& slot = ThesaurusSlot();
-  if (!slot)
-    slot = std::make_unique<TManagedThesaurus>(StayResidentMinutes(), std::make_unique<WindowIdleTimer>(),
-                                               [] { return std::make_unique<TDataManagedThesaurus>(); });
-  return *slot;
-}
+TManagedThesaurus& ManagedThesaurus() { return Manager<TDataManagedThesaurus>(); }
 
-void FreeManagers() { ThesaurusSlot().reset(); }
+void FreeManagers() {
+  Slot<TDataManagedThesaurus>().reset();
+  Slot<TDataManagedDefinitions>().reset();
+}
 
 }  // namespace wx

@@ -158,7 +158,8 @@ std::unique_ptr<TSynset> TDefinitionsDatabase::ReadMeaning(uint32_t offset) {
     start = blank + 1;
   }
   m->gloss = text.substr(split + 2);
-  if (!m->gloss.empty()) m->gloss.pop_back();
+  // The text ends in a blank, unless it was cut at its greatest length.
+  if (!m->gloss.empty() && m->gloss.back() == ' ') m->gloss.pop_back();
   if (m->gloss.empty()) {
     for (size_t i = 0; i < m->words.size(); ++i) m->gloss += (i ? ", " : "") + m->words[i];
   }

@@ -1,5 +1,7 @@
 #include "definitions/TextPacking.h"
 
+#include <algorithm>
+
 #include <array>
 
 namespace wx {
@@ -60,6 +62,12 @@ std::string_view LetterGroup(uint8_t code) { return Groups().group[code]; }
 size_t UnpackText(const uint8_t* packed, const uint8_t* packedEnd, std::string& out) {
   out.clear();
   const auto& groups = Groups().group;
+  // Appends what still fits below the limit; the rest of a longer text is
+  // walked to its NUL but dropped, so that an overlong text is cut, not lost.
+  auto append = [&out](std::string_view piece) {
+    size_t room = kMaxUnpackedText - out.size();
+    out.append(piece.substr(0, std::min(room, piece.size())));
+  };
   const uint8_t* p = packed;
   while (p < packedEnd) {
     uint8_t c = *p++;
@@ -67,18 +75,12 @@ size_t UnpackText(const uint8_t* packed, const uint8_t* packedEnd, std::string& 
     if (c == '/') {
       if (p >= packedEnd || *p == 0) return 0;  // an escape must be followed by its character
       c = *p++;
-      if (out.size() >= kMaxUnpackedText) return 0;
-      out.push_back(char(c));
+      append(std::string_view(reinterpret_cast<const char*>(&c), 1));
       continue;
     }
     std::string_view g = groups[c];
-    if (g.empty()) {
-      if (out.size() >= kMaxUnpackedText) return 0;
-      out.push_back(char(c));
-    } else {
-      if (g.size() > kMaxUnpackedText - out.size()) return 0;
-      out.append(g);
-    }
+    if (g.empty()) append(std::string_view(reinterpret_cast<const char*>(&c), 1));
+    else append(g);
   }
   return 0;
 }

@@ -14,9 +14,9 @@ namespace wx {
 constexpr size_t kMaxUnpackedText = 3000;
 
 // Expands packed bytes (read no further than packedEnd, and no further than a
-// NUL) into out, at most kMaxUnpackedText characters. Returns the number of
-// packed bytes consumed including the NUL, or 0 when no NUL ends the text
-// within packedEnd or the expansion would exceed the limit.
+// NUL) into out, at most kMaxUnpackedText characters: a longer text is cut
+// there. Returns the number of packed bytes consumed including the NUL, or 0
+// when no NUL ends the text within packedEnd or an escape is left dangling.
 size_t UnpackText(const uint8_t* packed, const uint8_t* packedEnd, std::string& out);
 
 // Packs a text (for writing a database): "_" is written as a blank and "`" as

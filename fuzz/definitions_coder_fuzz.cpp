@@ -41,6 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string back;
   size_t used = wx::UnpackText(reinterpret_cast<const uint8_t*>(packed.data()),
                                reinterpret_cast<const uint8_t*>(packed.data()) + packed.size(), back);
-  if (plain.size() <= wx::kMaxUnpackedText && (used != packed.size() || back != plain)) std::abort();
+  // A text beyond the limit comes back cut there.
+  if (used != packed.size() || back != plain.substr(0, wx::kMaxUnpackedText)) std::abort();
   return 0;
 }

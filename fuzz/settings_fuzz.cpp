@@ -1,11 +1,13 @@
 // Settings read from the registry are untrusted: fills an in-memory registry
 // with values of any type and content taken from the input, then loads the
-// main options, the idle time and the don't-show-again answers, and parses
-// hotkey texts. Failures must be exceptions, never crashes or hangs.
+// main options, the idle time, the don't-show-again answers and the
+// definitions window's place (made usable for a screen), and parses hotkey
+// texts. Failures must be exceptions, never crashes or hangs.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "app/DefinitionsGeometry.h"
 #include "app/DontShowAgain.h"
 #include "app/HotKeys.h"
 #include "app/MainOptions.h"
@@ -18,6 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const char* kNames[] = {"SpellApp HotKey", "ThesApp HotKey", "ThesClip HotKey", "OnSingleClick",
                                  "OnDblCLick", "CompatibilityDelay", "CompatibilityMode", "ShowSmartBarOnOpen",
                                  "DisableBackup", "SilentSpellMode", "InstantSpell HotKey", "CompatibilityCut"};
+  static const char* kPlace[] = {"Left", "Top", "Width", "Height"};
   wx::MemoryRegistry reg;
   wx::ByteReader in(data, size);
   while (in.remaining() >= 3) {
@@ -29,6 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       case 1: reg.SetDword(wx::kMainOptionsKey, name, uint32_t(value.size() * 977 + which)); break;
       case 2: reg.SetBinary(wx::kMainOptionsKey, name, value); break;
       default:
+        reg.SetString("Software\\Morvane\\Dialogs\\Definitions Dictionary", kPlace[which % 4], value);
         reg.SetString("SOFTWARE\\Morvane\\Tarvelo\\Options", "Stay Resident", value);
         reg.SetString("Software\\Morvane\\Tarvelo\\" + value, "DontShow", value);
         break;
@@ -51,6 +55,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     (void)wx::DSAIdentsGetState(reg, "Software\\Morvane\\Tarvelo", std::string(reinterpret_cast<const char*>(data),
                                                                                  std::min<size_t>(size, 16)));
   } catch (const std::runtime_error&) {
+  }
+  try {
+    wx::WindowGeometry g = wx::ReadDefinitionsGeometry(reg);
+    const std::vector<wx::TRect> areas = {{0, 0, 1024, 738}, {-1280, -200, 0, 824}};
+    wx::WindowGeometry u = wx::UsableGeometry(g, 285, 230, areas);
+    if (u.width < 285 || u.height < 230) __builtin_trap();
+  } catch (const wx::ERegistryException&) {
   }
   return 0;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/AnsiText.h"
+#include "common/WinText_win.h"
 
 namespace wx {
 
@@ -15,10 +16,7 @@ constexpr UINT_PTR kCentreTimer = 1;
 constexpr int kClientWidth = 361, kClientHeight = 211;
 
 std::wstring Wide(const std::string& utf8) { return Utf8ToWide(utf8); }
-std::wstring WideAnsi(const std::string& ansi) {
-  std::u16string u = AnsiToUnicode(ansi);
-  return std::wstring(u.begin(), u.end());
-}
+std::wstring WideAnsi(const std::string& ansi) { return AnsiToWide(ansi); }
 // Text the user typed, whole (UTF-8); the model converts it for lookups only.
 std::string Utf8OfWindow(HWND h) {
   int n = GetWindowTextLengthW(h);

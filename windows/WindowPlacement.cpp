@@ -55,4 +55,15 @@ TRect KeepOnWorkArea(const TRect& r, const std::vector<TRect>& areas) {
   return r.MovedTo(Clamp(r.left, r.Width(), a.left, a.right), Clamp(r.top, r.Height(), a.top, a.bottom));
 }
 
+TRect FitOnWorkArea(const TRect& r, int minWidth, int minHeight, const std::vector<TRect>& areas) {
+  int width = std::max(r.Width(), minWidth), height = std::max(r.Height(), minHeight);
+  int i = NearestWorkArea(TRect{r.left, r.top, r.left + width, r.top + height}, areas);
+  if (i >= 0) {
+    const TRect& a = areas[size_t(i)];
+    width = std::max(std::min(width, a.Width()), minWidth);
+    height = std::max(std::min(height, a.Height()), minHeight);
+  }
+  return KeepOnWorkArea(TRect{r.left, r.top, r.left + width, r.top + height}, areas);
+}
+
 }  // namespace wx

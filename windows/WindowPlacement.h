@@ -34,4 +34,8 @@ int NearestWorkArea(const TRect& r, const std::vector<TRect>& workAreas);
 // With no work areas r is returned unchanged.
 TRect KeepOnWorkArea(const TRect& r, const std::vector<TRect>& workAreas);
 
+// A stored place made usable for a resizable window: at least minWidth x
+// minHeight, no larger than the nearest work area, and moved onto it.
+TRect FitOnWorkArea(const TRect& r, int minWidth, int minHeight, const std::vector<TRect>& workAreas);
+
 }  // namespace wx

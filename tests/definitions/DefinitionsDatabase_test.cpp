@@ -10,6 +10,7 @@
 #include "definitions/Coder.h"
 #include "definitions/DefinitionsError.h"
 #include "definitions/IndexKey.h"
+#include "definitions/TextPacking.h"
 
 namespace wx {
 namespace {
@@ -294,6 +295,35 @@ TEST(DefinitionsDatabaseDamage, CorruptedBytesFailCleanly) {
       damaged[at] = v;
       SearchDamaged(damaged);
     }
+}
+
+}  // namespace
+}  // namespace wx
+
+namespace wx {
+namespace {
+
+TEST(DefinitionsDatabaseLongText, AMeaningLongerThanTheLimitIsCutNotLost) {
+  tools::DefinitionsWriter w;
+  tools::DefMeaning m;
+  m.section = 0;
+  m.words = {"verbose"};
+  m.gloss = std::string(1200, 'q');
+  w.AddIndexWord("verbose", w.AddMeaning(m));
+  for (auto& l : w.wordForms) l = "\r";
+  std::string bytes = w.Build();
+  // Each letter group code expands to six characters: 1200 of them unpack
+  // to 7200, more than a meaning's text may hold.
+  size_t run = bytes.find(std::string(1200, 'q'));
+  ASSERT_NE(run, std::string::npos);
+  bytes.replace(run, 1200, std::string(1200, char(123)));
+  TDefinitionsDatabase db;
+  db.SetDatabaseImage(bytes);
+  db.SearchWord("verbose");
+  ASSERT_EQ(db.Lookup().SenseCount(), 1);
+  const std::string& gloss = db.Lookup().Sense(0).gloss;
+  EXPECT_EQ(gloss.size(), kMaxUnpackedText - std::string("verbose ;").size());
+  EXPECT_EQ(gloss.substr(0, 12), "ation ation ");
 }
 
 }  // namespace

@@ -58,11 +58,16 @@ TEST(TextPacking, UnpackingStopsAtItsBounds) {
   EXPECT_EQ(UnpackText(noNul, noNul + sizeof noNul, out), 0u);
   const uint8_t danglingEscape[] = {'a', '/', 0};
   EXPECT_EQ(UnpackText(danglingEscape, danglingEscape + sizeof danglingEscape, out), 0u);
+  // A longer text is cut at the limit, not lost; the whole packed text is used.
   std::string tooLong(kMaxUnpackedText / 6 + 2, char(123));  // "ation " is six characters
+  tooLong.push_back('/');
+  tooLong.push_back(char(200));
   tooLong.push_back('\0');
   EXPECT_EQ(UnpackText(reinterpret_cast<const uint8_t*>(tooLong.data()),
                        reinterpret_cast<const uint8_t*>(tooLong.data()) + tooLong.size(), out),
-            0u);
+            tooLong.size());
+  EXPECT_EQ(out.size(), kMaxUnpackedText);
+  EXPECT_EQ(out.substr(out.size() - 6), "ation ");
   std::string exact(kMaxUnpackedText / 6, char(123));
   exact.push_back('\0');
   EXPECT_EQ(UnpackText(reinterpret_cast<const uint8_t*>(exact.data()),

@@ -42,7 +42,7 @@ TEST(DefinitionsWordForms, ListsComeFromTheExceptionsAndTheLemmas) {
   tall.lemma = "tall";
   tall.pos = WnPos::Adj;
   wn.index = {agree, tall};
-  const std::unordered_set<std::string> english = {"traveled", "worked", "taller", "tallest"};
+  const std::unordered_set<std::string> english = {"traveled", "traveling", "worked", "taller", "tallest"};
   WordFormLists f = MakeWordFormLists(wn, english);
 
   auto nouns = Lines(f.lists[0]);
@@ -63,6 +63,28 @@ TEST(DefinitionsWordForms, ListsComeFromTheExceptionsAndTheLemmas) {
   auto stems = Lines(f.lists[3]);
   EXPECT_TRUE(Has(stems, "TALL"));
   EXPECT_TRUE(Has(stems, "ABL"));  // from a regular comparative in the exceptions
+}
+
+TEST(DefinitionsWordForms, AnotherVerbsPastIsNoSecondSpelling) {
+  // "hoped" and "stared" are words, but as the pasts of "hope" and "stare":
+  // "hop" and "star" double their last letter and have no other spelling.
+  WordNet wn;
+  wn.exceptions[1] = {{"hopped", {"hop"}},   {"hopping", {"hop"}},     {"starred", {"star"}},
+                      {"starring", {"star"}}, {"travelled", {"travel"}}, {"travelling", {"travel"}}};
+  for (const char* v : {"hop", "hope", "star", "stare", "travel"}) {
+    WnIndexEntry e;
+    e.lemma = v;
+    e.pos = WnPos::Verb;
+    wn.index.push_back(e);
+  }
+  const std::unordered_set<std::string> english = {"hoped", "hoping", "stared", "staring", "traveled", "traveling"};
+  WordFormLists f = MakeWordFormLists(wn, english);
+  EXPECT_EQ(Lines(f.lists[4]), std::vector<std::string>({"HOP", "STAR"}));
+  for (const auto& l : Lines(f.lists[1])) {
+    EXPECT_EQ(l.find("HOPED"), std::string::npos) << l;
+    EXPECT_EQ(l.find("STARED"), std::string::npos) << l;
+  }
+  EXPECT_TRUE(Has(Lines(f.lists[1]), "TRAVEL,TRAVELED,,TRAVELING,TRAVELS,TRAVELLED,TRAVELLING"));
 }
 
 TEST(DefinitionsWriter, OverfullRecordsLosePointersAndStillRead) {

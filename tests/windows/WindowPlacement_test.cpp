@@ -34,3 +34,19 @@ TEST(WindowPlacement, StoredPlaceIsKeptOnTheNearestWorkArea) {
 }
 
 }  // namespace wx
+
+namespace wx {
+
+TEST(WindowPlacement, FittedPlaceHasTheMinimumSizeAndStaysOnTheWorkArea) {
+  const std::vector<TRect> one = {{0, 0, 1024, 738}};
+  // A sound place is kept.
+  EXPECT_EQ(FitOnWorkArea({40, 40, 540, 380}, 285, 230, one), (TRect{40, 40, 540, 380}));
+  // Too small (or negative): grown to the minimum where it was.
+  EXPECT_EQ(FitOnWorkArea({100, 100, 110, 90}, 285, 230, one), (TRect{100, 100, 385, 330}));
+  // Far off screen: brought back by the nearest edges.
+  EXPECT_EQ(FitOnWorkArea({5000, -4000, 5500, -3660}, 285, 230, one), (TRect{524, 0, 1024, 340}));
+  // Larger than the screen: shrunk to it.
+  EXPECT_EQ(FitOnWorkArea({-50, -50, 30000, 30000}, 285, 230, one), (TRect{0, 0, 1024, 738}));
+}
+
+}  // namespace wx

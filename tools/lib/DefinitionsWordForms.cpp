@@ -117,6 +117,14 @@ WordFormLists MakeWordFormLists(const WordNet& wn, const std::unordered_set<std:
   std::set<std::string> doubling;
   std::set<std::string> withLine;
   auto isWord = [&](const std::string& upper) { return english.count(AnsiLower(upper)) > 0; };
+  // Verbs by their upper-case lemma: "hoped" is the past of "hope", so it is
+  // no proof that "hop" has a single-letter spelling.
+  std::unordered_set<std::string> verbs;
+  for (const auto& e : wn.index)
+    if (e.pos == WnPos::Verb) verbs.insert(Raw(e.lemma));
+  auto singleSpelling = [&](const std::string& base) {
+    return isWord(base + "ED") && isWord(base + "ING") && !verbs.count(base + "E");
+  };
   for (const auto& [base, forms] : Invert(wn.exceptions[1])) {
     if (base == "BE") continue;
     const bool single = base.find(' ') == std::string::npos;
@@ -134,7 +142,7 @@ WordFormLists MakeWordFormLists(const WordNet& wn, const std::unordered_set<std:
     for (const auto& f : forms) onlyDoubled &= f == base + last + "ED" || f == base + last + "ING";
     // A verb that doubles only in one spelling ("travelled" beside "traveled")
     // keeps its regular forms first and the doubled ones as variants.
-    const bool bothSpellings = doubles && single && isWord(base + "ED");
+    const bool bothSpellings = doubles && single && singleSpelling(base);
     if (doubles && single && !bothSpellings) doubling.insert(NormalizeKey(base));
     if (onlyDoubled && doubles && !bothSpellings) continue;  // the doubling list says it all
     if (bothSpellings) {
@@ -154,7 +162,7 @@ WordFormLists MakeWordFormLists(const WordNet& wn, const std::unordered_set<std:
     std::string ingForm = ing.empty() ? (single ? RegularIng(base) : "") : ing[0];
     std::string thirdForm = third.empty() ? (single ? RegularThird(base) : "") : third[0];
     // A regular past beside the irregular one ("worked" beside "wrought").
-    if (single && !bothSpellings && isWord(RegularPast(base)) &&
+    if (single && !bothSpellings && isWord(RegularPast(base)) && !verbs.count(base + "E") &&
         std::find(forms.begin(), forms.end(), RegularPast(base)) == forms.end())
       variants.push_back(RegularPast(base));
     std::vector<std::string> fields = {past.empty() ? "" : past[0], participle.empty() ? "" : participle[0],
