@@ -62,8 +62,8 @@ wx_driver keys "text:I am happy today" >/dev/null
 wx_driver wait-text "$N" Edit "I am happy today" 5000 >/dev/null || wx_fail "typing into Notepad failed"
 focus_target "$N" Edit 5 10
 press_f8_for_dialog
-choose_and_replace fortunate
-wx_driver wait-text "$N" Edit "I am fortunate today" 5000 >/dev/null ||
+choose_and_replace cheerful
+wx_driver wait-text "$N" Edit "I am cheerful today" 5000 >/dev/null ||
   wx_fail "the word was not replaced: '$(wx_driver get-text "$N" Edit)'"
 
 # Installing again over the running copy: it is closed, replaced and started again.

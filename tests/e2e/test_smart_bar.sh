@@ -60,11 +60,11 @@ D="Thesaurus: English"
 wx_driver clipboard-set-text happy >/dev/null
 wx_driver click-at "$B" - 71 32 >/dev/null
 wx_driver wait-window "$D" "" 15000 >/dev/null || wx_fail "no thesaurus dialog from the bar"
-wx_driver select-item "$D" "#107" felicitous >/dev/null || wx_fail "cannot choose a word"
-wx_driver wait-text "$D" "#106" felicitous 5000 >/dev/null || wx_fail "Replace With did not take the word"
+wx_driver select-item "$D" "#107" cheerful >/dev/null || wx_fail "cannot choose a word"
+wx_driver wait-text "$D" "#106" cheerful 5000 >/dev/null || wx_fail "Replace With did not take the word"
 wx_driver click "$D" "&Replace" >/dev/null
 wx_driver wait-gone "$D" 5000 >/dev/null || wx_fail "the dialog did not close"
-wx_driver clipboard-wait-text felicitous 5000 >/dev/null || wx_fail "the chosen word is not on the clipboard"
+wx_driver clipboard-wait-text cheerful 5000 >/dev/null || wx_fail "the chosen word is not on the clipboard"
 
 # "&50%": translucent at alpha 128 at once, and stored.
 open_menu "&Options"
