@@ -227,6 +227,10 @@ bool TLiveRichEdit::MisspelledWordAt(int at, int& line, TLiveWord& word) {
 }
 
 bool TLiveRichEdit::ContextMenu(int at, const std::function<void(int wordStart, int& x, int& y)>& place) {
+  TSpellPopupOptions options = LiveMenuOptions;
+  if (!OnSpellDialog) options = TSpellPopupOptions(options & ~PopupOption(spDialog));
+  // A menu without entries would be a lone separator: the ordinary menu is due.
+  if ((options & ~PopupOption(spCancel)) == 0) return false;
   int line = 0;
   TLiveWord w;
   if (!MisspelledWordAt(at, line, w)) return false;
@@ -234,8 +238,6 @@ bool TLiveRichEdit::ContextMenu(int at, const std::function<void(int wordStart, 
   view_->SetSelection(first + w.Start, first + w.End);
   int x = 0, y = 0;
   if (place) place(first + w.Start, x, y);
-  TSpellPopupOptions options = LiveMenuOptions;
-  if (!OnSpellDialog) options = TSpellPopupOptions(options & ~PopupOption(spDialog));
   std::string word = w.Ansi;
   const TSpellPopupOption result = engine_->ShowWordPopup(options, word, x, y);
   ApplyMenuResult(result, line, w, word);

@@ -121,6 +121,9 @@ class TSpellRichEdit::View final : public TLiveTextView {
     frozen_ = false;
     InvalidateRect(h(), nullptr, FALSE);
     UpdateWindow(h());
+    // Tell the owner the text changed, whatever the control's event mask says.
+    if (HWND parent = GetParent(h()))
+      SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h()), EN_CHANGE), reinterpret_cast<LPARAM>(h()));
   }
   void SetBusyCursor(bool on) override {
     if (on)

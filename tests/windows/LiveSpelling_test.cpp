@@ -404,6 +404,9 @@ TEST_F(Live, MenuReplaceAndChangeAllKeepLetterCase) {
   EXPECT_EQ(dialogs, 1);
   EXPECT_EQ(view.selStart, 16);  // the word is selected for the dialog
   EXPECT_EQ(view.selEnd, 20);
+  // A pane whose menu offers nothing declines, leaving the ordinary menu.
+  live.LiveMenuOptions = 0;
+  EXPECT_FALSE(live.ContextMenu(17, nullptr));
 }
 
 TEST_F(Live, MenuAddAndAutoCorrectAreOnDiskAtOnce) {
