@@ -6,6 +6,7 @@
 #include <richedit.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,8 @@ TEST_F(SpellRichEditTest, UnderlinesMisspelledWordsAfterPainting) {
   EXPECT_EQ(MarksByMessage(), edit.Marks());
   EXPECT_GT(RedPixelsUnder(2, 6), 0);
   EXPECT_EQ(RedPixelsUnder(7, 9), 0);  // "of"
+  // Time to take a screenshot of the marks by hand.
+  if (const char* hold = std::getenv("WX_LIVE_HOLD_MS")) Sleep(DWORD(std::atoi(hold)));
 
   // Read-only: no marks unless asked for; the switch takes effect at once.
   edit.SetReadOnly(true);
@@ -172,4 +175,29 @@ TEST_F(SpellRichEditTest, TextOutsideTheCodePagePassesThroughUnchanged) {
   checker.ActiveCustomDictionary()->AddAutoCorrect("tset", "test");
   RightClick(int(text.size()) - 2, spChangeAll, "the");
   EXPECT_EQ(Text(), L"tset \u03b1\u03b2\u03b3 tset\u03a9 \u043c\u0438\u0440 \u65e5\u672c \U0001F600 the");
+}
+
+TEST_F(SpellRichEditTest, MarksFollowScrollingAndEditsAndTheBaselineSearch) {
+  std::wstring text;
+  for (int i = 0; i < 60; ++i) text += L"the tset\r";
+  edit.SetDetectBaseline(true);
+  SetText(text);
+  ASSERT_FALSE(edit.Marks().empty());
+  EXPECT_EQ(edit.Marks().front(), std::make_pair(4, 8));
+  EXPECT_GT(RedPixelsUnder(4, 8), 0);
+  // Scrolled down: only the lines now visible are marked.
+  SendMessageW(edit.Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+  UpdateWindow(edit.Handle());
+  const int first = int(SendMessageW(edit.Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+  ASSERT_GT(first, 0);
+  const int firstIndex = int(SendMessageW(edit.Handle(), EM_LINEINDEX, first, 0));
+  ASSERT_FALSE(edit.Marks().empty());
+  EXPECT_EQ(edit.Marks().front(), std::make_pair(firstIndex + 4, firstIndex + 8));
+  // The word corrected by an edit loses its mark at the next paint.
+  CHARRANGE word{firstIndex + 4, firstIndex + 8};
+  SendMessageW(edit.Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&word));
+  SendMessageW(edit.Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L"test"));
+  Repaint();
+  ASSERT_FALSE(edit.Marks().empty());
+  EXPECT_GT(edit.Marks().front().first, firstIndex + 8);
 }
