@@ -12,8 +12,6 @@
 #include "common/AnsiText.h"
 #include "common/Captions.h"
 #include "spelling/TestFiles.h"
-#include "spelling/StringParser.h"
-#include "tools/lib/MainDictWriter.h"
 
 using namespace wx;
 
@@ -99,24 +97,13 @@ class FakeView : public TLiveTextView {
 const std::vector<std::string> kWords = {"a",   "of",   "the",  "text", "test", "is", "here", "and", "cat",
                                          "sat", "mat",  "on",   "word", "big",  "red", "there", "dog", "caf\xE9"};
 
-TSpellConfigSettings Settings(const test::ScratchDir& dir) {
-  TSpellConfigSettings s;
-  s.ConfigStorage = TConfigStorage::csNone;
-  s.ConfigDictionaryDir = {dir.path().string()};
-  s.ConfigUseMSWordCustom = false;
-  s.ConfigDefaultMain = {"test.qxm"};
-  s.ConfigDefaultCustom = {"user.qxu"};
-  s.ConfigDefaultActiveCustom = "user.qxu";
-  return s;
-}
+TSpellConfigSettings Settings(const test::ScratchDir& dir) { return test::ScratchSpellSettings(dir); }
 
 class Live : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string image, error;
-    tools::MainDictStats stats;
-    ASSERT_TRUE(tools::BuildMainDictionary(kWords, {}, image, stats, error)) << error;
-    test::WriteBytes(dir.File("test.qxm"), image);
+    std::string error;
+    ASSERT_TRUE(test::WriteTestMainDictionary(dir, kWords, error)) << error;
     live.SetView(&view);
     live.SetSpellEngine(&checker);
     ASSERT_TRUE(live.SpellingActive());
