@@ -158,6 +158,12 @@ bool TSpellRichEdit::Create(HWND parent, int id, int x, int y, int width, int he
                             height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleW(nullptr), nullptr);
   if (!window_) return false;
+  return Attach(window_);
+}
+
+bool TSpellRichEdit::Attach(HWND window) {
+  if (!window || !IsWindow(window) || (window_ && window_ != window)) return false;
+  window_ = window;
   marksMessage_ = RegisterWindowMessageW(kMarksMessageName);
   SetWindowSubclass(window_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   live_.SetView(view_.get());
