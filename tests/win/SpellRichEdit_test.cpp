@@ -43,15 +43,19 @@ class SpellRichEditTest : public ::testing::Test {
   void SetUp() override {
     DeleteFileW(Utf8ToWide(file).c_str());
     for (const char* w : {"a", "of", "the", "text", "test", "is", "here"}) checker.TemporaryDictionary().AddWord(w);
-    parent = CreateWindowExW(0, L"STATIC", L"live", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 520, 240, nullptr,
-                             nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(parent, nullptr);
     ASSERT_TRUE(edit.Create(parent, 101, 10, 10, 480, 160));
     edit.SetSpellEngine(&checker);
     ASSERT_TRUE(edit.SpellingActive());
   }
-  void TearDown() override {
+  // One visible parent for the whole suite: showing a window is slow under Wine.
+  static void SetUpTestSuite() {
+    parent = CreateWindowExW(0, L"STATIC", L"live", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 520, 240, nullptr,
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
+  }
+  static void TearDownTestSuite() {
     if (parent) DestroyWindow(parent);
+    parent = nullptr;
   }
   void SetText(const std::wstring& text) {
     SetWindowTextW(edit.Handle(), text.c_str());
@@ -114,7 +118,7 @@ class SpellRichEditTest : public ::testing::Test {
   std::string folder = TempFolder();
   std::string file = folder + "\\live.qxu";
   TSpellCheckerBase checker{Settings(folder)};
-  HWND parent = nullptr;
+  static inline HWND parent = nullptr;
   TSpellRichEdit edit;
 };
 
