@@ -205,3 +205,25 @@ TEST_F(SpellRichEditTest, MarksFollowScrollingAndEditsAndTheBaselineSearch) {
   ASSERT_FALSE(edit.Marks().empty());
   EXPECT_GT(edit.Marks().front().first, firstIndex + 8);
 }
+
+TEST_F(SpellRichEditTest, TheRealMenuMapsTheChosenEntryBack) {
+  SetText(L"a zorb of text");
+  ASSERT_EQ(edit.Marks(), (Marks{{2, 6}}));
+  // While the menu is open, its access key for "Ignore All" is pressed.
+  static HWND target;
+  target = edit.Handle();
+  const UINT_PTR timer = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    PostMessageW(target, WM_KEYDOWN, 'I', 0x00170001);
+    PostMessageW(target, WM_CHAR, 'i', 0x00170001);
+  });
+  ASSERT_NE(timer, 0u);
+  POINTL p{0, 0};
+  SendMessageW(edit.Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&p), 3);
+  POINT screen{p.x + 2, p.y + 2};
+  ClientToScreen(edit.Handle(), &screen);
+  SendMessageW(edit.Handle(), WM_CONTEXTMENU, WPARAM(edit.Handle()), MAKELPARAM(screen.x, screen.y));
+  EXPECT_TRUE(checker.TemporaryDictionary().IsAdded("zorb"));
+  Repaint();
+  EXPECT_TRUE(edit.Marks().empty());
+}
