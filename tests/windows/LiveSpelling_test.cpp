@@ -184,6 +184,16 @@ TEST_F(Live, CheckerRaisesItsListenerLists) {
   checker.IgnoreAll();
   EXPECT_EQ(skipped, (std::vector<std::pair<bool, int>>{{true, 11}, {false, 11}}));
 
+  // The configuration's own events reach the checker's.
+  TSpellCheckerBase fresh{Settings(dir)};
+  int loaded = 0, saved = 0;
+  fresh.OnConfigLoaded = [&] { ++loaded; };
+  fresh.OnConfigSaved = [&] { ++saved; };
+  fresh.SetOptions(TSpellOptions{soUpcase});
+  fresh.Config().Save();
+  EXPECT_EQ(loaded, 1);
+  EXPECT_EQ(saved, 1);
+
   AnswerMenu(spIgnore);
   std::string word = "zzq";
   EXPECT_EQ(checker.ShowWordPopup(kDefaultLiveMenuOptions, word, 0, 0), spIgnore);
