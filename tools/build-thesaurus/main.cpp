@@ -278,16 +278,22 @@ void Builder::ChooseMeanings() {
   // Context words: among the words in the file, by how plainly they name
   // the meaning (common, and mainly used in this sense).
   std::vector<std::vector<std::pair<double, std::string>>> heads(meanings_.size());
+  // A cluster is named by its head synset's words where one is in the file,
+  // else by its satellites' words ("ominous" for a cluster whose head word,
+  // "alarming", is too rare to be in the file).
   for (uint32_t i = 0; i < meanings_.size(); ++i) {
-    for (const auto& w : wn_.synsets[meanings_[i].members[0]].words) {
-      if (!present_.count(Display(w.lemma))) continue;
-      std::string l = Lower(w.lemma);
-      double f = Freq(l);
-      double share = (w.tagCount + 1.0) / (f + double(Senses(l)));
-      double score = share * std::sqrt(1.0 + std::log(1.0 + f));
-      if (w.lemma.find('_') != std::string::npos) score *= 0.7;
-      if (w.lemma[0] >= 'A' && w.lemma[0] <= 'Z') score *= 0.5;
-      heads[i].emplace_back(score, Display(w.lemma));
+    for (size_t mi = 0; mi < meanings_[i].members.size(); ++mi) {
+      if (mi == 1 && !heads[i].empty()) break;
+      for (const auto& w : wn_.synsets[meanings_[i].members[mi]].words) {
+        if (!present_.count(Display(w.lemma))) continue;
+        std::string l = Lower(w.lemma);
+        double f = Freq(l);
+        double share = (w.tagCount + 1.0) / (f + double(Senses(l)));
+        double score = share * std::sqrt(1.0 + std::log(1.0 + f));
+        if (w.lemma.find('_') != std::string::npos) score *= 0.7;
+        if (w.lemma[0] >= 'A' && w.lemma[0] <= 'Z') score *= 0.5;
+        heads[i].emplace_back(score, Display(w.lemma));
+      }
     }
     std::stable_sort(heads[i].begin(), heads[i].end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
