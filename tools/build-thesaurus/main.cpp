@@ -88,6 +88,7 @@ struct Meaning {
   std::vector<uint32_t> members;  // the synset that names it first, then satellites
   std::vector<std::string> words;  // lemmas that refer to it, as WordNet writes them
   std::string head;                // display form of the context word
+  bool proper = false;             // a proper name ("Monday", "Paris")
   double value = 0;
   uint32_t entry = 0;  // entry number once written
 };
@@ -143,20 +144,19 @@ void Builder::MakeMeanings() {
   for (uint32_t s = 0; s < wn_.synsets.size(); ++s) {
     const WnSynset& syn = wn_.synsets[s];
     if (syn.satellite) continue;
+    bool proper = false;
     if (syn.pos == WnPos::Noun) {
-      bool proper = HasPointer(syn, "@i");
+      proper = HasPointer(syn, "@i");
       if (!proper) {
         proper = true;
         for (const auto& w : syn.words) proper = proper && w.lemma[0] >= 'A' && w.lemma[0] <= 'Z';
       }
-      if (proper) {
-        ++properNames_;
-        continue;
-      }
+      if (proper) ++properNames_;
     }
     meaningOfSynset_[s] = int32_t(meanings_.size());
     Meaning m;
     m.pos = syn.pos;
+    m.proper = syn.pos == WnPos::Noun && proper;
     m.members.push_back(s);
     meanings_.push_back(std::move(m));
   }
@@ -182,7 +182,7 @@ void Builder::MakeMeanings() {
           if (list.empty() || list.back() != i) list.push_back(i);
         }
   }
-  candidates_ = meanings_.size();
+  candidates_ = meanings_.size() - properNames_;  // proper names are counted apart
 }
 
 void Builder::RankLemmas() {
@@ -233,6 +233,7 @@ void Builder::ChooseMeanings() {
   // adds to those lemmas' lists for the nodes it costs.
   std::unordered_map<std::string, double> worth;
   for (uint32_t i = 0; i < meanings_.size(); ++i) {
+    if (meanings_[i].proper) continue;
     double give = 0;
     for (const auto& lemma : meanings_[i].words) {
       std::string l = Lower(lemma);
@@ -352,14 +353,14 @@ void Builder::ChooseMeanings() {
   for (size_t li = 0; li < top_.size() && li < kFirstSenseLemmas; ++li)
     for (const auto* e : wn_.Lookup(top_[li]))
       for (uint32_t s : e->synsets)
-        if (meaningOfSynset_[s] >= 0) {
+        if (meaningOfSynset_[s] >= 0 && !meanings_[size_t(meaningOfSynset_[s])].proper) {
           take(meaningOfSynset_[s]);
           break;
         }
   // Then the rest by what they give.
   std::vector<uint32_t> rest;
   for (uint32_t i = 0; i < meanings_.size(); ++i)
-    if (!queued[i]) rest.push_back(i);
+    if (!queued[i] && !meanings_[i].proper) rest.push_back(i);
   std::stable_sort(rest.begin(), rest.end(), [&](uint32_t a, uint32_t b) {
     return meanings_[a].value > meanings_[b].value;
   });
@@ -608,6 +609,8 @@ void Builder::Write(const std::string& outFile) {
     if (!ok && std::getenv("WX_SHOW_MISSING")) std::fprintf(stderr, "missing: %s\n", l.c_str());
   }
 
+  size_t properTaken = 0;
+  for (uint32_t i : order_) properTaken += meanings_[i].proper;
   std::printf("Thesaurus written to %s (%zu bytes)\n", outFile.c_str(), stats.bytes);
   std::printf("  meanings:   %zu (%zu nouns, %zu verbs, %zu adjective clusters, %zu adverbs)\n",
               order_.size(), byKind[0], byKind[1], byKind[2], byKind[3]);
@@ -619,9 +622,10 @@ void Builder::Write(const std::string& outFile) {
   std::printf("  nodes:      %zu of %u (%zu in shared word-ending chains)\n", stats.nodes,
               wx::kThesaurusMaxNodes, stats.chainNodes);
   std::printf("  left out:   %zu words for nodes, so %zu of %zu meanings (%zu more for entries);\n"
-              "              %zu proper names; %zu inflected forms for nodes; %zu references over %u\n",
-              wordsLeftOut_, candidates_ - order_.size() - leftForEntries_, candidates_,
-              leftForEntries_, properNames_, newForms.size() - lo, cut, wx::kThesaurusMaxFanout);
+              "              %zu proper names (%zu kept: the main sense of a frequent lemma);\n"
+              "              %zu inflected forms for nodes; %zu references over %u\n",
+              wordsLeftOut_, candidates_ - (order_.size() - properTaken) - leftForEntries_, candidates_,
+              leftForEntries_, properNames_ - properTaken, properTaken, newForms.size() - lo, cut, wx::kThesaurusMaxFanout);
   std::printf("  coverage:   %zu of %zu (%.1f%%) of the most frequent lemmas are found with a meaning\n",
               found, top_.size(), top_.empty() ? 0.0 : 100.0 * found / top_.size());
 }
