@@ -304,14 +304,16 @@ void Builder::ChooseMeanings() {
   // speech. A meaning needs a context word in the file and two words to list.
   std::unordered_map<std::string, std::array<uint32_t, 4>> perHead;
   size_t entries = 0;
-  std::vector<char> queued(meanings_.size(), 0);
+  std::vector<char> queued(meanings_.size(), 0), taken(meanings_.size(), 0);
+  // Takes meaning mi if it can be offered; true when it is in the file.
   auto take = [&](int64_t mi) {
-    if (mi < 0 || queued[size_t(mi)]) return;
+    if (mi < 0) return false;
+    if (queued[size_t(mi)]) return bool(taken[size_t(mi)]);
     queued[size_t(mi)] = 1;
     Meaning& m = meanings_[size_t(mi)];
     const auto& hs = heads[size_t(mi)];
-    if (hs.empty()) return;
-    if (ListOf(m, true).size() < 2) return;  // nothing to offer but the word itself
+    if (hs.empty()) return false;
+    if (ListOf(m, true).size() < 2) return false;  // nothing to offer but the word itself
     // The plainest context word, or the plainest of its synonyms whose
     // entries have room for this part of speech: entries are what runs out.
     m.head = hs[0].second;
@@ -330,25 +332,30 @@ void Builder::ChooseMeanings() {
     size_t extra = mine + 1 > before ? 1 : 0;
     if (entries + extra > wx::kThesaurusMaxEntries) {
       ++leftForEntries_;
-      return;
+      return false;
     }
     ++mine;
     entries += extra;
     order_.push_back(uint32_t(mi));
+    taken[size_t(mi)] = 1;
+    return true;
   };
-  // First the senses every frequent lemma must have: its most used sense;
-  // then, for the most frequent, the first sense of each part of speech.
-  for (const std::string& l : top_) {
-    int64_t best = -1;
-    uint32_t bestTag = 0;
+  // First the senses every frequent lemma must have: its most used sense
+  // that has something to offer (a sense of one word with nothing similar,
+  // like "calmly" as "with self-possession", yields to the next one);
+  // then, for the most frequent, the first such sense of each part of speech.
+  for (size_t li = 0; li < top_.size(); ++li) {
+    const std::string& l = top_[li];
+    std::vector<std::pair<uint32_t, uint32_t>> senses;  // (tag count, meaning), in sense order
     for (const auto* e : wn_.Lookup(l))
       for (uint32_t s : e->synsets) {
         int32_t m = meaningOfSynset_[s];
-        if (m < 0) continue;
-        uint32_t t = TagIn(meanings_[size_t(m)], l);
-        if (best < 0 || t > bestTag) best = m, bestTag = t;
+        if (m >= 0) senses.emplace_back(TagIn(meanings_[size_t(m)], l), uint32_t(m));
       }
-    take(best);
+    std::stable_sort(senses.begin(), senses.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& sense : senses)
+      if (take(sense.second) || li >= kFirstSenseLemmas) break;
   }
   for (size_t li = 0; li < top_.size() && li < kFirstSenseLemmas; ++li)
     for (const auto* e : wn_.Lookup(top_[li]))
