@@ -122,6 +122,7 @@ class Builder {
   void MakeMeanings();
   void RankLemmas();
   void ChooseMeanings();
+  void RefitWords();
   std::vector<std::string> ListOf(const Meaning& m, bool withBroader) const;
   void Write(const std::string& outFile);
 
@@ -372,6 +373,69 @@ void Builder::ChooseMeanings() {
     return meanings_[a].value > meanings_[b].value;
   });
   for (uint32_t i : rest) take(i);
+}
+
+// The words were chosen before the meanings, so some of them serve only
+// meanings that found no entry. Chooses them again for the meanings taken:
+// the frequent lemmas and the context words first, then the words those
+// meanings list, each worth what it adds to the lists of the frequent lemmas
+// among the meaning's words for the nodes it costs.
+void Builder::RefitWords() {
+  Progress bar("fitting words");
+  std::unordered_map<std::string, double> listed;  // lower lemma -> words its taken meanings list
+  std::vector<std::vector<std::string>> lists(order_.size());
+  for (size_t oi = 0; oi < order_.size(); ++oi) {
+    lists[oi] = ListOf(meanings_[order_[oi]], false);
+    for (const auto& lemma : meanings_[order_[oi]].words)
+      listed[Lower(lemma)] += double(lists[oi].size());
+  }
+  std::unordered_map<std::string, double> worth;
+  for (size_t oi = 0; oi < order_.size(); ++oi) {
+    double give = 0;
+    for (const auto& lemma : meanings_[order_[oi]].words) {
+      std::string l = Lower(lemma);
+      double f = Freq(l);
+      if (f > 0) give += std::log(2.0 + f) / std::max(1.0, listed[l]);
+    }
+    for (const auto& w : lists[oi]) worth[w] += give;
+  }
+  std::vector<std::string> words;
+  std::unordered_set<std::string> forced;
+  for (const std::string& l : top_)
+    if (forced.insert(Display(l)).second) words.push_back(Display(l));
+  for (uint32_t i : order_)
+    if (forced.insert(meanings_[i].head).second) words.push_back(meanings_[i].head);
+  // The synonyms of the most frequent lemmas' first sense of each part of
+  // speech, which name their main meanings.
+  std::vector<char> taken(meanings_.size(), 0);
+  for (uint32_t i : order_) taken[i] = 1;
+  for (size_t li = 0; li < top_.size() && li < kFirstSenseLemmas; ++li)
+    for (const auto* e : wn_.Lookup(top_[li])) {
+      if (e->synsets.empty() || meaningOfSynset_[e->synsets[0]] < 0 ||
+          !taken[size_t(meaningOfSynset_[e->synsets[0]])])
+        continue;
+      for (const auto& w : wn_.synsets[e->synsets[0]].words)
+        if (forced.insert(Display(w.lemma)).second) words.push_back(Display(w.lemma));
+    }
+  std::vector<std::pair<double, std::string>> rest;
+  for (const auto& [w, v] : worth)
+    if (!forced.count(w)) rest.emplace_back(v / (1.0 + 0.15 * double(w.size())), w);
+  std::sort(rest.begin(), rest.end(), [](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first > b.first : a.second < b.second;
+  });
+  for (auto& r : rest) words.push_back(std::move(r.second));
+  const size_t nodeLimit = wx::kThesaurusMaxNodes - kFormNodeReserve;
+  size_t lo = 0, hi = words.size();
+  while (lo < hi) {
+    bar.Update(words.size() - (hi - lo), words.size());
+    size_t mid = (lo + hi + 1) / 2;
+    if (ThesaurusWriter::CountNodes({words.begin(), words.begin() + long(mid)}) <= nodeLimit)
+      lo = mid;
+    else
+      hi = mid - 1;
+  }
+  present_.clear();
+  present_.insert(words.begin(), words.begin() + long(lo));
 }
 
 // The words a meaning lists (display forms). Without withBroader, all that it
@@ -641,6 +705,7 @@ void Builder::Run(const std::string& outFile) {
   RankLemmas();
   MakeMeanings();
   ChooseMeanings();
+  RefitWords();
   Write(outFile);
 }
 
