@@ -18,12 +18,16 @@
 // use to a writer while both budgets last: first the most used sense of each
 // of the 20,000 most frequent lemmas (by the tag counts of cntlist.rev), then
 // the first sense of each part of speech of the 5,000 most frequent, then all
-// other meanings by how much they give the common words among them. Proper
-// names, and meanings that would list nothing but their own word, are left
-// out. The words of the file are chosen first: the frequent lemmas, the
-// synonyms of their first senses, then the words their meanings list, by
-// what they add for the nodes they cost.
-// The nodes left then go to inflected forms of frequent lemmas: irregular
+// other meanings by how much they give the common words among them. A
+// frequent lemma whose most used sense has nothing to offer takes its next
+// one. Proper names are left out unless one is a frequent lemma's most used
+// sense ("Monday"); so are meanings that would list nothing but their own word.
+// The words are chosen twice: first, to choose the meanings, the frequent
+// lemmas, the synonyms of their first senses, then the words their meanings
+// list, by what they add for the nodes they cost; then again for the meanings
+// taken, so that no node goes to a word only a left-out meaning lists. The
+// inflected forms of the most frequent lemmas come before the listed words;
+// the nodes left go to the forms of the other frequent lemmas: irregular
 // ones from WordNet's exception lists and regular ones by the spelling rules
 // (checked against LIST, a word list, when one is given). A form refers to
 // its base word's meanings of the matching part of speech as a word form
@@ -60,7 +64,14 @@ constexpr size_t kTopLemmas = 20000;
 // The lemmas whose first sense of each part of speech comes before any other
 // meaning, since a writer expects every part of speech of these words.
 constexpr size_t kFirstSenseLemmas = 5000;
-constexpr size_t kFormNodeReserve = 6000;  // nodes kept back for inflected forms
+// The lemmas whose inflected forms come before the words that lists offer;
+// the forms of the others take the nodes that remain.
+constexpr size_t kFormFirstLemmas = 1000;
+// Meanings are chosen against a word set this many nodes smaller than the
+// file holds, so that a meaning earns its entry only with context and list
+// words that are sure to be in the file; the words are chosen again for the
+// meanings taken (RefitWords), with all the nodes.
+constexpr size_t kChoiceNodeMargin = 6000;
 constexpr size_t kShortList = 3;           // broader words fill lists shorter than this
 constexpr size_t kFilledList = 6;          // ... up to this many words
 
@@ -123,6 +134,7 @@ class Builder {
   void RankLemmas();
   void ChooseMeanings();
   void RefitWords();
+  std::vector<std::pair<std::string, bool>> FormsOf(const std::string& lemma, WnPos pos) const;
   std::vector<std::string> ListOf(const Meaning& m, bool withBroader) const;
   void Write(const std::string& outFile);
 
@@ -135,7 +147,12 @@ class Builder {
   std::vector<std::string> top_;                                       // frequent lemmas, lower case
   std::vector<uint32_t> order_;  // taken meanings in order of use
   size_t properNames_ = 0, candidates_ = 0, leftForEntries_ = 0, wordsLeftOut_ = 0;
+  // Nodes of the frequent lemmas, context words and first-sense synonyms, and
+  // what the forms of the most frequent lemmas add to them.
+  size_t nodesForNames_ = 0, nodesForFirstForms_ = 0;
   std::unordered_set<std::string> present_;  // display forms of the words in the file
+  // Irregular forms by part of speech: base -> forms, made on first use.
+  mutable std::array<std::unordered_map<std::string, std::vector<std::string>>, 4> irregular_;
 };
 
 void Builder::MakeMeanings() {
@@ -264,7 +281,7 @@ void Builder::ChooseMeanings() {
     });
     for (auto& r : rest) words.push_back(std::move(r.second));
   }
-  const size_t nodeLimit = wx::kThesaurusMaxNodes - kFormNodeReserve;
+  const size_t nodeLimit = wx::kThesaurusMaxNodes - kChoiceNodeMargin;
   size_t lo = 0, hi = words.size();
   while (lo < hi) {
     bar.Update(words.size() - (hi - lo), words.size());
@@ -375,6 +392,35 @@ void Builder::ChooseMeanings() {
   for (uint32_t i : rest) take(i);
 }
 
+// The inflected forms of a lemma (lower case) as a word of part of speech
+// pos, each marked regular or irregular: irregular ones from WordNet's
+// exception lists, regular ones by the spelling rules, confirmed by the word
+// list when one is given.
+std::vector<std::pair<std::string, bool>> Builder::FormsOf(const std::string& lemma, WnPos pos) const {
+  if (irregular_[0].empty())
+    for (int p = 0; p < 4; ++p) {
+      for (const auto& [form, bases] : wn_.exceptions[p])
+        for (const auto& b : bases) irregular_[size_t(p)][b].push_back(form);
+      for (auto& [b, f] : irregular_[size_t(p)]) std::sort(f.begin(), f.end());
+    }
+  std::vector<std::pair<std::string, bool>> texts;
+  auto irr = irregular_[size_t(pos)].find(lemma);
+  if (irr != irregular_[size_t(pos)].end())
+    for (const auto& f : irr->second)
+      if (f.find('_') == std::string::npos && f != lemma) texts.emplace_back(f, false);
+  // A word with irregular forms has no regular ones of the same kind
+  // ("drived"), but keeps its -s and -ing forms.
+  bool hasIrregular = !texts.empty();
+  for (const auto& f : RegularForms(lemma, pos)) {
+    bool pastOrCompared = f.text.back() == 'd' || f.text.back() == 'r' ||
+                          (f.text.size() > 3 && f.text.compare(f.text.size() - 3, 3, "est") == 0);
+    if (hasIrregular && (pos != WnPos::Verb || pastOrCompared)) continue;
+    if (f.text != lemma && (wordList_.empty() ? f.certain : wordList_.count(f.text) > 0))
+      texts.emplace_back(f.text, true);
+  }
+  return texts;
+}
+
 // The words were chosen before the meanings, so some of them serve only
 // meanings that found no entry. Chooses them again for the meanings taken:
 // the frequent lemmas and the context words first, then the words those
@@ -395,7 +441,7 @@ void Builder::RefitWords() {
     for (const auto& lemma : meanings_[order_[oi]].words) {
       std::string l = Lower(lemma);
       double f = Freq(l);
-      if (f > 0) give += std::log(2.0 + f) / std::max(1.0, listed[l]);
+      if (f > 0) give += std::pow(std::log(2.0 + f), 2.0) / std::max(1.0, listed[l]);
     }
     for (const auto& w : lists[oi]) worth[w] += give;
   }
@@ -417,6 +463,22 @@ void Builder::RefitWords() {
       for (const auto& w : wn_.synsets[e->synsets[0]].words)
         if (forced.insert(Display(w.lemma)).second) words.push_back(Display(w.lemma));
     }
+  // The inflected forms of the most frequent lemmas come next: a writer
+  // looks up "days" and "called" more often than a rare word of a list.
+  // They take their nodes here; they get their references, and their place
+  // in the file, when it is written.
+  const size_t formsBegin = words.size();
+  for (size_t li = 0; li < top_.size() && li < kFormFirstLemmas; ++li) {
+    auto it = meaningsOf_.find(top_[li]);
+    if (it == meaningsOf_.end()) continue;
+    std::array<bool, 4> hasPos{};
+    for (uint32_t m : it->second) hasPos[size_t(meanings_[m].pos)] |= bool(taken[m]);
+    for (int p = 0; p < 4; ++p)
+      if (hasPos[size_t(p)])
+        for (const auto& f : FormsOf(top_[li], WnPos(p)))
+          if (forced.insert(f.first).second) words.push_back(f.first);
+  }
+  const size_t formsEnd = words.size();
   std::vector<std::pair<double, std::string>> rest;
   for (const auto& [w, v] : worth)
     if (!forced.count(w)) rest.emplace_back(v / (1.0 + 0.15 * double(w.size())), w);
@@ -424,7 +486,7 @@ void Builder::RefitWords() {
     return a.first != b.first ? a.first > b.first : a.second < b.second;
   });
   for (auto& r : rest) words.push_back(std::move(r.second));
-  const size_t nodeLimit = wx::kThesaurusMaxNodes - kFormNodeReserve;
+  const size_t nodeLimit = wx::kThesaurusMaxNodes;
   size_t lo = 0, hi = words.size();
   while (lo < hi) {
     bar.Update(words.size() - (hi - lo), words.size());
@@ -434,8 +496,15 @@ void Builder::RefitWords() {
     else
       hi = mid - 1;
   }
+  if (lo < formsEnd)
+    throw std::runtime_error("the frequent lemmas and their forms need more nodes than there are");
+  wordsLeftOut_ = words.size() - lo;
+  nodesForNames_ = ThesaurusWriter::CountNodes({words.begin(), words.begin() + long(formsBegin)});
+  nodesForFirstForms_ =
+      ThesaurusWriter::CountNodes({words.begin(), words.begin() + long(formsEnd)}) - nodesForNames_;
   present_.clear();
-  present_.insert(words.begin(), words.begin() + long(lo));
+  present_.insert(words.begin(), words.begin() + long(formsBegin));
+  present_.insert(words.begin() + long(formsEnd), words.begin() + long(lo));
 }
 
 // The words a meaning lists (display forms). Without withBroader, all that it
@@ -572,12 +641,6 @@ void Builder::Write(const std::string& outFile) {
   std::vector<Form> forms;
   {
     Progress fbar("choosing inflected forms");
-    std::array<std::unordered_map<std::string, std::vector<std::string>>, 4> irregular;
-    for (int p = 0; p < 4; ++p)
-      for (const auto& [form, bases] : wn_.exceptions[p])
-        for (const auto& b : bases) irregular[size_t(p)][b].push_back(form);
-    for (auto& byBase : irregular)
-      for (auto& [b, f] : byBase) std::sort(f.begin(), f.end());
     std::unordered_map<std::string, size_t> formAt;
     for (size_t li = 0; li < top_.size(); ++li) {
       fbar.Update(li, top_.size());
@@ -589,22 +652,7 @@ void Builder::Write(const std::string& outFile) {
           if (x.kind == p + 1)
             r.push_back({x.entry, uint8_t(firstPos[x.entry] == p ? 0 : p + 1), x.tag, x.order});
         if (r.empty()) continue;
-        std::vector<std::pair<std::string, bool>> texts;
-        auto irr = irregular[size_t(p)].find(top_[li]);
-        if (irr != irregular[size_t(p)].end())
-          for (const auto& f : irr->second)
-            if (f.find('_') == std::string::npos) texts.emplace_back(f, false);
-        // A word with irregular forms has no regular ones of the same kind
-        // ("drived"), but keeps its -s and -ing forms.
-        bool hasIrregular = !texts.empty();
-        for (const auto& f : RegularForms(top_[li], WnPos(p))) {
-          bool pastOrCompared = f.text.back() == 'd' || f.text.back() == 'r' ||
-                                (f.text.size() > 3 && f.text.compare(f.text.size() - 3, 3, "est") == 0);
-          if (hasIrregular && (p != int(WnPos::Verb) || pastOrCompared)) continue;
-          if (wordList_.empty() ? f.certain : wordList_.count(f.text) > 0)
-            texts.emplace_back(f.text, true);
-        }
-        for (const auto& [t, regular] : texts) {
+        for (const auto& [t, regular] : FormsOf(top_[li], WnPos(p))) {
           if (t == top_[li]) continue;
           auto at = formAt.find(t);
           if (at == formAt.end()) {
@@ -690,8 +738,11 @@ void Builder::Write(const std::string& outFile) {
               regularKept, irregularKept);
   std::printf("  references: %zu (%zu from inflected forms to their base word's meanings)\n",
               stats.references, formRefsAdded);
-  std::printf("  nodes:      %zu of %u (%zu in shared word-ending chains)\n", stats.nodes,
-              wx::kThesaurusMaxNodes, stats.chainNodes);
+  std::printf("  nodes:      %zu of %u (%zu in shared word-ending chains): %zu for the frequent lemmas,\n"
+              "              context words and first-sense synonyms, %zu for the forms of the %zu most\n"
+              "              frequent lemmas, the rest for other listed words and forms\n",
+              stats.nodes, wx::kThesaurusMaxNodes, stats.chainNodes, nodesForNames_,
+              nodesForFirstForms_, kFormFirstLemmas);
   std::printf("  left out:   %zu words for nodes, so %zu of %zu meanings (%zu more for entries);\n"
               "              %zu proper names (%zu kept: the main sense of a frequent lemma);\n"
               "              %zu inflected forms for nodes; %zu references over %u\n",
