@@ -94,6 +94,34 @@ bool HasPointer(const WnSynset& s, const char* symbol) {
   return false;
 }
 
+// Appends the words of worth that are not forced, the most worth for the
+// nodes they cost first (a longer word costs more).
+void AppendByWorth(const std::unordered_map<std::string, double>& worth,
+                   const std::unordered_set<std::string>& forced, std::vector<std::string>& words) {
+  std::vector<std::pair<double, std::string>> rest;
+  for (const auto& [w, v] : worth)
+    if (!forced.count(w)) rest.emplace_back(v / (1.0 + 0.15 * double(w.size())), w);
+  std::sort(rest.begin(), rest.end(), [](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first > b.first : a.second < b.second;
+  });
+  for (auto& r : rest) words.push_back(std::move(r.second));
+}
+
+// The length of the longest run of words, from the first, whose letter graph
+// takes at most nodeLimit nodes.
+size_t LongestFit(const std::vector<std::string>& words, size_t nodeLimit, Progress& bar) {
+  size_t lo = 0, hi = words.size();
+  while (lo < hi) {
+    bar.Update(words.size() - (hi - lo), words.size());
+    size_t mid = (lo + hi + 1) / 2;
+    if (ThesaurusWriter::CountNodes({words.begin(), words.begin() + long(mid)}) <= nodeLimit)
+      lo = mid;
+    else
+      hi = mid - 1;
+  }
+  return lo;
+}
+
 struct Meaning {
   WnPos pos = WnPos::Noun;
   std::vector<uint32_t> members;  // the synset that names it first, then satellites
@@ -272,25 +300,8 @@ void Builder::ChooseMeanings() {
         if (meaningOfSynset_[e->synsets[0]] >= 0 && forced.insert(Display(w.lemma)).second)
           words.push_back(Display(w.lemma));
     }
-  {
-    std::vector<std::pair<double, std::string>> rest;
-    for (const auto& [w, v] : worth)
-      if (!forced.count(w)) rest.emplace_back(v / (1.0 + 0.15 * double(w.size())), w);
-    std::sort(rest.begin(), rest.end(), [](const auto& a, const auto& b) {
-      return a.first != b.first ? a.first > b.first : a.second < b.second;
-    });
-    for (auto& r : rest) words.push_back(std::move(r.second));
-  }
-  const size_t nodeLimit = wx::kThesaurusMaxNodes - kChoiceNodeMargin;
-  size_t lo = 0, hi = words.size();
-  while (lo < hi) {
-    bar.Update(words.size() - (hi - lo), words.size());
-    size_t mid = (lo + hi + 1) / 2;
-    if (ThesaurusWriter::CountNodes({words.begin(), words.begin() + long(mid)}) <= nodeLimit)
-      lo = mid;
-    else
-      hi = mid - 1;
-  }
+  AppendByWorth(worth, forced, words);
+  size_t lo = LongestFit(words, wx::kThesaurusMaxNodes - kChoiceNodeMargin, bar);
   present_.insert(words.begin(), words.begin() + long(lo));
   wordsLeftOut_ = words.size() - lo;
 
@@ -479,23 +490,8 @@ void Builder::RefitWords() {
           if (forced.insert(f.first).second) words.push_back(f.first);
   }
   const size_t formsEnd = words.size();
-  std::vector<std::pair<double, std::string>> rest;
-  for (const auto& [w, v] : worth)
-    if (!forced.count(w)) rest.emplace_back(v / (1.0 + 0.15 * double(w.size())), w);
-  std::sort(rest.begin(), rest.end(), [](const auto& a, const auto& b) {
-    return a.first != b.first ? a.first > b.first : a.second < b.second;
-  });
-  for (auto& r : rest) words.push_back(std::move(r.second));
-  const size_t nodeLimit = wx::kThesaurusMaxNodes;
-  size_t lo = 0, hi = words.size();
-  while (lo < hi) {
-    bar.Update(words.size() - (hi - lo), words.size());
-    size_t mid = (lo + hi + 1) / 2;
-    if (ThesaurusWriter::CountNodes({words.begin(), words.begin() + long(mid)}) <= nodeLimit)
-      lo = mid;
-    else
-      hi = mid - 1;
-  }
+  AppendByWorth(worth, forced, words);
+  size_t lo = LongestFit(words, wx::kThesaurusMaxNodes, bar);
   if (lo < formsEnd)
     throw std::runtime_error("the frequent lemmas and their forms need more nodes than there are");
   wordsLeftOut_ = words.size() - lo;
@@ -673,19 +669,12 @@ void Builder::Write(const std::string& outFile) {
   std::vector<size_t> newForms;
   for (size_t i = 0; i < forms.size(); ++i)
     if (!ids.count(forms[i].text)) newForms.push_back(i);
-  size_t lo = 0, hi = newForms.size();
+  size_t lo = 0;
   {
     Progress fbar("fitting inflected forms");
-    while (lo < hi) {
-      fbar.Update(newForms.size() - (hi - lo), newForms.size());
-      size_t mid = (lo + hi + 1) / 2;
-      std::vector<std::string> more = words;
-      for (size_t i = 0; i < mid; ++i) more.push_back(forms[newForms[i]].text);
-      if (ThesaurusWriter::CountNodes(more) <= wx::kThesaurusMaxNodes)
-        lo = mid;
-      else
-        hi = mid - 1;
-    }
+    const size_t known = words.size();
+    for (size_t i : newForms) words.push_back(forms[i].text);
+    lo = std::max(LongestFit(words, wx::kThesaurusMaxNodes, fbar), known) - known;
   }
   std::set<size_t> dropped;
   for (size_t i = lo; i < newForms.size(); ++i) dropped.insert(newForms[i]);
