@@ -732,11 +732,13 @@ void Builder::Write(const std::string& outFile) {
               "              frequent lemmas, the rest for other listed words and forms\n",
               stats.nodes, wx::kThesaurusMaxNodes, stats.chainNodes, nodesForNames_,
               nodesForFirstForms_, kFormFirstLemmas);
-  std::printf("  left out:   %zu words for nodes, so %zu of %zu meanings (%zu more for entries);\n"
-              "              %zu proper names (%zu kept: the main sense of a frequent lemma);\n"
-              "              %zu inflected forms for nodes; %zu references over %u\n",
+  std::printf("  left out:   %zu words that the meanings list, for nodes;\n"
+              "              %zu of %zu meanings without a context word or a second word in the file,\n"
+              "              %zu more for entries; %zu proper names (%zu kept: the main sense of a\n"
+              "              frequent lemma); %zu inflected forms for nodes; %zu references over %u\n",
               wordsLeftOut_, candidates_ - (order_.size() - properTaken) - leftForEntries_, candidates_,
-              leftForEntries_, properNames_ - properTaken, properTaken, newForms.size() - lo, cut, wx::kThesaurusMaxFanout);
+              leftForEntries_, properNames_ - properTaken, properTaken, newForms.size() - lo, cut,
+              wx::kThesaurusMaxFanout);
   std::printf("  coverage:   %zu of %zu (%.1f%%) of the most frequent lemmas are found with a meaning\n",
               found, top_.size(), top_.empty() ? 0.0 : 100.0 * found / top_.size());
 }
