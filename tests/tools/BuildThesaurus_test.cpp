@@ -153,7 +153,12 @@ TEST_F(BuildThesaurus, CommonWordsKeepAMeaningWhateverTheShapeOfTheirMainSense) 
          "00000710 02 r 01 calmly 0 000 | with self-possession  \n"
          "00000720 02 r 02 sedately 0 calmly 1 000 | in a sedate manner  \n");
   append("index.adv", "calmly r 2 0 2 2 00000710 00000720  \nsedately r 1 0 1 0 00000720  \n");
+  // A verb whose exception list gives its own spelling as its past.
+  append("data.verb", "00000310 35 v 02 shed 0 molt 0 000 | cast off hair or skin  \n");
+  append("index.verb", "shed v 1 0 1 0 00000310  \n");
+  append("verb.exc", "shed shed\n");
   append("cntlist.rev",
+         "shed%2:35:00:: 1 2\n"
          "monday%1:28:00:: 1 5\n"
          "calmly%4:02:00:: 1 5\n"
          "calmly%4:02:01:: 2 1\n");
@@ -172,6 +177,11 @@ TEST_F(BuildThesaurus, CommonWordsKeepAMeaningWhateverTheShapeOfTheirMainSense) 
   EXPECT_EQ(t.Contexts()[0]->lists[0], (std::vector<std::string>{"Monday", "Mon"}));
   ASSERT_TRUE(t.Lookup("car"));
   EXPECT_EQ(t.Contexts().size(), 1u);
+
+  // Its -s and -ing forms are there, no regular past beside the irregular one.
+  EXPECT_TRUE(t.Lookup("sheds"));
+  EXPECT_TRUE(t.Lookup("shedding"));
+  EXPECT_FALSE(t.Lookup("shedded"));
 
   // The next sense, which has something to list, stands in.
   ASSERT_TRUE(t.Lookup("calmly"));

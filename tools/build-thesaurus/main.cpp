@@ -415,13 +415,17 @@ std::vector<std::pair<std::string, bool>> Builder::FormsOf(const std::string& le
       for (auto& [b, f] : irregular_[size_t(p)]) std::sort(f.begin(), f.end());
     }
   std::vector<std::pair<std::string, bool>> texts;
+  // A word with irregular forms has no regular ones of the same kind
+  // ("drived"), but keeps its -s and -ing forms. A form spelled like the
+  // word itself counts ("shed" as the past of "shed": no "shedded").
+  bool hasIrregular = false;
   auto irr = irregular_[size_t(pos)].find(lemma);
   if (irr != irregular_[size_t(pos)].end())
-    for (const auto& f : irr->second)
-      if (f.find('_') == std::string::npos && f != lemma) texts.emplace_back(f, false);
-  // A word with irregular forms has no regular ones of the same kind
-  // ("drived"), but keeps its -s and -ing forms.
-  bool hasIrregular = !texts.empty();
+    for (const auto& f : irr->second) {
+      if (f.find('_') != std::string::npos) continue;
+      hasIrregular = true;
+      if (f != lemma) texts.emplace_back(f, false);
+    }
   for (const auto& f : RegularForms(lemma, pos)) {
     bool pastOrCompared = f.text.back() == 'd' || f.text.back() == 'r' ||
                           (f.text.size() > 3 && f.text.compare(f.text.size() - 3, 3, "est") == 0);
