@@ -77,6 +77,14 @@ TEST_F(ShippedThesaurus, CommonWordsShowTheirMainMeaningFirst) {
   EXPECT_FALSE(AnyHas(use, "misuse"));  // narrower terms are no synonyms
 }
 
+// Main senses that WordNet stores in shapes that list little by themselves.
+TEST_F(ShippedThesaurus, MainSensesOfEveryShapeAreOffered) {
+  // A satellite of a cluster whose head word is rare.
+  EXPECT_TRUE(AnyHas(Meanings("ominous"), "sinister"));
+  // A proper name that is the word's most used sense, typed in lower case.
+  EXPECT_TRUE(AnyHas(Meanings("monday"), "Mon"));
+}
+
 TEST_F(ShippedThesaurus, InflectedFormsShowTheirBaseWordsMeanings) {
   EXPECT_TRUE(AnyHas(Meanings("days"), "day"));
   EXPECT_TRUE(AnyHas(Meanings("called"), "call"));

@@ -139,6 +139,57 @@ TEST_F(BuildThesaurus, WritesMeaningsClustersFormsAndASummary) {
   EXPECT_EQ(cli.status, 2);
 }
 
+// Common words keep a meaning where WordNet gives their most used sense in a
+// shape that lists nothing by itself.
+TEST_F(BuildThesaurus, CommonWordsKeepAMeaningWhateverTheShapeOfTheirMainSense) {
+  auto append = [&](const char* name, const std::string& text) {
+    std::ofstream(dir_ / "wn" / name, std::ios::binary | std::ios::app) << text;
+  };
+  // A proper name that is a lemma's most used sense.
+  append("data.noun", "00000900 28 n 02 Monday 0 Mon 0 000 | the second day of the week  \n");
+  append("index.noun", "monday n 1 0 1 1 00000900  \nmon n 1 0 1 0 00000900  \n");
+  // An adverb whose most used sense is a synset of its own word alone.
+  append("data.adv",
+         "00000710 02 r 01 calmly 0 000 | with self-possession  \n"
+         "00000720 02 r 02 sedately 0 calmly 1 000 | in a sedate manner  \n");
+  append("index.adv", "calmly r 2 0 2 2 00000710 00000720  \nsedately r 1 0 1 0 00000720  \n");
+  // A verb whose exception list gives its own spelling as its past.
+  append("data.verb", "00000310 35 v 02 shed 0 molt 0 000 | cast off hair or skin  \n");
+  append("index.verb", "shed v 1 0 1 0 00000310  \n");
+  append("verb.exc", "shed shed\n");
+  append("cntlist.rev",
+         "shed%2:35:00:: 1 2\n"
+         "monday%1:28:00:: 1 5\n"
+         "calmly%4:02:00:: 1 5\n"
+         "calmly%4:02:01:: 2 1\n");
+  fs::path out = dir_ / "Thesaurus.qxt";
+  Ran built = Build("", out);
+  ASSERT_EQ(built.status, 0) << Slurp(dir_ / "err.txt");
+  EXPECT_NE(built.out.find("1 proper names (1 kept"), std::string::npos) << built.out;
+
+  wx::TThesaurusFile t;
+  t.SetFileName(out.string());
+  // "monday" as typed finds the name's meaning; the other proper name of
+  // "car" stays out.
+  ASSERT_TRUE(t.Lookup("monday"));
+  ASSERT_EQ(t.Contexts().size(), 1u);
+  EXPECT_EQ(t.Contexts()[0]->contextWord, "Monday");
+  EXPECT_EQ(t.Contexts()[0]->lists[0], (std::vector<std::string>{"Monday", "Mon"}));
+  ASSERT_TRUE(t.Lookup("car"));
+  EXPECT_EQ(t.Contexts().size(), 1u);
+
+  // Its -s and -ing forms are there, no regular past beside the irregular one.
+  EXPECT_TRUE(t.Lookup("sheds"));
+  EXPECT_TRUE(t.Lookup("shedding"));
+  EXPECT_FALSE(t.Lookup("shedded"));
+
+  // The next sense, which has something to list, stands in.
+  ASSERT_TRUE(t.Lookup("calmly"));
+  ASSERT_EQ(t.Contexts().size(), 1u);
+  EXPECT_EQ(t.Contexts()[0]->kindName, "adverb");
+  EXPECT_EQ(t.Contexts()[0]->lists[3], (std::vector<std::string>{"calmly", "sedately"}));
+}
+
 TEST_F(BuildThesaurus, AWordListConfirmsRegularForms) {
   std::ofstream(dir_ / "words.txt") << "drives\r\ncar\n";
   fs::path out = dir_ / "Thesaurus.qxt";

@@ -18,12 +18,16 @@
 // use to a writer while both budgets last: first the most used sense of each
 // of the 20,000 most frequent lemmas (by the tag counts of cntlist.rev), then
 // the first sense of each part of speech of the 5,000 most frequent, then all
-// other meanings by how much they give the common words among them. Proper
-// names, and meanings that would list nothing but their own word, are left
-// out. The words of the file are chosen first: the frequent lemmas, the
-// synonyms of their first senses, then the words their meanings list, by
-// what they add for the nodes they cost.
-// The nodes left then go to inflected forms of frequent lemmas: irregular
+// other meanings by how much they give the common words among them. A
+// frequent lemma whose most used sense has nothing to offer takes its next
+// one. Proper names are left out unless one is a frequent lemma's most used
+// sense ("Monday"); so are meanings that would list nothing but their own word.
+// The words are chosen twice: first, to choose the meanings, the frequent
+// lemmas, the synonyms of their first senses, then the words their meanings
+// list, by what they add for the nodes they cost; then again for the meanings
+// taken, so that no node goes to a word only a left-out meaning lists. The
+// inflected forms of the most frequent lemmas come before the listed words;
+// the nodes left go to the forms of the other frequent lemmas: irregular
 // ones from WordNet's exception lists and regular ones by the spelling rules
 // (checked against LIST, a word list, when one is given). A form refers to
 // its base word's meanings of the matching part of speech as a word form
@@ -60,7 +64,14 @@ constexpr size_t kTopLemmas = 20000;
 // The lemmas whose first sense of each part of speech comes before any other
 // meaning, since a writer expects every part of speech of these words.
 constexpr size_t kFirstSenseLemmas = 5000;
-constexpr size_t kFormNodeReserve = 6000;  // nodes kept back for inflected forms
+// The lemmas whose inflected forms come before the words that lists offer;
+// the forms of the others take the nodes that remain.
+constexpr size_t kFormFirstLemmas = 1000;
+// Meanings are chosen against a word set this many nodes smaller than the
+// file holds, so that a meaning earns its entry only with context and list
+// words that are sure to be in the file; the words are chosen again for the
+// meanings taken (RefitWords), with all the nodes.
+constexpr size_t kChoiceNodeMargin = 6000;
 constexpr size_t kShortList = 3;           // broader words fill lists shorter than this
 constexpr size_t kFilledList = 6;          // ... up to this many words
 
@@ -83,11 +94,40 @@ bool HasPointer(const WnSynset& s, const char* symbol) {
   return false;
 }
 
+// Appends the words of worth that are not forced, the most worth for the
+// nodes they cost first (a longer word costs more).
+void AppendByWorth(const std::unordered_map<std::string, double>& worth,
+                   const std::unordered_set<std::string>& forced, std::vector<std::string>& words) {
+  std::vector<std::pair<double, std::string>> rest;
+  for (const auto& [w, v] : worth)
+    if (!forced.count(w)) rest.emplace_back(v / (1.0 + 0.15 * double(w.size())), w);
+  std::sort(rest.begin(), rest.end(), [](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first > b.first : a.second < b.second;
+  });
+  for (auto& r : rest) words.push_back(std::move(r.second));
+}
+
+// The length of the longest run of words, from the first, whose letter graph
+// takes at most nodeLimit nodes.
+size_t LongestFit(const std::vector<std::string>& words, size_t nodeLimit, Progress& bar) {
+  size_t lo = 0, hi = words.size();
+  while (lo < hi) {
+    bar.Update(words.size() - (hi - lo), words.size());
+    size_t mid = (lo + hi + 1) / 2;
+    if (ThesaurusWriter::CountNodes({words.begin(), words.begin() + long(mid)}) <= nodeLimit)
+      lo = mid;
+    else
+      hi = mid - 1;
+  }
+  return lo;
+}
+
 struct Meaning {
   WnPos pos = WnPos::Noun;
   std::vector<uint32_t> members;  // the synset that names it first, then satellites
   std::vector<std::string> words;  // lemmas that refer to it, as WordNet writes them
   std::string head;                // display form of the context word
+  bool proper = false;             // a proper name ("Monday", "Paris")
   double value = 0;
   uint32_t entry = 0;  // entry number once written
 };
@@ -121,6 +161,8 @@ class Builder {
   void MakeMeanings();
   void RankLemmas();
   void ChooseMeanings();
+  void RefitWords();
+  std::vector<std::pair<std::string, bool>> FormsOf(const std::string& lemma, WnPos pos) const;
   std::vector<std::string> ListOf(const Meaning& m, bool withBroader) const;
   void Write(const std::string& outFile);
 
@@ -133,7 +175,12 @@ class Builder {
   std::vector<std::string> top_;                                       // frequent lemmas, lower case
   std::vector<uint32_t> order_;  // taken meanings in order of use
   size_t properNames_ = 0, candidates_ = 0, leftForEntries_ = 0, wordsLeftOut_ = 0;
+  // Nodes of the frequent lemmas, context words and first-sense synonyms, and
+  // what the forms of the most frequent lemmas add to them.
+  size_t nodesForNames_ = 0, nodesForFirstForms_ = 0;
   std::unordered_set<std::string> present_;  // display forms of the words in the file
+  // Irregular forms by part of speech: base -> forms, made on first use.
+  mutable std::array<std::unordered_map<std::string, std::vector<std::string>>, 4> irregular_;
 };
 
 void Builder::MakeMeanings() {
@@ -143,20 +190,19 @@ void Builder::MakeMeanings() {
   for (uint32_t s = 0; s < wn_.synsets.size(); ++s) {
     const WnSynset& syn = wn_.synsets[s];
     if (syn.satellite) continue;
+    bool proper = false;
     if (syn.pos == WnPos::Noun) {
-      bool proper = HasPointer(syn, "@i");
+      proper = HasPointer(syn, "@i");
       if (!proper) {
         proper = true;
         for (const auto& w : syn.words) proper = proper && w.lemma[0] >= 'A' && w.lemma[0] <= 'Z';
       }
-      if (proper) {
-        ++properNames_;
-        continue;
-      }
+      if (proper) ++properNames_;
     }
     meaningOfSynset_[s] = int32_t(meanings_.size());
     Meaning m;
     m.pos = syn.pos;
+    m.proper = syn.pos == WnPos::Noun && proper;
     m.members.push_back(s);
     meanings_.push_back(std::move(m));
   }
@@ -182,7 +228,7 @@ void Builder::MakeMeanings() {
           if (list.empty() || list.back() != i) list.push_back(i);
         }
   }
-  candidates_ = meanings_.size();
+  candidates_ = meanings_.size() - properNames_;  // proper names are counted apart
 }
 
 void Builder::RankLemmas() {
@@ -233,6 +279,7 @@ void Builder::ChooseMeanings() {
   // adds to those lemmas' lists for the nodes it costs.
   std::unordered_map<std::string, double> worth;
   for (uint32_t i = 0; i < meanings_.size(); ++i) {
+    if (meanings_[i].proper) continue;
     double give = 0;
     for (const auto& lemma : meanings_[i].words) {
       std::string l = Lower(lemma);
@@ -253,41 +300,30 @@ void Builder::ChooseMeanings() {
         if (meaningOfSynset_[e->synsets[0]] >= 0 && forced.insert(Display(w.lemma)).second)
           words.push_back(Display(w.lemma));
     }
-  {
-    std::vector<std::pair<double, std::string>> rest;
-    for (const auto& [w, v] : worth)
-      if (!forced.count(w)) rest.emplace_back(v / (1.0 + 0.15 * double(w.size())), w);
-    std::sort(rest.begin(), rest.end(), [](const auto& a, const auto& b) {
-      return a.first != b.first ? a.first > b.first : a.second < b.second;
-    });
-    for (auto& r : rest) words.push_back(std::move(r.second));
-  }
-  const size_t nodeLimit = wx::kThesaurusMaxNodes - kFormNodeReserve;
-  size_t lo = 0, hi = words.size();
-  while (lo < hi) {
-    bar.Update(words.size() - (hi - lo), words.size());
-    size_t mid = (lo + hi + 1) / 2;
-    if (ThesaurusWriter::CountNodes({words.begin(), words.begin() + long(mid)}) <= nodeLimit)
-      lo = mid;
-    else
-      hi = mid - 1;
-  }
+  AppendByWorth(worth, forced, words);
+  size_t lo = LongestFit(words, wx::kThesaurusMaxNodes - kChoiceNodeMargin, bar);
   present_.insert(words.begin(), words.begin() + long(lo));
   wordsLeftOut_ = words.size() - lo;
 
   // Context words: among the words in the file, by how plainly they name
   // the meaning (common, and mainly used in this sense).
   std::vector<std::vector<std::pair<double, std::string>>> heads(meanings_.size());
+  // A cluster is named by its head synset's words where one is in the file,
+  // else by its satellites' words ("ominous" for a cluster whose head word,
+  // "alarming", is too rare to be in the file).
   for (uint32_t i = 0; i < meanings_.size(); ++i) {
-    for (const auto& w : wn_.synsets[meanings_[i].members[0]].words) {
-      if (!present_.count(Display(w.lemma))) continue;
-      std::string l = Lower(w.lemma);
-      double f = Freq(l);
-      double share = (w.tagCount + 1.0) / (f + double(Senses(l)));
-      double score = share * std::sqrt(1.0 + std::log(1.0 + f));
-      if (w.lemma.find('_') != std::string::npos) score *= 0.7;
-      if (w.lemma[0] >= 'A' && w.lemma[0] <= 'Z') score *= 0.5;
-      heads[i].emplace_back(score, Display(w.lemma));
+    for (size_t mi = 0; mi < meanings_[i].members.size(); ++mi) {
+      if (mi == 1 && !heads[i].empty()) break;
+      for (const auto& w : wn_.synsets[meanings_[i].members[mi]].words) {
+        if (!present_.count(Display(w.lemma))) continue;
+        std::string l = Lower(w.lemma);
+        double f = Freq(l);
+        double share = (w.tagCount + 1.0) / (f + double(Senses(l)));
+        double score = share * std::sqrt(1.0 + std::log(1.0 + f));
+        if (w.lemma.find('_') != std::string::npos) score *= 0.7;
+        if (w.lemma[0] >= 'A' && w.lemma[0] <= 'Z') score *= 0.5;
+        heads[i].emplace_back(score, Display(w.lemma));
+      }
     }
     std::stable_sort(heads[i].begin(), heads[i].end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
@@ -297,14 +333,16 @@ void Builder::ChooseMeanings() {
   // speech. A meaning needs a context word in the file and two words to list.
   std::unordered_map<std::string, std::array<uint32_t, 4>> perHead;
   size_t entries = 0;
-  std::vector<char> queued(meanings_.size(), 0);
+  std::vector<char> queued(meanings_.size(), 0), taken(meanings_.size(), 0);
+  // Takes meaning mi if it can be offered; true when it is in the file.
   auto take = [&](int64_t mi) {
-    if (mi < 0 || queued[size_t(mi)]) return;
+    if (mi < 0) return false;
+    if (queued[size_t(mi)]) return bool(taken[size_t(mi)]);
     queued[size_t(mi)] = 1;
     Meaning& m = meanings_[size_t(mi)];
     const auto& hs = heads[size_t(mi)];
-    if (hs.empty()) return;
-    if (ListOf(m, true).size() < 2) return;  // nothing to offer but the word itself
+    if (hs.empty()) return false;
+    if (ListOf(m, true).size() < 2) return false;  // nothing to offer but the word itself
     // The plainest context word, or the plainest of its synonyms whose
     // entries have room for this part of speech: entries are what runs out.
     m.head = hs[0].second;
@@ -323,41 +361,150 @@ void Builder::ChooseMeanings() {
     size_t extra = mine + 1 > before ? 1 : 0;
     if (entries + extra > wx::kThesaurusMaxEntries) {
       ++leftForEntries_;
-      return;
+      return false;
     }
     ++mine;
     entries += extra;
     order_.push_back(uint32_t(mi));
+    taken[size_t(mi)] = 1;
+    return true;
   };
-  // First the senses every frequent lemma must have: its most used sense;
-  // then, for the most frequent, the first sense of each part of speech.
-  for (const std::string& l : top_) {
-    int64_t best = -1;
-    uint32_t bestTag = 0;
+  // First the senses every frequent lemma must have: its most used sense
+  // that has something to offer (a sense of one word with nothing similar,
+  // like "calmly" as "with self-possession", yields to the next one);
+  // then, for the most frequent, the first such sense of each part of speech.
+  for (size_t li = 0; li < top_.size(); ++li) {
+    const std::string& l = top_[li];
+    std::vector<std::pair<uint32_t, uint32_t>> senses;  // (tag count, meaning), in sense order
     for (const auto* e : wn_.Lookup(l))
       for (uint32_t s : e->synsets) {
         int32_t m = meaningOfSynset_[s];
-        if (m < 0) continue;
-        uint32_t t = TagIn(meanings_[size_t(m)], l);
-        if (best < 0 || t > bestTag) best = m, bestTag = t;
+        if (m >= 0) senses.emplace_back(TagIn(meanings_[size_t(m)], l), uint32_t(m));
       }
-    take(best);
+    std::stable_sort(senses.begin(), senses.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& sense : senses)
+      if (take(sense.second) || li >= kFirstSenseLemmas) break;
   }
   for (size_t li = 0; li < top_.size() && li < kFirstSenseLemmas; ++li)
     for (const auto* e : wn_.Lookup(top_[li]))
       for (uint32_t s : e->synsets)
-        if (meaningOfSynset_[s] >= 0) {
+        if (meaningOfSynset_[s] >= 0 && !meanings_[size_t(meaningOfSynset_[s])].proper) {
           take(meaningOfSynset_[s]);
           break;
         }
   // Then the rest by what they give.
   std::vector<uint32_t> rest;
   for (uint32_t i = 0; i < meanings_.size(); ++i)
-    if (!queued[i]) rest.push_back(i);
+    if (!queued[i] && !meanings_[i].proper) rest.push_back(i);
   std::stable_sort(rest.begin(), rest.end(), [&](uint32_t a, uint32_t b) {
     return meanings_[a].value > meanings_[b].value;
   });
   for (uint32_t i : rest) take(i);
+}
+
+// The inflected forms of a lemma (lower case) as a word of part of speech
+// pos, each marked regular or irregular: irregular ones from WordNet's
+// exception lists, regular ones by the spelling rules, confirmed by the word
+// list when one is given.
+std::vector<std::pair<std::string, bool>> Builder::FormsOf(const std::string& lemma, WnPos pos) const {
+  if (irregular_[0].empty())
+    for (int p = 0; p < 4; ++p) {
+      for (const auto& [form, bases] : wn_.exceptions[p])
+        for (const auto& b : bases) irregular_[size_t(p)][b].push_back(form);
+      for (auto& [b, f] : irregular_[size_t(p)]) std::sort(f.begin(), f.end());
+    }
+  std::vector<std::pair<std::string, bool>> texts;
+  // A word with irregular forms has no regular ones of the same kind
+  // ("drived"), but keeps its -s and -ing forms. A form spelled like the
+  // word itself counts ("shed" as the past of "shed": no "shedded").
+  bool hasIrregular = false;
+  auto irr = irregular_[size_t(pos)].find(lemma);
+  if (irr != irregular_[size_t(pos)].end())
+    for (const auto& f : irr->second) {
+      if (f.find('_') != std::string::npos) continue;
+      hasIrregular = true;
+      if (f != lemma) texts.emplace_back(f, false);
+    }
+  for (const auto& f : RegularForms(lemma, pos)) {
+    bool pastOrCompared = f.text.back() == 'd' || f.text.back() == 'r' ||
+                          (f.text.size() > 3 && f.text.compare(f.text.size() - 3, 3, "est") == 0);
+    if (hasIrregular && (pos != WnPos::Verb || pastOrCompared)) continue;
+    if (f.text != lemma && (wordList_.empty() ? f.certain : wordList_.count(f.text) > 0))
+      texts.emplace_back(f.text, true);
+  }
+  return texts;
+}
+
+// The words were chosen before the meanings, so some of them serve only
+// meanings that found no entry. Chooses them again for the meanings taken:
+// the frequent lemmas and the context words first, then the words those
+// meanings list, each worth what it adds to the lists of the frequent lemmas
+// among the meaning's words for the nodes it costs.
+void Builder::RefitWords() {
+  Progress bar("fitting words");
+  std::unordered_map<std::string, double> listed;  // lower lemma -> words its taken meanings list
+  std::vector<std::vector<std::string>> lists(order_.size());
+  for (size_t oi = 0; oi < order_.size(); ++oi) {
+    lists[oi] = ListOf(meanings_[order_[oi]], false);
+    for (const auto& lemma : meanings_[order_[oi]].words)
+      listed[Lower(lemma)] += double(lists[oi].size());
+  }
+  std::unordered_map<std::string, double> worth;
+  for (size_t oi = 0; oi < order_.size(); ++oi) {
+    double give = 0;
+    for (const auto& lemma : meanings_[order_[oi]].words) {
+      std::string l = Lower(lemma);
+      double f = Freq(l);
+      if (f > 0) give += std::pow(std::log(2.0 + f), 2.0) / std::max(1.0, listed[l]);
+    }
+    for (const auto& w : lists[oi]) worth[w] += give;
+  }
+  std::vector<std::string> words;
+  std::unordered_set<std::string> forced;
+  for (const std::string& l : top_)
+    if (forced.insert(Display(l)).second) words.push_back(Display(l));
+  for (uint32_t i : order_)
+    if (forced.insert(meanings_[i].head).second) words.push_back(meanings_[i].head);
+  // The synonyms of the most frequent lemmas' first sense of each part of
+  // speech, which name their main meanings.
+  std::vector<char> taken(meanings_.size(), 0);
+  for (uint32_t i : order_) taken[i] = 1;
+  for (size_t li = 0; li < top_.size() && li < kFirstSenseLemmas; ++li)
+    for (const auto* e : wn_.Lookup(top_[li])) {
+      if (e->synsets.empty() || meaningOfSynset_[e->synsets[0]] < 0 ||
+          !taken[size_t(meaningOfSynset_[e->synsets[0]])])
+        continue;
+      for (const auto& w : wn_.synsets[e->synsets[0]].words)
+        if (forced.insert(Display(w.lemma)).second) words.push_back(Display(w.lemma));
+    }
+  // The inflected forms of the most frequent lemmas come next: a writer
+  // looks up "days" and "called" more often than a rare word of a list.
+  // They take their nodes here; they get their references, and their place
+  // in the file, when it is written.
+  const size_t formsBegin = words.size();
+  for (size_t li = 0; li < top_.size() && li < kFormFirstLemmas; ++li) {
+    auto it = meaningsOf_.find(top_[li]);
+    if (it == meaningsOf_.end()) continue;
+    std::array<bool, 4> hasPos{};
+    for (uint32_t m : it->second) hasPos[size_t(meanings_[m].pos)] |= bool(taken[m]);
+    for (int p = 0; p < 4; ++p)
+      if (hasPos[size_t(p)])
+        for (const auto& f : FormsOf(top_[li], WnPos(p)))
+          if (forced.insert(f.first).second) words.push_back(f.first);
+  }
+  const size_t formsEnd = words.size();
+  AppendByWorth(worth, forced, words);
+  size_t lo = LongestFit(words, wx::kThesaurusMaxNodes, bar);
+  if (lo < formsEnd)
+    throw std::runtime_error("the frequent lemmas and their forms need more nodes than there are");
+  wordsLeftOut_ = words.size() - lo;
+  nodesForNames_ = ThesaurusWriter::CountNodes({words.begin(), words.begin() + long(formsBegin)});
+  nodesForFirstForms_ =
+      ThesaurusWriter::CountNodes({words.begin(), words.begin() + long(formsEnd)}) - nodesForNames_;
+  present_.clear();
+  present_.insert(words.begin(), words.begin() + long(formsBegin));
+  present_.insert(words.begin() + long(formsEnd), words.begin() + long(lo));
 }
 
 // The words a meaning lists (display forms). Without withBroader, all that it
@@ -494,12 +641,6 @@ void Builder::Write(const std::string& outFile) {
   std::vector<Form> forms;
   {
     Progress fbar("choosing inflected forms");
-    std::array<std::unordered_map<std::string, std::vector<std::string>>, 4> irregular;
-    for (int p = 0; p < 4; ++p)
-      for (const auto& [form, bases] : wn_.exceptions[p])
-        for (const auto& b : bases) irregular[size_t(p)][b].push_back(form);
-    for (auto& byBase : irregular)
-      for (auto& [b, f] : byBase) std::sort(f.begin(), f.end());
     std::unordered_map<std::string, size_t> formAt;
     for (size_t li = 0; li < top_.size(); ++li) {
       fbar.Update(li, top_.size());
@@ -511,22 +652,7 @@ void Builder::Write(const std::string& outFile) {
           if (x.kind == p + 1)
             r.push_back({x.entry, uint8_t(firstPos[x.entry] == p ? 0 : p + 1), x.tag, x.order});
         if (r.empty()) continue;
-        std::vector<std::pair<std::string, bool>> texts;
-        auto irr = irregular[size_t(p)].find(top_[li]);
-        if (irr != irregular[size_t(p)].end())
-          for (const auto& f : irr->second)
-            if (f.find('_') == std::string::npos) texts.emplace_back(f, false);
-        // A word with irregular forms has no regular ones of the same kind
-        // ("drived"), but keeps its -s and -ing forms.
-        bool hasIrregular = !texts.empty();
-        for (const auto& f : RegularForms(top_[li], WnPos(p))) {
-          bool pastOrCompared = f.text.back() == 'd' || f.text.back() == 'r' ||
-                                (f.text.size() > 3 && f.text.compare(f.text.size() - 3, 3, "est") == 0);
-          if (hasIrregular && (p != int(WnPos::Verb) || pastOrCompared)) continue;
-          if (wordList_.empty() ? f.certain : wordList_.count(f.text) > 0)
-            texts.emplace_back(f.text, true);
-        }
-        for (const auto& [t, regular] : texts) {
+        for (const auto& [t, regular] : FormsOf(top_[li], WnPos(p))) {
           if (t == top_[li]) continue;
           auto at = formAt.find(t);
           if (at == formAt.end()) {
@@ -547,19 +673,12 @@ void Builder::Write(const std::string& outFile) {
   std::vector<size_t> newForms;
   for (size_t i = 0; i < forms.size(); ++i)
     if (!ids.count(forms[i].text)) newForms.push_back(i);
-  size_t lo = 0, hi = newForms.size();
+  size_t lo = 0;
   {
     Progress fbar("fitting inflected forms");
-    while (lo < hi) {
-      fbar.Update(newForms.size() - (hi - lo), newForms.size());
-      size_t mid = (lo + hi + 1) / 2;
-      std::vector<std::string> more = words;
-      for (size_t i = 0; i < mid; ++i) more.push_back(forms[newForms[i]].text);
-      if (ThesaurusWriter::CountNodes(more) <= wx::kThesaurusMaxNodes)
-        lo = mid;
-      else
-        hi = mid - 1;
-    }
+    const size_t known = words.size();
+    for (size_t i : newForms) words.push_back(forms[i].text);
+    lo = std::max(LongestFit(words, wx::kThesaurusMaxNodes, fbar), known) - known;
   }
   std::set<size_t> dropped;
   for (size_t i = lo; i < newForms.size(); ++i) dropped.insert(newForms[i]);
@@ -602,6 +721,8 @@ void Builder::Write(const std::string& outFile) {
     if (!ok && std::getenv("WX_SHOW_MISSING")) std::fprintf(stderr, "missing: %s\n", l.c_str());
   }
 
+  size_t properTaken = 0;
+  for (uint32_t i : order_) properTaken += meanings_[i].proper;
   std::printf("Thesaurus written to %s (%zu bytes)\n", outFile.c_str(), stats.bytes);
   std::printf("  meanings:   %zu (%zu nouns, %zu verbs, %zu adjective clusters, %zu adverbs)\n",
               order_.size(), byKind[0], byKind[1], byKind[2], byKind[3]);
@@ -610,12 +731,18 @@ void Builder::Write(const std::string& outFile) {
               regularKept, irregularKept);
   std::printf("  references: %zu (%zu from inflected forms to their base word's meanings)\n",
               stats.references, formRefsAdded);
-  std::printf("  nodes:      %zu of %u (%zu in shared word-ending chains)\n", stats.nodes,
-              wx::kThesaurusMaxNodes, stats.chainNodes);
-  std::printf("  left out:   %zu words for nodes, so %zu of %zu meanings (%zu more for entries);\n"
-              "              %zu proper names; %zu inflected forms for nodes; %zu references over %u\n",
-              wordsLeftOut_, candidates_ - order_.size() - leftForEntries_, candidates_,
-              leftForEntries_, properNames_, newForms.size() - lo, cut, wx::kThesaurusMaxFanout);
+  std::printf("  nodes:      %zu of %u (%zu in shared word-ending chains): %zu for the frequent lemmas,\n"
+              "              context words and first-sense synonyms, %zu for the forms of the %zu most\n"
+              "              frequent lemmas, the rest for other listed words and forms\n",
+              stats.nodes, wx::kThesaurusMaxNodes, stats.chainNodes, nodesForNames_,
+              nodesForFirstForms_, kFormFirstLemmas);
+  std::printf("  left out:   %zu words that the meanings list, for nodes;\n"
+              "              %zu of %zu meanings without a context word or a second word in the file,\n"
+              "              %zu more for entries; %zu proper names (%zu kept: the main sense of a\n"
+              "              frequent lemma); %zu inflected forms for nodes; %zu references over %u\n",
+              wordsLeftOut_, candidates_ - (order_.size() - properTaken) - leftForEntries_, candidates_,
+              leftForEntries_, properNames_ - properTaken, properTaken, newForms.size() - lo, cut,
+              wx::kThesaurusMaxFanout);
   std::printf("  coverage:   %zu of %zu (%.1f%%) of the most frequent lemmas are found with a meaning\n",
               found, top_.size(), top_.empty() ? 0.0 : 100.0 * found / top_.size());
 }
@@ -624,6 +751,7 @@ void Builder::Run(const std::string& outFile) {
   RankLemmas();
   MakeMeanings();
   ChooseMeanings();
+  RefitWords();
   Write(outFile);
 }
 
