@@ -4,6 +4,7 @@
 #include "app/OptionsTexts.h"
 #include "spelling/CustomDictionariesTexts.h"
 #include "spelling/CustomDictionaryEditTexts.h"
+#include "spelling/SpellDialogTexts.h"
 #include "spelling/SpellOptionsTexts.h"
 #include "definitions/DefinitionsFormTexts.h"
 #include "windows/SmartBarTexts.h"
@@ -21,6 +22,7 @@ std::vector<const CaptionTable*> AllCaptionTables() {
       &NewCustomDictionaryTexts(),
       &CustomDictionaryEditTexts(),
       &DefinitionsFormTexts(),
+      &SpellDialogTexts(),
   };
 }
 
