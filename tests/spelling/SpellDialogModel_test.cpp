@@ -367,6 +367,9 @@ TEST(SpellStrings, IndexesLanguagesAndReplacement) {
   EXPECT_EQ(SpellStringEnglish(59), "(no suggestions)");
   EXPECT_EQ(SpellStringEnglish(66), "");
   EXPECT_EQ(SpellStringEnglish(-1), "");
+  for (int i = 0; i < kUiLanguageCount; ++i)
+    EXPECT_EQ(int(UiLanguageOf(SpellLanguageOf(UiLanguage(i)))), i);
+  EXPECT_EQ(UiLanguageOf(ltRussian), UiLanguage::English);
 
   test::ScratchDir d("spellstrings");
   TSpellCheckerBase c{[&] {

@@ -163,6 +163,8 @@ TEST_F(SpellDialogTest, ChangeDeleteUndoEscAndNoSuggestions) {
     HWND dlg = nullptr;
     if (!WaitFor([&] { return (dlg = FindDialog(L"Spelling")) != nullptr; })) return;
     seen.push_back(Look(dlg));  // 0: "tset"
+    // The user moves the dialog; the next check opens it there.
+    SetWindowPos(dlg, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Click(dlg, idSpellChange);
     WaitFor([&] { return Text(GetDlgItem(dlg, idSpellWordEdit)) == L"the the"; });
     seen.push_back(Look(dlg));  // 1: the repeated pair
@@ -213,14 +215,19 @@ TEST_F(SpellDialogTest, ChangeDeleteUndoEscAndNoSuggestions) {
   // Undo goes back, so some words are counted twice: the number is not fixed.
   EXPECT_EQ(endMessage.rfind(L"The spelling check is complete.\n\nWords checked: ", 0), 0u) << WideToUtf8(endMessage);
 
+  EXPECT_EQ(checker_->Config().DialogX(), 123);
+  EXPECT_EQ(checker_->Config().DialogY(), 77);
+
   // A word without suggestions, then Esc: the check is cancelled and the
   // text left as it was.
   Seen none;
+  RECT place{};
   bool closed = false;
   Outcome second = CheckThroughDialog(*checker_, L"the qqqqzzzz end", [&] {
     HWND dlg = nullptr;
     if (!WaitFor([&] { return (dlg = FindDialog(L"Spelling")) != nullptr; })) return;
     none = Look(dlg);
+    GetWindowRect(dlg, &place);
     HWND edit = GetDlgItem(dlg, idSpellReplaceEdit);
     PostMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
     PostMessageW(edit, WM_KEYUP, VK_ESCAPE, 0xC0010001);
@@ -230,6 +237,8 @@ TEST_F(SpellDialogTest, ChangeDeleteUndoEscAndNoSuggestions) {
   EXPECT_FALSE(second.finished);
   EXPECT_TRUE(checker_->Cancelled());
   EXPECT_EQ(second.text, L"the qqqqzzzz end");
+  EXPECT_EQ(place.left, 123);
+  EXPECT_EQ(place.top, 77);
   EXPECT_EQ(none.word, L"qqqqzzzz");
   EXPECT_EQ(none.list, std::vector<std::wstring>{L"(no suggestions)"});
   EXPECT_FALSE(none.listEnabled);
