@@ -222,12 +222,23 @@ TEST_F(SpellDialogTest, ChangeDeleteUndoEscAndNoSuggestions) {
   // text left as it was.
   Seen none;
   RECT place{};
-  bool closed = false;
+  bool closed = false, awayIgnore = true, awayCancel = false, backIgnore = false;
+  std::wstring backWord;
   Outcome second = CheckThroughDialog(*checker_, L"the qqqqzzzz end", [&] {
     HWND dlg = nullptr;
     if (!WaitFor([&] { return (dlg = FindDialog(L"Spelling")) != nullptr; })) return;
     none = Look(dlg);
     GetWindowRect(dlg, &place);
+    // The user clicks into the document: the dialog's commands rest until
+    // they come back, and the check goes on from the word.
+    HWND doc = GetWindow(dlg, GW_OWNER);
+    DWORD_PTR r = 0;
+    SendMessageTimeoutW(dlg, WM_ACTIVATE, WA_INACTIVE, LPARAM(doc), SMTO_ABORTIFHUNG, 3000, &r);
+    awayIgnore = IsWindowEnabled(GetDlgItem(dlg, idSpellIgnore));
+    awayCancel = IsWindowEnabled(GetDlgItem(dlg, idSpellCancel));
+    SendMessageTimeoutW(dlg, WM_ACTIVATE, WA_ACTIVE, LPARAM(doc), SMTO_ABORTIFHUNG, 3000, &r);
+    backIgnore = IsWindowEnabled(GetDlgItem(dlg, idSpellIgnore));
+    backWord = Text(GetDlgItem(dlg, idSpellWordEdit));
     HWND edit = GetDlgItem(dlg, idSpellReplaceEdit);
     PostMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
     PostMessageW(edit, WM_KEYUP, VK_ESCAPE, 0xC0010001);
@@ -237,6 +248,10 @@ TEST_F(SpellDialogTest, ChangeDeleteUndoEscAndNoSuggestions) {
   EXPECT_FALSE(second.finished);
   EXPECT_TRUE(checker_->Cancelled());
   EXPECT_EQ(second.text, L"the qqqqzzzz end");
+  EXPECT_FALSE(awayIgnore);
+  EXPECT_TRUE(awayCancel);
+  EXPECT_TRUE(backIgnore);
+  EXPECT_EQ(backWord, L"qqqqzzzz");
   EXPECT_EQ(place.left, 123);
   EXPECT_EQ(place.top, 77);
   EXPECT_EQ(none.word, L"qqqqzzzz");
