@@ -362,10 +362,13 @@ class DialogSession {
  public:
   DialogSession(HWND owner, TSpellCheckerBase& checker, HWND document)
       : checker_(checker), dialog_(owner, checker, document), hooks_(checker.DialogHooks()),
-        ui_(checker.UIType), synchronous_(checker.SynchronousCheck) {
+        ui_(checker.UIType), synchronous_(checker.SynchronousCheck), modal_(checker.DialogShowModal) {
     checker.SetDialogHooks(&dialog_);
     checker.UIType = suiDialog;
     checker.SynchronousCheck = true;
+    // This dialog is always modeless: a checker waiting for a modal one to
+    // start the check would never start it.
+    checker.DialogShowModal = false;
   }
   ~DialogSession() {
     // The message loop ended early (the program is quitting or the text's
@@ -374,6 +377,7 @@ class DialogSession {
     checker_.SetDialogHooks(hooks_);
     checker_.UIType = ui_;
     checker_.SynchronousCheck = synchronous_;
+    checker_.DialogShowModal = modal_;
   }
   DialogSession(const DialogSession&) = delete;
   DialogSession& operator=(const DialogSession&) = delete;
@@ -384,6 +388,7 @@ class DialogSession {
   TSpellDialogHooks* hooks_;
   TSpellUI ui_;
   bool synchronous_;
+  bool modal_;
 };
 
 }  // namespace

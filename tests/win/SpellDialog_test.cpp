@@ -263,6 +263,10 @@ TEST_F(SpellDialogTest, ChangeDeleteUndoEscAndNoSuggestions) {
 }
 
 TEST_F(SpellDialogTest, TextInMemoryKeepsCharactersOutsideTheCodePage) {
+  // Shown at once, and asked for modal: this dialog is modeless, and the
+  // check still starts.
+  checker_->DialogShowImmediate = true;
+  checker_->DialogShowModal = true;
   std::wstring text = L"\u0394\u03b5\u03bb\u03c4\u03b1 tset \u2014 end";
   bool ok = false;
   HANDLE th = CreateThread(
@@ -284,5 +288,6 @@ TEST_F(SpellDialogTest, TextInMemoryKeepsCharactersOutsideTheCodePage) {
   }
   CloseHandle(th);
   EXPECT_TRUE(ok);
+  EXPECT_TRUE(checker_->DialogShowModal);  // the checker's setting is back
   EXPECT_EQ(text, L"\u0394\u03b5\u03bb\u03c4\u03b1 test \u2014 end");
 }
