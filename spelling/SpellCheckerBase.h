@@ -127,6 +127,9 @@ class TSpellCheckerBase {
   int HelpCtxSpellDialog = 0;
   // Shows a help topic (the spell dialog's Help button).
   std::function<void(int context)> OnShowHelp;
+  // The spell dialog appeared for a check / went away; the user left it for
+  // another window (once) / came back to it (the check then resumes).
+  std::function<void()> OnSpellDialogShow, OnSpellDialogHide, OnDialogDeactivate, OnDialogActivate;
   // The language of GetString.
   TSpellLanguageType UILanguage = ltEnglish;
 

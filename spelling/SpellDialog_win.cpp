@@ -48,6 +48,7 @@ class SpellDialog : public DialogBase, public TSpellDialogHooks {
     source_ = source;
     if (!hwnd_ && !Create(owner_)) return;
     if (shown_) return;
+    if (checker_.OnSpellDialogShow) checker_.OnSpellDialogShow();
     model_.Configure();
     Sync();
     Place(true);
@@ -127,6 +128,7 @@ class SpellDialog : public DialogBase, public TSpellDialogHooks {
     shown_ = false;
     ShowWindow(hwnd_, SW_HIDE);
     if (owner_ && IsWindow(owner_)) SetActiveWindow(owner_);
+    if (checker_.OnSpellDialogHide) checker_.OnSpellDialogHide();
   }
 
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
@@ -328,10 +330,13 @@ class SpellDialog : public DialogBase, public TSpellDialogHooks {
         // Our own message boxes and the options dialog are not the document.
         if (other && GetWindow(other, GW_OWNER) == hwnd_) return FALSE;
         if (LOWORD(wp) == WA_INACTIVE) {
+          if (model_.Deactivated()) return FALSE;
           model_.Deactivate();
           Sync();
+          if (checker_.OnDialogDeactivate) checker_.OnDialogDeactivate();
         } else if (model_.Activate()) {
           Sync();
+          if (checker_.OnDialogActivate) checker_.OnDialogActivate();
           // The document may have changed meanwhile.
           checker_.Resume();
         }

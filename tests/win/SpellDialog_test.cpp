@@ -220,6 +220,11 @@ TEST_F(SpellDialogTest, ChangeDeleteUndoEscAndNoSuggestions) {
 
   // A word without suggestions, then Esc: the check is cancelled and the
   // text left as it was.
+  std::string events;
+  checker_->OnSpellDialogShow = [&] { events += "show "; };
+  checker_->OnSpellDialogHide = [&] { events += "hide "; };
+  checker_->OnDialogDeactivate = [&] { events += "away "; };
+  checker_->OnDialogActivate = [&] { events += "back "; };
   Seen none;
   RECT place{};
   bool closed = false, awayIgnore = true, awayCancel = false, backIgnore = false;
@@ -233,6 +238,7 @@ TEST_F(SpellDialogTest, ChangeDeleteUndoEscAndNoSuggestions) {
     // they come back, and the check goes on from the word.
     HWND doc = GetWindow(dlg, GW_OWNER);
     DWORD_PTR r = 0;
+    SendMessageTimeoutW(dlg, WM_ACTIVATE, WA_INACTIVE, LPARAM(doc), SMTO_ABORTIFHUNG, 3000, &r);
     SendMessageTimeoutW(dlg, WM_ACTIVATE, WA_INACTIVE, LPARAM(doc), SMTO_ABORTIFHUNG, 3000, &r);
     awayIgnore = IsWindowEnabled(GetDlgItem(dlg, idSpellIgnore));
     awayCancel = IsWindowEnabled(GetDlgItem(dlg, idSpellCancel));
@@ -248,6 +254,7 @@ TEST_F(SpellDialogTest, ChangeDeleteUndoEscAndNoSuggestions) {
   EXPECT_FALSE(second.finished);
   EXPECT_TRUE(checker_->Cancelled());
   EXPECT_EQ(second.text, L"the qqqqzzzz end");
+  EXPECT_EQ(events, "show away back hide ");
   EXPECT_FALSE(awayIgnore);
   EXPECT_TRUE(awayCancel);
   EXPECT_TRUE(backIgnore);
