@@ -25,6 +25,7 @@
 #include "spelling/ParsingEngine.h"
 #include "spelling/PhoneticsMap.h"
 #include "spelling/SpellConfig.h"
+#include "spelling/SpellDialogCommands.h"
 #include "spelling/SpellOptions.h"
 #include "spelling/SuggestionsGenerator.h"
 
@@ -80,7 +81,7 @@ class TSpellDialogHooks {
   // Close at the end of a check; keepOpen while a multi-part check goes on.
   virtual void CloseDialog(bool /*keepOpen*/) {}
   virtual bool DialogVisible() { return false; }
-  // Information box; Yes/No question (true for Yes).
+  // Information box; Yes/No question (true for Yes). Texts are UTF-8.
   virtual void MessageBox(const std::string& /*caption*/, const std::string& /*text*/) {}
   virtual bool AskYesNo(const std::string& /*caption*/, const std::string& /*text*/) { return true; }
   // Processes pending window messages once; false when there is no message
@@ -119,6 +120,19 @@ class TSpellCheckerBase {
   bool DialogShowModal = false;
   TCaseModification AllowedCases = cmInitialCaps;
   TSpellUI UIType = suiSilent;
+  // The spell dialog: its commands, where it opens, how it avoids the word,
+  // its help topic (0: no Help button).
+  TSpellDialogCommands CommandsVisible, CommandsEnabled;
+  TSpellDialogInitialPos DialogInitialPos = ipLastUserPos;
+  TSpellDialogAvoidPos DialogSelectionAvoid = saAvoid;
+  int HelpCtxSpellDialog = 0;
+  // Shows a help topic (the spell dialog's Help button).
+  std::function<void(int context)> OnShowHelp;
+  // The spell dialog appeared for a check / went away; the user left it for
+  // another window (once) / came back to it (the check then resumes).
+  std::function<void()> OnSpellDialogShow, OnSpellDialogHide, OnDialogDeactivate, OnDialogActivate;
+  // The language of GetString.
+  TSpellLanguageType UILanguage = ltEnglish;
 
   // --- configuration (dictionaries and options), kept by TSpellConfig ---
   TSpellConfig& Config() { return config_; }
@@ -156,6 +170,7 @@ class TSpellCheckerBase {
   int PhoneticDepth() const { return map_->StartDepth(); }
 
   void SetDialogHooks(TSpellDialogHooks* hooks) { hooks_ = hooks; }
+  TSpellDialogHooks* DialogHooks() const { return hooks_; }
   void SetParsingEngine(std::unique_ptr<TMainParsingEngine> engine);
   void SetGenerator(std::unique_ptr<TSuggestionsGenerator> generator);
   void SetPhoneticsMap(std::unique_ptr<TPhoneticsMap> map);
@@ -263,6 +278,13 @@ class TSpellCheckerBase {
   const std::string& CurrentWord() const { return currentWord_; }
   int WordsChecked() const { return wordsChecked_; }
   TControlParser* Source() const { return source_; }
+
+  // --- dialog texts ---
+  // Text `index` (0 ... 65) of the spelling dialogs in UILanguage, UTF-8
+  // ("&" marks an access key); OnGetString may replace it. Empty outside
+  // that range.
+  std::string GetString(int index);
+  std::function<void(int index, std::string& text)> OnGetString;
 
   // --- the misspelled-word menu ---
   // Builds the menu, lets OnPopupDoMenu show it and report the chosen tag and
