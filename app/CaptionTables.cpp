@@ -6,6 +6,7 @@
 #include "spelling/CustomDictionaryEditTexts.h"
 #include "spelling/SpellOptionsTexts.h"
 #include "definitions/DefinitionsFormTexts.h"
+#include "windows/InstantSpellTexts.h"
 #include "windows/SmartBarTexts.h"
 
 namespace wx {
@@ -21,6 +22,7 @@ std::vector<const CaptionTable*> AllCaptionTables() {
       &NewCustomDictionaryTexts(),
       &CustomDictionaryEditTexts(),
       &DefinitionsFormTexts(),
+      &InstantSpellTexts(),
   };
 }
 

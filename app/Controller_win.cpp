@@ -22,6 +22,8 @@
 #include "spelling/SpellOptionsDialog_win.h"
 #include "common/WinText_win.h"
 #include "definitions/DefinitionsForm_win.h"
+#include "windows/InstantSpellEngine.h"
+#include "windows/InstantSpell_win.h"
 
 namespace wx {
 
@@ -349,7 +351,7 @@ void TfrmTarvelo::RunCommand(Command command, const void* Sender) {
     case Command::OpenEditor2: LaunchEditor(""); break;  // no second editor ships with this version
     case Command::InstantSpell:
       CheckMainDictionaries();
-      if (!Busy()) throw ENotAvailable("Instant Spell");
+      if (!Busy()) RunInstantSpell();
       break;
     case Command::SpellOptions:
       WithModalDialog([this] { ShowProgramSpellOptions(window_); });
@@ -449,6 +451,29 @@ std::wstring TfrmTarvelo::DefinitionsLookup(const std::wstring& word) {
   std::wstring result;
   if (!services_.definitionsSession(word.size() > 50 ? std::wstring() : word, result)) result.clear();
   return result;
+}
+
+void TfrmTarvelo::RunInstantSpell() {
+  BeginWork();
+  // The window's F7, F8 and F9 would otherwise be taken by the program's own
+  // hotkeys, which do nothing while it is busy: they are let go meanwhile.
+  hotKeys_->SetActive(false);
+  struct End {
+    TfrmTarvelo* c;
+    ~End() {
+      Guarded([this] { c->hotKeys_->SetActive(true); });
+      c->EndWork();
+    }
+  } end{this};
+  // A checker over the program's stored spelling configuration; its option
+  // changes (Active Spell) are written back when it goes.
+  std::shared_ptr<TSpellCheckerBase> speller = MakeProgramSpeller();
+  TInstantSpellServices services;
+  services.engine = speller.get();
+  services.thesaurusLookup = [this](const std::wstring& word) { return ThesaurusLookup(word); };
+  services.definitionsLookup = [this](const std::wstring& word) { return DefinitionsLookup(word); };
+  services.guarded = [](const std::function<void()>& command) { Guarded(command); };
+  ShowInstantSpell(window_, std::move(services));
 }
 
 void TfrmTarvelo::LaunchEditor(const std::string& fileName) {

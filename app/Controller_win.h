@@ -109,6 +109,8 @@ class TfrmTarvelo {
   bool ProcessMessages();
   // Shows the tray icon's busy or idle look for the work state.
   void ShowWorkState();
+  // The Instant Spell window, modal, with the program busy meanwhile.
+  void RunInstantSpell();
   void LaunchEditor(const std::string& fileName);
   void LaunchDictionaryUpdate();
   void OpenWebSite();
