@@ -67,16 +67,85 @@ const MenuEntry kContextMenu[] = {{cmdIsNewClear, nullptr}, {0, nullptr},       
                                   {cmdIsSelectAll, nullptr}, {0, nullptr},         {cmdIsSpellCheck, nullptr},
                                   {cmdIsActiveSpell, nullptr}, {0, nullptr},       {cmdIsClose, nullptr}};
 
-// Toolbar buttons: the command and its standard image (-1: shown as text).
+// Toolbar buttons: the command and its image, a standard one or one of ours
+// (drawn at run time, kOwnImage + n; see DrawToolGlyphs).
 struct ToolEntry {
   int command;
   int image;
 };
-const ToolEntry kTools[] = {{cmdIsNewClear, STD_FILENEW}, {0, 0},         {cmdIsOpen, STD_FILEOPEN}, {0, 0},
-                            {cmdIsSave, STD_FILESAVE},   {cmdIsSaveAs, -1}, {0, 0},                 {cmdIsPrint, STD_PRINT},
-                            {0, 0},                      {cmdIsCut, STD_CUT}, {cmdIsCopy, STD_COPY}, {cmdIsInsert, STD_PASTE},
-                            {0, 0},                      {cmdIsSelectAll, -1}, {0, 0},              {cmdIsSpellCheck, -1},
-                            {cmdIsActiveSpell, -1},      {0, 0},           {cmdIsThesaurus, -1},     {cmdIsDefinitions, -1}};
+constexpr int kOwnImage = 1000;
+enum OwnGlyph { glSaveAs, glSelectAll, glSpellCheck, glActiveSpell, glThesaurus, glDefinitions, kOwnGlyphs };
+const ToolEntry kTools[] = {{cmdIsNewClear, STD_FILENEW},
+                            {0, 0},
+                            {cmdIsOpen, STD_FILEOPEN},
+                            {0, 0},
+                            {cmdIsSave, STD_FILESAVE},
+                            {cmdIsSaveAs, kOwnImage + glSaveAs},
+                            {0, 0},
+                            {cmdIsPrint, STD_PRINT},
+                            {0, 0},
+                            {cmdIsCut, STD_CUT},
+                            {cmdIsCopy, STD_COPY},
+                            {cmdIsInsert, STD_PASTE},
+                            {0, 0},
+                            {cmdIsSelectAll, kOwnImage + glSelectAll},
+                            {0, 0},
+                            {cmdIsSpellCheck, kOwnImage + glSpellCheck},
+                            {cmdIsActiveSpell, kOwnImage + glActiveSpell},
+                            {0, 0},
+                            {cmdIsThesaurus, kOwnImage + glThesaurus},
+                            {cmdIsDefinitions, kOwnImage + glDefinitions}};
+
+// Our toolbar images, 16 by 16 each side by side, on the button face colour
+// (which the toolbar takes as transparent): short letters with a mark.
+HBITMAP DrawToolGlyphs() {
+  constexpr int kSize = 16;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, kSize * kOwnGlyphs, kSize);
+  ReleaseDC(nullptr, screen);
+  if (!dc || !bmp) {
+    if (dc) DeleteDC(dc);
+    if (bmp) DeleteObject(bmp);
+    return nullptr;
+  }
+  HGDIOBJ oldBmp = SelectObject(dc, bmp);
+  RECT all{0, 0, kSize * kOwnGlyphs, kSize};
+  FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+  HFONT font = CreateFontW(-10, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
+  HGDIOBJ oldFont = SelectObject(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  const wchar_t* letters[kOwnGlyphs] = {L"A", L"[a]", L"abc", L"abc", L"Th", L"Df"};
+  const COLORREF colours[kOwnGlyphs] = {RGB(0, 0, 128), RGB(0, 0, 0),     RGB(0, 0, 128),
+                                        RGB(0, 0, 128), RGB(128, 0, 0), RGB(0, 96, 0)};
+  auto line = [&](COLORREF c, std::initializer_list<POINT> points) {
+    HPEN pen = CreatePen(PS_SOLID, 1, c);
+    HGDIOBJ old = SelectObject(dc, pen);
+    Polyline(dc, points.begin(), int(points.size()));
+    SelectObject(dc, old);
+    DeleteObject(pen);
+  };
+  for (int i = 0; i < kOwnGlyphs; ++i) {
+    const int x = i * kSize;
+    RECT r{x, 0, x + kSize, i == glSpellCheck || i == glActiveSpell ? 10 : kSize};
+    SetTextColor(dc, colours[i]);
+    DrawTextW(dc, letters[i], -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (i == glSaveAs) {  // a disk's outline behind a letter: "save under a name"
+      line(RGB(0, 0, 0), {{x + 1, 1}, {x + 14, 1}, {x + 14, 14}, {x + 1, 14}, {x + 1, 1}});
+    } else if (i == glSpellCheck) {  // a tick below the letters
+      line(RGB(0, 128, 0), {{x + 4, 11}, {x + 7, 14}, {x + 13, 9}});
+    } else if (i == glActiveSpell) {  // the wavy underline of a misspelled word
+      line(RGB(255, 0, 0), {{x + 1, 13}, {x + 3, 11}, {x + 5, 13}, {x + 7, 11}, {x + 9, 13}, {x + 11, 11},
+                            {x + 13, 13}, {x + 15, 11}});
+    }
+  }
+  SelectObject(dc, oldFont);
+  DeleteObject(font);
+  SelectObject(dc, oldBmp);
+  DeleteDC(dc);
+  return bmp;
+}
 
 const ACCEL kAccelerators[] = {
     {FCONTROL | FVIRTKEY, 'N', cmdIsNewClear}, {FCONTROL | FVIRTKEY, 'O', cmdIsOpen},
@@ -142,7 +211,7 @@ class TfrmInstantSpell : private TInstantSpellEditor {
       : owner_(owner), services_(std::move(services)), model_(*this) {}
   ~TfrmInstantSpell() override {
     if (accel_) DestroyAcceleratorTable(accel_);
-    if (toolImages_) ImageList_Destroy(toolImages_);
+    if (glyphs_) DeleteObject(glyphs_);
   }
   TfrmInstantSpell(const TfrmInstantSpell&) = delete;
   TfrmInstantSpell& operator=(const TfrmInstantSpell&) = delete;
@@ -198,7 +267,8 @@ class TfrmInstantSpell : private TInstantSpellEditor {
   HWND hwnd_ = nullptr, editor_ = nullptr, toolbar_ = nullptr;
   HMENU contextMenu_ = nullptr;
   HACCEL accel_ = nullptr;
-  HIMAGELIST toolImages_ = nullptr;
+  HBITMAP glyphs_ = nullptr;
+  int firstOwnImage_ = -1;
   std::unique_ptr<WindowCaptions> captions_;
   TInstantSpellToggles toggles_;
   TInstantSpellFont font_;
@@ -284,12 +354,18 @@ void TfrmInstantSpell::FormCreate() {
   SendMessageW(editor_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
   DragAcceptFiles(editor_, TRUE);
   toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
-                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | TBSTYLE_LIST | TBSTYLE_WRAPABLE |
+                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | TBSTYLE_LIST |
                                  CCS_TOP | CCS_NODIVIDER,
                              0, 0, 0, 0, hwnd_, HMENU(INT_PTR(idIsToolbar)), GetModuleHandleW(nullptr), nullptr);
   SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageW(toolbar_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
+  SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
   SendMessageW(toolbar_, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, LPARAM(HINST_COMMCTRL));
+  glyphs_ = DrawToolGlyphs();
+  if (glyphs_) {
+    TBADDBITMAP add{nullptr, UINT_PTR(glyphs_)};
+    firstOwnImage_ = int(SendMessageW(toolbar_, TB_ADDBITMAP, kOwnGlyphs, LPARAM(&add)));
+  }
   accel_ = CreateAcceleratorTableW(const_cast<ACCEL*>(kAccelerators), int(std::size(kAccelerators)));
   captions_ = std::make_unique<WindowCaptions>(hwnd_, InstantSpellTexts(), [this] {
     BuildMenus();
@@ -385,9 +461,12 @@ void TfrmInstantSpell::BuildToolbar() {
       b.fsStyle = BTNS_SEP;
     } else {
       b.idCommand = t.command;
-      b.iBitmap = t.image >= 0 ? t.image : I_IMAGENONE;
+      const bool own = t.image >= kOwnImage;
+      const bool textOnly = own && firstOwnImage_ < 0;
+      b.iBitmap = textOnly ? I_IMAGENONE : own ? firstOwnImage_ + t.image - kOwnImage : t.image;
       b.fsState = TBSTATE_ENABLED | (CommandShown(t.command) ? 0 : TBSTATE_HIDDEN);
-      b.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE | (t.image < 0 ? BTNS_SHOWTEXT : 0) |
+      // The caption is the button's tip (shown as text only without an image).
+      b.fsStyle = BTNS_BUTTON | (textOnly ? BTNS_SHOWTEXT | BTNS_AUTOSIZE : 0) |
                   (t.command == cmdIsActiveSpell ? BTNS_CHECK : 0);
       b.iString = INT_PTR(labels[i].c_str());
     }
