@@ -7,6 +7,7 @@
 #include "spelling/SpellOptionsTexts.h"
 #include "definitions/DefinitionsFormTexts.h"
 #include "windows/SmartBarTexts.h"
+#include "windows/SpellViewerTexts.h"
 
 namespace wx {
 
@@ -21,6 +22,7 @@ std::vector<const CaptionTable*> AllCaptionTables() {
       &NewCustomDictionaryTexts(),
       &CustomDictionaryEditTexts(),
       &DefinitionsFormTexts(),
+      &SpellViewerTexts(),
   };
 }
 
