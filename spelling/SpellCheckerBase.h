@@ -24,6 +24,7 @@
 #include "spelling/ParsingEngine.h"
 #include "spelling/PhoneticsMap.h"
 #include "spelling/SpellConfig.h"
+#include "spelling/SpellDialogCommands.h"
 #include "spelling/SpellOptions.h"
 #include "spelling/SuggestionsGenerator.h"
 
@@ -118,6 +119,14 @@ class TSpellCheckerBase {
   bool DialogShowModal = false;
   TCaseModification AllowedCases = cmInitialCaps;
   TSpellUI UIType = suiSilent;
+  // The spell dialog: its commands, where it opens, how it avoids the word,
+  // its help topic (0: no Help button).
+  TSpellDialogCommands CommandsVisible, CommandsEnabled;
+  TSpellDialogInitialPos DialogInitialPos = ipLastUserPos;
+  TSpellDialogAvoidPos DialogSelectionAvoid = saAvoid;
+  int HelpCtxSpellDialog = 0;
+  // The language of GetString.
+  TSpellLanguageType UILanguage = ltEnglish;
 
   // --- configuration (dictionaries and options), kept by TSpellConfig ---
   TSpellConfig& Config() { return config_; }
@@ -151,6 +160,7 @@ class TSpellCheckerBase {
   int PhoneticDepth() const { return map_->StartDepth(); }
 
   void SetDialogHooks(TSpellDialogHooks* hooks) { hooks_ = hooks; }
+  TSpellDialogHooks* DialogHooks() const { return hooks_; }
   void SetParsingEngine(std::unique_ptr<TMainParsingEngine> engine);
   void SetGenerator(std::unique_ptr<TSuggestionsGenerator> generator);
   void SetPhoneticsMap(std::unique_ptr<TPhoneticsMap> map);
