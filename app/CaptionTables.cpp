@@ -6,6 +6,7 @@
 #include "spelling/CustomDictionaryEditTexts.h"
 #include "spelling/SpellOptionsTexts.h"
 #include "definitions/DefinitionsFormTexts.h"
+#include "windows/LiveSpellingTexts.h"
 #include "windows/SmartBarTexts.h"
 #include "windows/SpellViewerTexts.h"
 
@@ -22,6 +23,7 @@ std::vector<const CaptionTable*> AllCaptionTables() {
       &NewCustomDictionaryTexts(),
       &CustomDictionaryEditTexts(),
       &DefinitionsFormTexts(),
+      &LiveSpellingTexts(),
       &SpellViewerTexts(),
   };
 }

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "common/EventList.h"
 #include "spelling/ControlParser.h"
 #include "spelling/CustomDictionary.h"
 #include "spelling/DictionaryFiles.h"
@@ -149,6 +150,10 @@ class TSpellCheckerBase {
   bool HasOption(TSpellOption o) const { return appliedOptions_.Has(o); }
   // The configuration reports a change: reopen dictionaries, rebuild rules.
   void ConfigurationChanged(bool dictionariesChanged, bool optionsChanged);
+  // The options the options dialog offers; live-spelling controls add the
+  // two live options they serve.
+  TSpellOptions ConfigAvailableOptions{soLiveSpelling, soLiveCorrect, soUpcase,       soNumbers,     soHTML,
+                                       soInternet,     soQuoted,      soAbbreviations, soPrimaryOnly, soRepeated};
   bool LiveSpelling() const { return HasOption(soLiveSpelling); }
   bool LiveCorrect() const { return HasOption(soLiveCorrect); }
   void SetQuoteChars(const std::string& chars);
@@ -292,6 +297,19 @@ class TSpellCheckerBase {
   std::function<void(const std::vector<TPopupItem>& items, int x, int y, int& action, std::string& word)>
       OnPopupDoMenu;
   std::function<void(const std::string& original, std::string& word, TSpellPopupOption& result)> OnPopupResult;
+  // After the configuration changed (dictionaries or options), was loaded, was saved.
+  std::function<void()> OnConfigChanged;
+  std::function<void()> OnConfigLoaded;
+  std::function<void()> OnConfigSaved;
+
+  // Listener lists for every control that shares this checker (live
+  // spelling): the option set was applied; the configuration changed; a word
+  // was skipped (before, state as OnParserIgnoreWord); a misspelled-word menu
+  // closed with a result.
+  TEventList<> OptionsAppliedList;
+  TEventList<> ConfigChangedList;
+  TEventList<bool, int> WordSkippedList;
+  TEventList<TSpellPopupOption> PopupResultList;
 
   // Dialog texts used by the session (English).
   static constexpr const char* kTextSpelling = "Spelling";
