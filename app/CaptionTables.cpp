@@ -7,7 +7,9 @@
 #include "spelling/SpellOptionsTexts.h"
 #include "definitions/DefinitionsFormTexts.h"
 #include "windows/InstantSpellTexts.h"
+#include "windows/LiveSpellingTexts.h"
 #include "windows/SmartBarTexts.h"
+#include "windows/SpellViewerTexts.h"
 
 namespace wx {
 
@@ -23,6 +25,8 @@ std::vector<const CaptionTable*> AllCaptionTables() {
       &CustomDictionaryEditTexts(),
       &DefinitionsFormTexts(),
       &InstantSpellTexts(),
+      &LiveSpellingTexts(),
+      &SpellViewerTexts(),
   };
 }
 

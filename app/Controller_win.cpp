@@ -135,7 +135,9 @@ void TfrmTarvelo::FormCreate() {
     manager.Release();
     return ok && !result.empty();
   };
-  // The thesaurus container is created at start-up.
+  // The speller's and the thesaurus containers are created at start-up; the
+  // speller's is never released.
+  Guarded([] { ManagedSpelling().Acquire(); });
   Guarded([] { ManagedThesaurus().Acquire(); });
 
   // The icon appears once the controller has finished loading.
@@ -354,10 +356,11 @@ void TfrmTarvelo::RunCommand(Command command, const void* Sender) {
       if (!Busy()) RunInstantSpell();
       break;
     case Command::SpellOptions:
-      WithModalDialog([this] { ShowProgramSpellOptions(window_); });
+      WithModalDialog([this] { WithSpeller([this](TSpellCheckerBase& s) { ShowSpellOptionsDialog(window_, s); }); });
       break;
     case Command::EditCustomDictionary:
-      WithModalDialog([this] { ShowProgramCustomDictionaries(window_); });
+      WithModalDialog(
+          [this] { WithSpeller([this](TSpellCheckerBase& s) { ShowCustomDictionariesDialog(window_, s); }); });
       break;
     case Command::Preferences:
       WithModalDialog([this] { ShowOptions(); });
@@ -372,6 +375,17 @@ void TfrmTarvelo::RunCommand(Command command, const void* Sender) {
     case Command::Exit: Close(); break;
     case Command::None: break;
   }
+}
+
+void TfrmTarvelo::WithSpeller(const std::function<void(TSpellCheckerBase&)>& body) {
+  TSpellCheckerBase& speller = ManagedSpelling().Data().Speller;
+  // What the dialog changed is stored when it closes, even when it fails,
+  // so that an end of the session loses nothing.
+  struct Store {
+    TSpellCheckerBase& s;
+    ~Store() { s.Config().Save(); }
+  } store{speller};
+  body(speller);
 }
 
 void TfrmTarvelo::CheckMainDictionaries() { mainDictionaries_.Run(CurrentRegistry()); }

@@ -25,6 +25,8 @@
 
 namespace wx {
 
+class TSpellCheckerBase;
+
 // A service this build does not include yet.
 class ENotAvailable : public std::runtime_error {
  public:
@@ -118,6 +120,8 @@ class TfrmTarvelo {
   void ShowOptions();
   // Program end: saves the Smart Bar and closes it without its notice.
   void CloseSmartBarForShutdown();
+  // Runs body with the managed speller and stores its configuration after.
+  void WithSpeller(const std::function<void(TSpellCheckerBase&)>& body);
   // Runs a modal dialog of the tray menu with input refused meanwhile.
   void WithModalDialog(const std::function<void()>& body);
 

@@ -39,6 +39,12 @@ TSpellCheckerBase::TSpellCheckerBase(TSpellConfigSettings settings, Registry* re
       map_(std::make_unique<TPhoneticsMap>()) {
   WireEngine();
   config_.OnChanged = [this](bool dictionaries, bool options) { ConfigurationChanged(dictionaries, options); };
+  config_.OnConfigLoaded = [this] {
+    if (OnConfigLoaded) OnConfigLoaded();
+  };
+  config_.OnConfigSaved = [this] {
+    if (OnConfigSaved) OnConfigSaved();
+  };
   config_.DetectWordCustomDictionaries = [this] { return WordCustomDictionaryFiles(); };
 }
 
@@ -49,6 +55,8 @@ TSpellCheckerBase::~TSpellCheckerBase() {
     if (d) d->Save();
   for (auto& d : customs_) d->Save();
   config_.OnChanged = nullptr;
+  config_.OnConfigLoaded = nullptr;
+  config_.OnConfigSaved = nullptr;
 }
 
 void TSpellCheckerBase::WireEngine() {
@@ -91,6 +99,8 @@ void TSpellCheckerBase::ConfigurationChanged(bool dictionariesChanged, bool opti
   ForgetDictionaryFiles();
   if (dictionariesChanged) dictionariesOpen_ = false;  // reopened on the next question
   if (optionsChanged) ApplyOptions(false);
+  if (OnConfigChanged) OnConfigChanged();
+  ConfigChangedList.Notify();
 }
 
 void TSpellCheckerBase::SetMappingDictionaryName(const std::string& name) {
@@ -145,6 +155,7 @@ void TSpellCheckerBase::ApplyOptions(bool force) {
                HasOption(soQuoted), HasOption(soAbbreviations), QuoteChars);
   optionsApplied_ = true;
   if (OnAddCustomIgnore) OnAddCustomIgnore();
+  OptionsAppliedList.Notify();
 }
 
 void TSpellCheckerBase::OpenDictionaries() {
@@ -883,8 +894,10 @@ void TSpellCheckerBase::ReplaceWordNotify(const std::string& replacement, int st
 void TSpellCheckerBase::SkipWordNotify(int state) {
   if (!source_) return;
   if (OnParserIgnoreWord) OnParserIgnoreWord(true, state);
+  WordSkippedList.Notify(true, state);
   source_->SkipWord();
   if (OnParserIgnoreWord) OnParserIgnoreWord(false, state);
+  WordSkippedList.Notify(false, state);
 }
 
 void TSpellCheckerBase::UndoNotify(int state, TSpellAction action, int& data) {
@@ -1079,18 +1092,22 @@ TSpellPopupOption TSpellCheckerBase::ShowWordPopup(TSpellPopupOptions options, s
                                                                         : spCancel;
   switch (result) {
     case spAutoCorrect:
-      if (active_)
+      // Saved at once: a pair made from the menu must survive a logoff or a
+      // crash before the next full check ends.
+      if (active_) {
         active_->AddAutoCorrect(word, chosen);
-      else
+        active_->Save();
+      } else
         result = spCancel;
       break;
     case spChangeAll:
       temp_.AddAutoCorrect(word, chosen);
       break;
     case spAdd:
-      if (active_)
+      if (active_) {
         active_->AddWord(word);
-      else
+        active_->Save();
+      } else
         result = spCancel;
       break;
     case spIgnoreAll:
@@ -1105,6 +1122,7 @@ TSpellPopupOption TSpellCheckerBase::ShowWordPopup(TSpellPopupOptions options, s
   }
   if (OnPopupResult) OnPopupResult(original, word, result);
   popupOpen_ = false;
+  PopupResultList.Notify(result);
   return result;
 }
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "common/EventList.h"
 #include "spelling/ControlParser.h"
 #include "spelling/CustomDictionary.h"
 #include "spelling/DictionaryFiles.h"
@@ -24,6 +25,7 @@
 #include "spelling/ParsingEngine.h"
 #include "spelling/PhoneticsMap.h"
 #include "spelling/SpellConfig.h"
+#include "spelling/SpellDialogCommands.h"
 #include "spelling/SpellOptions.h"
 #include "spelling/SuggestionsGenerator.h"
 
@@ -118,6 +120,14 @@ class TSpellCheckerBase {
   bool DialogShowModal = false;
   TCaseModification AllowedCases = cmInitialCaps;
   TSpellUI UIType = suiSilent;
+  // The spell dialog: its commands, where it opens, how it avoids the word,
+  // its help topic (0: no Help button).
+  TSpellDialogCommands CommandsVisible, CommandsEnabled;
+  TSpellDialogInitialPos DialogInitialPos = ipLastUserPos;
+  TSpellDialogAvoidPos DialogSelectionAvoid = saAvoid;
+  int HelpCtxSpellDialog = 0;
+  // The language of GetString.
+  TSpellLanguageType UILanguage = ltEnglish;
 
   // --- configuration (dictionaries and options), kept by TSpellConfig ---
   TSpellConfig& Config() { return config_; }
@@ -140,6 +150,10 @@ class TSpellCheckerBase {
   bool HasOption(TSpellOption o) const { return appliedOptions_.Has(o); }
   // The configuration reports a change: reopen dictionaries, rebuild rules.
   void ConfigurationChanged(bool dictionariesChanged, bool optionsChanged);
+  // The options the options dialog offers; live-spelling controls add the
+  // two live options they serve.
+  TSpellOptions ConfigAvailableOptions{soLiveSpelling, soLiveCorrect, soUpcase,       soNumbers,     soHTML,
+                                       soInternet,     soQuoted,      soAbbreviations, soPrimaryOnly, soRepeated};
   bool LiveSpelling() const { return HasOption(soLiveSpelling); }
   bool LiveCorrect() const { return HasOption(soLiveCorrect); }
   void SetQuoteChars(const std::string& chars);
@@ -151,6 +165,7 @@ class TSpellCheckerBase {
   int PhoneticDepth() const { return map_->StartDepth(); }
 
   void SetDialogHooks(TSpellDialogHooks* hooks) { hooks_ = hooks; }
+  TSpellDialogHooks* DialogHooks() const { return hooks_; }
   void SetParsingEngine(std::unique_ptr<TMainParsingEngine> engine);
   void SetGenerator(std::unique_ptr<TSuggestionsGenerator> generator);
   void SetPhoneticsMap(std::unique_ptr<TPhoneticsMap> map);
@@ -282,6 +297,19 @@ class TSpellCheckerBase {
   std::function<void(const std::vector<TPopupItem>& items, int x, int y, int& action, std::string& word)>
       OnPopupDoMenu;
   std::function<void(const std::string& original, std::string& word, TSpellPopupOption& result)> OnPopupResult;
+  // After the configuration changed (dictionaries or options), was loaded, was saved.
+  std::function<void()> OnConfigChanged;
+  std::function<void()> OnConfigLoaded;
+  std::function<void()> OnConfigSaved;
+
+  // Listener lists for every control that shares this checker (live
+  // spelling): the option set was applied; the configuration changed; a word
+  // was skipped (before, state as OnParserIgnoreWord); a misspelled-word menu
+  // closed with a result.
+  TEventList<> OptionsAppliedList;
+  TEventList<> ConfigChangedList;
+  TEventList<bool, int> WordSkippedList;
+  TEventList<TSpellPopupOption> PopupResultList;
 
   // Dialog texts used by the session (English).
   static constexpr const char* kTextSpelling = "Spelling";

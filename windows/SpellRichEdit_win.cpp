@@ -1,0 +1,481 @@
+#include "windows/SpellRichEdit_win.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <algorithm>
+#include <string>
+
+#include "common/AnsiText.h"
+
+namespace wx {
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x5752;  // "WR"
+constexpr int kMaxWavePoints = 1024;
+
+POINT PosFromChar(HWND h, int index) {
+  POINTL p{0, 0};
+  SendMessageW(h, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&p), index);
+  return POINT{p.x, p.y};
+}
+
+int CharFromPos(HWND h, POINT pt) {
+  POINTL p{pt.x, pt.y};
+  return static_cast<int>(SendMessageW(h, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&p)));
+}
+
+// Height plus external leading of the window's default font (a plain device
+// context of the window).
+int DefaultFontHeight(HWND h) {
+  HDC dc = GetDC(h);
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc, &tm);
+  ReleaseDC(h, dc);
+  return tm.tmHeight + tm.tmExternalLeading;
+}
+
+// Temporarily lets a replacement into a read-only control: its marks may be
+// corrected from the menu even where the user cannot type.
+class WritableScope {
+ public:
+  explicit WritableScope(HWND h) : h_(h), readOnly_((GetWindowLongW(h, GWL_STYLE) & ES_READONLY) != 0) {
+    if (readOnly_) SendMessageW(h_, EM_SETREADONLY, FALSE, 0);
+  }
+  ~WritableScope() {
+    if (readOnly_) SendMessageW(h_, EM_SETREADONLY, TRUE, 0);
+  }
+  WritableScope(const WritableScope&) = delete;
+  WritableScope& operator=(const WritableScope&) = delete;
+
+ private:
+  HWND h_;
+  bool readOnly_;
+};
+
+}  // namespace
+
+// The control as the live-spelling model sees it.
+class TSpellRichEdit::View final : public TLiveTextView {
+ public:
+  explicit View(TSpellRichEdit& owner) : owner_(owner) {}
+
+  HWND h() const { return owner_.window_; }
+  bool HasWindow() override { return h() && IsWindow(h()); }
+  bool ReadOnly() override { return (GetWindowLongW(h(), GWL_STYLE) & ES_READONLY) != 0; }
+  int LineCount() override { return static_cast<int>(SendMessageW(h(), EM_GETLINECOUNT, 0, 0)); }
+  int FirstVisibleLine() override { return static_cast<int>(SendMessageW(h(), EM_GETFIRSTVISIBLELINE, 0, 0)); }
+  int LastVisibleLine() override {
+    RECT rc;
+    GetClientRect(h(), &rc);
+    const int at = CharFromPos(h(), POINT{0, rc.bottom > 0 ? rc.bottom - 1 : 0});
+    return LineFromChar(at);
+  }
+  int LineIndex(int line) override { return static_cast<int>(SendMessageW(h(), EM_LINEINDEX, line, 0)); }
+  int LineFromChar(int index) override { return static_cast<int>(SendMessageW(h(), EM_EXLINEFROMCHAR, 0, index)); }
+  std::u16string LineText(int line) override {
+    const int index = LineIndex(line);
+    if (index < 0) return {};
+    const int length = static_cast<int>(SendMessageW(h(), EM_LINELENGTH, index, 0));
+    // EM_GETLINE takes the buffer size in its first word.
+    const int size = std::clamp(length + 2, 2, 0xFFFF);
+    std::wstring buf(static_cast<size_t>(size) + 1, L'\0');
+    buf[0] = static_cast<wchar_t>(size);
+    const int got = static_cast<int>(SendMessageW(h(), EM_GETLINE, line, reinterpret_cast<LPARAM>(buf.data())));
+    buf.resize(static_cast<size_t>(std::clamp(got, 0, size)));
+    while (!buf.empty() && (buf.back() == L'\r' || buf.back() == L'\n')) buf.pop_back();
+    return std::u16string(buf.begin(), buf.end());
+  }
+  void GetSelection(int& start, int& end) override {
+    CHARRANGE cr{0, 0};
+    SendMessageW(h(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+    start = cr.cpMin;
+    end = cr.cpMax;
+  }
+  void SetSelection(int start, int end) override {
+    CHARRANGE cr{start, end};
+    SendMessageW(h(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  }
+  void ReplaceSelection(const std::u16string& text) override {
+    const std::wstring w(text.begin(), text.end());
+    WritableScope writable(h());
+    SendMessageW(h(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(w.c_str()));
+  }
+  void InvalidateLine(int line) override {
+    RECT rc;
+    GetClientRect(h(), &rc);
+    const int top = PosFromChar(h(), LineIndex(line)).y;
+    int bottom = rc.bottom;
+    if (line + 1 < LineCount()) bottom = std::min<int>(rc.bottom, PosFromChar(h(), LineIndex(line + 1)).y + 1);
+    RECT band{rc.left, std::max<int>(rc.top, top - 1), rc.right, std::max<int>(bottom, top + 1)};
+    InvalidateRect(h(), &band, FALSE);
+  }
+  void InvalidateAll() override { InvalidateRect(h(), nullptr, FALSE); }
+  void BeginUpdate() override {
+    frozen_ = IsWindowVisible(h()) != FALSE;
+    if (frozen_) SendMessageW(h(), WM_SETREDRAW, FALSE, 0);
+  }
+  void EndUpdate() override {
+    if (frozen_) SendMessageW(h(), WM_SETREDRAW, TRUE, 0);
+    frozen_ = false;
+    InvalidateRect(h(), nullptr, FALSE);
+    UpdateWindow(h());
+  }
+  void SetBusyCursor(bool on) override {
+    if (on)
+      previous_ = SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
+    else
+      SetCursor(previous_);
+  }
+
+ private:
+  TSpellRichEdit& owner_;
+  bool frozen_ = false;
+  HCURSOR previous_ = nullptr;
+};
+
+TSpellRichEdit::TSpellRichEdit() : view_(std::make_unique<View>(*this)) {}
+
+TSpellRichEdit::~TSpellRichEdit() {
+  live_.SetSpellEngine(nullptr);
+  live_.SetView(nullptr);
+  if (window_ && IsWindow(window_)) {
+    RemoveWindowSubclass(window_, SubclassProc, kSubclassId);
+    DestroyWindow(window_);
+  }
+  window_ = nullptr;
+}
+
+bool TSpellRichEdit::Create(HWND parent, int id, int x, int y, int width, int height, DWORD style, DWORD exStyle) {
+  if (window_) return false;
+  static const bool loaded = LoadLibraryW(L"riched20.dll") != nullptr;
+  if (!loaded) return false;
+  window_ = CreateWindowExW(exStyle, RICHEDIT_CLASSW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y, width,
+                            height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), nullptr);
+  if (!window_) return false;
+  marksMessage_ = RegisterWindowMessageW(kMarksMessageName);
+  SetWindowSubclass(window_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  live_.SetView(view_.get());
+  return true;
+}
+
+void TSpellRichEdit::SetSpellEngine(TSpellCheckerBase* engine) { live_.SetSpellEngine(engine); }
+void TSpellRichEdit::SetLiveSpelling(bool value) { live_.SetLiveSpelling(value); }
+void TSpellRichEdit::SetLiveCorrect(bool value) { live_.SetLiveCorrect(value); }
+void TSpellRichEdit::SetLiveSpellingOptions(bool value) { live_.SetLiveSpellingOptions(value); }
+void TSpellRichEdit::SetLiveSpellingReadOnly(bool value) { live_.SetLiveSpellingReadOnly(value); }
+
+void TSpellRichEdit::SetLiveSpellingColor(COLORREF color) {
+  if (color == color_) return;
+  color_ = color;
+  if (window_) InvalidateRect(window_, nullptr, FALSE);
+}
+
+void TSpellRichEdit::SetReadOnly(bool value) {
+  if (window_) SendMessageW(window_, EM_SETREADONLY, value ? TRUE : FALSE, 0);
+}
+
+void TSpellRichEdit::RecheckAll() { live_.RecheckAll(); }
+
+LRESULT CALLBACK TSpellRichEdit::SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+  auto* self = reinterpret_cast<TSpellRichEdit*>(data);
+  if (msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(h, SubclassProc, kSubclassId);
+    self->live_.SetView(nullptr);
+    self->window_ = nullptr;
+    return DefSubclassProc(h, msg, wp, lp);
+  }
+  return self->OnMessage(msg, wp, lp);
+}
+
+LRESULT TSpellRichEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  HWND h = window_;
+  if (msg == marksMessage_ && marksMessage_ != 0) {
+    if (wp == static_cast<WPARAM>(-1)) return static_cast<LRESULT>(marks_.size());
+    if (wp >= marks_.size()) return -1;
+    return static_cast<LRESULT>((static_cast<uint64_t>(marks_[wp].first) << 32) |
+                                static_cast<uint32_t>(marks_[wp].second));
+  }
+  switch (msg) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_CONTEXTMENU:
+      if (ContextMenu(lp)) return 0;
+      break;
+    case WM_SIZE:
+      InvalidateRect(h, nullptr, FALSE);
+      break;
+    case WM_KEYUP:
+      live_.KeyReleased();
+      break;
+    case WM_CHAR: {
+      const LRESULT r = DefSubclassProc(h, msg, wp, lp);
+      live_.KeyPressed(static_cast<char16_t>(wp));
+      live_.SelectionChanged();
+      return r;
+    }
+    case EM_SETREADONLY: {
+      const LRESULT r = DefSubclassProc(h, msg, wp, lp);
+      live_.UpdateActivation();
+      return r;
+    }
+    default:
+      break;
+  }
+  const LRESULT r = DefSubclassProc(h, msg, wp, lp);
+  switch (msg) {
+    // Whatever may have moved the caret or changed the text.
+    case WM_KEYDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDOWN:
+    case WM_SETTEXT:
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_UNDO:
+    case EM_REDO:
+    case EM_REPLACESEL:
+    case EM_SETSEL:
+    case EM_EXSETSEL:
+    case EM_STREAMIN:
+      if (window_) live_.SelectionChanged();
+      break;
+    default:
+      break;
+  }
+  return r;
+}
+
+void TSpellRichEdit::Paint() {
+  HWND h = window_;
+  if (!live_.SpellingActive() || live_.Busy()) {
+    marks_.clear();
+    DefSubclassProc(h, WM_PAINT, 0, 0);
+    return;
+  }
+  RECT client;
+  GetClientRect(h, &client);
+  const int first = static_cast<int>(SendMessageW(h, EM_GETFIRSTVISIBLELINE, 0, 0));
+  if (first != firstVisible_) {
+    // Scrolled: every visible line is painted again.
+    firstVisible_ = first;
+    InvalidateRect(h, nullptr, FALSE);
+  } else {
+    // The wave hangs below the line box: repaint a little further down.
+    RECT update;
+    if (GetUpdateRect(h, &update, FALSE)) {
+      update.bottom = std::min<LONG>(update.bottom + 4, client.bottom);
+      InvalidateRect(h, &update, FALSE);
+    }
+  }
+  DefSubclassProc(h, WM_PAINT, 0, 0);
+  HDC dc = GetDC(h);
+  DrawMarks(dc);
+  ReleaseDC(h, dc);
+}
+
+int TSpellRichEdit::UnderlineBase(HDC dc, int line, int lineTop) {
+  HWND h = window_;
+  int base = lineTop + DefaultFontHeight(h);
+  const int lines = static_cast<int>(SendMessageW(h, EM_GETLINECOUNT, 0, 0));
+  if (line + 1 < lines) {
+    const int nextIndex = static_cast<int>(SendMessageW(h, EM_LINEINDEX, line + 1, 0));
+    const int nextTop = PosFromChar(h, nextIndex).y;
+    if (detectBaseline_ && nextTop > lineTop) {
+      const int height = nextTop - lineTop;
+      TLineCache* cache = live_.Cache(line);
+      if (cache && cache->MeasuredHeight == height && cache->BaselineOffset > 0)
+        return lineTop + cache->BaselineOffset;
+      // Vote, column by column, for the lowest row painted in the text colour.
+      const int x0 = PosFromChar(h, static_cast<int>(SendMessageW(h, EM_LINEINDEX, line, 0))).x;
+      RECT rc;
+      GetClientRect(h, &rc);
+      std::vector<int> votes(static_cast<size_t>(height), 0);
+      int count = 0;
+      for (int x = x0; x < rc.right && count <= 100; ++x) {
+        COLORREF firstColour = CLR_INVALID, secondColour = CLR_INVALID, last = CLR_INVALID;
+        bool anyValid = false;
+        int row = 0;
+        for (int r = 0; r < height; ++r) {
+          const COLORREF c = GetPixel(dc, x, lineTop + r);
+          last = c;
+          if (c == CLR_INVALID) continue;
+          anyValid = true;
+          if (firstColour == CLR_INVALID)
+            firstColour = c;
+          else if (secondColour == CLR_INVALID && c != firstColour)
+            secondColour = c;
+          if (secondColour != CLR_INVALID && c == secondColour) row = r;
+        }
+        if (!anyValid) break;
+        if (row > 0 && last != CLR_INVALID) {
+          ++votes[static_cast<size_t>(row)];
+          ++count;
+        }
+      }
+      const auto best = std::max_element(votes.begin(), votes.end());
+      const int index = static_cast<int>(best - votes.begin());
+      if (index > 0 && *best > 5) {
+        if (cache) {
+          cache->MeasuredHeight = height;
+          cache->BaselineOffset = index + 4;
+        }
+        return lineTop + index + 4;
+      }
+      return lineTop + height;
+    }
+    base = std::max(base, nextTop);
+  } else {
+    // The last line: measure the control's default character format.
+    CHARFORMAT2W cf{};
+    cf.cbSize = sizeof(cf);
+    cf.dwMask = CFM_FACE | CFM_SIZE;
+    SendMessageW(h, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+    const int points = cf.yHeight / 20;
+    if (points > 0) {
+      HFONT font = CreateFontW(-MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                               FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               DEFAULT_PITCH, cf.szFaceName);
+      HGDIOBJ old = SelectObject(dc, font);
+      TEXTMETRICW tm{};
+      GetTextMetricsW(dc, &tm);
+      SelectObject(dc, old);
+      DeleteObject(font);
+      base = std::max<int>(base, lineTop + tm.tmHeight - 1 + tm.tmExternalLeading);
+    }
+  }
+  return base;
+}
+
+void TSpellRichEdit::DrawMarks(HDC dc) {
+  HWND h = window_;
+  marks_.clear();
+  RECT client;
+  GetClientRect(h, &client);
+  CHARRANGE sel{0, 0};
+  SendMessageW(h, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&sel));
+  HPEN pen = CreatePen(PS_SOLID, 1, color_);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  const int lines = static_cast<int>(SendMessageW(h, EM_GETLINECOUNT, 0, 0));
+  const int textLength = GetWindowTextLengthW(h);
+  for (int line = static_cast<int>(SendMessageW(h, EM_GETFIRSTVISIBLELINE, 0, 0)); line < lines; ++line) {
+    const int index = static_cast<int>(SendMessageW(h, EM_LINEINDEX, line, 0));
+    const POINT top = PosFromChar(h, index);
+    if (top.y >= client.bottom) break;
+    const std::vector<TSpellingError> errors = live_.CheckLine(line, sel.cpMin);
+    if (errors.empty()) continue;
+    const int base = UnderlineBase(dc, line, top.y);
+    for (const TSpellingError& e : errors) {
+      const int x1 = PosFromChar(h, index + e.Start).x;
+      int x2 = 0;
+      const int endIndex = index + e.End;
+      const POINT end = PosFromChar(h, endIndex);
+      if (endIndex < textLength && end.y == top.y && end.x > x1) {
+        x2 = end.x;
+      } else {
+        // The word ends its line or the text: its last character's right edge.
+        const POINT lastChar = PosFromChar(h, endIndex - 1);
+        wchar_t buf[2] = {0, 0};
+        TEXTRANGEW tr{{endIndex - 1, endIndex}, buf};
+        SendMessageW(h, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&tr));
+        SIZE size{0, 0};
+        GetTextExtentPoint32W(dc, buf, 1, &size);
+        x2 = lastChar.x + std::max<LONG>(size.cx, 1);
+      }
+      marks_.push_back({index + e.Start, index + e.End});
+      if (x2 <= x1) continue;
+      // The wave: a point every 2 pixels, alternating 4 and 2 pixels above the base.
+      std::vector<POINT> points;
+      for (int x = x1; x < x2 && static_cast<int>(points.size()) < kMaxWavePoints; x += 2)
+        points.push_back(POINT{x, (points.size() % 2 == 0) ? base - 4 : base - 2});
+      points.back().x = x2;
+      MoveToEx(dc, points.front().x, points.front().y, nullptr);
+      PolylineTo(dc, points.data() + 1, static_cast<DWORD>(points.size() - 1));
+    }
+  }
+  SelectObject(dc, oldPen);
+  DeleteObject(pen);
+}
+
+bool TSpellRichEdit::ContextMenu(LPARAM lp) {
+  HWND h = window_;
+  if (!live_.SpellingActive()) return false;
+  POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+  RECT client;
+  GetClientRect(h, &client);
+  if (pt.x < 0) {
+    // From the keyboard: just below and right of the caret.
+    CHARRANGE sel{0, 0};
+    SendMessageW(h, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&sel));
+    pt = PosFromChar(h, sel.cpMin);
+    pt.x += 1;
+    pt.y += 1;
+  } else {
+    ScreenToClient(h, &pt);
+  }
+  if (!PtInRect(&client, pt)) return false;
+  const int at = CharFromPos(h, pt);
+
+  TSpellCheckerBase* engine = live_.SpellEngine();
+  // The engine's menu hook is shared by every control: show ours for this
+  // call only and give the previous one back on every path.
+  struct MenuHookScope {
+    TSpellCheckerBase* engine;
+    decltype(engine->OnPopupDoMenu) saved;
+    ~MenuHookScope() { engine->OnPopupDoMenu = std::move(saved); }
+  } scope{engine, engine->OnPopupDoMenu};
+  engine->OnPopupDoMenu = [this, h](const std::vector<TPopupItem>& items, int x, int y, int& action,
+                                    std::string& word) {
+    if (OnShowMenu) {
+      OnShowMenu(items, x, y, action, word);
+      return;
+    }
+    // Flatten the entries into command ids 1, 2, ...
+    std::vector<const TPopupItem*> byId;
+    auto build = [&](auto& self, const std::vector<TPopupItem>& list) -> HMENU {
+      HMENU menu = CreatePopupMenu();
+      for (const TPopupItem& item : list) {
+        if (item.Caption == "-") {
+          AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+          continue;
+        }
+        const std::wstring caption = Utf8ToWide(LiveMenuCaption(item));
+        if (!item.Children.empty()) {
+          AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(self(self, item.Children)), caption.c_str());
+          continue;
+        }
+        byId.push_back(&item);
+        AppendMenuW(menu, MF_STRING | (item.Enabled ? 0 : MF_GRAYED), byId.size(), caption.c_str());
+      }
+      return menu;
+    };
+    HMENU menu = build(build, items);
+    const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+        menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, x, y, 0, h, nullptr));
+    if (chosen >= 1 && chosen <= byId.size()) {
+      action = byId[chosen - 1]->Tag;
+      word = byId[chosen - 1]->Caption;
+    }
+    DestroyMenu(menu);
+  };
+  live_.OnSpellDialog = OnSpellDialog;
+  return live_.ContextMenu(at, [h](int wordStart, int& x, int& y) {
+    POINT p = PosFromChar(h, wordStart);
+    const int line = static_cast<int>(SendMessageW(h, EM_EXLINEFROMCHAR, 0, wordStart));
+    int bottom = p.y + DefaultFontHeight(h);
+    if (line + 1 < static_cast<int>(SendMessageW(h, EM_GETLINECOUNT, 0, 0))) {
+      const int nextTop = PosFromChar(h, static_cast<int>(SendMessageW(h, EM_LINEINDEX, line + 1, 0))).y;
+      bottom = std::max(bottom, nextTop);
+    }
+    POINT corner{p.x, bottom};
+    ClientToScreen(h, &corner);
+    x = corner.x;
+    y = corner.y;
+  });
+}
+
+}  // namespace wx
