@@ -66,6 +66,15 @@ class DialogBase {
     tmpl.t.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_3DLOOK;
     return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &tmpl.t, owner, Proc, LPARAM(this));
   }
+  // The same dialog modeless and hidden: the caller shows it, runs the
+  // message loop (IsDialogMessage) and destroys it.
+  HWND Create(HWND owner) {
+    INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    EmptyTemplate tmpl{};
+    tmpl.t.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_3DLOOK;
+    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &tmpl.t, owner, Proc, LPARAM(this));
+  }
 
  protected:
   virtual INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) = 0;
