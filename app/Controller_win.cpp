@@ -22,7 +22,6 @@
 #include "spelling/SpellOptionsDialog_win.h"
 #include "common/WinText_win.h"
 #include "definitions/DefinitionsForm_win.h"
-#include "windows/InstantSpellEngine.h"
 #include "windows/InstantSpell_win.h"
 
 namespace wx {
@@ -479,15 +478,16 @@ void TfrmTarvelo::RunInstantSpell() {
       c->EndWork();
     }
   } end{this};
-  // A checker over the program's stored spelling configuration; its option
-  // changes (Active Spell) are written back when it goes.
-  std::shared_ptr<TSpellCheckerBase> speller = MakeProgramSpeller();
-  TInstantSpellServices services;
-  services.engine = speller.get();
-  services.thesaurusLookup = [this](const std::wstring& word) { return ThesaurusLookup(word); };
-  services.definitionsLookup = [this](const std::wstring& word) { return DefinitionsLookup(word); };
-  services.guarded = [](const std::function<void()>& command) { Guarded(command); };
-  ShowInstantSpell(window_, std::move(services));
+  // The program's speller; what Active Spell changed is stored when the
+  // window closes.
+  WithSpeller([this](TSpellCheckerBase& speller) {
+    TInstantSpellServices services;
+    services.engine = &speller;
+    services.thesaurusLookup = [this](const std::wstring& word) { return ThesaurusLookup(word); };
+    services.definitionsLookup = [this](const std::wstring& word) { return DefinitionsLookup(word); };
+    services.guarded = [](const std::function<void()>& command) { Guarded(command); };
+    ShowInstantSpell(window_, std::move(services));
+  });
 }
 
 void TfrmTarvelo::LaunchEditor(const std::string& fileName) {

@@ -20,9 +20,11 @@
 #include "common/AnsiText.h"
 #include "common/Captions_win.h"
 #include "common/Registry.h"
-#include "windows/InstantSpellEngine.h"
+#include "spelling/SpellCheckerBase.h"
+#include "spelling/SpellDialog_win.h"
 #include "windows/InstantSpellModel.h"
 #include "windows/InstantSpellTexts.h"
+#include "windows/SpellRichEdit_win.h"
 #include "windows/WindowPlacement_win.h"
 
 namespace wx {
@@ -30,19 +32,6 @@ namespace wx {
 namespace {
 
 const wchar_t kClassName[] = L"TfrmInstantSpell";
-
-// The editor control. Live spelling (underlines and the suggestion menu)
-// belongs to the live-spelling rich edit; until that control exists this is a
-// plain rich edit, and Active Spell reaches only the speller's option.
-HWND CreateEditor(HWND parent) {
-  static HMODULE lib = LoadLibraryW(L"Msftedit.dll");
-  const wchar_t* cls = lib ? MSFTEDIT_CLASS : L"RichEdit20W";
-  if (!lib) LoadLibraryW(L"Riched20.dll");
-  return CreateWindowExW(WS_EX_CLIENTEDGE, cls, L"",
-                         WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                             ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN,
-                         0, 0, 10, 10, parent, HMENU(INT_PTR(idIsEditor)), GetModuleHandleW(nullptr), nullptr);
-}
 
 struct MenuEntry {
   int command;  // 0: a separator
@@ -265,6 +254,7 @@ class TfrmInstantSpell : private TInstantSpellEditor {
   TInstantSpellServices services_;
   TInstantSpellModel model_;
   HWND hwnd_ = nullptr, editor_ = nullptr, toolbar_ = nullptr;
+  TSpellRichEdit text_;
   HMENU contextMenu_ = nullptr;
   HACCEL accel_ = nullptr;
   HBITMAP glyphs_ = nullptr;
@@ -348,8 +338,23 @@ LRESULT CALLBACK TfrmInstantSpell::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARA
 }
 
 void TfrmInstantSpell::FormCreate() {
-  editor_ = CreateEditor(hwnd_);
-  if (!editor_) throw std::runtime_error("The Instant Spell editor could not be created.");
+  if (!text_.Create(hwnd_, idIsEditor, 0, 0, 10, 10,
+                    ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN | WS_VSCROLL |
+                        WS_HSCROLL))
+    throw std::runtime_error("The Instant Spell editor could not be created.");
+  editor_ = text_.Handle();
+  // Live spelling with corrections while typing and the suggestion menu;
+  // its "Spelling..." entry runs the window's spell check.
+  text_.SetSpellEngine(services_.engine);
+  text_.SetLiveCorrect(true);
+  text_.SetLiveSpellingColor(RGB(255, 0, 0));
+  text_.SetDoubleBuffered(true);
+  text_.SetLiveSpellingOptions(true);
+  text_.SetLiveMenuOptions(TSpellPopupOptions((1u << spDialog) | (1u << spAutoCorrect) | (1u << spChangeAll) |
+                                              (1u << spAdd) | (1u << spIgnoreAll) | (1u << spIgnore) |
+                                              (1u << spReplace)));
+  text_.SetLiveSpellingReadOnly(false);
+  text_.OnSpellDialog = [this] { Run([this] { Command(cmdIsSpellCheck); }); };
   SendMessageW(editor_, EM_SETEVENTMASK, 0, ENM_SELCHANGE | ENM_CHANGE | ENM_DROPFILES);
   SendMessageW(editor_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
   DragAcceptFiles(editor_, TRUE);
@@ -494,7 +499,7 @@ void TfrmInstantSpell::UpdateCommands() {
   SendMessageW(editor_, EM_EXGETSEL, 0, LPARAM(&sel));
   const bool selected = sel.cpMax > sel.cpMin;
   const bool clipboardText = IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
-  const bool spellCheck = bool(services_.spellCheck);
+  const bool spellCheck = services_.engine != nullptr;
   struct State {
     int id;
     bool enabled;
@@ -531,7 +536,16 @@ void TfrmInstantSpell::Run(const std::function<void()>& command) {
 }
 
 void TfrmInstantSpell::ApplyActiveSpell() {
-  if (services_.engine) SetLiveSpellingOption(*services_.engine, toggles_.activeSpell);
+  // Both switches: the engine's option (for every window that spells live)
+  // and the control's own.
+  if (TSpellCheckerBase* engine = services_.engine) {
+    TSpellOptions options = engine->Options();
+    if (options.Has(soLiveSpelling) != toggles_.activeSpell) {
+      options.Set(soLiveSpelling, toggles_.activeSpell);
+      engine->SetOptions(options);
+    }
+  }
+  text_.SetLiveSpelling(toggles_.activeSpell);
   UpdateCommands();
 }
 
@@ -775,7 +789,7 @@ void TfrmInstantSpell::Command(int id) {
     case cmdIsSelectAll: SendMessageW(editor_, EM_SETSEL, 0, -1); break;
     case cmdIsFont: ChooseEditorFont(); break;
     case cmdIsSpellCheck:
-      if (services_.spellCheck) services_.spellCheck(editor_);
+      if (services_.engine) RunSpellDialogCheck(hwnd_, *services_.engine, editor_, kModeWholeText);
       break;
     case cmdIsActiveSpell:
       toggles_.activeSpell = !toggles_.activeSpell;

@@ -14,16 +14,14 @@ namespace wx {
 class TSpellCheckerBase;
 
 struct TInstantSpellServices {
-  // The program's speller (not owned; may be null): Active Spell turns its
+  // The program's speller (not owned): the editor's live spelling, the spell
+  // check (F7, disabled without one) and Active Spell, which turns its
   // live-spelling option on and off.
   TSpellCheckerBase* engine = nullptr;
   // Lookups of the selected word: a word in, a replacement out (empty: no
   // replacement). An absent lookup hides its command.
   std::function<std::wstring(const std::wstring& word)> thesaurusLookup;
   std::function<std::wstring(const std::wstring& word)> definitionsLookup;
-  // The dialog spell check of the whole editor; absent: the command is
-  // disabled.
-  std::function<void(HWND editor)> spellCheck;
   // Runs a command so that its failures are reported the program's way;
   // absent: a failure is shown in a plain error box.
   std::function<void(const std::function<void()>& command)> guarded;
