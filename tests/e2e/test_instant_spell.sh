@@ -14,7 +14,8 @@ DEFS="$WX_DATA_DIR/Definitions.ydd"
 OPTIONS='HKCU\Software\Morvane\Wendrix\Options'
 wx_reg_add "$OPTIONS" OnSingleClick REG_DWORD 5
 wx_reg_add "$OPTIONS" OnDblCLick REG_DWORD 7
-wx_start_program "$THES" "$DEFS"
+DICT="$WX_DATA_DIR/american.qxm"
+wx_start_program "$THES" "$DEFS" "$DICT"
 wx_wait_tray_icon Wendrix 20 >/dev/null
 
 W="Instant Spell"
@@ -58,7 +59,37 @@ answer() {  # BUTTON
 open_window
 wx_assert_eq "$(wx_tray_tip)" "Working..." "the tray tip while Instant Spell is open"
 type_text "This is a tset."
+# Live spelling: the misspelled word gets the red wavy line (the only red
+# in the editor).
+red_in_editor() {
+  local rect l t r b n
+  rect=$(wx_driver list-children "$W" | grep -P "\tid=91\t" | grep -o 'rect=[-0-9,]*' | cut -d= -f2)
+  IFS=, read -r l t r b <<<"$rect"
+  import -display "$DISPLAY" -window root "$WX_TMP/screen.png" 2>/dev/null || return 1
+  n=$(convert "$WX_TMP/screen.png" -crop "$((r - l))x$((b - t))+$l+$t" txt:- | grep -ci '#FF0000')
+  ((n > 5))
+}
+wx_retry 5 red_in_editor || wx_fail "tset is not marked"
 wx_screenshot typed
+# F7: the spelling dialog offers "test" for "tset"; Change corrects it.
+wx_driver keys F7 >/dev/null
+S="Spelling"
+wx_driver wait-window "$S" "" 10000 >/dev/null || wx_fail "F7 did not open the Spelling dialog"
+dialog_offers_test() { wx_driver list-children "$S" | grep -q "text=test"; }
+wx_retry 5 dialog_offers_test || wx_fail "the Spelling dialog does not offer test: $(wx_driver list-children "$S")"
+children=$(wx_driver list-children "$S")
+wx_assert_contains "$children" "tset" "the Spelling dialog's word"
+wx_assert_contains "$children" "text=test" "the Spelling dialog's replacement"
+wx_screenshot spelling
+wx_driver click "$S" "C&hange" >/dev/null || wx_fail "no Change button"
+wait_text "This is a test." "Change in the Spelling dialog"
+sleep 0.5
+if box=$(wx_driver message-box-text 3000 2>/dev/null); then
+  wx_driver click "$(sed -n 's/^hwnd: //p' <<<"$box")" OK >/dev/null
+fi
+wx_driver wait-gone "$S" 5000 >/dev/null || wx_fail "the Spelling dialog stayed open"
+wx_assert_contains "$(wx_driver get-text "$W" "$E")" "This is a test." "the corrected text"
+type_text "This is a tset."
 
 # --- Save As .txt and .rtf write their formats ---
 save_as note
@@ -141,7 +172,7 @@ wx_driver wait-gone "$W" 5000 >/dev/null || wx_fail "the window did not close af
 wx_retry 5 tip_is Wendrix || wx_fail "the program did not become idle (tip '$(wx_tray_tip)')"
 wx_driver close-window Wendrix >/dev/null
 wx_wait_program_exit 15 >/dev/null
-wx_start_program "$THES" "$DEFS"
+wx_start_program "$THES" "$DEFS" "$DICT"
 wx_wait_tray_icon Wendrix 20 >/dev/null
 open_window
 style=$(wx_driver window-info "$W" | sed -n 's/^style=//p')
