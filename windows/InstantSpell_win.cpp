@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <vector>
 
@@ -247,7 +248,8 @@ class TfrmInstantSpell : private TInstantSpellEditor {
                     SF_TEXT | SF_UNICODE);
   }
   TSaveAnswer AskSaveChanges() override;
-  bool ChooseSaveName(std::string& path) override;
+  bool ChooseSaveName(std::string& path) override { return AskFileName(true, path); }
+  bool AskFileName(bool save, std::string& path);
   void Notice(TInstantSpellNotice notice, const std::string& path) override;
 
   HWND owner_;
@@ -457,7 +459,17 @@ void TfrmInstantSpell::BuildToolbar() {
   while (SendMessageW(toolbar_, TB_BUTTONCOUNT, 0, 0) > 0) SendMessageW(toolbar_, TB_DELETEBUTTON, 0, 0);
   std::vector<std::wstring> labels;
   labels.reserve(std::size(kTools));
-  for (const ToolEntry& t : kTools) labels.push_back(t.command ? WithoutAccessKey(CaptionW(InstantSpellTexts(), t.command)) : L"");
+  // A button's tip is its caption with the shortcut, as the menu shows it.
+  auto shortcutOf = [](int command) -> std::wstring {
+    for (const auto& menu : {std::span<const MenuEntry>(kFileMenu), std::span<const MenuEntry>(kEditMenu),
+                             std::span<const MenuEntry>(kToolsMenu)})
+      for (const MenuEntry& e : menu)
+        if (e.command == command && e.shortcut) return std::wstring(L" (") + e.shortcut + L")";
+    return L"";
+  };
+  for (const ToolEntry& t : kTools)
+    labels.push_back(t.command ? WithoutAccessKey(CaptionW(InstantSpellTexts(), t.command)) + shortcutOf(t.command)
+                               : L"");
   std::vector<TBBUTTON> buttons;
   for (size_t i = 0; i < std::size(kTools); ++i) {
     const ToolEntry& t = kTools[i];
@@ -651,7 +663,10 @@ std::wstring DialogFilter() {
   return filter + L'\0';
 }
 
-bool TfrmInstantSpell::ChooseSaveName(std::string& path) {
+// The open or save dialog with the text-file filter, preset with path (UTF-8);
+// false when cancelled. The name need not exist for Open: a missing file
+// gets the window's own message.
+bool TfrmInstantSpell::AskFileName(bool save, std::string& path) {
   std::wstring file(32768, L'\0');
   const std::wstring current = Utf8ToWide(path);
   if (current.size() < file.size()) std::copy(current.begin(), current.end(), file.begin());
@@ -663,8 +678,8 @@ bool TfrmInstantSpell::ChooseSaveName(std::string& path) {
   ofn.lpstrFile = file.data();
   ofn.nMaxFile = DWORD(file.size());
   ofn.lpstrDefExt = L"txt";
-  ofn.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!GetSaveFileNameW(&ofn)) return false;
+  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | (save ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST : 0);
+  if (!(save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return false;
   path = WideToUtf8(file.c_str());
   return true;
 }
@@ -689,19 +704,8 @@ void TfrmInstantSpell::Notice(TInstantSpellNotice notice, const std::string& pat
 }
 
 void TfrmInstantSpell::OpenFile() {
-  std::wstring file(32768, L'\0');
-  const std::wstring filter = DialogFilter();
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = hwnd_;
-  ofn.lpstrFilter = filter.c_str();
-  ofn.lpstrFile = file.data();
-  ofn.nMaxFile = DWORD(file.size());
-  ofn.lpstrDefExt = L"txt";
-  // The file need not exist: a missing one gets the window's own message.
-  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&ofn)) return;
-  model_.Load(WideToUtf8(file.c_str()));
+  std::string path;
+  if (AskFileName(false, path)) model_.Load(path);
 }
 
 void TfrmInstantSpell::DropFiles(HDROP drop) {
