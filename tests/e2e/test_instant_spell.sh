@@ -5,7 +5,8 @@
 # survives a save and an open; Yes to the save question and a cancelled Save
 # As keep the window and its text; F8 on a selected word replaces it through
 # the thesaurus dialog; F9 opens the definitions window; the window's size and
-# maximised state survive a restart of the program.
+# maximised state survive a restart of the program, and a stored place off
+# the screen is brought back onto it.
 source "$(dirname "$0")/lib.sh"
 
 THES="$WX_DATA_DIR/Thesaurus.qxt"
@@ -172,6 +173,11 @@ wx_driver wait-gone "$W" 5000 >/dev/null || wx_fail "the window did not close af
 wx_retry 5 tip_is Wendrix || wx_fail "the program did not become idle (tip '$(wx_tray_tip)')"
 wx_driver close-window Wendrix >/dev/null
 wx_wait_program_exit 15 >/dev/null
+# Meanwhile the place was moved onto a monitor that is gone.
+KEY='HKCU\Software\Morvane\Dialogs\InstantSpell'
+wx_assert_eq "$(wx_reg_get "$KEY" State)" "2" "the stored state"
+wx_reg_add "$KEY" Left REG_SZ 5000
+wx_reg_add "$KEY" Top REG_SZ 3000
 wx_start_program "$THES" "$DEFS" "$DICT"
 wx_wait_tray_icon Wendrix 20 >/dev/null
 open_window
@@ -180,6 +186,8 @@ style=$(wx_driver window-info "$W" | sed -n 's/^style=//p')
 wx_driver post-message "$W" 0x112 0xF120 0 >/dev/null  # SC_RESTORE
 sleep 0.5
 wx_assert_eq "$(wx_driver window-info "$W" | sed -n 's/^size=//p')" "$size" "the size restored after the restart"
+IFS=, read -r l t r b <<<"$(wx_driver window-info "$W" | sed -n 's/^rect=//p')"
+((l >= 0 && t >= 0 && r <= 1024 && b <= 768)) || wx_fail "the restored window is not on the screen: $l,$t,$r,$b"
 wx_screenshot restored
 wx_driver close-window "$W" >/dev/null
 wx_driver wait-gone "$W" 5000 >/dev/null || wx_fail "an unmodified text asked on closing"
