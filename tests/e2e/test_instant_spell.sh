@@ -72,6 +72,12 @@ red_in_editor() {
 }
 wx_retry 5 red_in_editor || wx_fail "tset is not marked"
 wx_screenshot typed
+# Active Spell (Shift+Ctrl+F7) off removes the marks at once; on brings them back.
+no_red_in_editor() { ! red_in_editor; }
+wx_driver keys ctrl+shift+F7 >/dev/null
+wx_retry 5 no_red_in_editor || wx_fail "Active Spell off left the marks"
+wx_driver keys ctrl+shift+F7 >/dev/null
+wx_retry 5 red_in_editor || wx_fail "Active Spell on did not mark tset again"
 # F7: the spelling dialog offers "test" for "tset"; Change corrects it.
 wx_driver keys F7 >/dev/null
 S="Spelling"
