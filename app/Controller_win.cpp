@@ -39,6 +39,23 @@ const std::vector<std::wstring>& AnimationFrames() {
   return names;
 }
 
+// The speller's text language for an interface language.
+TSpellLanguageType SpellLanguageOf(UiLanguage language) {
+  switch (language) {
+    case UiLanguage::Danish: return ltDanish;
+    case UiLanguage::Dutch: return ltDutch;
+    case UiLanguage::French: return ltFrench;
+    case UiLanguage::German: return ltGerman;
+    case UiLanguage::Italian: return ltItalian;
+    case UiLanguage::BrPortuguese: return ltBrPortuguese;
+    case UiLanguage::StdPortuguese: return ltStdPortuguese;
+    case UiLanguage::Spanish: return ltSpanish;
+    case UiLanguage::Swedish: return ltSwedish;
+    case UiLanguage::English: break;
+  }
+  return ltEnglish;
+}
+
 }  // namespace
 
 TfrmTarvelo* Controller() { return g_controller; }
@@ -481,6 +498,9 @@ void TfrmTarvelo::RunInstantSpell() {
   // The program's speller; what Active Spell changed is stored when the
   // window closes.
   WithSpeller([this](TSpellCheckerBase& speller) {
+    // The check's messages in the program's interface language, as the window's texts.
+    Guarded([this] { language_.Attach(); });
+    speller.UILanguage = SpellLanguageOf(language_.SpellerLanguage());
     TInstantSpellServices services;
     services.engine = &speller;
     services.thesaurusLookup = [this](const std::wstring& word) { return ThesaurusLookup(word); };
