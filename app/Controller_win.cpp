@@ -22,6 +22,7 @@
 #include "spelling/SpellOptionsDialog_win.h"
 #include "common/WinText_win.h"
 #include "definitions/DefinitionsForm_win.h"
+#include "spelling/SpellDialogTexts.h"
 #include "windows/InstantSpell_win.h"
 
 namespace wx {
@@ -37,23 +38,6 @@ const std::vector<std::wstring>& AnimationFrames() {
       L"ZONE",  L"ZTWO",   L"ZTHREE",  L"ZFOUR",    L"ZFIVE",     L"ZSIX",      L"ZSEVEN",   L"ZEIGHT",
       L"ZNINE", L"ZTEN",   L"ZELEVEN", L"ZTWELVE",  L"ZTHIRTEEN", L"ZFOURTEEN", L"ZFIFTEEN", L"ZSIXTEEN"};
   return names;
-}
-
-// The speller's text language for an interface language.
-TSpellLanguageType SpellLanguageOf(UiLanguage language) {
-  switch (language) {
-    case UiLanguage::Danish: return ltDanish;
-    case UiLanguage::Dutch: return ltDutch;
-    case UiLanguage::French: return ltFrench;
-    case UiLanguage::German: return ltGerman;
-    case UiLanguage::Italian: return ltItalian;
-    case UiLanguage::BrPortuguese: return ltBrPortuguese;
-    case UiLanguage::StdPortuguese: return ltStdPortuguese;
-    case UiLanguage::Spanish: return ltSpanish;
-    case UiLanguage::Swedish: return ltSwedish;
-    case UiLanguage::English: break;
-  }
-  return ltEnglish;
 }
 
 }  // namespace

@@ -227,6 +227,11 @@ bool TSpellDialogModel::Activate() {
 
 // ---------------------------------------------------------------- placement
 
+int SaneScreenCoordinate(int v) {
+  constexpr int kLimit = 1 << 20;
+  return v < -kLimit ? -kLimit : v > kLimit ? kLimit : v;
+}
+
 TWordRect KeepInside(const TWordRect& r, const TWordRect& area) {
   int x = r.Left, y = r.Top;
   if (x + W(r) > area.Right) x = area.Right - W(r);
@@ -278,7 +283,8 @@ TWordRect InitialDialogPlace(TSpellDialogInitialPos pos, const TSpellDialogPlace
       return BesideControl(in);
     case ipLastUserPos:
       if (in.storedX == -1) return BesideControl(in);
-      return KeepInside(At(in.dialog, in.storedX, in.storedY), in.workArea);
+      return KeepInside(At(in.dialog, SaneScreenCoordinate(in.storedX), SaneScreenCoordinate(in.storedY)),
+                        in.workArea);
     case ipUserDefined:
     case ipIgnore:
       break;

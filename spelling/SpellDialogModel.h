@@ -127,6 +127,9 @@ struct TSpellDialogPlaceInput {
   int storedX = -1, storedY = -1;  // DialogX, DialogY of the configuration
 };
 
+// A stored screen coordinate (read back from the registry, so anything)
+// brought into a range where placing arithmetic cannot overflow.
+int SaneScreenCoordinate(int v);
 // r moved (its size kept) so that it lies inside area; when it is larger, its
 // top-left corner stays inside, so the title bar stays reachable.
 TWordRect KeepInside(const TWordRect& r, const TWordRect& area);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/Captions.h"
+#include "spelling/SpellDialogCommands.h"
 
 namespace wx {
 
@@ -42,6 +43,10 @@ const CaptionTable& SpellDialogTexts();
 // The checker's dialog text `index` (0 ... 65) in English, and in a language
 // from the windows' caption tables where they hold it (English otherwise).
 std::string SpellStringEnglish(int index);
+// Between the checker's languages and the interface languages (Russian has
+// no interface texts: English).
+UiLanguage UiLanguageOf(TSpellLanguageType language);
+TSpellLanguageType SpellLanguageOf(UiLanguage language);
 std::string SpellStringFromTables(int index, UiLanguage language);
 
 }  // namespace wx

@@ -230,6 +230,10 @@ class SpellDialog : public DialogBase, public TSpellDialogHooks {
       TSpellDialogInitialPos pos = checker_.DialogInitialPos;
       in.storedX = checker_.Config().DialogX();
       in.storedY = checker_.Config().DialogY();
+      if (in.storedX != -1) {
+        in.storedX = SaneScreenCoordinate(in.storedX);
+        in.storedY = SaneScreenCoordinate(in.storedY);
+      }
       RECT around = d;
       if (pos == ipLastUserPos && in.storedX != -1) {
         // The stored place comes back onto the monitor nearest to it.

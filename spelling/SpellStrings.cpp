@@ -112,6 +112,8 @@ const Source kSources[] = {
     {58, SpellDialogTexts, txtSpellCheckRemainder}, {59, SpellDialogTexts, txtSpellNoSuggestions},
 };
 
+}  // namespace
+
 UiLanguage UiLanguageOf(TSpellLanguageType language) {
   switch (language) {
     case ltDanish: return UiLanguage::Danish;
@@ -129,7 +131,12 @@ UiLanguage UiLanguageOf(TSpellLanguageType language) {
   return UiLanguage::English;
 }
 
-}  // namespace
+TSpellLanguageType SpellLanguageOf(UiLanguage language) {
+  static constexpr TSpellLanguageType kOf[kUiLanguageCount] = {
+      ltEnglish, ltDanish, ltDutch, ltFrench, ltGerman, ltItalian, ltBrPortuguese, ltStdPortuguese, ltSpanish,
+      ltSwedish};
+  return kOf[int(language)];
+}
 
 std::string SpellStringEnglish(int index) { return index >= 0 && index < kCount ? kEnglish[index] : ""; }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "TestFiles.h"
 #include "spelling/SpellDialogTexts.h"
 #include "tools/lib/MainDictWriter.h"
@@ -296,6 +298,12 @@ TEST(SpellDialogPlacement, StaysOnTheWorkArea) {
   r = InitialDialogPlace(ipLastUserPos, in);
   EXPECT_EQ(r.Left, 120);
   EXPECT_EQ(r.Top, 80);
+  // Stored values are whatever the registry held.
+  in.storedX = INT32_MAX;
+  in.storedY = INT32_MIN;
+  r = InitialDialogPlace(ipLastUserPos, in);
+  EXPECT_EQ(r.Left, 560);
+  EXPECT_EQ(r.Top, 0);
   // No stored place yet: beside the control.
   in.storedX = in.storedY = -1;
   in.control = {100, 100, 500, 300};
@@ -367,6 +375,9 @@ TEST(SpellStrings, IndexesLanguagesAndReplacement) {
   EXPECT_EQ(SpellStringEnglish(59), "(no suggestions)");
   EXPECT_EQ(SpellStringEnglish(66), "");
   EXPECT_EQ(SpellStringEnglish(-1), "");
+  for (int i = 0; i < kUiLanguageCount; ++i)
+    EXPECT_EQ(int(UiLanguageOf(SpellLanguageOf(UiLanguage(i)))), i);
+  EXPECT_EQ(UiLanguageOf(ltRussian), UiLanguage::English);
 
   test::ScratchDir d("spellstrings");
   TSpellCheckerBase c{[&] {
