@@ -22,6 +22,7 @@
 #include "spelling/SpellOptionsDialog_win.h"
 #include "common/WinText_win.h"
 #include "definitions/DefinitionsForm_win.h"
+#include "windows/SpellViewer_win.h"
 
 namespace wx {
 
@@ -410,7 +411,17 @@ void TfrmTarvelo::SpellClipboard(const void* Sender) {
     TfrmTarvelo* c;
     ~End() { c->EndWork(); }
   } end{this};
-  throw ENotAvailable("The Spell Viewer");
+  RunSpellViewer(ManagedSpelling().Data().Speller, GetSpellViewerOptions());
+}
+
+TSpellViewerSettings TfrmTarvelo::GetSpellViewerOptions() const {
+  TSpellViewerSettings s;
+  s.UseSavedPosition = true;
+  s.SavePosition = true;
+  // Its check box in the options window is never loaded, so never on.
+  s.AlwaysOnTop = false;
+  s.NoEndMessage = options_.silentSpellMode;
+  return s;
 }
 
 void TfrmTarvelo::ThesClipboard(const void* Sender) {

