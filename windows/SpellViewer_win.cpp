@@ -354,6 +354,9 @@ void TfrmSpellViewer::PutResult(bool rich, bool originalEndsWithBreak) {
     CHARRANGE range{0, LONG(RichResultLength(all, originalEndsWithBreak))};
     SendMessageW(pane, EM_EXSETSEL, 0, LPARAM(&range));
     SendMessageW(pane, WM_COPY, 0, 0);
+    // The copy may hand the clipboard a data object that renders on demand:
+    // render it now, so that the text outlives the pane.
+    OleFlushClipboard();
   } else {
     PutClipboardText(window_, PlainText(pane));
   }

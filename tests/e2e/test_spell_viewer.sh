@@ -91,4 +91,92 @@ wx_assert_contains "$msg" "Words checked: 5" "word count"
 wx_driver clipboard-wait-text "a test of the viewer" 5000 >/dev/null ||
   wx_fail "clipboard after the check: '$(wx_driver clipboard-get-text)'"
 wait_idle
+
+# --- Add: in the custom dictionary file while the viewer is open; Cancel ---
+open_viewer "zorpix tset"
+wait_word zorpix "0 6"
+press "&Add"
+wait_word tset "7 11"
+grep -aq zorpix "$WX_PROGRAM_DIR/default.qxu" || wx_fail "the added word is not in default.qxu on disk"
+press Cancel
+wx_driver wait-gone "$V" 5000 >/dev/null || wx_fail "Cancel did not close the viewer"
+wait_idle
+wx_assert_eq "$(wx_driver clipboard-get-text)" "zorpix tset" "clipboard after Cancel"
+wx_assert_eq "$(wx_driver list-windows | grep -c '#32770')" 0 "no message after Cancel"
+
+# --- The edition with the spelling hotkeys, silent: Selected and All ---
+wx_driver close-window Wendrix >/dev/null
+wx_wait_program_exit 15 >/dev/null
+wx_reg_add "$OPTIONS" SilentSpellMode REG_DWORD 1
+WX_EXE="$(dirname "$WX_EXE")/WendrixTray-edition0.exe" wx_start_program "$MAIN"
+wx_wait_tray_icon Wendrix 20 >/dev/null
+N="$WX_NOTEPAD"
+E=Edit
+wx_start_notepad
+wx_driver keys "text:Ωμέγα teh end" >/dev/null
+wx_driver wait-text "$N" $E "Ωμέγα teh end" 5000 >/dev/null || wx_fail "typing into Notepad failed"
+wx_driver clipboard-set-text "kept" >/dev/null
+# hotkey WINDOW CHILD KEY START END: selects START..END there and presses KEY.
+hotkey() {
+  wx_driver focus "$1" "$2" -- select "$1" "$2" "$4" "$5" >/dev/null || wx_fail "cannot select in $1"
+  wx_driver keys "$3" >/dev/null
+  wx_driver wait-window "$V" "$VC" 15000 >/dev/null || wx_fail "$3 did not open the Spell Viewer"
+}
+# F7 on "Ωμέγα teh": the Greek word passes unchanged, no message in silent mode.
+hotkey "$N" $E F7 0 9
+wx_assert_eq "$(wx_driver get-text "$V" "$PANE")" "Ωμέγα teh" "the viewer's text"
+wait_word teh "6 9"
+press "C&hange"
+wx_driver wait-text "$N" $E "Ωμέγα the end" 5000 >/dev/null ||
+  wx_fail "Spell Check Selected in Notepad: '$(wx_driver get-text "$N" $E)'"
+wait_idle
+wx_assert_eq "$(wx_driver list-windows | grep -c '#32770')" 0 "no message in silent mode"
+wx_driver clipboard-wait-text "kept" 5000 >/dev/null || wx_fail "the user's clipboard is not back after F7"
+# F3 (all of it), then Cancel: the original goes back.
+wx_driver set-text "$N" $E "one tset two" >/dev/null
+hotkey "$N" $E F3 0 0
+wait_word tset "4 8"
+press Cancel
+wait_idle
+wx_assert_eq "$(wx_driver get-text "$N" $E)" "one tset two" "Notepad after Cancel"
+wx_driver clipboard-wait-text "kept" 5000 >/dev/null || wx_fail "the user's clipboard is not back after Cancel"
+# Rich text copied from WordPad (Spell Check ClipBoard by its hotkey, F10)
+# comes back rich, without an added paragraph.
+W="$WX_WORDPAD"
+R=RichEdit20W
+wx_start_wordpad >/dev/null
+wx_driver keys "text:a tset here" >/dev/null
+wx_driver wait-text "$W" $R "a tset here" 5000 >/dev/null || wx_fail "typing into WordPad failed"
+wx_driver select "$W" $R 0 11 -- copy "$W" $R >/dev/null
+wx_driver clipboard-formats | grep -q "Rich Text Format" || wx_fail "WordPad put no rich text on the clipboard"
+wx_driver keys F10 >/dev/null
+wx_driver wait-window "$V" "$VC" 15000 >/dev/null || wx_fail "F10 did not open the Spell Viewer"
+wait_word tset "2 6"
+press "C&hange"
+wx_driver clipboard-wait-text "a test here" 5000 >/dev/null ||
+  wx_fail "rich result on the clipboard: '$(wx_driver clipboard-get-text)'"
+wx_driver clipboard-formats | grep -q "Rich Text Format" || wx_fail "the result is not rich text"
+wait_idle
+wx_driver focus "$W" $R -- select "$W" $R 0 -1 -- paste "$W" $R >/dev/null
+wx_driver wait-text "$W" $R "a test here" 5000 >/dev/null ||
+  wx_fail "pasted back into WordPad: '$(wx_driver get-text "$W" $R | od -c | head -3)'"
+wx_driver clipboard-set-text "kept" >/dev/null
+# WordPad: F3 corrects all of it, F7 a selection.
+wx_driver set-text "$W" $R "the tset and teh end" >/dev/null
+hotkey "$W" $R F3 0 0
+wait_word tset "4 8"
+press "C&hange"
+wait_word teh "13 16"
+press "C&hange"
+wx_driver wait-text "$W" $R "the test and the end" 5000 >/dev/null ||
+  wx_fail "Spell Check All in WordPad: '$(wx_driver get-text "$W" $R)'"
+wait_idle
+wx_driver set-text "$W" $R "my tset word" >/dev/null
+hotkey "$W" $R F7 3 7
+wait_word tset "0 4"
+press "C&hange"
+wx_driver wait-text "$W" $R "my test word" 5000 >/dev/null ||
+  wx_fail "Spell Check Selected in WordPad: '$(wx_driver get-text "$W" $R)'"
+wait_idle
+wx_driver clipboard-wait-text "kept" 5000 >/dev/null || wx_fail "the user's clipboard is not back after WordPad"
 wx_pass
