@@ -40,6 +40,12 @@ REG_DWORD 0 ShowSmartBarOnOpen
 REG_DWORD 0 CompatibilityCut
 REG_DWORD 0 DisableBackup
 END
+# A place stored while a monitor to the right was attached.
+PLACE='HKCU\Software\Morvane\Tarvelo\SpellViewer'
+wx_reg_add "$PLACE" Left REG_SZ 3000
+wx_reg_add "$PLACE" Top REG_SZ 2000
+wx_reg_add "$PLACE" Width REG_SZ 520
+wx_reg_add "$PLACE" Height REG_SZ 330
 wx_start_program "$MAIN"
 wx_wait_tray_icon Wendrix 20 >/dev/null
 
@@ -80,6 +86,11 @@ marks_are() { [[ "$(wx_driver live-marks "$V" "$PANE" | tr '\n' ,)" == "$1" ]]; 
 wx_retry 5 marks_are "2 6,10 13," ||
   wx_fail "marks: $(wx_driver live-marks "$V" "$PANE" | tr '\n' ,) (expected 2 6,10 13)"
 wx_screenshot marks
+# The stored place is brought back onto the screen (1024 x 768), its size kept.
+info=$(wx_driver window-info "$V")
+read -r l t r b < <(sed -n 's/^rect=//p' <<<"$info" | tr ',' ' ')
+((l >= 0 && t >= 0 && r <= 1024 && b <= 768 && r - l == 520 && b - t == 330)) ||
+  wx_fail "the viewer is not on the screen at its stored size: $l,$t,$r,$b"
 wx_assert_eq "$(wx_driver items "$V" "#105" | head -1)" $'0*\ttest' "first suggestion"
 wx_assert_eq "$(wx_driver get-text "$V" "#103")" "test" "replacement box"
 press "C&hange"
@@ -91,6 +102,7 @@ wx_assert_contains "$msg" "Words checked: 5" "word count"
 wx_driver clipboard-wait-text "a test of the viewer" 5000 >/dev/null ||
   wx_fail "clipboard after the check: '$(wx_driver clipboard-get-text)'"
 wait_idle
+wx_assert_eq "$(wx_reg_get "$PLACE" Left)" "$l" "the place stored when the viewer closed"
 
 # --- Add: in the custom dictionary file while the viewer is open; Cancel ---
 open_viewer "zorpix tset"
