@@ -12,6 +12,7 @@
 
 #include "common/AnsiText.h"
 #include "common/Captions_win.h"
+#include "common/MessageLoop_win.h"
 #include "common/Registry.h"
 #include "common/WinText_win.h"
 #include "spelling/DialogBase_win.h"
@@ -564,15 +565,7 @@ bool RunSpellViewer(TSpellCheckerBase& engine, const TSpellViewerSettings& setti
     if (completed) {
       viewer.PutResult(rich, endsWithBreak);
       if (!settings.NoEndMessage) {
-        MSG m;
-        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-          if (m.message == WM_QUIT) {
-            PostQuitMessage(int(m.wParam));
-            break;
-          }
-          TranslateMessage(&m);
-          DispatchMessageW(&m);
-        }
+        ProcessPendingMessages();
         MessageBoxW(nullptr, Utf8ToWide(SpellViewerCompletionText(engine.WordsChecked())).c_str(),
                     Utf8ToWide(SpellViewerCaption(SpellViewerText::Caption)).c_str(),
                     MB_OK | MB_ICONINFORMATION | MB_TASKMODAL | MB_SETFOREGROUND);
