@@ -24,6 +24,7 @@
 #include "definitions/DefinitionsForm_win.h"
 #include "spelling/SpellDialogTexts.h"
 #include "windows/InstantSpell_win.h"
+#include "windows/SpellViewer_win.h"
 
 namespace wx {
 
@@ -412,7 +413,17 @@ void TfrmTarvelo::SpellClipboard(const void* Sender) {
     TfrmTarvelo* c;
     ~End() { c->EndWork(); }
   } end{this};
-  throw ENotAvailable("The Spell Viewer");
+  RunSpellViewer(ManagedSpelling().Data().Speller, GetSpellViewerOptions());
+}
+
+TSpellViewerSettings TfrmTarvelo::GetSpellViewerOptions() const {
+  TSpellViewerSettings s;
+  s.UseSavedPosition = true;
+  s.SavePosition = true;
+  // Its check box in the options window is never loaded, so never on.
+  s.AlwaysOnTop = false;
+  s.NoEndMessage = options_.silentSpellMode;
+  return s;
 }
 
 void TfrmTarvelo::ThesClipboard(const void* Sender) {

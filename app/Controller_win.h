@@ -22,6 +22,7 @@
 #include "app/TrayIcon_win.h"
 #include "app/WorkState.h"
 #include "windows/SmartBar_win.h"
+#include "windows/SpellViewerModel.h"
 
 namespace wx {
 
@@ -120,6 +121,8 @@ class TfrmTarvelo {
   void ShowOptions();
   // Program end: saves the Smart Bar and closes it without its notice.
   void CloseSmartBarForShutdown();
+  // The Spell Viewer's settings for the clipboard check.
+  TSpellViewerSettings GetSpellViewerOptions() const;
   // Runs body with the managed speller and stores its configuration after.
   void WithSpeller(const std::function<void(TSpellCheckerBase&)>& body);
   // Runs a modal dialog of the tray menu with input refused meanwhile.

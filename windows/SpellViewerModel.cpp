@@ -11,10 +11,19 @@ namespace wx {
 
 TRect ReadSpellViewerPlace(Registry& registry, const TRect& current) {
   IniRegistry ini(registry, kSpellViewerBaseKey);
-  const int top = ini.ReadInteger(kSpellViewerSection, "Top", current.top);
-  const int left = ini.ReadInteger(kSpellViewerSection, "Left", current.left);
-  const int width = ini.ReadInteger(kSpellViewerSection, "Width", current.Width());
-  const int height = ini.ReadInteger(kSpellViewerSection, "Height", current.Height());
+  // A value of another registry type is no number either: it must not stop
+  // the spelling action every time.
+  auto read = [&](const char* name, int def) {
+    try {
+      return int(ini.ReadInteger(kSpellViewerSection, name, def));
+    } catch (const ERegistryException&) {
+      return def;
+    }
+  };
+  const int top = read("Top", current.top);
+  const int left = read("Left", current.left);
+  const int width = read("Width", current.Width());
+  const int height = read("Height", current.Height());
   // Values far beyond any screen are cut so that the sums cannot overflow.
   auto bound = [](int v) { return std::clamp(v, -(1 << 20), 1 << 20); };
   return {bound(left), bound(top), bound(left) + bound(width), bound(top) + bound(height)};

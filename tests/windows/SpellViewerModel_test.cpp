@@ -318,7 +318,8 @@ TEST(SpellViewerPlace, StoredPlaceComesBackOntoAWorkArea) {
   reg.SetString("Software\\Morvane\\Tarvelo\\SpellViewer", "Left", "left");
   reg.SetString("Software\\Morvane\\Tarvelo\\SpellViewer", "Top", "12");
   reg.SetString("Software\\Morvane\\Tarvelo\\SpellViewer", "Width", "50");
-  EXPECT_EQ(SpellViewerPlacement(s, reg, form, 475, 307, areas), (TRect{100, 12, 575, 412}));
+  reg.SetDword("Software\\Morvane\\Tarvelo\\SpellViewer", "Height", 400);  // of another type
+  EXPECT_EQ(SpellViewerPlacement(s, reg, form, 475, 307, areas), (TRect{100, 12, 575, 332}));
   // Without the stored place: the caller's values, -1 left as the form has them.
   TSpellViewerSettings given;
   given.Left = 30;
