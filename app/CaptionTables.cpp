@@ -7,8 +7,10 @@
 #include "spelling/SpellDialogTexts.h"
 #include "spelling/SpellOptionsTexts.h"
 #include "definitions/DefinitionsFormTexts.h"
+#include "windows/InstantSpellTexts.h"
 #include "windows/LiveSpellingTexts.h"
 #include "windows/SmartBarTexts.h"
+#include "windows/SpellViewerTexts.h"
 
 namespace wx {
 
@@ -23,7 +25,9 @@ std::vector<const CaptionTable*> AllCaptionTables() {
       &NewCustomDictionaryTexts(),
       &CustomDictionaryEditTexts(),
       &DefinitionsFormTexts(),
+      &InstantSpellTexts(),
       &LiveSpellingTexts(),
+      &SpellViewerTexts(),
       &SpellDialogTexts(),
   };
 }

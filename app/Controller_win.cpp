@@ -22,6 +22,9 @@
 #include "spelling/SpellOptionsDialog_win.h"
 #include "common/WinText_win.h"
 #include "definitions/DefinitionsForm_win.h"
+#include "spelling/SpellDialogTexts.h"
+#include "windows/InstantSpell_win.h"
+#include "windows/SpellViewer_win.h"
 
 namespace wx {
 
@@ -133,7 +136,9 @@ void TfrmTarvelo::FormCreate() {
     manager.Release();
     return ok && !result.empty();
   };
-  // The thesaurus container is created at start-up.
+  // The speller's and the thesaurus containers are created at start-up; the
+  // speller's is never released.
+  Guarded([] { ManagedSpelling().Acquire(); });
   Guarded([] { ManagedThesaurus().Acquire(); });
 
   // The icon appears once the controller has finished loading.
@@ -349,13 +354,14 @@ void TfrmTarvelo::RunCommand(Command command, const void* Sender) {
     case Command::OpenEditor2: LaunchEditor(""); break;  // no second editor ships with this version
     case Command::InstantSpell:
       CheckMainDictionaries();
-      if (!Busy()) throw ENotAvailable("Instant Spell");
+      if (!Busy()) RunInstantSpell();
       break;
     case Command::SpellOptions:
-      WithModalDialog([this] { ShowProgramSpellOptions(window_); });
+      WithModalDialog([this] { WithSpeller([this](TSpellCheckerBase& s) { ShowSpellOptionsDialog(window_, s); }); });
       break;
     case Command::EditCustomDictionary:
-      WithModalDialog([this] { ShowProgramCustomDictionaries(window_); });
+      WithModalDialog(
+          [this] { WithSpeller([this](TSpellCheckerBase& s) { ShowCustomDictionariesDialog(window_, s); }); });
       break;
     case Command::Preferences:
       WithModalDialog([this] { ShowOptions(); });
@@ -370,6 +376,17 @@ void TfrmTarvelo::RunCommand(Command command, const void* Sender) {
     case Command::Exit: Close(); break;
     case Command::None: break;
   }
+}
+
+void TfrmTarvelo::WithSpeller(const std::function<void(TSpellCheckerBase&)>& body) {
+  TSpellCheckerBase& speller = ManagedSpelling().Data().Speller;
+  // What the dialog changed is stored when it closes, even when it fails,
+  // so that an end of the session loses nothing.
+  struct Store {
+    TSpellCheckerBase& s;
+    ~Store() { s.Config().Save(); }
+  } store{speller};
+  body(speller);
 }
 
 void TfrmTarvelo::CheckMainDictionaries() { mainDictionaries_.Run(CurrentRegistry()); }
@@ -396,7 +413,17 @@ void TfrmTarvelo::SpellClipboard(const void* Sender) {
     TfrmTarvelo* c;
     ~End() { c->EndWork(); }
   } end{this};
-  throw ENotAvailable("The Spell Viewer");
+  RunSpellViewer(ManagedSpelling().Data().Speller, GetSpellViewerOptions());
+}
+
+TSpellViewerSettings TfrmTarvelo::GetSpellViewerOptions() const {
+  TSpellViewerSettings s;
+  s.UseSavedPosition = true;
+  s.SavePosition = true;
+  // Its check box in the options window is never loaded, so never on.
+  s.AlwaysOnTop = false;
+  s.NoEndMessage = options_.silentSpellMode;
+  return s;
 }
 
 void TfrmTarvelo::ThesClipboard(const void* Sender) {
@@ -449,6 +476,33 @@ std::wstring TfrmTarvelo::DefinitionsLookup(const std::wstring& word) {
   std::wstring result;
   if (!services_.definitionsSession(word.size() > 50 ? std::wstring() : word, result)) result.clear();
   return result;
+}
+
+void TfrmTarvelo::RunInstantSpell() {
+  BeginWork();
+  // The window's F7, F8 and F9 would otherwise be taken by the program's own
+  // hotkeys, which do nothing while it is busy: they are let go meanwhile.
+  hotKeys_->SetActive(false);
+  struct End {
+    TfrmTarvelo* c;
+    ~End() {
+      Guarded([this] { c->hotKeys_->SetActive(true); });
+      c->EndWork();
+    }
+  } end{this};
+  // The program's speller; what Active Spell changed is stored when the
+  // window closes.
+  WithSpeller([this](TSpellCheckerBase& speller) {
+    // The check's messages in the program's interface language, as the window's texts.
+    Guarded([this] { language_.Attach(); });
+    speller.UILanguage = SpellLanguageOf(language_.SpellerLanguage());
+    TInstantSpellServices services;
+    services.engine = &speller;
+    services.thesaurusLookup = [this](const std::wstring& word) { return ThesaurusLookup(word); };
+    services.definitionsLookup = [this](const std::wstring& word) { return DefinitionsLookup(word); };
+    services.guarded = [](const std::function<void()>& command) { Guarded(command); };
+    ShowInstantSpell(window_, std::move(services));
+  });
 }
 
 void TfrmTarvelo::LaunchEditor(const std::string& fileName) {

@@ -22,8 +22,11 @@
 #include "app/TrayIcon_win.h"
 #include "app/WorkState.h"
 #include "windows/SmartBar_win.h"
+#include "windows/SpellViewerModel.h"
 
 namespace wx {
+
+class TSpellCheckerBase;
 
 // A service this build does not include yet.
 class ENotAvailable : public std::runtime_error {
@@ -109,6 +112,8 @@ class TfrmTarvelo {
   bool ProcessMessages();
   // Shows the tray icon's busy or idle look for the work state.
   void ShowWorkState();
+  // The Instant Spell window, modal, with the program busy meanwhile.
+  void RunInstantSpell();
   void LaunchEditor(const std::string& fileName);
   void LaunchDictionaryUpdate();
   void OpenWebSite();
@@ -116,6 +121,10 @@ class TfrmTarvelo {
   void ShowOptions();
   // Program end: saves the Smart Bar and closes it without its notice.
   void CloseSmartBarForShutdown();
+  // The Spell Viewer's settings for the clipboard check.
+  TSpellViewerSettings GetSpellViewerOptions() const;
+  // Runs body with the managed speller and stores its configuration after.
+  void WithSpeller(const std::function<void(TSpellCheckerBase&)>& body);
   // Runs a modal dialog of the tray menu with input refused meanwhile.
   void WithModalDialog(const std::function<void()>& body);
 

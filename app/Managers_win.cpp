@@ -82,7 +82,58 @@ TDataManagedThesaurus::TDataManagedThesaurus() {
 
 TManagedThesaurus& ManagedThesaurus() { return Manager<TDataManagedThesaurus>(); }
 
+namespace {
+
+TSpellConfigSettings SpellerConfiguration() {
+  TSpellConfigSettings s;
+  s.ConfigStorage = TConfigStorage::csRegistry;
+  s.ConfigID = "Default";
+  s.ConfigFilename = "%AppDir%\\Spell.cfg";
+  s.ConfigRegistryKey = "Software\\Morvane\\Tarvelo";
+  s.ConfigDictionaryDir = {"%AppDir%"};
+  s.ConfigUseMSWordCustom = true;
+  s.ConfigDefaultMain = {"american.qxm"};
+  s.ConfigDefaultCustom = {"default.qxu", "autocorrect.qxu"};
+  s.ConfigDefaultActiveCustom = "default.qxu";
+  s.ConfigDefaultOptions = {soLiveSpelling, soLiveCorrect, soUpcase, soNumbers, soHTML, soInternet, soRepeated};
+  s.ConfigDefaultUseMSWordCustom = false;
+  return s;
+}
+
+}  // namespace
+
+TDataManagedSpelling::TDataManagedSpelling() : Speller(SpellerConfiguration()) {
+  TSpellCheckerBase& s = Speller;
+  s.SuggestionsAutoReplace = false;
+  s.SetSuggestionsLearningDict("%AppDir%\\%UserName%_sp.qxl");
+  s.SetSuggestionsLearning(true);
+  s.SetQuoteChars(">");
+  s.DialogShowImmediate = false;
+  s.DialogShowModal = false;
+  s.EndMessage = emExceptCancel;
+  s.EndCursorPosition = epOriginal;
+  s.EndMessageWordCount = true;
+  s.MaxUndo = -1;
+  s.MaxSuggestions = -1;
+  s.SetKeepDictionariesActive(false);
+  s.SynchronousCheck = true;
+  s.UseHourglassCursor = true;
+  s.PhoneticSuggestions = true;
+  s.SetPhoneticMaxDistance(4);
+  s.SetPhoneticDivisor(2);
+  s.SetPhoneticDepth(2);
+  s.MappingAutoReplace = true;
+  s.UseExcludeWords = true;
+  s.UseAutoCorrectFirst = false;
+  s.RecheckReplacedWords = false;
+  s.ResumeFromLastPosition = true;
+  s.UIType = suiDialog;
+}
+
+TManagedSpelling& ManagedSpelling() { return Manager<TDataManagedSpelling>(); }
+
 void FreeManagers() {
+  Slot<TDataManagedSpelling>().reset();
   Slot<TDataManagedThesaurus>().reset();
   Slot<TDataManagedDefinitions>().reset();
 }

@@ -4,6 +4,7 @@
 
 #include "app/ObjectManager.h"
 #include "definitions/DefinitionsDialog.h"
+#include "spelling/SpellCheckerBase.h"
 #include "thesaurus/Thesaurus_win.h"
 
 namespace wx {
@@ -15,6 +16,16 @@ struct TDataManagedThesaurus {
 };
 
 using TManagedThesaurus = TManaged<TDataManagedThesaurus>;
+
+// The speller container: the checker with the program's settings. Its
+// configuration (dictionaries, options) lives in the registry under
+// "Software\Morvane\Tarvelo", section "Default".
+struct TDataManagedSpelling {
+  TDataManagedSpelling();
+  TSpellCheckerBase Speller;
+};
+
+using TManagedSpelling = TManaged<TDataManagedSpelling>;
 
 // The definitions container: the lookup component with the program's
 // settings. It reads the window's last place when created (brought onto a
@@ -36,6 +47,9 @@ using TManagedDefinitions = TManaged<TDataManagedDefinitions>;
 // Created on first use with the "Stay Resident" minutes (a stored value of
 // the wrong type is reported and the default of 15 minutes is used).
 TManagedThesaurus& ManagedThesaurus();
+// The speller's manager: acquired at start-up and never released, so its
+// container lives for the whole run.
+TManagedSpelling& ManagedSpelling();
 TManagedDefinitions& ManagedDefinitions();
 // Frees the managers and their containers (at program end).
 void FreeManagers();

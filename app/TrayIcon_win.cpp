@@ -6,6 +6,7 @@
 
 #include "app/ErrorBox_win.h"
 #include "app/HiddenWindow_win.h"
+#include "common/MessageLoop_win.h"
 
 namespace wx {
 
@@ -237,15 +238,7 @@ void TTrayIcon95::PopupAtCursor() {
   HMENU menu = BuildPopupMenu();
   if (!menu) return;
   SetForegroundWindow(appWindow_);
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    if (m.message == WM_QUIT) {
-      PostQuitMessage(int(m.wParam));
-      break;
-    }
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
-  }
+  ProcessPendingMessages();
   UINT cmd = UINT(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, cursor_.x, cursor_.y, 0,
                                  appWindow_, nullptr));
   PostMessageW(appWindow_, WM_USER, 0, 0);

@@ -10,7 +10,9 @@
 
 namespace wx {
 
-struct TRect {
+// A rectangle on the screen (the checked control, the word being checked);
+// -1 everywhere when unknown.
+struct TWordRect {
   int Left = -1, Top = -1, Right = -1, Bottom = -1;
 };
 
@@ -45,10 +47,10 @@ class TControlParser {
   virtual void ScrollToWord() {}
   virtual void GetSelectionStart(int& x, int& y) = 0;
   virtual void GetSelection(int& x1, int& y1, int& x2, int& y2) = 0;
-  virtual void GetControlRect(TRect& rect) { rect = TRect{}; }
+  virtual void GetControlRect(TWordRect& rect) { rect = TWordRect{}; }
   // Screen rectangle of the selected word; returns the top of the next line or -1.
-  virtual int GetWordRect(TRect& rect) {
-    rect = TRect{};
+  virtual int GetWordRect(TWordRect& rect) {
+    rect = TWordRect{};
     return -1;
   }
   // Called when the checker undoes a change (state 0 record, 1 before, 2 after).

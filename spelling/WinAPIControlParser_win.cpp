@@ -199,7 +199,7 @@ void TWinAPIControlParser::GetSelection(int& x1, int& y1, int& x2, int& y2) {
   CharToPosition(e, x2, y2);
 }
 
-void TWinAPIControlParser::GetControlRect(TRect& rect) {
+void TWinAPIControlParser::GetControlRect(TWordRect& rect) {
   POINT origin{0, 0};
   ClientToScreen(window_, &origin);
   RECT w{};
@@ -226,7 +226,7 @@ POINT TWinAPIControlParser::CharPoint(LRESULT index) {
   return p;
 }
 
-int TWinAPIControlParser::GetWordRect(TRect& rect) {
+int TWinAPIControlParser::GetWordRect(TWordRect& rect) {
   DWORD s = 0, e = 0;
   Send(window_, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
   const POINT a = CharPoint(s), b = CharPoint(e);

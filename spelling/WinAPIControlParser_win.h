@@ -39,8 +39,8 @@ class TWinAPIControlParser : public TControlParser {
   void ScrollToWord() override;
   void GetSelectionStart(int& x, int& y) override;
   void GetSelection(int& x1, int& y1, int& x2, int& y2) override;
-  void GetControlRect(TRect& rect) override;
-  int GetWordRect(TRect& rect) override;
+  void GetControlRect(TWordRect& rect) override;
+  int GetWordRect(TWordRect& rect) override;
 
   int Kind() const { return kind_; }
   void SetKind(int kind) { kind_ = kind; }

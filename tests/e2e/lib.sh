@@ -416,6 +416,37 @@ wx_reg_delete() {
     wx_driver reg-delete "$@" 2>/dev/null
 }
 
+# wx_store_first_run_options SINGLE_CLICK: stores the options a first run
+# writes, with the tray's single click on action code SINGLE_CLICK.
+wx_store_first_run_options() {
+    local key='HKCU\Software\Morvane\Wendrix\Options' type data name
+    while IFS=' ' read -r type data name; do
+        wx_reg_add "$key" "$name" "$type" "$data"
+    done <<END
+REG_SZ F7 SpellApp HotKey
+REG_SZ F3 SpellAppAll HotKey
+REG_SZ F8 ThesApp HotKey
+REG_SZ F5 Editor HotKey
+REG_SZ F4 Editor2 HotKey
+REG_SZ F10 SpellClip HotKey
+REG_SZ F11 ThesClip HotKey
+REG_SZ F9 DefClip HotKey
+REG_SZ F6 DefApp HotKey
+REG_SZ F12 InstantSpell HotKey
+REG_DWORD $1 OnSingleClick
+REG_DWORD 7 OnDblCLick
+REG_SZ > QuoteCharacters
+REG_SZ ' IgnorePrefix
+REG_SZ ';'s;. IgnoreSuffix
+REG_DWORD 0 SilentSpellMode
+REG_DWORD 0 CompatibilityMode
+REG_DWORD 1000 CompatibilityDelay
+REG_DWORD 0 ShowSmartBarOnOpen
+REG_DWORD 0 CompatibilityCut
+REG_DWORD 0 DisableBackup
+END
+}
+
 # --- the tray icon ---------------------------------------------------------
 
 # wx_tray_click [single|double|right] [TIP_PART]: clicks a tray icon with the

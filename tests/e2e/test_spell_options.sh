@@ -13,31 +13,7 @@ CFG='HKCU\Software\Morvane\Tarvelo\Default'
 MAIN="$WX_DATA_DIR/american.qxm"
 [[ -s "$MAIN" ]] || wx_fail "no main dictionary in $MAIN (the build makes it)"
 # The first run's options, with click action 6 (spelling options) on a single click.
-while IFS=' ' read -r type data name; do
-  wx_reg_add "$OPTIONS" "$name" "$type" "$data"
-done <<'END'
-REG_SZ F7 SpellApp HotKey
-REG_SZ F3 SpellAppAll HotKey
-REG_SZ F8 ThesApp HotKey
-REG_SZ F5 Editor HotKey
-REG_SZ F4 Editor2 HotKey
-REG_SZ F10 SpellClip HotKey
-REG_SZ F11 ThesClip HotKey
-REG_SZ F9 DefClip HotKey
-REG_SZ F6 DefApp HotKey
-REG_SZ F12 InstantSpell HotKey
-REG_DWORD 6 OnSingleClick
-REG_DWORD 7 OnDblCLick
-REG_SZ > QuoteCharacters
-REG_SZ ' IgnorePrefix
-REG_SZ ';'s;. IgnoreSuffix
-REG_DWORD 0 SilentSpellMode
-REG_DWORD 0 CompatibilityMode
-REG_DWORD 1000 CompatibilityDelay
-REG_DWORD 0 ShowSmartBarOnOpen
-REG_DWORD 0 CompatibilityCut
-REG_DWORD 0 DisableBackup
-END
+wx_store_first_run_options 6
 wx_start_program "$MAIN"
 wx_wait_tray_icon Wendrix 20 >/dev/null
 
