@@ -91,6 +91,7 @@ TSpellerTakeover::TSpellerTakeover(TSpellCheckerBase& speller)
       uiType_(speller.UIType),
       onPromptWord_(speller.OnPromptWord),
       onCompleteCheck_(speller.OnCompleteCheck),
+      onParserReplaceWord_(speller.OnParserReplaceWord),
       hooks_(speller.DialogHooks()) {
   speller.UIType = suiSilent;
 }
@@ -99,6 +100,7 @@ TSpellerTakeover::~TSpellerTakeover() {
   speller_.UIType = uiType_;
   speller_.OnPromptWord = std::move(onPromptWord_);
   speller_.OnCompleteCheck = std::move(onCompleteCheck_);
+  speller_.OnParserReplaceWord = std::move(onParserReplaceWord_);
   speller_.SetDialogHooks(hooks_);
 }
 

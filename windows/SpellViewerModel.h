@@ -63,8 +63,9 @@ size_t RichResultLength(const std::u16string& paneText, bool originalEndsWithBre
 std::string SpellViewerCompletionText(int wordsChecked);
 
 // Takes the checker over for the viewer and gives back, when destroyed, its
-// interface type, prompt and completion events and dialog hooks exactly as
-// they were, whether the run ends normally or by an exception.
+// interface type, prompt, completion and replacement events and dialog
+// hooks exactly as they were, whether the run ends normally or by an
+// exception.
 class TSpellerTakeover {
  public:
   explicit TSpellerTakeover(TSpellCheckerBase& speller);
@@ -77,6 +78,7 @@ class TSpellerTakeover {
   TSpellUI uiType_;
   std::function<void(const std::string&, bool)> onPromptWord_;
   std::function<void()> onCompleteCheck_;
+  std::function<void(const std::string&, bool, int)> onParserReplaceWord_;
   TSpellDialogHooks* hooks_;
 };
 

@@ -222,6 +222,9 @@ bool TfrmSpellViewer::Create() {
 
   // Set-up for the engine: silent, its events here, the pane on it.
   engine_.SetDialogHooks(this);
+  // The read-only pane takes the checker's corrections (automatic ones
+  // included) and nothing else.
+  engine_.OnParserReplaceWord = [this](const std::string&, bool before, int) { pane_.SetReadOnly(!before); };
   model_.OnRestoreStyle = [this] { RestoreStyle(); };
   model_.OnShowOptions = [this] {
     ShowSpellOptionsDialog(window_, engine_);
@@ -413,10 +416,7 @@ void TfrmSpellViewer::RestoreStyle() {
 }
 
 void TfrmSpellViewer::Press(M::Button b) {
-  {
-    Writable writable(pane_);
-    model_.Press(b);
-  }
+  model_.Press(b);
   if (!engine_.Checking()) return;
   ShowState();
 }
@@ -434,7 +434,6 @@ void TfrmSpellViewer::Command(int id, int code) {
       model_.SuggestionClicked(index);
       ShowState();
     } else if (code == LBN_DBLCLK) {
-      Writable writable(pane_);
       model_.SuggestionDoubleClicked(index);
     }
     return;

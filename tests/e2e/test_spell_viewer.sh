@@ -92,6 +92,21 @@ wait_idle
 wx_assert_eq "$(wx_driver clipboard-get-text)" "zorpix tset" "clipboard after Cancel"
 wx_assert_eq "$(wx_driver list-windows | grep -c '#32770')" 0 "no message after Cancel"
 
+# --- Auto-Correct makes a pair; the next check corrects the word by itself ---
+open_viewer "wrod"
+wait_word wrod "0 4"
+wx_driver set-text "$V" "#103" "word" >/dev/null
+press "Au&to-Correct"
+end_message >/dev/null
+wait_idle
+open_viewer "a wrod qzxv"
+wait_word qzxv "7 11"
+press "I&gnore"
+end_message >/dev/null
+wx_driver clipboard-wait-text "a word qzxv" 5000 >/dev/null ||
+  wx_fail "the pair was not applied: '$(wx_driver clipboard-get-text)'"
+wait_idle
+
 # --- The edition with the spelling hotkeys, silent: Selected and All ---
 wx_driver close-window Wendrix >/dev/null
 wx_wait_program_exit 15 >/dev/null

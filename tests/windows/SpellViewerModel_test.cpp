@@ -265,16 +265,18 @@ TEST(SpellerTakeover, GivesTheCheckerBackOnEveryPath) {
   s.ConfigStorage = TConfigStorage::csNone;
   TSpellCheckerBase c(s);
   TSpellDialogHooks hooks;
-  int prompts = 0, completes = 0;
+  int prompts = 0, completes = 0, replaces = 0;
   c.UIType = suiDialog;
   c.SetDialogHooks(&hooks);
   c.OnPromptWord = [&](const std::string&, bool) { ++prompts; };
   c.OnCompleteCheck = [&] { ++completes; };
+  c.OnParserReplaceWord = [&](const std::string&, bool, int) { ++replaces; };
   auto restored = [&] {
     EXPECT_EQ(c.UIType, suiDialog);
     EXPECT_EQ(c.DialogHooks(), &hooks);
     c.OnPromptWord("x", false);
     c.OnCompleteCheck();
+    c.OnParserReplaceWord("y", true, 0);
   };
   {
     TSpellerTakeover takeover(c);
@@ -283,6 +285,7 @@ TEST(SpellerTakeover, GivesTheCheckerBackOnEveryPath) {
     model.Setup({}, [] {});
     TSpellDialogHooks viewerHooks;
     c.SetDialogHooks(&viewerHooks);
+    c.OnParserReplaceWord = nullptr;
   }
   restored();
   EXPECT_EQ(prompts, 1);
@@ -298,6 +301,7 @@ TEST(SpellerTakeover, GivesTheCheckerBackOnEveryPath) {
   restored();
   EXPECT_EQ(prompts, 2);
   EXPECT_EQ(completes, 2);
+  EXPECT_EQ(replaces, 2);
 }
 
 TEST(SpellViewerPlace, StoredPlaceComesBackOntoAWorkArea) {
