@@ -49,6 +49,7 @@ TSpellCheckerBase::TSpellCheckerBase(TSpellConfigSettings settings, Registry* re
 }
 
 TSpellCheckerBase::~TSpellCheckerBase() {
+  DestroyingList.Notify();
   if (ownsSource_) delete source_;
   source_ = nullptr;
   for (auto* d : {active_.get(), mapping_.get(), learning_.get()})

@@ -310,6 +310,8 @@ class TSpellCheckerBase {
   TEventList<> ConfigChangedList;
   TEventList<bool, int> WordSkippedList;
   TEventList<TSpellPopupOption> PopupResultList;
+  // The checker is being destroyed: listeners let go of it.
+  TEventList<> DestroyingList;
 
   // Dialog texts used by the session (English).
   static constexpr const char* kTextSpelling = "Spelling";

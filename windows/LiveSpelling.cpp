@@ -51,6 +51,7 @@ void TLiveRichEdit::Detach() {
   engine_->ConfigChangedList.Remove(this);
   engine_->WordSkippedList.Remove(this);
   engine_->PopupResultList.Remove(this);
+  engine_->DestroyingList.Remove(this);
   parser_.OnCharacter = nullptr;
   parser_.OnWord = nullptr;
   engine_ = nullptr;
@@ -65,6 +66,7 @@ void TLiveRichEdit::SetSpellEngine(TSpellCheckerBase* engine) {
     engine_->ConfigChangedList.Add(this, [this] { ConfigurationChanged(); });
     engine_->WordSkippedList.Add(this, [this](bool before, int state) { WordSkipped(before, state); });
     engine_->PopupResultList.Add(this, [this](TSpellPopupOption r) { PopupResult(r); });
+    engine_->DestroyingList.Add(this, [this] { SetSpellEngine(nullptr); });
     // The same ignore rules as the engine's own word extractor.
     TSpellCheckerBase* e = engine_;
     parser_.OnCharacter = [e](uint8_t c, TControlParser& p) { return e->IgnoreRules().CharacterHook(c, p); };
@@ -152,7 +154,9 @@ const std::vector<TSpellingError>& TLiveRichEdit::CheckLine(int line, int caretI
   static const std::vector<TSpellingError> kNone;
   if (!spellingActive_ || busy_ || !HasView() || line < 0 || line >= view_->LineCount()) return kNone;
   std::u16string text = view_->LineText(line);
-  if (text.size() > static_cast<size_t>(kMaxLineCheck)) text.resize(kMaxLineCheck);
+  // Only the first part of a long line is checked; a word cut there is left alone.
+  const bool cut = text.size() > static_cast<size_t>(kMaxLineCheck);
+  if (cut) text.resize(kMaxLineCheck);
   TLineCache& cache = caches_[line];
   if (!cache.Dirty && cache.Text == text) return cache.Errors;
   cache.Text = text;
@@ -163,7 +167,8 @@ const std::vector<TSpellingError>& TLiveRichEdit::CheckLine(int line, int caretI
     const bool track = (LiveMenuOptions & PopupOption(spIgnore)) != 0;
     std::string previous;
     for (const TLiveWord& w : LineWords(text)) {
-      if (!w.Foreign && !WordAcceptable(w.Ansi, track ? previous : std::string())) {
+      if (!w.Foreign && !(cut && w.End == kMaxLineCheck) &&
+          !WordAcceptable(w.Ansi, track ? previous : std::string())) {
         if (first + w.End == caretIndex)
           pending = true;  // still being typed
         else
@@ -222,6 +227,10 @@ bool TLiveRichEdit::MisspelledWordAt(int at, int& line, TLiveWord& word) {
 }
 
 bool TLiveRichEdit::ContextMenu(int at, const std::function<void(int wordStart, int& x, int& y)>& place) {
+  TSpellPopupOptions options = LiveMenuOptions;
+  if (!OnSpellDialog) options = TSpellPopupOptions(options & ~PopupOption(spDialog));
+  // A menu without entries would be a lone separator: the ordinary menu is due.
+  if ((options & ~PopupOption(spCancel)) == 0) return false;
   int line = 0;
   TLiveWord w;
   if (!MisspelledWordAt(at, line, w)) return false;
@@ -229,8 +238,6 @@ bool TLiveRichEdit::ContextMenu(int at, const std::function<void(int wordStart, 
   view_->SetSelection(first + w.Start, first + w.End);
   int x = 0, y = 0;
   if (place) place(first + w.Start, x, y);
-  TSpellPopupOptions options = LiveMenuOptions;
-  if (!OnSpellDialog) options = TSpellPopupOptions(options & ~PopupOption(spDialog));
   std::string word = w.Ansi;
   const TSpellPopupOption result = engine_->ShowWordPopup(options, word, x, y);
   ApplyMenuResult(result, line, w, word);

@@ -121,6 +121,9 @@ class TSpellRichEdit::View final : public TLiveTextView {
     frozen_ = false;
     InvalidateRect(h(), nullptr, FALSE);
     UpdateWindow(h());
+    // Tell the owner the text changed, whatever the control's event mask says.
+    if (HWND parent = GetParent(h()))
+      SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h()), EN_CHANGE), reinterpret_cast<LPARAM>(h()));
   }
   void SetBusyCursor(bool on) override {
     if (on)
@@ -155,6 +158,12 @@ bool TSpellRichEdit::Create(HWND parent, int id, int x, int y, int width, int he
                             height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleW(nullptr), nullptr);
   if (!window_) return false;
+  return Attach(window_);
+}
+
+bool TSpellRichEdit::Attach(HWND window) {
+  if (!window || !IsWindow(window) || (window_ && window_ != window)) return false;
+  window_ = window;
   marksMessage_ = RegisterWindowMessageW(kMarksMessageName);
   SetWindowSubclass(window_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   live_.SetView(view_.get());

@@ -49,6 +49,9 @@ class TSpellRichEdit {
   bool Create(HWND parent, int id, int x, int y, int width, int height,
               DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN | WS_VSCROLL,
               DWORD exStyle = WS_EX_CLIENTEDGE);
+  // Takes over an existing rich-edit control (e.g. one made from a dialog
+  // template). False when one is attached already or window is not one.
+  bool Attach(HWND window);
   HWND Handle() const { return window_; }
 
   // The spelling engine (shared, never owned; null detaches).

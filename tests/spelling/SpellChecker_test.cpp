@@ -16,16 +16,7 @@ const std::vector<std::string> kWords = {
     "the", "cat", "sat", "on", "mat", "hello", "world", "receive", "night", "knight", "phone", "is", "a",
     "and", "dog", "end", "start", "London", "there", "their", "recipe", "relieve", "cats"};
 
-TSpellConfigSettings Settings(const test::ScratchDir& dir) {
-  TSpellConfigSettings s;
-  s.ConfigStorage = TConfigStorage::csNone;
-  s.ConfigDictionaryDir = {dir.path().string()};
-  s.ConfigUseMSWordCustom = false;
-  s.ConfigDefaultMain = {"test.qxm"};
-  s.ConfigDefaultCustom = {"user.qxu"};
-  s.ConfigDefaultActiveCustom = "user.qxu";
-  return s;
-}
+TSpellConfigSettings Settings(const test::ScratchDir& dir) { return test::ScratchSpellSettings(dir); }
 
 TSpellOptions Without(TSpellOptions o, TSpellOption x) {
   o.Set(x, false);
@@ -40,10 +31,8 @@ const TSpellOptions kDefaults = TSpellConfigSettings{}.ConfigDefaultOptions;
 class Checker : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string image, error;
-    tools::MainDictStats stats;
-    ASSERT_TRUE(tools::BuildMainDictionary(kWords, {}, image, stats, error)) << error;
-    test::WriteBytes(dir.File("test.qxm"), image);
+    std::string error;
+    ASSERT_TRUE(test::WriteTestMainDictionary(dir, kWords, error)) << error;
     c.OnPromptWord = [this](const std::string& w, bool repeated) {
       prompts.push_back(repeated ? "repeated:" + w : w);
     };

@@ -26,13 +26,7 @@ TEST(SpellOptionsDialog, OptionsDictionariesAndCustomChoice) {
   test::WriteBytes((dir.path() / "extra" / "more.qxm").string(), image);
   TCustomDictionary().SaveAs(dir.File("other.qxu"));
 
-  TSpellConfigSettings s;
-  s.ConfigStorage = TConfigStorage::csNone;
-  s.ConfigDictionaryDir = {dir.path().string()};
-  s.ConfigUseMSWordCustom = false;
-  s.ConfigDefaultMain = {"test.qxm"};
-  s.ConfigDefaultCustom = {"user.qxu"};
-  s.ConfigDefaultActiveCustom = "user.qxu";
+  TSpellConfigSettings s = test::ScratchSpellSettings(dir);
   s.ConfigDefaultOptions = {soUpcase};
   TSpellCheckerBase c(s);
   TSpellOptionsModel m(c);

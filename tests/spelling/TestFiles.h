@@ -6,6 +6,10 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
+
+#include "spelling/SpellConfig.h"
+#include "tools/lib/MainDictWriter.h"
 
 namespace wx::test {
 
@@ -36,6 +40,29 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
 inline std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// Builds a main dictionary of words into dir/test.qxm; false (with the
+// writer's message in error) when it cannot be built.
+inline bool WriteTestMainDictionary(const ScratchDir& dir, const std::vector<std::string>& words, std::string& error) {
+  std::string image;
+  tools::MainDictStats stats;
+  if (!tools::BuildMainDictionary(words, {}, image, stats, error)) return false;
+  WriteBytes(dir.File("test.qxm"), image);
+  return true;
+}
+
+// A checker configuration kept in memory only: dictionaries from dir, main
+// dictionary "test.qxm", custom and active dictionary "user.qxu".
+inline TSpellConfigSettings ScratchSpellSettings(const ScratchDir& dir) {
+  TSpellConfigSettings s;
+  s.ConfigStorage = TConfigStorage::csNone;
+  s.ConfigDictionaryDir = {dir.path().string()};
+  s.ConfigUseMSWordCustom = false;
+  s.ConfigDefaultMain = {"test.qxm"};
+  s.ConfigDefaultCustom = {"user.qxu"};
+  s.ConfigDefaultActiveCustom = "user.qxu";
+  return s;
 }
 
 }  // namespace wx::test

@@ -1,0 +1,506 @@
+// Live spelling driven like a user: text typed into a view over plain
+// strings, marks read back per line, the suggestion menu answered through the
+// checker's menu hook, corrections while typing, and the checker's listener
+// lists that keep the marks in step.
+#include "windows/LiveSpelling.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/AnsiText.h"
+#include "common/Captions.h"
+#include "spelling/TestFiles.h"
+
+using namespace wx;
+
+namespace {
+
+// Lines of UTF-16 text; a line break counts as one character.
+class FakeView : public TLiveTextView {
+ public:
+  std::vector<std::u16string> lines{u""};
+  int selStart = 0, selEnd = 0;
+  bool readOnly = false;
+  bool window = true;
+  int firstVisible = 0, lastVisible = 1000;
+  std::vector<int> invalidatedLines;
+  int invalidatedAll = 0;
+  int updates = 0;
+  bool busyCursor = false;
+
+  void SetText(const std::u16string& text) {
+    lines.assign(1, u"");
+    for (char16_t c : text) {
+      if (c == u'\r')
+        lines.emplace_back();
+      else
+        lines.back().push_back(c);
+    }
+  }
+  std::u16string Text() const {
+    std::u16string t;
+    for (size_t i = 0; i < lines.size(); ++i) t += (i ? u"\r" : u"") + lines[i];
+    return t;
+  }
+  // Types text at the caret as a user would: a key press per character.
+  void Type(TLiveRichEdit& live, const std::u16string& text) {
+    for (char16_t c : text) {
+      SetSelection(selStart, selEnd);
+      ReplaceSelection(std::u16string(1, c));
+      live.KeyPressed(c);
+      live.SelectionChanged();
+      live.KeyReleased();
+    }
+  }
+
+  bool HasWindow() override { return window; }
+  bool ReadOnly() override { return readOnly; }
+  int LineCount() override { return static_cast<int>(lines.size()); }
+  int FirstVisibleLine() override { return firstVisible; }
+  int LastVisibleLine() override { return std::min(lastVisible, LineCount() - 1); }
+  int LineIndex(int line) override {
+    int index = 0;
+    for (int i = 0; i < line && i < LineCount(); ++i) index += static_cast<int>(lines[size_t(i)].size()) + 1;
+    return index;
+  }
+  int LineFromChar(int index) override {
+    for (int i = 0; i < LineCount(); ++i) {
+      const int len = static_cast<int>(lines[size_t(i)].size());
+      if (index <= len) return i;
+      index -= len + 1;
+    }
+    return LineCount() - 1;
+  }
+  std::u16string LineText(int line) override { return lines.at(size_t(line)); }
+  void GetSelection(int& s, int& e) override {
+    s = selStart;
+    e = selEnd;
+  }
+  void SetSelection(int s, int e) override {
+    selStart = s;
+    selEnd = e;
+  }
+  void ReplaceSelection(const std::u16string& text) override {
+    std::u16string all = Text();
+    all.replace(size_t(selStart), size_t(selEnd - selStart), text);
+    SetText(all);
+    selStart = selEnd = selStart + static_cast<int>(text.size());
+  }
+  void InvalidateLine(int line) override { invalidatedLines.push_back(line); }
+  void InvalidateAll() override { ++invalidatedAll; }
+  void BeginUpdate() override { ++updates; }
+  void SetBusyCursor(bool on) override { busyCursor = on; }
+};
+
+const std::vector<std::string> kWords = {"a",   "of",   "the",  "text", "test", "is", "here", "and", "cat",
+                                         "sat", "mat",  "on",   "word", "big",  "red", "there", "dog", "caf\xE9"};
+
+TSpellConfigSettings Settings(const test::ScratchDir& dir) { return test::ScratchSpellSettings(dir); }
+
+class Live : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    ASSERT_TRUE(test::WriteTestMainDictionary(dir, kWords, error)) << error;
+    live.SetView(&view);
+    live.SetSpellEngine(&checker);
+    ASSERT_TRUE(live.SpellingActive());
+  }
+  // The marked words of a line, as text.
+  std::vector<std::string> Marked(int line, int caret = -1) {
+    std::vector<std::string> out;
+    for (const TSpellingError& e : live.CheckLine(line, caret))
+      out.push_back(Utf16ToUtf8(view.lines[size_t(line)].substr(size_t(e.Start), size_t(e.End - e.Start))));
+    return out;
+  }
+  // Answers the next menu with this tag and word; records the entries shown.
+  void AnswerMenu(TSpellPopupOption tag, const std::string& word = {}) {
+    checker.OnPopupDoMenu = [this, tag, word](const std::vector<TPopupItem>& items, int, int, int& action,
+                                              std::string& chosen) {
+      shownMenu = items;
+      action = tag;
+      chosen = word;
+    };
+  }
+  bool MenuHas(int tag) const {
+    for (const auto& i : shownMenu) {
+      if (i.Tag == tag) return true;
+      for (const auto& c : i.Children)
+        if (c.Tag == tag) return true;
+    }
+    return false;
+  }
+
+  test::ScratchDir dir{"live"};
+  TSpellCheckerBase checker{Settings(dir)};
+  FakeView view;
+  TLiveRichEdit live;
+  std::vector<TPopupItem> shownMenu;
+};
+
+}  // namespace
+
+TEST(EventList, OrderDuplicatesAndRemovalWhileNotifying) {
+  TEventList<int> list;
+  std::vector<std::string> calls;
+  int a = 0, b = 0, c = 0;
+  list.Add(&a, [&](int v) { calls.push_back("a" + std::to_string(v)); });
+  list.Add(&b, [&](int v) {
+    calls.push_back("b" + std::to_string(v));
+    list.Remove(&c);                                     // c is not called after its removal
+    list.Add(&b, [&](int w) { calls.push_back("B" + std::to_string(w)); });  // same place, new handler
+  });
+  list.Add(&c, [&](int v) { calls.push_back("c" + std::to_string(v)); });
+  list.Add(&a, [&](int v) { calls.push_back("A" + std::to_string(v)); });  // no duplicate: replaces a
+  EXPECT_EQ(list.Count(), 3u);
+  list.Notify(1);
+  list.Notify(2);
+  EXPECT_EQ(calls, (std::vector<std::string>{"A1", "b1", "A2", "B2"}));
+  EXPECT_FALSE(list.Contains(&c));
+}
+
+TEST_F(Live, CheckerRaisesItsListenerLists) {
+  int applied = 0, changed = 0, configChanged = 0;
+  std::vector<std::pair<bool, int>> skipped;
+  std::vector<TSpellPopupOption> results;
+  checker.OptionsAppliedList.Add(this, [&] { ++applied; });
+  checker.ConfigChangedList.Add(this, [&] { ++changed; });
+  checker.OnConfigChanged = [&] { ++configChanged; };
+  checker.WordSkippedList.Add(this, [&](bool before, int state) { skipped.push_back({before, state}); });
+  checker.PopupResultList.Add(this, [&](TSpellPopupOption r) { results.push_back(r); });
+
+  TSpellOptions o = checker.Options();
+  o.Set(soNumbers, !o.Has(soNumbers));
+  checker.Config().SetOptions(o);  // the configuration reports the change
+  EXPECT_GE(applied, 1);
+  EXPECT_GE(changed, 1);
+  EXPECT_EQ(changed, configChanged);
+
+  std::string text = "a tset here";
+  checker.CheckString(text);
+  ASSERT_TRUE(checker.Checking());
+  checker.IgnoreAll();
+  EXPECT_EQ(skipped, (std::vector<std::pair<bool, int>>{{true, 11}, {false, 11}}));
+
+  // The configuration's own events reach the checker's.
+  TSpellCheckerBase fresh{Settings(dir)};
+  int loaded = 0, saved = 0;
+  fresh.OnConfigLoaded = [&] { ++loaded; };
+  fresh.OnConfigSaved = [&] { ++saved; };
+  fresh.SetOptions(TSpellOptions{soUpcase});
+  fresh.Config().Save();
+  EXPECT_EQ(loaded, 1);
+  EXPECT_EQ(saved, 1);
+
+  AnswerMenu(spIgnore);
+  std::string word = "zzq";
+  EXPECT_EQ(checker.ShowWordPopup(kDefaultLiveMenuOptions, word, 0, 0), spIgnore);
+  EXPECT_EQ(results, (std::vector<TSpellPopupOption>{spIgnore}));
+}
+
+TEST_F(Live, MarksMisspelledWordsButNotTheOneBeingTyped) {
+  view.SetText(u"a tset of teh text");
+  EXPECT_EQ(Marked(0), (std::vector<std::string>{"tset", "teh"}));
+  ASSERT_NE(live.Cache(0), nullptr);
+  EXPECT_EQ(live.Cache(0)->Errors, (std::vector<TSpellingError>{{2, 6}, {10, 13}}));
+
+  // Typing a new misspelled word: no mark while the caret is at its end.
+  view.SetText(u"");
+  view.Type(live, u"the cat sat on teh");
+  EXPECT_EQ(Marked(0, view.selStart), std::vector<std::string>{});
+  EXPECT_TRUE(live.Cache(0)->Dirty);
+  // Moving the caret away asks for the line to be painted again, which marks it.
+  view.invalidatedLines.clear();
+  view.SetSelection(0, 0);
+  live.SelectionChanged();
+  EXPECT_EQ(view.invalidatedLines, std::vector<int>{0});
+  EXPECT_EQ(Marked(0, 0), std::vector<std::string>{"teh"});
+  EXPECT_FALSE(live.Cache(0)->Dirty);
+  // Typing a space after it marks it as well.
+  view.SetSelection(18, 18);
+  view.Type(live, u" ");
+  EXPECT_EQ(Marked(0, view.selStart), std::vector<std::string>{"teh"});
+}
+
+TEST_F(Live, NoStaleMarksAfterEditsOrInsertedLines) {
+  view.SetText(u"one tset\rthe cat");
+  EXPECT_EQ(Marked(0), (std::vector<std::string>{"one", "tset"}));
+  EXPECT_EQ(Marked(1), std::vector<std::string>{});
+  // A line inserted above: each line is compared with its cache by text.
+  view.SetText(u"dogg\rone tset\rthe cat");
+  EXPECT_EQ(Marked(0), std::vector<std::string>{"dogg"});
+  EXPECT_EQ(Marked(1), (std::vector<std::string>{"one", "tset"}));
+  EXPECT_EQ(Marked(2), std::vector<std::string>{});
+  // The word corrected in place: its mark goes.
+  view.lines[1] = u"a test";
+  EXPECT_EQ(Marked(1), std::vector<std::string>{});
+  // Lines longer than the checked part are marked only within it.
+  std::u16string longLine(TLiveRichEdit::kMaxLineCheck - 2, u' ');
+  view.lines[2] = longLine + u"tset zzzz";
+  EXPECT_EQ(Marked(2), std::vector<std::string>{});
+  view.lines[2] = longLine + u"x zzzz";
+  EXPECT_EQ(Marked(2), std::vector<std::string>{});
+}
+
+TEST_F(Live, ActivationFollowsSwitchesEngineOptionsAndReadOnly) {
+  view.SetText(u"a tset");
+  EXPECT_EQ(Marked(0).size(), 1u);
+  EXPECT_TRUE(checker.ConfigAvailableOptions.Has(soLiveSpelling));
+
+  // The engine option switched off elsewhere: marks and caches go at once.
+  TSpellOptions o = checker.Options();
+  o.Set(soLiveSpelling, false);
+  const int before = view.invalidatedAll;
+  checker.Config().SetOptions(o);
+  EXPECT_FALSE(live.SpellingActive());
+  EXPECT_GT(view.invalidatedAll, before);
+  EXPECT_EQ(live.Cache(0), nullptr);
+  EXPECT_TRUE(Marked(0).empty());
+  // A control that ignores the engine's options only needs its own switch.
+  live.SetLiveSpellingOptions(false);
+  EXPECT_TRUE(live.SpellingActive());
+  live.SetLiveSpelling(false);
+  EXPECT_FALSE(live.SpellingActive());
+  live.SetLiveSpelling(true);
+
+  // Read-only: no marks unless the control asks for them.
+  view.readOnly = true;
+  live.UpdateActivation();
+  EXPECT_FALSE(live.SpellingActive());
+  EXPECT_FALSE(live.CorrectionActive());
+  live.SetLiveSpellingReadOnly(true);
+  EXPECT_TRUE(live.SpellingActive());
+  EXPECT_TRUE(live.CorrectionActive());
+
+  // Without an engine or a window nothing is active.
+  live.SetSpellEngine(nullptr);
+  EXPECT_FALSE(live.SpellingActive());
+  live.SetSpellEngine(&checker);
+  view.window = false;
+  live.UpdateActivation();
+  EXPECT_FALSE(live.SpellingActive());
+  EXPECT_TRUE(Marked(0).empty());
+}
+
+TEST_F(Live, ExcludedWordsAreMarkedAndIgnoreRulesApply) {
+  checker.ActiveCustomDictionary()->AddExcluded("mat");
+  view.SetText(u"the cat sat on the mat NASA b2b");
+  EXPECT_EQ(Marked(0), std::vector<std::string>{"mat"});
+  checker.UseExcludeWords = false;
+  live.RecheckAll();
+  EXPECT_EQ(Marked(0), std::vector<std::string>{});
+}
+
+TEST_F(Live, TextOutsideTheCodePageIsNeitherMarkedNorAltered) {
+  checker.ActiveCustomDictionary()->AddAutoCorrect("teh", "the");
+  // Greek, Cyrillic, CJK and an emoji (a surrogate pair) around and inside words.
+  const std::u16string text = u"tset \u03b1\u03b2\u03b3 tset\u03a9 \u043c\u0438\u0440 \u65e5\u672c "
+                              u"\U0001F600teh caf\u00e9 teh\u0436";
+  view.SetText(text);
+  EXPECT_EQ(Marked(0), std::vector<std::string>{"tset"});
+
+  // Change All and correction while typing leave such words and the rest alone.
+  EXPECT_EQ(live.ChangeAll(u"teh", u"the"), 0);
+  EXPECT_EQ(view.Text(), text);
+  view.SetSelection(static_cast<int>(text.size()), static_cast<int>(text.size()));
+  view.Type(live, u" ");
+  EXPECT_EQ(view.Text(), text + u" ");
+
+  // The suggestion menu is not offered on them.
+  int line = 0;
+  TLiveWord w;
+  EXPECT_FALSE(live.MisspelledWordAt(static_cast<int>(text.find(u"tset\u03a9")) + 1, line, w));
+  EXPECT_TRUE(live.MisspelledWordAt(1, line, w));
+  EXPECT_EQ(w.Ansi, "tset");
+}
+
+TEST_F(Live, CorrectsAWordWhenATriggerCharacterFollows) {
+  checker.ActiveCustomDictionary()->AddAutoCorrect("teh", "the");
+  view.Type(live, u"a teh ");
+  EXPECT_EQ(view.Text(), u"a the ");
+  EXPECT_EQ(view.selStart, 6);
+  EXPECT_EQ(view.updates, 1);
+  view.Type(live, u"teh.");
+  EXPECT_EQ(view.Text(), u"a the the.");
+  EXPECT_EQ(view.selStart, 10);  // after the full stop
+  // Enter is no trigger; a selection stops it; switched off, nothing happens.
+  view.SetText(u"teh");
+  view.SetSelection(3, 3);
+  live.KeyPressed(u'\r');
+  EXPECT_FALSE(live.KeyReleased());
+  view.SetText(u"teh ");
+  view.SetSelection(2, 4);
+  live.KeyPressed(u' ');
+  EXPECT_FALSE(live.KeyReleased());
+  live.SetLiveCorrect(false);
+  view.SetText(u"");
+  view.SetSelection(0, 0);
+  view.Type(live, u"teh ");
+  EXPECT_EQ(view.Text(), u"teh ");
+  live.SetLiveCorrect(true);
+  // A correct word is replaced only when the pairs come first.
+  checker.ActiveCustomDictionary()->AddAutoCorrect("cat", "dog");
+  view.Type(live, u"cat ");
+  EXPECT_EQ(view.Text(), u"teh cat ");
+  checker.UseAutoCorrectFirst = true;
+  view.Type(live, u"cat ");
+  EXPECT_EQ(view.Text(), u"teh cat dog ");
+}
+
+TEST_F(Live, MenuFindsTheWordUnderThePointIncludingJustAfterIt) {
+  view.SetText(u"a tset of teh text");
+  int line = -1;
+  TLiveWord w;
+  EXPECT_TRUE(live.MisspelledWordAt(6, line, w));  // just after "tset"
+  EXPECT_EQ(w.Ansi, "tset");
+  EXPECT_TRUE(live.MisspelledWordAt(11, line, w));
+  EXPECT_EQ(w.Ansi, "teh");
+  EXPECT_FALSE(live.MisspelledWordAt(8, line, w));   // "of"
+  EXPECT_FALSE(live.MisspelledWordAt(16, line, w));  // "text"
+  // Declined when spelling is off (the ordinary menu is due) or the line is quoted.
+  live.SetLiveSpelling(false);
+  EXPECT_FALSE(live.ContextMenu(3, nullptr));
+  live.SetLiveSpelling(true);
+  TSpellOptions o = checker.Options();
+  o.Set(soQuoted, true);
+  checker.SetOptions(o);
+  view.SetText(u"> a tset");
+  EXPECT_FALSE(live.MisspelledWordAt(5, line, w));
+}
+
+TEST_F(Live, MenuReplaceAndChangeAllKeepLetterCase) {
+  view.SetText(u"a tset and tset\rTset is tset");
+  AnswerMenu(spReplace, "test");
+  int placedAt = -1;
+  ASSERT_TRUE(live.ContextMenu(3, [&](int start, int& x, int& y) {
+    placedAt = start;
+    x = y = 0;
+  }));
+  EXPECT_EQ(placedAt, 2);
+  EXPECT_EQ(view.Text(), u"a test and tset\rTset is tset");
+  EXPECT_TRUE(MenuHas(spReplace));
+  EXPECT_TRUE(MenuHas(spChangeAll));
+  EXPECT_FALSE(MenuHas(spDialog));  // no dialog hook: no entry
+
+  AnswerMenu(spChangeAll, "test");
+  ASSERT_TRUE(live.ContextMenu(12, nullptr));
+  EXPECT_EQ(view.Text(), u"a test and test\rTset is test");
+  EXPECT_FALSE(live.Busy());
+
+  // Without spReplace neither suggestions nor the submenus are offered.
+  live.LiveMenuOptions = TSpellPopupOptions(kDefaultLiveMenuOptions & ~PopupOption(spReplace));
+  int dialogs = 0;
+  live.OnSpellDialog = [&] { ++dialogs; };
+  AnswerMenu(spDialog);
+  ASSERT_TRUE(live.ContextMenu(17, nullptr));
+  EXPECT_FALSE(MenuHas(spReplace));
+  EXPECT_FALSE(MenuHas(spChangeAll));
+  EXPECT_FALSE(MenuHas(spAutoCorrect));
+  EXPECT_EQ(dialogs, 1);
+  EXPECT_EQ(view.selStart, 16);  // the word is selected for the dialog
+  EXPECT_EQ(view.selEnd, 20);
+  // A pane whose menu offers nothing declines, leaving the ordinary menu.
+  live.LiveMenuOptions = 0;
+  EXPECT_FALSE(live.ContextMenu(17, nullptr));
+}
+
+TEST_F(Live, MenuAddAndAutoCorrectAreOnDiskAtOnce) {
+  view.SetText(u"zorb and zorb\rtset");
+  EXPECT_EQ(Marked(0).size(), 2u);
+  AnswerMenu(spAdd);
+  ASSERT_TRUE(live.ContextMenu(1, nullptr));
+  // Every occurrence loses its mark at once.
+  EXPECT_EQ(Marked(0), std::vector<std::string>{});
+  AnswerMenu(spAutoCorrect, "test");
+  ASSERT_TRUE(live.ContextMenu(16, nullptr));
+  EXPECT_EQ(view.lines[1], u"test");
+
+  // The file on disk has both before anything else is saved.
+  TCustomDictionary onDisk;
+  ASSERT_TRUE(onDisk.Open(dir.File("user.qxu")));
+  EXPECT_TRUE(onDisk.IsAdded("zorb"));
+  std::string replacement;
+  EXPECT_TRUE(onDisk.GetAutoCorrect("tset", replacement));
+  EXPECT_EQ(replacement, "test");
+}
+
+TEST_F(Live, IgnoreOnceHoldsOnlyAfterTheSamePreviousWord) {
+  view.SetText(u"the zorb and zorb\rthe zorb big zorb\rzorb");
+  AnswerMenu(spIgnore);
+  ASSERT_TRUE(live.ContextMenu(5, nullptr));  // "zorb" after "the"
+  EXPECT_TRUE(live.IgnoredOnce("zorb", "the"));
+  EXPECT_EQ(Marked(0), std::vector<std::string>{"zorb"});  // still marked after "and"
+  EXPECT_EQ(Marked(1), std::vector<std::string>{"zorb"});  // after "big"
+  EXPECT_EQ(Marked(2), std::vector<std::string>{"zorb"});  // at the start of a line
+  EXPECT_EQ(live.Cache(1)->Errors, (std::vector<TSpellingError>{{13, 17}}));
+
+  // Ignore All from the menu clears every mark, in every control on the checker.
+  TLiveRichEdit other;
+  FakeView otherView;
+  otherView.SetText(u"zorb");
+  other.SetView(&otherView);
+  other.SetSpellEngine(&checker);
+  EXPECT_EQ(other.CheckLine(0, -1).size(), 1u);
+  AnswerMenu(spIgnoreAll);
+  ASSERT_TRUE(live.ContextMenu(2 * 18 + 1, nullptr));
+  EXPECT_EQ(Marked(2), std::vector<std::string>{});
+  EXPECT_TRUE(other.CheckLine(0, -1).empty());
+}
+
+TEST_F(Live, FollowsTheSpellDialogsDecisions) {
+  view.SetText(u"the zorb is here\rblah zorb");
+  EXPECT_EQ(Marked(0).size(), 1u);
+  EXPECT_EQ(Marked(1).size(), 2u);
+  // The dialog's Ignore on the word selected in this control: ignored once.
+  std::string text = "the zorb";
+  checker.CheckString(text);
+  ASSERT_EQ(checker.CurrentWord(), "zorb");
+  view.SetSelection(4, 8);
+  checker.Ignore();
+  EXPECT_EQ(Marked(0), std::vector<std::string>{});
+  EXPECT_EQ(Marked(1), (std::vector<std::string>{"blah", "zorb"}));
+  // Ignore All: the selection collapses and every line is checked again.
+  text = "blah";
+  checker.CheckString(text);
+  view.SetSelection(17, 21);
+  checker.IgnoreAll();
+  EXPECT_EQ(view.selEnd, 17);
+  EXPECT_EQ(Marked(1), std::vector<std::string>{"zorb"});
+}
+
+TEST_F(Live, ChangeAllLeavesSelectionAndShowsHourglassWhenSlow) {
+  view.SetText(u"teh cat teh\rTeh teh");
+  view.SetSelection(4, 7);
+  live.HourglassAfterMs = -1;  // every walk counts as slow
+  EXPECT_EQ(live.ChangeAll(u"teh", u"the"), 3);
+  EXPECT_EQ(view.Text(), u"the cat the\rTeh the");
+  EXPECT_EQ(view.selStart, 4);
+  EXPECT_EQ(view.selEnd, 7);
+  EXPECT_FALSE(view.busyCursor);  // back at the end
+  EXPECT_EQ(live.ChangeAll(u"x", u"x"), 0);
+}
+
+TEST_F(Live, EngineDestroyedFirstLeavesAPlainControl) {
+  view.SetText(u"a tset");
+  {
+    auto shortLived = std::make_unique<TSpellCheckerBase>(Settings(dir));
+    live.SetSpellEngine(shortLived.get());
+    EXPECT_EQ(Marked(0).size(), 1u);
+  }
+  EXPECT_EQ(live.SpellEngine(), nullptr);
+  EXPECT_FALSE(live.SpellingActive());
+  EXPECT_TRUE(Marked(0).empty());
+}
+
+TEST(LiveMenuCaption, TranslatesCommandsAndKeepsSuggestionsLiteral) {
+  SetActiveUiLanguage(UiLanguage::German);
+  EXPECT_EQ(LiveMenuCaption({"&Ignore All", true, spIgnoreAll, {}}), "&Alle ignorieren");
+  EXPECT_EQ(LiveMenuCaption({"&Change All", true, 0, {{"x", true, spChangeAll, {}}}}), "Alle ä&ndern");
+  EXPECT_EQ(LiveMenuCaption({TSpellCheckerBase::kTextNoSuggestions, false, 0, {}}), "(keine Vorschläge)");
+  SetActiveUiLanguage(UiLanguage::English);
+  EXPECT_EQ(LiveMenuCaption({"&Spelling ...", true, spDialog, {}}), "&Spelling ...");
+  EXPECT_EQ(LiveMenuCaption({"R&D caf\xE9", true, spReplace, {}}), "R&&D café");
+  EXPECT_EQ(LiveMenuCaption({"-", true, 0, {}}), "-");
+}
