@@ -4,6 +4,7 @@
 #include "app/OptionsTexts.h"
 #include "spelling/CustomDictionariesTexts.h"
 #include "spelling/CustomDictionaryEditTexts.h"
+#include "spelling/SpellDialogTexts.h"
 #include "spelling/SpellOptionsTexts.h"
 #include "definitions/DefinitionsFormTexts.h"
 #include "windows/LiveSpellingTexts.h"
@@ -25,6 +26,7 @@ std::vector<const CaptionTable*> AllCaptionTables() {
       &DefinitionsFormTexts(),
       &LiveSpellingTexts(),
       &SpellViewerTexts(),
+      &SpellDialogTexts(),
   };
 }
 

@@ -60,11 +60,14 @@ class DialogBase {
     if (font_) DeleteObject(font_);
   }
   INT_PTR Run(HWND owner) {
-    INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
-    EmptyTemplate tmpl{};
-    tmpl.t.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_3DLOOK;
-    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &tmpl.t, owner, Proc, LPARAM(this));
+    Template t;
+    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &t.tmpl.t, owner, Proc, LPARAM(this));
+  }
+  // The same dialog modeless and hidden: the caller shows it, runs the
+  // message loop (IsDialogMessage) and destroys it.
+  HWND Create(HWND owner) {
+    Template t;
+    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &t.tmpl.t, owner, Proc, LPARAM(this));
   }
 
  protected:
@@ -96,6 +99,15 @@ class DialogBase {
   HWND hwnd_ = nullptr;
 
  private:
+  // The empty template every dialog starts from (common controls ready).
+  struct Template {
+    Template() {
+      INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+      InitCommonControlsEx(&icc);
+      tmpl.t.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_3DLOOK;
+    }
+    EmptyTemplate tmpl{};
+  };
   static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_INITDIALOG) {
       SetWindowLongPtrW(hwnd, DWLP_USER, lp);

@@ -750,10 +750,10 @@ void TSpellCheckerBase::ShowEndMessageIfDue() {
                    (EndMessage == emNoDialog && dialogShown_);
   if (!due) return;
   if (OnShowEndMessage && OnShowEndMessage(wordsChecked_)) return;
-  std::string text = kTextComplete;
-  if (EndMessageWordCount) text += std::string("\n\n") + kTextWordsChecked + " " + std::to_string(wordsChecked_);
+  std::string text = GetString(56);
+  if (EndMessageWordCount) text += "\n\n" + GetString(57) + " " + std::to_string(wordsChecked_);
   TSpellDialogHooks& ui = hooks_ ? *hooks_ : defaultHooks_;
-  ui.MessageBox(kTextSpelling, text);
+  ui.MessageBox(GetString(13), text);
 }
 
 void TSpellCheckerBase::FinishCheck() {
@@ -777,7 +777,7 @@ void TSpellCheckerBase::FinishCheck() {
     Part next = pendingParts_.front();
     pendingParts_.erase(pendingParts_.begin());
     TSpellDialogHooks& ui = hooks_ ? *hooks_ : defaultHooks_;
-    if (next.askFirst && !ui.AskYesNo(kTextSpelling, kTextCheckRemainder)) {
+    if (next.askFirst && !ui.AskYesNo(GetString(13), GetString(58))) {
       cancelled_ = true;
       pendingParts_.clear();
     } else {

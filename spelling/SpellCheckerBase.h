@@ -81,7 +81,7 @@ class TSpellDialogHooks {
   // Close at the end of a check; keepOpen while a multi-part check goes on.
   virtual void CloseDialog(bool /*keepOpen*/) {}
   virtual bool DialogVisible() { return false; }
-  // Information box; Yes/No question (true for Yes).
+  // Information box; Yes/No question (true for Yes). Texts are UTF-8.
   virtual void MessageBox(const std::string& /*caption*/, const std::string& /*text*/) {}
   virtual bool AskYesNo(const std::string& /*caption*/, const std::string& /*text*/) { return true; }
   // Processes pending window messages once; false when there is no message
@@ -126,6 +126,8 @@ class TSpellCheckerBase {
   TSpellDialogInitialPos DialogInitialPos = ipLastUserPos;
   TSpellDialogAvoidPos DialogSelectionAvoid = saAvoid;
   int HelpCtxSpellDialog = 0;
+  // Shows a help topic (the spell dialog's Help button).
+  std::function<void(int context)> OnShowHelp;
   // The language of GetString.
   TSpellLanguageType UILanguage = ltEnglish;
 
@@ -273,6 +275,13 @@ class TSpellCheckerBase {
   const std::string& CurrentWord() const { return currentWord_; }
   int WordsChecked() const { return wordsChecked_; }
   TControlParser* Source() const { return source_; }
+
+  // --- dialog texts ---
+  // Text `index` (0 ... 65) of the spelling dialogs in UILanguage, UTF-8
+  // ("&" marks an access key); OnGetString may replace it. Empty outside
+  // that range.
+  std::string GetString(int index);
+  std::function<void(int index, std::string& text)> OnGetString;
 
   // --- the misspelled-word menu ---
   // Builds the menu, lets OnPopupDoMenu show it and report the chosen tag and

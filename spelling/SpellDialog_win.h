@@ -26,9 +26,13 @@
 //     also when the user cancels part-way (changes made so far stay).
 //
 // Both install the dialog on the checker for the duration of the call (the
-// checker's own hooks are restored afterwards) and set UIType to suiDialog.
-// Call them on the user-interface thread; they run a message loop until the
-// check ends.
+// checker's own hooks, UIType and SynchronousCheck are restored afterwards).
+// Call them on the user-interface thread; they run a message loop (which
+// also serves the owner's and every other window of the thread) until the
+// check ends. The check ends as cancelled when the checked control is
+// destroyed meanwhile or WM_QUIT arrives (it is posted again for the
+// caller's loop). The dialog follows the active interface language
+// (common/Captions.h); the end message uses the checker's UILanguage.
 #pragma once
 
 #include <windows.h>
