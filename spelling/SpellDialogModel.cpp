@@ -6,15 +6,15 @@ namespace wx {
 
 namespace {
 
-int W(const TRect& r) { return r.Right - r.Left; }
-int H(const TRect& r) { return r.Bottom - r.Top; }
-bool Known(const TRect& r) { return r.Right > r.Left && r.Bottom > r.Top; }
-TRect At(const TRect& r, int x, int y) { return {x, y, x + W(r), y + H(r)}; }
-TRect Box(int x, int y, int w, int h) { return {x, y, x + w, y + h}; }
-bool Intersect(const TRect& a, const TRect& b) {
+int W(const TWordRect& r) { return r.Right - r.Left; }
+int H(const TWordRect& r) { return r.Bottom - r.Top; }
+bool Known(const TWordRect& r) { return r.Right > r.Left && r.Bottom > r.Top; }
+TWordRect At(const TWordRect& r, int x, int y) { return {x, y, x + W(r), y + H(r)}; }
+TWordRect Box(int x, int y, int w, int h) { return {x, y, x + w, y + h}; }
+bool Intersect(const TWordRect& a, const TWordRect& b) {
   return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
 }
-TRect CentredOn(const TRect& r, const TRect& on) {
+TWordRect CentredOn(const TWordRect& r, const TWordRect& on) {
   return At(r, on.Left + W(on) / 2 - W(r) / 2, on.Top + H(on) / 2 - H(r) / 2);
 }
 
@@ -22,7 +22,7 @@ TRect CentredOn(const TRect& r, const TRect& on) {
 
 TSpellDialogModel::TSpellDialogModel(TSpellCheckerBase& checker) : checker_(checker) {}
 
-TRect TSpellDialogModel::Layout(TSpellDialogControl control) const {
+TWordRect TSpellDialogModel::Layout(TSpellDialogControl control) const {
   switch (control) {
     case dcIgnore: return Box(252, 8, 85, 23);
     case dcIgnoreAll: return Box(340, 8, 85, 23);
@@ -232,7 +232,7 @@ int SaneScreenCoordinate(int v) {
   return v < -kLimit ? -kLimit : v > kLimit ? kLimit : v;
 }
 
-TRect KeepInside(const TRect& r, const TRect& area) {
+TWordRect KeepInside(const TWordRect& r, const TWordRect& area) {
   int x = r.Left, y = r.Top;
   if (x + W(r) > area.Right) x = area.Right - W(r);
   if (y + H(r) > area.Bottom) y = area.Bottom - H(r);
@@ -241,10 +241,10 @@ TRect KeepInside(const TRect& r, const TRect& area) {
   return At(r, x, y);
 }
 
-TRect NextToWord(const TSpellDialogPlaceInput& in, bool horizontal, bool vertical) {
-  const TRect& d = in.dialog;
-  const TRect& w = in.word;
-  const TRect& m = in.workArea;
+TWordRect NextToWord(const TSpellDialogPlaceInput& in, bool horizontal, bool vertical) {
+  const TWordRect& d = in.dialog;
+  const TWordRect& w = in.word;
+  const TWordRect& m = in.workArea;
   if (!Known(w)) return KeepInside(d, m);
   int x = d.Left, y = d.Top;
   if (horizontal) {
@@ -258,10 +258,10 @@ TRect NextToWord(const TSpellDialogPlaceInput& in, bool horizontal, bool vertica
   return KeepInside(At(d, x, y), m);
 }
 
-TRect BesideControl(const TSpellDialogPlaceInput& in) {
-  const TRect& d = in.dialog;
-  const TRect& r = in.control;
-  const TRect& m = in.workArea;
+TWordRect BesideControl(const TSpellDialogPlaceInput& in) {
+  const TWordRect& d = in.dialog;
+  const TWordRect& r = in.control;
+  const TWordRect& m = in.workArea;
   if (!Known(r)) return KeepInside(d, m);
   if (r.Bottom + H(d) <= m.Bottom) return KeepInside(At(d, r.Left, r.Bottom), m);
   if (r.Right + W(d) <= m.Right) return KeepInside(At(d, r.Right, r.Top), m);
@@ -271,7 +271,7 @@ TRect BesideControl(const TSpellDialogPlaceInput& in) {
   return NextToWord(in, true, true);
 }
 
-TRect InitialDialogPlace(TSpellDialogInitialPos pos, const TSpellDialogPlaceInput& in) {
+TWordRect InitialDialogPlace(TSpellDialogInitialPos pos, const TSpellDialogPlaceInput& in) {
   switch (pos) {
     case ipScreenCenter:
       return CentredOn(in.dialog, in.screen);
@@ -292,7 +292,7 @@ TRect InitialDialogPlace(TSpellDialogInitialPos pos, const TSpellDialogPlaceInpu
   return in.dialog;
 }
 
-TRect AvoidWordPlace(TSpellDialogAvoidPos avoid, const TSpellDialogPlaceInput& in) {
+TWordRect AvoidWordPlace(TSpellDialogAvoidPos avoid, const TSpellDialogPlaceInput& in) {
   if (!Known(in.word)) return in.dialog;
   const bool hits = Intersect(in.dialog, in.word);
   switch (avoid) {

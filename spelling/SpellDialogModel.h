@@ -47,7 +47,7 @@ class TSpellDialogModel {
 
   // Where a control goes (96-DPI pixels, Left/Top/Right/Bottom); the Undo
   // button takes the Options button's place when Options is hidden.
-  TRect Layout(TSpellDialogControl control) const;
+  TWordRect Layout(TSpellDialogControl control) const;
 
   // The dialog is connected to the checker for a check: shows the buttons
   // the checker's commands allow and enables them.
@@ -117,12 +117,12 @@ class TSpellDialogModel {
 // What the placement rules look at. Rectangles with Left == Right are
 // unknown (the text source could not tell).
 struct TSpellDialogPlaceInput {
-  TRect dialog;     // the dialog's current rectangle (its size is what counts)
-  TRect workArea;   // the work area of the dialog's monitor
-  TRect screen;     // the primary screen, for ipScreenCenter
-  TRect desktop;    // the whole virtual desktop, for ipDesktopCenter
-  TRect control;    // the checked control
-  TRect word;       // the presented word
+  TWordRect dialog;     // the dialog's current rectangle (its size is what counts)
+  TWordRect workArea;   // the work area of the dialog's monitor
+  TWordRect screen;     // the primary screen, for ipScreenCenter
+  TWordRect desktop;    // the whole virtual desktop, for ipDesktopCenter
+  TWordRect control;    // the checked control
+  TWordRect word;       // the presented word
   bool showImmediate = false;
   int storedX = -1, storedY = -1;  // DialogX, DialogY of the configuration
 };
@@ -132,18 +132,18 @@ struct TSpellDialogPlaceInput {
 int SaneScreenCoordinate(int v);
 // r moved (its size kept) so that it lies inside area; when it is larger, its
 // top-left corner stays inside, so the title bar stays reachable.
-TRect KeepInside(const TRect& r, const TRect& area);
+TWordRect KeepInside(const TWordRect& r, const TWordRect& area);
 // Next to the word: horizontally its left edge on the word's left edge (held
 // inside the area's right edge), vertically below the word or, when that
 // passes the area's bottom, above it. Kept inside the area.
-TRect NextToWord(const TSpellDialogPlaceInput& in, bool horizontal, bool vertical);
+TWordRect NextToWord(const TSpellDialogPlaceInput& in, bool horizontal, bool vertical);
 // Beside the control: below, right, above or left of it, the first that
 // fits; else centred over it (showImmediate) or next to the word.
-TRect BesideControl(const TSpellDialogPlaceInput& in);
+TWordRect BesideControl(const TSpellDialogPlaceInput& in);
 // The place a check first shows the dialog at. For ipLastUserPos the caller
 // passes in.workArea of the monitor nearest to the stored place.
-TRect InitialDialogPlace(TSpellDialogInitialPos pos, const TSpellDialogPlaceInput& in);
+TWordRect InitialDialogPlace(TSpellDialogInitialPos pos, const TSpellDialogPlaceInput& in);
 // The place after a word is presented (moving off the word).
-TRect AvoidWordPlace(TSpellDialogAvoidPos avoid, const TSpellDialogPlaceInput& in);
+TWordRect AvoidWordPlace(TSpellDialogAvoidPos avoid, const TSpellDialogPlaceInput& in);
 
 }  // namespace wx

@@ -25,9 +25,9 @@ constexpr int kControlId[kSpellDialogControlCount] = {
     idSpellIgnore, idSpellIgnoreAll, idSpellChange,  idSpellChangeAll, idSpellAdd,         idSpellAutoCorrect,
     idSpellHelp,   idSpellUndo,      idSpellCancel,  idSpellOptions,   idSpellReplaceEdit, idSpellSuggestionList};
 
-TRect FromRECT(const RECT& r) { return {int(r.left), int(r.top), int(r.right), int(r.bottom)}; }
+TWordRect FromRECT(const RECT& r) { return {int(r.left), int(r.top), int(r.right), int(r.bottom)}; }
 
-TRect WorkAreaNear(const RECT& r) {
+TWordRect WorkAreaNear(const RECT& r) {
   MONITORINFO mi{};
   mi.cbSize = sizeof(mi);
   GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &mi);
@@ -153,7 +153,7 @@ class SpellDialog : public DialogBase, public TSpellDialogHooks {
   }
 
   void MakeAt(DWORD exStyle, const wchar_t* cls, DWORD style, TSpellDialogControl c) {
-    const TRect r = model_.Layout(c);
+    const TWordRect r = model_.Layout(c);
     Make(exStyle, cls, style, r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top, kControlId[c]);
   }
 
@@ -190,7 +190,7 @@ class SpellDialog : public DialogBase, public TSpellDialogHooks {
       ShowWindow(h, s.visible ? SW_SHOWNA : SW_HIDE);
       EnableWindow(h, s.enabled);
     }
-    const TRect undo = model_.Layout(dcUndo);
+    const TWordRect undo = model_.Layout(dcUndo);
     SetWindowPos(Item(idSpellUndo), nullptr, Scale(undo.Left), Scale(undo.Top), 0, 0, SWP_NOZORDER | SWP_NOSIZE);
     syncing_ = false;
     // A control that was just disabled cannot keep the keyboard.
@@ -225,7 +225,7 @@ class SpellDialog : public DialogBase, public TSpellDialogHooks {
     in.desktop.Top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     in.desktop.Right = in.desktop.Left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
     in.desktop.Bottom = in.desktop.Top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    TRect target;
+    TWordRect target;
     if (initial) {
       TSpellDialogInitialPos pos = checker_.DialogInitialPos;
       in.storedX = checker_.Config().DialogX();

@@ -274,13 +274,13 @@ TSpellDialogPlaceInput Screen() {
 }
 
 TEST(SpellDialogPlacement, StaysOnTheWorkArea) {
-  const TRect area{0, 0, 1000, 700};
+  const TWordRect area{0, 0, 1000, 700};
   EXPECT_EQ(KeepInside({900, 650, 1340, 850}, area).Left, 560);  // moved left
   EXPECT_EQ(KeepInside({900, 650, 1340, 850}, area).Top, 500);   // and up
   EXPECT_EQ(KeepInside({-50, -20, 390, 180}, area).Left, 0);
   EXPECT_EQ(KeepInside({-50, -20, 390, 180}, area).Top, 0);
   // Larger than the area: the title bar stays reachable.
-  const TRect big = KeepInside({300, 300, 1500, 1200}, area);
+  const TWordRect big = KeepInside({300, 300, 1500, 1200}, area);
   EXPECT_EQ(big.Left, 0);
   EXPECT_EQ(big.Top, 0);
   EXPECT_EQ(big.Right - big.Left, 1200);
@@ -289,7 +289,7 @@ TEST(SpellDialogPlacement, StaysOnTheWorkArea) {
   TSpellDialogPlaceInput in = Screen();
   in.storedX = 1800;
   in.storedY = 900;
-  TRect r = InitialDialogPlace(ipLastUserPos, in);
+  TWordRect r = InitialDialogPlace(ipLastUserPos, in);
   EXPECT_EQ(r.Left, 560);
   EXPECT_EQ(r.Top, 500);
   EXPECT_EQ(r.Right - r.Left, 440);
@@ -321,7 +321,7 @@ TEST(SpellDialogPlacement, BesideTheControlAndOffTheWord) {
   TSpellDialogPlaceInput in = Screen();
   // Below, then right, above, left of the control.
   in.control = {100, 100, 500, 600};
-  TRect r = BesideControl(in);
+  TWordRect r = BesideControl(in);
   EXPECT_EQ(r.Left, 500);
   EXPECT_EQ(r.Top, 100);
   in.control = {300, 400, 700, 690};
