@@ -22,6 +22,7 @@
 #include "spelling/SpellOptionsDialog_win.h"
 #include "common/WinText_win.h"
 #include "definitions/DefinitionsForm_win.h"
+#include "spelling/SpellDialogTexts.h"
 #include "windows/SpellViewer_win.h"
 
 namespace wx {
@@ -411,7 +412,10 @@ void TfrmTarvelo::SpellClipboard(const void* Sender) {
     TfrmTarvelo* c;
     ~End() { c->EndWork(); }
   } end{this};
-  RunSpellViewer(ManagedSpelling().Data().Speller, GetSpellViewerOptions());
+  TSpellCheckerBase& speller = ManagedSpelling().Data().Speller;
+  // The viewer's texts are the speller's, in the interface language.
+  speller.UILanguage = SpellLanguageOf(language_.SpellerLanguage());
+  RunSpellViewer(speller, GetSpellViewerOptions());
 }
 
 TSpellViewerSettings TfrmTarvelo::GetSpellViewerOptions() const {

@@ -79,9 +79,9 @@ size_t RichResultLength(const std::u16string& paneText, bool originalEndsWithBre
   return n - ((n >= 2 && paneText[n - 1] == u'\n' && paneText[n - 2] == u'\r') ? 2 : 1);
 }
 
-std::string SpellViewerCompletionText(int wordsChecked) {
-  return SpellViewerCaption(SpellViewerText::Complete) + "\r\n\r\n" + SpellViewerCaption(SpellViewerText::WordsChecked) +
-         " " + std::to_string(wordsChecked);
+std::string SpellViewerCompletionText(TSpellCheckerBase& speller) {
+  return speller.GetString(kSpellTextComplete) + "\r\n\r\n" + speller.GetString(kSpellTextWordsChecked) + " " +
+         std::to_string(speller.WordsChecked());
 }
 
 // ---------------------------------------------------------------- takeover
@@ -194,7 +194,7 @@ void TSpellViewerModel::TakeWord(bool repeated) {
     suggestionSelected = 0;
     SetReplacement(suggestions[0]);
   } else {
-    noSuggestionsText = SpellViewerCaption(SpellViewerText::NoSuggestions);
+    noSuggestionsText = speller_.GetString(kSpellTextNoSuggestions);
     SetReplacement(std::string());
   }
 }

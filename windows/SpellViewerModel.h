@@ -59,8 +59,8 @@ TRect SpellViewerPlacement(const TSpellViewerSettings& settings, Registry& regis
 size_t RichResultLength(const std::u16string& paneText, bool originalEndsWithBreak);
 
 // "The spelling check is complete.", a blank line, "Words checked:" and the
-// count, in the active interface language.
-std::string SpellViewerCompletionText(int wordsChecked);
+// checker's count of checked words, in the checker's text language.
+std::string SpellViewerCompletionText(TSpellCheckerBase& speller);
 
 // Takes the checker over for the viewer and gives back, when destroyed, its
 // interface type, prompt, completion and replacement events and dialog

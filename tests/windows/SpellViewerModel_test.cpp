@@ -6,6 +6,7 @@
 #include "common/MemoryRegistry.h"
 #include "spelling/TestFiles.h"
 #include "tools/lib/MainDictWriter.h"
+#include "windows/SpellViewerTexts.h"
 
 namespace wx {
 
@@ -345,11 +346,18 @@ TEST(SpellViewerResult, RichTextLosesOnlyThePaneOwnParagraph) {
   EXPECT_EQ(RichResultLength(u"\r", false), 0u);
 }
 
-TEST(SpellViewerResult, CompletionTextFollowsTheLanguage) {
-  EXPECT_EQ(SpellViewerCompletionText(5), "The spelling check is complete.\r\n\r\nWords checked: 5");
-  SetActiveUiLanguage(UiLanguage::German);
-  EXPECT_EQ(SpellViewerCompletionText(0), "Die Rechtschreibprüfung ist abgeschlossen.\r\n\r\nGeprüfte Wörter: 0");
-  SetActiveUiLanguage(UiLanguage::English);
+TEST_F(Viewer, TextsAreTheCheckersInItsLanguage) {
+  Check("a tset");
+  model().Press(M::btnChange);
+  EXPECT_EQ(SpellViewerCompletionText(c()), "The spelling check is complete.\r\n\r\nWords checked: 2");
+  c().UILanguage = ltGerman;
+  c().OnGetString = [](int index, std::string& text) {
+    if (index == kSpellTextWordsChecked) text = "Wörter:";
+  };
+  EXPECT_EQ(SpellViewerCompletionText(c()), "Die Rechtschreibprüfung ist abgeschlossen.\r\n\r\nWörter: 2");
+  Check("a qzxjvk");
+  EXPECT_EQ(model().noSuggestionsText, "(keine Vorschläge)");
+  model().Press(M::btnCancel);
 }
 
 }  // namespace wx
