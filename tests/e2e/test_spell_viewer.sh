@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# The Spell Viewer over the clipboard (click action 1): "tset" and "teh" are
-# underlined, "test" is the first suggestion; Change twice leaves the
-# corrected text on the clipboard and the completion message counts the
-# words; Cancel leaves the clipboard alone; Add writes the custom
-# dictionary before the viewer closes; silent mode shows no message and
-# Greek text passes unchanged; rich text from WordPad comes back rich
-# without an added paragraph. Then, in the edition with the spelling
-# hotkeys, Spell Check Selected (F7) and Spell Check All (F3) in Notepad and
-# WordPad paste the corrected text and restore the user's clipboard; Cancel
-# pastes the original.
+# The Spell Viewer over the clipboard (click action 1): a place stored off
+# the screen comes back onto it; "tset" and "teh" are underlined, "test" is
+# the first suggestion; Change twice leaves the corrected text on the
+# clipboard and the completion message counts the words; the place is
+# stored on closing; Add writes the custom dictionary before the viewer
+# closes; Cancel leaves the clipboard alone without a message; a pair made
+# with Auto-Correct corrects the next check by itself. Then, in the edition
+# with the spelling hotkeys and silent mode (no message): Spell Check
+# Selected (F7) and Spell Check All (F3) in Notepad and WordPad paste the
+# corrected text (Greek unchanged) and restore the user's clipboard, Cancel
+# pastes the original, and rich text copied from WordPad (F10) comes back
+# rich without an added paragraph.
 source "$(dirname "$0")/lib.sh"
 
 OPTIONS='HKCU\Software\Morvane\Wendrix\Options'
