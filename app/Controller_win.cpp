@@ -413,7 +413,10 @@ void TfrmTarvelo::SpellClipboard(const void* Sender) {
     TfrmTarvelo* c;
     ~End() { c->EndWork(); }
   } end{this};
-  RunSpellViewer(ManagedSpelling().Data().Speller, GetSpellViewerOptions());
+  TSpellCheckerBase& speller = ManagedSpelling().Data().Speller;
+  // The viewer's texts are the speller's, in the interface language.
+  speller.UILanguage = SpellLanguageOf(language_.SpellerLanguage());
+  RunSpellViewer(speller, GetSpellViewerOptions());
 }
 
 TSpellViewerSettings TfrmTarvelo::GetSpellViewerOptions() const {

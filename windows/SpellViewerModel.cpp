@@ -79,9 +79,9 @@ size_t RichResultLength(const std::u16string& paneText, bool originalEndsWithBre
   return n - ((n >= 2 && paneText[n - 1] == u'\n' && paneText[n - 2] == u'\r') ? 2 : 1);
 }
 
-std::string SpellViewerCompletionText(int wordsChecked) {
-  return SpellViewerCaption(SpellViewerText::Complete) + "\r\n\r\n" + SpellViewerCaption(SpellViewerText::WordsChecked) +
-         " " + std::to_string(wordsChecked);
+std::string SpellViewerCompletionText(TSpellCheckerBase& speller) {
+  return speller.GetString(kSpellTextComplete) + "\r\n\r\n" + speller.GetString(kSpellTextWordsChecked) + " " +
+         std::to_string(speller.WordsChecked());
 }
 
 // ---------------------------------------------------------------- takeover
@@ -91,6 +91,7 @@ TSpellerTakeover::TSpellerTakeover(TSpellCheckerBase& speller)
       uiType_(speller.UIType),
       onPromptWord_(speller.OnPromptWord),
       onCompleteCheck_(speller.OnCompleteCheck),
+      onParserReplaceWord_(speller.OnParserReplaceWord),
       hooks_(speller.DialogHooks()) {
   speller.UIType = suiSilent;
 }
@@ -99,6 +100,7 @@ TSpellerTakeover::~TSpellerTakeover() {
   speller_.UIType = uiType_;
   speller_.OnPromptWord = std::move(onPromptWord_);
   speller_.OnCompleteCheck = std::move(onCompleteCheck_);
+  speller_.OnParserReplaceWord = std::move(onParserReplaceWord_);
   speller_.SetDialogHooks(hooks_);
 }
 
@@ -192,7 +194,7 @@ void TSpellViewerModel::TakeWord(bool repeated) {
     suggestionSelected = 0;
     SetReplacement(suggestions[0]);
   } else {
-    noSuggestionsText = SpellViewerCaption(SpellViewerText::NoSuggestions);
+    noSuggestionsText = speller_.GetString(kSpellTextNoSuggestions);
     SetReplacement(std::string());
   }
 }

@@ -59,12 +59,13 @@ TRect SpellViewerPlacement(const TSpellViewerSettings& settings, Registry& regis
 size_t RichResultLength(const std::u16string& paneText, bool originalEndsWithBreak);
 
 // "The spelling check is complete.", a blank line, "Words checked:" and the
-// count, in the active interface language.
-std::string SpellViewerCompletionText(int wordsChecked);
+// checker's count of checked words, in the checker's text language.
+std::string SpellViewerCompletionText(TSpellCheckerBase& speller);
 
 // Takes the checker over for the viewer and gives back, when destroyed, its
-// interface type, prompt and completion events and dialog hooks exactly as
-// they were, whether the run ends normally or by an exception.
+// interface type, prompt, completion and replacement events and dialog
+// hooks exactly as they were, whether the run ends normally or by an
+// exception.
 class TSpellerTakeover {
  public:
   explicit TSpellerTakeover(TSpellCheckerBase& speller);
@@ -77,6 +78,7 @@ class TSpellerTakeover {
   TSpellUI uiType_;
   std::function<void(const std::string&, bool)> onPromptWord_;
   std::function<void()> onCompleteCheck_;
+  std::function<void(const std::string&, bool, int)> onParserReplaceWord_;
   TSpellDialogHooks* hooks_;
 };
 

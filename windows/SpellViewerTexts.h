@@ -1,6 +1,7 @@
-// The Spell Viewer's interface texts in the ten interface languages. The ids
-// of the labels and buttons are their control ids, so that the caption layer
-// can apply them to the window.
+// The Spell Viewer's own interface texts in the ten interface languages.
+// Its other captions (the window title, the labels and buttons, the
+// messages) are the checker's dialog texts (TSpellCheckerBase::GetString),
+// taken when the viewer is set up; kSpellViewerCaptions lists which.
 #pragma once
 
 #include <string>
@@ -10,7 +11,6 @@
 namespace wx {
 
 enum class SpellViewerText : int {
-  Caption = kCaptionWindowTitle,
   // labels, by control id
   TextLabel = 100,
   ReplaceLabel = 102,
@@ -18,15 +18,31 @@ enum class SpellViewerText : int {
   // buttons, by control id (Cancel answers Esc, so it has the cancel id)
   Cancel = 2,
   Ignore = 110, IgnoreAll, Add, Change, ChangeAll, AutoCorrect, Undo, Options, Help,
-  // messages and list entries
-  Complete = kCaptionMessageBase,
-  WordsChecked,
-  NoSuggestions,
 };
 
 const CaptionTable& SpellViewerTexts();
 
-// The text in the active interface language (UTF-8, "&" marks the access key).
-std::string SpellViewerCaption(SpellViewerText id);
+// The checker's dialog texts the viewer shows.
+inline constexpr int kSpellTextSpelling = 13, kSpellTextComplete = 56, kSpellTextWordsChecked = 57,
+                     kSpellTextNoSuggestions = 59;
+struct SpellViewerCaption {
+  int controlId;  // kCaptionWindowTitle for the window's title
+  int textIndex;  // the checker's text
+};
+inline constexpr SpellViewerCaption kSpellViewerCaptions[] = {
+    {kCaptionWindowTitle, kSpellTextSpelling},
+    {int(SpellViewerText::ReplaceLabel), 20},
+    {int(SpellViewerText::SuggestionsLabel), 21},
+    {int(SpellViewerText::Undo), 22},
+    {int(SpellViewerText::Options), 23},
+    {int(SpellViewerText::IgnoreAll), 24},
+    {int(SpellViewerText::Ignore), 25},
+    {int(SpellViewerText::ChangeAll), 26},
+    {int(SpellViewerText::Change), 27},
+    {int(SpellViewerText::Add), 28},
+    {int(SpellViewerText::AutoCorrect), 29},
+    {int(SpellViewerText::Help), 30},
+    {int(SpellViewerText::Cancel), 31},
+};
 
 }  // namespace wx

@@ -183,6 +183,8 @@ class TfrmSpellViewer final : public TSpellDialogHooks {
   void WordPresented();
   void RestoreStyle();
   void Paint();
+  // The title, labels and buttons from the checker's dialog texts.
+  void ApplyEngineCaptions();
   HWND Item(int id) const { return GetDlgItem(window_, id); }
 
   TSpellCheckerBase& engine_;
@@ -218,10 +220,16 @@ bool TfrmSpellViewer::Create() {
                             this);
   if (!window_) return false;
   CreateControls();
-  captions_ = std::make_unique<WindowCaptions>(window_, SpellViewerTexts(), [this] { ShowState(); });
+  captions_ = std::make_unique<WindowCaptions>(window_, SpellViewerTexts(), [this] {
+    ApplyEngineCaptions();
+    ShowState();
+  });
 
   // Set-up for the engine: silent, its events here, the pane on it.
   engine_.SetDialogHooks(this);
+  // The read-only pane takes the checker's corrections (automatic ones
+  // included) and nothing else.
+  engine_.OnParserReplaceWord = [this](const std::string&, bool before, int) { pane_.SetReadOnly(!before); };
   model_.OnRestoreStyle = [this] { RestoreStyle(); };
   model_.OnShowOptions = [this] {
     ShowSpellOptionsDialog(window_, engine_);
@@ -238,6 +246,13 @@ bool TfrmSpellViewer::Create() {
   Layout();
   ShowState();
   return true;
+}
+
+void TfrmSpellViewer::ApplyEngineCaptions() {
+  for (const SpellViewerCaption& c : kSpellViewerCaptions) {
+    const std::wstring text = Utf8ToWide(engine_.GetString(c.textIndex));
+    SetWindowTextW(c.controlId == kCaptionWindowTitle ? window_ : Item(c.controlId), text.c_str());
+  }
 }
 
 void TfrmSpellViewer::CreateControls() {
@@ -413,10 +428,7 @@ void TfrmSpellViewer::RestoreStyle() {
 }
 
 void TfrmSpellViewer::Press(M::Button b) {
-  {
-    Writable writable(pane_);
-    model_.Press(b);
-  }
+  model_.Press(b);
   if (!engine_.Checking()) return;
   ShowState();
 }
@@ -434,7 +446,6 @@ void TfrmSpellViewer::Command(int id, int code) {
       model_.SuggestionClicked(index);
       ShowState();
     } else if (code == LBN_DBLCLK) {
-      Writable writable(pane_);
       model_.SuggestionDoubleClicked(index);
     }
     return;
@@ -566,8 +577,8 @@ bool RunSpellViewer(TSpellCheckerBase& engine, const TSpellViewerSettings& setti
       viewer.PutResult(rich, endsWithBreak);
       if (!settings.NoEndMessage) {
         ProcessPendingMessages();
-        MessageBoxW(nullptr, Utf8ToWide(SpellViewerCompletionText(engine.WordsChecked())).c_str(),
-                    Utf8ToWide(SpellViewerCaption(SpellViewerText::Caption)).c_str(),
+        MessageBoxW(nullptr, Utf8ToWide(SpellViewerCompletionText(engine)).c_str(),
+                    Utf8ToWide(engine.GetString(kSpellTextSpelling)).c_str(),
                     MB_OK | MB_ICONINFORMATION | MB_TASKMODAL | MB_SETFOREGROUND);
       }
     }

@@ -8,7 +8,6 @@
 # file afterwards, Delete asks first and removes the file.
 source "$(dirname "$0")/lib.sh"
 
-OPTIONS='HKCU\Software\Morvane\Wendrix\Options'
 CFG='HKCU\Software\Morvane\Tarvelo\Default'
 MAIN="$WX_DATA_DIR/american.qxm"
 [[ -s "$MAIN" ]] || wx_fail "no main dictionary in $MAIN (the build makes it)"

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# The Spell Viewer over the clipboard (click action 1): "tset" and "teh" are
-# underlined, "test" is the first suggestion; Change twice leaves the
-# corrected text on the clipboard and the completion message counts the
-# words; Cancel leaves the clipboard alone; Add writes the custom
-# dictionary before the viewer closes; silent mode shows no message and
-# Greek text passes unchanged; rich text from WordPad comes back rich
-# without an added paragraph. Then, in the edition with the spelling
-# hotkeys, Spell Check Selected (F7) and Spell Check All (F3) in Notepad and
-# WordPad paste the corrected text and restore the user's clipboard; Cancel
-# pastes the original.
+# The Spell Viewer over the clipboard (click action 1): a place stored off
+# the screen comes back onto it; "tset" and "teh" are underlined, "test" is
+# the first suggestion; Change twice leaves the corrected text on the
+# clipboard and the completion message counts the words; the place is
+# stored on closing; Add writes the custom dictionary before the viewer
+# closes; Cancel leaves the clipboard alone without a message; a pair made
+# with Auto-Correct corrects the next check by itself. Then, in the edition
+# with the spelling hotkeys and silent mode (no message): Spell Check
+# Selected (F7) and Spell Check All (F3) in Notepad and WordPad paste the
+# corrected text (Greek unchanged) and restore the user's clipboard, Cancel
+# pastes the original, and rich text copied from WordPad (F10) comes back
+# rich without an added paragraph.
 source "$(dirname "$0")/lib.sh"
 
 OPTIONS='HKCU\Software\Morvane\Wendrix\Options'
@@ -91,6 +93,21 @@ wx_driver wait-gone "$V" 5000 >/dev/null || wx_fail "Cancel did not close the vi
 wait_idle
 wx_assert_eq "$(wx_driver clipboard-get-text)" "zorpix tset" "clipboard after Cancel"
 wx_assert_eq "$(wx_driver list-windows | grep -c '#32770')" 0 "no message after Cancel"
+
+# --- Auto-Correct makes a pair; the next check corrects the word by itself ---
+open_viewer "wrod"
+wait_word wrod "0 4"
+wx_driver set-text "$V" "#103" "word" >/dev/null
+press "Au&to-Correct"
+end_message >/dev/null
+wait_idle
+open_viewer "a wrod qzxv"
+wait_word qzxv "7 11"
+press "I&gnore"
+end_message >/dev/null
+wx_driver clipboard-wait-text "a word qzxv" 5000 >/dev/null ||
+  wx_fail "the pair was not applied: '$(wx_driver clipboard-get-text)'"
+wait_idle
 
 # --- The edition with the spelling hotkeys, silent: Selected and All ---
 wx_driver close-window Wendrix >/dev/null

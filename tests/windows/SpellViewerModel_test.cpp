@@ -6,6 +6,7 @@
 #include "common/MemoryRegistry.h"
 #include "spelling/TestFiles.h"
 #include "tools/lib/MainDictWriter.h"
+#include "windows/SpellViewerTexts.h"
 
 namespace wx {
 
@@ -265,16 +266,18 @@ TEST(SpellerTakeover, GivesTheCheckerBackOnEveryPath) {
   s.ConfigStorage = TConfigStorage::csNone;
   TSpellCheckerBase c(s);
   TSpellDialogHooks hooks;
-  int prompts = 0, completes = 0;
+  int prompts = 0, completes = 0, replaces = 0;
   c.UIType = suiDialog;
   c.SetDialogHooks(&hooks);
   c.OnPromptWord = [&](const std::string&, bool) { ++prompts; };
   c.OnCompleteCheck = [&] { ++completes; };
+  c.OnParserReplaceWord = [&](const std::string&, bool, int) { ++replaces; };
   auto restored = [&] {
     EXPECT_EQ(c.UIType, suiDialog);
     EXPECT_EQ(c.DialogHooks(), &hooks);
     c.OnPromptWord("x", false);
     c.OnCompleteCheck();
+    c.OnParserReplaceWord("y", true, 0);
   };
   {
     TSpellerTakeover takeover(c);
@@ -283,6 +286,7 @@ TEST(SpellerTakeover, GivesTheCheckerBackOnEveryPath) {
     model.Setup({}, [] {});
     TSpellDialogHooks viewerHooks;
     c.SetDialogHooks(&viewerHooks);
+    c.OnParserReplaceWord = nullptr;
   }
   restored();
   EXPECT_EQ(prompts, 1);
@@ -298,6 +302,7 @@ TEST(SpellerTakeover, GivesTheCheckerBackOnEveryPath) {
   restored();
   EXPECT_EQ(prompts, 2);
   EXPECT_EQ(completes, 2);
+  EXPECT_EQ(replaces, 2);
 }
 
 TEST(SpellViewerPlace, StoredPlaceComesBackOntoAWorkArea) {
@@ -341,11 +346,18 @@ TEST(SpellViewerResult, RichTextLosesOnlyThePaneOwnParagraph) {
   EXPECT_EQ(RichResultLength(u"\r", false), 0u);
 }
 
-TEST(SpellViewerResult, CompletionTextFollowsTheLanguage) {
-  EXPECT_EQ(SpellViewerCompletionText(5), "The spelling check is complete.\r\n\r\nWords checked: 5");
-  SetActiveUiLanguage(UiLanguage::German);
-  EXPECT_EQ(SpellViewerCompletionText(0), "Die Rechtschreibprüfung ist abgeschlossen.\r\n\r\nGeprüfte Wörter: 0");
-  SetActiveUiLanguage(UiLanguage::English);
+TEST_F(Viewer, TextsAreTheCheckersInItsLanguage) {
+  Check("a tset");
+  model().Press(M::btnChange);
+  EXPECT_EQ(SpellViewerCompletionText(c()), "The spelling check is complete.\r\n\r\nWords checked: 2");
+  c().UILanguage = ltGerman;
+  c().OnGetString = [](int index, std::string& text) {
+    if (index == kSpellTextWordsChecked) text = "Wörter:";
+  };
+  EXPECT_EQ(SpellViewerCompletionText(c()), "Die Rechtschreibprüfung ist abgeschlossen.\r\n\r\nWörter: 2");
+  Check("a qzxjvk");
+  EXPECT_EQ(model().noSuggestionsText, "(keine Vorschläge)");
+  model().Press(M::btnCancel);
 }
 
 }  // namespace wx
