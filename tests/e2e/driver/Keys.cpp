@@ -227,7 +227,7 @@ CommandRegistrar hotkeyHostCmd(L"hotkey-host", L"CHORD [SECONDS] [COUNT]  (regis
 
 CommandRegistrar keysCmd(
     L"keys",
-    L"SPEC...  (each SPEC a chord such as ctrl+a, F8, shift+Left*3, ctrl+shift+F8, or text:CHARACTERS; "
+    L"CHORD...  (each CHORD such as ctrl+a, F8, shift+Left*3, ctrl+shift+F8, or text:CHARACTERS; "
     L"down:KEY / up:KEY hold or release a key)",
     1, [](const Args& a) {
         const DWORD delay = 15;
