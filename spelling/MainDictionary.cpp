@@ -106,6 +106,7 @@ bool TMainDictionary::Open(const std::string& fileName) {
   Header h;
   if (!ParseHeader(head.data(), head.size(), fileSize, h)) return false;
   fileName_ = fileName;
+  verifiedSize_ = 0;
   TakeHeader(h);
   SetActive(wasActive);
   return true;
@@ -115,6 +116,7 @@ void TMainDictionary::SetActive(bool value) {
   if (value == active_) return;
   ForgetLookupPath();
   if (!value) {
+    index_.Detach();
     view_.Close();
     linkage_ = nullptr;
     linkageSize_ = 0;
@@ -156,7 +158,39 @@ void TMainDictionary::SetActive(bool value) {
     firstLetters_[c].link = uint32_t(t[4]) | (uint32_t(t[5]) << 8) | (uint32_t(t[6]) << 16) | (uint32_t(t[7]) << 24);
   }
   std::memcpy(charTable_.data(), tables + 2048, charTable_.size());
+  treeSize_ = e + 4 + l + kTablesSize;
   active_ = true;
+  AttachIndex();
+}
+
+void TMainDictionary::AttachIndex() {
+  index_.Detach();
+  const uint64_t size = view_.size();
+  if (!active_ || !indexUse_ || size <= treeSize_ + 8) return;
+  std::error_code ec;
+  const auto time = std::filesystem::last_write_time(std::filesystem::path(Utf8ToWide(fileName_)), ec);
+  const int64_t stamp = ec ? 0 : int64_t(time.time_since_epoch().count());
+  if (ec || size != verifiedSize_ || stamp != verifiedTime_) {
+    verifiedSize_ = 0;
+    const uint8_t* end = view_.data() + size - 8;
+    uint64_t stored = 0;
+    for (int i = 7; i >= 0; --i) stored = (stored << 8) | end[i];
+    if (IndexHash(view_.data(), size_t(size - 8), TMainDictionaryIndex::kChecksumSeed) != stored) return;
+    if (!ec) {
+      verifiedSize_ = size;
+      verifiedTime_ = stamp;
+    }
+  }
+  index_.Attach(view_.data() + treeSize_, size_t(size - treeSize_), treeSize_);
+}
+
+void TMainDictionary::SetIndexUse(bool value) {
+  if (value == indexUse_) return;
+  indexUse_ = value;
+  if (value)
+    AttachIndex();
+  else
+    index_.Detach();
 }
 
 bool TMainDictionary::ReadNode(uint32_t number, Node& node) const {
@@ -256,6 +290,9 @@ inline const uint8_t* TMainDictionary::NodeAddress(uint32_t number, uint32_t& ru
 bool TMainDictionary::WordExists(std::string_view word) {
   if (!active_) SetActive(true);
   if (!active_ || word.empty()) return false;
+  // Most edit candidates of a misspelling are no words: the index's filter
+  // turns them away without a walk (it never turns away a stored word).
+  if (!index_.MayContain(word)) return false;
   const uint8_t* w = reinterpret_cast<const uint8_t*>(word.data());
   const size_t m = word.size();
   const FirstLetter& t = firstLetters_[w[0]];
@@ -477,6 +514,12 @@ void TMainDictionary::FindPhoneticMatches(std::string_view word, IPhoneticCoder&
   size_t prefixLen = std::min({depth, word.size(), kCandidateBufferSize});
   std::memcpy(buffer_, word.data(), prefixLen);
   buffer_[prefixLen] = '\0';
+  if (index_.Attached() && prefixLen == depth && maxVisits_ >= kMaxSearchVisits) {
+    list_ = &list;
+    const bool answered = IndexedMatches(word, prefixLen, map.CodeFingerprint());
+    list_ = nullptr;
+    if (answered) return;
+  }
 
   Node node;
   if (!ReadNode(0, node)) return;
@@ -584,6 +627,120 @@ void TMainDictionary::Search(const Node& node, size_t ownEnd, size_t runEnd, boo
     Search(child, end + 1, end + 1, false, at);
     if (visits_ > maxVisits_) return;
   }
+}
+
+bool TMainDictionary::IndexedMatches(std::string_view word, size_t prefixLen, uint64_t fingerprint) {
+  const int set = index_.RuleSet(fingerprint, prefixLen);
+  if (set < 0 || code_.size() < prefixLen) return false;
+  return index_.ForEachSoundAlike(set, word.substr(0, prefixLen), std::string_view(code_).substr(prefixLen),
+                                  code_.size(), [this](std::string_view match) {
+                                    if (match.size() > kCandidateBufferSize) return true;
+                                    std::memcpy(buffer_, match.data(), match.size());
+                                    bool descend = true;
+                                    AddMatch(match.size(), descend);
+                                    return descend;
+                                  });
+}
+
+bool TMainDictionary::WalkWords(const Children& children, std::string& path,
+                                const std::function<void(std::string_view)>& fn) {
+  uint32_t offset = children.offset;
+  for (uint32_t i = 0; i < children.count; ++i) {
+    uint32_t number;
+    Node child;
+    if (!NextChild(children, offset, number) || !ReadNode(number, child)) return true;
+    if (++visits_ > maxVisits_ || path.size() + 1 + child.runLength > kCandidateBufferSize) return false;
+    const size_t mark = path.size();
+    path.push_back(char(child.ch));
+    if (child.endOfWord) fn(path);
+    path.append(reinterpret_cast<const char*>(child.run), child.runLength);
+    Children below;
+    if (ChildrenOf(child, below) && !WalkWords(below, path, fn)) return false;
+    path.resize(mark);
+  }
+  return true;
+}
+
+bool TMainDictionary::ForEachWord(const std::function<void(std::string_view)>& fn) {
+  if (!active_) SetActive(true);
+  if (!active_) return false;
+  visits_ = 0;
+  std::string path;
+  for (int c = 0; c < 256; ++c) {
+    const FirstLetter& t = firstLetters_[c];
+    path.assign(1, char(c));
+    if (t.oneLetterWord) fn(path);
+    Children children;
+    if (ChildrenAt(t.childCount, t.link, children) && !WalkWords(children, path, fn)) return false;
+  }
+  return true;
+}
+
+// The words below a node in the order Search evaluates them; count numbers
+// them within the group.
+void TMainDictionary::WalkGroup(const Node& node, size_t ownEnd, std::string& path, int32_t parent, int32_t& count,
+                                const std::function<void(std::string_view, int32_t)>& fn) {
+  if (++visits_ > maxVisits_) return;
+  if (node.endOfWord) {
+    fn(std::string_view(path).substr(0, ownEnd), parent);
+    parent = count++;
+  }
+  Children children;
+  if (!ChildrenOf(node, children)) return;
+  uint32_t offset = children.offset;
+  for (uint32_t i = 0; i < children.count; ++i) {
+    uint32_t number;
+    Node child;
+    if (!NextChild(children, offset, number) || !ReadNode(number, child)) return;
+    if (path.size() + 1 + child.runLength > kCandidateBufferSize) return;
+    const size_t mark = path.size();
+    path.push_back(char(child.ch));
+    path.append(reinterpret_cast<const char*>(child.run), child.runLength);
+    WalkGroup(child, mark + 1, path, parent, count, fn);
+    path.resize(mark);
+    if (visits_ > maxVisits_) return;
+  }
+}
+
+bool TMainDictionary::ForEachSoundAlikeGroup(size_t depth, const std::function<void(std::string_view)>& group,
+                                             const std::function<void(std::string_view, int32_t)>& word) {
+  if (!active_) SetActive(true);
+  if (!active_ || depth == 0) return false;
+  visits_ = 0;
+  // The prefixes the search's prefix walk completes: it takes the first
+  // child with each letter and must not stop inside a run.
+  std::string path;
+  std::function<bool(const Node&, size_t)> prefixes = [&](const Node& node, size_t ownEnd) -> bool {
+    if (path.size() == depth) {
+      Children probe;
+      if (!ChildrenOf(node, probe)) return true;
+      group(path);
+      int32_t count = 0;
+      WalkGroup(node, ownEnd, path, -1, count, word);
+      return visits_ <= maxVisits_;
+    }
+    Children children;
+    if (!ChildrenOf(node, children)) return true;
+    std::array<bool, 256> seen{};
+    uint32_t offset = children.offset;
+    for (uint32_t i = 0; i < children.count; ++i) {
+      uint32_t number;
+      Node child;
+      if (!NextChild(children, offset, number) || !ReadNode(number, child)) return true;
+      if (seen[child.ch]) continue;
+      seen[child.ch] = true;
+      if (path.size() + 1 + child.runLength > depth) continue;
+      const size_t mark = path.size();
+      path.push_back(char(child.ch));
+      path.append(reinterpret_cast<const char*>(child.run), child.runLength);
+      if (!prefixes(child, mark + 1)) return false;
+      path.resize(mark);
+    }
+    return true;
+  };
+  Node root;
+  if (!ReadNode(0, root)) return true;
+  return prefixes(root, 0);
 }
 
 void TMainDictionary::AddMatch(size_t length, bool& descend) {

@@ -19,7 +19,10 @@
 #include <string_view>
 #include <vector>
 
+#include <functional>
+
 #include "common/MappedFile.h"
+#include "spelling/MainDictionaryIndex.h"
 #include "spelling/PhoneticCoder.h"
 
 namespace wx {
@@ -78,6 +81,25 @@ class TMainDictionary {
   // whose phonetic code equals word's, skipping words the list already holds
   // in any case spelling.
   void FindPhoneticMatches(std::string_view word, IPhoneticCoder& map, std::vector<std::string>& list);
+
+  // Whether the file carries a lookup index that covers it (checked when
+  // the dictionary is activated) and lookups may use it.
+  bool HasIndex() const { return index_.Attached(); }
+  // Off: every lookup walks the tree, as for a file without an index.
+  void SetIndexUse(bool value);
+
+  // For the index builder: every word the exact lookup can reach, each path
+  // once. False when the walk ran past the visit limit (a damaged file).
+  bool ForEachWord(const std::function<void(std::string_view word)>& fn);
+  // For the index builder: every prefix of depth bytes a sound-alike search
+  // can start from, followed by the words the search evaluates below it in
+  // the order it evaluates them; parent is the number (counted from 0 within
+  // the prefix) of the nearest evaluated word above on the word's path, or -1.
+  bool ForEachSoundAlikeGroup(size_t depth, const std::function<void(std::string_view prefix)>& group,
+                              const std::function<void(std::string_view word, int32_t parent)>& word);
+
+  // The part of the file the tree reader uses (before any index); 0 when inactive.
+  uint64_t TreeSize() const { return active_ ? treeSize_ : 0; }
 
   const std::string& FileName() const { return fileName_; }
   const std::string& Title() const { return title_; }  // ANSI
@@ -144,6 +166,12 @@ class TMainDictionary {
   // codeLen from) can still have the word's code.
   bool CodeCanMatch(const TCodeStepper::State& s, size_t from) const;
   void AddMatch(size_t length, bool& descend);
+  // The sound-alike search through the index; false when the index cannot answer.
+  bool IndexedMatches(std::string_view word, size_t prefixLen, uint64_t fingerprint);
+  void AttachIndex();
+  bool WalkWords(const Children& children, std::string& path, const std::function<void(std::string_view)>& fn);
+  void WalkGroup(const Node& node, size_t ownEnd, std::string& path, int32_t parent, int32_t& count,
+                 const std::function<void(std::string_view, int32_t)>& fn);
 
   std::string fileName_;
   std::string title_;
@@ -163,6 +191,15 @@ class TMainDictionary {
   bool wideRefs_ = false;  // NodeCount >= 0xFFFF: big-endian 2/3-byte references
   std::array<FirstLetter, 256> firstLetters_{};
   std::array<uint8_t, 1024> charTable_{};
+
+  // The lookup index after the tree part, when its checksum holds. The
+  // checksum is computed once per file version (size and modification time):
+  // the program activates the dictionary for every check.
+  TMainDictionaryIndex index_;
+  bool indexUse_ = true;
+  uint64_t treeSize_ = 0;
+  uint64_t verifiedSize_ = 0;
+  int64_t verifiedTime_ = 0;
 
   // The path of the last exact lookup: path_[i] (1 <= i <= pathTop_) holds
   // the children among which the letter at index i of lastWord_ was sought

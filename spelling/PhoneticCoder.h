@@ -51,6 +51,10 @@ class IPhoneticCoder {
   // search then codes every candidate whole). A coder that overrides
   // BuildCode of one that has a stepper must override this too.
   virtual const TCodeStepper* Stepper() { return nullptr; }
+  // Identifies the coding (rules, start depth, limits): two coders with the
+  // same nonzero fingerprint give every word the same code, so codes stored
+  // by one (a dictionary's lookup index) answer for the other. 0: unknown.
+  virtual uint64_t CodeFingerprint() { return 0; }
 };
 
 }  // namespace wx

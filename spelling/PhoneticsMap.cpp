@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/AnsiText.h"
+#include "spelling/MainDictionaryIndex.h"
 
 namespace wx {
 
@@ -47,6 +48,7 @@ void TPhoneticsMap::SwapWith(StoredRules& stored) {
   SwapRules(stored.trie);
   flat_.swap(stored.flat);
   std::swap(flatDirty_, stored.flatDirty);
+  std::swap(rulesHash_, stored.rulesHash);
 }
 
 void TPhoneticsMap::Flatten() {
@@ -57,6 +59,18 @@ void TPhoneticsMap::Flatten() {
   for (auto& v : *flat_)
     std::stable_sort(v.begin(), v.end(),
                      [](const FlatRule& a, const FlatRule& b) { return a.source.size() > b.source.size(); });
+  // The rules in the order the coder tries them decide every code.
+  std::string all;
+  for (const auto& v : *flat_)
+    for (const FlatRule& r : v) {
+      all += r.source;
+      all += '\0';
+      all += r.destination;
+      all += '\0';
+      all += std::to_string(r.sourceLength);
+      all += '\0';
+    }
+  rulesHash_ = IndexHash(reinterpret_cast<const uint8_t*>(all.data()), all.size(), 0x52554C45);
   flatDirty_ = false;
 }
 
@@ -254,6 +268,15 @@ void TPhoneticsMap::Steps::Finish(const char* w, size_t n, const State& from, st
 const TCodeStepper* TPhoneticsMap::Stepper() {
   if (flatDirty_) Flatten();
   return &steps_;
+}
+
+uint64_t TPhoneticsMap::CodeFingerprint() {
+  if (flatDirty_) Flatten();
+  const std::string settings = std::to_string(startDepth_) + ',' + std::to_string(Limit) + ',' +
+                               (RemoveDupes ? "1" : "0");
+  const uint64_t h =
+      IndexHash(reinterpret_cast<const uint8_t*>(settings.data()), settings.size(), rulesHash_);
+  return h ? h : 1;
 }
 
 void TPhoneticsMap::BuildCode(std::string_view word, std::string& code) {

@@ -24,6 +24,7 @@ class TPhoneticsMap : public TReplaceNode, public IPhoneticCoder {
   virtual void SetStartDepth(int value);
   void BuildCode(std::string_view word, std::string& code) override;
   const TCodeStepper* Stepper() override;
+  uint64_t CodeFingerprint() override;
   void Clear() override;
   void Add(std::string_view source, std::string_view destination, int sourceLength) override;
   virtual bool DistanceAcceptable(std::string_view word, int distance) const;
@@ -66,6 +67,7 @@ class TPhoneticsMap : public TReplaceNode, public IPhoneticCoder {
   using FlatRules = std::array<std::vector<FlatRule>, 256>;
   std::unique_ptr<FlatRules> flat_ = std::make_unique<FlatRules>();
   bool flatDirty_ = true;
+  uint64_t rulesHash_ = 0;  // of the flattened rules, made with them
 
   // The suggestion code switches between a language's rules and the generic
   // ones for nearly every word: the rule sets loaded before stay compiled
@@ -77,6 +79,7 @@ class TPhoneticsMap : public TReplaceNode, public IPhoneticCoder {
     TReplaceNode trie;
     std::unique_ptr<FlatRules> flat = std::make_unique<FlatRules>();
     bool flatDirty = true;
+    uint64_t rulesHash = 0;
     bool valid = false;
   };
   void SwapWith(StoredRules& stored);

@@ -76,6 +76,16 @@ void TSuggestionsGenerator::SetKinds(int kinds) {
   kinds_ = kinds & 31;
 }
 
+bool TSuggestionsGenerator::Gate(size_t n, Letters& letters) {
+  if (!gate_) return false;
+  if (n >= kMaxGated) return gate_(std::string_view(word_.data(), n), letters);
+  if (gateState_[n] == kGateUnknown)
+    gateState_[n] = gate_(std::string_view(word_.data(), n), gateLetters_[n]) ? kGateSet : kGateOpen;
+  if (gateState_[n] == kGateOpen) return false;
+  letters = gateLetters_[n];
+  return true;
+}
+
 bool TSuggestionsGenerator::AddCandidate(const std::string& word) {
   // Entries may differ in case only (Paris, paris) but never repeat exactly.
   for (const auto& e : *list_)
@@ -197,6 +207,7 @@ void TSuggestionsGenerator::Generate(const std::string& word, int maxCount, cons
   if (maxCount == -1) maxCount = 65535;
   if (!exists || !list || word.empty() || maxCount <= 0 || word.size() > 250) return;
   word_ = word;
+  gateState_.fill(kGateUnknown);
   wordIsLower_ = AnsiLower(word) == word;
   list_ = list;
   exists_ = &exists;

@@ -71,8 +71,15 @@ class TSuggestionsGenerator {
   std::string firstLetters_;
   std::string scratch_;
   LettersFn gate_;
-  // Whether byte c may follow word_'s first n bytes (true without a gate).
-  bool Gate(size_t n, Letters& letters) const { return gate_ && gate_(std::string_view(word_.data(), n), letters); }
+  // The gate's answers for word_'s prefixes, asked once per prefix length
+  // in a run (insertions and replacements ask for the same prefixes).
+  static constexpr size_t kMaxGated = 256;
+  enum : uint8_t { kGateUnknown, kGateOpen, kGateSet };
+  std::array<uint8_t, kMaxGated> gateState_{};
+  std::array<Letters, kMaxGated> gateLetters_{};
+  // Sets letters to the bytes that may follow word_'s first n bytes; false
+  // when every byte may (no gate, or it cannot tell).
+  bool Gate(size_t n, Letters& letters);
 };
 
 }  // namespace wx

@@ -1,6 +1,6 @@
 // build-maindict: compiles word lists into a main dictionary (.qxm).
 //
-//   build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... LIST... OUTFILE
+//   build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... [--no-index] LIST... OUTFILE
 //   build-maindict --measure LIST... --prose FILE... [--misspellings FILE] [--top N]
 //
 // A LIST is a UTF-8 word list, one word per line, or a Hunspell .dic file
@@ -13,6 +13,10 @@
 // words are counted: the tree stores the children of every node in the order
 // of the lookups expected through them, so that common words are found with
 // few steps. Words the text lacks weigh by their length (short ones first).
+//
+// The file ends with a lookup index (a word filter and the words' sound-alike
+// codes) that makes suggestions fast; --no-index leaves it out, and the
+// checker then walks the tree for everything.
 //
 // --measure compares word lists for the default dictionary: for each list it
 // counts the words of the prose files a spell check would flag (one-letter
@@ -41,6 +45,7 @@
 #include "common/AtomicFile.h"
 #include "spelling/MainDictionary.h"
 #include "spelling/MainDictionaryList.h"
+#include "tools/lib/MainDictIndexWriter.h"
 #include "tools/lib/MainDictWriter.h"
 #include "tools/lib/Progress.h"
 #include "tools/lib/WordList.h"
@@ -59,7 +64,8 @@ bool LoadList(const std::vector<std::string>& paths, bool english, ListWords& li
   return false;
 }
 
-int Build(const std::vector<std::string>& inputs, const std::string& outFile, tools::MainDictOptions opt) {
+int Build(const std::vector<std::string>& inputs, const std::string& outFile, tools::MainDictOptions opt,
+          bool index) {
   auto start = std::chrono::steady_clock::now();
   ListWords list;
   {
@@ -88,11 +94,24 @@ int Build(const std::vector<std::string>& inputs, const std::string& outFile, to
     std::fprintf(stderr, "build-maindict: cannot write %s\n", outFile.c_str());
     return 1;
   }
+  tools::MainDictIndexStats indexStats;
+  if (index) {
+    tools::Progress indexing("indexing");
+    if (!tools::AddLookupIndex(outFile, indexStats, error)) {
+      std::fprintf(stderr, "build-maindict: %s\n", error.c_str());
+      return 1;
+    }
+  }
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("%s: %zu words (%zu lines read, %zu skipped outside Windows-1252, %zu possessives left to the rule)\n",
               outFile.c_str(), stats.words, list.read, list.unrepresentable, list.possessives);
   std::printf("  nodes %zu (letter tree %zu; %u with runs), linkage %zu bytes, file %zu bytes, built in %.2f s\n",
               stats.nodes, stats.treeNodes, stats.nodesWithRuns, stats.linkageBytes, stats.fileBytes, seconds);
+  if (index)
+    std::printf("  lookup index %zu bytes: filter %zu bytes over %zu words; %zu phonetic rule sets, %zu prefixes, "
+                "%zu codes\n",
+                indexStats.indexBytes, indexStats.filterBytes, indexStats.words, indexStats.ruleSets,
+                indexStats.groups, indexStats.codes);
   return 0;
 }
 
@@ -228,7 +247,7 @@ int BadArgument(const char* option, const std::string& text) {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... LIST... OUTFILE\n"
+               "usage: build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... [--no-index] LIST... OUTFILE\n"
                "       build-maindict --measure LIST... --prose FILE... [--misspellings FILE] [--top N]\n");
   return 2;
 }
@@ -261,8 +280,11 @@ int main(int argc, char** argv) {
   tools::MainDictOptions opt;
   std::vector<std::string> files;
   auto frequency = std::make_shared<std::unordered_map<std::string, double>>();
+  bool index = true;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--frequency" && i + 1 < args.size()) {
+    if (args[i] == "--no-index") {
+      index = false;
+    } else if (args[i] == "--frequency" && i + 1 < args.size()) {
       std::string error;
       if (!tools::CountWordsIn(args[++i], *frequency, error)) {
         std::fprintf(stderr, "build-maindict: %s\n", error.c_str());
@@ -280,5 +302,5 @@ int main(int argc, char** argv) {
   std::string out = files.back();
   files.pop_back();
   if (!frequency->empty()) opt.wordWeight = tools::FrequencyWeight(frequency);
-  return Build(files, out, opt);
+  return Build(files, out, opt, index);
 }

@@ -1,10 +1,12 @@
 #include "tools/lib/SuggestionGolden.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "common/AnsiText.h"
+#include "spelling/MainDictionary.h"
 
 namespace wx::tools {
 
@@ -36,12 +38,23 @@ std::string GoldenLine(TSpellCheckerBase& checker, const std::string& word) {
 }
 
 std::string GoldenDictionaryLine(const std::string& dictionary) {
+  // The letter tree decides every list; the lookup index after it only
+  // makes them faster, so a file with or without one has the same line.
+  uint64_t treeSize = 0;
+  {
+    TMainDictionary d;
+    if (!d.Open(dictionary)) return {};
+    d.SetIndexUse(false);
+    d.SetActive(true);
+    treeSize = d.TreeSize();
+  }
+  if (treeSize == 0) return {};
   std::ifstream in(dictionary, std::ios::binary);
   if (!in) return {};
   uint64_t hash = 0xcbf29ce484222325ull, size = 0;
   char buf[65536];
-  while (in) {
-    in.read(buf, sizeof buf);
+  while (in && size < treeSize) {
+    in.read(buf, std::streamsize(std::min<uint64_t>(sizeof buf, treeSize - size)));
     const std::streamsize got = in.gcount();
     for (std::streamsize i = 0; i < got; ++i) {
       hash ^= static_cast<uint8_t>(buf[i]);

@@ -5,7 +5,8 @@
 // faster cannot change them unnoticed.
 //
 // File: a comment line, a line "dictionary SIZE HASH" naming the dictionary
-// the lists were made with (its size in bytes and 64-bit FNV-1a hash, hex),
+// the lists were made with (the size in bytes and 64-bit FNV-1a hash, hex, of
+// its letter-tree part: the lookup index after it does not count),
 // then one line per word: the word, then for each suggestion a tab, the
 // suggestion, a tab and its distance. Words are UTF-8.
 #pragma once
