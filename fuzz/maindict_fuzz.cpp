@@ -1,5 +1,6 @@
 // Main dictionary reader on arbitrary bytes: the header, exact lookups and the
-// sound-alike search must stay inside the mapped file and end.
+// sound-alike search (by walking or through a lookup index) must stay inside
+// the mapped file and end.
 #include <unistd.h>
 
 #include <cstdint>
@@ -8,6 +9,8 @@
 
 #include "common/AnsiText.h"
 #include "spelling/MainDictionary.h"
+#include "spelling/MainDictionaryIndex.h"
+#include "spelling/PhoneticsMap.h"
 
 namespace {
 
@@ -27,9 +30,16 @@ class Coder : public wx::IPhoneticCoder {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const std::string path = "/tmp/maindict_fuzz_" + std::to_string(getpid()) + ".qxm";
+  // Half of the inputs get a checksum that holds, so that damaged lookup
+  // indexes are attached and read too.
+  std::string bytes(reinterpret_cast<const char*>(data), size);
+  if (size > 8 && size % 2 == 0) {
+    const uint64_t sum = wx::IndexHash(data, size - 8, wx::TMainDictionaryIndex::kChecksumSeed);
+    for (int i = 0; i < 8; ++i) bytes[size - 8 + i] = char((sum >> (8 * i)) & 0xFF);
+  }
   FILE* f = std::fopen(path.c_str(), "wb");
   if (!f) return 0;
-  std::fwrite(data, 1, size, f);
+  std::fwrite(bytes.data(), 1, bytes.size(), f);
   std::fclose(f);
   wx::TMainDictionary d;
   d.SetSearchVisitLimit(50000);
@@ -44,5 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<std::string> list;
   d.FindPhoneticMatches("antelope", coder, list);
   d.FindPhoneticMatches("there", coder, list);
+  // The program's own rules: these may be answered by the index.
+  wx::TPhoneticsMap rules;
+  for (int language : {0x0409, 0}) {
+    rules.SetLanguage(language);
+    d.FindPhoneticMatches("antelope", rules, list);
+    d.FindPhoneticMatches("telefohne", rules, list);
+  }
   return 0;
 }
