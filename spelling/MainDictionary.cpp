@@ -115,8 +115,9 @@ bool TMainDictionary::Open(const std::string& fileName) {
 void TMainDictionary::SetActive(bool value) {
   if (value == active_) return;
   ForgetLookupPath();
+  index_.Detach();
+  indexChecked_ = false;
   if (!value) {
-    index_.Detach();
     view_.Close();
     linkage_ = nullptr;
     linkageSize_ = 0;
@@ -160,7 +161,6 @@ void TMainDictionary::SetActive(bool value) {
   std::memcpy(charTable_.data(), tables + 2048, charTable_.size());
   treeSize_ = e + 4 + l + kTablesSize;
   active_ = true;
-  AttachIndex();
 }
 
 void TMainDictionary::AttachIndex() {
@@ -185,12 +185,9 @@ void TMainDictionary::AttachIndex() {
 }
 
 void TMainDictionary::SetIndexUse(bool value) {
-  if (value == indexUse_) return;
   indexUse_ = value;
-  if (value)
-    AttachIndex();
-  else
-    index_.Detach();
+  index_.Detach();
+  indexChecked_ = false;
 }
 
 bool TMainDictionary::ReadNode(uint32_t number, Node& node) const {
@@ -287,12 +284,11 @@ inline const uint8_t* TMainDictionary::NodeAddress(uint32_t number, uint32_t& ru
   return blockBase_[k] + size_t(number - firstNumbers_[k]) * (4 + k);
 }
 
-bool TMainDictionary::WordExists(std::string_view word) {
+bool TMainDictionary::WordExists(std::string_view word, bool candidate) {
   if (!active_) SetActive(true);
   if (!active_ || word.empty()) return false;
-  // Most edit candidates of a misspelling are no words: the index's filter
-  // turns them away without a walk (it never turns away a stored word).
-  if (!index_.MayContain(word)) return false;
+  // The index's filter never turns away a stored word.
+  if (candidate && !Index().MayContain(word)) return false;
   const uint8_t* w = reinterpret_cast<const uint8_t*>(word.data());
   const size_t m = word.size();
   const FirstLetter& t = firstLetters_[w[0]];
@@ -514,7 +510,7 @@ void TMainDictionary::FindPhoneticMatches(std::string_view word, IPhoneticCoder&
   size_t prefixLen = std::min({depth, word.size(), kCandidateBufferSize});
   std::memcpy(buffer_, word.data(), prefixLen);
   buffer_[prefixLen] = '\0';
-  if (index_.Attached() && prefixLen == depth && maxVisits_ >= kMaxSearchVisits) {
+  if (prefixLen == depth && maxVisits_ >= kMaxSearchVisits && Index().Attached()) {
     list_ = &list;
     const bool answered = IndexedMatches(word, prefixLen, map.CodeFingerprint());
     list_ = nullptr;

@@ -6,7 +6,8 @@
 // WordCount, NodeCount and nine node counts C0..C8; nine node blocks, block k
 // holding Ck nodes of 4+k bytes (a 32-bit node word and a run of k characters);
 // the linkage size L and the linkage area; the 2048-byte first-letter table;
-// the 1024-byte character table.
+// the 1024-byte character table; then, optionally, a lookup index
+// (spelling/MainDictionaryIndex.h) that the tree reader never needs.
 //
 // The file is untrusted: every node number and linkage offset is checked
 // against the mapped view before it is used, so a damaged file ends a lookup
@@ -15,11 +16,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <functional>
 
 #include "common/MappedFile.h"
 #include "spelling/MainDictionaryIndex.h"
@@ -69,8 +69,11 @@ class TMainDictionary {
   bool Active() const { return active_; }
 
   // Exact, case-sensitive lookup of a byte string. Activates the dictionary
-  // when needed; false for an empty word or an unusable file.
-  bool WordExists(std::string_view word);
+  // when needed; false for an empty word or an unusable file. A candidate is
+  // a guess that is most likely no word (an edit of a misspelling): the
+  // lookup index's filter turns most of those away without a walk. Words of
+  // a text are mostly words, so they skip the filter.
+  bool WordExists(std::string_view word, bool candidate = false);
 
   // Adds to letters (a bit per byte value) every byte that follows prefix in
   // some stored path: a word beginning with prefix and then a byte outside
@@ -82,9 +85,9 @@ class TMainDictionary {
   // in any case spelling.
   void FindPhoneticMatches(std::string_view word, IPhoneticCoder& map, std::vector<std::string>& list);
 
-  // Whether the file carries a lookup index that covers it (checked when
-  // the dictionary is activated) and lookups may use it.
-  bool HasIndex() const { return index_.Attached(); }
+  // Whether the active file carries a lookup index that covers it and
+  // lookups may use it (checked on first use after activation).
+  bool HasIndex() { return active_ && Index().Attached(); }
   // Off: every lookup walks the tree, as for a file without an index.
   void SetIndexUse(bool value);
 
@@ -169,6 +172,13 @@ class TMainDictionary {
   // The sound-alike search through the index; false when the index cannot answer.
   bool IndexedMatches(std::string_view word, size_t prefixLen, uint64_t fingerprint);
   void AttachIndex();
+  const TMainDictionaryIndex& Index() {
+    if (!indexChecked_) {
+      indexChecked_ = true;
+      AttachIndex();
+    }
+    return index_;
+  }
   bool WalkWords(const Children& children, std::string& path, const std::function<void(std::string_view)>& fn);
   void WalkGroup(const Node& node, size_t ownEnd, std::string& path, int32_t parent, int32_t& count,
                  const std::function<void(std::string_view, int32_t)>& fn);
@@ -192,10 +202,12 @@ class TMainDictionary {
   std::array<FirstLetter, 256> firstLetters_{};
   std::array<uint8_t, 1024> charTable_{};
 
-  // The lookup index after the tree part, when its checksum holds. The
-  // checksum is computed once per file version (size and modification time):
-  // the program activates the dictionary for every check.
+  // The lookup index after the tree part, when its checksum holds. It is
+  // looked at only when a lookup can use it, and its checksum is computed
+  // once per file version (size and modification time): the program
+  // activates the dictionary for every check.
   TMainDictionaryIndex index_;
+  bool indexChecked_ = false;  // since the last activation
   bool indexUse_ = true;
   uint64_t treeSize_ = 0;
   uint64_t verifiedSize_ = 0;

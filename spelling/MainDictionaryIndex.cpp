@@ -67,8 +67,13 @@ uint64_t WordHash(std::string_view word) {
   }
   h ^= a * 0x94D049BB133111EBull;
   h = ((h << 29) | (h >> 35)) ^ (b * 0xD6E8FEB86659FD93ull);
-  h *= 0x9E3779B97F4A7C15ull;
-  return h ^ (h >> 32);
+  // Every output bit must depend on every input bit: words differ in one
+  // letter, and the filter takes bits from both ends of the hash.
+  h ^= h >> 33;
+  h *= 0xFF51AFD7ED558CCDull;
+  h ^= h >> 33;
+  h *= 0xC4CEB9FE1A85EC53ull;
+  return h ^ (h >> 33);
 }
 
 bool TMainDictionaryIndex::CodeKey(std::string_view tail, size_t width, uint64_t& key) {
@@ -107,8 +112,10 @@ bool TMainDictionaryIndex::Attach(const uint8_t* data, size_t size, uint64_t tre
   ruleSetCount_ = U32(48);
   ok = ok && wordCount_ <= kMaxWords && groupDepth_ >= 1 && groupDepth_ <= kMaxGroupDepth;
   // The filter: a power of two of 8-byte words, or none (no bytes, no probes).
-  ok = ok && fits(filterOffset_, filterBytes_, 1) && filterBytes_ % 8 == 0 &&
-       (filterBytes_ & (filterBytes_ - 1)) == 0 && filterProbes_ <= 16 && (filterBytes_ != 0) == (filterProbes_ != 0);
+  ok = ok && fits(filterOffset_, filterBytes_, 1) && filterBytes_ % 8 == 0 && filterBytes_ / 8 <= (1u << 24) &&
+       (filterBytes_ & (filterBytes_ - 1)) == 0 &&
+       (filterBytes_ == 0 ? filterProbes_ == 0 : filterProbes_ == kFilterProbes);
+  filterWords_ = filterBytes_ / 8;
   ok = ok && fits(wordsOffset_, wordsBytes_, 1) &&
        fits(restartsOffset_, (uint64_t(wordCount_) + kRestartEvery - 1) / kRestartEvery, 4);
   ok = ok && ruleSetCount_ <= kMaxRuleSets && fits(kHeaderSize, ruleSetCount_, kRuleSetSize);

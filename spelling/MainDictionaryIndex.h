@@ -21,12 +21,14 @@
 //   entries  4 bytes: word ordinal (low 24 bits), ancestors' longest code length (high 8)
 //   words    front-coded in group order: shared-prefix length, suffix length, suffix bytes;
 //            every 16th word is whole and its offset is listed under restarts
-//   filter   filterBytes bytes
+//   filter   filterBytes bytes: 64-bit words, a power of two of them (at most 2^24)
 // The file's last 8 bytes are IndexHash of everything before them.
 #pragma once
 
 #include <cstddef>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -65,18 +67,25 @@ class TMainDictionaryIndex {
   void Detach() { *this = TMainDictionaryIndex(); }
   bool Attached() const { return data_ != nullptr; }
 
+  // The filter is blocked: a word sets kFilterProbes bits of one 64-bit
+  // word (the bit numbers from the hash's low 24 bits, the word from its
+  // high 24), so a lookup reads one cache line of one page.
+  static constexpr uint32_t kFilterProbes = 4;
+  static uint64_t FilterBits(uint64_t hash) {
+    return (uint64_t(1) << (hash & 63)) | (uint64_t(1) << ((hash >> 6) & 63)) |
+           (uint64_t(1) << ((hash >> 12) & 63)) | (uint64_t(1) << ((hash >> 18) & 63));
+  }
+  static size_t FilterWord(uint64_t hash, size_t words) { return size_t((hash >> 40) & (words - 1)); }
+
   // False when the word is surely not in the dictionary.
   bool MayContain(std::string_view word) const {
-    if (filterProbes_ == 0) return true;
+    if (filterWords_ == 0) return true;
     const uint64_t h = FilterHash(word);
-    const uint64_t mask = uint64_t(filterBytes_) * 8 - 1;
-    const uint8_t* bits = data_ + filterOffset_;
-    uint64_t a = h, b = (h >> 33) | 1;
-    for (uint32_t i = 0; i < filterProbes_; ++i, a += b) {
-      const uint64_t bit = a & mask;
-      if (!((bits[bit >> 3] >> (bit & 7)) & 1)) return false;
-    }
-    return true;
+    uint64_t block;
+    std::memcpy(&block, data_ + filterOffset_ + 8 * FilterWord(h, filterWords_), 8);
+    if constexpr (std::endian::native == std::endian::big) block = __builtin_bswap64(block);
+    const uint64_t bits = FilterBits(h);
+    return (block & bits) == bits;
   }
 
   // The rule set built with the coder of this fingerprint and prefix depth,
@@ -108,6 +117,7 @@ class TMainDictionaryIndex {
   size_t size_ = 0;
   uint32_t wordCount_ = 0, groupDepth_ = 0;
   uint32_t filterOffset_ = 0, filterBytes_ = 0, filterProbes_ = 0;
+  size_t filterWords_ = 0;  // 0: no filter
   uint32_t wordsOffset_ = 0, wordsBytes_ = 0, restartsOffset_ = 0;
   uint32_t ruleSetCount_ = 0;
   RuleSetInfo ruleSets_[kMaxRuleSets];

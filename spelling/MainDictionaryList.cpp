@@ -14,9 +14,9 @@ void TMainDictionaryList::Add(std::unique_ptr<TMainDictionary> dictionary) {
 
 void TMainDictionaryList::Clear() { items_.clear(); }
 
-bool TMainDictionaryList::WordExists(std::string_view word) {
+bool TMainDictionaryList::WordExists(std::string_view word, bool candidate) {
   for (auto& d : items_)
-    if (d->WordExists(word)) {
+    if (d->WordExists(word, candidate)) {
       d->IncrementHitCount();
       return true;
     }

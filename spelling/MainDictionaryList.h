@@ -25,7 +25,8 @@ class TMainDictionaryList {
   TMainDictionary* First() { return items_.empty() ? nullptr : items_.front().get(); }
 
   // Asks the dictionaries in order; the first that holds the word gets a hit.
-  bool WordExists(std::string_view word);
+  // candidate: see TMainDictionary::WordExists.
+  bool WordExists(std::string_view word, bool candidate = false);
 
   // Moves the dictionary with the most hits to the front (on equal counts the
   // one nearer the front wins); the others keep their order.

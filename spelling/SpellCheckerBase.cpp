@@ -357,13 +357,13 @@ void TSpellCheckerBase::DeactivateDictionaries() {
 
 // ---------------------------------------------------------------- word questions
 
-bool TSpellCheckerBase::WordInMainDictionaries(const std::string& word) {
+bool TSpellCheckerBase::WordInMainDictionaries(const std::string& word, bool candidate) {
   if (!dictionariesOpen_) OpenDictionaries();
-  return mains_.WordExists(word);
+  return mains_.WordExists(word, candidate);
 }
 
-bool TSpellCheckerBase::WordInVocabulary(const std::string& word) {
-  if (WordInMainDictionaries(word)) return true;
+bool TSpellCheckerBase::WordInVocabulary(const std::string& word, bool candidate) {
+  if (WordInMainDictionaries(word, candidate)) return true;
   if (active_ && active_->IsAdded(word)) return true;
   for (auto& d : customs_)
     if (d->IsAdded(word)) return true;
@@ -459,16 +459,16 @@ bool TSpellCheckerBase::IsRepeatedWord(const std::string& word, TControlParser& 
 bool TSpellCheckerBase::WordExistsForSuggestions(const std::string& word) {
   const bool lowerFirst = AnsiLowerChar(static_cast<uint8_t>(word[0])) == static_cast<uint8_t>(word[0]);
   if (HasOption(soPrimaryOnly)) {
-    if (WordInMainDictionaries(word)) return true;
+    if (WordInMainDictionaries(word, true)) return true;
     if (!(AllowedCases == cmInitialCaps && lowerFirst)) {
       const std::string a = AdjustCase(word);
-      if (a != word && WordInMainDictionaries(a)) return true;
+      if (a != word && WordInMainDictionaries(a, true)) return true;
     }
   } else {
-    if (WordInVocabulary(word)) return true;
+    if (WordInVocabulary(word, true)) return true;
     if (!(AllowedCases == cmInitialCaps && lowerFirst)) {
       const std::string a = AdjustCase(word);
-      if (a != word && WordInVocabulary(a)) return true;
+      if (a != word && WordInVocabulary(a, true)) return true;
     }
   }
   // Only a word ending in "'s" or "'S" can be a possessive: most candidates

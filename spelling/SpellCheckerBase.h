@@ -230,8 +230,9 @@ class TSpellCheckerBase {
   TIgnoreRules& IgnoreRules() { return rules_; }
 
   // --- single-word questions ---
-  bool WordInMainDictionaries(const std::string& word);
-  bool WordInVocabulary(const std::string& word);
+  // candidate: the word is an edit of a misspelling (see TMainDictionary::WordExists).
+  bool WordInMainDictionaries(const std::string& word, bool candidate = false);
+  bool WordInVocabulary(const std::string& word, bool candidate = false);
   std::string AdjustCase(const std::string& word);
   bool CheckWord(const std::string& word);
   bool IsExcluded(const std::string& word);

@@ -92,8 +92,9 @@ TEST(MainDictionaryIndex, AnswersWhatTheWalkAnswers) {
 
   const std::set<std::string> set(words.begin(), words.end());
   const auto probes = Probes(words);
-  for (const auto& w : words) ASSERT_TRUE(indexed.WordExists(w)) << w;
-  for (const auto& p : probes) ASSERT_EQ(indexed.WordExists(p), set.count(p) == 1) << p;
+  // As edit candidates, through the index's filter.
+  for (const auto& w : words) ASSERT_TRUE(indexed.WordExists(w, true)) << w;
+  for (const auto& p : probes) ASSERT_EQ(indexed.WordExists(p, true), set.count(p) == 1) << p;
 
   TPhoneticsMap map;
   size_t found = 0;
@@ -153,7 +154,7 @@ TEST(MainDictionaryIndex, IsLeftAsideWhenItMayNotAnswer) {
   d.SetActive(true);
   EXPECT_TRUE(d.Active());
   EXPECT_FALSE(d.HasIndex());
-  for (const auto& w : words) ASSERT_TRUE(d.WordExists(w)) << w;
+  for (const auto& w : words) ASSERT_TRUE(d.WordExists(w, true)) << w;
 
   // A file without an index, or with bytes after the tree that are none.
   std::string plain = good.substr(0, size_t(indexed.TreeSize()));
@@ -175,8 +176,8 @@ TEST(MainDictionaryIndex, IsLeftAsideWhenItMayNotAnswer) {
   std::filesystem::copy_file(other, path, std::filesystem::copy_options::overwrite_existing);
   r.SetActive(true);
   EXPECT_TRUE(r.HasIndex());
-  EXPECT_TRUE(r.WordExists("telefone"));
-  EXPECT_FALSE(r.WordExists("high"));
+  EXPECT_TRUE(r.WordExists("telefone", true));
+  EXPECT_FALSE(r.WordExists("high", true));
   std::vector<std::string> tele;
   r.FindPhoneticMatches("telefohne", map, tele);
   std::sort(tele.begin(), tele.end());

@@ -48,8 +48,8 @@ TEST(MainDictionaryIndexWin, IsCheckedAndUsedThroughTheFileMapping) {
     walked.FindPhoneticMatches(w, map, b);
     EXPECT_EQ(a, b) << w;
   }
-  EXPECT_TRUE(indexed.WordExists("teleflone"));
-  EXPECT_FALSE(indexed.WordExists("telephones"));
+  EXPECT_TRUE(indexed.WordExists("teleflone", true));
+  EXPECT_FALSE(indexed.WordExists("telephones", true));
 
   // Windows cannot replace a file while a view of it is mapped.
   indexed.SetActive(false);
@@ -57,8 +57,8 @@ TEST(MainDictionaryIndexWin, IsCheckedAndUsedThroughTheFileMapping) {
   write({"mouse", "moose", "house"});
   indexed.SetActive(true);
   EXPECT_TRUE(indexed.HasIndex());
-  EXPECT_TRUE(indexed.WordExists("moose"));
-  EXPECT_FALSE(indexed.WordExists("teleflone"));
+  EXPECT_TRUE(indexed.WordExists("moose", true));
+  EXPECT_FALSE(indexed.WordExists("teleflone", true));
 
   indexed.SetActive(false);
   DeleteFileW((dir + L"\\i.qxm").c_str());
