@@ -89,6 +89,10 @@ class ByteReader {
     return uint32_t(data_[off]) | (uint32_t(data_[off + 1]) << 8) |
            (uint32_t(data_[off + 2]) << 16) | (uint32_t(data_[off + 3]) << 24);
   }
+  uint64_t U64At(size_t off) {
+    if (failed_ || size_ < 8 || off > size_ - 8) return Fail(), 0;
+    return uint64_t(U32At(off)) | (uint64_t(U32At(off + 4)) << 32);
+  }
 
   bool Fail() {
     failed_ = true;

@@ -9,6 +9,7 @@
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
 #include "common/ByteReader.h"
+#include "common/ByteWriter.h"
 
 namespace wx {
 
@@ -36,10 +37,6 @@ bool IsListedSize(size_t size) {
 }
 
 std::filesystem::path PathOf(const std::string& utf8) { return std::filesystem::path(Utf8ToWide(utf8)); }
-
-void Put32(std::string& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(char((v >> (8 * i)) & 0xFF));
-}
 
 }  // namespace
 

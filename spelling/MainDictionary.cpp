@@ -172,9 +172,7 @@ void TMainDictionary::AttachIndex() {
   const int64_t stamp = ec ? 0 : int64_t(time.time_since_epoch().count());
   if (ec || size != verifiedSize_ || stamp != verifiedTime_) {
     verifiedSize_ = 0;
-    const uint8_t* end = view_.data() + size - 8;
-    uint64_t stored = 0;
-    for (int i = 7; i >= 0; --i) stored = (stored << 8) | end[i];
+    const uint64_t stored = ByteReader(view_.data(), size_t(size)).U64At(size_t(size - 8));
     if (IndexHash(view_.data(), size_t(size - 8), TMainDictionaryIndex::kChecksumSeed) != stored) return;
     if (!ec) {
       verifiedSize_ = size;

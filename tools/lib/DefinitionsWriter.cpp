@@ -5,6 +5,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "common/ByteWriter.h"
 #include "definitions/Coder.h"
 #include "definitions/DefinitionsDatabase.h"
 #include "definitions/IndexKey.h"
@@ -17,12 +18,6 @@ namespace {
 constexpr uint32_t kMax24 = 0xFFFFFF;
 const char kHeader[16] = {'W', 'e', 'n', 'd', 'r', 'i', 'x', ' ', 'd', 'e', 'f', 's', ' ', '1', '\r', '\n'};
 
-void Put32(std::string& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(char((v >> (8 * i)) & 0xFF));
-}
-void Put24(std::string& out, uint32_t v) {
-  for (int i = 0; i < 3; ++i) out.push_back(char((v >> (8 * i)) & 0xFF));
-}
 
 // The unpacked text of a record: words (inner blanks as ";"), " ;", gloss, " ".
 std::string RecordText(const std::vector<std::string>& words, const std::string& gloss) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/AtomicFile.h"
+#include "common/ByteWriter.h"
 #include "spelling/MainDictionary.h"
 #include "spelling/MainDictionaryIndex.h"
 #include "spelling/PhoneticsMap.h"
@@ -15,16 +16,6 @@ namespace wx::tools {
 namespace {
 
 using Index = TMainDictionaryIndex;
-
-void Put32(std::string& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(char((v >> (8 * i)) & 0xFF));
-}
-void Put64(std::string& out, uint64_t v) {
-  for (int i = 0; i < 8; ++i) out.push_back(char((v >> (8 * i)) & 0xFF));
-}
-void Set32(std::string& out, size_t at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out[at + i] = char((v >> (8 * i)) & 0xFF);
-}
 
 struct Group {
   std::string prefix;
@@ -238,7 +229,7 @@ bool AddLookupIndex(const std::string& path, MainDictIndexStats& stats, std::str
   for (size_t i = 0; i < sets.size(); ++i) {
     const RuleSetTables& t = sets[i];
     const size_t at = setTable + i * Index::kRuleSetSize;
-    for (int k = 0; k < 8; ++k) index[at + k] = char((t.fingerprint >> (8 * k)) & 0xFF);
+    Set64(index, at, t.fingerprint);
     Set32(index, at + 8, t.keyWidth);
     Set32(index, at + 12, place(t.groups));
     Set32(index, at + 16, t.groupCount);

@@ -44,6 +44,7 @@
 #include <unordered_map>
 
 #include "common/AnsiText.h"
+#include "common/ByteWriter.h"
 #include "spelling/MainDictionary.h"
 
 namespace wx::tools {
@@ -79,10 +80,6 @@ struct OutNode {
   uint8_t countField = 0;
   uint32_t refsOffset = 0;  // where this node's references begin (count >= 2)
 };
-
-void Put32(std::string& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(char((v >> (8 * i)) & 0xFF));
-}
 
 class Writer {
  public:

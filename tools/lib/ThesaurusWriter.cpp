@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "common/ByteWriter.h"
 #include "thesaurus/ThesaurusFile.h"
 
 namespace wx::tools {
@@ -140,14 +141,6 @@ class Graph {
   std::unordered_map<std::string, uint32_t> chains_;
 };
 
-void Put16(std::string& out, uint32_t v) {
-  out.push_back(char(v & 0xFF));
-  out.push_back(char((v >> 8) & 0xFF));
-}
-void Put32(std::string& out, uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
 void PutShortString(std::string& out, const std::string& s, const char* what) {
   if (s.size() > 255) throw std::runtime_error(std::string(what) + " longer than 255 bytes");
   out.push_back(char(s.size()));
