@@ -68,7 +68,17 @@ std::string SelectionCapture::DirectExchange(int action) {
   if (action == paSpellCheckAll && !host_.SendEdit(EditRequest::SelectAll)) return NotRespondingNotice(name);
   if (!host_.SendEdit(EditRequest::Copy)) return NotRespondingNotice(name);
   std::wstring text;
-  switch (host_.ReadClipboard(text)) {
+  ClipboardState state = host_.ReadClipboard(text);
+  // The copy is a sent message, which the program answers before the key
+  // presses still waiting in its input queue: a selection made with the keys
+  // just before the hotkey (Shift+Right, F8) may not be there yet. Copy
+  // again for a short while before concluding that nothing is selected.
+  for (int tries = 1; state == ClipboardState::Empty && tries < kDirectCopyTries; ++tries) {
+    host_.ProcessMessagesWhile([] { return true; }, kDirectCopyRetryMs);
+    if (!host_.SendEdit(EditRequest::Copy)) return NotRespondingNotice(name);
+    state = host_.ReadClipboard(text);
+  }
+  switch (state) {
     case ClipboardState::Locked:
       return ClipboardBusyNotice(name);
     case ClipboardState::Empty:

@@ -82,6 +82,11 @@ int32_t CompatibilityDelayInUse(int32_t stored);
 // the clipboard is restored.
 inline constexpr int kPasteGraceMs = 500;
 
+// Direct mode copies up to this many times, this far apart, while the copy
+// comes back empty (the selection may still be in the target's input queue).
+inline constexpr int kDirectCopyTries = 5;
+inline constexpr int kDirectCopyRetryMs = 100;
+
 class SelectionCapture {
  public:
   explicit SelectionCapture(CaptureHost& host) : host_(host) {}

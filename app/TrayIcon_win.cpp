@@ -70,26 +70,27 @@ void TTrayIcon95::HandleMouse(UINT mouseMsg) {
       break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
       GetCursorPos(&cursor_);
-      if (mouseMsg == WM_RBUTTONDOWN && AutoPopup && BuildPopupMenu) {
-        PopupAtCursor();
-        break;
-      }
-      if (OnDblClick) {
-        dblClickMark_ = false;
+      TrayButton button = mouseMsg == WM_LBUTTONDOWN   ? TrayButton::Left
+                          : mouseMsg == WM_RBUTTONDOWN ? TrayButton::Right
+                                                       : TrayButton::Middle;
+      // AutoPopup is the controller's "accepts input" flag.
+      TrayClickEvent event =
+          clicks_.Press(button, GetTickCount(), AutoPopup, bool(BuildPopupMenu), bool(OnDblClick));
+      if (clicks_.Pending())
+        EnableItem(clickDelay_, TrayClicks::kDelayMs);
+      else
         DisableItem(clickDelay_);
-        EnableItem(clickDelay_, kClickDelayMs);
-      } else {
-        PostMessageW(window_, kDeferredCall, 0, 0);
-      }
+      if (event == TrayClickEvent::PopupMenu) PopupAtCursor();
+      if (event == TrayClickEvent::Click) PostMessageW(window_, kDeferredCall, 0, 0);
       break;
+    }
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
-      dblClickMark_ = true;
       DisableItem(clickDelay_);
-      if (OnDblClick) OnDblClick();
+      if (clicks_.DoublePress() == TrayClickEvent::DoubleClick && OnDblClick) OnDblClick();
       break;
   }
 }
@@ -223,9 +224,10 @@ void TTrayIcon95::RestartTimer() {
 
 void TTrayIcon95::OnTimer() {
   DWORD now = GetTickCount();
-  if (clickDelay_.enabled && now - clickDelay_.last >= clickDelay_.interval) {
-    DisableItem(clickDelay_);
-    if (!dblClickMark_ && OnClick) OnClick();
+  if (clickDelay_.enabled) {
+    TrayClickEvent event = clicks_.Tick(now);
+    if (!clicks_.Pending()) DisableItem(clickDelay_);
+    if (event == TrayClickEvent::Click && OnClick) OnClick();
   }
   if (animation_.enabled && now - animation_.last >= animation_.interval) {
     animation_.last = now;

@@ -1,9 +1,12 @@
 // The notification-area icon: still and animated images, the tip, clicks
-// (a single click is delivered only after 400 ms without a second one), the
-// right-click menu, and re-adding the icon when the shell restarts.
+// (decided by TrayClicks: a single click waits 400 ms for a second one, and a
+// click made while the program is busy is never delivered), the right-click
+// menu, and re-adding the icon when the shell restarts.
 #pragma once
 
 #include <windows.h>
+
+#include "app/TrayClicks.h"
 
 #include <functional>
 #include <string>
@@ -18,7 +21,6 @@ class TTrayIcon95 {
   static constexpr UINT kCallbackMessage = WM_USER + 100;
   static constexpr UINT kDeferredCall = WM_USER + 101;
   static constexpr UINT kIconId = 42;
-  static constexpr UINT kClickDelayMs = 400;
 
   explicit TTrayIcon95(HWND applicationWindow);
   ~TTrayIcon95();
@@ -85,7 +87,7 @@ class TTrayIcon95 {
   UINT animationInterval_ = 1000;
   int frame_ = 0;
   POINT cursor_{};
-  bool dblClickMark_ = false;
+  TrayClicks clicks_;
   TimedItem animation_, clickDelay_;
   UINT timerInterval_ = 0;
 };

@@ -142,12 +142,33 @@ TEST(SelectionCapture, DirectModeCopiesRunsPastesAndRestoresWhileBusy) {
 }
 
 TEST(SelectionCapture, DirectModeTellsAnEmptyCopyFromALockedClipboard) {
+  // Nothing selected: the copy is tried again for a while, then the question.
   ScriptedHost empty;
-  empty.reads = {ClipboardState::Empty};
+  empty.reads.assign(kDirectCopyTries, ClipboardState::Empty);
   empty.answerYes = true;
   SelectionCapture(empty).Run(paThesaurusSelected, kDirect);
-  EXPECT_EQ(empty.log, (Log{"begin", "save", "empty", "attach", "copy", "read-empty", "ask", "compatibility-on",
-                            "detach", "restore", "end"}));
+  Log expected{"begin", "save", "empty", "attach", "copy", "read-empty"};
+  for (int i = 1; i < kDirectCopyTries; ++i) expected.insert(expected.end(), {"wait", "copy", "read-empty"});
+  expected.insert(expected.end(), {"ask", "compatibility-on", "detach", "restore", "end"});
+  EXPECT_EQ(empty.log, expected);
+  EXPECT_EQ(empty.waits, std::vector<int>(kDirectCopyTries - 1, kDirectCopyRetryMs));
+  EXPECT_LE(kDirectCopyTries * kDirectCopyRetryMs, 1000) << "the question must not keep the user waiting";
+
+  // The selection reaches the control only after the first copy (its keys
+  // were still queued): the second copy finds it, and no question is asked.
+  ScriptedHost late;
+  late.reads = {ClipboardState::Empty, ClipboardState::Empty};
+  SelectionCapture(late).Run(paThesaurusSelected, kDirect);
+  EXPECT_EQ(late.log, (Log{"begin", "save", "empty", "attach", "copy", "read-empty", "wait", "copy", "read-empty",
+                           "wait", "copy", "read", "service:happy", "paste", "detach", "restore", "end"}));
+
+  // The program stops answering between two copies: given up as hung.
+  ScriptedHost hung;
+  hung.reads = {ClipboardState::Empty};
+  hung.duringWait = [&hung] { hung.hungOn[int(EditRequest::Copy)] = true; };
+  SelectionCapture(hung).Run(paThesaurusSelected, kDirect);
+  EXPECT_EQ(hung.log, (Log{"begin", "save", "empty", "attach", "copy", "read-empty", "wait", "copy", "detach",
+                           "restore", "notify:hung", "end"}));
 
   // A clipboard held by another program is not "no text": no offer of
   // compatibility mode, and the notice comes once the clipboard is back.

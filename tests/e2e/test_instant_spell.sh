@@ -205,6 +205,13 @@ wx_assert_eq "$(wx_driver window-info "$W" | sed -n 's/^size=//p')" "$size" "the
 IFS=, read -r l t r b <<<"$(wx_driver window-info "$W" | sed -n 's/^rect=//p')"
 ((l >= 0 && t >= 0 && r <= 1024 && b <= 768)) || wx_fail "the restored window is not on the screen: $l,$t,$r,$b"
 wx_screenshot restored
+# A right click on the tray icon while the window is open counts as a single
+# click made while busy: closing the window at once (before the click falls
+# due, 400 ms later) must not let it run the single-click action afterwards.
+wx_tray_click right
 wx_driver close-window "$W" >/dev/null
 wx_driver wait-gone "$W" 5000 >/dev/null || wx_fail "an unmodified text asked on closing"
+window_open() { wx_driver list-windows | grep -q "$W"; }
+wx_retry 2 window_open && wx_fail "a tray click made while Instant Spell was open opened it again after it closed"
+wx_retry 5 tip_is Wendrix || wx_fail "the program did not become idle (tip '$(wx_tray_tip)')"
 wx_pass
