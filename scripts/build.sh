@@ -8,15 +8,15 @@ bash scripts/deps.sh
 jobs=$(nproc)
 # Compiler cache hits do not depend on where the checkout lies.
 export CCACHE_BASEDIR=$(pwd) CCACHE_NOHASHDIR=true
-echo "== native build"
+echo "== native build [${SECONDS}s]"
 cmake --preset native >/dev/null
 cmake --build --preset native -j"$jobs"
 cmake --install build/native >/dev/null
 # The data files come first: the Windows build packs them into the installer.
 bash scripts/build-data.sh
-echo "== Windows build"
+echo "== Windows build [${SECONDS}s]"
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw -j"$jobs"
 cmake --install build/mingw >/dev/null
-echo "== built: dist/linux/bin ($(ls dist/linux/bin | wc -l) tools), dist/windows ($(ls dist/windows | tr '\n' ' '))"
+echo "== built [${SECONDS}s]: dist/linux/bin ($(ls dist/linux/bin | wc -l) tools), dist/windows ($(ls dist/windows | tr '\n' ' '))"
 echo "== release: dist/windows-release ($(ls dist/windows-release | tr '\n' ' '))"
