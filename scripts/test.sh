@@ -2,38 +2,60 @@
 # Builds everything and runs every test: native unit tests (plain and under
 # AddressSanitizer/UndefinedBehaviorSanitizer), a short run of every fuzz
 # target, and the Windows tests and end-to-end tests under Wine.
+#
+# The Wine tests spend most of their time waiting for windows, so the
+# sanitizer and fuzz builds run meanwhile, at the lowest priority so that they
+# never slow the program under test: the whole command takes about as long as
+# the builds it needs before the first test plus the tests themselves.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 set -e
 bash scripts/build.sh
 jobs=$(nproc)
 export CCACHE_BASEDIR=$(pwd) CCACHE_NOHASHDIR=true
-echo "== sanitizer build [${SECONDS}s]"
-cmake --preset asan >/dev/null
-cmake --build --preset asan -j"$jobs"
-echo "== fuzz build [${SECONDS}s]"
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j"$jobs"
+echo "== sanitizer and fuzz builds, in the background [${SECONDS}s]"
+mkdir -p build
+(
+  set -e
+  cmake --preset asan >/dev/null
+  nice -n 19 cmake --build --preset asan -j"$jobs"
+  cmake --preset fuzz >/dev/null
+  nice -n 19 cmake --build --preset fuzz -j"$jobs"
+) >build/background-builds.log 2>&1 &
+background=$!
 set +e
 status=0
 echo "== native unit tests [${SECONDS}s]"
 ctest --test-dir build/native -j"$jobs" --output-on-failure || status=1
+echo "== Windows tests and end-to-end tests under Wine [${SECONDS}s]"
+ctest --test-dir build/mingw --output-on-failure || status=1
+echo "== waiting for the sanitizer and fuzz builds [${SECONDS}s]"
+if ! wait "$background"; then
+  tail -60 build/background-builds.log
+  echo "== the sanitizer or fuzz build FAILED (build/background-builds.log)"
+  echo "== all tests done [${SECONDS}s]"
+  exit 1
+fi
 echo "== native unit tests under ASan/UBSan [${SECONDS}s]"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/asan -j"$jobs" --output-on-failure || status=1
-echo "== fuzz targets (${WX_FUZZ_SECONDS:=10} s each) [${SECONDS}s]"
-for f in build/fuzz/*_fuzz; do
-  [ -x "$f" ] || continue
-  name=$(basename "$f")
-  corpus=build/fuzz/corpus/$name; mkdir -p "$corpus"
-  seeds=fuzz/seeds/$name; [ -d "$seeds" ] || seeds=
-  if "$f" -max_total_time="$WX_FUZZ_SECONDS" -rss_limit_mb=2048 "$corpus" $seeds >build/fuzz/$name.log 2>&1; then
-    echo "fuzz $name: ok ($(grep -o 'Done [0-9]* runs' build/fuzz/$name.log | tail -1))"
+echo "== fuzz targets (${WX_FUZZ_SECONDS:=10} s each, $jobs at a time) [${SECONDS}s]"
+# fuzz_one NAME: a short run of one target on its corpus and seeds; prints one
+# line, and the end of the log when it failed.
+fuzz_one() {
+  local name=$1 corpus=build/fuzz/corpus/$1 seeds=fuzz/seeds/$1 log=build/fuzz/$1.log
+  mkdir -p "$corpus"
+  [ -d "$seeds" ] || seeds=
+  if build/fuzz/"$name" -max_total_time="$WX_FUZZ_SECONDS" -rss_limit_mb=2048 "$corpus" $seeds >"$log" 2>&1; then
+    echo "fuzz $name: ok ($(grep -o 'Done [0-9]* runs' "$log" | tail -1))"
   else
-    echo "fuzz $name: FAILED"; tail -40 build/fuzz/$name.log; status=1
+    printf 'fuzz %s: FAILED\n%s\n' "$name" "$(tail -40 "$log")"
+    return 1
   fi
-done
-echo "== Windows tests and end-to-end tests under Wine [${SECONDS}s]"
-ctest --test-dir build/mingw --output-on-failure || status=1
+}
+export -f fuzz_one
+export WX_FUZZ_SECONDS
+for f in build/fuzz/*_fuzz; do [ -x "$f" ] && basename "$f"; done |
+  xargs -P "$jobs" -I{} bash -c 'fuzz_one "$1"' _ {} || status=1
 echo "== all tests done [${SECONDS}s]"
 exit $status

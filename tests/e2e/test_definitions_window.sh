@@ -68,10 +68,12 @@ open_window happy
 IFS=, read -r l t r b <<<"$(info rect)"
 # Resize it as a window manager would (Xvfb has none to drag a frame with).
 xdotool search --name "^$D\$" windowsize 640 470 >/dev/null 2>&1 || wx_fail "xdotool cannot resize the window"
-sleep 0.5
-IFS=, read -r l2 t2 r2 b2 <<<"$(info rect)"
-size="$((r2 - l2))x$((b2 - t2))"
-[[ "$size" != "560x400" ]] || wx_fail "the window was not resized"
+resized() {
+  IFS=, read -r l2 t2 r2 b2 <<<"$(info rect)"
+  size="$((r2 - l2))x$((b2 - t2))"
+  [[ "$size" != "560x400" ]]
+}
+wx_retry 5 resized || wx_fail "the window was not resized"
 close_with "&Cancel"
 wx_assert_eq "$(wx_driver clipboard-get-text)" "happy" "clipboard after Cancel"
 open_window happy

@@ -178,11 +178,11 @@ wait_text "We were cheerful there" "F9 and Cancel"
 
 # --- size and maximised state survive a restart ---
 xdotool search --name "^$W\$" windowsize 640 470 >/dev/null 2>&1 || wx_fail "xdotool cannot resize the window"
-sleep 0.5
-size=$(wx_driver window-info "$W" | sed -n 's/^size=//p')
-[[ "$size" != 555x346 ]] || wx_fail "the window was not resized"
+resized() { size=$(wx_driver window-info "$W" | sed -n 's/^size=//p') && [[ -n "$size" && "$size" != 555x346 ]]; }
+wx_retry 5 resized || wx_fail "the window was not resized"
 wx_driver post-message "$W" 0x112 0xF030 0 >/dev/null  # WM_SYSCOMMAND, SC_MAXIMIZE
-sleep 0.5
+maximised() { local style; style=$(wx_driver window-info "$W" | sed -n 's/^style=//p') && (((style & 0x01000000) != 0)); }
+wx_retry 5 maximised || wx_fail "the window was not maximised"
 wx_driver close-window "$W" >/dev/null
 answer "&No"
 wx_driver wait-gone "$W" 5000 >/dev/null || wx_fail "the window did not close after No"
@@ -200,7 +200,8 @@ open_window
 style=$(wx_driver window-info "$W" | sed -n 's/^style=//p')
 (((style & 0x01000000) != 0)) || wx_fail "the window did not reopen maximised (style $style)"
 wx_driver post-message "$W" 0x112 0xF120 0 >/dev/null  # SC_RESTORE
-sleep 0.5
+restored_size() { [[ "$(wx_driver window-info "$W" | sed -n 's/^size=//p')" == "$size" ]]; }
+wx_retry 5 restored_size
 wx_assert_eq "$(wx_driver window-info "$W" | sed -n 's/^size=//p')" "$size" "the size restored after the restart"
 IFS=, read -r l t r b <<<"$(wx_driver window-info "$W" | sed -n 's/^rect=//p')"
 ((l >= 0 && t >= 0 && r <= 1024 && b <= 768)) || wx_fail "the restored window is not on the screen: $l,$t,$r,$b"

@@ -40,11 +40,8 @@ open_viewer() {
 }
 # wait_word WORD: waits until the viewer presents WORD (in bold, its suggestions listed).
 wait_word() {
-  local i
-  for i in $(seq 50); do
-    [[ "$(wx_driver get-sel "$V" "$PANE")" == "$2" ]] && return 0
-    sleep 0.1
-  done
+  presented() { [[ "$(wx_driver get-sel "$V" "$PANE")" == "$1" ]]; }
+  wx_retry 5 presented "$2" && return 0
   wx_fail "the viewer does not present '$1' (selection $(wx_driver get-sel "$V" "$PANE"), expected $2)"
 }
 press() { wx_driver click "$V" "$1" >/dev/null || wx_fail "cannot press $1"; }

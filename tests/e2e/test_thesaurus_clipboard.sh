@@ -43,7 +43,8 @@ wx_assert_eq "$(wx_driver get-text "$D" "#102")" "happy" "the clipboard text is 
 # Down, Down in the meanings list walks the meanings: the focus stays there.
 wx_driver focus "$D" "#104" >/dev/null || wx_fail "cannot focus the meanings list"
 wx_driver keys Down Down >/dev/null
-sleep 0.5
+third_selected() { meanings=$(wx_driver items "$D" "#104") && [[ "$(grep -c '^2\*' <<<"$meanings")" == 1 ]]; }
+wx_retry 5 third_selected
 meanings=$(wx_driver items "$D" "#104")
 wx_assert_eq "$(grep -c '^2\*' <<<"$meanings")" 1 "third meaning selected after Down, Down: $meanings"
 wx_driver click "$D" "&Close" >/dev/null
