@@ -23,7 +23,10 @@ add_library(wxtools STATIC ${tools_lib_sources} ${CMAKE_SOURCE_DIR}/tools/lib/Pr
 target_link_libraries(wxtools PUBLIC wxcore)
 target_compile_options(wxtools PRIVATE ${WX_WARNINGS})
 
-# Each folder tools/NAME (but lib) holds one program called NAME.
+# Each folder tools/NAME (but lib) holds one program called NAME. The target
+# `tools` builds them all, and the install component `tools` installs them:
+# what the data files need, without the tests and benchmarks.
+add_custom_target(tools)
 file(GLOB tool_dirs LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*)
 foreach(dir IN LISTS tool_dirs)
   get_filename_component(tool ${dir} NAME)
@@ -33,7 +36,8 @@ foreach(dir IN LISTS tool_dirs)
       add_executable(${tool} ${tool_sources})
       target_link_libraries(${tool} PRIVATE wxtools wxcore Threads::Threads)
       target_compile_options(${tool} PRIVATE ${WX_WARNINGS})
-      install(TARGETS ${tool} RUNTIME DESTINATION bin)
+      install(TARGETS ${tool} RUNTIME DESTINATION bin COMPONENT tools)
+      add_dependencies(tools ${tool})
     endif()
   endif()
 endforeach()
@@ -91,7 +95,7 @@ foreach(src IN LISTS bench_sources)
   if(peer_ok)
     add_executable(bench-${name} ${src})
     target_link_libraries(bench-${name} PRIVATE wxtools wxcore ${peer_libs} Threads::Threads)
-    install(TARGETS bench-${name} RUNTIME DESTINATION bin)
+    install(TARGETS bench-${name} RUNTIME DESTINATION bin COMPONENT benchmarks)
   else()
     message(STATUS "benchmark ${name} skipped: peer library missing")
   endif()

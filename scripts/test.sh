@@ -3,20 +3,23 @@
 # AddressSanitizer/UndefinedBehaviorSanitizer), a short run of every fuzz
 # target, and the Windows tests and end-to-end tests under Wine.
 #
-# The Wine tests spend most of their time waiting for windows, so the
-# sanitizer and fuzz builds run meanwhile, at the lowest priority so that they
-# never slow the program under test: the whole command takes about as long as
-# the builds it needs before the first test plus the tests themselves.
+# The Wine tests spend most of their time waiting for windows, so the native
+# unit tests, the benchmarks and the sanitizer and fuzz builds are built
+# meanwhile, at the lowest priority so that they never slow the program under
+# test: before the first test only the data tools, the data and the Windows
+# program are built.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 set -e
-bash scripts/build.sh
+WX_NATIVE_TOOLS_ONLY=1 bash scripts/build.sh
 jobs=$(nproc)
 export CCACHE_BASEDIR=$(pwd) CCACHE_NOHASHDIR=true
-echo "== sanitizer and fuzz builds, in the background [${SECONDS}s]"
+echo "== native tests and benchmarks, sanitizer and fuzz builds, in the background [${SECONDS}s]"
 mkdir -p build
 (
   set -e
+  nice -n 19 cmake --build --preset native -j"$jobs"
+  cmake --install build/native >/dev/null
   cmake --preset asan >/dev/null
   nice -n 19 cmake --build --preset asan -j"$jobs"
   cmake --preset fuzz >/dev/null
@@ -25,17 +28,17 @@ mkdir -p build
 background=$!
 set +e
 status=0
-echo "== native unit tests [${SECONDS}s]"
-ctest --test-dir build/native -j"$jobs" --output-on-failure || status=1
 echo "== Windows tests and end-to-end tests under Wine [${SECONDS}s]"
 ctest --test-dir build/mingw --output-on-failure || status=1
-echo "== waiting for the sanitizer and fuzz builds [${SECONDS}s]"
+echo "== waiting for the background builds [${SECONDS}s]"
 if ! wait "$background"; then
   tail -60 build/background-builds.log
-  echo "== the sanitizer or fuzz build FAILED (build/background-builds.log)"
+  echo "== a background build FAILED (build/background-builds.log)"
   echo "== all tests done [${SECONDS}s]"
   exit 1
 fi
+echo "== native unit tests [${SECONDS}s]"
+ctest --test-dir build/native -j"$jobs" --output-on-failure || status=1
 echo "== native unit tests under ASan/UBSan [${SECONDS}s]"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/asan -j"$jobs" --output-on-failure || status=1

@@ -55,8 +55,10 @@ wx_driver focus "$DD" "#1041" >/dev/null
 wx_driver post-message "$DD" "#1041" 0x1076 "$row" 0 >/dev/null  # LVM_EDITLABELW
 wx_retry 5 wx_driver set-text "$DD" Edit '..\x' >/dev/null || wx_fail "no label edit opened"
 wx_driver keys Return >/dev/null
-box=$(wx_driver message-box-text 5000 "$DD") || wx_fail "no message for the refused rename"
-wx_assert_contains "$box" "cannot be used" "the refusal message"
+# The message carries the dialog's caption: wait for the box that says why,
+# not the dialog itself.
+refusal_shown() { box=$(wx_driver message-box-text 500 "$DD") && [[ "$box" == *"cannot be used"* ]]; }
+wx_retry 5 refusal_shown || wx_fail "no message for the refused rename (last seen: $box)"
 wx_driver click "$(sed -n 's/^hwnd: //p' <<<"$box")" OK >/dev/null
 [[ -s "$WX_PROGRAM_DIR/Legal.qxu" ]] || wx_fail "the refused rename lost Legal.qxu"
 [[ -e "$WX_PROGRAM_DIR/../x.qxu" ]] && wx_fail "the rename left the dictionary folder"
