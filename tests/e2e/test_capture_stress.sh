@@ -28,7 +28,7 @@ focus_target "$N" Edit 5 10
 wx_driver clipboard-hold-host 6000 >"$WX_TMP/hold.out" 2>&1 &
 host_ready "$WX_TMP/hold.out"
 wx_driver keys F8 >/dev/null
-box=$(wx_driver message-box-text 15000) || wx_fail "no notice while the clipboard was held"
+box=$(wx_driver message-box-text 15000 Information) || wx_fail "no notice while the clipboard was held"
 wx_assert_contains "$box" "caption: Information" "notice"
 wx_assert_contains "$box" "Thesaurus Selected could not use the Windows Clipboard because another program is holding it open." "notice"
 no_dialog || wx_fail "the thesaurus ran on a clipboard it could not empty"
@@ -43,7 +43,7 @@ wx_driver hung-host "Hung Target" 25 >"$WX_TMP/hung.out" 2>&1 &
 host_ready "$WX_TMP/hung.out"
 start=$(date +%s)
 wx_driver keys F8 >/dev/null
-box=$(wx_driver message-box-text 20000) || wx_fail "no notice for the program that stopped answering"
+box=$(wx_driver message-box-text 20000 Information) || wx_fail "no notice for the program that stopped answering"
 (($(date +%s) - start <= 12)) || wx_fail "giving up took $(($(date +%s) - start)) s"
 wx_assert_contains "$box" "Thesaurus Selected stopped because the working application is not responding." "notice"
 wx_driver clipboard-wait-text "$USER_TEXT" 3000 >/dev/null || wx_fail "the clipboard was not put back"
@@ -58,7 +58,7 @@ wait_idle
 # single-click action, the thesaurus on the clipboard).
 focus_target "$N" Edit 3 3
 wx_driver keys F8 >/dev/null
-box=$(wx_driver message-box-text 15000) || wx_fail "no question without a selection"
+box=$(wx_driver message-box-text 15000 Information) || wx_fail "no question without a selection"
 wx_assert_contains "$box" "caption: Information" "question"
 wx_assert_contains "$box" "Do you want to enable Compatibility Mode?" "question"
 wx_driver click Information "&Yes" >/dev/null || wx_fail "cannot answer Yes"
