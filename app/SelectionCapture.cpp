@@ -57,6 +57,7 @@ void SelectionCapture::Direct(int action) {
       host_.Detach();
       host_.RestoreBackup();
     }};
+    host_.WaitForTypedKeys();
     notice = DirectExchange(action);
   }
   // Said once the user's clipboard is back.

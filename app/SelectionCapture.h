@@ -42,6 +42,11 @@ class CaptureHost {
   // Detach undoes it and gives the foreground back.
   virtual bool AttachToFocus() = 0;
   virtual void Detach() = 0;
+  // Waits (briefly, bounded) until the attached program has read the keys
+  // typed before the hotkey: a selection made with Shift+arrows just before
+  // it may still be waiting in its input queue, and the copy, a sent
+  // message, would be answered before them.
+  virtual void WaitForTypedKeys() = 0;
   // Sends an edit message to the focused control; false when the program
   // did not answer in time.
   virtual bool SendEdit(EditRequest request) = 0;

@@ -16,6 +16,9 @@ namespace {
 // How long the focused program may take to answer one edit message before
 // the action gives up on it.
 constexpr UINT kEditMessageTimeoutMs = 5000;
+// How long the focused program may take to read the keys typed before the
+// hotkey.
+constexpr DWORD kTypedKeysWaitMs = 500;
 
 }  // namespace
 
@@ -46,6 +49,21 @@ class TfrmTarvelo::CaptureHostImpl final : public CaptureHost {
       return false;
     }
     return true;
+  }
+
+  void WaitForTypedKeys() override {
+    // Attached, this thread sees the program's key state: the state of the
+    // keys it has read. While a modifier reads differently there than on the
+    // keyboard itself, key messages typed before the hotkey are still queued
+    // (Shift+Right ends with Shift's release). A hung program is not waited
+    // for longer than the limit; the copy then finds it hung.
+    const DWORD start = GetTickCount();
+    auto caughtUp = [] {
+      for (int vk : {VK_SHIFT, VK_CONTROL, VK_MENU})
+        if (((GetKeyState(vk) & 0x8000) != 0) != ((GetAsyncKeyState(vk) & 0x8000) != 0)) return false;
+      return true;
+    };
+    while (!caughtUp() && GetTickCount() - start < kTypedKeysWaitMs) Sleep(5);
   }
 
   void Detach() override {

@@ -162,7 +162,8 @@ class TfrmSpellViewer final : public TSpellDialogHooks {
   void Show();
   // Pastes the clipboard into the pane; true when it held rich text.
   bool PasteClipboard();
-  void PutResult(bool rich, bool originalEndsWithBreak);
+  // False when the result could not be put on the clipboard.
+  bool PutResult(bool rich, bool originalEndsWithBreak);
   HWND Handle() const { return window_; }
   HWND Pane() const { return pane_.Handle(); }
   // An error met while the check ran (it was cancelled then).
@@ -362,20 +363,27 @@ bool TfrmSpellViewer::PasteClipboard() {
   return rich;
 }
 
-void TfrmSpellViewer::PutResult(bool rich, bool originalEndsWithBreak) {
+bool TfrmSpellViewer::PutResult(bool rich, bool originalEndsWithBreak) {
   HWND pane = pane_.Handle();
-  if (rich) {
-    // The pane's own closing paragraph is not the user's: leave it out.
-    const std::u16string all = SelectedAllText(pane);
-    CHARRANGE range{0, LONG(RichResultLength(all, originalEndsWithBreak))};
-    SendMessageW(pane, EM_EXSETSEL, 0, LPARAM(&range));
+  if (!rich) return PutClipboardText(window_, PlainText(pane));
+  // The pane's own closing paragraph is not the user's: leave it out.
+  const std::u16string all = SelectedAllText(pane);
+  CHARRANGE range{0, LONG(RichResultLength(all, originalEndsWithBreak))};
+  SendMessageW(pane, EM_EXSETSEL, 0, LPARAM(&range));
+  // The control's copy fails silently while another program holds the
+  // clipboard open: copy again (for up to two seconds) until the text is there.
+  // A copy that took place changed the clipboard's sequence number.
+  for (int tries = 0; tries < 100; ++tries) {
+    if (tries > 0) Sleep(20);
+    const DWORD before = GetClipboardSequenceNumber();
     SendMessageW(pane, WM_COPY, 0, 0);
+    if (GetClipboardSequenceNumber() == before) continue;
     // The copy may hand the clipboard a data object that renders on demand:
     // render it now, so that the text outlives the pane.
     OleFlushClipboard();
-  } else {
-    PutClipboardText(window_, PlainText(pane));
+    if (IsClipboardFormatAvailable(CF_UNICODETEXT)) return true;
   }
+  return false;
 }
 
 bool TfrmSpellViewer::ProcessMessages() {
@@ -574,7 +582,9 @@ bool RunSpellViewer(TSpellCheckerBase& engine, const TSpellViewerSettings& setti
     if (viewer.error) std::rethrow_exception(viewer.error);
     completed = !engine.Cancelled();
     if (completed) {
-      viewer.PutResult(rich, endsWithBreak);
+      // Nothing may be pasted from a clipboard that does not hold the result.
+      if (!viewer.PutResult(rich, endsWithBreak))
+        throw std::runtime_error("The Spell Viewer could not put the checked text on the Windows Clipboard.");
       if (!settings.NoEndMessage) {
         ProcessPendingMessages();
         MessageBoxW(nullptr, Utf8ToWide(SpellViewerCompletionText(engine)).c_str(),

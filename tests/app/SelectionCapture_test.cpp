@@ -47,6 +47,7 @@ class ScriptedHost : public CaptureHost {
   }
   bool AttachToFocus() override { return Step("attach", attachOk); }
   void Detach() override { Step("detach", true); }
+  void WaitForTypedKeys() override { Step("keys", true); }
   bool SendEdit(EditRequest r) override {
     static const char* names[] = {"select-all", "copy", "paste"};
     return Step(names[int(r)], !hungOn[int(r)]);
@@ -124,13 +125,13 @@ TEST(SelectionCapture, DirectModeCopiesRunsPastesAndRestoresWhileBusy) {
   ScriptedHost h;
   SelectionCapture c(h);
   c.Run(paThesaurusSelected, kDirect);
-  EXPECT_EQ(h.log, (Log{"begin", "save", "empty", "attach", "copy", "read", "service:happy", "paste", "detach",
+  EXPECT_EQ(h.log, (Log{"begin", "save", "empty", "attach", "keys", "copy", "read", "service:happy", "paste", "detach",
                         "restore", "end"}));
 
   ScriptedHost all;
   all.paste = true;
   SelectionCapture(all).Run(paSpellCheckAll, kDirect);
-  EXPECT_EQ(all.log, (Log{"begin", "save", "empty", "attach", "select-all", "copy", "read", "service:happy",
+  EXPECT_EQ(all.log, (Log{"begin", "save", "empty", "attach", "keys", "select-all", "copy", "read", "service:happy",
                           "select-all", "paste", "detach", "restore", "end"}));
 
   // Definitions closed without OK: nothing is pasted.
@@ -138,7 +139,7 @@ TEST(SelectionCapture, DirectModeCopiesRunsPastesAndRestoresWhileBusy) {
   cancelled.paste = false;
   SelectionCapture(cancelled).Run(paDefinitionsSelected, kDirect);
   EXPECT_EQ(cancelled.log,
-            (Log{"begin", "save", "empty", "attach", "copy", "read", "service:happy", "detach", "restore", "end"}));
+            (Log{"begin", "save", "empty", "attach", "keys", "copy", "read", "service:happy", "detach", "restore", "end"}));
 }
 
 TEST(SelectionCapture, DirectModeTellsAnEmptyCopyFromALockedClipboard) {
@@ -147,7 +148,7 @@ TEST(SelectionCapture, DirectModeTellsAnEmptyCopyFromALockedClipboard) {
   empty.reads.assign(kDirectCopyTries, ClipboardState::Empty);
   empty.answerYes = true;
   SelectionCapture(empty).Run(paThesaurusSelected, kDirect);
-  Log expected{"begin", "save", "empty", "attach", "copy", "read-empty"};
+  Log expected{"begin", "save", "empty", "attach", "keys", "copy", "read-empty"};
   for (int i = 1; i < kDirectCopyTries; ++i) expected.insert(expected.end(), {"wait", "copy", "read-empty"});
   expected.insert(expected.end(), {"ask", "compatibility-on", "detach", "restore", "end"});
   EXPECT_EQ(empty.log, expected);
@@ -159,7 +160,7 @@ TEST(SelectionCapture, DirectModeTellsAnEmptyCopyFromALockedClipboard) {
   ScriptedHost late;
   late.reads = {ClipboardState::Empty, ClipboardState::Empty};
   SelectionCapture(late).Run(paThesaurusSelected, kDirect);
-  EXPECT_EQ(late.log, (Log{"begin", "save", "empty", "attach", "copy", "read-empty", "wait", "copy", "read-empty",
+  EXPECT_EQ(late.log, (Log{"begin", "save", "empty", "attach", "keys", "copy", "read-empty", "wait", "copy", "read-empty",
                            "wait", "copy", "read", "service:happy", "paste", "detach", "restore", "end"}));
 
   // The program stops answering between two copies: given up as hung.
@@ -167,7 +168,7 @@ TEST(SelectionCapture, DirectModeTellsAnEmptyCopyFromALockedClipboard) {
   hung.reads = {ClipboardState::Empty};
   hung.duringWait = [&hung] { hung.hungOn[int(EditRequest::Copy)] = true; };
   SelectionCapture(hung).Run(paThesaurusSelected, kDirect);
-  EXPECT_EQ(hung.log, (Log{"begin", "save", "empty", "attach", "copy", "read-empty", "wait", "copy", "detach",
+  EXPECT_EQ(hung.log, (Log{"begin", "save", "empty", "attach", "keys", "copy", "read-empty", "wait", "copy", "detach",
                            "restore", "notify:hung", "end"}));
 
   // A clipboard held by another program is not "no text": no offer of
@@ -175,7 +176,7 @@ TEST(SelectionCapture, DirectModeTellsAnEmptyCopyFromALockedClipboard) {
   ScriptedHost locked;
   locked.reads = {ClipboardState::Locked};
   SelectionCapture(locked).Run(paThesaurusSelected, kDirect);
-  EXPECT_EQ(locked.log, (Log{"begin", "save", "empty", "attach", "copy", "read-locked", "detach", "restore",
+  EXPECT_EQ(locked.log, (Log{"begin", "save", "empty", "attach", "keys", "copy", "read-locked", "detach", "restore",
                              "notify:busy", "end"}));
   EXPECT_EQ(locked.notices.at(0).rfind("Thesaurus Selected could not use the Windows Clipboard because another "
                                        "program is holding it open.",
@@ -208,13 +209,13 @@ TEST(SelectionCapture, HungTargetIsGivenUpCleanly) {
   ScriptedHost copy;
   copy.hungOn[int(EditRequest::Copy)] = true;
   SelectionCapture(copy).Run(paThesaurusSelected, kDirect);
-  EXPECT_EQ(copy.log, (Log{"begin", "save", "empty", "attach", "copy", "detach", "restore",
+  EXPECT_EQ(copy.log, (Log{"begin", "save", "empty", "attach", "keys", "copy", "detach", "restore",
                            "notify:hung", "end"}));
 
   ScriptedHost select;
   select.hungOn[int(EditRequest::SelectAll)] = true;
   SelectionCapture(select).Run(paSpellCheckAll, kDirect);
-  EXPECT_EQ(select.log, (Log{"begin", "save", "empty", "attach", "select-all", "detach", "restore",
+  EXPECT_EQ(select.log, (Log{"begin", "save", "empty", "attach", "keys", "select-all", "detach", "restore",
                              "notify:hung", "end"}));
   EXPECT_EQ(select.notices.at(0).rfind("Spell Check All stopped because the working application is not responding.", 0),
             0u);
@@ -222,7 +223,7 @@ TEST(SelectionCapture, HungTargetIsGivenUpCleanly) {
   ScriptedHost paste;
   paste.hungOn[int(EditRequest::Paste)] = true;
   SelectionCapture(paste).Run(paThesaurusSelected, kDirect);
-  EXPECT_EQ(paste.log, (Log{"begin", "save", "empty", "attach", "copy", "read", "service:happy", "paste", "detach",
+  EXPECT_EQ(paste.log, (Log{"begin", "save", "empty", "attach", "keys", "copy", "read", "service:happy", "paste", "detach",
                             "restore", "notify:hung", "end"}));
 }
 
@@ -230,7 +231,7 @@ TEST(SelectionCapture, FailingServiceStillRestoresAndEndsTheBusyState) {
   ScriptedHost h;
   h.serviceThrows = true;
   EXPECT_THROW(SelectionCapture(h).Run(paThesaurusSelected, kDirect), std::runtime_error);
-  EXPECT_EQ(h.log, (Log{"begin", "save", "empty", "attach", "copy", "read", "service:happy", "detach", "restore",
+  EXPECT_EQ(h.log, (Log{"begin", "save", "empty", "attach", "keys", "copy", "read", "service:happy", "detach", "restore",
                         "end"}));
 
   ScriptedHost unattached;
