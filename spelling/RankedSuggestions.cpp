@@ -1,0 +1,262 @@
+#include "spelling/RankedSuggestions.h"
+
+#include <algorithm>
+
+#include "common/AnsiText.h"
+
+namespace wx {
+
+namespace {
+
+bool HasUpper(std::string_view w) {
+  for (char c : w)
+    if (IsAnsiUpper(uint8_t(c))) return true;
+  return false;
+}
+
+}  // namespace
+
+TRankedSuggestions::TRankedSuggestions() {
+  phonetics_.SetStartDepth(1);
+  for (int c = 0; c < 256; ++c) lower_[size_t(c)] = AnsiLowerChar(uint8_t(c));
+}
+
+int TRankedSuggestions::Bound(size_t length) const {
+  // About two edits, fewer for short words: everything is two edits away
+  // from a word of three letters.
+  if (length <= 2) return TEditCosts::kEdit;
+  if (length <= 4) return TEditCosts::kEdit + 6;
+  if (length <= 7) return 2 * TEditCosts::kEdit;
+  return 2 * TEditCosts::kEdit + 5;
+}
+
+bool TRankedSuggestions::Row(size_t d, uint8_t c) {
+  const size_t n = typed_.size(), w = n + 1;
+  int* cur = &rows_[d * w];
+  const int* prev = cur - w;
+  const int* prev2 = d >= 2 ? cur - 2 * w : nullptr;
+  const auto* t = reinterpret_cast<const uint8_t*>(typed_.data());
+  const uint8_t cb = d >= 2 ? uint8_t(folded_[d - 2]) : 0;
+  const int omit = costs_.Omit(c, cb);
+  cur[0] = prev[0] + omit;
+  int best = cur[0];
+  for (size_t j = 1; j <= n; ++j) {
+    const uint8_t tj = t[j - 1], tb = j >= 2 ? t[j - 2] : 0;
+    int v = std::min(prev[j] + omit, cur[j - 1] + costs_.Extra(tj, tb));
+    v = std::min(v, prev[j - 1] + costs_.Replace(c, tj));
+    if (prev2 && j >= 2 && c == tb && cb == tj && c != cb) v = std::min(v, prev2[j - 2] + costs_.Swap());
+    cur[j] = v;
+    best = std::min(best, v);
+  }
+  rowMin_ = best;
+  return best <= bound_;
+}
+
+bool TRankedSuggestions::NextLettersLimited(size_t d, Letters& allowed) const {
+  // With less than the cheapest edit left, a further meant letter must be
+  // one of the typed letters it can match (or swap with).
+  if (rowMin_ + costs_.Cheapest() <= bound_) return false;
+  const size_t n = typed_.size(), w = n + 1;
+  const int* row = &rows_[d * w];
+  const int* prev = d >= 1 ? row - w : nullptr;
+  allowed.fill(0);
+  auto set = [&](uint8_t c) { allowed[c / 64] |= uint64_t(1) << (c % 64); };
+  const auto* t = reinterpret_cast<const uint8_t*>(typed_.data());
+  for (size_t j = 1; j <= n; ++j) {
+    if (row[j - 1] <= bound_) set(t[j - 1]);
+    // The next letter and this one swapped: it matches typed letter j - 1.
+    if (prev && j >= 2 && d >= 1 && uint8_t(folded_[d - 1]) == t[j - 1] && prev[j - 2] + costs_.Swap() <= bound_)
+      set(t[j - 2]);
+  }
+  return true;
+}
+
+void TRankedSuggestions::Add(std::string_view word, int cost, uint8_t rank, bool split) {
+  auto [it, added] = foundAt_.try_emplace(std::string(word), found_.size());
+  if (added) {
+    found_.push_back({std::string(word), cost, rank, split, 0});
+    return;
+  }
+  Candidate& c = found_[it->second];
+  c.cost = std::min(c.cost, cost);
+  c.rank = std::max(c.rank, rank);
+}
+
+void TRankedSuggestions::Walk(TMainDictionary& dict, bool nearFirst) {
+  const size_t n = typed_.size();
+  for (int first = 1; first < 256; ++first) {
+    if (nearFirst) {
+      const uint8_t f = AnsiLowerChar(uint8_t(first));
+      if (f != uint8_t(typed_[0])) continue;
+    }
+    TMainDictionary::Branch below;
+    bool oneLetter = false;
+    const bool longer = dict.FirstLetterBranch(uint8_t(first), below, oneLetter);
+    if (!longer && !oneLetter) continue;
+    path_.assign(1, char(first));
+    folded_.assign(1, char(AnsiLowerChar(uint8_t(first))));
+    if (!Row(1, uint8_t(folded_[0]))) continue;
+    if (oneLetter && rows_[n + 1 + n] <= bound_) Add(path_, rows_[n + 1 + n], dict.WordRank(path_), false);
+    if (!longer) continue;
+    Letters allowed;
+    const bool limited = NextLettersLimited(1, allowed);
+    uint32_t offset = below.offset;
+    TMainDictionary::TreeStep step;
+    for (uint32_t i = 0; i < below.count && visits_ <= kMaxVisits; ++i) {
+      if (!dict.NextStep(below, offset, step)) break;
+      const uint8_t c = lower_[step.ch];
+      if (limited && !((allowed[c / 64] >> (c % 64)) & 1)) continue;
+      Descend(dict, step, 2);
+    }
+  }
+}
+
+void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::TreeStep& step, size_t depth) {
+  const size_t n = typed_.size(), maxDepth = rows_.size() / (n + 1) - 1;
+  if (++visits_ > kMaxVisits || depth > maxDepth) return;
+  path_.resize(depth - 1);
+  folded_.resize(depth - 1);
+  path_.push_back(char(step.ch));
+  folded_.push_back(char(lower_[step.ch]));
+  if (!Row(depth, uint8_t(folded_.back()))) return;
+  const int cost = rows_[depth * (n + 1) + n];
+  if (step.endOfWord && cost <= bound_) Add(path_, cost, dict.WordRank(path_), false);
+  size_t d = depth;
+  for (uint32_t r = 0; r < step.runLength; ++r) {
+    if (++d > maxDepth) return;
+    path_.push_back(char(step.run[r]));
+    folded_.push_back(char(lower_[step.run[r]]));
+    if (!Row(d, uint8_t(folded_.back()))) return;
+  }
+  if (!step.hasBelow) return;
+  Letters allowed;
+  const bool limited = NextLettersLimited(d, allowed);
+  uint32_t offset = step.below.offset;
+  TMainDictionary::TreeStep child;
+  for (uint32_t i = 0; i < step.below.count && visits_ <= kMaxVisits; ++i) {
+    if (!dict.NextStep(step.below, offset, child)) return;
+    const uint8_t c = lower_[child.ch];
+    if (limited && !((allowed[c / 64] >> (c % 64)) & 1)) continue;
+    Descend(dict, child, d + 1);
+  }
+}
+
+bool TRankedSuggestions::NeedFarther() const {
+  size_t common = 0;
+  for (const auto& c : found_)
+    if (TWordRanks::CountClass(c.rank) >= kCommonClass) ++common;
+  return common < kEnoughNear;
+}
+
+void TRankedSuggestions::AddSplits(TSuggestionSource& source) {
+  const size_t n = typed_.size();
+  if (n < 3 || source.MainCount() == 0) return;
+  TMainDictionary& first = source.Main(0);
+  // A one-letter half only when it is among the most common words ("a lot"):
+  // most single letters are words of a dictionary, few are written alone.
+  constexpr uint8_t kOneLetterClass = 20;
+  for (size_t k = 1; k < n; ++k) {
+    const std::string left = typed_.substr(0, k), right = typed_.substr(k);
+    uint8_t rl = first.WordRank(left), rr = first.WordRank(right);
+    if ((k == 1 && TWordRanks::CountClass(rl) < kOneLetterClass) ||
+        (n - k == 1 && TWordRanks::CountClass(rr) < kOneLetterClass))
+      continue;
+    if (!source.Offerable(left) || !source.Offerable(right)) continue;
+    const uint8_t rank = TWordRanks::MakeRank(std::min(TWordRanks::CountClass(rl), TWordRanks::CountClass(rr)),
+                                              std::min(TWordRanks::ListLevel(rl), TWordRanks::ListLevel(rr)));
+    Add(left + " " + right, int(weights_.split), rank, true);
+  }
+}
+
+void TRankedSuggestions::AddAddedWords(TSuggestionSource& source) {
+  std::vector<std::string> words;
+  bool tooMany = false;
+  const bool listed = source.ForEachAddedWord([&](const std::string& w) {
+    if (words.size() >= kMaxAddedWords) tooMany = true;
+    if (!tooMany && !w.empty()) words.push_back(w);
+  });
+  if (!listed || tooMany) return;
+  for (const auto& w : words) {
+    if (w.size() > typed_.size() + 4 || w.size() + 4 < typed_.size()) continue;
+    const int d = costs_.Distance(AnsiLower(w), typed_, bound_);
+    if (d <= bound_) Add(w, d, 0, false);
+  }
+}
+
+double TRankedSuggestions::Score(const Candidate& c, TSuggestionSource& source) {
+  double s = c.cost;
+  s -= weights_.countClass * TWordRanks::CountClass(c.rank) + weights_.listLevel * TWordRanks::ListLevel(c.rank);
+  if (AnsiLowerChar(uint8_t(c.word[0])) != uint8_t(typed_[0])) s += weights_.firstLetter;
+  if (!c.split) {
+    phonetics_.BuildCode(c.word, scratch_);
+    if (scratch_ == code_) s -= weights_.soundsAlike;
+    if (source.IsLearned(c.word)) s -= weights_.learned;
+  }
+  return s;
+}
+
+void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestionSource& source,
+                              TSuggestionList& list) {
+  list.clear();
+  if (word.empty() || word.size() > kMaxWord || maxCount == 0) return;
+  const size_t limit = maxCount < 0 ? size_t(-1) : size_t(maxCount);
+  typed_ = AnsiLower(word);
+  const size_t n = typed_.size();
+  bound_ = Bound(n);
+  // Every meant letter beyond the typed ones costs at least a doubled
+  // letter's omission: the walk never goes deeper than this.
+  const size_t maxDepth = n + size_t(bound_ / 5) + 1;
+  rows_.assign((maxDepth + 1) * (n + 1), 0);
+  for (size_t j = 1; j <= n; ++j)
+    rows_[j] = rows_[j - 1] + costs_.Extra(uint8_t(typed_[j - 1]), j >= 2 ? uint8_t(typed_[j - 2]) : 0);
+  found_.clear();
+  foundAt_.clear();
+  visits_ = 0;
+
+  const int language = source.MainCount() ? source.Main(0).Language() : 0;
+  costs_.SetLanguage(language);
+  if (phonetics_.Language() != language) phonetics_.SetLanguage(language);
+  phonetics_.BuildCode(typed_, code_);
+
+  // Most misspellings are a plain edit or a slip away from the word: a
+  // walk within that finds them and costs little. The words further away
+  // are looked for when the near ones hold few common words, and only below
+  // the misspelling's own first letter (a first letter is seldom wrong; also
+  // taking the second letter's words, for a first letter left out or
+  // swapped, gained 0.1 point on the development lists at a sixth more time).
+  const int full = bound_;
+  bound_ = std::min(full, TEditCosts::kEdit);
+  for (size_t i = 0; i < source.MainCount(); ++i) Walk(source.Main(i), false);
+  if (full > bound_ && NeedFarther()) {
+    bound_ = full;
+    for (size_t i = 0; i < source.MainCount(); ++i) Walk(source.Main(i), true);
+  }
+  AddAddedWords(source);
+  if (Kinds() & skSplit) AddSplits(source);
+
+  const bool lowerWord = !HasUpper(word);
+  for (auto& c : found_) {
+    c.score = Score(c, source);
+    if (lowerWord && HasUpper(c.word)) c.score += weights_.capitals;
+  }
+  std::sort(found_.begin(), found_.end(), [](const Candidate& a, const Candidate& b) {
+    if (a.score != b.score) return a.score < b.score;
+    if (a.cost != b.cost) return a.cost < b.cost;
+    return a.word < b.word;
+  });
+
+  // The case of the misspelling carries over.
+  const auto first = uint8_t(word[0]);
+  const bool capitals = n >= 2 && AnsiUpper(word) == word && typed_ != word;
+  const bool initial = !capitals && IsAnsiUpper(first);
+  for (const auto& c : found_) {
+    if (list.size() >= limit) break;
+    if (!c.split && !source.Offerable(c.word)) continue;
+    std::string out = capitals ? AnsiUpper(c.word) : c.word;
+    if (initial) out[0] = char(AnsiUpperChar(uint8_t(out[0])));
+    if (std::any_of(list.begin(), list.end(), [&](const TSuggestion& s) { return s.Word == out; })) continue;
+    list.push_back({std::move(out), int(c.score * 10)});
+  }
+}
+
+}  // namespace wx

@@ -1,0 +1,109 @@
+// Wendrix's own suggestion generator. It finds the dictionary words within
+// about two edits of a misspelling by walking the letter tree once, with the
+// edit costs of TEditCosts (writers' common slips cost less), so that it
+// reaches words the one-edit candidates miss ("sevral", "acomodate"), and
+// splits of run-together words ("alot" -> "a lot"). It ranks them by that
+// cost, by how common each word is (the dictionary's word ranks, when the
+// file carries them), and by whether the word sounds like the misspelling
+// (the phonetic codes, from the first letter on), so that common words win
+// ties that generation order used to decide ("sevral": several, not serval).
+//
+// The case of the misspelling carries over: a capitalised misspelling gets
+// capitalised suggestions, one in capitals gets them in capitals.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "spelling/EditCosts.h"
+#include "spelling/MainDictionary.h"
+#include "spelling/PhoneticsMap.h"
+#include "spelling/SuggestionsGenerator.h"
+
+namespace wx {
+
+class TRankedSuggestions : public TSuggestionsGenerator {
+ public:
+  // Words longer than this get no suggestions (the walk keeps a row of costs
+  // per letter).
+  static constexpr size_t kMaxWord = 60;
+  // Added words of custom dictionaries compared one by one, at most.
+  static constexpr size_t kMaxAddedWords = 5000;
+  // Tree nodes one walk may visit: a sound file needs far fewer; a damaged
+  // one whose references form cycles ends there.
+  static constexpr uint32_t kMaxVisits = 400000;
+
+  TRankedSuggestions();
+
+  bool RanksOwnList() const override { return true; }
+  void Rank(const std::string& word, int maxCount, TSuggestionSource& source, TSuggestionList& list) override;
+
+  // The weights of the score (in edit-cost units, TEditCosts::kEdit a plain
+  // edit); exposed for measuring them.
+  struct Weights {
+    double countClass = 0.6;   // per count class of the word's rank
+    double listLevel = 3.0;    // per list level of the word's rank
+    double soundsAlike = 4.0;  // the phonetic codes agree
+    double firstLetter = 4.0;  // the first letter differs
+    double learned = 5.0;      // the user chose the word before
+    double capitals = 2.0;     // a word with capitals for a lower-case misspelling
+    double split = 10.0;       // the cost of a space put in
+  };
+  Weights& weights() { return weights_; }
+
+ private:
+  struct Candidate {
+    std::string word;  // as the dictionary spells it
+    int cost = 0;      // edit cost from the word to the misspelling
+    uint8_t rank = 0;  // the best word rank a dictionary gave it
+    bool split = false;
+    double score = 0;
+  };
+
+  // Walks the whole tree, or (nearFirst) only below first letters equal to
+  // the misspelling's first letter.
+  void Walk(TMainDictionary& dict, bool nearFirst);
+  // Whether the near walk found fewer than kEnoughNear words of count class
+  // kCommonClass or more.
+  bool NeedFarther() const;
+  static constexpr uint8_t kCommonClass = 8;
+  static constexpr size_t kEnoughNear = 3;
+  void Descend(TMainDictionary& dict, const TMainDictionary::TreeStep& step, size_t depth);
+  // Computes the cost row of depth for the meant letter c; false when every
+  // cost in it is above the bound (nothing below can come within it).
+  bool Row(size_t depth, uint8_t c);
+  // After Row (depth): when the edits left allow only matching letters,
+  // sets allowed to the lower-case letters a next meant letter may be and
+  // answers true; false when any letter may follow.
+  using Letters = std::array<uint64_t, 4>;
+  bool NextLettersLimited(size_t depth, Letters& allowed) const;
+  int rowMin_ = 0;
+  void Add(std::string_view word, int cost, uint8_t rank, bool split);
+  void AddSplits(TSuggestionSource& source);
+  void AddAddedWords(TSuggestionSource& source);
+  double Score(const Candidate& c, TSuggestionSource& source);
+  int Bound(size_t length) const;
+
+  TEditCosts costs_;
+  std::array<uint8_t, 256> lower_{};
+  TPhoneticsMap phonetics_;
+  Weights weights_;
+
+  // State of one Rank call.
+  std::string typed_;  // the misspelling in lower case
+  std::string code_;   // its phonetic code
+  int bound_ = 0;
+  std::vector<int> rows_;         // (kMaxWord + 3) rows of typed_.size() + 1 costs
+  std::string path_;              // the letters of the walk's path, as stored
+  std::string folded_;            // the same in lower case
+  std::vector<Candidate> found_;
+  std::unordered_map<std::string, size_t> foundAt_;
+  uint32_t visits_ = 0;
+  std::string scratch_;
+};
+
+}  // namespace wx
