@@ -96,7 +96,7 @@ void TRankedSuggestions::Walk(TMainDictionary& dict, bool nearFirst) {
     path_.assign(1, char(first));
     folded_.assign(1, char(AnsiLowerChar(uint8_t(first))));
     if (!Row(1, uint8_t(folded_[0]))) continue;
-    if (oneLetter && rows_[n + 1 + n] <= bound_) Add(path_, rows_[n + 1 + n], dict.WordRank(path_), false);
+    if (oneLetter && rows_[n + 1 + n] <= bound_) Add(path_, rows_[n + 1 + n], 0, false);
     if (!longer) continue;
     Letters allowed;
     const bool limited = NextLettersLimited(1, allowed);
@@ -119,8 +119,9 @@ void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::T
   path_.push_back(char(step.ch));
   folded_.push_back(char(lower_[step.ch]));
   if (!Row(depth, uint8_t(folded_.back()))) return;
+  if (capped_ && rowMin_ > DepthCap(depth)) return;
   const int cost = rows_[depth * (n + 1) + n];
-  if (step.endOfWord && cost <= bound_) Add(path_, cost, dict.WordRank(path_), false);
+  if (step.endOfWord && cost <= bound_) Add(path_, cost, 0, false);
   size_t d = depth;
   for (uint32_t r = 0; r < step.runLength; ++r) {
     if (++d > maxDepth) return;
@@ -138,6 +139,14 @@ void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::T
     const uint8_t c = lower_[child.ch];
     if (limited && !((allowed[c / 64] >> (c % 64)) & 1)) continue;
     Descend(dict, child, d + 1);
+  }
+}
+
+void TRankedSuggestions::RankFound(TSuggestionSource& source) {
+  for (; ranked_ < found_.size(); ++ranked_) {
+    Candidate& c = found_[ranked_];
+    if (c.split) continue;  // ranked when added
+    for (size_t i = 0; i < source.MainCount(); ++i) c.rank = std::max(c.rank, source.Main(i).WordRank(c.word));
   }
 }
 
@@ -211,6 +220,7 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
     rows_[j] = rows_[j - 1] + costs_.Extra(uint8_t(typed_[j - 1]), j >= 2 ? uint8_t(typed_[j - 2]) : 0);
   found_.clear();
   foundAt_.clear();
+  ranked_ = 0;
   visits_ = 0;
 
   const int language = source.MainCount() ? source.Main(0).Language() : 0;
@@ -227,13 +237,17 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   const int full = bound_;
   bound_ = std::min(full, TEditCosts::kEdit);
   for (size_t i = 0; i < source.MainCount(); ++i) Walk(source.Main(i), false);
+  RankFound(source);
   if (full > bound_ && NeedFarther()) {
     bound_ = full;
+    capped_ = true;
     for (size_t i = 0; i < source.MainCount(); ++i) Walk(source.Main(i), true);
+    capped_ = false;
   }
   AddAddedWords(source);
   if (Kinds() & skSplit) AddSplits(source);
 
+  RankFound(source);
   const bool lowerWord = !HasUpper(word);
   for (auto& c : found_) {
     c.score = Score(c, source);
