@@ -55,7 +55,9 @@ bool TRankedSuggestions::Row(size_t d, uint8_t c) {
 bool TRankedSuggestions::NextLettersLimited(size_t d, Letters& allowed) const {
   // With less than the cheapest edit left, a further meant letter must be
   // one of the typed letters it can match (or swap with).
-  if (rowMin_ + costs_.Cheapest() <= bound_) return false;
+  // The next row must also keep within the next depth's cap.
+  const int bound = std::min(bound_, DepthCap(d + 1));
+  if (rowMin_ + costs_.Cheapest() <= bound) return false;
   const size_t n = typed_.size(), w = n + 1;
   const int* row = &rows_[d * w];
   const int* prev = d >= 1 ? row - w : nullptr;
@@ -63,9 +65,9 @@ bool TRankedSuggestions::NextLettersLimited(size_t d, Letters& allowed) const {
   auto set = [&](uint8_t c) { allowed[c / 64] |= uint64_t(1) << (c % 64); };
   const auto* t = reinterpret_cast<const uint8_t*>(typed_.data());
   for (size_t j = 1; j <= n; ++j) {
-    if (row[j - 1] <= bound_) set(t[j - 1]);
+    if (row[j - 1] <= bound) set(t[j - 1]);
     // The next letter and this one swapped: it matches typed letter j - 1.
-    if (prev && j >= 2 && d >= 1 && uint8_t(folded_[d - 1]) == t[j - 1] && prev[j - 2] + costs_.Swap() <= bound_)
+    if (prev && j >= 2 && d >= 1 && uint8_t(folded_[d - 1]) == t[j - 1] && prev[j - 2] + costs_.Swap() <= bound)
       set(t[j - 2]);
   }
   return true;
@@ -82,19 +84,16 @@ void TRankedSuggestions::Add(std::string_view word, int cost, uint8_t rank, bool
   c.rank = std::max(c.rank, rank);
 }
 
-void TRankedSuggestions::Walk(TMainDictionary& dict, bool nearFirst) {
+void TRankedSuggestions::Walk(TMainDictionary& dict) {
   const size_t n = typed_.size();
   for (int first = 1; first < 256; ++first) {
-    if (nearFirst) {
-      const uint8_t f = AnsiLowerChar(uint8_t(first));
-      if (f != uint8_t(typed_[0])) continue;
-    }
+    if (lower_[first] != uint8_t(typed_[0])) continue;
     TMainDictionary::Branch below;
     bool oneLetter = false;
     const bool longer = dict.FirstLetterBranch(uint8_t(first), below, oneLetter);
     if (!longer && !oneLetter) continue;
     path_.assign(1, char(first));
-    folded_.assign(1, char(AnsiLowerChar(uint8_t(first))));
+    folded_.assign(1, char(lower_[first]));
     if (!Row(1, uint8_t(folded_[0]))) continue;
     if (oneLetter && rows_[n + 1 + n] <= bound_) Add(path_, rows_[n + 1 + n], 0, false);
     if (!longer) continue;
@@ -119,7 +118,7 @@ void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::T
   path_.push_back(char(step.ch));
   folded_.push_back(char(lower_[step.ch]));
   if (!Row(depth, uint8_t(folded_.back()))) return;
-  if (capped_ && rowMin_ > DepthCap(depth)) return;
+  if (rowMin_ > DepthCap(depth)) return;
   const int cost = rows_[depth * (n + 1) + n];
   if (step.endOfWord && cost <= bound_) Add(path_, cost, 0, false);
   size_t d = depth;
@@ -150,11 +149,36 @@ void TRankedSuggestions::RankFound(TSuggestionSource& source) {
   }
 }
 
-bool TRankedSuggestions::NeedFarther() const {
-  size_t common = 0;
-  for (const auto& c : found_)
-    if (TWordRanks::CountClass(c.rank) >= kCommonClass) ++common;
-  return common < kEnoughNear;
+void TRankedSuggestions::AddFirstLetterEdits(TMainDictionary& dict) {
+  const size_t n = typed_.size();
+  const uint8_t own = uint8_t(typed_[0]);
+  std::string& w = scratch_;
+  auto tryWord = [&] {
+    if (lower_[uint8_t(w[0])] == own || !dict.WordExists(w, true)) return;
+    const int cost = costs_.Distance(AnsiLower(w), typed_, bound_);
+    if (cost <= bound_) Add(w, cost, 0, false);
+  };
+  // Another first letter, in either case, in place of the typed one or before it.
+  for (int c = 1; c < 256; ++c) {
+    TMainDictionary::Branch below;
+    bool oneLetter;
+    if (!dict.FirstLetterBranch(uint8_t(c), below, oneLetter) && !oneLetter) continue;
+    if (n >= 2) {
+      w = typed_;
+      w[0] = char(c);
+      tryWord();
+    }
+    w = char(c) + typed_;
+    tryWord();
+  }
+  // The first letter one too many, or swapped with the second.
+  if (n >= 3) {
+    w = typed_.substr(1);
+    tryWord();
+    w = typed_;
+    std::swap(w[0], w[1]);
+    tryWord();
+  }
 }
 
 void TRankedSuggestions::AddSplits(TSuggestionSource& source) {
@@ -228,22 +252,18 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   if (phonetics_.Language() != language) phonetics_.SetLanguage(language);
   phonetics_.BuildCode(typed_, code_);
 
-  // Most misspellings are a plain edit or a slip away from the word: a
-  // walk within that finds them and costs little. The words further away
-  // are looked for when the near ones hold few common words, and only below
-  // the misspelling's own first letter (a first letter is seldom wrong; also
-  // taking the second letter's words, for a first letter left out or
-  // swapped, gained 0.1 point on the development lists at a sixth more time).
+  // A first letter is seldom wrong: below the misspelling's own first
+  // letter the walk goes up to about two edits (capped near the root, see
+  // DepthCap); words with another first letter are sought one edit away,
+  // by lookups. (Walking the other first letters one edit deep found the
+  // same words at half again the time; walking the second letter's words
+  // two edits deep gained 0.1 point at a sixth more time.)
   const int full = bound_;
+  for (size_t i = 0; i < source.MainCount(); ++i) Walk(source.Main(i));
   bound_ = std::min(full, TEditCosts::kEdit);
-  for (size_t i = 0; i < source.MainCount(); ++i) Walk(source.Main(i), false);
+  for (size_t i = 0; i < source.MainCount(); ++i) AddFirstLetterEdits(source.Main(i));
+  bound_ = full;
   RankFound(source);
-  if (full > bound_ && NeedFarther()) {
-    bound_ = full;
-    capped_ = true;
-    for (size_t i = 0; i < source.MainCount(); ++i) Walk(source.Main(i), true);
-    capped_ = false;
-  }
   AddAddedWords(source);
   if (Kinds() & skSplit) AddSplits(source);
 

@@ -64,18 +64,12 @@ class TRankedSuggestions : public TSuggestionsGenerator {
     double score = 0;
   };
 
-  // Walks the whole tree, or (nearFirst) only below first letters equal to
-  // the misspelling's first letter.
-  void Walk(TMainDictionary& dict, bool nearFirst);
-  // Whether the near walk found fewer than kEnoughNear words of count class
-  // kCommonClass or more.
-  bool NeedFarther() const;
+  // Walks the tree below the misspelling's first letter (in either case).
+  void Walk(TMainDictionary& dict);
   // Gives the words found since the last call the best rank the
   // dictionaries know for them.
   void RankFound(TSuggestionSource& source);
   size_t ranked_ = 0;
-  static constexpr uint8_t kCommonClass = 8;
-  static constexpr size_t kEnoughNear = 3;
   void Descend(TMainDictionary& dict, const TMainDictionary::TreeStep& step, size_t depth);
   // Computes the cost row of depth for the meant letter c; false when every
   // cost in it is above the bound (nothing below can come within it).
@@ -86,14 +80,18 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   using Letters = std::array<uint64_t, 4>;
   bool NextLettersLimited(size_t depth, Letters& allowed) const;
   int rowMin_ = 0;
-  // The far walk spends at most one edit within the first two letters and
-  // two within the first four: most of a tree's branches lie near its root,
-  // and writers' slips lie mostly further in. The cap halved the time of a
+  // The walk spends at most one edit within the first two letters and two
+  // within the first four: most of a tree's branches lie near its root, and
+  // writers' slips lie mostly further in. The cap halved the time of a
   // suggestion on the development lists and lost none of the first-ranked.
-  bool capped_ = false;
   static int DepthCap(size_t depth) { return 2 + 4 * int(depth); }
   void Add(std::string_view word, int cost, uint8_t rank, bool split);
   void AddSplits(TSuggestionSource& source);
+  // The words one edit away that begin with another letter than the
+  // misspelling: its first letter replaced, one put before it, it left out,
+  // or swapped with the second; looked up (the lookup index's word filter
+  // turns most away) rather than walked.
+  void AddFirstLetterEdits(TMainDictionary& dict);
   void AddAddedWords(TSuggestionSource& source);
   double Score(const Candidate& c, TSuggestionSource& source);
   int Bound(size_t length) const;
