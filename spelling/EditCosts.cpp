@@ -41,17 +41,14 @@ void TEditCosts::SetLanguage(int language) {
     omit_[size_t(a)] = kEdit;
     for (int b = 0; b < 256; ++b) {
       int cost = a == b ? 0 : kEdit;
-      if (english && a != b) {
-        if (IsVowel(uint8_t(a)) && IsVowel(uint8_t(b)))
-          cost = 7;
-        else if (KeysAdjacent(uint8_t(a), uint8_t(b)))
-          cost = 8;
-      }
+      // A vowel for another vowel, or the key beside the right one.
+      if (english && a != b && ((IsVowel(uint8_t(a)) && IsVowel(uint8_t(b))) || KeysAdjacent(uint8_t(a), uint8_t(b))))
+        cost = 8;
       replace_[size_t(a) * 256 + size_t(b)] = uint8_t(cost);
     }
   }
   if (english)
-    for (uint8_t v : {'a', 'e', 'i', 'o', 'u'}) omit_[v] = 8;  // unstressed vowels go missing
+    for (uint8_t v : {'a', 'e', 'i', 'o', 'u'}) omit_[v] = 7;  // unstressed vowels go missing
   cheapest_ = std::min(doubled_, swap_);
   for (size_t i = 0; i < replace_.size(); ++i)
     if (replace_[i] != 0) cheapest_ = std::min(cheapest_, int(replace_[i]));

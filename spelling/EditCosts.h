@@ -39,7 +39,7 @@ class TEditCosts {
  private:
   int language_ = -1;
   int doubled_ = 6;
-  int swap_ = 8;
+  int swap_ = 6;
   int cheapest_ = 6;
   std::vector<uint8_t> replace_ = std::vector<uint8_t>(256 * 256);
   std::array<uint8_t, 256> omit_{};

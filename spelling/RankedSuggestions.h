@@ -46,7 +46,7 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // edit); exposed for measuring them.
   struct Weights {
     double countClass = 0.6;   // per count class of the word's rank
-    double listLevel = 3.0;    // per list level of the word's rank
+    double listLevel = 4.0;    // per list level of the word's rank
     double soundsAlike = 4.0;  // the phonetic codes agree
     double firstLetter = 4.0;  // the first letter differs
     double learned = 5.0;      // the user chose the word before
