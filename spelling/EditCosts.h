@@ -24,6 +24,8 @@ class TEditCosts {
 
   // The meant letter `meant` was typed as `typed` (both lower case); 0 when equal.
   int Replace(uint8_t meant, uint8_t typed) const { return replace_[size_t(meant) * 256 + typed]; }
+  // Replace(meant, typed) for every typed letter, indexed by it.
+  const uint8_t* ReplaceRow(uint8_t meant) const { return &replace_[size_t(meant) * 256]; }
   // The meant letter was left out; before is the meant letter ahead of it (0 at the start).
   int Omit(uint8_t meant, uint8_t before) const { return meant == before ? doubled_ : omit_[meant]; }
   // The typed letter is one too many; before is the typed letter ahead of it (0 at the start).

@@ -34,19 +34,32 @@ bool TRankedSuggestions::Row(size_t d, uint8_t c) {
   const size_t n = typed_.size(), w = n + 1;
   int* cur = &rows_[d * w];
   const int* prev = cur - w;
-  const int* prev2 = d >= 2 ? cur - 2 * w : nullptr;
   const auto* t = reinterpret_cast<const uint8_t*>(typed_.data());
-  const uint8_t cb = d >= 2 ? uint8_t(folded_[d - 2]) : 0;
+  const uint8_t cb = d >= 2 ? folded_[d - 2] : 0;
   const int omit = costs_.Omit(c, cb);
-  cur[0] = prev[0] + omit;
-  int best = cur[0];
-  for (size_t j = 1; j <= n; ++j) {
-    const uint8_t tj = t[j - 1], tb = j >= 2 ? t[j - 2] : 0;
-    int v = std::min(prev[j] + omit, cur[j - 1] + costs_.Extra(tj, tb));
-    v = std::min(v, prev[j - 1] + costs_.Replace(c, tj));
-    if (prev2 && j >= 2 && c == tb && cb == tj && c != cb) v = std::min(v, prev2[j - 2] + costs_.Swap());
-    cur[j] = v;
-    best = std::min(best, v);
+  const uint8_t* replace = costs_.ReplaceRow(c);
+  const int* extra = extra_.data();
+  int left = prev[0] + omit;
+  cur[0] = left;
+  int best = left;
+  if (d >= 2 && c != cb) {
+    // The meant letters c and cb may be typed swapped.
+    const int* prev2 = cur - 2 * w;
+    const int swap = costs_.Swap();
+    for (size_t j = 1; j <= n; ++j) {
+      int v = std::min(prev[j] + omit, left + extra[j]);
+      v = std::min(v, prev[j - 1] + replace[t[j - 1]]);
+      if (j >= 2 && c == t[j - 2] && cb == t[j - 1]) v = std::min(v, prev2[j - 2] + swap);
+      cur[j] = left = v;
+      best = std::min(best, v);
+    }
+  } else {
+    for (size_t j = 1; j <= n; ++j) {
+      int v = std::min(prev[j] + omit, left + extra[j]);
+      v = std::min(v, prev[j - 1] + replace[t[j - 1]]);
+      cur[j] = left = v;
+      best = std::min(best, v);
+    }
   }
   rowMin_ = best;
   return best <= bound_;
@@ -67,7 +80,7 @@ bool TRankedSuggestions::NextLettersLimited(size_t d, Letters& allowed) const {
   for (size_t j = 1; j <= n; ++j) {
     if (row[j - 1] <= bound) set(t[j - 1]);
     // The next letter and this one swapped: it matches typed letter j - 1.
-    if (prev && j >= 2 && d >= 1 && uint8_t(folded_[d - 1]) == t[j - 1] && prev[j - 2] + costs_.Swap() <= bound)
+    if (prev && j >= 2 && d >= 1 && folded_[d - 1] == t[j - 1] && prev[j - 2] + costs_.Swap() <= bound)
       set(t[j - 2]);
   }
   return true;
@@ -92,10 +105,10 @@ void TRankedSuggestions::Walk(TMainDictionary& dict) {
     bool oneLetter = false;
     const bool longer = dict.FirstLetterBranch(uint8_t(first), below, oneLetter);
     if (!longer && !oneLetter) continue;
-    path_.assign(1, char(first));
-    folded_.assign(1, char(lower_[first]));
-    if (!Row(1, uint8_t(folded_[0]))) continue;
-    if (oneLetter && rows_[n + 1 + n] <= bound_) Add(path_, rows_[n + 1 + n], 0, false);
+    path_[0] = char(first);
+    folded_[0] = lower_[first];
+    if (!Row(1, folded_[0])) continue;
+    if (oneLetter && rows_[n + 1 + n] <= bound_) Add(std::string_view(path_.data(), 1), rows_[n + 1 + n], 0, false);
     if (!longer) continue;
     Letters allowed;
     const bool limited = NextLettersLimited(1, allowed);
@@ -113,20 +126,18 @@ void TRankedSuggestions::Walk(TMainDictionary& dict) {
 void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::TreeStep& step, size_t depth) {
   const size_t n = typed_.size(), maxDepth = rows_.size() / (n + 1) - 1;
   if (++visits_ > kMaxVisits || depth > maxDepth) return;
-  path_.resize(depth - 1);
-  folded_.resize(depth - 1);
-  path_.push_back(char(step.ch));
-  folded_.push_back(char(lower_[step.ch]));
-  if (!Row(depth, uint8_t(folded_.back()))) return;
+  path_[depth - 1] = char(step.ch);
+  folded_[depth - 1] = lower_[step.ch];
+  if (!Row(depth, folded_[depth - 1])) return;
   if (rowMin_ > DepthCap(depth)) return;
   const int cost = rows_[depth * (n + 1) + n];
-  if (step.endOfWord && cost <= bound_) Add(path_, cost, 0, false);
+  if (step.endOfWord && cost <= bound_) Add(std::string_view(path_.data(), depth), cost, 0, false);
   size_t d = depth;
   for (uint32_t r = 0; r < step.runLength; ++r) {
     if (++d > maxDepth) return;
-    path_.push_back(char(step.run[r]));
-    folded_.push_back(char(lower_[step.run[r]]));
-    if (!Row(d, uint8_t(folded_.back()))) return;
+    path_[d - 1] = char(step.run[r]);
+    folded_[d - 1] = lower_[step.run[r]];
+    if (!Row(d, folded_[d - 1])) return;
   }
   if (!step.hasBelow) return;
   Letters allowed;
@@ -216,15 +227,12 @@ void TRankedSuggestions::AddAddedWords(TSuggestionSource& source) {
   }
 }
 
-double TRankedSuggestions::Score(const Candidate& c, TSuggestionSource& source) {
+double TRankedSuggestions::BaseScore(const Candidate& c, TSuggestionSource& source, bool lowerWord) const {
   double s = c.cost;
   s -= weights_.countClass * TWordRanks::CountClass(c.rank) + weights_.listLevel * TWordRanks::ListLevel(c.rank);
-  if (AnsiLowerChar(uint8_t(c.word[0])) != uint8_t(typed_[0])) s += weights_.firstLetter;
-  if (!c.split) {
-    phonetics_.BuildCode(c.word, scratch_);
-    if (scratch_ == code_) s -= weights_.soundsAlike;
-    if (source.IsLearned(c.word)) s -= weights_.learned;
-  }
+  if (lower_[uint8_t(c.word[0])] != uint8_t(typed_[0])) s += weights_.firstLetter;
+  if (lowerWord && HasUpper(c.word)) s += weights_.capitals;
+  if (!c.split && source.IsLearned(c.word)) s -= weights_.learned;
   return s;
 }
 
@@ -240,8 +248,11 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   // letter's omission: the walk never goes deeper than this.
   const size_t maxDepth = n + size_t(bound_ / 5) + 1;
   rows_.assign((maxDepth + 1) * (n + 1), 0);
-  for (size_t j = 1; j <= n; ++j)
-    rows_[j] = rows_[j - 1] + costs_.Extra(uint8_t(typed_[j - 1]), j >= 2 ? uint8_t(typed_[j - 2]) : 0);
+  extra_.assign(n + 1, 0);
+  for (size_t j = 1; j <= n; ++j) {
+    extra_[j] = costs_.Extra(uint8_t(typed_[j - 1]), j >= 2 ? uint8_t(typed_[j - 2]) : 0);
+    rows_[j] = rows_[j - 1] + extra_[j];
+  }
   found_.clear();
   foundAt_.clear();
   ranked_ = 0;
@@ -263,28 +274,41 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   bound_ = std::min(full, TEditCosts::kEdit);
   for (size_t i = 0; i < source.MainCount(); ++i) AddFirstLetterEdits(source.Main(i));
   bound_ = full;
-  RankFound(source);
   AddAddedWords(source);
   if (Kinds() & skSplit) AddSplits(source);
-
   RankFound(source);
   const bool lowerWord = !HasUpper(word);
-  for (auto& c : found_) {
-    c.score = Score(c, source);
-    if (lowerWord && HasUpper(c.word)) c.score += weights_.capitals;
-  }
-  std::sort(found_.begin(), found_.end(), [](const Candidate& a, const Candidate& b) {
+  for (auto& c : found_) c.score = BaseScore(c, source, lowerWord);
+  auto better = [](const Candidate& a, const Candidate& b) {
     if (a.score != b.score) return a.score < b.score;
     if (a.cost != b.cost) return a.cost < b.cost;
     return a.word < b.word;
-  });
+  };
+  std::sort(found_.begin(), found_.end(), better);
+  // Sounding alike lowers a score by a fixed amount: only words within that
+  // amount of the places that can be offered can still move up, and only
+  // theirs are coded (coding is the dearest part of a score).
+  const size_t want = std::min(limit, kMaxOffered);
+  size_t coded = found_.size();
+  if (found_.size() > 2 * want) {
+    const double reach = found_[2 * want - 1].score + weights_.soundsAlike;
+    coded = 2 * want;
+    while (coded < found_.size() && found_[coded].score <= reach) ++coded;
+  }
+  for (size_t i = 0; i < coded; ++i) {
+    Candidate& c = found_[i];
+    if (c.split) continue;
+    phonetics_.BuildCode(c.word, scratch_);
+    if (scratch_ == code_) c.score -= weights_.soundsAlike;
+  }
+  std::sort(found_.begin(), found_.begin() + std::ptrdiff_t(coded), better);
 
   // The case of the misspelling carries over.
   const auto first = uint8_t(word[0]);
   const bool capitals = n >= 2 && AnsiUpper(word) == word && typed_ != word;
   const bool initial = !capitals && IsAnsiUpper(first);
   for (const auto& c : found_) {
-    if (list.size() >= limit) break;
+    if (list.size() >= want) break;
     if (!c.split && !source.Offerable(c.word)) continue;
     std::string out = capitals ? AnsiUpper(c.word) : c.word;
     if (initial) out[0] = char(AnsiUpperChar(uint8_t(out[0])));

@@ -36,6 +36,9 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // Tree nodes one walk may visit: a sound file needs far fewer; a damaged
   // one whose references form cycles ends there.
   static constexpr uint32_t kMaxVisits = 400000;
+  // Suggestions offered at most, whatever the count asked for: further down
+  // the ranking lie words no writer meant.
+  static constexpr size_t kMaxOffered = 20;
 
   TRankedSuggestions();
 
@@ -93,7 +96,8 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // turns most away) rather than walked.
   void AddFirstLetterEdits(TMainDictionary& dict);
   void AddAddedWords(TSuggestionSource& source);
-  double Score(const Candidate& c, TSuggestionSource& source);
+  // The score without the sound-alike bonus.
+  double BaseScore(const Candidate& c, TSuggestionSource& source, bool lowerWord) const;
   int Bound(size_t length) const;
 
   TEditCosts costs_;
@@ -106,8 +110,11 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   std::string code_;   // its phonetic code
   int bound_ = 0;
   std::vector<int> rows_;         // (kMaxWord + 3) rows of typed_.size() + 1 costs
-  std::string path_;              // the letters of the walk's path, as stored
-  std::string folded_;            // the same in lower case
+  std::vector<int> extra_;        // the cost of each typed letter being one too many
+  // The letters of the walk's path, as stored and in lower case (the walk
+  // never goes deeper than the misspelling's length and a few letters).
+  std::array<char, kMaxWord + 16> path_{};
+  std::array<uint8_t, kMaxWord + 16> folded_{};
   std::vector<Candidate> found_;
   std::unordered_map<std::string, size_t> foundAt_;
   uint32_t visits_ = 0;
