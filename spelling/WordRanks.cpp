@@ -32,9 +32,37 @@ uint8_t TWordRanks::Rank(std::string_view word) const {
     const uint8_t* p = data_ + hashes_ + size_t(i) * 4;
     return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
   };
-  // Lower bound; the loop halves the range, so it ends after log2(count) steps
-  // whatever order a damaged table is in.
-  uint32_t lo = 0, n = count_;
+  // The keys are hashes, spread evenly: the key's share of the key space
+  // points near its place. Gallop from there to a range that holds it, then
+  // halve it; every step stays inside the table and the steps double or
+  // halve, so a damaged (unsorted) table ends the search as quickly.
+  uint32_t lo = 0, hi = count_;  // the answer lies in [lo, hi]
+  const uint32_t guess = uint32_t((uint64_t(key) * count_) >> 32);
+  if (at(guess) < key) {
+    lo = guess + 1;
+    for (uint32_t step = 1; lo < count_; step *= 2) {
+      const uint32_t probe = step < count_ - lo ? lo + step - 1 : count_ - 1;
+      if (at(probe) >= key) {
+        hi = probe;
+        break;
+      }
+      lo = probe + 1;
+      if (step >= count_) break;
+    }
+  } else {
+    hi = guess;
+    for (uint32_t step = 1; hi > 0; step *= 2) {
+      const uint32_t probe = step < hi ? hi - step : 0;
+      if (at(probe) < key) {
+        lo = probe + 1;
+        break;
+      }
+      hi = probe;
+      if (step >= count_) break;
+    }
+  }
+  // Lower bound within [lo, hi].
+  uint32_t n = hi - lo;
   while (n > 0) {
     const uint32_t half = n / 2;
     if (at(lo + half) < key) {

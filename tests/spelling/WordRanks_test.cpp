@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "TestFiles.h"
@@ -112,6 +113,29 @@ TEST(WordRanks, AttachChecksTheTrailer) {
   EXPECT_FALSE(attach(std::string("QXMRANK"), r));   // shorter than a trailer
   EXPECT_FALSE(r.Attached());
   EXPECT_EQ(r.Rank("one"), 0);
+}
+
+std::string Name(char first, int i) {
+  std::string s(1, first);
+  s += std::to_string(i);
+  return s;
+}
+
+TEST(WordRanks, FindsEveryWordOfALargeTable) {
+  // Keys sorted as the writer sorts them; every word found, the others not.
+  std::vector<std::pair<uint32_t, uint8_t>> table;
+  for (int i = 0; i < 5000; ++i) table.push_back({TWordRanks::Key(Name('w', i)), uint8_t(1 + i % 250)});
+  std::sort(table.begin(), table.end());
+  std::string b;
+  for (const auto& e : table) Put32(b, e.first);
+  for (const auto& e : table) b.push_back(char(e.second));
+  b.append(TWordRanks::kMagic);
+  Put32(b, 0);
+  Put32(b, uint32_t(table.size()));
+  TWordRanks r;
+  ASSERT_TRUE(r.Attach(reinterpret_cast<const uint8_t*>(b.data()), b.size()));
+  for (int i = 0; i < 5000; ++i) ASSERT_EQ(r.Rank(Name('w', i)), uint8_t(1 + i % 250)) << i;
+  for (int i = 0; i < 5000; ++i) EXPECT_EQ(r.Rank(Name('x', i)), 0) << i;
 }
 
 TEST(WordRanks, RankOfCountsAndLists) {
