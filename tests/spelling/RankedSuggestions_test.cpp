@@ -23,7 +23,8 @@ const std::vector<std::string> kWords = {
 // Count classes (the list level is 1 for the common ones).
 const std::map<std::string, uint8_t> kCommon = {{"a", 31},    {"in", 31},  {"the", 31},  {"fact", 18},
                                                 {"lot", 18},  {"hello", 20}, {"several", 20}, {"their", 24},
-                                                {"there", 24}, {"receive", 16}, {"b", 6}};
+                                                {"there", 24}, {"receive", 16}, {"b", 6},
+                                                {"cat", 14}, {"zebra", 8}};
 
 bool BuildDictionary(const test::ScratchDir& dir, const std::map<std::string, uint8_t>& classes, std::string& error) {
   if (!test::WriteTestMainDictionary(dir, kWords, error)) return false;
@@ -111,8 +112,10 @@ TEST_F(Ranked, SplitsRunTogetherWords) {
   EXPECT_EQ(Suggest("infact")[0].Word, "in fact");
   EXPECT_TRUE(Has(Suggest("alot"), "a lot"));
   EXPECT_TRUE(Has(Suggest("thecat"), "the cat"));
-  // A one-letter half only when it is a common word.
+  // A one-letter half only when it is among the most common words, and
+  // no half that is a rare word.
   EXPECT_FALSE(Has(Suggest("blot"), "b lot"));
+  EXPECT_FALSE(Has(Suggest("thezebra"), "the zebra"));
 }
 
 TEST_F(Ranked, CarriesTheCaseOver) {
@@ -196,6 +199,11 @@ TEST(RankedSuggestions, WorksWithoutWordRanks) {
   c.Suggest("acomodate", -1, s);
   ASSERT_FALSE(s.empty());
   EXPECT_EQ(s[0].Word, "accommodate");
+  // Splits into halves of two letters or more.
+  c.Suggest("thecat", -1, s);
+  EXPECT_TRUE(Has(s, "the cat"));
+  c.Suggest("alot", -1, s);
+  EXPECT_FALSE(Has(s, "a lot"));
 }
 
 TEST(EditCosts, CommonSlipsCostLess) {
