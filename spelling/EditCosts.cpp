@@ -37,18 +37,16 @@ void TEditCosts::SetLanguage(int language) {
   if (language == language_) return;
   language_ = language;
   const bool english = language == 9;
-  for (int a = 0; a < 256; ++a) {
-    omit_[size_t(a)] = kEdit;
-    for (int b = 0; b < 256; ++b) {
-      int cost = a == b ? 0 : kEdit;
-      // A vowel for another vowel, or the key beside the right one.
-      if (english && a != b && ((IsVowel(uint8_t(a)) && IsVowel(uint8_t(b))) || KeysAdjacent(uint8_t(a), uint8_t(b))))
-        cost = 8;
-      replace_[size_t(a) * 256 + size_t(b)] = uint8_t(cost);
-    }
-  }
-  if (english)
+  omit_.fill(kEdit);
+  for (int a = 0; a < 256; ++a)
+    for (int b = 0; b < 256; ++b) replace_[size_t(a) * 256 + size_t(b)] = a == b ? 0 : kEdit;
+  if (english) {
+    // A vowel for another vowel, or the key beside the right one.
+    for (uint8_t a = 'a'; a <= 'z'; ++a)
+      for (uint8_t b = 'a'; b <= 'z'; ++b)
+        if (a != b && ((IsVowel(a) && IsVowel(b)) || KeysAdjacent(a, b))) replace_[size_t(a) * 256 + b] = 8;
     for (uint8_t v : {'a', 'e', 'i', 'o', 'u'}) omit_[v] = 7;  // unstressed vowels go missing
+  }
   cheapest_ = std::min(doubled_, swap_);
   for (size_t i = 0; i < replace_.size(); ++i)
     if (replace_[i] != 0) cheapest_ = std::min(cheapest_, int(replace_[i]));
