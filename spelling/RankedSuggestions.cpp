@@ -87,14 +87,10 @@ bool TRankedSuggestions::NextLettersLimited(size_t d, Letters& allowed) const {
 }
 
 void TRankedSuggestions::Add(std::string_view word, int cost, uint8_t rank, bool split) {
-  auto [it, added] = foundAt_.try_emplace(std::string(word), found_.size());
-  if (added) {
-    found_.push_back({std::string(word), cost, rank, split, 0});
-    return;
-  }
-  Candidate& c = found_[it->second];
-  c.cost = std::min(c.cost, cost);
-  c.rank = std::max(c.rank, rank);
+  // A word found twice (in two dictionaries, or also added by the user)
+  // stays twice: the better of the two is offered first and the other is
+  // left out as a repetition.
+  found_.push_back({std::string(word), cost, rank, split, 0});
 }
 
 void TRankedSuggestions::Walk(TMainDictionary& dict) {
@@ -260,7 +256,6 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
     rows_[j] = rows_[j - 1] + extra_[j];
   }
   found_.clear();
-  foundAt_.clear();
   ranked_ = 0;
   visits_ = 0;
 

@@ -16,7 +16,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "spelling/EditCosts.h"
@@ -116,7 +115,6 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   std::array<char, kMaxWord + 16> path_{};
   std::array<uint8_t, kMaxWord + 16> folded_{};
   std::vector<Candidate> found_;
-  std::unordered_map<std::string, size_t> foundAt_;
   uint32_t visits_ = 0;
   std::string scratch_;
 };
