@@ -238,6 +238,13 @@ double TRankedSuggestions::BaseScore(const Candidate& c, TSuggestionSource& sour
   return s;
 }
 
+bool TRankedSuggestions::LowerFormIsWord(const std::string& word, TSuggestionSource& source) {
+  const std::string lower = AnsiLower(word);
+  for (size_t i = 0; i < source.MainCount(); ++i)
+    if (source.Main(i).WordExists(lower)) return true;
+  return false;
+}
+
 void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestionSource& source,
                               TSuggestionList& list) {
   list.clear();
@@ -310,7 +317,13 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   const bool initial = !capitals && IsAnsiUpper(first);
   for (const auto& c : found_) {
     if (list.size() >= want) break;
-    if (!c.split && !source.Offerable(c.word)) continue;
+    // Every word found is a word of the vocabulary the options allow (the
+    // main dictionaries, and the added words unless only those count); the
+    // halves of a split were checked when it was made.
+    if (!c.split && source.Excluded(c.word)) continue;
+    // For a misspelling in lower case, a capitalised word whose lower-case
+    // form is a word too is offered in that form only ("hell", not "Hell").
+    if (lowerWord && !c.split && HasUpper(c.word) && LowerFormIsWord(c.word, source)) continue;
     std::string out = capitals ? AnsiUpper(c.word) : c.word;
     if (initial) out[0] = char(AnsiUpperChar(uint8_t(out[0])));
     if (std::any_of(list.begin(), list.end(), [&](const TSuggestion& s) { return s.Word == out; })) continue;

@@ -95,6 +95,7 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // turns most away) rather than walked.
   void AddFirstLetterEdits(TMainDictionary& dict);
   void AddAddedWords(TSuggestionSource& source);
+  static bool LowerFormIsWord(const std::string& word, TSuggestionSource& source);
   // The score without the sound-alike bonus.
   double BaseScore(const Candidate& c, TSuggestionSource& source, bool lowerWord) const;
   int Bound(size_t length) const;

@@ -544,8 +544,9 @@ class TSpellCheckerBase::RankedSource final : public TSuggestionSource {
   TMainDictionary& Main(size_t i) override { return c_.mains_[i]; }
   bool Offerable(const std::string& word) override {
     if (word.empty() || !c_.WordExistsForSuggestions(word)) return false;
-    return !(c_.UseExcludeWords && c_.IsExcluded(word));
+    return !Excluded(word);
   }
+  bool Excluded(const std::string& word) override { return c_.UseExcludeWords && c_.IsExcluded(word); }
   bool ForEachAddedWord(const std::function<void(const std::string& word)>& fn) override {
     if (c_.HasOption(soPrimaryOnly)) return true;
     std::string w;

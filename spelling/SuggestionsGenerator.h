@@ -32,6 +32,9 @@ class TSuggestionSource {
   // Whether the checker may offer this word: the vocabulary its options
   // allow (case adjustment included) holds it and it is not an excluded word.
   virtual bool Offerable(const std::string& word) = 0;
+  // Whether the checker must not offer this word of its vocabulary (an
+  // excluded word).
+  virtual bool Excluded(const std::string& word) = 0;
   // The words added to the custom dictionaries the options allow (none with
   // primary-only); false when there are too many to go through one by one.
   virtual bool ForEachAddedWord(const std::function<void(const std::string& word)>& fn) = 0;

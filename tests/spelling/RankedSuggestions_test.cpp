@@ -16,7 +16,7 @@ namespace wx {
 namespace {
 
 const std::vector<std::string> kWords = {
-    "a",      "accommodate", "b",     "bicycle", "cat",    "definitely", "desperate", "fact", "hello",
+    "a",      "accommodate", "b",     "bicycle", "Cat",     "cat",    "definitely", "desperate", "fact", "hello",
     "helot",  "in",          "lot",   "Paris",   "parish", "receive",    "serval",    "several",
     "the",    "their",       "there", "zebra"};
 
@@ -126,6 +126,12 @@ TEST_F(Ranked, CarriesTheCaseOver) {
   const auto s = Suggest("pariss");
   EXPECT_TRUE(Has(s, "Paris"));
   EXPECT_FALSE(Has(s, "paris"));
+  // A lower-case misspelling gets the lower-case word, not also its
+  // capitalised form.
+  const auto cat = Suggest("catt");
+  EXPECT_TRUE(Has(cat, "cat"));
+  EXPECT_FALSE(Has(cat, "Cat"));
+  EXPECT_EQ(Suggest("Catt")[0].Word, "Cat");
   // The same word offered once, whatever the case it was found in.
   const auto upper = Words(Suggest("PARISS"));
   EXPECT_EQ(std::count(upper.begin(), upper.end(), "PARIS"), 1);
