@@ -120,8 +120,8 @@ void TRankedSuggestions::Walk(TMainDictionary& dict) {
 }
 
 void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::TreeStep& step, size_t depth) {
-  const size_t n = typed_.size(), maxDepth = rows_.size() / (n + 1) - 1;
-  if (++visits_ > kMaxVisits || depth > maxDepth) return;
+  const size_t n = typed_.size();
+  if (++visits_ > kMaxVisits || depth > maxDepth_) return;
   path_[depth - 1] = char(step.ch);
   folded_[depth - 1] = lower_[step.ch];
   if (!Row(depth, folded_[depth - 1])) return;
@@ -130,7 +130,7 @@ void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::T
   if (step.endOfWord && cost <= bound_) Add(std::string_view(path_.data(), depth), cost, 0, false);
   size_t d = depth;
   for (uint32_t r = 0; r < step.runLength; ++r) {
-    if (++d > maxDepth) return;
+    if (++d > maxDepth_) return;
     path_[d - 1] = char(step.run[r]);
     folded_[d - 1] = lower_[step.run[r]];
     if (!Row(d, folded_[d - 1])) return;
@@ -255,8 +255,8 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   bound_ = Bound(n);
   // Every meant letter beyond the typed ones costs at least a doubled
   // letter's omission: the walk never goes deeper than this.
-  const size_t maxDepth = n + size_t(bound_ / 5) + 1;
-  rows_.assign((maxDepth + 1) * (n + 1), 0);
+  maxDepth_ = n + size_t(bound_ / 5) + 1;
+  rows_.assign((maxDepth_ + 1) * (n + 1), 0);
   extra_.assign(n + 1, 0);
   for (size_t j = 1; j <= n; ++j) {
     extra_[j] = costs_.Extra(uint8_t(typed_[j - 1]), j >= 2 ? uint8_t(typed_[j - 2]) : 0);

@@ -109,6 +109,7 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   std::string typed_;  // the misspelling in lower case
   std::string code_;   // its phonetic code
   int bound_ = 0;
+  size_t maxDepth_ = 0;  // the deepest row
   std::vector<int> rows_;         // (kMaxWord + 3) rows of typed_.size() + 1 costs
   std::vector<int> extra_;        // the cost of each typed letter being one too many
   // The letters of the walk's path, as stored and in lower case (the walk
