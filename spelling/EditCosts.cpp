@@ -47,10 +47,11 @@ void TEditCosts::SetLanguage(int language) {
         if (a != b && ((IsVowel(a) && IsVowel(b)) || KeysAdjacent(a, b))) replace_[size_t(a) * 256 + b] = 8;
     for (uint8_t v : {'a', 'e', 'i', 'o', 'u'}) omit_[v] = 7;  // unstressed vowels go missing
   }
-  cheapest_ = std::min(doubled_, swap_);
+  cheapestOther_ = kEdit;
   for (size_t i = 0; i < replace_.size(); ++i)
-    if (replace_[i] != 0) cheapest_ = std::min(cheapest_, int(replace_[i]));
-  for (uint8_t c : omit_) cheapest_ = std::min(cheapest_, int(c));
+    if (replace_[i] != 0) cheapestOther_ = std::min(cheapestOther_, int(replace_[i]));
+  for (uint8_t c : omit_) cheapestOther_ = std::min(cheapestOther_, int(c));
+  cheapest_ = std::min({doubled_, swap_, cheapestOther_});
 }
 
 int TEditCosts::Distance(std::string_view meant, std::string_view typed, int bound) const {

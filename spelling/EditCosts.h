@@ -33,6 +33,9 @@ class TEditCosts {
   int Swap() const { return swap_; }
   // The least any edit costs.
   int Cheapest() const { return cheapest_; }
+  // The least a meant letter costs that is neither typed where it stands,
+  // nor a doubling of the letter before it, nor swapped with a neighbour.
+  int CheapestOther() const { return cheapestOther_; }
 
   // The cost from meant to typed (both lower case) with the edits above, or
   // bound + 1 when it is more than bound.
@@ -43,6 +46,7 @@ class TEditCosts {
   int doubled_ = 6;
   int swap_ = 6;
   int cheapest_ = 6;
+  int cheapestOther_ = 7;
   std::vector<uint8_t> replace_ = std::vector<uint8_t>(256 * 256);
   std::array<uint8_t, 256> omit_{};
 };

@@ -66,17 +66,19 @@ bool TRankedSuggestions::Row(size_t d, uint8_t c) {
 }
 
 bool TRankedSuggestions::NextLettersLimited(size_t d, Letters& allowed) const {
-  // With less than the cheapest edit left, a further meant letter must be
-  // one of the typed letters it can match (or swap with).
-  // The next row must also keep within the next depth's cap.
+  // The next row must also keep within the next depth's cap. When the
+  // cheapest edit of an arbitrary letter no longer fits, a next meant letter
+  // must be a typed letter it can match, one it can swap with, or a
+  // doubling of this one.
   const int bound = std::min(bound_, DepthCap(d + 1));
-  if (rowMin_ + costs_.Cheapest() <= bound) return false;
+  if (rowMin_ + costs_.CheapestOther() <= bound) return false;
   const size_t n = typed_.size(), w = n + 1;
   const int* row = &rows_[d * w];
   const int* prev = d >= 1 ? row - w : nullptr;
   allowed.fill(0);
   auto set = [&](uint8_t c) { allowed[c / 64] |= uint64_t(1) << (c % 64); };
   const auto* t = reinterpret_cast<const uint8_t*>(typed_.data());
+  if (d >= 1) set(folded_[d - 1]);
   for (size_t j = 1; j <= n; ++j) {
     if (row[j - 1] <= bound) set(t[j - 1]);
     // The next letter and this one swapped: it matches typed letter j - 1.

@@ -76,9 +76,9 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // Computes the cost row of depth for the meant letter c; false when every
   // cost in it is above the bound (nothing below can come within it).
   bool Row(size_t depth, uint8_t c);
-  // After Row (depth): when the edits left allow only matching letters,
-  // sets allowed to the lower-case letters a next meant letter may be and
-  // answers true; false when any letter may follow.
+  // After Row (depth): when the edits left allow only matching, swapped or
+  // doubled letters, sets allowed to the lower-case letters a next meant
+  // letter may be and answers true; false when any letter may follow.
   using Letters = std::array<uint64_t, 4>;
   bool NextLettersLimited(size_t depth, Letters& allowed) const;
   int rowMin_ = 0;
