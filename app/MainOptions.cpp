@@ -49,6 +49,8 @@ void LoadMainOptions(Registry& registry, TBuildEdition edition, MainOptions& o) 
   o.compatibilityCut = key.ReadBool("CompatibilityCut");
   WriteBoolIfMissing(key, "DisableBackup", false);
   o.disableBackup = key.ReadBool("DisableBackup");
+  WriteBoolIfMissing(key, "ClassicSuggestions", false);
+  o.classicSuggestions = key.ReadBool("ClassicSuggestions");
 
   o.singleClickAction = uint8_t(key.ReadInteger("OnSingleClick"));
   o.doubleClickAction = uint8_t(key.ReadInteger("OnDblCLick"));
@@ -61,6 +63,11 @@ void LoadMainOptions(Registry& registry, TBuildEdition edition, MainOptions& o) 
     o.hotKeys[s] = rec;
   }
   o.silentSpellMode = key.ReadBool("SilentSpellMode");
+}
+
+bool ReadClassicSuggestions(Registry& registry) {
+  uint32_t v = 0;
+  return registry.GetDword(kMainOptionsKey, "ClassicSuggestions", v) && v != 0;
 }
 
 void SaveMainOptions(Registry& registry, const MainOptions& o) {

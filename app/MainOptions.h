@@ -25,6 +25,9 @@ struct MainOptions {
   bool compatibilityCut = false;
   bool disableBackup = false;
   bool spellViewerAlwaysOnTop = false;  // from a hidden box: always false
+  // "ClassicSuggestions": the speller offers the classic suggestions instead
+  // of the ranked ones. No window edits it; it is read when the speller is made.
+  bool classicSuggestions = false;
 };
 
 // Position of the delay track bar for a stored delay, and the delay OK stores.
@@ -35,6 +38,10 @@ inline int32_t DelayFromTrackPosition(int position) { return position * 100; }
 // registry type than its own throws ERegistryException; the rest of the load
 // is then skipped and `options` keeps what was read so far.
 void LoadMainOptions(Registry& registry, TBuildEdition edition, MainOptions& options);
+
+// The "ClassicSuggestions" value as the speller reads it when it is made:
+// false when it is missing or not a number.
+bool ReadClassicSuggestions(Registry& registry);
 
 // Saves the options as OK does (after the hotkeys have been registered): the
 // click actions, the ten hotkey texts, then the check boxes and the delay.

@@ -3,6 +3,7 @@
 #include "app/AppErrors.h"
 #include "app/DefinitionsGeometry.h"
 #include "app/ErrorBox_win.h"
+#include "app/MainOptions.h"
 #include "app/WindowIdleTimer_win.h"
 #include "definitions/DefinitionsFormModel.h"
 #include "definitions/DefinitionsFormTexts.h"
@@ -128,6 +129,8 @@ TDataManagedSpelling::TDataManagedSpelling() : Speller(SpellerConfiguration()) {
   s.RecheckReplacedWords = false;
   s.ResumeFromLastPosition = true;
   s.UIType = suiDialog;
+  // Wendrix's ranked suggestions unless the user asked for the classic ones.
+  s.SetClassicSuggestions(ReadClassicSuggestions(CurrentRegistry()));
 }
 
 TManagedSpelling& ManagedSpelling() { return Manager<TDataManagedSpelling>(); }

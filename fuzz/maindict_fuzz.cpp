@@ -1,16 +1,19 @@
-// Main dictionary reader on arbitrary bytes: the header, exact lookups and the
-// sound-alike search (by walking or through a lookup index) must stay inside
-// the mapped file and end.
+// Main dictionary reader on arbitrary bytes: the header, exact lookups, the
+// sound-alike search (by walking or through a lookup index), the word ranks
+// and the ranked suggestions' walk of the tree must stay inside the mapped
+// file and end.
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "common/AnsiText.h"
 #include "spelling/MainDictionary.h"
 #include "spelling/MainDictionaryIndex.h"
 #include "spelling/PhoneticsMap.h"
+#include "spelling/RankedSuggestions.h"
 
 namespace {
 
@@ -24,6 +27,21 @@ class Coder : public wx::IPhoneticCoder {
       if (i < 2 || (c != 'a' && c != 'e' && c != 'i' && c != 'o' && c != 'u')) code.push_back(c);
     }
   }
+};
+
+// The ranked suggestions over this one dictionary alone.
+class Source : public wx::TSuggestionSource {
+ public:
+  explicit Source(wx::TMainDictionary& d) : d_(d) {}
+  size_t MainCount() override { return 1; }
+  wx::TMainDictionary& Main(size_t) override { return d_; }
+  bool Offerable(const std::string& word) override { return d_.WordExists(word); }
+  bool Excluded(const std::string&) override { return false; }
+  bool ForEachAddedWord(const std::function<void(const std::string&)>&) override { return true; }
+  bool IsLearned(const std::string&) override { return false; }
+
+ private:
+  wx::TMainDictionary& d_;
 };
 
 }  // namespace
@@ -61,5 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     d.FindPhoneticMatches("antelope", rules, list);
     d.FindPhoneticMatches("telefohne", rules, list);
   }
+  Source source(d);
+  wx::TRankedSuggestions ranked;
+  wx::TSuggestionList suggestions;
+  for (const char* w : {"antelpoe", "Thier", "sevral", "alot"}) ranked.Rank(w, -1, source, suggestions);
   return 0;
 }

@@ -28,4 +28,14 @@ WORDNET=/usr/share/wordnet
 WORDS=/usr/share/dict/american-english-large
 build_data Thesaurus.qxt build-thesaurus --words "$WORDS" "$WORDNET"
 build_data Definitions.ydd build-definitions "$WORDNET"
-build_data american.qxm build-maindict --frequency /usr/share/common-licenses /usr/share/dict/american-english-large
+# Word ranks for ranked suggestions: counts in the fortunes and in WordNet's
+# glosses, and whether the common-size word list holds the word.
+RANK_ARGS=()
+for f in /usr/share/games/fortunes/* /usr/share/wordnet/data.noun /usr/share/wordnet/data.verb \
+         /usr/share/wordnet/data.adj /usr/share/wordnet/data.adv; do
+  case "$f" in */fortunes/*.*) continue ;; esac  # the fortunes' indexes and UTF-8 links
+  [ -f "$f" ] && RANK_ARGS+=(--rank-text "$f")
+done
+[ -f /usr/share/dict/american-english ] && RANK_ARGS+=(--common /usr/share/dict/american-english)
+build_data american.qxm build-maindict --frequency /usr/share/common-licenses "${RANK_ARGS[@]}" \
+  /usr/share/dict/american-english-large

@@ -116,6 +116,7 @@ void TMainDictionary::SetActive(bool value) {
   if (value == active_) return;
   ForgetLookupPath();
   index_.Detach();
+  ranks_.Detach();
   indexChecked_ = false;
   if (!value) {
     view_.Close();
@@ -165,6 +166,7 @@ void TMainDictionary::SetActive(bool value) {
 
 void TMainDictionary::AttachIndex() {
   index_.Detach();
+  ranks_.Detach();
   const uint64_t size = view_.size();
   if (!active_ || !indexUse_ || size <= treeSize_ + 8) return;
   std::error_code ec;
@@ -180,11 +182,38 @@ void TMainDictionary::AttachIndex() {
     }
   }
   index_.Attach(view_.data() + treeSize_, size_t(size - treeSize_), treeSize_);
+  ranks_.Attach(view_.data() + treeSize_, size_t(size - treeSize_ - 8));
 }
+
+uint8_t TMainDictionary::WordRank(std::string_view word) {
+  if (!active_) SetActive(true);
+  if (!active_) return 0;
+  Index();
+  return ranks_.Rank(word);
+}
+
+bool TMainDictionary::HasWordRanks() {
+  if (!active_) SetActive(true);
+  if (!active_) return false;
+  Index();
+  return ranks_.Attached();
+}
+
+bool TMainDictionary::FirstLetterBranch(uint8_t c, Branch& below, bool& oneLetterWord) {
+  below = Branch();
+  oneLetterWord = false;
+  if (!active_) SetActive(true);
+  if (!active_) return false;
+  const FirstLetter& t = firstLetters_[c];
+  oneLetterWord = t.oneLetterWord;
+  return ChildrenAt(t.childCount, t.link, below);
+}
+
 
 void TMainDictionary::SetIndexUse(bool value) {
   indexUse_ = value;
   index_.Detach();
+  ranks_.Detach();
   indexChecked_ = false;
 }
 
@@ -280,6 +309,25 @@ inline const uint8_t* TMainDictionary::NodeAddress(uint32_t number, uint32_t& ru
   while (number >= firstNumbers_[k + 1]) ++k;
   runLength = k;
   return blockBase_[k] + size_t(number - firstNumbers_[k]) * (4 + k);
+}
+
+bool TMainDictionary::NextStep(const Branch& branch, uint32_t& offset, TreeStep& step) const {
+  uint32_t number, runLength;
+  if (!active_ || !NextChild(branch, offset, number)) return false;
+  const uint8_t* p = NodeAddress(number, runLength);
+  if (!p) return false;
+  const uint32_t w = uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+  Node node;
+  node.ch = uint8_t(w);
+  node.link = (w >> 8) & 0xFFFFF;
+  node.childCount = uint8_t((w >> 28) & 7);
+  node.endOfWord = (w >> 31) != 0;
+  step.ch = node.ch;
+  step.endOfWord = node.endOfWord;
+  step.runLength = uint8_t(runLength);
+  step.run = p + 4;
+  step.hasBelow = ChildrenOf(node, step.below);
+  return true;
 }
 
 bool TMainDictionary::WordExists(std::string_view word, bool candidate) {

@@ -24,6 +24,7 @@
 #include "common/MappedFile.h"
 #include "spelling/MainDictionaryIndex.h"
 #include "spelling/PhoneticCoder.h"
+#include "spelling/WordRanks.h"
 
 namespace wx {
 
@@ -101,6 +102,42 @@ class TMainDictionary {
   bool ForEachSoundAlikeGroup(size_t depth, const std::function<void(std::string_view prefix)>& group,
                               const std::function<void(std::string_view word, int32_t parent)>& word);
 
+  // A node's children as the reader walks them: either one node number or
+  // count references starting at a linkage offset.
+  struct Children {
+    uint32_t count = 0;
+    uint32_t single = 0;  // when the list is one direct node number
+    uint32_t offset = 0;  // linkage offset of the first reference
+    bool direct = false;
+  };
+
+  // How common a word is, from the table of word ranks the file may carry
+  // after its lookup index (spelling/WordRanks.h): 0 when the file has no
+  // such table or the table lacks the word. The table is used under the same
+  // conditions as the index (its checksum holds, index use is on).
+  uint8_t WordRank(std::string_view word);
+  bool HasWordRanks();
+
+  // Walking the tree a letter at a time, for searches that follow many
+  // paths at once (ranked suggestions). Every reference is checked as in
+  // the lookup; a damaged one ends the branch.
+  using Branch = Children;
+  struct TreeStep {
+    uint8_t ch = 0;
+    bool endOfWord = false;  // the path through ch (before the run) is a word
+    uint8_t runLength = 0;   // characters that follow ch unconditionally
+    const uint8_t* run = nullptr;
+    bool hasBelow = false;
+    Branch below;  // the children after the run
+  };
+  // The branch of the words longer than the one letter c (false: none), and
+  // whether c alone is a word.
+  bool FirstLetterBranch(uint8_t c, Branch& below, bool& oneLetterWord);
+  // Reads the child of branch at offset (start with branch.offset; it
+  // advances); false when the reference is damaged. A branch has
+  // branch.count children.
+  bool NextStep(const Branch& branch, uint32_t& offset, TreeStep& step) const;
+
   // The part of the file the tree reader uses (before any index); 0 when inactive.
   uint64_t TreeSize() const { return active_ ? treeSize_ : 0; }
 
@@ -126,14 +163,6 @@ class TMainDictionary {
     uint32_t link;       // 20 bits
     uint8_t runLength;
     const uint8_t* run;
-  };
-  // A node's children as the reader walks them: either one node number or
-  // count references starting at a linkage offset.
-  struct Children {
-    uint32_t count = 0;
-    uint32_t single = 0;  // when the list is one direct node number
-    uint32_t offset = 0;  // linkage offset of the first reference
-    bool direct = false;
   };
 
   struct Header {
@@ -207,6 +236,7 @@ class TMainDictionary {
   // once per file version (size and modification time): the program
   // activates the dictionary for every check.
   TMainDictionaryIndex index_;
+  TWordRanks ranks_;
   bool indexChecked_ = false;  // since the last activation
   bool indexUse_ = true;
   uint64_t treeSize_ = 0;

@@ -8,6 +8,7 @@
 
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
+#include "spelling/RankedSuggestions.h"
 #include "spelling/StringParser.h"
 #include "spelling/WordDistance.h"
 
@@ -74,6 +75,15 @@ void TSpellCheckerBase::SetParsingEngine(std::unique_ptr<TMainParsingEngine> eng
 
 void TSpellCheckerBase::SetGenerator(std::unique_ptr<TSuggestionsGenerator> generator) {
   if (generator) generator_ = std::move(generator);
+}
+
+void TSpellCheckerBase::SetClassicSuggestions(bool classic) {
+  if (classic == ClassicSuggestions()) return;
+  if (classic)
+    generator_ = std::make_unique<TSuggestionsGenerator>();
+  else
+    generator_ = std::make_unique<TRankedSuggestions>();
+  generator_->SetLanguage(Language());
 }
 
 void TSpellCheckerBase::SetPhoneticsMap(std::unique_ptr<TPhoneticsMap> map) {
@@ -527,11 +537,58 @@ bool TSpellCheckerBase::SuggestionLetters(std::string_view prefix, TSuggestionsG
   return true;
 }
 
+class TSpellCheckerBase::RankedSource final : public TSuggestionSource {
+ public:
+  explicit RankedSource(TSpellCheckerBase& c) : c_(c) {}
+  size_t MainCount() override { return c_.mains_.Count(); }
+  TMainDictionary& Main(size_t i) override { return c_.mains_[i]; }
+  bool Offerable(const std::string& word) override {
+    if (word.empty() || !c_.WordExistsForSuggestions(word)) return false;
+    return !Excluded(word);
+  }
+  bool Excluded(const std::string& word) override { return c_.UseExcludeWords && c_.IsExcluded(word); }
+  bool ForEachAddedWord(const std::function<void(const std::string& word)>& fn) override {
+    if (c_.HasOption(soPrimaryOnly)) return true;
+    std::string w;
+    auto each = [&](TCustomDictionary& d) {
+      for (size_t i = 0; d.GetAddedWord(i, w); ++i) fn(w);
+    };
+    if (c_.active_) each(*c_.active_);
+    for (auto& d : c_.customs_) each(*d);
+    for (auto& d : c_.wordCustoms_) each(*d);
+    each(c_.temp_);
+    return true;
+  }
+  bool IsLearned(const std::string& word) override { return c_.learning_ && c_.learning_->IsAdded(word); }
+
+ private:
+  TSpellCheckerBase& c_;
+};
+
+void TSpellCheckerBase::SuggestRanked(const std::string& word, int maxCount, TSuggestionList& dest) {
+  RankedSource source(*this);
+  TSuggestionList list;
+  generator_->Rank(word, maxCount, source, list);
+  // The replacement the user chose for this word before comes first.
+  std::string learned;
+  if (learning_ && learning_->GetAutoCorrect(word, learned) && !learned.empty()) {
+    auto it = std::find_if(list.begin(), list.end(), [&](const TSuggestion& s) { return s.Word == learned; });
+    if (it != list.end()) list.erase(it);
+    list.insert(list.begin(), {learned, 0});
+  }
+  if (maxCount >= 0 && list.size() > static_cast<size_t>(maxCount)) list.resize(static_cast<size_t>(maxCount));
+  dest = std::move(list);
+}
+
 void TSpellCheckerBase::Suggest(const std::string& word, int maxCount, TSuggestionList& dest) {
   if (!dictionariesOpen_) OpenDictionaries();
   std::string mapped;
   if (mapping_ && mapping_->GetAutoCorrect(word, mapped)) {
     dest.push_back({mapped, 0});
+    return;
+  }
+  if (generator_->RanksOwnList()) {
+    SuggestRanked(word, maxCount, dest);
     return;
   }
   TSuggestionList list;

@@ -174,6 +174,12 @@ class TSpellCheckerBase {
   void SetParsingEngine(std::unique_ptr<TMainParsingEngine> engine);
   void SetGenerator(std::unique_ptr<TSuggestionsGenerator> generator);
   void SetPhoneticsMap(std::unique_ptr<TPhoneticsMap> map);
+  // Which generator makes suggestions: the classic one (edit candidates and
+  // sound-alikes sorted by edit distance, the component's default) or
+  // Wendrix's ranked one (TRankedSuggestions). Setting it replaces the
+  // generator; a generator set with SetGenerator decides by RanksOwnList.
+  void SetClassicSuggestions(bool classic);
+  bool ClassicSuggestions() const { return !generator_->RanksOwnList(); }
 
   // (Re)opens every configured dictionary.
   void OpenDictionaries();
@@ -358,6 +364,9 @@ class TSpellCheckerBase {
   bool CommandAllowed(bool notRepeated) const { return checking_ && source_ && !(notRepeated && repeated_); }
   void MoveBack(int count);
   bool WordExistsForSuggestions(const std::string& word);
+  // What a generator that ranks its own list asks of the checker.
+  class RankedSource;
+  void SuggestRanked(const std::string& word, int maxCount, TSuggestionList& dest);
   // The letter gate of the generator for WordExistsForSuggestions.
   bool SuggestionLetters(std::string_view prefix, TSuggestionsGenerator::Letters& letters);
   void OpenLearningDictionary();

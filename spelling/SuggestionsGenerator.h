@@ -12,11 +12,35 @@
 
 namespace wx {
 
+class TMainDictionary;
+
 struct TSuggestion {
   std::string Word;
   int Distance = 0;
 };
 using TSuggestionList = std::vector<TSuggestion>;
+
+// What the checker offers a generator that builds and ranks its whole list
+// (see TSuggestionsGenerator::RanksOwnList).
+class TSuggestionSource {
+ public:
+  virtual ~TSuggestionSource() = default;
+  // The open main dictionaries in the checker's order (the first decides the
+  // language).
+  virtual size_t MainCount() = 0;
+  virtual TMainDictionary& Main(size_t i) = 0;
+  // Whether the checker may offer this word: the vocabulary its options
+  // allow (case adjustment included) holds it and it is not an excluded word.
+  virtual bool Offerable(const std::string& word) = 0;
+  // Whether the checker must not offer this word of its vocabulary (an
+  // excluded word).
+  virtual bool Excluded(const std::string& word) = 0;
+  // The words added to the custom dictionaries the options allow (none with
+  // primary-only); false when there are too many to go through one by one.
+  virtual bool ForEachAddedWord(const std::function<void(const std::string& word)>& fn) = 0;
+  // The word is one the user chose as a replacement before.
+  virtual bool IsLearned(const std::string& word) = 0;
+};
 
 // Suggestion kinds, bits of the enabled set.
 enum : int { skInsert = 1, skTranspose = 2, skDelete = 4, skReplace = 8, skSplit = 16 };
@@ -48,6 +72,18 @@ class TSuggestionsGenerator {
   virtual void Generate(const std::string& word, int maxCount, const ExistsFn& exists, TSuggestionList* list);
   virtual void GenerateWithCaseVariants(const std::string& word, int maxCount, const ExistsFn& exists,
                                         TSuggestionList* list);
+
+  // A generator that builds and ranks the whole list itself answers true;
+  // the checker then calls Rank in place of its edit candidates, sound-alike
+  // search and sort, and applies only the mapping dictionary, the learned
+  // replacement and the count to the result. This generator answers false.
+  virtual bool RanksOwnList() const { return false; }
+  // Fills list (emptied first) with at most maxCount (-1: no limit)
+  // suggestions for word, best first.
+  virtual void Rank(const std::string& word, int maxCount, TSuggestionSource& source, TSuggestionList& list) {
+    (void)word, (void)maxCount, (void)source;
+    list.clear();
+  }
 
   int Kinds() const { return kinds_; }
   int Language() const { return language_; }

@@ -49,7 +49,8 @@ TEST(MainOptions, FirstRunWritesEveryDefault) {
   EXPECT_EQ(v, 1000u);
   ASSERT_TRUE(reg.GetDword(key, "ShowSmartBarOnOpen", v));
   EXPECT_EQ(v, 1u);
-  for (const char* b : {"SilentSpellMode", "CompatibilityMode", "CompatibilityCut", "DisableBackup"}) {
+  for (const char* b :
+       {"SilentSpellMode", "CompatibilityMode", "CompatibilityCut", "DisableBackup", "ClassicSuggestions"}) {
     ASSERT_TRUE(reg.GetDword(key, b, v)) << b;
     EXPECT_EQ(v, 0u);
   }
@@ -60,12 +61,29 @@ TEST(MainOptions, FirstRunWritesEveryDefault) {
   ASSERT_TRUE(reg.GetString(key, "IgnorePrefix", text));
   EXPECT_EQ(text, "'");
   EXPECT_EQ(reg.TypeOf(key, "SpellViewerAlwaysOnTop"), RegType::None);
-  EXPECT_EQ(reg.ValueNames(key).size(), 21u);
+  EXPECT_EQ(reg.ValueNames(key).size(), 22u);
 
   EXPECT_EQ(o.singleClickAction, moThesaurusClipBoard);
   EXPECT_EQ(o.doubleClickAction, moOpenPreferences);
   EXPECT_EQ(o.hotKeys[hsThesApp], (THotKeyRec{"F8", 0}));
   EXPECT_TRUE(o.showSmartBarOnOpen);
+}
+
+TEST(MainOptions, ClassicSuggestionsAreChosenInTheRegistry) {
+  MemoryRegistry reg;
+  EXPECT_FALSE(ReadClassicSuggestions(reg));  // nothing stored: the ranked suggestions
+  MainOptions o;
+  LoadMainOptions(reg, edThesaurusOnly, o);
+  EXPECT_FALSE(o.classicSuggestions);
+  EXPECT_FALSE(ReadClassicSuggestions(reg));
+  reg.SetDword(kMainOptionsKey, "ClassicSuggestions", 1);
+  EXPECT_TRUE(ReadClassicSuggestions(reg));
+  LoadMainOptions(reg, edThesaurusOnly, o);
+  EXPECT_TRUE(o.classicSuggestions);
+  // A value of the wrong type leaves the default.
+  reg.DeleteValue(kMainOptionsKey, "ClassicSuggestions");
+  reg.SetString(kMainOptionsKey, "ClassicSuggestions", "1");
+  EXPECT_FALSE(ReadClassicSuggestions(reg));
 }
 
 TEST(MainOptions, ClickDefaultsFollowTheEdition) {

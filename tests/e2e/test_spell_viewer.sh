@@ -5,7 +5,8 @@
 # clipboard and the completion message counts the words; the place is
 # stored on closing; Add writes the custom dictionary before the viewer
 # closes; Cancel leaves the clipboard alone without a message; a pair made
-# with Auto-Correct corrects the next check by itself. Then, in the edition
+# with Auto-Correct corrects the next check by itself; "sevral" gets
+# "several" first (the ranked suggestions). Then, in the edition
 # with the spelling hotkeys and silent mode (no message): Spell Check
 # Selected (F7) and Spell Check All (F3) in Notepad and WordPad paste the
 # corrected text (Greek unchanged) and restore the user's clipboard, Cancel
@@ -104,6 +105,14 @@ press "I&gnore"
 end_message >/dev/null
 wx_driver clipboard-wait-text "a word qzxv" 5000 >/dev/null ||
   wx_fail "the pair was not applied: '$(wx_driver clipboard-get-text)'"
+wait_idle
+
+# --- Ranked suggestions: the common word first ("several", not "serval") ---
+open_viewer "sevral"
+wait_word sevral "0 6"
+wx_assert_eq "$(wx_driver items "$V" "#105" | head -1)" $'0*\tseveral' "first suggestion for sevral"
+press Cancel
+wx_driver wait-gone "$V" 5000 >/dev/null || wx_fail "Cancel did not close the viewer"
 wait_idle
 
 # --- The edition with the spelling hotkeys, silent: Selected and All ---

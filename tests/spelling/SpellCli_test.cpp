@@ -41,7 +41,7 @@ TEST_F(SpellCli, PipeSpeaksTheIspellProtocol) {
   const std::string out = Run("pipe", "helo world\n^recieve NASA 42\n\nzzxq the the\n");
   const std::string expected =
       "@(#) International Ispell Version 3.2.06 (but really Wendrix 5.1.6)\n"
-      "& helo 3 0: hello, held, help\n"  // equal distances: insertions before replacements
+      "& helo 3 0: hello, help, held\n"  // ranked: a doubled letter, then a key beside the right one
       "*\n"
       "\n"
       "& recieve 1 1: receive\n"
@@ -54,6 +54,13 @@ TEST_F(SpellCli, PipeSpeaksTheIspellProtocol) {
       "*\n"
       "\n";
   EXPECT_EQ(out, expected);
+}
+
+TEST_F(SpellCli, PipeOffersTheClassicSuggestionsOnRequest) {
+  // Equal distances: the classic list keeps insertions before replacements.
+  EXPECT_EQ(Run("pipe --classic", "helo\n"),
+            "@(#) International Ispell Version 3.2.06 (but really Wendrix 5.1.6)\n"
+            "& helo 3 0: hello, held, help\n\n");
 }
 
 TEST_F(SpellCli, PipeCommandsAndOptions) {

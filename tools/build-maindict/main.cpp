@@ -1,6 +1,7 @@
 // build-maindict: compiles word lists into a main dictionary (.qxm).
 //
-//   build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... [--no-index] LIST... OUTFILE
+//   build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... [--rank-text TEXT]...
+//                  [--common LIST]... [--no-index] LIST... OUTFILE
 //   build-maindict --measure LIST... --prose FILE... [--misspellings FILE] [--top N]
 //
 // A LIST is a UTF-8 word list, one word per line, or a Hunspell .dic file
@@ -13,6 +14,13 @@
 // words are counted: the tree stores the children of every node in the order
 // of the lookups expected through them, so that common words are found with
 // few steps. Words the text lacks weigh by their length (short ones first).
+//
+// With --rank-text or --common, the file also carries word ranks (after the
+// lookup index): how common each word is, from its count in the text (that of
+// --frequency and --rank-text; --rank-text counts for the ranks only and
+// leaves the tree as --frequency orders it) and from how many of the --common
+// lists (word lists of common words, smallest first) hold it. Ranked
+// suggestions prefer common words.
 //
 // The file ends with a lookup index (a word filter and the words' sound-alike
 // codes) that makes suggestions fast; --no-index leaves it out, and the
@@ -39,6 +47,7 @@
 #include <set>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "common/AnsiText.h"
@@ -49,6 +58,7 @@
 #include "tools/lib/MainDictWriter.h"
 #include "tools/lib/Progress.h"
 #include "tools/lib/WordList.h"
+#include "tools/lib/WordRankWriter.h"
 
 namespace {
 
@@ -64,8 +74,15 @@ bool LoadList(const std::vector<std::string>& paths, bool english, ListWords& li
   return false;
 }
 
+struct RankSources {
+  std::shared_ptr<const std::unordered_map<std::string, double>> counts;
+  std::vector<std::unordered_set<std::string>> lists;
+  bool wanted = false;  // --rank-text or --common given
+  bool Any() const { return wanted; }
+};
+
 int Build(const std::vector<std::string>& inputs, const std::string& outFile, tools::MainDictOptions opt,
-          bool index) {
+          bool index, const RankSources& rankSources) {
   auto start = std::chrono::steady_clock::now();
   ListWords list;
   {
@@ -102,6 +119,24 @@ int Build(const std::vector<std::string>& inputs, const std::string& outFile, to
       return 1;
     }
   }
+  size_t rankBytes = 0, ranked = 0;
+  if (index && rankSources.Any()) {
+    tools::Progress ranking("ranking words");
+    std::vector<std::pair<std::string, uint8_t>> ranks;
+    TMainDictionary dict;
+    static const std::unordered_map<std::string, double> kNoCounts;
+    const auto& counts = rankSources.counts ? *rankSources.counts : kNoCounts;
+    if (dict.Open(outFile))
+      dict.ForEachWord([&](std::string_view w) {
+        const uint8_t r = tools::WordRankOf(w, counts, rankSources.lists);
+        if (r != 0) ranks.push_back({std::string(w), r});
+      });
+    ranked = ranks.size();
+    if (!tools::AddWordRanks(outFile, ranks, rankBytes, error)) {
+      std::fprintf(stderr, "build-maindict: %s\n", error.c_str());
+      return 1;
+    }
+  }
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("%s: %zu words (%zu lines read, %zu skipped outside Windows-1252, %zu possessives left to the rule)\n",
               outFile.c_str(), stats.words, list.read, list.unrepresentable, list.possessives);
@@ -112,6 +147,7 @@ int Build(const std::vector<std::string>& inputs, const std::string& outFile, to
                 "%zu codes\n",
                 indexStats.indexBytes, indexStats.filterBytes, indexStats.words, indexStats.ruleSets,
                 indexStats.groups, indexStats.codes);
+  if (rankBytes) std::printf("  word ranks %zu bytes for %zu words\n", rankBytes, ranked);
   return 0;
 }
 
@@ -247,7 +283,8 @@ int BadArgument(const char* option, const std::string& text) {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... [--no-index] LIST... OUTFILE\n"
+               "usage: build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... [--rank-text TEXT]...\n"
+               "                      [--common LIST]... [--no-index] LIST... OUTFILE\n"
                "       build-maindict --measure LIST... --prose FILE... [--misspellings FILE] [--top N]\n");
   return 2;
 }
@@ -281,6 +318,8 @@ int main(int argc, char** argv) {
   std::vector<std::string> files;
   auto frequency = std::make_shared<std::unordered_map<std::string, double>>();
   bool index = true;
+  RankSources rankSources;
+  auto rankCounts = std::make_shared<std::unordered_map<std::string, double>>();
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--no-index") {
       index = false;
@@ -290,6 +329,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "build-maindict: %s\n", error.c_str());
         return 1;
       }
+    } else if (args[i] == "--rank-text" && i + 1 < args.size()) {
+      std::string error;
+      if (!tools::CountWordsIn(args[++i], *rankCounts, error)) {
+        std::fprintf(stderr, "build-maindict: %s\n", error.c_str());
+        return 1;
+      }
+      rankSources.wanted = true;
+    } else if (args[i] == "--common" && i + 1 < args.size()) {
+      rankSources.wanted = true;
+      ListWords common;
+      if (!LoadList({args[++i]}, false, common)) return 1;
+      rankSources.lists.emplace_back(common.words.begin(), common.words.end());
     } else if (args[i] == "--title" && i + 1 < args.size()) {
       opt.title = args[++i];
     } else if (args[i] == "--language" && i + 1 < args.size()) {
@@ -302,5 +353,7 @@ int main(int argc, char** argv) {
   std::string out = files.back();
   files.pop_back();
   if (!frequency->empty()) opt.wordWeight = tools::FrequencyWeight(frequency);
-  return Build(files, out, opt, index);
+  for (const auto& [word, count] : *frequency) (*rankCounts)[word] += count;
+  rankSources.counts = rankCounts;
+  return Build(files, out, opt, index, rankSources);
 }

@@ -25,6 +25,7 @@ struct SpellArgs {
   std::string custom;
   TSpellOptions options = TSpellConfigSettings{}.ConfigDefaultOptions;
   int maxSuggestions = 15;
+  bool classic = false;  // the classic suggestion generator instead of the ranked one
   std::vector<std::string> files;
 };
 
@@ -104,6 +105,8 @@ bool ParseArgs(const std::vector<std::string>& args, SpellArgs& out) {
     } else if (a == "-n" || a == "--max") {
       if (!value(v)) return false;
       out.maxSuggestions = std::atoi(v.c_str());
+    } else if (a == "--classic") {
+      out.classic = true;
     } else if (a == "-a") {
       // accepted for compatibility with pipe clients
     } else if (a.size() > 1 && a[0] == '-') {
@@ -151,6 +154,7 @@ void Configure(TSpellCheckerBase& c, const SpellArgs& a) {
   c.SetKeepDictionariesActive(true);
   c.SetSuggestionsLearning(false);
   c.MaxSuggestions = a.maxSuggestions;
+  c.SetClassicSuggestions(a.classic);
   c.OpenDictionaries();
 }
 
@@ -379,9 +383,10 @@ const CommandRegistrar kList{{"list",
                               "word, one per line",
                               RunList}};
 const CommandRegistrar kPipe{{"pipe",
-                              "[-d MAIN.qxm]... [-p CUSTOM.qxu] [-o OPTIONS] [-n MAXSUGGESTIONS]: Ispell pipe "
-                              "protocol on standard input and output (OPTIONS: upcase,numbers,html,internet,quoted,"
-                              "abbreviations,primaryonly,repeated,dualcaps; -name removes, none clears)",
+                              "[-d MAIN.qxm]... [-p CUSTOM.qxu] [-o OPTIONS] [-n MAXSUGGESTIONS] [--classic]: Ispell "
+                              "pipe protocol on standard input and output (OPTIONS: upcase,numbers,html,internet,"
+                              "quoted,abbreviations,primaryonly,repeated,dualcaps; -name removes, none clears; "
+                              "--classic: the classic suggestions instead of the ranked ones)",
                               RunPipe}};
 
 }  // namespace

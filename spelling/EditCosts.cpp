@@ -1,0 +1,85 @@
+#include "spelling/EditCosts.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace wx {
+
+namespace {
+
+// The letter keys by row on the common English keyboard.
+constexpr const char* kKeyRows[] = {"qwertyuiop", "asdfghjkl", "zxcvbnm"};
+
+bool KeysAdjacent(uint8_t a, uint8_t b) {
+  int ra = -1, ca = 0, rb = -1, cb = 0;
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; kKeyRows[r][c]; ++c) {
+      if (uint8_t(kKeyRows[r][c]) == a) ra = r, ca = c;
+      if (uint8_t(kKeyRows[r][c]) == b) rb = r, cb = c;
+    }
+  if (ra < 0 || rb < 0) return false;
+  // Rows are staggered: a key touches the one beside it and, in the rows
+  // above and below, the keys at its own column and the next one over.
+  if (ra == rb) return ca - cb == 1 || cb - ca == 1;
+  if (ra - rb == 1 || rb - ra == 1) {
+    const int upper = ra < rb ? ca : cb, lower = ra < rb ? cb : ca;
+    return lower == upper || lower + 1 == upper;
+  }
+  return false;
+}
+
+bool IsVowel(uint8_t c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || c == 'y'; }
+
+}  // namespace
+
+void TEditCosts::SetLanguage(int language) {
+  language &= 0xFF;
+  if (language == language_) return;
+  language_ = language;
+  const bool english = language == 9;
+  omit_.fill(kEdit);
+  for (int a = 0; a < 256; ++a)
+    for (int b = 0; b < 256; ++b) replace_[size_t(a) * 256 + size_t(b)] = a == b ? 0 : kEdit;
+  if (english) {
+    // A vowel for another vowel, or the key beside the right one.
+    for (uint8_t a = 'a'; a <= 'z'; ++a)
+      for (uint8_t b = 'a'; b <= 'z'; ++b)
+        if (a != b && ((IsVowel(a) && IsVowel(b)) || KeysAdjacent(a, b))) replace_[size_t(a) * 256 + b] = 8;
+    for (uint8_t v : {'a', 'e', 'i', 'o', 'u'}) omit_[v] = 7;  // unstressed vowels go missing
+  }
+  cheapestOther_ = kEdit;
+  for (size_t i = 0; i < replace_.size(); ++i)
+    if (replace_[i] != 0) cheapestOther_ = std::min(cheapestOther_, int(replace_[i]));
+  for (uint8_t c : omit_) cheapestOther_ = std::min(cheapestOther_, int(c));
+  cheapest_ = std::min({doubled_, swap_, cheapestOther_});
+}
+
+int TEditCosts::Distance(std::string_view meant, std::string_view typed, int bound) const {
+  const size_t m = meant.size(), n = typed.size();
+  if (m > 255 || n > 255) return bound + 1;
+  std::vector<int> rows(3 * (n + 1));
+  int* prev2 = rows.data();
+  int* prev = prev2 + (n + 1);
+  int* cur = prev + (n + 1);
+  auto at = [](std::string_view s, size_t i) { return i == 0 ? uint8_t(0) : uint8_t(s[i - 1]); };
+  prev[0] = 0;
+  for (size_t j = 1; j <= n; ++j) prev[j] = prev[j - 1] + Extra(at(typed, j), at(typed, j - 1));
+  for (size_t i = 1; i <= m; ++i) {
+    const uint8_t c = at(meant, i), cb = at(meant, i - 1);
+    cur[0] = prev[0] + Omit(c, cb);
+    int best = cur[0];
+    for (size_t j = 1; j <= n; ++j) {
+      const uint8_t t = at(typed, j);
+      int v = std::min({prev[j] + Omit(c, cb), cur[j - 1] + Extra(t, at(typed, j - 1)), prev[j - 1] + Replace(c, t)});
+      if (i > 1 && j > 1 && c == at(typed, j - 1) && cb == t && c != cb) v = std::min(v, prev2[j - 2] + swap_);
+      cur[j] = v;
+      best = std::min(best, v);
+    }
+    if (best > bound) return bound + 1;
+    std::swap(prev2, prev);
+    std::swap(prev, cur);
+  }
+  return prev[n] > bound ? bound + 1 : prev[n];
+}
+
+}  // namespace wx

@@ -1,0 +1,336 @@
+#include "spelling/RankedSuggestions.h"
+
+#include <algorithm>
+
+#include "common/AnsiText.h"
+
+namespace wx {
+
+namespace {
+
+bool HasUpper(std::string_view w) {
+  for (char c : w)
+    if (IsAnsiUpper(uint8_t(c))) return true;
+  return false;
+}
+
+}  // namespace
+
+TRankedSuggestions::TRankedSuggestions() {
+  phonetics_.SetStartDepth(1);
+  for (int c = 0; c < 256; ++c) lower_[size_t(c)] = AnsiLowerChar(uint8_t(c));
+}
+
+int TRankedSuggestions::Bound(size_t length) const {
+  // About two edits, fewer for short words: everything is two edits away
+  // from a word of three letters.
+  if (length <= 2) return TEditCosts::kEdit;
+  if (length <= 4) return TEditCosts::kEdit + 6;
+  if (length <= 7) return 2 * TEditCosts::kEdit;
+  return 2 * TEditCosts::kEdit + 5;
+}
+
+bool TRankedSuggestions::Row(size_t d, uint8_t c) {
+  const size_t n = typed_.size(), w = n + 1;
+  int* cur = &rows_[d * w];
+  const int* prev = cur - w;
+  const auto* t = reinterpret_cast<const uint8_t*>(typed_.data());
+  const uint8_t cb = d >= 2 ? folded_[d - 2] : 0;
+  const int omit = costs_.Omit(c, cb);
+  const uint8_t* replace = costs_.ReplaceRow(c);
+  const int* extra = extra_.data();
+  int left = prev[0] + omit;
+  cur[0] = left;
+  int best = left;
+  if (d >= 2 && c != cb) {
+    // The meant letters c and cb may be typed swapped.
+    const int* prev2 = cur - 2 * w;
+    const int swap = costs_.Swap();
+    for (size_t j = 1; j <= n; ++j) {
+      int v = std::min(prev[j] + omit, left + extra[j]);
+      v = std::min(v, prev[j - 1] + replace[t[j - 1]]);
+      if (j >= 2 && c == t[j - 2] && cb == t[j - 1]) v = std::min(v, prev2[j - 2] + swap);
+      cur[j] = left = v;
+      best = std::min(best, v);
+    }
+  } else {
+    for (size_t j = 1; j <= n; ++j) {
+      int v = std::min(prev[j] + omit, left + extra[j]);
+      v = std::min(v, prev[j - 1] + replace[t[j - 1]]);
+      cur[j] = left = v;
+      best = std::min(best, v);
+    }
+  }
+  rowMin_ = best;
+  return best <= bound_;
+}
+
+bool TRankedSuggestions::NextLettersLimited(size_t d, Letters& allowed) const {
+  // The next row must also keep within the next depth's cap. When the
+  // cheapest edit of an arbitrary letter no longer fits, a next meant letter
+  // must be a typed letter it can match, one it can swap with, or a
+  // doubling of this one.
+  const int bound = std::min(bound_, DepthCap(d + 1));
+  if (rowMin_ + costs_.CheapestOther() <= bound) return false;
+  const size_t n = typed_.size(), w = n + 1;
+  const int* row = &rows_[d * w];
+  const int* prev = d >= 1 ? row - w : nullptr;
+  allowed.fill(0);
+  auto set = [&](uint8_t c) { allowed[c / 64] |= uint64_t(1) << (c % 64); };
+  const auto* t = reinterpret_cast<const uint8_t*>(typed_.data());
+  if (d >= 1) set(folded_[d - 1]);
+  for (size_t j = 1; j <= n; ++j) {
+    if (row[j - 1] <= bound) set(t[j - 1]);
+    // The next letter and this one swapped: it matches typed letter j - 1.
+    if (prev && j >= 2 && d >= 1 && folded_[d - 1] == t[j - 1] && prev[j - 2] + costs_.Swap() <= bound)
+      set(t[j - 2]);
+  }
+  return true;
+}
+
+void TRankedSuggestions::Add(std::string_view word, int cost, uint8_t rank, bool split) {
+  // A word found twice (in two dictionaries, or also added by the user)
+  // stays twice: the better of the two is offered first and the other is
+  // left out as a repetition.
+  found_.push_back({std::string(word), cost, rank, split, 0});
+}
+
+void TRankedSuggestions::Walk(TMainDictionary& dict) {
+  const size_t n = typed_.size();
+  for (int first = 1; first < 256; ++first) {
+    if (lower_[first] != uint8_t(typed_[0])) continue;
+    TMainDictionary::Branch below;
+    bool oneLetter = false;
+    const bool longer = dict.FirstLetterBranch(uint8_t(first), below, oneLetter);
+    if (!longer && !oneLetter) continue;
+    path_[0] = char(first);
+    folded_[0] = lower_[first];
+    if (!Row(1, folded_[0])) continue;
+    if (oneLetter && rows_[n + 1 + n] <= bound_) Add(std::string_view(path_.data(), 1), rows_[n + 1 + n], 0, false);
+    if (!longer) continue;
+    Letters allowed;
+    const bool limited = NextLettersLimited(1, allowed);
+    uint32_t offset = below.offset;
+    TMainDictionary::TreeStep step;
+    for (uint32_t i = 0; i < below.count && visits_ <= kMaxVisits; ++i) {
+      if (!dict.NextStep(below, offset, step)) break;
+      const uint8_t c = lower_[step.ch];
+      if (limited && !((allowed[c / 64] >> (c % 64)) & 1)) continue;
+      Descend(dict, step, 2);
+    }
+  }
+}
+
+void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::TreeStep& step, size_t depth) {
+  const size_t n = typed_.size();
+  if (++visits_ > kMaxVisits || depth > maxDepth_) return;
+  path_[depth - 1] = char(step.ch);
+  folded_[depth - 1] = lower_[step.ch];
+  if (!Row(depth, folded_[depth - 1])) return;
+  if (rowMin_ > DepthCap(depth)) return;
+  const int cost = rows_[depth * (n + 1) + n];
+  if (step.endOfWord && cost <= bound_) Add(std::string_view(path_.data(), depth), cost, 0, false);
+  size_t d = depth;
+  for (uint32_t r = 0; r < step.runLength; ++r) {
+    if (++d > maxDepth_) return;
+    path_[d - 1] = char(step.run[r]);
+    folded_[d - 1] = lower_[step.run[r]];
+    if (!Row(d, folded_[d - 1])) return;
+  }
+  if (!step.hasBelow) return;
+  Letters allowed;
+  const bool limited = NextLettersLimited(d, allowed);
+  uint32_t offset = step.below.offset;
+  TMainDictionary::TreeStep child;
+  for (uint32_t i = 0; i < step.below.count && visits_ <= kMaxVisits; ++i) {
+    if (!dict.NextStep(step.below, offset, child)) return;
+    const uint8_t c = lower_[child.ch];
+    if (limited && !((allowed[c / 64] >> (c % 64)) & 1)) continue;
+    Descend(dict, child, d + 1);
+  }
+}
+
+void TRankedSuggestions::RankFound(TSuggestionSource& source) {
+  for (; ranked_ < found_.size(); ++ranked_) {
+    Candidate& c = found_[ranked_];
+    if (c.split) continue;  // ranked when added
+    for (size_t i = 0; i < source.MainCount(); ++i) c.rank = std::max(c.rank, source.Main(i).WordRank(c.word));
+  }
+}
+
+void TRankedSuggestions::AddFirstLetterEdits(TMainDictionary& dict) {
+  const size_t n = typed_.size();
+  const uint8_t own = uint8_t(typed_[0]);
+  std::string& w = scratch_;
+  auto tryWord = [&] {
+    if (lower_[uint8_t(w[0])] == own || !dict.WordExists(w, true)) return;
+    const int cost = costs_.Distance(AnsiLower(w), typed_, bound_);
+    if (cost <= bound_) Add(w, cost, 0, false);
+  };
+  // Another first letter, in either case, in place of the typed one or before it.
+  for (int c = 1; c < 256; ++c) {
+    TMainDictionary::Branch below;
+    bool oneLetter;
+    if (!dict.FirstLetterBranch(uint8_t(c), below, oneLetter) && !oneLetter) continue;
+    if (n >= 2) {
+      w = typed_;
+      w[0] = char(c);
+      tryWord();
+    }
+    w = char(c) + typed_;
+    tryWord();
+  }
+  // The first letter one too many, or swapped with the second.
+  if (n >= 3) {
+    w = typed_.substr(1);
+    tryWord();
+    w = typed_;
+    std::swap(w[0], w[1]);
+    tryWord();
+  }
+}
+
+void TRankedSuggestions::AddSplits(TSuggestionSource& source) {
+  const size_t n = typed_.size();
+  if (n < 3 || source.MainCount() == 0) return;
+  TMainDictionary& first = source.Main(0);
+  // Both halves must be common words, a one-letter half among the most
+  // common ("a lot"): rare short words ("ts", "lo") make splits no writer
+  // meant. (Requiring the halves to be common raised the first-ranked share
+  // on the development lists by 0.4 point.) A dictionary without ranks
+  // splits into halves of two letters or more.
+  constexpr uint8_t kHalfClass = 12, kOneLetterClass = 20;
+  const bool ranked = first.HasWordRanks();
+  for (size_t k = 1; k < n; ++k) {
+    const std::string left = typed_.substr(0, k), right = typed_.substr(k);
+    const uint8_t rl = first.WordRank(left), rr = first.WordRank(right);
+    const uint8_t cl = TWordRanks::CountClass(rl), cr = TWordRanks::CountClass(rr);
+    if (ranked ? std::min(cl, cr) < kHalfClass || (k == 1 && cl < kOneLetterClass) ||
+                     (n - k == 1 && cr < kOneLetterClass)
+               : k < 2 || n - k < 2)
+      continue;
+    if (!source.Offerable(left) || !source.Offerable(right)) continue;
+    const uint8_t rank =
+        TWordRanks::MakeRank(std::min(cl, cr), std::min(TWordRanks::ListLevel(rl), TWordRanks::ListLevel(rr)));
+    Add(left + " " + right, int(weights_.split), rank, true);
+  }
+}
+
+void TRankedSuggestions::AddAddedWords(TSuggestionSource& source) {
+  std::vector<std::string> words;
+  bool tooMany = false;
+  const bool listed = source.ForEachAddedWord([&](const std::string& w) {
+    if (words.size() >= kMaxAddedWords) tooMany = true;
+    if (!tooMany && !w.empty()) words.push_back(w);
+  });
+  if (!listed || tooMany) return;
+  for (const auto& w : words) {
+    if (w.size() > typed_.size() + 4 || w.size() + 4 < typed_.size()) continue;
+    const int d = costs_.Distance(AnsiLower(w), typed_, bound_);
+    if (d <= bound_) Add(w, d, 0, false);
+  }
+}
+
+double TRankedSuggestions::BaseScore(const Candidate& c, TSuggestionSource& source, bool lowerWord) const {
+  double s = c.cost;
+  s -= weights_.countClass * TWordRanks::CountClass(c.rank) + weights_.listLevel * TWordRanks::ListLevel(c.rank);
+  if (lower_[uint8_t(c.word[0])] != uint8_t(typed_[0])) s += weights_.firstLetter;
+  if (lowerWord && HasUpper(c.word)) s += weights_.capitals;
+  if (!c.split && source.IsLearned(c.word)) s -= weights_.learned;
+  return s;
+}
+
+bool TRankedSuggestions::LowerFormIsWord(const std::string& word, TSuggestionSource& source) {
+  const std::string lower = AnsiLower(word);
+  for (size_t i = 0; i < source.MainCount(); ++i)
+    if (source.Main(i).WordExists(lower)) return true;
+  return false;
+}
+
+void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestionSource& source,
+                              TSuggestionList& list) {
+  list.clear();
+  if (word.empty() || word.size() > kMaxWord || maxCount == 0) return;
+  const size_t limit = maxCount < 0 ? size_t(-1) : size_t(maxCount);
+  typed_ = AnsiLower(word);
+  const size_t n = typed_.size();
+  bound_ = Bound(n);
+  // Every meant letter beyond the typed ones costs at least a doubled
+  // letter's omission: the walk never goes deeper than this.
+  maxDepth_ = n + size_t(bound_ / 5) + 1;
+  rows_.assign((maxDepth_ + 1) * (n + 1), 0);
+  extra_.assign(n + 1, 0);
+  for (size_t j = 1; j <= n; ++j) {
+    extra_[j] = costs_.Extra(uint8_t(typed_[j - 1]), j >= 2 ? uint8_t(typed_[j - 2]) : 0);
+    rows_[j] = rows_[j - 1] + extra_[j];
+  }
+  found_.clear();
+  ranked_ = 0;
+  visits_ = 0;
+
+  const int language = source.MainCount() ? source.Main(0).Language() : 0;
+  costs_.SetLanguage(language);
+  if (phonetics_.Language() != language) phonetics_.SetLanguage(language);
+  phonetics_.BuildCode(typed_, code_);
+
+  // A first letter is seldom wrong: below the misspelling's own first
+  // letter the walk goes up to about two edits (capped near the root, see
+  // DepthCap); words with another first letter are sought one edit away,
+  // by lookups. (Walking the other first letters one edit deep found the
+  // same words at half again the time; walking the second letter's words
+  // two edits deep gained 0.1 point at a sixth more time.)
+  const int full = bound_;
+  for (size_t i = 0; i < source.MainCount(); ++i) Walk(source.Main(i));
+  bound_ = std::min(full, TEditCosts::kEdit);
+  for (size_t i = 0; i < source.MainCount(); ++i) AddFirstLetterEdits(source.Main(i));
+  bound_ = full;
+  AddAddedWords(source);
+  if (Kinds() & skSplit) AddSplits(source);
+  RankFound(source);
+  const bool lowerWord = !HasUpper(word);
+  for (auto& c : found_) c.score = BaseScore(c, source, lowerWord);
+  auto better = [](const Candidate& a, const Candidate& b) {
+    if (a.score != b.score) return a.score < b.score;
+    if (a.cost != b.cost) return a.cost < b.cost;
+    return a.word < b.word;
+  };
+  std::sort(found_.begin(), found_.end(), better);
+  // Sounding alike lowers a score by a fixed amount: only words within that
+  // amount of the places that can be offered can still move up, and only
+  // theirs are coded (coding is the dearest part of a score).
+  const size_t want = std::min(limit, kMaxOffered);
+  size_t coded = found_.size();
+  if (found_.size() > 2 * want) {
+    const double reach = found_[2 * want - 1].score + weights_.soundsAlike;
+    coded = 2 * want;
+    while (coded < found_.size() && found_[coded].score <= reach) ++coded;
+  }
+  for (size_t i = 0; i < coded; ++i) {
+    Candidate& c = found_[i];
+    if (c.split) continue;
+    phonetics_.BuildCode(c.word, scratch_);
+    if (scratch_ == code_) c.score -= weights_.soundsAlike;
+  }
+  std::sort(found_.begin(), found_.begin() + std::ptrdiff_t(coded), better);
+
+  // The case of the misspelling carries over.
+  const auto first = uint8_t(word[0]);
+  const bool capitals = n >= 2 && AnsiUpper(word) == word && typed_ != word;
+  const bool initial = !capitals && IsAnsiUpper(first);
+  for (const auto& c : found_) {
+    if (list.size() >= want) break;
+    // Every word found is a word of the vocabulary the options allow (the
+    // main dictionaries, and the added words unless only those count); the
+    // halves of a split were checked when it was made.
+    if (!c.split && source.Excluded(c.word)) continue;
+    // For a misspelling in lower case, a capitalised word whose lower-case
+    // form is a word too is offered in that form only ("hell", not "Hell").
+    if (lowerWord && !c.split && HasUpper(c.word) && LowerFormIsWord(c.word, source)) continue;
+    std::string out = capitals ? AnsiUpper(c.word) : c.word;
+    if (initial) out[0] = char(AnsiUpperChar(uint8_t(out[0])));
+    if (std::any_of(list.begin(), list.end(), [&](const TSuggestion& s) { return s.Word == out; })) continue;
+    list.push_back({std::move(out), int(c.score * 10)});
+  }
+}
+
+}  // namespace wx

@@ -1,0 +1,127 @@
+// Wendrix's own suggestion generator. It finds the dictionary words within
+// about two edits of a misspelling, with the edit costs of TEditCosts
+// (writers' common slips cost less), by walking the letter tree below the
+// misspelling's first letter, so that it reaches words the one-edit
+// candidates miss ("acomodate", "definatly"); words with another first
+// letter are looked up one edit away. It also splits run-together words into
+// two common ones ("infact" -> "in fact"). It ranks what it finds by that
+// cost, by how common each word is (the dictionary's word ranks, when the
+// file carries them), and by whether the word sounds like the misspelling
+// (the phonetic codes, from the first letter on), so that common words win
+// ties that generation order used to decide ("sevral": several, not serval).
+//
+// The case of the misspelling carries over: a capitalised misspelling gets
+// capitalised suggestions, one in capitals gets them in capitals.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "spelling/EditCosts.h"
+#include "spelling/MainDictionary.h"
+#include "spelling/PhoneticsMap.h"
+#include "spelling/SuggestionsGenerator.h"
+
+namespace wx {
+
+class TRankedSuggestions : public TSuggestionsGenerator {
+ public:
+  // Words longer than this get no suggestions (the walk keeps a row of costs
+  // per letter).
+  static constexpr size_t kMaxWord = 60;
+  // Added words of custom dictionaries compared one by one, at most.
+  static constexpr size_t kMaxAddedWords = 5000;
+  // Tree nodes one walk may visit: a sound file needs far fewer; a damaged
+  // one whose references form cycles ends there.
+  static constexpr uint32_t kMaxVisits = 400000;
+  // Suggestions offered at most, whatever the count asked for: further down
+  // the ranking lie words no writer meant.
+  static constexpr size_t kMaxOffered = 20;
+
+  TRankedSuggestions();
+
+  bool RanksOwnList() const override { return true; }
+  void Rank(const std::string& word, int maxCount, TSuggestionSource& source, TSuggestionList& list) override;
+
+  // The weights of the score (in edit-cost units, TEditCosts::kEdit a plain
+  // edit); exposed for measuring them.
+  struct Weights {
+    double countClass = 0.6;   // per count class of the word's rank
+    double listLevel = 4.0;    // per list level of the word's rank
+    double soundsAlike = 4.0;  // the phonetic codes agree
+    double firstLetter = 4.0;  // the first letter differs
+    double learned = 5.0;      // the user chose the word before
+    double capitals = 2.0;     // a word with capitals for a lower-case misspelling
+    double split = 10.0;       // the cost of a space put in
+  };
+  Weights& weights() { return weights_; }
+
+ private:
+  struct Candidate {
+    std::string word;  // as the dictionary spells it
+    int cost = 0;      // edit cost from the word to the misspelling
+    uint8_t rank = 0;  // the best word rank a dictionary gave it
+    bool split = false;
+    double score = 0;
+  };
+
+  // Walks the tree below the misspelling's first letter (in either case).
+  void Walk(TMainDictionary& dict);
+  // Gives the words found since the last call the best rank the
+  // dictionaries know for them.
+  void RankFound(TSuggestionSource& source);
+  void Descend(TMainDictionary& dict, const TMainDictionary::TreeStep& step, size_t depth);
+  // Computes the cost row of depth for the meant letter c; false when every
+  // cost in it is above the bound (nothing below can come within it).
+  bool Row(size_t depth, uint8_t c);
+  // After Row (depth): when the edits left allow only matching, swapped or
+  // doubled letters, sets allowed to the lower-case letters a next meant
+  // letter may be and answers true; false when any letter may follow.
+  using Letters = std::array<uint64_t, 4>;
+  bool NextLettersLimited(size_t depth, Letters& allowed) const;
+  int rowMin_ = 0;
+  // The walk spends at most one edit within the first two letters, one
+  // plain edit or two slips within the first three, and two edits within
+  // the first four: most of a tree's branches lie near its root, and
+  // writers' slips lie mostly further in. On the development lists the cap
+  // cut the time of a suggestion by more than half and left the share of
+  // right words ranked first as it was (0.1 point fewer in the first five).
+  static int DepthCap(size_t depth) { return depth == 3 ? 13 : 2 + 4 * int(depth); }
+  void Add(std::string_view word, int cost, uint8_t rank, bool split);
+  void AddSplits(TSuggestionSource& source);
+  // The words one edit away that begin with another letter than the
+  // misspelling: its first letter replaced, one put before it, it left out,
+  // or swapped with the second; looked up (the lookup index's word filter
+  // turns most away) rather than walked.
+  void AddFirstLetterEdits(TMainDictionary& dict);
+  void AddAddedWords(TSuggestionSource& source);
+  static bool LowerFormIsWord(const std::string& word, TSuggestionSource& source);
+  // The score without the sound-alike bonus.
+  double BaseScore(const Candidate& c, TSuggestionSource& source, bool lowerWord) const;
+  int Bound(size_t length) const;
+
+  TEditCosts costs_;
+  std::array<uint8_t, 256> lower_{};
+  TPhoneticsMap phonetics_;  // codes from the first letter on, for ranking
+  Weights weights_;
+
+  // State of one Rank call.
+  std::string typed_;  // the misspelling in lower case
+  std::string code_;   // its phonetic code
+  int bound_ = 0;
+  size_t maxDepth_ = 0;    // the deepest row
+  std::vector<int> rows_;  // maxDepth_ + 1 rows of typed_.size() + 1 costs
+  std::vector<int> extra_;  // the cost of each typed letter being one too many
+  // The letters of the walk's path, as stored and in lower case (the walk
+  // never goes deeper than the misspelling's length and a few letters).
+  std::array<char, kMaxWord + 16> path_{};
+  std::array<uint8_t, kMaxWord + 16> folded_{};
+  std::vector<Candidate> found_;
+  size_t ranked_ = 0;  // found_ before this has its ranks
+  uint32_t visits_ = 0;
+  std::string scratch_;
+};
+
+}  // namespace wx

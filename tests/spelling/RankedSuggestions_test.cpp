@@ -1,0 +1,257 @@
+// The ranked suggestion generator through the checker, over small
+// dictionaries built with the writers (tree, lookup index, word ranks).
+#include "spelling/RankedSuggestions.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "TestFiles.h"
+#include "spelling/SpellCheckerBase.h"
+#include "tools/lib/MainDictIndexWriter.h"
+#include "tools/lib/WordRankWriter.h"
+
+namespace wx {
+namespace {
+
+const std::vector<std::string> kWords = {
+    "a",      "accommodate", "b",     "bicycle", "Cat",     "cat",    "definitely", "desperate", "fact", "hello",
+    "helot",  "in",          "lot",   "Paris",   "parish", "receive",    "serval",    "several",
+    "the",    "their",       "there", "zebra"};
+
+// Count classes (the list level is 1 for the common ones).
+const std::map<std::string, uint8_t> kCommon = {{"a", 31},    {"in", 31},  {"the", 31},  {"fact", 18},
+                                                {"lot", 18},  {"hello", 20}, {"several", 20}, {"their", 24},
+                                                {"there", 24}, {"receive", 16}, {"b", 6},
+                                                {"cat", 14}, {"zebra", 8}};
+
+bool BuildDictionary(const test::ScratchDir& dir, const std::map<std::string, uint8_t>& classes, std::string& error) {
+  if (!test::WriteTestMainDictionary(dir, kWords, error)) return false;
+  tools::MainDictIndexStats stats;
+  if (!tools::AddLookupIndex(dir.File("test.qxm"), stats, error)) return false;
+  std::vector<std::pair<std::string, uint8_t>> ranks;
+  for (const auto& [w, cls] : classes) ranks.push_back({w, TWordRanks::MakeRank(cls, cls >= 16 ? 1 : 0)});
+  size_t bytes;
+  return tools::AddWordRanks(dir.File("test.qxm"), ranks, bytes, error);
+}
+
+std::vector<std::string> Words(const TSuggestionList& list) {
+  std::vector<std::string> out;
+  for (const auto& s : list) out.push_back(s.Word);
+  return out;
+}
+
+bool Has(const TSuggestionList& list, const std::string& w) {
+  return std::any_of(list.begin(), list.end(), [&](const TSuggestion& s) { return s.Word == w; });
+}
+
+class Ranked : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    ASSERT_TRUE(BuildDictionary(dir, kCommon, error)) << error;
+    c.SetClassicSuggestions(false);
+    c.OpenDictionaries();
+  }
+  TSuggestionList Suggest(const std::string& w, int max = -1) {
+    TSuggestionList s;
+    c.Suggest(w, max, s);
+    return s;
+  }
+
+  test::ScratchDir dir{"ranked"};
+  TSpellCheckerBase c{test::ScratchSpellSettings(dir)};
+};
+
+}  // namespace
+
+TEST_F(Ranked, CommonWordsComeFirst) {
+  ASSERT_TRUE(c.MainDictionaries().First()->HasWordRanks());
+  // "several" and "serval" are one slip away each; the common word wins.
+  auto s = Suggest("sevral");
+  ASSERT_GE(s.size(), 2u);
+  EXPECT_EQ(s[0].Word, "several");
+  EXPECT_TRUE(Has(s, "serval"));
+  s = Suggest("helo");
+  ASSERT_FALSE(s.empty());
+  EXPECT_EQ(s[0].Word, "hello");
+  EXPECT_EQ(Suggest("thier")[0].Word, "their");
+  EXPECT_EQ(Suggest("recieve")[0].Word, "receive");
+}
+
+TEST(RankedSuggestions, TheWordRanksDecideBetweenEquallyCloseWords) {
+  // The same words with the ranks of "several" and "serval" exchanged.
+  test::ScratchDir dir{"ranked-swapped"};
+  std::map<std::string, uint8_t> classes = kCommon;
+  classes.erase("several");
+  classes["serval"] = 20;
+  std::string error;
+  ASSERT_TRUE(BuildDictionary(dir, classes, error)) << error;
+  TSpellCheckerBase c{test::ScratchSpellSettings(dir)};
+  c.SetClassicSuggestions(false);
+  TSuggestionList s;
+  c.Suggest("sevral", -1, s);
+  ASSERT_GE(s.size(), 2u);
+  EXPECT_EQ(s[0].Word, "serval");
+  EXPECT_EQ(s[1].Word, "several");
+}
+
+TEST_F(Ranked, ReachesWordsTwoEditsAway) {
+  // Two doubled letters typed single; two vowels wrong and one left out.
+  EXPECT_EQ(Suggest("acomodate")[0].Word, "accommodate");
+  EXPECT_EQ(Suggest("definatly")[0].Word, "definitely");
+  EXPECT_EQ(Suggest("bicyle")[0].Word, "bicycle");
+  // Three letters left out is beyond the reach of a six-letter word.
+  EXPECT_FALSE(Has(Suggest("desprt"), "desperate"));
+  // Nothing near: nothing offered.
+  EXPECT_TRUE(Suggest("qqqqqqqq").empty());
+}
+
+TEST_F(Ranked, SplitsRunTogetherWords) {
+  EXPECT_EQ(Suggest("infact")[0].Word, "in fact");
+  EXPECT_TRUE(Has(Suggest("alot"), "a lot"));
+  EXPECT_TRUE(Has(Suggest("thecat"), "the cat"));
+  // A one-letter half only when it is among the most common words, and
+  // no half that is a rare word.
+  EXPECT_FALSE(Has(Suggest("blot"), "b lot"));
+  EXPECT_FALSE(Has(Suggest("thezebra"), "the zebra"));
+}
+
+TEST_F(Ranked, CarriesTheCaseOver) {
+  EXPECT_EQ(Suggest("Sevral")[0].Word, "Several");
+  EXPECT_EQ(Suggest("SEVRAL")[0].Word, "SEVERAL");
+  EXPECT_EQ(Suggest("Infact")[0].Word, "In fact");
+  // A name keeps its capital for a lower-case misspelling.
+  const auto s = Suggest("pariss");
+  EXPECT_TRUE(Has(s, "Paris"));
+  EXPECT_FALSE(Has(s, "paris"));
+  // A lower-case misspelling gets the lower-case word, not also its
+  // capitalised form.
+  const auto cat = Suggest("catt");
+  EXPECT_TRUE(Has(cat, "cat"));
+  EXPECT_FALSE(Has(cat, "Cat"));
+  EXPECT_EQ(Suggest("Catt")[0].Word, "Cat");
+  // The same word offered once, whatever the case it was found in.
+  const auto upper = Words(Suggest("PARISS"));
+  EXPECT_EQ(std::count(upper.begin(), upper.end(), "PARIS"), 1);
+}
+
+TEST_F(Ranked, ObeysTheCheckersOptions) {
+  // The suggestion count.
+  EXPECT_EQ(Suggest("sevral", 1).size(), 1u);
+  EXPECT_TRUE(Suggest("sevral", 0).empty());
+
+  // Words of the custom dictionary, unless only the main dictionaries count.
+  ASSERT_NE(c.ActiveCustomDictionary(), nullptr);
+  c.ActiveCustomDictionary()->AddWord("wendrix");
+  EXPECT_EQ(Suggest("wendirx")[0].Word, "wendrix");
+  TSpellOptions o = c.Options();
+  o.Set(soPrimaryOnly, true);
+  c.SetOptions(o);
+  EXPECT_FALSE(Has(Suggest("wendirx"), "wendrix"));
+  o.Set(soPrimaryOnly, false);
+  c.SetOptions(o);
+
+  // An excluded word is never offered.
+  c.ActiveCustomDictionary()->AddExcluded("serval");
+  EXPECT_FALSE(Has(Suggest("sevral"), "serval"));
+  c.UseExcludeWords = false;
+  EXPECT_TRUE(Has(Suggest("sevral"), "serval"));
+}
+
+TEST_F(Ranked, LearnedReplacementComesFirst) {
+  c.SetSuggestionsLearningDict("learn.qxl");
+  c.OpenDictionaries();
+  ASSERT_NE(c.LearningDictionary(), nullptr);
+  c.LearnReplacement("sevral", "serval");
+  auto s = Suggest("sevral");
+  ASSERT_GE(s.size(), 2u);
+  EXPECT_EQ(s[0].Word, "serval");
+  const auto words = Words(s);
+  EXPECT_EQ(std::count(words.begin(), words.end(), "serval"), 1);
+  EXPECT_EQ(Suggest("sevral", 1).size(), 1u);
+  // Learning off closes the learning dictionary: the ranks decide again.
+  c.SetSuggestionsLearning(false);
+  EXPECT_EQ(Suggest("sevral")[0].Word, "several");
+}
+
+TEST_F(Ranked, ClassicSuggestionsStaySelectable) {
+  TSpellCheckerBase classic{test::ScratchSpellSettings(dir)};
+  EXPECT_TRUE(classic.ClassicSuggestions());  // the component's default
+  EXPECT_FALSE(c.ClassicSuggestions());
+  TSuggestionList want, got;
+  classic.Suggest("sevral", -1, want);
+  c.SetClassicSuggestions(true);
+  EXPECT_TRUE(c.ClassicSuggestions());
+  c.Suggest("sevral", -1, got);
+  EXPECT_EQ(Words(got), Words(want));
+  // The classic generator ranks ties in the order it makes them.
+  ASSERT_FALSE(got.empty());
+  EXPECT_EQ(got[0].Word, "serval");
+}
+
+TEST(RankedSuggestions, WorksWithoutWordRanks) {
+  // A dictionary without ranks (nor index): edit costs alone decide.
+  test::ScratchDir dir{"ranked-plain"};
+  std::string error;
+  ASSERT_TRUE(test::WriteTestMainDictionary(dir, kWords, error)) << error;
+  TSpellCheckerBase c{test::ScratchSpellSettings(dir)};
+  c.SetClassicSuggestions(false);
+  TSuggestionList s;
+  c.Suggest("helo", -1, s);
+  ASSERT_FALSE(s.empty());
+  EXPECT_EQ(s[0].Word, "hello");  // a doubled letter typed single costs least
+  c.Suggest("acomodate", -1, s);
+  ASSERT_FALSE(s.empty());
+  EXPECT_EQ(s[0].Word, "accommodate");
+  // Splits into halves of two letters or more.
+  c.Suggest("thecat", -1, s);
+  EXPECT_TRUE(Has(s, "the cat"));
+  c.Suggest("alot", -1, s);
+  EXPECT_FALSE(Has(s, "a lot"));
+}
+
+TEST(RankedSuggestions, ADamagedTreeEndsTheWalk) {
+  // Bytes of the tree changed at random: every walk still ends, inside the file.
+  test::ScratchDir dir{"ranked-damaged"};
+  std::string error;
+  ASSERT_TRUE(test::WriteTestMainDictionary(dir, kWords, error)) << error;
+  const std::string good = test::ReadBytes(dir.File("test.qxm"));
+  uint32_t seed = 12345;
+  auto next = [&] { return seed = seed * 1103515245u + 12345u; };
+  for (int round = 0; round < 40; ++round) {
+    std::string bad = good;
+    for (int i = 0; i < 24; ++i) bad[1100 + next() % (bad.size() - 1100)] = char(next() >> 16);
+    test::WriteBytes(dir.File("test.qxm"), bad);
+    TSpellCheckerBase c{test::ScratchSpellSettings(dir)};
+    c.SetClassicSuggestions(false);
+    TSuggestionList s;
+    for (const char* w : {"sevral", "acomodate", "Thier", "alot", "x"}) c.Suggest(w, -1, s);
+  }
+}
+
+TEST(EditCosts, CommonSlipsCostLess) {
+  TEditCosts english;
+  english.SetLanguage(0x0409);
+  const int kEdit = TEditCosts::kEdit;
+  EXPECT_EQ(english.Distance("hello", "hello", 20), 0);
+  EXPECT_LT(english.Distance("hello", "helo", 20), kEdit);          // a doubled letter typed single
+  EXPECT_LT(english.Distance("until", "untill", 20), kEdit);        // a single letter doubled
+  EXPECT_LT(english.Distance("their", "thier", 20), kEdit);         // two letters swapped
+  EXPECT_LT(english.Distance("separate", "seperate", 20), kEdit);   // a vowel for a vowel
+  EXPECT_LT(english.Distance("cat", "xat", 20), kEdit);             // the key beside
+  EXPECT_EQ(english.Distance("cat", "pat", 20), kEdit);             // a key far away
+  EXPECT_EQ(english.Distance("cat", "cart", 20), kEdit);
+  EXPECT_EQ(english.Distance("accommodate", "acomodate", 30), 2 * english.Distance("hello", "helo", 20));
+  // Beyond the bound: bound + 1.
+  EXPECT_EQ(english.Distance("desperate", "desprt", 15), 16);
+  // Vowels and keys weigh only for English.
+  TEditCosts other;
+  other.SetLanguage(0x0407);
+  EXPECT_EQ(other.Distance("separate", "seperate", 20), kEdit);
+  EXPECT_EQ(other.Distance("cat", "xat", 20), kEdit);
+  EXPECT_LT(other.Distance("hello", "helo", 20), kEdit);
+}
+
+}  // namespace wx
