@@ -26,6 +26,8 @@ build_data() {
 WORDNET=/usr/share/wordnet
 # The word list confirms regular inflected forms ("stopped", not "stoped").
 WORDS=/usr/share/dict/american-english-large
-build_data Thesaurus.qxt build-thesaurus --words "$WORDS" "$WORDNET"
+# The smaller list of common words tells which words a writer meets often.
+COMMON=/usr/share/dict/american-english
+build_data Thesaurus.qxt build-thesaurus --words "$WORDS" --common "$COMMON" "$WORDNET"
 build_data Definitions.ydd build-definitions "$WORDNET"
 build_data american.qxm build-maindict --frequency /usr/share/common-licenses /usr/share/dict/american-english-large

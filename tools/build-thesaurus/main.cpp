@@ -40,6 +40,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <set>
@@ -74,6 +75,16 @@ constexpr size_t kFormFirstLemmas = 1000;
 constexpr size_t kChoiceNodeMargin = 6000;
 constexpr size_t kShortList = 3;           // broader words fill lists shorter than this
 constexpr size_t kFilledList = 6;          // ... up to this many words
+// The use of a lemma (CountUse): its tag count, plus this much for each time
+// it occurs in WordNet's glosses and examples, plus kCommonWordUse when the
+// list of common words holds it; a participle adjective has at least
+// kParticipleShare of its verb's use.
+constexpr double kGlossUse = 0.2;
+constexpr double kCommonWordUse = 2.0;
+constexpr double kParticipleShare = 0.5;
+// The share of a gloss word's count that goes to itself when it is also an
+// inflected form of another lemma ("made", "left"); the rest goes to that one.
+constexpr double kFormOwnShare = 0.1;
 
 std::string Lower(std::string s) {
   for (char& c : s)
@@ -86,6 +97,23 @@ std::string Display(const std::string& lemma) {
   std::string s = lemma;
   std::replace(s.begin(), s.end(), '_', ' ');
   return s;
+}
+
+// A word a writer would not pick first from a list: one of under three
+// letters ("in", "yr"... but also "go"), or an abbreviation: a word with a
+// full stop, one in capitals ("TV"), or one with no vowel ("hr", "mph";
+// "y" counts as a vowel after the first letter: "sky", "gym", but "yr").
+bool Terse(const std::string& word) {
+  if (word.size() < 3) return true;
+  bool vowel = false, lower = false;
+  for (size_t i = 0; i < word.size(); ++i) {
+    char c = word[i];
+    if (c == '.') return true;
+    if (c >= 'a' && c <= 'z') lower = true;
+    char l = char(std::tolower(uint8_t(c)));
+    if (std::strchr("aeiou", l) || (l == 'y' && i > 0)) vowel = true;
+  }
+  return !lower || !vowel;
 }
 
 bool HasPointer(const WnSynset& s, const char* symbol) {
@@ -134,8 +162,9 @@ struct Meaning {
 
 class Builder {
  public:
-  Builder(const WordNet& wn, std::unordered_set<std::string> wordList)
-      : wn_(wn), wordList_(std::move(wordList)) {}
+  Builder(const WordNet& wn, std::unordered_set<std::string> wordList,
+          std::unordered_set<std::string> commonWords)
+      : wn_(wn), wordList_(std::move(wordList)), commonWords_(std::move(commonWords)) {}
 
   void Run(const std::string& outFile);
 
@@ -153,12 +182,23 @@ class Builder {
         if (Lower(w.lemma) == lower) t += w.tagCount;
     return t;
   }
+  // How often a writer meets a lemma (lower case): see CountUse.
+  double Use(const std::string& lower) const {
+    auto it = use_.find(lower);
+    return it == use_.end() ? 0.0 : it->second;
+  }
+  // Use, without the share a participle adjective takes from its verb.
+  double UseAsWord(const std::string& lower) const {
+    auto it = useAsWord_.find(lower);
+    return it == useAsWord_.end() ? 0.0 : it->second;
+  }
   size_t Senses(const std::string& lower) const {
     auto it = meaningsOf_.find(lower);
     return it == meaningsOf_.end() ? 1 : std::max<size_t>(1, it->second.size());
   }
 
   void MakeMeanings();
+  void CountUse();
   void RankLemmas();
   void ChooseMeanings();
   void RefitWords();
@@ -168,6 +208,11 @@ class Builder {
 
   const WordNet& wn_;
   std::unordered_set<std::string> wordList_;  // confirms regular forms when not empty
+  std::unordered_set<std::string> commonWords_;  // a list of the common words, may be empty
+  std::unordered_map<std::string, double> use_, useAsWord_;  // lower lemma -> use (CountUse)
+  std::vector<std::string> byTags_;  // lemmas by tag count alone, for the coverage figures
+  // Adjective synset -> the adverb synsets that come from it ("\\" pointers).
+  std::unordered_map<uint32_t, std::vector<uint32_t>> adverbsOf_;
   mutable std::unordered_map<std::string, uint32_t> freq_;  // lemma tag counts, cached
   std::vector<Meaning> meanings_;
   std::vector<int32_t> meaningOfSynset_;  // synset -> meaning, -1 when left out
@@ -228,21 +273,139 @@ void Builder::MakeMeanings() {
           if (list.empty() || list.back() != i) list.push_back(i);
         }
   }
-  candidates_ = meanings_.size() - properNames_;  // proper names are counted apart
+  candidates_ = meanings_.size() - properNames_;
+  for (uint32_t s = 0; s < wn_.synsets.size(); ++s)
+    if (wn_.synsets[s].pos == WnPos::Adv)
+      for (const auto& p : wn_.synsets[s].pointers)
+        if (p.symbol == "\\" && wn_.synsets[p.target].pos == WnPos::Adj) {
+          auto& advs = adverbsOf_[p.target];
+          if (advs.empty() || advs.back() != s) advs.push_back(s);
+        }  // proper names are counted apart
+}
+
+// Suffix rules that undo regular inflection, by part of speech: an ending
+// and what replaces it ("ies" -> "y").
+const std::vector<std::pair<const char*, const char*>> kUninflect[4] = {
+    {{"s", ""}, {"ses", "s"}, {"xes", "x"}, {"zes", "z"}, {"ches", "ch"}, {"shes", "sh"},
+     {"men", "man"}, {"ies", "y"}},
+    {{"s", ""}, {"ies", "y"}, {"es", "e"}, {"es", ""}, {"ed", "e"}, {"ed", ""}, {"ing", "e"},
+     {"ing", ""}},
+    {{"er", ""}, {"est", ""}, {"er", "e"}, {"est", "e"}},
+    {}};
+
+// How often a writer meets each lemma. WordNet's tag counts measure that
+// well for the most common words but are zero for most of the vocabulary
+// ("printer", "gene"), so the words of WordNet's own glosses and examples
+// count too (an inflected word for its base: "genes" for "gene"; a word that
+// is also an inflected form of another lemma mostly for that one: "made"),
+// and so does a place in the list of common words, when one is given. A
+// participle that WordNet lists as an adjective ("spent", "worrying") is met
+// as often as a good share of its verb's uses, for it is how the verb is
+// met in the writer's text; that share counts for choosing the words and
+// meanings of the file, not for the order of a meaning's words.
+void Builder::CountUse() {
+  Progress bar("counting word use");
+  auto isLemma = [&](const std::string& l) { return !wn_.Lookup(l).empty(); };
+  // The lemmas that token is an inflected form of, other than itself.
+  auto basesOf = [&](const std::string& token) {
+    std::vector<std::string> bases;
+    for (int p = 0; p < 4; ++p) {
+      auto ex = wn_.exceptions[p].find(token);
+      if (ex != wn_.exceptions[p].end())
+        for (const auto& b : ex->second)
+          if (b != token && isLemma(b)) bases.push_back(b);
+      for (const auto& [end, repl] : kUninflect[p]) {
+        size_t n = std::char_traits<char>::length(end);
+        if (token.size() <= n + 1 || token.compare(token.size() - n, n, end) != 0) continue;
+        std::string b = token.substr(0, token.size() - n) + repl;
+        if (b != token && isLemma(b)) bases.push_back(b);
+      }
+    }
+    std::sort(bases.begin(), bases.end());
+    bases.erase(std::unique(bases.begin(), bases.end()), bases.end());
+    return bases;
+  };
+  std::unordered_map<std::string, double> gloss;
+  std::unordered_map<std::string, std::vector<std::string>> basesCache;
+  std::vector<std::string> tokens;
+  for (size_t si = 0; si < wn_.synsets.size(); ++si) {
+    if (si % 4096 == 0) bar.Update(si, wn_.synsets.size());
+    tokens.clear();
+    const std::string& g = wn_.synsets[si].gloss;
+    for (size_t i = 0; i < g.size();) {
+      if (!std::isalpha(uint8_t(g[i]))) {
+        ++i;
+        continue;
+      }
+      size_t j = i;
+      while (j < g.size() && (std::isalpha(uint8_t(g[j])) || g[j] == '-' || g[j] == '\'')) ++j;
+      std::string t = Lower(g.substr(i, j - i));
+      while (!t.empty() && (t.back() == '-' || t.back() == '\'')) t.pop_back();
+      tokens.push_back(std::move(t));
+      i = j;
+    }
+    for (size_t i = 0; i < tokens.size(); ++i) {
+      // Phrases of two and three words count when they are lemmas.
+      std::string phrase = tokens[i];
+      for (size_t n = 1; n < 3 && i + n < tokens.size(); ++n) {
+        phrase += '_' + tokens[i + n];
+        if (isLemma(phrase)) gloss[phrase] += 1;
+      }
+      const std::string& t = tokens[i];
+      auto bc = basesCache.find(t);
+      if (bc == basesCache.end()) bc = basesCache.emplace(t, basesOf(t)).first;
+      const auto& bases = bc->second;
+      bool lemma = isLemma(t);
+      if (lemma) gloss[t] += bases.empty() ? 1.0 : kFormOwnShare;
+      for (const auto& b : bases) gloss[b] += 1.0 / double(bases.size());
+    }
+  }
+  bar.Done();
+  std::unordered_set<std::string> formLemmas;
+  for (const auto& [t, bases] : basesCache)
+    if (!bases.empty()) formLemmas.insert(t);
+  for (const auto& e : wn_.index) {
+    if (useAsWord_.count(e.lemma)) continue;
+    double u = double(Freq(e.lemma));
+    auto g = gloss.find(e.lemma);
+    if (g != gloss.end()) u += kGlossUse * g->second;
+    // The list holds inflected forms too, so it tells nothing about a
+    // lemma that is also a form of another ("made").
+    if (commonWords_.count(Display(e.lemma)) && !formLemmas.count(e.lemma)) u += kCommonWordUse;
+    useAsWord_[e.lemma] = u;
+  }
+  use_ = useAsWord_;
+  for (const auto& e : wn_.index) {
+    if (e.pos != WnPos::Verb) continue;
+    for (const auto& f : FormsOf(e.lemma, WnPos::Verb)) {
+      // Irregular forms are past forms ("spent", "chosen"); regular ones end
+      // in -ed or -ing ("worrying"), not -s.
+      bool participle = !f.second || f.first.back() == 'd' || f.first.back() == 'g';
+      bool adjective = false;
+      for (const auto* x : wn_.Lookup(f.first)) adjective = adjective || x->pos == WnPos::Adj;
+      if (!participle || !adjective) continue;
+      double& u = use_[f.first];
+      u = std::max(u, kParticipleShare * useAsWord_[e.lemma]);
+    }
+  }
 }
 
 void Builder::RankLemmas() {
-  std::vector<std::pair<uint32_t, std::string>> counted;
-  std::unordered_set<std::string> seen;
-  for (const auto& e : wn_.index) {
-    if (!seen.insert(e.lemma).second) continue;
-    uint32_t f = Freq(e.lemma);
-    if (f > 0) counted.emplace_back(f, e.lemma);
-  }
-  std::sort(counted.begin(), counted.end(), [](const auto& a, const auto& b) {
-    return a.first != b.first ? a.first > b.first : a.second < b.second;
-  });
-  for (size_t i = 0; i < counted.size() && i < kTopLemmas; ++i) top_.push_back(counted[i].second);
+  auto rank = [&](auto&& value, std::vector<std::string>& out) {
+    std::vector<std::pair<double, std::string>> counted;
+    std::unordered_set<std::string> seen;
+    for (const auto& e : wn_.index) {
+      if (!seen.insert(e.lemma).second) continue;
+      double f = value(e.lemma);
+      if (f > 0) counted.emplace_back(f, e.lemma);
+    }
+    std::sort(counted.begin(), counted.end(), [](const auto& a, const auto& b) {
+      return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
+    for (size_t i = 0; i < counted.size() && i < kTopLemmas; ++i) out.push_back(counted[i].second);
+  };
+  rank([&](const std::string& l) { return Use(l); }, top_);
+  rank([&](const std::string& l) { return double(Freq(l)); }, byTags_);
 }
 
 void Builder::ChooseMeanings() {
@@ -265,8 +428,8 @@ void Builder::ChooseMeanings() {
     double v = 0;
     for (const auto& lemma : m.words) {
       std::string l = Lower(lemma);
-      double f = Freq(l), senses = double(Senses(l));
-      double weight = f > 0 ? std::log(2.0 + f) : 0.05;
+      double f = Freq(l), senses = double(Senses(l)), u = Use(l);
+      double weight = u > 0 ? std::log(2.0 + u) : 0.05;
       double share = 0.5 * (TagIn(m, l) + 0.5) / (f + 0.5 * senses) +
                      0.5 * double(lists[i].size()) / std::max(1.0, listed[l]);
       v += weight * share;
@@ -283,8 +446,8 @@ void Builder::ChooseMeanings() {
     double give = 0;
     for (const auto& lemma : meanings_[i].words) {
       std::string l = Lower(lemma);
-      double f = Freq(l);
-      if (f > 0) give += std::log(2.0 + f) / std::max(1.0, listed[l]);
+      double u = Use(l);
+      if (u > 0) give += std::log(2.0 + u) / std::max(1.0, listed[l]);
     }
     for (const auto& w : lists[i]) worth[w] += give;
   }
@@ -319,8 +482,9 @@ void Builder::ChooseMeanings() {
         std::string l = Lower(w.lemma);
         double f = Freq(l);
         double share = (w.tagCount + 1.0) / (f + double(Senses(l)));
-        double score = share * std::sqrt(1.0 + std::log(1.0 + f));
+        double score = share * std::sqrt(1.0 + std::log(1.0 + UseAsWord(l)));
         if (w.lemma.find('_') != std::string::npos) score *= 0.7;
+        if (Terse(Display(w.lemma))) score *= 0.1;
         if (w.lemma[0] >= 'A' && w.lemma[0] <= 'Z') score *= 0.5;
         heads[i].emplace_back(score, Display(w.lemma));
       }
@@ -455,8 +619,8 @@ void Builder::RefitWords() {
     double give = 0;
     for (const auto& lemma : meanings_[order_[oi]].words) {
       std::string l = Lower(lemma);
-      double f = Freq(l);
-      if (f > 0) give += std::pow(std::log(2.0 + f), 2.0) / std::max(1.0, listed[l]);
+      double u = Use(l);
+      if (u > 0) give += std::pow(std::log(2.0 + u), 2.0) / std::max(1.0, listed[l]);
     }
     for (const auto& w : lists[oi]) worth[w] += give;
   }
@@ -518,15 +682,30 @@ std::vector<std::string> Builder::ListOf(const Meaning& m, bool withBroader) con
       if (p.symbol == "!")
         for (const auto& w : wn_.synsets[p.target].words) antonyms.insert(Display(w.lemma));
 
+  // Short words and abbreviations are left out unless the meaning is named
+  // by one (or, before it is named, has nothing else).
+  bool terseAllowed = true;
+  if (withBroader && !m.head.empty()) {
+    terseAllowed = Terse(m.head);
+  } else {
+    for (const auto& w : m.words) terseAllowed = terseAllowed && Terse(Display(w));
+  }
   std::vector<std::string> list;
   std::set<std::string> in;
+  // A group's words in order of how often a writer uses each in this sense:
+  // its tag count here, plus its other use shared among its meanings.
   auto addGroup = [&](std::vector<const WnWord*> group) {
-    std::stable_sort(group.begin(), group.end(), [&](const WnWord* a, const WnWord* b) {
-      return Freq(Lower(a->lemma)) > Freq(Lower(b->lemma));
-    });
+    std::vector<std::pair<double, const WnWord*>> ranked;
     for (const WnWord* w : group) {
+      std::string l = Lower(w->lemma);
+      ranked.emplace_back(double(w->tagCount) + UseAsWord(l) / double(Senses(l)), w);
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& [rank, w] : ranked) {
       std::string d = Display(w->lemma);
       if (withBroader && !present_.count(d)) continue;
+      if (!terseAllowed && Terse(d)) continue;
       if (!antonyms.count(d) && in.insert(d).second) list.push_back(d);
     }
   };
@@ -544,6 +723,25 @@ std::vector<std::string> Builder::ListOf(const Meaning& m, bool withBroader) con
     for (const auto& p : wn_.synsets[s].pointers)
       if (p.symbol == "^" || p.symbol == "$") wordsOf(p.target, group);
   addGroup(group);
+  // An adverb's short list takes the adverbs of the adjectives it comes from
+  // and of their clusters ("simultaneously": "concurrently").
+  if (m.pos == WnPos::Adv && list.size() < kShortList) {
+    group.clear();
+    for (uint32_t s : m.members)
+      for (const auto& p : wn_.synsets[s].pointers) {
+        if (p.symbol != "\\" || wn_.synsets[p.target].pos != WnPos::Adj) continue;
+        int32_t cluster = meaningOfSynset_[p.target];
+        std::vector<uint32_t> adjectives{p.target};
+        if (cluster >= 0) adjectives = meanings_[size_t(cluster)].members;
+        for (uint32_t a : adjectives) {
+          auto it = adverbsOf_.find(a);
+          if (it == adverbsOf_.end()) continue;
+          for (uint32_t adv : it->second)
+            if (adv != s) wordsOf(adv, group);
+        }
+      }
+    addGroup(group);
+  }
   if (!withBroader) return list;
   // Broader, then narrower words for a short list, up to a few: only words
   // in the file for other reasons.
@@ -604,6 +802,7 @@ void Builder::Write(const std::string& outFile) {
     uint8_t kind;
     uint32_t tag;
     size_t order;
+    bool form = false;  // from an inflected form to its base word's meaning
   };
   std::vector<std::vector<Ref>> refs(tw.WordCount());
   auto refsOf = [&](uint32_t id) -> std::vector<Ref>& {
@@ -650,7 +849,7 @@ void Builder::Write(const std::string& outFile) {
         std::vector<Ref> r;
         for (const Ref& x : refs[it->second])
           if (x.kind == p + 1)
-            r.push_back({x.entry, uint8_t(firstPos[x.entry] == p ? 0 : p + 1), x.tag, x.order});
+            r.push_back({x.entry, uint8_t(firstPos[x.entry] == p ? 0 : p + 1), x.tag, x.order, true});
         if (r.empty()) continue;
         for (const auto& [t, regular] : FormsOf(top_[li], WnPos(p))) {
           if (t == top_[li]) continue;
@@ -692,6 +891,17 @@ void Builder::Write(const std::string& outFile) {
       for (const Ref& y : r) dup = dup || y.entry == x.entry;
       if (!dup) r.push_back(x), ++formRefsAdded;
     }
+    // A form that is a word of its own ("spent", "building") shows its own
+    // adjective meanings first: a participle used as an adjective is what
+    // the writer selected. Then its base word's meanings and its own others
+    // by use, a base word's sense counting half, since the form names it
+    // only in part ("building" stays a noun first, "chosen" a verb).
+    std::stable_sort(r.begin(), r.end(), [](const Ref& a, const Ref& b) {
+      bool adjA = !a.form && a.kind == 3, adjB = !b.form && b.kind == 3;
+      if (adjA != adjB) return adjA;
+      double ta = a.form ? a.tag / 2.0 : a.tag, tb = b.form ? b.tag / 2.0 : b.tag;
+      return ta > tb;
+    });
     if (isNew) (forms[i].regular ? regularKept : irregularKept) += 1;
   }
 
@@ -711,15 +921,21 @@ void Builder::Write(const std::string& outFile) {
   // frequent lemmas, typed as WordNet writes them, found with a meaning.
   wx::TThesaurusFile check;
   if (!check.LoadFromBytes(bytes)) throw std::runtime_error("the written file does not load");
-  size_t found = 0;
-  for (const auto& l : top_) {
+  auto isFound = [&](const std::string& l) {
     std::string typed = Display(l), capital = typed;
     capital[0] = char(std::toupper(uint8_t(capital[0])));
-    bool ok = (check.Lookup(typed) && !check.Contexts().empty()) ||
-              (check.Lookup(capital) && !check.Contexts().empty());
+    return (check.Lookup(typed) && !check.Contexts().empty()) ||
+           (check.Lookup(capital) && !check.Contexts().empty());
+  };
+  size_t found = 0;
+  for (const auto& l : top_) {
+    bool ok = isFound(l);
     found += ok;
     if (!ok && std::getenv("WX_SHOW_MISSING")) std::fprintf(stderr, "missing: %s\n", l.c_str());
   }
+  std::array<size_t, 2> foundByTags{};  // of the first 10,000 and of all
+  for (size_t i = 0; i < byTags_.size(); ++i)
+    if (isFound(byTags_[i])) foundByTags[1] += 1, foundByTags[0] += i < 10000;
 
   size_t properTaken = 0;
   for (uint32_t i : order_) properTaken += meanings_[i].proper;
@@ -745,11 +961,14 @@ void Builder::Write(const std::string& outFile) {
               wx::kThesaurusMaxFanout);
   std::printf("  coverage:   %zu of %zu (%.1f%%) of the most frequent lemmas are found with a meaning\n",
               found, top_.size(), top_.empty() ? 0.0 : 100.0 * found / top_.size());
+  std::printf("              by tag counts alone: %zu of the first %zu, %zu of %zu\n", foundByTags[0],
+              std::min<size_t>(10000, byTags_.size()), foundByTags[1], byTags_.size());
 }
 
 void Builder::Run(const std::string& outFile) {
-  RankLemmas();
   MakeMeanings();
+  CountUse();
+  RankLemmas();
   ChooseMeanings();
   RefitWords();
   Write(outFile);
@@ -759,29 +978,32 @@ void Builder::Run(const std::string& outFile) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  std::string listFile;
-  if (args.size() >= 2 && args[0] == "--words") {
-    listFile = args[1];
+  std::string listFile, commonFile;
+  while (args.size() >= 2 && (args[0] == "--words" || args[0] == "--common")) {
+    (args[0] == "--words" ? listFile : commonFile) = args[1];
     args.erase(args.begin(), args.begin() + 2);
   }
   if (args.size() != 2) {
-    std::fprintf(stderr, "usage: build-thesaurus [--words LIST] WORDNET_DIR OUTFILE\n");
+    std::fprintf(stderr, "usage: build-thesaurus [--words LIST] [--common LIST] WORDNET_DIR OUTFILE\n");
     return 2;
   }
   try {
-    std::unordered_set<std::string> wordList;
-    if (!listFile.empty()) {
-      std::ifstream in(listFile);
-      if (!in) throw std::runtime_error("cannot open " + listFile);
+    auto read = [](const std::string& file) {
+      std::unordered_set<std::string> words;
+      if (file.empty()) return words;
+      std::ifstream in(file);
+      if (!in) throw std::runtime_error("cannot open " + file);
       std::string line;
       while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty()) wordList.insert(line);
+        if (!line.empty()) words.insert(line);
       }
-    }
+      return words;
+    };
+    std::unordered_set<std::string> wordList = read(listFile), commonWords = read(commonFile);
     WordNet wn;
     wn.Load(args[0], true);
-    Builder(wn, std::move(wordList)).Run(args[1]);
+    Builder(wn, std::move(wordList), std::move(commonWords)).Run(args[1]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "build-thesaurus: %s\n", e.what());
     return 1;
