@@ -82,6 +82,10 @@ constexpr size_t kFilledList = 6;          // ... up to this many words
 constexpr double kGlossUse = 0.2;
 constexpr double kCommonWordUse = 2.0;
 constexpr double kParticipleShare = 0.5;
+constexpr double kReliableTags = 3;
+// Entries kept from the frequent lemmas' own senses for the senses that give
+// most to the common words ("accept" as "take, receive").
+constexpr size_t kValueEntries = 400;
 // The share of a gloss word's count that goes to itself when it is also an
 // inflected form of another lemma ("made", "left"); the rest goes to that one.
 constexpr double kFormOwnShare = 0.1;
@@ -204,6 +208,8 @@ class Builder {
   void RefitWords();
   std::vector<std::pair<std::string, bool>> FormsOf(const std::string& lemma, WnPos pos) const;
   std::vector<std::string> ListOf(const Meaning& m, bool withBroader) const;
+  std::vector<std::string> FillWords(const Meaning& m,
+                                     const std::vector<std::vector<std::string>>& lists) const;
   void Write(const std::string& outFile);
 
   const WordNet& wn_;
@@ -306,19 +312,26 @@ const std::vector<std::pair<const char*, const char*>> kUninflect[4] = {
 void Builder::CountUse() {
   Progress bar("counting word use");
   auto isLemma = [&](const std::string& l) { return !wn_.Lookup(l).empty(); };
-  // The lemmas that token is an inflected form of, other than itself.
+  auto isLemmaOf = [&](const std::string& l, int pos) {
+    for (const auto* e : wn_.Lookup(l))
+      if (int(e->pos) == pos) return true;
+    return false;
+  };
+  // The lemmas that token is an inflected form of, other than itself: a
+  // form of a word of the same part of speech ("printer" is no comparative
+  // of the noun "print").
   auto basesOf = [&](const std::string& token) {
     std::vector<std::string> bases;
     for (int p = 0; p < 4; ++p) {
       auto ex = wn_.exceptions[p].find(token);
       if (ex != wn_.exceptions[p].end())
         for (const auto& b : ex->second)
-          if (b != token && isLemma(b)) bases.push_back(b);
+          if (b != token && isLemmaOf(b, p)) bases.push_back(b);
       for (const auto& [end, repl] : kUninflect[p]) {
         size_t n = std::char_traits<char>::length(end);
         if (token.size() <= n + 1 || token.compare(token.size() - n, n, end) != 0) continue;
         std::string b = token.substr(0, token.size() - n) + repl;
-        if (b != token && isLemma(b)) bases.push_back(b);
+        if (b != token && isLemmaOf(b, p)) bases.push_back(b);
       }
     }
     std::sort(bases.begin(), bases.end());
@@ -390,22 +403,30 @@ void Builder::CountUse() {
   }
 }
 
+// The frequent lemmas: those with kReliableTags tag counts or more by their
+// tag counts, which measure prose well where they are not too few to tell;
+// then the others by their use (CountUse).
 void Builder::RankLemmas() {
   auto rank = [&](auto&& value, std::vector<std::string>& out) {
-    std::vector<std::pair<double, std::string>> counted;
+    std::vector<std::pair<std::pair<double, double>, std::string>> counted;
     std::unordered_set<std::string> seen;
     for (const auto& e : wn_.index) {
       if (!seen.insert(e.lemma).second) continue;
-      double f = value(e.lemma);
-      if (f > 0) counted.emplace_back(f, e.lemma);
+      auto f = value(e.lemma);
+      if (f.second > 0) counted.emplace_back(f, e.lemma);
     }
     std::sort(counted.begin(), counted.end(), [](const auto& a, const auto& b) {
       return a.first != b.first ? a.first > b.first : a.second < b.second;
     });
     for (size_t i = 0; i < counted.size() && i < kTopLemmas; ++i) out.push_back(counted[i].second);
   };
-  rank([&](const std::string& l) { return Use(l); }, top_);
-  rank([&](const std::string& l) { return double(Freq(l)); }, byTags_);
+  rank(
+      [&](const std::string& l) {
+        double tags = Freq(l);
+        return std::make_pair(tags >= kReliableTags ? tags : 0.0, Use(l));
+      },
+      top_);
+  rank([&](const std::string& l) { return std::make_pair(0.0, double(Freq(l))); }, byTags_);
 }
 
 void Builder::ChooseMeanings() {
@@ -463,6 +484,13 @@ void Builder::ChooseMeanings() {
         if (meaningOfSynset_[e->synsets[0]] >= 0 && forced.insert(Display(w.lemma)).second)
           words.push_back(Display(w.lemma));
     }
+  // Then what fills their main senses' short lists ("camel").
+  for (const std::string& l : top_)
+    for (const auto* e : wn_.Lookup(l)) {
+      if (e->synsets.empty() || meaningOfSynset_[e->synsets[0]] < 0) continue;
+      for (const auto& w : FillWords(meanings_[size_t(meaningOfSynset_[e->synsets[0]])], lists))
+        if (forced.insert(w).second) words.push_back(w);
+    }
   AppendByWorth(worth, forced, words);
   size_t lo = LongestFit(words, wx::kThesaurusMaxNodes - kChoiceNodeMargin, bar);
   present_.insert(words.begin(), words.begin() + long(lo));
@@ -499,6 +527,11 @@ void Builder::ChooseMeanings() {
   size_t entries = 0;
   std::vector<char> queued(meanings_.size(), 0), taken(meanings_.size(), 0);
   // Takes meaning mi if it can be offered; true when it is in the file.
+  // The frequent lemmas' senses leave kValueEntries entries to the senses
+  // that give most; those of theirs that find no entry then compete with
+  // the others by what they give.
+  size_t entryLimit = wx::kThesaurusMaxEntries - kValueEntries;
+  std::vector<uint32_t> deferred;
   auto take = [&](int64_t mi) {
     if (mi < 0) return false;
     if (queued[size_t(mi)]) return bool(taken[size_t(mi)]);
@@ -523,8 +556,13 @@ void Builder::ChooseMeanings() {
     uint32_t before = *std::max_element(slots.begin(), slots.end());
     uint32_t& mine = slots[size_t(m.pos)];
     size_t extra = mine + 1 > before ? 1 : 0;
-    if (entries + extra > wx::kThesaurusMaxEntries) {
-      ++leftForEntries_;
+    if (entries + extra > entryLimit) {
+      if (entryLimit < wx::kThesaurusMaxEntries) {
+        queued[size_t(mi)] = 0;
+        deferred.push_back(uint32_t(mi));
+      } else {
+        ++leftForEntries_;
+      }
       return false;
     }
     ++mine;
@@ -558,9 +596,12 @@ void Builder::ChooseMeanings() {
           break;
         }
   // Then the rest by what they give.
+  entryLimit = wx::kThesaurusMaxEntries;
   std::vector<uint32_t> rest;
+  std::vector<char> wasDeferred(meanings_.size(), 0);
+  for (uint32_t i : deferred) wasDeferred[i] = 1;
   for (uint32_t i = 0; i < meanings_.size(); ++i)
-    if (!queued[i] && !meanings_[i].proper) rest.push_back(i);
+    if (!queued[i] && (!meanings_[i].proper || wasDeferred[i])) rest.push_back(i);
   std::stable_sort(rest.begin(), rest.end(), [&](uint32_t a, uint32_t b) {
     return meanings_[a].value > meanings_[b].value;
   });
@@ -658,6 +699,20 @@ void Builder::RefitWords() {
           if (forced.insert(f.first).second) words.push_back(f.first);
   }
   const size_t formsEnd = words.size();
+  // Then what fills the short lists of the frequent lemmas' first senses
+  // ("camel"), while nodes last.
+  {
+    std::vector<std::vector<std::string>> all(meanings_.size());
+    for (size_t oi = 0; oi < order_.size(); ++oi) all[order_[oi]] = lists[oi];
+    for (const std::string& l : top_)
+      for (const auto* e : wn_.Lookup(l)) {
+        if (e->synsets.empty() || meaningOfSynset_[e->synsets[0]] < 0 ||
+            !taken[size_t(meaningOfSynset_[e->synsets[0]])])
+          continue;
+        for (const auto& w : FillWords(meanings_[size_t(meaningOfSynset_[e->synsets[0]])], all))
+          if (forced.insert(w).second) words.push_back(w);
+      }
+  }
   AppendByWorth(worth, forced, words);
   size_t lo = LongestFit(words, wx::kThesaurusMaxNodes, bar);
   if (lo < formsEnd)
@@ -682,15 +737,17 @@ std::vector<std::string> Builder::ListOf(const Meaning& m, bool withBroader) con
       if (p.symbol == "!")
         for (const auto& w : wn_.synsets[p.target].words) antonyms.insert(Display(w.lemma));
 
-  // Short words and abbreviations are left out unless the meaning is named
-  // by one (or, before it is named, has nothing else).
+  // Short words and abbreviations come last, after the words that fill a
+  // short list, unless the meaning is named by one (or, before it is named,
+  // has nothing else): they are no word a writer picks, but one who looks
+  // up "lb" still finds its meaning.
   bool terseAllowed = true;
   if (withBroader && !m.head.empty()) {
     terseAllowed = Terse(m.head);
   } else {
     for (const auto& w : m.words) terseAllowed = terseAllowed && Terse(Display(w));
   }
-  std::vector<std::string> list;
+  std::vector<std::string> list, terse;
   std::set<std::string> in;
   // A group's words in order of how often a writer uses each in this sense:
   // its tag count here, plus its other use shared among its meanings.
@@ -705,8 +762,7 @@ std::vector<std::string> Builder::ListOf(const Meaning& m, bool withBroader) con
     for (const auto& [rank, w] : ranked) {
       std::string d = Display(w->lemma);
       if (withBroader && !present_.count(d)) continue;
-      if (!terseAllowed && Terse(d)) continue;
-      if (!antonyms.count(d) && in.insert(d).second) list.push_back(d);
+      if (!antonyms.count(d) && in.insert(d).second) (!terseAllowed && Terse(d) ? terse : list).push_back(d);
     }
   };
   auto wordsOf = [&](uint32_t s, std::vector<const WnWord*>& out) {
@@ -742,7 +798,10 @@ std::vector<std::string> Builder::ListOf(const Meaning& m, bool withBroader) con
       }
     addGroup(group);
   }
-  if (!withBroader) return list;
+  if (!withBroader) {
+    list.insert(list.end(), terse.begin(), terse.end());
+    return list;
+  }
   // Broader, then narrower words for a short list, up to a few: only words
   // in the file for other reasons.
   for (const char* kind : {"@", "~"}) {
@@ -755,7 +814,29 @@ std::vector<std::string> Builder::ListOf(const Meaning& m, bool withBroader) con
     addGroup(group);
     if (list.size() > kFilledList) list.resize(kFilledList);
   }
+  list.insert(list.end(), terse.begin(), terse.end());
   return list;
+}
+
+// The words that fill a short list when they are in the file: for a meaning
+// whose own and related words (lists, by meaning) are fewer than three, the
+// first word of each broader and then each narrower meaning, as many as
+// bring it to three.
+std::vector<std::string> Builder::FillWords(const Meaning& m,
+                                            const std::vector<std::vector<std::string>>& lists) const {
+  std::vector<std::string> out;
+  size_t at = size_t(&m - meanings_.data());
+  size_t plain = 0;  // the words a writer would pick
+  for (const auto& w : lists[at]) plain += !Terse(w);
+  if (plain >= kShortList) return out;
+  for (const char* kind : {"@", "~"})
+    for (const auto& p : wn_.synsets[m.members[0]].pointers)
+      if (p.symbol == kind && plain + out.size() < kShortList &&
+          !wn_.synsets[p.target].words.empty()) {
+        std::string d = Display(wn_.synsets[p.target].words[0].lemma);
+        if (!Terse(d)) out.push_back(d);
+      }
+  return out;
 }
 
 void Builder::Write(const std::string& outFile) {
