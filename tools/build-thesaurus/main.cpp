@@ -83,9 +83,11 @@ constexpr double kGlossUse = 0.2;
 constexpr double kCommonWordUse = 2.0;
 constexpr double kParticipleShare = 0.5;
 constexpr double kReliableTags = 3;
-// Entries kept from the frequent lemmas' own senses for the senses that give
-// most to the common words ("accept" as "take, receive").
-constexpr size_t kValueEntries = 400;
+// Entries kept from the less frequent lemmas' most used senses for the
+// senses that give most to the common words ("accept" as "take, receive").
+constexpr size_t kValueEntries = 3000;
+// The frequent lemmas whose most used sense comes before kValueEntries.
+constexpr size_t kSureLemmas = 10000;
 // The share of a gloss word's count that goes to itself when it is also an
 // inflected form of another lemma ("made", "left"); the rest goes to that one.
 constexpr double kFormOwnShare = 0.1;
@@ -207,7 +209,7 @@ class Builder {
   void ChooseMeanings();
   void RefitWords();
   std::vector<std::pair<std::string, bool>> FormsOf(const std::string& lemma, WnPos pos) const;
-  std::vector<std::string> ListOf(const Meaning& m, bool withBroader) const;
+  std::vector<std::string> ListOf(const Meaning& m, bool withBroader, bool allTerse = false) const;
   std::vector<std::string> FillWords(const Meaning& m,
                                      const std::vector<std::vector<std::string>>& lists) const;
   void Write(const std::string& outFile);
@@ -527,10 +529,9 @@ void Builder::ChooseMeanings() {
   size_t entries = 0;
   std::vector<char> queued(meanings_.size(), 0), taken(meanings_.size(), 0);
   // Takes meaning mi if it can be offered; true when it is in the file.
-  // The frequent lemmas' senses leave kValueEntries entries to the senses
-  // that give most; those of theirs that find no entry then compete with
-  // the others by what they give.
-  size_t entryLimit = wx::kThesaurusMaxEntries - kValueEntries;
+  // Those of the less frequent lemmas' senses that find no entry within
+  // entryLimit then compete with the others by what they give.
+  size_t entryLimit = wx::kThesaurusMaxEntries;
   std::vector<uint32_t> deferred;
   auto take = [&](int64_t mi) {
     if (mi < 0) return false;
@@ -539,7 +540,9 @@ void Builder::ChooseMeanings() {
     Meaning& m = meanings_[size_t(mi)];
     const auto& hs = heads[size_t(mi)];
     if (hs.empty()) return false;
-    if (ListOf(m, true).size() < 2) return false;  // nothing to offer but the word itself
+    // Nothing to offer but the word itself, even with the broader words that
+    // are put in the file for the short lists of frequent lemmas' senses.
+    if (ListOf(m, true, true).size() + FillWords(m, lists).size() < 2) return false;
     // The plainest context word, or the plainest of its synonyms whose
     // entries have room for this part of speech: entries are what runs out.
     m.head = hs[0].second;
@@ -574,8 +577,11 @@ void Builder::ChooseMeanings() {
   // First the senses every frequent lemma must have: its most used sense
   // that has something to offer (a sense of one word with nothing similar,
   // like "calmly" as "with self-possession", yields to the next one);
-  // then, for the most frequent, the first such sense of each part of speech.
-  for (size_t li = 0; li < top_.size(); ++li) {
+  // then, for the most frequent, the first such sense of each part of
+  // speech; then the most used sense of the lemmas after kSureLemmas, which
+  // leave kValueEntries entries to the senses that give most.
+  entryLimit = wx::kThesaurusMaxEntries;
+  auto mainSense = [&](size_t li) {
     const std::string& l = top_[li];
     std::vector<std::pair<uint32_t, uint32_t>> senses;  // (tag count, meaning), in sense order
     for (const auto* e : wn_.Lookup(l))
@@ -587,7 +593,8 @@ void Builder::ChooseMeanings() {
                      [](const auto& a, const auto& b) { return a.first > b.first; });
     for (const auto& sense : senses)
       if (take(sense.second) || li >= kFirstSenseLemmas) break;
-  }
+  };
+  for (size_t li = 0; li < top_.size() && li < kSureLemmas; ++li) mainSense(li);
   for (size_t li = 0; li < top_.size() && li < kFirstSenseLemmas; ++li)
     for (const auto* e : wn_.Lookup(top_[li]))
       for (uint32_t s : e->synsets)
@@ -595,6 +602,8 @@ void Builder::ChooseMeanings() {
           take(meaningOfSynset_[s]);
           break;
         }
+  entryLimit = wx::kThesaurusMaxEntries - kValueEntries;
+  for (size_t li = kSureLemmas; li < top_.size(); ++li) mainSense(li);
   // Then the rest by what they give.
   entryLimit = wx::kThesaurusMaxEntries;
   std::vector<uint32_t> rest;
@@ -730,7 +739,7 @@ void Builder::RefitWords() {
 // could bring into the file: its own words and similar and related ones. With
 // it, what the file lists: those of them in the file, and for a short list
 // broader and then narrower words in the file.
-std::vector<std::string> Builder::ListOf(const Meaning& m, bool withBroader) const {
+std::vector<std::string> Builder::ListOf(const Meaning& m, bool withBroader, bool allTerse) const {
   std::set<std::string> antonyms;
   for (uint32_t s : m.members)
     for (const auto& p : wn_.synsets[s].pointers)
@@ -814,7 +823,9 @@ std::vector<std::string> Builder::ListOf(const Meaning& m, bool withBroader) con
     addGroup(group);
     if (list.size() > kFilledList) list.resize(kFilledList);
   }
-  list.insert(list.end(), terse.begin(), terse.end());
+  // They never stand among the first three (allTerse: all of them, to tell
+  // whether the meaning has something to offer those who look them up).
+  if (allTerse || list.size() >= kShortList) list.insert(list.end(), terse.begin(), terse.end());
   return list;
 }
 
