@@ -1,27 +1,38 @@
-// build-thesaurus [--words LIST] WORDNET_DIR OUTFILE: makes "Thesaurus.qxt"
-// from WordNet.
+// build-thesaurus [--words LIST] [--common LIST] WORDNET_DIR OUTFILE: makes
+// "Thesaurus.qxt" from WordNet.
 //
 // Design. A meaning is a WordNet synset; an adjective's cluster (the head
 // synset with its satellites) makes one meaning, so "happy", a synset of one
 // word, lists "blissful", "glad" and "cheerful". Every word of a meaning
-// refers to it, its most used senses first. A meaning's list holds its
-// synonyms (common words first), then similar and related words (the
-// cluster, "also see", verb groups), then, only for a list still under three
-// words, broader and then narrower words already in the file; never an
-// antonym of the meaning's words. The context word shown for a meaning is the
-// synonym that names it most plainly: common, and mainly used in this sense.
+// refers to it, its most used senses first; a participle that WordNet lists
+// as an adjective ("spent") shows that meaning before its verb's. A
+// meaning's list holds its synonyms, then similar and related words (the
+// cluster, "also see", verb groups; for an adverb of few words the adverbs
+// of its adjective), each group by how often a writer uses the word in that
+// sense, then, only for a list still under three words, broader and then
+// narrower words already in the file; never an antonym of the meaning's
+// words. Words of under three letters and abbreviations stand last, and not
+// at all in a list of fewer than three other words, unless they name the
+// meaning. The context word shown for a meaning is the synonym that names
+// it most plainly: common, and mainly used in this sense.
+//
+// How often a writer meets a word (its use): WordNet's tag counts (of
+// cntlist.rev), plus its count in WordNet's own glosses and examples, plus a
+// share for being in LIST of --common, a list of the common words.
 //
 // The format allows 65,536 nodes and 13,107 entries. An entry carries four
 // lists, one per part of speech, under one head word, and a reference names
 // the list by its kind; so a noun, a verb, an adjective and an adverb meaning
 // with the same context word share one entry. Meanings are taken in order of
 // use to a writer while both budgets last: first the most used sense of each
-// of the 20,000 most frequent lemmas (by the tag counts of cntlist.rev), then
-// the first sense of each part of speech of the 5,000 most frequent, then all
-// other meanings by how much they give the common words among them. A
-// frequent lemma whose most used sense has nothing to offer takes its next
-// one. Proper names are left out unless one is a frequent lemma's most used
-// sense ("Monday"); so are meanings that would list nothing but their own word.
+// of the 10,000 most frequent lemmas (those with three tag counts or more by
+// them, then by use), then the first sense of each part of speech of the
+// 5,000 most frequent, then the most used sense of the next 10,000, which
+// leave 3,000 entries to all other meanings, taken by how much they give the
+// common words among them. A frequent lemma whose most used sense has
+// nothing to offer takes its next one. Proper names are left out unless one
+// is a frequent lemma's most used sense ("Monday"); so are meanings that
+// would list nothing but their own word.
 // The words are chosen twice: first, to choose the meanings, the frequent
 // lemmas, the synonyms of their first senses, then the words their meanings
 // list, by what they add for the nodes they cost; then again for the meanings
@@ -29,9 +40,10 @@
 // inflected forms of the most frequent lemmas come before the listed words;
 // the nodes left go to the forms of the other frequent lemmas: irregular
 // ones from WordNet's exception lists and regular ones by the spelling rules
-// (checked against LIST, a word list, when one is given). A form refers to
-// its base word's meanings of the matching part of speech as a word form
-// (kind 0) where that shows the right list, else under the meaning's kind.
+// (checked against LIST of --words, a word list, when one is given). A form
+// refers to its base word's meanings of the matching part of speech as a
+// word form (kind 0) where that shows the right list, else under the
+// meaning's kind.
 #include <algorithm>
 #include <array>
 #include <cctype>
