@@ -28,7 +28,7 @@
 // of the 10,000 most frequent lemmas (those with three tag counts or more by
 // them, then by use), then the first sense of each part of speech of the
 // 5,000 most frequent, then the most used sense of the next 10,000, which
-// leave 3,000 entries to all other meanings, taken by how much they give the
+// leave 4,000 entries to all other meanings, taken by how much they give the
 // common words among them. A frequent lemma whose most used sense has
 // nothing to offer takes its next one. Proper names are left out unless one
 // is a frequent lemma's most used sense ("Monday"); so are meanings that
@@ -97,7 +97,7 @@ constexpr double kParticipleShare = 0.5;
 constexpr double kReliableTags = 3;
 // Entries kept from the less frequent lemmas' most used senses for the
 // senses that give most to the common words ("accept" as "take, receive").
-constexpr size_t kValueEntries = 3000;
+constexpr size_t kValueEntries = 4000;
 // The frequent lemmas whose most used sense comes before kValueEntries.
 constexpr size_t kSureLemmas = 10000;
 // The share of a gloss word's count that goes to itself when it is also an
