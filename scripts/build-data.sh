@@ -26,7 +26,9 @@ build_data() {
 WORDNET=/usr/share/wordnet
 # The word list confirms regular inflected forms ("stopped", not "stoped").
 WORDS=/usr/share/dict/american-english-large
-build_data Thesaurus.qxt build-thesaurus --words "$WORDS" "$WORDNET"
+# The smaller list of common words tells which words a writer meets often.
+COMMON=/usr/share/dict/american-english
+build_data Thesaurus.qxt build-thesaurus --words "$WORDS" --common "$COMMON" "$WORDNET"
 build_data Definitions.ydd build-definitions "$WORDNET"
 # Word ranks for ranked suggestions: counts in the fortunes and in WordNet's
 # glosses, and whether the common-size word list holds the word.

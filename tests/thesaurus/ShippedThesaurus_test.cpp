@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -58,6 +59,8 @@ TEST_F(ShippedThesaurus, CommonWordsShowTheirMainMeaningFirst) {
   EXPECT_TRUE(Has(happy[0], "cheerful"));
   EXPECT_FALSE(AnyHas(happy, "unhappy"));  // never an antonym
   EXPECT_EQ(file_->Contexts()[0]->contextWord, "happy");
+  // The end-to-end tests choose "cheerful" for "happy", then "glad" for it.
+  EXPECT_TRUE(AnyHas(Meanings("cheerful"), "glad"));
 
   auto beautiful = Meanings("beautiful");
   ASSERT_FALSE(beautiful.empty());
@@ -83,6 +86,58 @@ TEST_F(ShippedThesaurus, MainSensesOfEveryShapeAreOffered) {
   EXPECT_TRUE(AnyHas(Meanings("ominous"), "sinister"));
   // A proper name that is the word's most used sense, typed in lower case.
   EXPECT_TRUE(AnyHas(Meanings("monday"), "Mon"));
+}
+
+// A participle that WordNet lists as an adjective shows that meaning first,
+// then its verb's.
+TEST_F(ShippedThesaurus, ParticiplesUsedAsAdjectivesShowThatMeaningFirst) {
+  for (const auto& [word, synonym] : {std::pair<const char*, const char*>{"spent", "exhausted"},
+                                      {"moved", "touched"},
+                                      {"worrying", "disturbing"},
+                                      {"fired", "dismissed"}}) {
+    auto meanings = Meanings(word);
+    ASSERT_GE(meanings.size(), 2u) << word;
+    EXPECT_EQ(file_->Contexts()[0]->kindName, "adjective") << word;
+    EXPECT_TRUE(Has(meanings[0], synonym)) << word;
+    bool verb = false;
+    for (const auto& m : file_->Contexts()) verb = verb || m->kind == 0 || m->kind == 2;
+    EXPECT_TRUE(verb) << word;
+  }
+}
+
+// Words a writer meets often though WordNet's tag counts hardly know them.
+TEST_F(ShippedThesaurus, CommonWordsWithFewTagCountsAreFound) {
+  for (const char* word : {"tennis", "printer", "gene", "camel"}) EXPECT_FALSE(Meanings(word).empty()) << word;
+}
+
+// Short words and abbreviations do not stand among a meaning's first three
+// words unless the meaning is named by one; they still find their meaning.
+TEST_F(ShippedThesaurus, AbbreviationsComeAfterTheWordsAWriterPicks) {
+  auto isTerse = [](const std::string& w) {
+    if (w.size() < 3 || w.find('.') != std::string::npos) return true;
+    return std::none_of(w.begin(), w.end(), [](char c) { return std::strchr("aeiouAEIOU", c) != nullptr; }) &&
+           w.find('y', 1) == std::string::npos;
+  };
+  for (const char* word : {"year", "foot", "inch", "quality", "so", "seem", "for example"}) {
+    ASSERT_FALSE(Meanings(word).empty()) << word;
+    for (const auto& m : file_->Contexts()) {
+      if (isTerse(m->contextWord)) continue;
+      auto words = wx::TThesaurusBase::ContextWords(*m);
+      for (size_t i = 0; i < words.size() && i < 3; ++i) EXPECT_FALSE(isTerse(words[i])) << word << ": " << words[i];
+    }
+  }
+  auto yr = Meanings("yr");
+  ASSERT_FALSE(yr.empty());
+  EXPECT_EQ(file_->Contexts()[0]->contextWord, "year");
+  EXPECT_TRUE(Has(yr[0], "twelvemonth"));
+}
+
+// An adverb of few words lists the adverbs of the adjective it comes from.
+TEST_F(ShippedThesaurus, ShortAdverbListsAreFilledFromTheirAdjective) {
+  auto simultaneously = Meanings("simultaneously");
+  ASSERT_FALSE(simultaneously.empty());
+  EXPECT_TRUE(Has(simultaneously[0], "concurrently"));
+  EXPECT_GE(simultaneously[0].size(), 3u);
 }
 
 TEST_F(ShippedThesaurus, InflectedFormsShowTheirBaseWordsMeanings) {

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -81,8 +82,9 @@ TEST_F(BuildThesaurus, WritesMeaningsClustersFormsAndASummary) {
   ASSERT_EQ(built.status, 0) << Slurp(dir_ / "err.txt");
   for (const char* line :
        {"meanings:   4 (2 nouns, 1 verbs, 1 adjective clusters, 0 adverbs)", "entries:    4 of 13107",
-        "(2 regular and 3 irregular inflected forms added)", "1 proper names",
-        "coverage:   4 of 4 (100.0%)"})
+        "(4 regular and 3 irregular inflected forms added)", "1 proper names",
+        // The lemmas with tag counts, and those the glosses use ("vehicle").
+        "coverage:   6 of 6 (100.0%)", "by tag counts alone: 4 of the first 4, 4 of 4"})
     EXPECT_NE(built.out.find(line), std::string::npos) << line << "\n" << built.out;
   EXPECT_NE(Slurp(dir_ / "err.txt").find("100%"), std::string::npos);  // progress was shown
 
@@ -188,6 +190,121 @@ TEST_F(BuildThesaurus, CommonWordsKeepAMeaningWhateverTheShapeOfTheirMainSense) 
   ASSERT_EQ(t.Contexts().size(), 1u);
   EXPECT_EQ(t.Contexts()[0]->kindName, "adverb");
   EXPECT_EQ(t.Contexts()[0]->lists[3], (std::vector<std::string>{"calmly", "sedately"}));
+}
+
+// What a writer meets first: a participle's own adjective meaning before its
+// verb's, words by how often they are used, no abbreviation among them.
+TEST_F(BuildThesaurus, MeaningsAndWordsComeInTheOrderAWriterUsesThem) {
+  auto append = [&](const char* name, const std::string& text) {
+    std::ofstream(dir_ / "wn" / name, std::ios::binary | std::ios::app) << text;
+  };
+  // A verb with an irregular past that WordNet also lists as an adjective.
+  append("data.verb", "00000320 40 v 02 spend 0 expend 0 000 | pay out  \n");
+  append("index.verb", "spend v 1 0 1 1 00000320  \nexpend v 1 0 1 0 00000320  \n");
+  append("verb.exc", "spent spend\n");
+  append("data.adj",
+         "00000520 00 a 02 exhausted 0 spent 0 000 | drained of energy  \n"
+         "00000530 00 a 02 simultaneous 0 concurrent 0 000 | at the same time  \n");
+  append("index.adj",
+         "exhausted a 1 0 1 0 00000520  \nspent a 1 0 1 0 00000520  \n"
+         "simultaneous a 1 0 1 0 00000530  \nconcurrent a 1 0 1 0 00000530  \n");
+  // An adverb of one word, and another adverb from the same adjective.
+  append("data.adv",
+         "00000730 02 r 01 simultaneously 0 001 \\ 00000530 a 0101 | at the same instant  \n"
+         "00000740 02 r 01 concurrently 0 001 \\ 00000530 a 0102 | overlapping in time  \n");
+  append("index.adv", "simultaneously r 1 1 \\ 1 0 00000730  \nconcurrently r 1 1 \\ 1 0 00000740  \n");
+  // An abbreviation among a frequent noun's synonyms; a meaning that only
+  // abbreviations name; a meaning whose words have no tag counts, one of
+  // them used in other glosses.
+  append("data.noun",
+         "00000130 28 n 03 yr 0 year 0 twelvemonth 0 000 | a period of time  \n"
+         "00000140 28 n 02 PM 0 pm 0 000 | after noon  \n"
+         "00000150 06 n 02 xyster 0 scraper 0 000 | a surgical instrument  \n"
+         "00000160 06 n 02 grater 0 rasp 0 000 | a scraper with a rough surface; a kind of scraper  \n"
+         "00000180 21 n 02 spent 0 outlay 0 000 | money paid out  \n");
+  append("index.noun",
+         "yr n 1 0 1 0 00000130  \nyear n 1 0 1 1 00000130  \ntwelvemonth n 1 0 1 0 00000130  \n"
+         "pm n 1 0 1 0 00000140  \nxyster n 1 0 1 0 00000150  \nscraper n 1 0 1 0 00000150  \n"
+         "grater n 1 0 1 0 00000160  \nrasp n 1 0 1 0 00000160  \n"
+         "spent n 1 0 1 0 00000180  \noutlay n 1 0 1 0 00000180  \n");
+  append("cntlist.rev",
+         "spend%2:40:00:: 1 40\n"
+         "year%1:28:00:: 1 50\n"
+         "pm%1:28:00:: 1 2\n"
+         "simultaneously%4:02:00:: 1 5\n");
+  fs::path out = dir_ / "Thesaurus.qxt";
+  Ran built = Build("", out);
+  ASSERT_EQ(built.status, 0) << Slurp(dir_ / "err.txt");
+
+  wx::TThesaurusFile t;
+  t.SetFileName(out.string());
+  // "I was spent": the adjective first, then the verb's meaning, which is
+  // used more than the word's own rare noun.
+  ASSERT_TRUE(t.Lookup("spent"));
+  ASSERT_EQ(t.Contexts().size(), 3u);
+  EXPECT_EQ(t.Contexts()[0]->kindName, "adjective");
+  EXPECT_EQ(wx::TThesaurusBase::ContextWords(*t.Contexts()[0]),
+            (std::vector<std::string>{"exhausted", "spent"}));
+  EXPECT_EQ(wx::TThesaurusBase::ContextWords(*t.Contexts()[1]),
+            (std::vector<std::string>{"spend", "expend"}));
+  EXPECT_EQ(t.Contexts()[2]->kindName, "noun");
+  // The base verb has only its own meaning.
+  ASSERT_TRUE(t.Lookup("spend"));
+  ASSERT_EQ(t.Contexts().size(), 1u);
+  EXPECT_EQ(t.Contexts()[0]->kindName, "verb");
+
+  // The abbreviation is not among the first three words and does not name
+  // the meaning, which it still finds.
+  ASSERT_TRUE(t.Lookup("year"));
+  ASSERT_EQ(t.Contexts().size(), 1u);
+  EXPECT_EQ(t.Contexts()[0]->contextWord, "year");
+  EXPECT_EQ(t.Contexts()[0]->lists[0], (std::vector<std::string>{"year", "twelvemonth"}));
+  ASSERT_TRUE(t.Lookup("yr"));
+  ASSERT_EQ(t.Contexts().size(), 1u);
+  EXPECT_EQ(t.Contexts()[0]->contextWord, "year");
+  // A meaning named by short words keeps them.
+  ASSERT_TRUE(t.Lookup("pm"));
+  ASSERT_EQ(t.Contexts().size(), 1u);
+  EXPECT_EQ(t.Contexts()[0]->lists[0].size(), 2u);
+
+  // The word the glosses use comes first and names the meaning.
+  ASSERT_TRUE(t.Lookup("xyster"));
+  ASSERT_EQ(t.Contexts().size(), 1u);
+  EXPECT_EQ(t.Contexts()[0]->contextWord, "scraper");
+  EXPECT_EQ(t.Contexts()[0]->lists[0], (std::vector<std::string>{"scraper", "xyster"}));
+
+  // An adverb of one word lists the other adverbs of its adjective.
+  ASSERT_TRUE(t.Lookup("simultaneously"));
+  ASSERT_EQ(t.Contexts().size(), 1u);
+  EXPECT_EQ(t.Contexts()[0]->kindName, "adverb");
+  EXPECT_EQ(t.Contexts()[0]->lists[3], (std::vector<std::string>{"simultaneously", "concurrently"}));
+}
+
+// A list of common words counts as use: a lemma that WordNet's tag counts
+// and glosses never mention is among the frequent lemmas when it is listed.
+TEST_F(BuildThesaurus, ACommonWordListCountsAsUse) {
+  std::ofstream(dir_ / "wn" / "data.noun", std::ios::binary | std::ios::app)
+      << "00000170 06 n 02 camel 0 dromedary 0 000 | a beast of burden  \n";
+  std::ofstream(dir_ / "wn" / "index.noun", std::ios::binary | std::ios::app)
+      << "camel n 1 0 1 0 00000170  \ndromedary n 1 0 1 0 00000170  \n";
+  std::ofstream(dir_ / "common.txt") << "camel\ncar\n";
+  fs::path out = dir_ / "Thesaurus.qxt";
+  // The number of frequent lemmas the summary counts.
+  auto frequent = [](const std::string& summary) {
+    size_t at = summary.find("coverage:");
+    return at == std::string::npos ? -1 : std::atoi(summary.c_str() + summary.find(" of ", at) + 4);
+  };
+  Ran plain = Build("", out);
+  ASSERT_EQ(plain.status, 0) << Slurp(dir_ / "err.txt");
+  Ran common = Build("--common " + (dir_ / "common.txt").string() + " ", out);
+  ASSERT_EQ(common.status, 0) << Slurp(dir_ / "err.txt");
+  // "camel" joins them; "car" was one already.
+  EXPECT_EQ(frequent(common.out), frequent(plain.out) + 1) << plain.out << common.out;
+  wx::TThesaurusFile t;
+  t.SetFileName(out.string());
+  ASSERT_TRUE(t.Lookup("camel"));
+  EXPECT_EQ(t.Contexts()[0]->lists[0], (std::vector<std::string>{"camel", "dromedary"}));
+  EXPECT_EQ(Build("--common " + (dir_ / "none.txt").string() + " ", out).status, 1);
 }
 
 TEST_F(BuildThesaurus, AWordListConfirmsRegularForms) {
