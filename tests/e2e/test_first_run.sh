@@ -18,7 +18,7 @@ declare -A expected=(
   ["QuoteCharacters"]="REG_SZ >" ["IgnorePrefix"]="REG_SZ '" ["IgnoreSuffix"]="REG_SZ ';'s;."
   ["SilentSpellMode"]="REG_DWORD 0x0" ["CompatibilityMode"]="REG_DWORD 0x0"
   ["CompatibilityDelay"]="REG_DWORD 0x3e8" ["ShowSmartBarOnOpen"]="REG_DWORD 0x1"
-  ["CompatibilityCut"]="REG_DWORD 0x0" ["DisableBackup"]="REG_DWORD 0x0")
+  ["CompatibilityCut"]="REG_DWORD 0x0" ["DisableBackup"]="REG_DWORD 0x0" ["ClassicSuggestions"]="REG_DWORD 0x0")
 for name in "${!expected[@]}"; do
   wx_assert_eq "$(wx_reg_query "$KEY" "$name")" "${expected[$name]}" "$name"
 done

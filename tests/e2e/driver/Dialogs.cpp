@@ -69,6 +69,13 @@ CommandRegistrar messageBoxCmd(
             fail(L"no dialog box appeared within " + std::to_wstring(timeout) + L" ms");
         // Let the dialog finish creating its controls.
         waitUntil(1000, [&] { return !descendants(box).empty(); });
+        // A program back from a long wait (a notice about a program that
+        // stopped answering) counts as hung until its box reads messages
+        // again: wait for the box to answer before asking for its texts.
+        waitUntil(5000, [&] {
+            DWORD_PTR r = 0;
+            return SendMessageTimeoutW(box, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 500, &r) != 0;
+        });
         out(L"hwnd: " + hex(box));
         out(L"caption: " + escape(windowText(box)));
         for (HWND h : descendants(box)) {
