@@ -199,7 +199,7 @@ TEST(MainDictionaryIndex, WriterKeepsTheTreeAndFingerprintsFollowTheRules) {
   EXPECT_EQ(indexed.substr(0, image.size()), image);
   EXPECT_EQ(indexed.size(), image.size() + indexStats.indexBytes);
   EXPECT_EQ(indexStats.words, 3u);
-  EXPECT_EQ(indexStats.ruleSets, 2u);  // English and the generic rules
+  EXPECT_EQ(indexStats.ruleSets, 1u);  // the dictionary's language only
   EXPECT_FALSE(tools::AddLookupIndex(dir.File("missing.qxm"), indexStats, error));
 
   TPhoneticsMap a, b;

@@ -187,16 +187,13 @@ bool AddLookupIndex(const std::string& path, MainDictIndexStats& stats, std::str
     return false;
   }
 
-  // Rule sets: the dictionary's language, and the generic rules English
-  // suggestions fall back to.
+  // Rule sets: the dictionary's language only. English suggestions also ask
+  // the generic rules when the English ones find few words; that second
+  // search walks the tree (about a third slower over a list of misspellings),
+  // which costs less than a second table as large as the first in every
+  // download.
   std::vector<RuleSetTables> sets(1);
   if (!BuildRuleSet(map, groups, depth, sets[0], error)) return false;
-  if ((language & 0xFF) == 9) {
-    map.SetLanguage(0);
-    RuleSetTables generic;
-    if (!BuildRuleSet(map, groups, depth, generic, error)) return false;
-    if (generic.fingerprint != sets[0].fingerprint) sets.push_back(std::move(generic));
-  }
 
   // Filter: at least 12 bits a word, 4 bits set per word in one 64-bit
   // word (about 0.6% of non-words pass at 16 bits a word).

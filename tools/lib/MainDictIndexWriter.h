@@ -19,8 +19,7 @@ struct MainDictIndexStats {
 };
 
 // Rewrites the dictionary file at path (UTF-8) as its tree part followed by
-// a new lookup index with the phonetic rules of the dictionary's language (and
-// the generic rules, which English suggestions also use). The file is
+// a new lookup index with the phonetic rules of the dictionary's language. The file is
 // replaced atomically. False with a reason when it cannot be done.
 bool AddLookupIndex(const std::string& path, MainDictIndexStats& stats, std::string& error);
 
