@@ -26,14 +26,36 @@ int CharFromPos(HWND h, POINT pt) {
   return static_cast<int>(SendMessageW(h, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&p)));
 }
 
-// Height plus external leading of the window's default font (a plain device
-// context of the window).
-int DefaultFontHeight(HWND h) {
-  HDC dc = GetDC(h);
+// Ascent and descent of the control's default character format at the
+// device context's resolution: the text's own font, not the plain device
+// context's (whose system font is taller than a small editor font).
+struct FormatMetrics {
+  int ascent = 0, descent = 0;
+  int Height() const { return ascent + descent; }
+};
+FormatMetrics DefaultFormatMetrics(HWND h, HDC dc) {
+  CHARFORMAT2W cf{};
+  cf.cbSize = sizeof(cf);
+  cf.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC;
+  SendMessageW(h, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  FormatMetrics m;
+  HFONT font = nullptr;
+  if (cf.yHeight > 0)
+    font = CreateFontW(-MulDiv(cf.yHeight, GetDeviceCaps(dc, LOGPIXELSY), 1440), 0, 0, 0,
+                       (cf.dwEffects & CFE_BOLD) ? FW_BOLD : FW_NORMAL, (cf.dwEffects & CFE_ITALIC) ? TRUE : FALSE,
+                       FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH, cf.szFaceName);
+  HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
   TEXTMETRICW tm{};
-  GetTextMetricsW(dc, &tm);
-  ReleaseDC(h, dc);
-  return tm.tmHeight + tm.tmExternalLeading;
+  if (GetTextMetricsW(dc, &tm)) {
+    m.ascent = tm.tmAscent;
+    m.descent = tm.tmDescent;
+  }
+  if (font) {
+    SelectObject(dc, old);
+    DeleteObject(font);
+  }
+  return m;
 }
 
 // Temporarily lets a replacement into a read-only control: its marks may be
@@ -287,9 +309,11 @@ void TSpellRichEdit::Paint() {
   ReleaseDC(h, dc);
 }
 
-int TSpellRichEdit::UnderlineBase(HDC dc, int line, int lineTop) {
+std::pair<int, int> TSpellRichEdit::WaveRows(HDC dc, int line, int lineTop, int ascent, int descent) {
   HWND h = window_;
-  int base = lineTop + DefaultFontHeight(h);
+  // The detected baseline's wave: from 4 to 2 rows above the base found.
+  auto WaveAbove = [](int base) { return std::make_pair(base - 4, base - 2); };
+  int lineBottom = lineTop + ascent + descent;  // the first row below the line
   const int lines = static_cast<int>(SendMessageW(h, EM_GETLINECOUNT, 0, 0));
   if (line + 1 < lines) {
     const int nextIndex = static_cast<int>(SendMessageW(h, EM_LINEINDEX, line + 1, 0));
@@ -298,7 +322,7 @@ int TSpellRichEdit::UnderlineBase(HDC dc, int line, int lineTop) {
       const int height = nextTop - lineTop;
       TLineCache* cache = live_.Cache(line);
       if (cache && cache->MeasuredHeight == height && cache->BaselineOffset > 0)
-        return lineTop + cache->BaselineOffset;
+        return WaveAbove(lineTop + cache->BaselineOffset);
       // Vote, column by column, for the lowest row painted in the text colour.
       const int x0 = PosFromChar(h, static_cast<int>(SendMessageW(h, EM_LINEINDEX, line, 0))).x;
       RECT rc;
@@ -333,31 +357,25 @@ int TSpellRichEdit::UnderlineBase(HDC dc, int line, int lineTop) {
           cache->MeasuredHeight = height;
           cache->BaselineOffset = index + 4;
         }
-        return lineTop + index + 4;
+        return WaveAbove(lineTop + index + 4);
       }
-      return lineTop + height;
+      return WaveAbove(lineTop + height);
     }
-    base = std::max(base, nextTop);
-  } else {
-    // The last line: measure the control's default character format.
-    CHARFORMAT2W cf{};
-    cf.cbSize = sizeof(cf);
-    cf.dwMask = CFM_FACE | CFM_SIZE;
-    SendMessageW(h, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
-    const int points = cf.yHeight / 20;
-    if (points > 0) {
-      HFONT font = CreateFontW(-MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                               FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH, cf.szFaceName);
-      HGDIOBJ old = SelectObject(dc, font);
-      TEXTMETRICW tm{};
-      GetTextMetricsW(dc, &tm);
-      SelectObject(dc, old);
-      DeleteObject(font);
-      base = std::max<int>(base, lineTop + tm.tmHeight - 1 + tm.tmExternalLeading);
-    }
+    if (nextTop > lineTop) lineBottom = nextTop;
+  } else if (line > 0) {
+    // The last line: as tall as the line above it (the control may set lines
+    // closer than the font's own height).
+    const int previousTop = PosFromChar(h, static_cast<int>(SendMessageW(h, EM_LINEINDEX, line - 1, 0))).y;
+    if (previousTop < lineTop) lineBottom = lineTop + (lineTop - previousTop);
   }
-  return base;
+  // The letters stand on a baseline the font's descent above the line's
+  // bottom (a line taller than the default font holds larger letters, which
+  // lower it); the wave goes in the rows between it and the next line.
+  const int baseline = std::max(lineTop + ascent, lineBottom - descent);
+  const int last = lineBottom - 1;
+  if (last - baseline >= 3) return {baseline + 1, baseline + 3};
+  if (last >= baseline) return {baseline, last};
+  return {last, last};
 }
 
 void TSpellRichEdit::DrawMarks(HDC dc) {
@@ -371,13 +389,14 @@ void TSpellRichEdit::DrawMarks(HDC dc) {
   HGDIOBJ oldPen = SelectObject(dc, pen);
   const int lines = static_cast<int>(SendMessageW(h, EM_GETLINECOUNT, 0, 0));
   const int textLength = GetWindowTextLengthW(h);
+  const FormatMetrics metrics = DefaultFormatMetrics(h, dc);
   for (int line = static_cast<int>(SendMessageW(h, EM_GETFIRSTVISIBLELINE, 0, 0)); line < lines; ++line) {
     const int index = static_cast<int>(SendMessageW(h, EM_LINEINDEX, line, 0));
     const POINT top = PosFromChar(h, index);
     if (top.y >= client.bottom) break;
     const std::vector<TSpellingError> errors = live_.CheckLine(line, sel.cpMin);
     if (errors.empty()) continue;
-    const int base = UnderlineBase(dc, line, top.y);
+    const auto [waveTop, waveBottom] = WaveRows(dc, line, top.y, metrics.ascent, metrics.descent);
     for (const TSpellingError& e : errors) {
       const int x1 = PosFromChar(h, index + e.Start).x;
       int x2 = 0;
@@ -397,10 +416,10 @@ void TSpellRichEdit::DrawMarks(HDC dc) {
       }
       marks_.push_back({index + e.Start, index + e.End});
       if (x2 <= x1) continue;
-      // The wave: a point every 2 pixels, alternating 4 and 2 pixels above the base.
+      // The wave: a point every 2 pixels, alternating between its top and bottom rows.
       std::vector<POINT> points;
       for (int x = x1; x < x2 && static_cast<int>(points.size()) < kMaxWavePoints; x += 2)
-        points.push_back(POINT{x, (points.size() % 2 == 0) ? base - 4 : base - 2});
+        points.push_back(POINT{x, (points.size() % 2 == 0) ? waveTop : waveBottom});
       points.back().x = x2;
       MoveToEx(dc, points.front().x, points.front().y, nullptr);
       PolylineTo(dc, points.data() + 1, static_cast<DWORD>(points.size() - 1));
@@ -475,7 +494,9 @@ bool TSpellRichEdit::ContextMenu(LPARAM lp) {
   return live_.ContextMenu(at, [h](int wordStart, int& x, int& y) {
     POINT p = PosFromChar(h, wordStart);
     const int line = static_cast<int>(SendMessageW(h, EM_EXLINEFROMCHAR, 0, wordStart));
-    int bottom = p.y + DefaultFontHeight(h);
+    HDC dc = GetDC(h);
+    int bottom = p.y + DefaultFormatMetrics(h, dc).Height();
+    ReleaseDC(h, dc);
     if (line + 1 < static_cast<int>(SendMessageW(h, EM_GETLINECOUNT, 0, 0))) {
       const int nextTop = PosFromChar(h, static_cast<int>(SendMessageW(h, EM_LINEINDEX, line + 1, 0))).y;
       bottom = std::max(bottom, nextTop);

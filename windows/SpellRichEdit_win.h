@@ -27,6 +27,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "spelling/SpellCheckerBase.h"
@@ -105,7 +106,9 @@ class TSpellRichEdit {
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
   void Paint();
   void DrawMarks(HDC dc);
-  int UnderlineBase(HDC dc, int line, int lineTop);
+  // The rows (top and bottom) of the wave under the marks of a line whose
+  // top is lineTop, given the default font's ascent and descent.
+  std::pair<int, int> WaveRows(HDC dc, int line, int lineTop, int ascent, int descent);
   bool ContextMenu(LPARAM lp);
 
   HWND window_ = nullptr;

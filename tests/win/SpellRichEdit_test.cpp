@@ -6,6 +6,7 @@
 #include <richedit.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -226,4 +227,52 @@ TEST_F(SpellRichEditTest, TheRealMenuMapsTheChosenEntryBack) {
   EXPECT_TRUE(checker.TemporaryDictionary().IsAdded("zorb"));
   Repaint();
   EXPECT_TRUE(edit.Marks().empty());
+}
+
+// The wave of a mark lies under its word: below the lowest row the word's
+// letters paint and above the next line's top, on the last line too; with
+// the control's font at the sizes 8 points take at 96 and at 144 dots per
+// inch.
+TEST_F(SpellRichEditTest, TheWaveLiesBetweenTheBaselineAndTheNextLine) {
+  for (const int twips : {8 * 20, 12 * 20}) {
+    CHARFORMAT2W cf{};
+    cf.cbSize = sizeof cf;
+    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_COLOR;
+    lstrcpynW(cf.szFaceName, L"MS Sans Serif", LF_FACESIZE);
+    cf.yHeight = twips;
+    cf.crTextColor = RGB(0, 0, 0);
+    SendMessageW(edit.Handle(), EM_SETCHARFORMAT, SCF_DEFAULT, LPARAM(&cf));
+    SetText(L"a tset of text\rtest the tset");
+    SendMessageW(edit.Handle(), EM_SETCHARFORMAT, SCF_ALL, LPARAM(&cf));
+    Repaint();
+    ASSERT_EQ(edit.Marks(), (Marks{{2, 6}, {24, 28}})) << twips;
+    POINTL first{0, 0}, second{0, 0};
+    SendMessageW(edit.Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&first), 0);
+    SendMessageW(edit.Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&second), 15);
+    const int spacing = second.y - first.y;
+    ASSERT_GT(spacing, 0);
+    HDC dc = GetDC(edit.Handle());
+    for (const auto& [start, end] : edit.Marks()) {
+      POINTL a{0, 0}, b{0, 0};
+      SendMessageW(edit.Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&a), start);
+      SendMessageW(edit.Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&b), end - 1);
+      const int right = b.x + 4, nextTop = a.y + spacing;
+      int lowestLetter = -1, topWave = 1 << 20, bottomWave = -1;
+      for (int y = a.y; y < nextTop + 6; ++y)
+        for (int x = a.x; x < right; ++x) {
+          const COLORREF c = GetPixel(dc, x, y);
+          if (c == RGB(255, 0, 0)) {
+            topWave = std::min(topWave, y);
+            bottomWave = std::max(bottomWave, y);
+          } else if (c == RGB(0, 0, 0) && y < nextTop) {
+            lowestLetter = std::max(lowestLetter, y);
+          }
+        }
+      EXPECT_GE(lowestLetter, a.y) << twips << " " << start;
+      EXPECT_GE(bottomWave, 0) << twips << " " << start << ": no wave";
+      EXPECT_GT(topWave, lowestLetter) << twips << " " << start;
+      EXPECT_LT(bottomWave, nextTop) << twips << " " << start;
+    }
+    ReleaseDC(edit.Handle(), dc);
+  }
 }
