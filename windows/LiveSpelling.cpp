@@ -153,6 +153,11 @@ TLineCache* TLiveRichEdit::Cache(int line) {
 const std::vector<TSpellingError>& TLiveRichEdit::CheckLine(int line, int caretIndex) {
   static const std::vector<TSpellingError> kNone;
   if (!spellingActive_ || busy_ || !HasView() || line < 0 || line >= view_->LineCount()) return kNone;
+  return CheckLineAt(line, -1, caretIndex);
+}
+
+// index: the line's first character when the caller knows it, -1 otherwise.
+const std::vector<TSpellingError>& TLiveRichEdit::CheckLineAt(int line, int index, int caretIndex) {
   std::u16string text = view_->LineText(line);
   // Only the first part of a long line is checked; a word cut there is left alone.
   const bool cut = text.size() > static_cast<size_t>(kMaxLineCheck);
@@ -163,7 +168,7 @@ const std::vector<TSpellingError>& TLiveRichEdit::CheckLine(int line, int caretI
   cache.Errors.clear();
   bool pending = false;
   if (!engine_->IsLineIgnored(LineBytes(text, text.size()))) {
-    const int first = view_->LineIndex(line);
+    const int first = index >= 0 ? index : view_->LineIndex(line);
     const bool track = (LiveMenuOptions & PopupOption(spIgnore)) != 0;
     std::string previous;
     for (const TLiveWord& w : LineWords(text)) {
@@ -179,6 +184,54 @@ const std::vector<TSpellingError>& TLiveRichEdit::CheckLine(int line, int caretI
   }
   cache.Dirty = pending;
   return cache.Errors;
+}
+
+void TLiveRichEdit::PaintBand(int top, int bottom, int caretIndex,
+                              const std::function<void(const TPaintedLine&)>& draw) {
+  if (!spellingActive_ || busy_ || !HasView()) return;
+  const int lines = view_->LineCount();
+  int line = std::max(view_->FirstVisibleLine(), view_->LineAtRow(top));
+  if (line < 0 || line >= lines) return;
+  // Lines scrolled out of sight give back their caches.
+  const int firstVisible = view_->FirstVisibleLine();
+  caches_.erase(caches_.begin(), caches_.lower_bound(firstVisible - 1));
+  TPaintedLine p;
+  p.Index = view_->LineIndex(line);
+  p.Top = view_->CharTop(p.Index);
+  while (p.Top < bottom) {
+    p.Line = line;
+    int nextIndex = -1;
+    p.NextTop = p.PreviousTop = -1;
+    if (line + 1 < lines) {
+      nextIndex = view_->LineIndex(line + 1);
+      p.NextTop = view_->CharTop(nextIndex);
+    }
+    const std::vector<TSpellingError>& errors = CheckLineAt(line, p.Index, caretIndex);
+    if (!errors.empty()) {
+      if (p.NextTop < 0 && line > 0) p.PreviousTop = view_->CharTop(view_->LineIndex(line - 1));
+      p.Errors = &errors;
+      draw(p);
+    }
+    if (nextIndex < 0 || p.NextTop <= p.Top) break;
+    ++line;
+    p.Index = nextIndex;
+    p.Top = p.NextTop;
+  }
+  // Lines below the visible ones give back their caches too.
+  const int lastVisible = view_->LastVisibleLine();
+  caches_.erase(caches_.upper_bound(lastVisible + 1), caches_.end());
+}
+
+std::vector<std::pair<int, int>> TLiveRichEdit::VisibleMarks() {
+  std::vector<std::pair<int, int>> marks;
+  if (!spellingActive_ || busy_ || !HasView()) return marks;
+  const int first = view_->FirstVisibleLine(), last = view_->LastVisibleLine();
+  for (auto it = caches_.lower_bound(first); it != caches_.end() && it->first <= last; ++it) {
+    if (it->second.Errors.empty()) continue;
+    const int index = view_->LineIndex(it->first);
+    for (const TSpellingError& e : it->second.Errors) marks.push_back({index + e.Start, index + e.End});
+  }
+  return marks;
 }
 
 void TLiveRichEdit::SelectionChanged() {

@@ -21,6 +21,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "spelling/ParsingEngine.h"
@@ -41,6 +42,10 @@ class TLiveTextView {
   virtual int LastVisibleLine() = 0;
   virtual int LineIndex(int line) = 0;
   virtual int LineFromChar(int index) = 0;
+  // The top row (client pixels) of the line holding a character, and the
+  // line at a row of the client area.
+  virtual int CharTop(int index) = 0;
+  virtual int LineAtRow(int y) = 0;
   // The line's text without its line break.
   virtual std::u16string LineText(int line) = 0;
   virtual void GetSelection(int& start, int& end) = 0;
@@ -71,6 +76,16 @@ struct TLineCache {
   bool Dirty = false;
   int MeasuredHeight = 0;  // line height the baseline offset was found for (0 none)
   int BaselineOffset = 0;  // last baseline search result (0 none)
+};
+
+// A line a repaint covers, as the underline painter needs it.
+struct TPaintedLine {
+  int Line = 0;
+  int Index = 0;         // its first character
+  int Top = 0;           // its top row
+  int NextTop = -1;      // the next line's top row; -1 on the last line
+  int PreviousTop = -1;  // on the last line, the line above's top row (-1: none)
+  const std::vector<TSpellingError>* Errors = nullptr;  // never empty
 };
 
 // A word of a line as the live checker reads it.
@@ -130,6 +145,14 @@ class TLiveRichEdit {
   // caretIndex: a misspelled word ending there is still being typed: it is
   // not marked, and the line is checked again once the caret has left.
   const std::vector<TSpellingError>& CheckLine(int line, int caretIndex);
+  // Checks the lines that cross the rows [top, bottom) of the client area
+  // and hands each one with misspelled words to draw. A line's index and top
+  // are asked once (a line's next top is the following line's top), so a
+  // repaint of a few lines costs the same anywhere in a long text.
+  void PaintBand(int top, int bottom, int caretIndex, const std::function<void(const TPaintedLine&)>& draw);
+  // The misspelled ranges of the visible lines as last checked, as character
+  // indexes of the whole text (start, end exclusive), top to bottom.
+  std::vector<std::pair<int, int>> VisibleMarks();
   // The cache of a line, null when it has none.
   TLineCache* Cache(int line);
   // Call when the caret moved or the text changed: lines left with a word
@@ -193,6 +216,7 @@ class TLiveRichEdit {
   void ConfigurationChanged();
   void WordSkipped(bool before, int state);
   void PopupResult(TSpellPopupOption result);
+  const std::vector<TSpellingError>& CheckLineAt(int line, int index, int caretIndex);
 
   TLiveTextView* view_ = nullptr;
   TSpellCheckerBase* engine_ = nullptr;

@@ -96,6 +96,8 @@ class TSpellRichEdit::View final : public TLiveTextView {
   }
   int LineIndex(int line) override { return static_cast<int>(SendMessageW(h(), EM_LINEINDEX, line, 0)); }
   int LineFromChar(int index) override { return static_cast<int>(SendMessageW(h(), EM_EXLINEFROMCHAR, 0, index)); }
+  int CharTop(int index) override { return PosFromChar(h(), index).y; }
+  int LineAtRow(int y) override { return LineFromChar(CharFromPos(h(), POINT{1, y})); }
   std::u16string LineText(int line) override {
     const int index = LineIndex(line);
     if (index < 0) return {};
@@ -224,7 +226,10 @@ LRESULT CALLBACK TSpellRichEdit::SubclassProc(HWND h, UINT msg, WPARAM wp, LPARA
 LRESULT TSpellRichEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   HWND h = window_;
   if (msg == marksMessage_ && marksMessage_ != 0) {
-    if (wp == static_cast<WPARAM>(-1)) return static_cast<LRESULT>(marks_.size());
+    if (wp == static_cast<WPARAM>(-1)) {
+      marks_ = live_.VisibleMarks();
+      return static_cast<LRESULT>(marks_.size());
+    }
     if (wp >= marks_.size()) return -1;
     return static_cast<LRESULT>((static_cast<uint64_t>(marks_[wp].first) << 32) |
                                 static_cast<uint32_t>(marks_[wp].second));
@@ -284,47 +289,46 @@ LRESULT TSpellRichEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 void TSpellRichEdit::Paint() {
   HWND h = window_;
   if (!live_.SpellingActive() || live_.Busy()) {
-    marks_.clear();
     DefSubclassProc(h, WM_PAINT, 0, 0);
     return;
   }
   RECT client;
   GetClientRect(h, &client);
+  RECT band = client;
   const int first = static_cast<int>(SendMessageW(h, EM_GETFIRSTVISIBLELINE, 0, 0));
   if (first != firstVisible_) {
     // Scrolled: every visible line is painted again.
     firstVisible_ = first;
     InvalidateRect(h, nullptr, FALSE);
+  } else if (GetUpdateRect(h, &band, FALSE)) {
+    // The wave hangs low in the line box: repaint a little further down.
+    band.bottom = std::min<LONG>(band.bottom + 4, client.bottom);
+    InvalidateRect(h, &band, FALSE);
   } else {
-    // The wave hangs below the line box: repaint a little further down.
-    RECT update;
-    if (GetUpdateRect(h, &update, FALSE)) {
-      update.bottom = std::min<LONG>(update.bottom + 4, client.bottom);
-      InvalidateRect(h, &update, FALSE);
-    }
+    band = client;
   }
   DefSubclassProc(h, WM_PAINT, 0, 0);
+  // Only the lines the control painted again need their waves again.
   HDC dc = GetDC(h);
-  DrawMarks(dc);
+  DrawMarks(dc, band);
   ReleaseDC(h, dc);
 }
 
-std::pair<int, int> TSpellRichEdit::WaveRows(HDC dc, int line, int lineTop, int ascent, int descent) {
+std::pair<int, int> TSpellRichEdit::WaveRows(HDC dc, const TPaintedLine& p, int ascent, int descent) {
   HWND h = window_;
+  const int line = p.Line, lineTop = p.Top;
   // The detected baseline's wave: from 4 to 2 rows above the base found.
   auto WaveAbove = [](int base) { return std::make_pair(base - 4, base - 2); };
   int lineBottom = lineTop + ascent + descent;  // the first row below the line
-  const int lines = static_cast<int>(SendMessageW(h, EM_GETLINECOUNT, 0, 0));
-  if (line + 1 < lines) {
-    const int nextIndex = static_cast<int>(SendMessageW(h, EM_LINEINDEX, line + 1, 0));
-    const int nextTop = PosFromChar(h, nextIndex).y;
+  if (p.NextTop >= 0) {
+    const int nextTop = p.NextTop;
     if (detectBaseline_ && nextTop > lineTop) {
       const int height = nextTop - lineTop;
       TLineCache* cache = live_.Cache(line);
       if (cache && cache->MeasuredHeight == height && cache->BaselineOffset > 0)
         return WaveAbove(lineTop + cache->BaselineOffset);
       // Vote, column by column, for the lowest row painted in the text colour.
-      const int x0 = PosFromChar(h, static_cast<int>(SendMessageW(h, EM_LINEINDEX, line, 0))).x;
+      const int x0 = PosFromChar(h, p.Index).x;
       RECT rc;
       GetClientRect(h, &rc);
       std::vector<int> votes(static_cast<size_t>(height), 0);
@@ -362,11 +366,10 @@ std::pair<int, int> TSpellRichEdit::WaveRows(HDC dc, int line, int lineTop, int 
       return WaveAbove(lineTop + height);
     }
     if (nextTop > lineTop) lineBottom = nextTop;
-  } else if (line > 0) {
+  } else if (p.PreviousTop >= 0 && p.PreviousTop < lineTop) {
     // The last line: as tall as the line above it (the control may set lines
     // closer than the font's own height).
-    const int previousTop = PosFromChar(h, static_cast<int>(SendMessageW(h, EM_LINEINDEX, line - 1, 0))).y;
-    if (previousTop < lineTop) lineBottom = lineTop + (lineTop - previousTop);
+    lineBottom = lineTop + (lineTop - p.PreviousTop);
   }
   // The letters stand on a baseline the font's descent above the line's
   // bottom (a line taller than the default font holds larger letters, which
@@ -378,31 +381,22 @@ std::pair<int, int> TSpellRichEdit::WaveRows(HDC dc, int line, int lineTop, int 
   return {last, last};
 }
 
-void TSpellRichEdit::DrawMarks(HDC dc) {
+void TSpellRichEdit::DrawMarks(HDC dc, const RECT& band) {
   HWND h = window_;
-  marks_.clear();
-  RECT client;
-  GetClientRect(h, &client);
   CHARRANGE sel{0, 0};
   SendMessageW(h, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&sel));
   HPEN pen = CreatePen(PS_SOLID, 1, color_);
   HGDIOBJ oldPen = SelectObject(dc, pen);
-  const int lines = static_cast<int>(SendMessageW(h, EM_GETLINECOUNT, 0, 0));
   const int textLength = GetWindowTextLengthW(h);
   const FormatMetrics metrics = DefaultFormatMetrics(h, dc);
-  for (int line = static_cast<int>(SendMessageW(h, EM_GETFIRSTVISIBLELINE, 0, 0)); line < lines; ++line) {
-    const int index = static_cast<int>(SendMessageW(h, EM_LINEINDEX, line, 0));
-    const POINT top = PosFromChar(h, index);
-    if (top.y >= client.bottom) break;
-    const std::vector<TSpellingError> errors = live_.CheckLine(line, sel.cpMin);
-    if (errors.empty()) continue;
-    const auto [waveTop, waveBottom] = WaveRows(dc, line, top.y, metrics.ascent, metrics.descent);
-    for (const TSpellingError& e : errors) {
-      const int x1 = PosFromChar(h, index + e.Start).x;
+  live_.PaintBand(band.top, band.bottom, sel.cpMin, [&](const TPaintedLine& p) {
+    const auto [waveTop, waveBottom] = WaveRows(dc, p, metrics.ascent, metrics.descent);
+    for (const TSpellingError& e : *p.Errors) {
+      const int x1 = PosFromChar(h, p.Index + e.Start).x;
       int x2 = 0;
-      const int endIndex = index + e.End;
+      const int endIndex = p.Index + e.End;
       const POINT end = PosFromChar(h, endIndex);
-      if (endIndex < textLength && end.y == top.y && end.x > x1) {
+      if (endIndex < textLength && end.y == p.Top && end.x > x1) {
         x2 = end.x;
       } else {
         // The word ends its line or the text: its last character's right edge.
@@ -414,7 +408,6 @@ void TSpellRichEdit::DrawMarks(HDC dc) {
         GetTextExtentPoint32W(dc, buf, 1, &size);
         x2 = lastChar.x + std::max<LONG>(size.cx, 1);
       }
-      marks_.push_back({index + e.Start, index + e.End});
       if (x2 <= x1) continue;
       // The wave: a point every 2 pixels, alternating between its top and bottom rows.
       std::vector<POINT> points;
@@ -424,7 +417,7 @@ void TSpellRichEdit::DrawMarks(HDC dc) {
       MoveToEx(dc, points.front().x, points.front().y, nullptr);
       PolylineTo(dc, points.data() + 1, static_cast<DWORD>(points.size() - 1));
     }
-  }
+  });
   SelectObject(dc, oldPen);
   DeleteObject(pen);
 }

@@ -91,9 +91,9 @@ class TSpellRichEdit {
   // the entry out.
   std::function<void()> OnSpellDialog;
 
-  // The misspelled ranges underlined at the last paint, as character
+  // The misspelled ranges underlined on the visible lines, as character
   // indexes of the whole text (start, end exclusive), top to bottom.
-  std::vector<std::pair<int, int>> Marks() const { return marks_; }
+  std::vector<std::pair<int, int>> Marks() { return live_.VisibleMarks(); }
   // The menu the control would open: replaceable for tests; the default shows
   // a popup menu and reports the chosen tag and suggestion.
   std::function<void(const std::vector<TPopupItem>& items, int x, int y, int& action, std::string& word)> OnShowMenu;
@@ -105,10 +105,11 @@ class TSpellRichEdit {
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
   void Paint();
-  void DrawMarks(HDC dc);
+  // Draws the waves of the lines that cross the band (client rows).
+  void DrawMarks(HDC dc, const RECT& band);
   // The rows (top and bottom) of the wave under the marks of a line whose
   // top is lineTop, given the default font's ascent and descent.
-  std::pair<int, int> WaveRows(HDC dc, int line, int lineTop, int ascent, int descent);
+  std::pair<int, int> WaveRows(HDC dc, const TPaintedLine& line, int ascent, int descent);
   bool ContextMenu(LPARAM lp);
 
   HWND window_ = nullptr;
@@ -118,7 +119,7 @@ class TSpellRichEdit {
   bool doubleBuffered_ = true;
   bool detectBaseline_ = false;
   int firstVisible_ = -1;
-  std::vector<std::pair<int, int>> marks_;
+  std::vector<std::pair<int, int>> marks_;  // answered one by one to the marks message
   UINT marksMessage_ = 0;
 };
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ class FakeView : public TLiveTextView {
   int invalidatedAll = 0;
   int updates = 0;
   bool busyCursor = false;
+  int positionQuestions = 0;  // line indexes and rows asked
+  int lineTexts = 0;
 
   void SetText(const std::u16string& text) {
     lines.assign(1, u"");
@@ -61,6 +64,7 @@ class FakeView : public TLiveTextView {
   int FirstVisibleLine() override { return firstVisible; }
   int LastVisibleLine() override { return std::min(lastVisible, LineCount() - 1); }
   int LineIndex(int line) override {
+    ++positionQuestions;
     int index = 0;
     for (int i = 0; i < line && i < LineCount(); ++i) index += static_cast<int>(lines[size_t(i)].size()) + 1;
     return index;
@@ -73,7 +77,19 @@ class FakeView : public TLiveTextView {
     }
     return LineCount() - 1;
   }
-  std::u16string LineText(int line) override { return lines.at(size_t(line)); }
+  // Lines 10 rows high from the first visible one.
+  int CharTop(int index) override {
+    ++positionQuestions;
+    return (LineFromChar(index) - firstVisible) * 10;
+  }
+  int LineAtRow(int y) override {
+    ++positionQuestions;
+    return std::clamp(firstVisible + y / 10, 0, LineCount() - 1);
+  }
+  std::u16string LineText(int line) override {
+    ++lineTexts;
+    return lines.at(size_t(line));
+  }
   void GetSelection(int& s, int& e) override {
     s = selStart;
     e = selEnd;
@@ -503,4 +519,60 @@ TEST(LiveMenuCaption, TranslatesCommandsAndKeepsSuggestionsLiteral) {
   EXPECT_EQ(LiveMenuCaption({"&Spelling ...", true, spDialog, {}}), "&Spelling ...");
   EXPECT_EQ(LiveMenuCaption({"R&D caf\xE9", true, spReplace, {}}), "R&&D café");
   EXPECT_EQ(LiveMenuCaption({"-", true, 0, {}}), "-");
+}
+
+// A repaint checks only the lines that cross its band, asks each line's
+// index and top once, and hands the painter the rows the wave needs.
+TEST_F(Live, ARepaintChecksTheLinesOfItsBandOnly) {
+  view.SetText(u"a tset\rof the text\rteh cat\rsat on a mat\rthe dgo");
+  std::vector<TPaintedLine> painted;
+  auto keep = [&](const TPaintedLine& p) { painted.push_back(p); };
+  live.PaintBand(12, 28, -1, keep);  // rows of lines 1 and 2
+  ASSERT_EQ(painted.size(), 1u);
+  EXPECT_EQ(painted[0].Line, 2);
+  EXPECT_EQ(painted[0].Index, 19);
+  EXPECT_EQ(painted[0].Top, 20);
+  EXPECT_EQ(painted[0].NextTop, 30);
+  EXPECT_EQ(*painted[0].Errors, (std::vector<TSpellingError>{{0, 3}}));
+  EXPECT_EQ(view.lineTexts, 2);
+  EXPECT_EQ(live.Cache(0), nullptr);  // line 0 lies outside the band
+  // The last line knows the line above's top instead of a next one.
+  painted.clear();
+  live.PaintBand(0, 1000, -1, keep);
+  ASSERT_EQ(painted.size(), 3u);
+  EXPECT_EQ(painted.back().Line, 4);
+  EXPECT_EQ(painted.back().NextTop, -1);
+  EXPECT_EQ(painted.back().PreviousTop, 30);
+  EXPECT_EQ(live.VisibleMarks(), (std::vector<std::pair<int, int>>{{2, 6}, {19, 22}, {44, 47}}));
+}
+
+// The work of one typed key does not grow with the text: in a text of
+// 20,000 lines, repainting the edited line near its end asks as few
+// questions and reads as few lines as near its start, and lines scrolled far
+// away give their caches back.
+TEST_F(Live, OneEditInALongTextCostsTheSameAnywhere) {
+  std::u16string text;
+  for (int i = 0; i < 20000; ++i) text += u"the cat sat on a mat\r";
+  view.SetText(text);
+  view.lastVisible = 24;
+  auto cost = [&](int line) {
+    view.firstVisible = line - 10;
+    view.lastVisible = line + 14;
+    live.PaintBand(0, 250, -1, [](const TPaintedLine&) {});  // the screen after scrolling there
+    const int index = view.LineIndex(line);
+    view.SetSelection(index + 4, index + 7);
+    view.ReplaceSelection(u"cta");
+    view.positionQuestions = view.lineTexts = 0;
+    std::vector<int> marked;
+    live.PaintBand(100, 114, -1, [&](const TPaintedLine& p) { marked.push_back(p.Line); });
+    EXPECT_EQ(marked, std::vector<int>{line});
+    return std::make_pair(view.positionQuestions, view.lineTexts);
+  };
+  const auto nearStart = cost(20);
+  const auto nearEnd = cost(19980);
+  EXPECT_EQ(nearStart, nearEnd);
+  EXPECT_LE(nearEnd.first, 8);
+  EXPECT_LE(nearEnd.second, 2);
+  EXPECT_EQ(live.Cache(20), nullptr);
+  EXPECT_NE(live.Cache(19980), nullptr);
 }
