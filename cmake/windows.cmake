@@ -54,6 +54,17 @@ install(TARGETS WendrixTray RUNTIME DESTINATION .)
 # Our HTML help, opened at the topic of each help context (app/HelpTopics.h).
 install(FILES ${CMAKE_SOURCE_DIR}/resources/help/WendrixHelp.html DESTINATION .)
 
+# Windows-side benchmarks: bench/win/NAME.cpp, each a program that prints
+# figures under Wine (scripts/live-typing-figures.sh runs live_typing).
+file(GLOB win_bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)
+foreach(src IN LISTS win_bench_sources)
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(bench-${name} ${src})
+  target_link_libraries(bench-${name} PRIVATE wxcore psapi)
+  target_compile_options(bench-${name} PRIVATE ${WX_WARNINGS})
+  target_link_options(bench-${name} PRIVATE -municode)
+endforeach()
+
 # Windows-side unit tests (GoogleTest built from Debian's sources), run under Wine.
 if(BUILD_TESTING AND EXISTS /usr/src/googletest/CMakeLists.txt)
   set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)

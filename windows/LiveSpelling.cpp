@@ -153,12 +153,20 @@ TLineCache* TLiveRichEdit::Cache(int line) {
 const std::vector<TSpellingError>& TLiveRichEdit::CheckLine(int line, int caretIndex) {
   static const std::vector<TSpellingError> kNone;
   if (!spellingActive_ || busy_ || !HasView() || line < 0 || line >= view_->LineCount()) return kNone;
-  return CheckLineAt(line, -1, caretIndex);
+  return CheckLineAt(line, -1, -1, caretIndex);
 }
 
-// index: the line's first character when the caller knows it, -1 otherwise.
-const std::vector<TSpellingError>& TLiveRichEdit::CheckLineAt(int line, int index, int caretIndex) {
-  std::u16string text = view_->LineText(line);
+// index and nextIndex: the first characters of the line and of the next one
+// when the caller knows them (nextIndex -1 on the last line), index -1
+// otherwise. A known line is read as one range of the text.
+const std::vector<TSpellingError>& TLiveRichEdit::CheckLineAt(int line, int index, int nextIndex, int caretIndex) {
+  std::u16string text;
+  if (index >= 0) {
+    text = view_->TextRange(index, nextIndex);
+    while (!text.empty() && (text.back() == u'\r' || text.back() == u'\n')) text.pop_back();
+  } else {
+    text = view_->LineText(line);
+  }
   // Only the first part of a long line is checked; a word cut there is left alone.
   const bool cut = text.size() > static_cast<size_t>(kMaxLineCheck);
   if (cut) text.resize(kMaxLineCheck);
@@ -186,40 +194,39 @@ const std::vector<TSpellingError>& TLiveRichEdit::CheckLineAt(int line, int inde
   return cache.Errors;
 }
 
-void TLiveRichEdit::PaintBand(int top, int bottom, int caretIndex,
+void TLiveRichEdit::PaintBand(int firstVisible, int top, int bottom, int caretIndex,
                               const std::function<void(const TPaintedLine&)>& draw) {
   if (!spellingActive_ || busy_ || !HasView()) return;
-  const int lines = view_->LineCount();
-  int line = std::max(view_->FirstVisibleLine(), view_->LineAtRow(top));
-  if (line < 0 || line >= lines) return;
-  // Lines scrolled out of sight give back their caches.
-  const int firstVisible = view_->FirstVisibleLine();
-  caches_.erase(caches_.begin(), caches_.lower_bound(firstVisible - 1));
+  // A band from the top of the client area starts at the first visible line
+  // without asking where its top row falls.
+  int line = top <= 0 ? firstVisible : std::max(firstVisible, view_->LineAtRow(top));
+  if (line < 0) return;
   TPaintedLine p;
   p.Index = view_->LineIndex(line);
+  if (p.Index < 0) return;
   p.Top = view_->CharTop(p.Index);
   while (p.Top < bottom) {
     p.Line = line;
-    int nextIndex = -1;
-    p.NextTop = p.PreviousTop = -1;
-    if (line + 1 < lines) {
-      nextIndex = view_->LineIndex(line + 1);
-      p.NextTop = view_->CharTop(nextIndex);
-    }
-    const std::vector<TSpellingError>& errors = CheckLineAt(line, p.Index, caretIndex);
+    // The next line's first character (-1: this is the last line).
+    const int nextIndex = view_->LineIndex(line + 1);
+    const bool last = nextIndex <= p.Index;
+    p.NextTop = last ? -1 : view_->CharTop(nextIndex);
+    const std::vector<TSpellingError>& errors = CheckLineAt(line, p.Index, last ? -1 : nextIndex, caretIndex);
     if (!errors.empty()) {
-      if (p.NextTop < 0 && line > 0) p.PreviousTop = view_->CharTop(view_->LineIndex(line - 1));
       p.Errors = &errors;
       draw(p);
     }
-    if (nextIndex < 0 || p.NextTop <= p.Top) break;
+    if (last || p.NextTop <= p.Top) break;
     ++line;
+    p.PreviousTop = p.Top;
     p.Index = nextIndex;
     p.Top = p.NextTop;
   }
-  // Lines below the visible ones give back their caches too.
-  const int lastVisible = view_->LastVisibleLine();
-  caches_.erase(caches_.upper_bound(lastVisible + 1), caches_.end());
+  // A repaint of the whole client area: lines out of sight give back their caches.
+  if (top <= 0) {
+    caches_.erase(caches_.begin(), caches_.lower_bound(firstVisible));
+    caches_.erase(caches_.upper_bound(line), caches_.end());
+  }
 }
 
 std::vector<std::pair<int, int>> TLiveRichEdit::VisibleMarks() {
@@ -236,15 +243,16 @@ std::vector<std::pair<int, int>> TLiveRichEdit::VisibleMarks() {
 
 void TLiveRichEdit::SelectionChanged() {
   if (!spellingActive_ || !HasView()) return;
-  const int first = view_->FirstVisibleLine(), last = view_->LastVisibleLine();
   // A line left with a word pending at the caret is painted again so that
   // the word gets its mark once the caret has moved on; the caret's own line
-  // is included, since the caret may have moved along it.
-  for (auto& [line, cache] : caches_) {
-    if (line < first) continue;
-    if (line > last) break;
-    if (cache.Dirty) view_->InvalidateLine(line);
-  }
+  // is included, since the caret may have moved along it. Only visible lines
+  // keep caches (see PaintBand), so no question about the last one is asked.
+  bool anyDirty = false;
+  for (const auto& entry : caches_) anyDirty = anyDirty || entry.second.Dirty;
+  if (!anyDirty) return;
+  const int first = view_->FirstVisibleLine();
+  for (auto it = caches_.lower_bound(first); it != caches_.end(); ++it)
+    if (it->second.Dirty) view_->InvalidateLine(it->first);
 }
 
 void TLiveRichEdit::MarkAllDirty() {
@@ -373,7 +381,7 @@ bool TLiveRichEdit::KeyReleased() {
   const int first = view_->LineIndex(line);
   const int column = start - first;
   if (column < 2) return false;
-  const std::u16string text = view_->LineText(line);
+  const std::u16string text = view_->TextRange(first, start);
   // The word that ends just before the typed delimiter.
   for (const TLiveWord& w : LineWords(text, static_cast<size_t>(column))) {
     if (w.End != column - 1) continue;

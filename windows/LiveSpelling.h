@@ -48,6 +48,8 @@ class TLiveTextView {
   virtual int LineAtRow(int y) = 0;
   // The line's text without its line break.
   virtual std::u16string LineText(int line) = 0;
+  // The characters [start, end); end -1: to the end of the text.
+  virtual std::u16string TextRange(int start, int end) = 0;
   virtual void GetSelection(int& start, int& end) = 0;
   virtual void SetSelection(int start, int end) = 0;
   // Replaces the selection (no undo requested) and leaves the caret after it.
@@ -84,7 +86,7 @@ struct TPaintedLine {
   int Index = 0;         // its first character
   int Top = 0;           // its top row
   int NextTop = -1;      // the next line's top row; -1 on the last line
-  int PreviousTop = -1;  // on the last line, the line above's top row (-1: none)
+  int PreviousTop = -1;  // the line above's top row when this pass met it (-1: not known)
   const std::vector<TSpellingError>* Errors = nullptr;  // never empty
 };
 
@@ -149,7 +151,9 @@ class TLiveRichEdit {
   // and hands each one with misspelled words to draw. A line's index and top
   // are asked once (a line's next top is the following line's top), so a
   // repaint of a few lines costs the same anywhere in a long text.
-  void PaintBand(int top, int bottom, int caretIndex, const std::function<void(const TPaintedLine&)>& draw);
+  // firstVisible: the first visible line, as the painter has just read it.
+  void PaintBand(int firstVisible, int top, int bottom, int caretIndex,
+                 const std::function<void(const TPaintedLine&)>& draw);
   // The misspelled ranges of the visible lines as last checked, as character
   // indexes of the whole text (start, end exclusive), top to bottom.
   std::vector<std::pair<int, int>> VisibleMarks();
@@ -216,7 +220,7 @@ class TLiveRichEdit {
   void ConfigurationChanged();
   void WordSkipped(bool before, int state);
   void PopupResult(TSpellPopupOption result);
-  const std::vector<TSpellingError>& CheckLineAt(int line, int index, int caretIndex);
+  const std::vector<TSpellingError>& CheckLineAt(int line, int index, int nextIndex, int caretIndex);
 
   TLiveTextView* view_ = nullptr;
   TSpellCheckerBase* engine_ = nullptr;

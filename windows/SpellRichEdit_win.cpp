@@ -111,6 +111,15 @@ class TSpellRichEdit::View final : public TLiveTextView {
     while (!buf.empty() && (buf.back() == L'\r' || buf.back() == L'\n')) buf.pop_back();
     return std::u16string(buf.begin(), buf.end());
   }
+  std::u16string TextRange(int start, int end) override {
+    if (end < 0) end = GetWindowTextLengthW(h());
+    if (start < 0 || end <= start) return {};
+    std::wstring buf(static_cast<size_t>(end - start) + 1, L'\0');
+    TEXTRANGEW tr{{start, end}, buf.data()};
+    const int got = static_cast<int>(SendMessageW(h(), EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&tr)));
+    buf.resize(static_cast<size_t>(std::clamp(got, 0, end - start)));
+    return std::u16string(buf.begin(), buf.end());
+  }
   void GetSelection(int& start, int& end) override {
     CHARRANGE cr{0, 0};
     SendMessageW(h(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
@@ -127,11 +136,14 @@ class TSpellRichEdit::View final : public TLiveTextView {
     SendMessageW(h(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(w.c_str()));
   }
   void InvalidateLine(int line) override {
+    const int index = LineIndex(line);
+    if (index < 0) return;
     RECT rc;
     GetClientRect(h(), &rc);
-    const int top = PosFromChar(h(), LineIndex(line)).y;
-    int bottom = rc.bottom;
-    if (line + 1 < LineCount()) bottom = std::min<int>(rc.bottom, PosFromChar(h(), LineIndex(line + 1)).y + 1);
+    const int top = PosFromChar(h(), index).y;
+    // The line's height as the last paint found it (a line ends where the
+    // next begins); the band reaches a little further for the wave.
+    const int bottom = std::min<int>(rc.bottom, top + owner_.lineHeight_ + 4);
     RECT band{rc.left, std::max<int>(rc.top, top - 1), rc.right, std::max<int>(bottom, top + 1)};
     InvalidateRect(h(), &band, FALSE);
   }
@@ -370,6 +382,8 @@ std::pair<int, int> TSpellRichEdit::WaveRows(HDC dc, const TPaintedLine& p, int 
     // The last line: as tall as the line above it (the control may set lines
     // closer than the font's own height).
     lineBottom = lineTop + (lineTop - p.PreviousTop);
+  } else if (lineSpacing_ > 0) {
+    lineBottom = lineTop + lineSpacing_;  // as the lines above were
   }
   // The letters stand on a baseline the font's descent above the line's
   // bottom (a line taller than the default font holds larger letters, which
@@ -389,7 +403,12 @@ void TSpellRichEdit::DrawMarks(HDC dc, const RECT& band) {
   HGDIOBJ oldPen = SelectObject(dc, pen);
   const int textLength = GetWindowTextLengthW(h);
   const FormatMetrics metrics = DefaultFormatMetrics(h, dc);
-  live_.PaintBand(band.top, band.bottom, sel.cpMin, [&](const TPaintedLine& p) {
+  lineHeight_ = std::max(lineHeight_, metrics.Height());
+  live_.PaintBand(firstVisible_, band.top, band.bottom, sel.cpMin, [&](const TPaintedLine& p) {
+    if (p.NextTop > p.Top) {
+      lineHeight_ = std::max(lineHeight_, p.NextTop - p.Top);
+      lineSpacing_ = p.NextTop - p.Top;
+    }
     const auto [waveTop, waveBottom] = WaveRows(dc, p, metrics.ascent, metrics.descent);
     for (const TSpellingError& e : *p.Errors) {
       const int x1 = PosFromChar(h, p.Index + e.Start).x;

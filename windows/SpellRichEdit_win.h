@@ -119,6 +119,8 @@ class TSpellRichEdit {
   bool doubleBuffered_ = true;
   bool detectBaseline_ = false;
   int firstVisible_ = -1;
+  int lineHeight_ = 0;   // the tallest line the painter has met (pixels)
+  int lineSpacing_ = 0;  // the last line height the painter met
   std::vector<std::pair<int, int>> marks_;  // answered one by one to the marks message
   UINT marksMessage_ = 0;
 };

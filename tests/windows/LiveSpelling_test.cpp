@@ -65,6 +65,7 @@ class FakeView : public TLiveTextView {
   int LastVisibleLine() override { return std::min(lastVisible, LineCount() - 1); }
   int LineIndex(int line) override {
     ++positionQuestions;
+    if (line < 0 || line >= LineCount()) return -1;
     int index = 0;
     for (int i = 0; i < line && i < LineCount(); ++i) index += static_cast<int>(lines[size_t(i)].size()) + 1;
     return index;
@@ -89,6 +90,12 @@ class FakeView : public TLiveTextView {
   std::u16string LineText(int line) override {
     ++lineTexts;
     return lines.at(size_t(line));
+  }
+  std::u16string TextRange(int start, int end) override {
+    ++lineTexts;
+    const std::u16string all = Text();
+    if (end < 0 || end > int(all.size())) end = int(all.size());
+    return start >= end ? std::u16string() : all.substr(size_t(start), size_t(end - start));
   }
   void GetSelection(int& s, int& e) override {
     s = selStart;
@@ -527,7 +534,7 @@ TEST_F(Live, ARepaintChecksTheLinesOfItsBandOnly) {
   view.SetText(u"a tset\rof the text\rteh cat\rsat on a mat\rthe dgo");
   std::vector<TPaintedLine> painted;
   auto keep = [&](const TPaintedLine& p) { painted.push_back(p); };
-  live.PaintBand(12, 28, -1, keep);  // rows of lines 1 and 2
+  live.PaintBand(0, 12, 28, -1, keep);  // rows of lines 1 and 2
   ASSERT_EQ(painted.size(), 1u);
   EXPECT_EQ(painted[0].Line, 2);
   EXPECT_EQ(painted[0].Index, 19);
@@ -536,13 +543,14 @@ TEST_F(Live, ARepaintChecksTheLinesOfItsBandOnly) {
   EXPECT_EQ(*painted[0].Errors, (std::vector<TSpellingError>{{0, 3}}));
   EXPECT_EQ(view.lineTexts, 2);
   EXPECT_EQ(live.Cache(0), nullptr);  // line 0 lies outside the band
-  // The last line knows the line above's top instead of a next one.
+  // The last line has no next top; the line above's top is known from the pass.
   painted.clear();
-  live.PaintBand(0, 1000, -1, keep);
+  live.PaintBand(0, 0, 1000, -1, keep);
   ASSERT_EQ(painted.size(), 3u);
   EXPECT_EQ(painted.back().Line, 4);
   EXPECT_EQ(painted.back().NextTop, -1);
   EXPECT_EQ(painted.back().PreviousTop, 30);
+  EXPECT_EQ(painted[0].PreviousTop, -1);
   EXPECT_EQ(live.VisibleMarks(), (std::vector<std::pair<int, int>>{{2, 6}, {19, 22}, {44, 47}}));
 }
 
@@ -558,13 +566,13 @@ TEST_F(Live, OneEditInALongTextCostsTheSameAnywhere) {
   auto cost = [&](int line) {
     view.firstVisible = line - 10;
     view.lastVisible = line + 14;
-    live.PaintBand(0, 250, -1, [](const TPaintedLine&) {});  // the screen after scrolling there
+    live.PaintBand(view.firstVisible, 0, 250, -1, [](const TPaintedLine&) {});  // the screen after scrolling there
     const int index = view.LineIndex(line);
     view.SetSelection(index + 4, index + 7);
     view.ReplaceSelection(u"cta");
     view.positionQuestions = view.lineTexts = 0;
     std::vector<int> marked;
-    live.PaintBand(100, 114, -1, [&](const TPaintedLine& p) { marked.push_back(p.Line); });
+    live.PaintBand(view.firstVisible, 100, 114, -1, [&](const TPaintedLine& p) { marked.push_back(p.Line); });
     EXPECT_EQ(marked, std::vector<int>{line});
     return std::make_pair(view.positionQuestions, view.lineTexts);
   };

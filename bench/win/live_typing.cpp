@@ -1,0 +1,231 @@
+// Live spelling on long texts, under Windows (or Wine): for texts of 10 KB,
+// 100 KB, 1 MB and 5 MB, the time from setting the text to the marks painted,
+// the time of a key typed near the top and at the end (the character, its
+// key release and the repaint), and the process's private memory before the
+// window, with the text open and after the window is gone; each for our
+// live-spelling rich edit and, in the same run, for a plain rich-edit control
+// holding the same text (the peer: what a word processor built on the same
+// control pays).
+//
+// usage: bench-live_typing.exe DICTIONARY TEXT
+// DICTIONARY is a main dictionary file (american.qxm), TEXT a plain text
+// (Windows-1252 or UTF-8 without characters outside it) repeated or cut to
+// each size.
+#include <windows.h>
+#include <psapi.h>
+#include <richedit.h>
+
+#include <algorithm>
+#include <cstring>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "common/AnsiText.h"
+#include "spelling/SpellCheckerBase.h"
+#include "windows/SpellRichEdit_win.h"
+
+using namespace wx;
+
+namespace {
+
+double Now() {
+  static LARGE_INTEGER frequency{};
+  if (!frequency.QuadPart) QueryPerformanceFrequency(&frequency);
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return double(t.QuadPart) * 1000.0 / double(frequency.QuadPart);
+}
+
+// The process's committed private memory (the page file's share of it).
+double PrivateMB() {
+  PROCESS_MEMORY_COUNTERS pmc{};
+  pmc.cb = sizeof pmc;
+  GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc);
+  return double(pmc.PagefileUsage) / (1024.0 * 1024.0);
+}
+
+// Loads the text as a file is opened: streamed in, not set as one string.
+void StreamIn(HWND edit, const std::wstring& text) {
+  struct Source {
+    const std::wstring* text;
+    size_t at;
+  } source{&text, 0};
+  EDITSTREAM es{};
+  es.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
+  es.pfnCallback = [](DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) -> DWORD {
+    auto* s = reinterpret_cast<Source*>(cookie);
+    const size_t bytes = std::min<size_t>(size_t(size) & ~size_t(1), (s->text->size() - s->at) * sizeof(wchar_t));
+    std::memcpy(buffer, s->text->data() + s->at, bytes);
+    s->at += bytes / sizeof(wchar_t);
+    *done = LONG(bytes);
+    return 0;
+  };
+  SendMessageW(edit, EM_STREAMIN, SF_TEXT | SF_UNICODE, reinterpret_cast<LPARAM>(&es));
+}
+
+// Lets the window's pending messages (paints, timers) run.
+void Pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+// The text repeated or cut to about `bytes` characters, at a line's end.
+std::wstring Sized(const std::wstring& source, size_t bytes) {
+  std::wstring out;
+  while (out.size() < bytes) out += source;
+  size_t cut = out.rfind(L'\n', bytes);
+  if (cut == std::wstring::npos) cut = bytes;
+  out.resize(cut);
+  return out;
+}
+
+struct Figures {
+  double open = 0, keyTop = 0, keyEnd = 0, before = 0, open_mem = 0, after = 0;
+  std::string questions;  // what the control's position questions cost at the end
+};
+
+// Microseconds of each position question the painter may ask, at the end of
+// the text.
+std::string TimeQuestions(HWND edit) {
+  const int length = GetWindowTextLengthW(edit);
+  const int lines = int(SendMessageW(edit, EM_GETLINECOUNT, 0, 0));
+  RECT rc;
+  GetClientRect(edit, &rc);
+  auto time = [](auto&& ask) {
+    const double t0 = Now();
+    for (int i = 0; i < 20; ++i) ask();
+    return (Now() - t0) * 1000.0 / 20;
+  };
+  POINTL p{0, 0};
+  POINTL bottom{1, rc.bottom - 2};
+  char out[256];
+  std::snprintf(out, sizeof out,
+                "linecount %.0f, lineindex %.0f, posfromchar %.0f, linefromchar %.0f, charfrompos %.0f, "
+                "firstvisible %.0f, getsel %.0f us",
+                time([&] { SendMessageW(edit, EM_GETLINECOUNT, 0, 0); }),
+                time([&] { SendMessageW(edit, EM_LINEINDEX, lines - 1, 0); }),
+                time([&] { SendMessageW(edit, EM_POSFROMCHAR, WPARAM(&p), length); }),
+                time([&] { SendMessageW(edit, EM_EXLINEFROMCHAR, 0, length); }),
+                time([&] { SendMessageW(edit, EM_CHARFROMPOS, 0, LPARAM(&bottom)); }),
+                time([&] { SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0); }),
+                time([&] {
+                  CHARRANGE cr;
+                  SendMessageW(edit, EM_EXGETSEL, 0, LPARAM(&cr));
+                }));
+  return out;
+}
+
+// Types `count` characters at the caret, each followed by its key release and
+// a repaint, and returns the mean milliseconds of one.
+double TypeKeys(HWND edit, int count) {
+  const wchar_t keys[] = L"wrod ";
+  const double t0 = Now();
+  for (int i = 0; i < count; ++i) {
+    const wchar_t c = keys[i % 5];
+    SendMessageW(edit, WM_CHAR, c, 1);
+    SendMessageW(edit, WM_KEYUP, c == L' ' ? VK_SPACE : 'W', 0xC0000001);
+    UpdateWindow(edit);
+  }
+  return (Now() - t0) / count;
+}
+
+Figures Measure(const std::wstring& text, TSpellCheckerBase* checker) {
+  Figures f;
+  Pump();
+  f.before = PrivateMB();
+  HWND frame = CreateWindowExW(0, L"STATIC", L"live typing", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 800, 600,
+                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  const DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN | WS_VSCROLL;
+  TSpellRichEdit live;
+  HWND edit = nullptr;
+  if (checker) {
+    live.Create(frame, 1, 0, 0, 780, 560, style);
+    live.SetSpellEngine(checker);
+    edit = live.Handle();
+  } else {
+    LoadLibraryW(L"riched20.dll");
+    edit = CreateWindowExW(0, RICHEDIT_CLASSW, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 780, 560, frame, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+  }
+  SendMessageW(edit, EM_EXLIMITTEXT, 0, 64 * 1024 * 1024);
+  double t0 = Now();
+  StreamIn(edit, text);
+  UpdateWindow(edit);
+  f.open = Now() - t0;
+  // Near the top: the caret after the first word.
+  SendMessageW(edit, EM_SETSEL, 10, 10);
+  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+  UpdateWindow(edit);
+  f.keyTop = TypeKeys(edit, 20);
+  // At the end.
+  SendMessageW(edit, EM_SETSEL, WPARAM(-1), LPARAM(-1));
+  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+  UpdateWindow(edit);
+  f.keyEnd = TypeKeys(edit, 20);
+  f.questions = TimeQuestions(edit);
+  Pump();
+  f.open_mem = PrivateMB();
+  if (checker) live.SetSpellEngine(nullptr);
+  DestroyWindow(frame);
+  Pump();
+  f.after = PrivateMB();
+  return f;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: bench-live_typing.exe DICTIONARY TEXT\n");
+    return 2;
+  }
+  const std::string dictionary = WideToUtf8(argv[1]);
+  std::ifstream in(argv[2], std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  if (bytes.str().empty()) {
+    std::fprintf(stderr, "no text in %ls\n", argv[2]);
+    return 1;
+  }
+  std::wstring source = Utf8ToWide(bytes.str());
+  // Line breaks as the control keeps them.
+  std::wstring crlf;
+  for (wchar_t c : source) {
+    if (c == L'\r') continue;
+    if (c == L'\n') crlf += L'\r';
+    crlf += c;
+  }
+
+  const size_t slash = dictionary.find_last_of("\\/");
+  TSpellConfigSettings settings;
+  settings.ConfigStorage = TConfigStorage::csNone;
+  settings.ConfigUseMSWordCustom = false;
+  settings.ConfigDictionaryDir = {slash == std::string::npos ? std::string(".") : dictionary.substr(0, slash)};
+  settings.ConfigDefaultMain = {slash == std::string::npos ? dictionary : dictionary.substr(slash + 1)};
+  settings.ConfigDefaultCustom = {};
+  TSpellCheckerBase checker(settings);
+
+  std::printf("%-8s %-16s %10s %12s %12s %10s %10s %10s\n", "text", "control", "open ms", "key top ms",
+              "key end ms", "MB before", "MB open", "MB after");
+  for (const size_t size : {size_t(10) << 10, size_t(100) << 10, size_t(1) << 20, size_t(5) << 20}) {
+    const std::wstring text = Sized(crlf, size);
+    char label[16];
+    std::snprintf(label, sizeof label, size >= (1u << 20) ? "%zu MB" : "%zu KB",
+                  size >= (1u << 20) ? size >> 20 : size >> 10);
+    for (const bool ours : {true, false}) {
+      const Figures f = Measure(text, ours ? &checker : nullptr);
+      std::printf("%-8s %-16s %10.1f %12.2f %12.2f %10.1f %10.1f %10.1f\n", label,
+                  ours ? "live spelling" : "plain rich edit", f.open, f.keyTop, f.keyEnd, f.before, f.open_mem,
+                  f.after);
+      if (ours) std::printf("         questions at the end: %s\n", f.questions.c_str());
+      std::fflush(stdout);
+    }
+  }
+  return 0;
+}
