@@ -11,6 +11,7 @@
 #include "app/Version.h"
 #include "common/AnsiText.h"
 #include "common/Captions_win.h"
+#include "common/ReadableColor.h"
 
 namespace wx {
 
@@ -88,7 +89,9 @@ class AboutBox {
         return TRUE;
       case WM_CTLCOLORSTATIC:
         if (HWND(lp) == GetDlgItem(hwnd_, idAboutWebSite)) {
-          SetTextColor(HDC(wp), GetSysColor(COLOR_HOTLIGHT));
+          // The theme's link colour, unless it is too pale on the dialog's face.
+          SetTextColor(HDC(wp), ReadableTextColor(GetSysColor(COLOR_BTNFACE),
+                                                  {GetSysColor(COLOR_HOTLIGHT), RGB(0, 0, 0xCC)}));
           SetBkMode(HDC(wp), TRANSPARENT);
           return INT_PTR(GetSysColorBrush(COLOR_BTNFACE));
         }

@@ -11,6 +11,7 @@
 #include "app/OptionsTexts.h"
 #include "common/AnsiText.h"
 #include "common/Captions_win.h"
+#include "common/ReadableColor.h"
 
 namespace wx {
 
@@ -409,7 +410,10 @@ class OptionsDialog {
       case WM_CTLCOLORSTATIC:
         if (HWND(lp) == Item(idCaptionPanel)) {
           HDC dc = HDC(wp);
-          SetTextColor(dc, GetSysColor(COLOR_ACTIVECAPTION));
+          // The caption colours of the theme, as long as the title stays readable on its panel.
+          SetTextColor(dc, ReadableTextColor(GetSysColor(COLOR_INACTIVECAPTION),
+                                             {GetSysColor(COLOR_ACTIVECAPTION), GetSysColor(COLOR_CAPTIONTEXT),
+                                              GetSysColor(COLOR_INACTIVECAPTIONTEXT)}));
           SetBkColor(dc, GetSysColor(COLOR_INACTIVECAPTION));
           return INT_PTR(GetSysColorBrush(COLOR_INACTIVECAPTION));
         }
