@@ -455,9 +455,4 @@ void ShowCustomDictionariesDialog(HWND owner, TSpellCheckerBase& checker) {
   dialog.Run(owner);
 }
 
-void ShowProgramCustomDictionaries(HWND owner) {
-  TSpellCheckerBase checker;
-  ShowCustomDictionariesDialog(owner, checker);
-}
-
 }  // namespace wx

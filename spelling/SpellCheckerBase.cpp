@@ -1023,7 +1023,7 @@ void TSpellCheckerBase::MoveBack(int count) {
 void TSpellCheckerBase::Ignore() {
   if (!CommandAllowed(false)) return;
   AddUndo(saIgnore, {}, false);
-  SkipWordNotify(10);
+  SkipWordNotify(kSkipIgnore);
   ContinueCheck();
 }
 
@@ -1031,7 +1031,7 @@ void TSpellCheckerBase::IgnoreAll() {
   if (!CommandAllowed(true)) return;
   AddUndo(saIgnoreAll, {}, false);
   temp_.AddWord(currentWord_);
-  SkipWordNotify(11);
+  SkipWordNotify(kSkipIgnoreAll);
   ContinueCheck();
 }
 
@@ -1057,7 +1057,7 @@ void TSpellCheckerBase::Add() {
   if (!CommandAllowed(true)) return;
   AddUndo(saAdd, {}, false);
   if (active_) active_->AddWord(currentWord_);
-  SkipWordNotify(12);
+  SkipWordNotify(kSkipAdd);
   ContinueCheck();
 }
 

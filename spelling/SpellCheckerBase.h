@@ -328,6 +328,9 @@ class TSpellCheckerBase {
   TEventList<> OptionsAppliedList;
   TEventList<> ConfigChangedList;
   TEventList<bool, int> WordSkippedList;
+  // The states a skipped word is reported with (WordSkippedList and
+  // OnParserIgnoreWord): Ignore, Ignore All, Add.
+  static constexpr int kSkipIgnore = 10, kSkipIgnoreAll = 11, kSkipAdd = 12;
   TEventList<TSpellPopupOption> PopupResultList;
   // The checker is being destroyed: listeners let go of it.
   TEventList<> DestroyingList;

@@ -193,9 +193,4 @@ void ShowSpellOptionsDialog(HWND owner, TSpellCheckerBase& checker) {
   checker.ReorderMainDictionaries();
 }
 
-void ShowProgramSpellOptions(HWND owner) {
-  TSpellCheckerBase checker;
-  ShowSpellOptionsDialog(owner, checker);
-}
-
 }  // namespace wx

@@ -12,8 +12,5 @@ class TSpellCheckerBase;
 // to the checker's configuration at once. The main dictionaries are
 // reordered when it closes, so the first one's language takes effect.
 void ShowSpellOptionsDialog(HWND owner, TSpellCheckerBase& checker);
-// The same on a checker made for the dialog over the program's stored
-// configuration (the registry), which writes its changes back when it goes.
-void ShowProgramSpellOptions(HWND owner);
 
 }  // namespace wx

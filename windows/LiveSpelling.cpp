@@ -457,7 +457,7 @@ void TLiveRichEdit::ConfigurationChanged() {
 
 void TLiveRichEdit::WordSkipped(bool before, int state) {
   if (before || !HasView()) return;
-  if (state == 10) {
+  if (state == TSpellCheckerBase::kSkipIgnore) {
     int start = 0, end = 0;
     view_->GetSelection(start, end);
     const int line = view_->LineFromChar(start);
@@ -469,7 +469,7 @@ void TLiveRichEdit::WordSkipped(bool before, int state) {
                       selected) &&
         selected == engine_->CurrentWord())
       IgnoreOnce();
-  } else if (state == 11 || state == 12) {
+  } else if (state == TSpellCheckerBase::kSkipIgnoreAll || state == TSpellCheckerBase::kSkipAdd) {
     int start = 0, end = 0;
     view_->GetSelection(start, end);
     view_->SetSelection(start, start);
