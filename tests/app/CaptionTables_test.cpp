@@ -72,3 +72,29 @@ TEST(CaptionTables, TrayMenuAccessKeysStayDistinct) {
 }
 
 }  // namespace wx
+
+namespace wx {
+
+// The options window's General page with the window's buttons: no two of its
+// controls share an access key in a translation unless they already do in
+// English (where the texts are fixed).
+TEST(CaptionTables, OptionsGeneralPageAccessKeysStayDistinct) {
+  const int ids[] = {idOptOK,           idOptCancel,          idOptHelp,          idChkAutoRun,
+                     idChkSilentSpellMode, idChkCompatibilityMode, idChkCompatibilityCut, idChkDisableBackup,
+                     idLblDelay,        idChkShowSmartBar};
+  const CaptionTable& t = OptionsTexts();
+  for (int l = 1; l < kUiLanguageCount; ++l) {
+    for (size_t i = 0; i < std::size(ids); ++i) {
+      for (size_t j = i + 1; j < std::size(ids); ++j) {
+        const char a = AccessKey(t.Text(ids[i], UiLanguage(l))), b = AccessKey(t.Text(ids[j], UiLanguage(l)));
+        const char ea = AccessKey(t.Text(ids[i], UiLanguage::English)),
+                   eb = AccessKey(t.Text(ids[j], UiLanguage::English));
+        EXPECT_FALSE(a != 0 && a == b && !(ea != 0 && ea == eb))
+            << UiLanguageName(UiLanguage(l)) << ": \"" << t.Text(ids[i], UiLanguage(l)) << "\" and \""
+            << t.Text(ids[j], UiLanguage(l)) << "\" share '" << a << "'";
+      }
+    }
+  }
+}
+
+}  // namespace wx
