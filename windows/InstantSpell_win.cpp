@@ -870,6 +870,13 @@ LRESULT TfrmInstantSpell::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (allowed) FormClose();
       return 0;
     }
+    case WM_QUERYENDSESSION: {
+      // The end of the Windows session asks as closing does: Yes saves, No
+      // discards, Cancel refuses the end of the session.
+      bool allowed = false;
+      Run([&] { allowed = model_.CloseQuery(); });
+      return allowed ? TRUE : FALSE;
+    }
     case WM_DESTROY:
       captions_.reset();
       if (contextMenu_) DestroyMenu(contextMenu_);
