@@ -159,11 +159,12 @@ query_end_session() {  # BUTTON EXPECTED: the window's answer after BUTTON
   local out="$WX_TMP/query-end-session" pid
   wx_driver_direct send-message "$W" 0x11 0 0x80000000 30000 >"$out" 2>&1 &  # WM_QUERYENDSESSION, logoff
   pid=$!
+  wx_driver message-box-text 10000 >/dev/null || wx_fail "no save question at the end of the session: $(cat "$out")"
   answer "$1"
   wait "$pid" || wx_fail "no answer to the end of the session: $(cat "$out")"
   wx_assert_eq "$(tr -d '\r' <"$out")" "$2" "the answer to the end of the session after $1"
 }
-query_end_session "&Cancel" 0
+query_end_session Cancel 0
 wait_text "Keep these words" "the refused end of the session"
 query_end_session "&No" 1
 

@@ -189,7 +189,7 @@ CommandRegistrar sendCmd(L"post-message", L"WINDOW [CHILD] MSG WPARAM LPARAM  (n
 CommandRegistrar sendMessageCmd(
     L"send-message", L"WINDOW MSG WPARAM LPARAM TIMEOUT_MS  (numbers; prints the window's answer; fails on timeout)", 5,
     [](const Args& a) {
-        HWND h = resolveTarget(a, 0);
+        HWND h = resolveTarget(Args(a.begin(), a.begin() + 1), 0);
         auto msg = static_cast<UINT>(parseNumber(a[1], L"message"));
         DWORD_PTR result = 0;
         if (!SendMessageTimeoutW(h, msg, static_cast<WPARAM>(parseNumber(a[2], L"wparam")),
