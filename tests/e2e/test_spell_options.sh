@@ -60,7 +60,10 @@ wx_driver keys Return >/dev/null
 # not the dialog itself.
 refusal_shown() { box=$(wx_driver message-box-text 500 "$DD") && [[ "$box" == *"cannot be used"* ]]; }
 wx_retry 5 refusal_shown || wx_fail "no message for the refused rename (last seen: $box)"
-wx_driver click "$(sed -n 's/^hwnd: //p' <<<"$box")" OK >/dev/null
+# A click that comes while the box is still being made is lost: click until it is gone.
+refusal=$(sed -n 's/^hwnd: //p' <<<"$box")
+refusal_closed() { wx_driver click "$refusal" OK >/dev/null 2>&1; wx_driver wait-gone "$refusal" 1000 >/dev/null 2>&1; }
+wx_retry 5 refusal_closed || wx_fail "the refusal message did not close"
 [[ -s "$WX_PROGRAM_DIR/Legal.qxu" ]] || wx_fail "the refused rename lost Legal.qxu"
 [[ -e "$WX_PROGRAM_DIR/../x.qxu" ]] && wx_fail "the rename left the dictionary folder"
 
