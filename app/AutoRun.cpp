@@ -23,8 +23,9 @@ void CreateStartupShortcut(Registry& registry, AutoRunShell& shell, const std::s
 bool CheckAutoRun(Registry& registry, AutoRunShell& shell, const std::string& executable) {
   for (bool machine : {true, false}) {
     if (!shell.LegacyValuePresent(machine)) continue;
+    if (machine && !shell.LegacyValueDeletable(machine)) continue;
     CreateStartupShortcut(registry, shell, kAutoRunName, executable);
-    shell.DeleteLegacyValue(machine);  // a machine value without the rights to delete it stays
+    shell.DeleteLegacyValue(machine);  // a failure here is left alone: the check above answered for the rights
   }
   return shell.FileExists(StartupShortcutPath(registry, shell, kAutoRunName));
 }

@@ -22,8 +22,12 @@ class AutoRunShell {
  public:
   virtual ~AutoRunShell() = default;
   // The legacy value under "...\CurrentVersion\Run" of the machine (true) or
-  // the user (false).
+  // the user (false), in the 64-bit or the 32-bit view of the registry (a
+  // 32-bit predecessor wrote the machine's through the 32-bit view).
   virtual bool LegacyValuePresent(bool machine) = 0;
+  // Whether this user may delete it wherever it is (a standard user may not
+  // delete the machine's).
+  virtual bool LegacyValueDeletable(bool machine) = 0;
   // False when it cannot be deleted (no rights).
   virtual bool DeleteLegacyValue(bool machine) = 0;
   // The user's Startup folder as the shell knows it; empty when unknown.
@@ -51,7 +55,9 @@ void CreateStartupShortcut(Registry& registry, AutoRunShell& shell, const std::s
 
 // Converts a legacy value (machine, then user) into the shortcut: the
 // shortcut is written first and the value deleted only once it exists. A
-// machine value that cannot be deleted is left silently. Then reports
+// machine value this user may not delete is skipped silently: converting it
+// would write the shortcut again at every check, so auto-run could never be
+// turned off. Then reports
 // whether the shortcut exists. Throws EAutoRunError when the shortcut
 // cannot be written (the legacy value then stays).
 bool CheckAutoRun(Registry& registry, AutoRunShell& shell, const std::string& executable);

@@ -6,8 +6,12 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include <vector>
+
 #include "app/AutoRun.h"
 #include "common/AnsiText.h"
+#include "common/ComScope_win.h"
+#include "common/RegKey_win.h"
 
 namespace wx {
 
@@ -25,20 +29,6 @@ std::string SystemMessage(DWORD code) {
   return WideToUtf8(w);
 }
 
-// COM for this thread while it lives (undone only when this call set it up).
-class ComScope {
- public:
-  ComScope() : hr_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~ComScope() {
-    if (SUCCEEDED(hr_)) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  HRESULT hr_;
-};
-
 template <typename T>
 class ComPtr {
  public:
@@ -55,16 +45,47 @@ class ComPtr {
   T* p_ = nullptr;
 };
 
+HKEY Root(bool machine) { return machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+
+std::vector<REGSAM> Views(bool machine) {
+  if (machine) return {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
+  return {0};
+}
+
+bool ValueIn(bool machine, REGSAM view) {
+  HKeyHolder key;
+  if (RegOpenKeyExW(Root(machine), kRunKey, 0, KEY_QUERY_VALUE | view, key.out()) != ERROR_SUCCESS) return false;
+  return RegQueryValueExW(key.get(), Utf8ToWide(kLegacyRunValue).c_str(), nullptr, nullptr, nullptr, nullptr) ==
+         ERROR_SUCCESS;
+}
+
 class WindowsAutoRunShell : public AutoRunShell {
  public:
+  // The machine's Run key has a 64-bit and a 32-bit view (the second where a
+  // 32-bit program writes it); the user's is one key, read through either.
   bool LegacyValuePresent(bool machine) override {
-    return RegGetValueW(machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, kRunKey,
-                        Utf8ToWide(kLegacyRunValue).c_str(), RRF_RT_ANY, nullptr, nullptr,
-                        nullptr) == ERROR_SUCCESS;
+    for (REGSAM view : Views(machine))
+      if (ValueIn(machine, view)) return true;
+    return false;
+  }
+  bool LegacyValueDeletable(bool machine) override {
+    for (REGSAM view : Views(machine)) {
+      if (!ValueIn(machine, view)) continue;
+      HKeyHolder key;
+      if (RegOpenKeyExW(Root(machine), kRunKey, 0, KEY_SET_VALUE | view, key.out()) != ERROR_SUCCESS) return false;
+    }
+    return true;
   }
   bool DeleteLegacyValue(bool machine) override {
-    return RegDeleteKeyValueW(machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, kRunKey,
-                              Utf8ToWide(kLegacyRunValue).c_str()) == ERROR_SUCCESS;
+    bool all = true;
+    for (REGSAM view : Views(machine)) {
+      if (!ValueIn(machine, view)) continue;
+      HKeyHolder key;
+      if (RegOpenKeyExW(Root(machine), kRunKey, 0, KEY_SET_VALUE | view, key.out()) != ERROR_SUCCESS ||
+          RegDeleteValueW(key.get(), Utf8ToWide(kLegacyRunValue).c_str()) != ERROR_SUCCESS)
+        all = false;
+    }
+    return all;
   }
   std::string KnownStartupFolder() override {
     PWSTR path = nullptr;

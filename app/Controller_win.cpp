@@ -211,7 +211,13 @@ LRESULT TfrmTarvelo::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ENDSESSION:
       DefWindowProcW(window_, msg, wp, lp);
       ShuttingDown = true;
-      if (wp) CloseSmartBarForShutdown();
+      if (wp) {
+        // Windows may end the process once this returns: the message loop
+        // never ends and the containers are never freed, so what they store
+        // when freed is stored now.
+        CloseSmartBarForShutdown();
+        SaveManagedState();
+      }
       return 1;
     case WM_SMARTBARGONE:
       if (smartBar_ && !smartBar_->Handle()) smartBar_.reset();

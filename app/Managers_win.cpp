@@ -68,11 +68,14 @@ void TDataManagedDefinitions::KeepOnScreen() {
   d.SetWinTop(g.top);
 }
 
-TDataManagedDefinitions::~TDataManagedDefinitions() {
+void TDataManagedDefinitions::SavePlace() {
+  DefinitionsDialog1.TakeOpenWindowBounds();
   WindowGeometry g{DefinitionsDialog1.WinLeft(), DefinitionsDialog1.WinTop(), DefinitionsDialog1.WinWidth,
                    DefinitionsDialog1.WinHeight};
   Guarded([&] { WriteDefinitionsGeometry(CurrentRegistry(), g); });
 }
+
+TDataManagedDefinitions::~TDataManagedDefinitions() { SavePlace(); }
 
 TManagedDefinitions& ManagedDefinitions() { return Manager<TDataManagedDefinitions>(); }
 
@@ -139,6 +142,11 @@ void FreeManagers() {
   Slot<TDataManagedSpelling>().reset();
   Slot<TDataManagedThesaurus>().reset();
   Slot<TDataManagedDefinitions>().reset();
+}
+
+void SaveManagedState() {
+  if (auto& definitions = Slot<TDataManagedDefinitions>())
+    if (TDataManagedDefinitions* d = definitions->ManagedObject()) d->SavePlace();
 }
 
 }  // namespace wx

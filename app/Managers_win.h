@@ -39,6 +39,8 @@ struct TDataManagedDefinitions {
   // Brings the window's place onto a monitor's work area at no less than
   // the minimum size (monitors and the work area may change between sessions).
   void KeepOnScreen();
+  // Stores the window's place (the open window's, if it is open).
+  void SavePlace();
   TDefinitionsDialog DefinitionsDialog1;
 };
 
@@ -53,5 +55,8 @@ TManagedSpelling& ManagedSpelling();
 TManagedDefinitions& ManagedDefinitions();
 // Frees the managers and their containers (at program end).
 void FreeManagers();
+// Stores what the containers keep until they are freed, for a program that
+// ends with the Windows session and may never free them.
+void SaveManagedState();
 
 }  // namespace wx

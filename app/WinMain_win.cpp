@@ -6,6 +6,7 @@
 #include "app/Controller_win.h"
 #include "app/ErrorBox_win.h"
 #include "app/Managers_win.h"
+#include "common/SystemLibrary_win.h"
 
 namespace {
 
@@ -23,6 +24,9 @@ bool AlreadyRunning(HANDLE& mutex) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // Libraries loaded from now on come from the system folder, never from a
+  // file of the same name planted beside the program.
+  wx::RestrictDllSearchToSystem();
   HANDLE mutex = nullptr;
   if (AlreadyRunning(mutex)) return 0;  // silently
 

@@ -76,6 +76,16 @@ if(BUILD_TESTING AND EXISTS /usr/src/googletest/CMakeLists.txt)
     target_link_libraries(win_tests PRIVATE wxcore gtest gtest_main)
     target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     add_test(NAME win_tests COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/with-wine.sh $<TARGET_FILE:win_tests>)
+    # A library named riched20.dll and a program that starts and creates the
+    # rich edit as ours does: the test puts them side by side.
+    add_library(planted_riched20 SHARED ${CMAKE_SOURCE_DIR}/tests/win/planted/PlantedLibrary.cpp)
+    set_target_properties(planted_riched20 PROPERTIES OUTPUT_NAME riched20 PREFIX "")
+    target_link_options(planted_riched20 PRIVATE -static)
+    add_executable(richedit_loader ${CMAKE_SOURCE_DIR}/tests/win/planted/RichEditLoader.cpp)
+    target_link_libraries(richedit_loader PRIVATE wxcore)
+    add_dependencies(win_tests planted_riched20 richedit_loader)
+    target_compile_definitions(win_tests PRIVATE WX_PLANTED_LIBRARY="$<TARGET_FILE:planted_riched20>"
+                               WX_RICHEDIT_LOADER="$<TARGET_FILE:richedit_loader>")
   endif()
 endif()
 

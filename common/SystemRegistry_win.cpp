@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "common/AnsiText.h"
+#include "common/RegKey_win.h"
 #include "common/Registry.h"
 
 namespace wx {
@@ -15,22 +16,6 @@ std::wstring W(const std::string& s) {
   while (start < s.size() && s[start] == '\\') ++start;  // a leading "\" means the same key
   return Utf8ToWide(s.substr(start));
 }
-
-// An open registry key, closed on destruction.
-class HKeyHolder {
- public:
-  HKeyHolder() = default;
-  ~HKeyHolder() {
-    if (key_) RegCloseKey(key_);
-  }
-  HKeyHolder(const HKeyHolder&) = delete;
-  HKeyHolder& operator=(const HKeyHolder&) = delete;
-  HKEY* out() { return &key_; }
-  HKEY get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
 
 class WindowsRegistry : public Registry {
  public:

@@ -76,4 +76,8 @@ bool TDefinitionsDialog::Execute() {
   return ok;
 }
 
+void TDefinitionsDialog::TakeOpenWindowBounds() {
+  if (RememberPosition && window_ && !windowGone_) window_->GetBounds(winLeft_, winTop_, WinWidth, WinHeight);
+}
+
 }  // namespace wx

@@ -96,6 +96,9 @@ class TDefinitionsDialog : public TCustomDefinitionsDialog {
 
   // Called by the window when it is destroyed by other means.
   void WindowDestroyed() { windowGone_ = true; }
+  // Takes the place of the window while it is open (when the place is
+  // remembered), so that it can be stored before the window closes.
+  void TakeOpenWindowBounds();
   TDefinitionsWindow* Window() const { return window_.get(); }
 
   int WinWidth = 500;

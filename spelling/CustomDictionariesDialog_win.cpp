@@ -389,7 +389,7 @@ class CustomDictionariesDialog : public DialogBase {
   void DeleteDictionary() {
     const int row = model_.Selected();
     if (row < 0 || !model_.DeleteEnabled()) return;
-    if (MessageBoxW(hwnd_, CaptionW(CustomDictionariesTexts(), txtConfirmDelete).c_str(),
+    if (MessageBoxW(hwnd_, Utf8ToWide(model_.DeleteQuestion()).c_str(),
                     CaptionW(CustomDictionariesTexts(), txtConfirmCaption).c_str(),
                     MB_YESNO | MB_ICONWARNING) != IDYES)
       return;
@@ -407,8 +407,16 @@ class CustomDictionariesDialog : public DialogBase {
     switch (hdr->code) {
       case LVN_ITEMCHANGED: {
         auto* nm = reinterpret_cast<NMLISTVIEW*>(hdr);
-        if (filling_ || nm->iItem < 0) return FALSE;
-        if ((nm->uNewState & LVIS_SELECTED) && !(nm->uOldState & LVIS_SELECTED)) model_.Select(nm->iItem);
+        if (filling_) return FALSE;
+        // A click on empty space takes the highlight away: the model follows,
+        // so Edit and Delete are disabled rather than acting on a row the
+        // user no longer sees chosen.
+        if ((nm->uOldState ^ nm->uNewState) & LVIS_SELECTED)
+          model_.SelectionChanged(nm->iItem, (nm->uNewState & LVIS_SELECTED) != 0);
+        if (nm->iItem < 0) {
+          UpdateButtons();
+          return FALSE;
+        }
         if (((nm->uOldState ^ nm->uNewState) & LVIS_STATEIMAGEMASK) && (nm->uOldState & LVIS_STATEIMAGEMASK)) {
           const bool on = model_.SetChecked(nm->iItem, ((nm->uNewState & LVIS_STATEIMAGEMASK) >> 12) == 2);
           filling_ = true;

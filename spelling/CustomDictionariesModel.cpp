@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "spelling/CustomDictionariesTexts.h"
 #include "spelling/DictionaryFiles.h"
 
 namespace wx {
@@ -48,11 +49,26 @@ void TCustomDictionariesModel::Rebuild() {
 
 void TCustomDictionariesModel::Select(int row) { selected_ = row >= 0 && size_t(row) < rows_.size() ? row : -1; }
 
+void TCustomDictionariesModel::SelectionChanged(int row, bool selected) {
+  if (selected) {
+    if (row >= 0) Select(row);
+  } else if (row < 0 || row == selected_) {
+    selected_ = -1;
+  }
+}
+
+std::string TCustomDictionariesModel::DeleteQuestion() const {
+  std::string text = CustomDictionariesTexts().TextString(txtConfirmDelete);
+  const std::string name = selected_ >= 0 ? rows_[size_t(selected_)].Shown : std::string();
+  const std::string token = "%name%";
+  if (size_t at = text.find(token); at != std::string::npos) text.replace(at, token.size(), name);
+  return text;
+}
+
 bool TCustomDictionariesModel::SetChecked(int row, bool checked) {
   if (row < 0 || size_t(row) >= rows_.size()) return false;
   TListEntry& e = rows_[size_t(row)];
   if (e.Temporary) return e.Checked = true;
-  Select(row);
   if (e.WordProcessor) checker_.SetWordCustomDictionaryListed(e.Name, checked);
   else checker_.SetCustomDictionaryListed(e.Name, checked);
   const auto& list = e.WordProcessor ? checker_.Config().WordCustomDictionaries() : checker_.Config().CustomDictionaries();

@@ -29,10 +29,17 @@ class TCustomDictionariesModel {
 
   void Rebuild();
   void Select(int row);
-  // The view changed a row's check box; the row's state afterwards.
+  // The list's highlight on `row` came (selected) or went (row -1: on every
+  // row). The model follows the list, so that with no row highlighted there
+  // is nothing to edit or delete.
+  void SelectionChanged(int row, bool selected);
+  // The view changed a row's check box; the row's state afterwards. The
+  // selection stays as it is: a check box is not a highlight.
   bool SetChecked(int row, bool checked);
   // In-place rename of a Renameable row. On refusal the row keeps its text.
   TCustomNameResult Rename(int row, const std::string& newText);
+  // The question asked before Delete, naming the selected dictionary's file.
+  std::string DeleteQuestion() const;
   // After the user confirmed. Rebuilds the list.
   bool Delete(int row);
   // The name prompt's text: cnOk when the row exists already or was made

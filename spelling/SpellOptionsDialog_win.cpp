@@ -8,6 +8,7 @@
 
 #include "common/AnsiText.h"
 #include "common/Captions_win.h"
+#include "common/ComScope_win.h"
 #include "spelling/CustomDictionariesDialog_win.h"
 #include "spelling/DialogBase_win.h"
 #include "spelling/SpellCheckerBase.h"
@@ -106,6 +107,8 @@ class SpellOptionsDialog : public DialogBase {
     bi.hwndOwner = hwnd_;
     bi.lpszTitle = title.c_str();
     bi.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX | BIF_NEWDIALOGSTYLE;
+    // The new-style browser needs COM on this thread, which may have none.
+    ComScope com;
     PIDLIST_ABSOLUTE pidl = SHBrowseForFolderW(&bi);
     if (!pidl) return;
     wchar_t path[MAX_PATH]{};

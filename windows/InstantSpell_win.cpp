@@ -303,8 +303,17 @@ void TfrmInstantSpell::ShowModal() {
                           place.placed ? place.bounds.Width() : width, place.placed ? place.bounds.Height() : height,
                           owner_, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw std::runtime_error("The Instant Spell window could not be created.");
-  FormCreate();
-  FormShow(place);
+  try {
+    FormCreate();
+    FormShow(place);
+  } catch (...) {
+    // The window must not outlive this object: its user data points here.
+    HWND window = hwnd_;
+    DestroyWindow(window);
+    if (IsWindow(window)) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    throw;
+  }
 
   // A visible owner is disabled meanwhile, as for any modal window.
   const bool ownerEnabled = owner_ && IsWindowVisible(owner_) && IsWindowEnabled(owner_);
@@ -869,6 +878,13 @@ LRESULT TfrmInstantSpell::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       Run([&] { allowed = model_.CloseQuery(); });
       if (allowed) FormClose();
       return 0;
+    }
+    case WM_QUERYENDSESSION: {
+      // The end of the Windows session asks as closing does: Yes saves, No
+      // discards, Cancel refuses the end of the session.
+      bool allowed = false;
+      Run([&] { allowed = model_.CloseQuery(); });
+      return allowed ? TRUE : FALSE;
     }
     case WM_DESTROY:
       captions_.reset();

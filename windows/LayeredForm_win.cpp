@@ -1,11 +1,24 @@
 #include "windows/LayeredForm_win.h"
 
+#include <commctrl.h>
+
 namespace wx {
 
 namespace {
 
 using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 constexpr const wchar_t kProperty[] = L"WendrixLayeredForm";
+constexpr UINT_PTR kSubclassId = 0x57784C46;
+
+// A window must lose its properties before it is gone: the window's end
+// (Close destroys it before this component is freed) takes the property away.
+LRESULT CALLBACK RemovePropertyAtEnd(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+  if (msg == WM_NCDESTROY) {
+    RemovePropW(h, kProperty);
+    RemoveWindowSubclass(h, RemovePropertyAtEnd, kSubclassId);
+  }
+  return DefSubclassProc(h, msg, wp, lp);
+}
 
 SetLayeredFn FindSetLayered() {
   HMODULE user32 = GetModuleHandleW(L"USER32.DLL");
@@ -24,11 +37,14 @@ TLayeredWindow::TLayeredWindow(HWND window)
     throw ELayeredFormError("Control parent must be a form!");
   if (GetPropW(window_, kProperty)) throw ELayeredFormError("Only one instance of TLayeredForm allowed on form");
   SetPropW(window_, kProperty, reinterpret_cast<HANDLE>(this));
+  SetWindowSubclass(window_, RemovePropertyAtEnd, kSubclassId, 0);
 }
 
 TLayeredWindow::~TLayeredWindow() {
-  if (IsWindow(window_) && GetPropW(window_, kProperty) == reinterpret_cast<HANDLE>(this))
+  if (IsWindow(window_) && GetPropW(window_, kProperty) == reinterpret_cast<HANDLE>(this)) {
+    RemoveWindowSubclass(window_, RemovePropertyAtEnd, kSubclassId);
     RemovePropW(window_, kProperty);
+  }
 }
 
 void TLayeredWindow::Apply(TLayerType type, uint8_t alpha, uint32_t colorKey) {

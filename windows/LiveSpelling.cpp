@@ -418,8 +418,9 @@ int TLiveRichEdit::ChangeAll(const std::u16string& oldWord, const std::u16string
   view_->BeginUpdate();
   const auto began = std::chrono::steady_clock::now();
   int changed = 0;
-  const int lines = view_->LineCount();
-  for (int line = 0; line < lines; ++line) {
+  // The count is read again for every line: a longer replacement in a
+  // word-wrapping control makes more lines and moves the rest down.
+  for (int line = 0; line < view_->LineCount(); ++line) {
     const std::u16string text = view_->LineText(line);
     const int first = view_->LineIndex(line);
     std::vector<TLiveWord> words = LineWords(text);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/AnsiText.h"
+#include "common/SystemLibrary_win.h"
 
 namespace wx {
 
@@ -188,7 +189,7 @@ TSpellRichEdit::~TSpellRichEdit() {
 
 bool TSpellRichEdit::Create(HWND parent, int id, int x, int y, int width, int height, DWORD style, DWORD exStyle) {
   if (window_) return false;
-  static const bool loaded = LoadLibraryW(L"riched20.dll") != nullptr;
+  static const bool loaded = LoadSystemLibrary(L"riched20.dll") != nullptr;
   if (!loaded) return false;
   window_ = CreateWindowExW(exStyle, RICHEDIT_CLASSW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y, width,
                             height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

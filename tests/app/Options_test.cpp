@@ -265,6 +265,7 @@ class FakeShell : public AutoRunShell {
   std::vector<std::string> calls;
 
   bool LegacyValuePresent(bool machine) override { return legacy[machine]; }
+  bool LegacyValueDeletable(bool machine) override { return !(machine && machineLocked); }
   bool DeleteLegacyValue(bool machine) override {
     calls.push_back(machine ? "delete machine" : "delete user");
     if (machine && machineLocked) return false;
@@ -353,11 +354,17 @@ TEST(AutoRun, LegacyValueIsRemovedOnlyOnceTheShortcutExists) {
   EXPECT_FALSE(shell.legacy[false]);
   EXPECT_EQ(shell.files[link], kExe);
 
-  // A machine value without the rights to delete it is left silently.
-  shell.files.clear();
+  // A machine value without the rights to delete it is skipped silently:
+  // once the user has turned auto-run off, checking again (each opening of
+  // the options) writes no shortcut.
   shell.legacy[true] = true;
   shell.machineLocked = true;
-  EXPECT_TRUE(CheckAutoRun(reg, shell, kExe));
+  SaveAutoRun(reg, shell, false, kExe);
+  shell.calls.clear();
+  EXPECT_FALSE(CheckAutoRun(reg, shell, kExe));
+  EXPECT_FALSE(CheckAutoRun(reg, shell, kExe));
+  EXPECT_TRUE(shell.calls.empty()) << shell.calls.front();
+  EXPECT_TRUE(shell.files.empty());
   EXPECT_TRUE(shell.legacy[true]);
 }
 

@@ -5,7 +5,8 @@
 # word shows "Word not found" with its neighbours; following words and
 # Previous walk back through the history until Previous is disabled. The
 # window's size survives closing and reopening, and a stored place off the
-# screen is brought back onto it. Definitions Selected (F6, in the edition
+# screen is brought back onto it; it is stored at the end of the Windows
+# session too, when the program is ended without freeing its windows. Definitions Selected (F6, in the edition
 # with every service) replaces a word selected in WordPad and gives the
 # user's clipboard back.
 source "$(dirname "$0")/lib.sh"
@@ -127,4 +128,25 @@ close_with "&Replace"
 wx_driver wait-text "$W" RichEdit20W "We were glad there" 5000 >/dev/null ||
   wx_fail "the selection was not replaced: '$(wx_driver get-text "$W" RichEdit20W)'"
 wx_driver clipboard-wait-text "kept" 5000 >/dev/null || wx_fail "the user's clipboard text is not back"
+
+# --- the end of the Windows session stores the place before the process is ended ---
+wx_driver kill-process wordpad.exe >/dev/null  # it covers the tray icon
+open_window happy
+IFS=, read -r l t r b <<<"$(info rect)"
+opened_size="$((r - l))x$((b - t))"
+xdotool search --name "^$D\$" windowsize 600 430 >/dev/null 2>&1 || wx_fail "xdotool cannot resize the window"
+resized_again() {
+  IFS=, read -r l t r b <<<"$(info rect)"
+  ended_size="$((r - l))x$((b - t))"
+  [[ "$ended_size" != "$opened_size" ]]
+}
+wx_retry 5 resized_again || wx_fail "the window was not resized from $opened_size"
+close_with "&Cancel"
+controller=$(wx_driver window-of-class TfrmTarvelo) || wx_fail "no controller window"
+wx_driver post-message "$controller" 0x11 0 0x80000000 >/dev/null  # WM_QUERYENDSESSION, ENDSESSION_LOGOFF
+wx_driver post-message "$controller" 0x16 1 0x80000000 >/dev/null  # WM_ENDSESSION: the session ends
+stored_is() { [[ "$(wx_reg_get "$PLACE" Width)x$(wx_reg_get "$PLACE" Height)" == "$ended_size" ]]; }
+wx_retry 5 stored_is ||
+  wx_fail "the place was not stored at the end of the session: $(wx_reg_get "$PLACE" Width)x$(wx_reg_get "$PLACE" Height), not $ended_size"
+wx_driver kill-process WendrixTray-edition0.exe >/dev/null  # as Windows does once the session has ended
 wx_pass

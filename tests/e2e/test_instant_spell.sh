@@ -3,7 +3,8 @@
 # window is open; typed text is saved as plain and as rich text and read back
 # from disk; Open reads both and a missing file gets the message; Greek text
 # survives a save and an open; Yes to the save question and a cancelled Save
-# As keep the window and its text; F8 on a selected word replaces it through
+# As keep the window and its text; the end of the Windows session asks the
+# same question (Cancel refuses it); F8 on a selected word replaces it through
 # the thesaurus dialog; F9 opens the definitions window; the window's size and
 # maximised state survive a restart of the program, and a stored place off
 # the screen is brought back onto it.
@@ -152,6 +153,20 @@ wx_driver wait-gone "Save As" 5000 >/dev/null
 sleep 0.5
 wx_driver wait-window "$W" "" 1000 >/dev/null || wx_fail "the window closed after Yes and a cancelled Save As"
 wait_text "Keep these words" "closing after Yes and a cancelled Save As"
+
+# --- the end of the Windows session asks as closing does: Cancel refuses it, No allows it ---
+query_end_session() {  # BUTTON EXPECTED: the window's answer after BUTTON
+  local out="$WX_TMP/query-end-session" pid
+  wx_driver_direct send-message "$W" 0x11 0 0x80000000 30000 >"$out" 2>&1 &  # WM_QUERYENDSESSION, logoff
+  pid=$!
+  wx_driver message-box-text 10000 >/dev/null || wx_fail "no save question at the end of the session: $(cat "$out")"
+  answer "$1"
+  wait "$pid" || wx_fail "no answer to the end of the session: $(cat "$out")"
+  wx_assert_eq "$(tr -d '\r' <"$out")" "$2" "the answer to the end of the session after $1"
+}
+query_end_session Cancel 0
+wait_text "Keep these words" "the refused end of the session"
+query_end_session "&No" 1
 
 # --- F8 replaces the selected word through the thesaurus dialog ---
 type_text "We were happy there"

@@ -5,7 +5,8 @@
 # box changes the stored options. Its Dictionaries button opens the custom
 # dictionaries dialog: New "Legal" makes Legal.qxu, a rename to "..\x" is
 # refused with a message, the editor adds words and pairs that are in the
-# file afterwards, Delete asks first and removes the file.
+# file afterwards, a click on empty space in the list disables Edit and
+# Delete, and Delete asks first, naming the dictionary, and removes the file.
 source "$(dirname "$0")/lib.sh"
 
 CFG='HKCU\Software\Morvane\Tarvelo\Default'
@@ -59,7 +60,10 @@ wx_driver keys Return >/dev/null
 # not the dialog itself.
 refusal_shown() { box=$(wx_driver message-box-text 500 "$DD") && [[ "$box" == *"cannot be used"* ]]; }
 wx_retry 5 refusal_shown || wx_fail "no message for the refused rename (last seen: $box)"
-wx_driver click "$(sed -n 's/^hwnd: //p' <<<"$box")" OK >/dev/null
+# A click that comes while the box is still being made is lost: click until it is gone.
+refusal=$(sed -n 's/^hwnd: //p' <<<"$box")
+refusal_closed() { wx_driver click "$refusal" OK >/dev/null 2>&1; wx_driver wait-gone "$refusal" 1000 >/dev/null 2>&1; }
+wx_retry 5 refusal_closed || wx_fail "the refusal message did not close"
 [[ -s "$WX_PROGRAM_DIR/Legal.qxu" ]] || wx_fail "the refused rename lost Legal.qxu"
 [[ -e "$WX_PROGRAM_DIR/../x.qxu" ]] && wx_fail "the rename left the dictionary folder"
 
@@ -97,10 +101,19 @@ entries=$(entries)
 grep -qx Ealot <<<"$entries" || wx_fail "alot is not excluded in the file"
 wx_assert_eq "$(grep -x -A1 Ateh <<<"$entries" | tail -1)" the "the pair in the file"
 
-# Delete asks first.
+# A click on empty space in the list takes the highlight away: Edit and
+# Delete are disabled rather than left acting on the row chosen last.
+dd_enabled() { wx_driver window-info "$DD" "$1" | sed -n 's/^enabled=//p'; }
+wx_assert_eq "$(dd_enabled "#1042")" 1 "Delete with Legal.qxu chosen"
+wx_driver click-at "$DD" "#1041" 60 185 >/dev/null || wx_fail "cannot click the list's empty space"
+none_chosen() { [[ "$(dd_enabled "#1042")" == 0 && "$(dd_enabled "#1044")" == 0 ]]; }
+wx_retry 5 none_chosen || wx_fail "Edit or Delete stayed enabled with no row highlighted: $(wx_driver items "$DD" "#1041")"
+
+# Delete asks first, naming the dictionary.
+wx_driver select-item "$DD" "#1041" Legal.qxu >/dev/null || wx_fail "cannot select Legal.qxu again"
 wx_driver click "$DD" "&Delete" >/dev/null || wx_fail "Delete is not enabled for Legal.qxu"
 box=$(wx_driver message-box-text 5000 "Confirmation:") || wx_fail "no confirmation before Delete"
-wx_assert_contains "$box" "Delete this custom dictionary?" "the confirmation"
+wx_assert_contains "$box" "Delete the custom dictionary Legal.qxu and the words in it?" "the confirmation"
 wx_driver click "Confirmation:" "&Yes" >/dev/null || wx_fail "cannot answer Yes"
 wx_retry 5 test ! -e "$WX_PROGRAM_DIR/Legal.qxu" || wx_fail "Delete left Legal.qxu"
 wx_driver click "$DD" "&OK" >/dev/null

@@ -174,5 +174,40 @@ TEST(CustomDictionariesDialog, NewRenameDeleteAndChecks) {
   EXPECT_FALSE(m.DeleteEnabled());
 }
 
+// The model follows the list's highlight: a click on empty space leaves
+// nothing to edit or delete, a check box does not choose a row, and the
+// question before Delete names the file whose words would be lost.
+TEST(CustomDictionariesDialog, ActsOnlyOnTheHighlightedRow) {
+  ScratchDir dir("customdicts-highlight");
+  TSpellCheckerBase c(Settings(dir));
+  TCustomDictionariesModel m(c);
+  ASSERT_EQ(m.New("Legal"), cnOk);
+  ASSERT_EQ(m.New("Medical"), cnOk);
+  const int medical = m.Selected();
+  ASSERT_GE(medical, 0);
+  EXPECT_NE(m.DeleteQuestion().find("Medical.qxu"), std::string::npos) << m.DeleteQuestion();
+
+  m.SelectionChanged(medical, false);
+  EXPECT_EQ(m.Selected(), -1);
+  EXPECT_FALSE(m.EditEnabled());
+  EXPECT_FALSE(m.DeleteEnabled());
+
+  int legal = -1;
+  for (size_t i = 0; i < m.Rows().size(); ++i)
+    if (m.Rows()[i].Shown == "Legal.qxu") legal = int(i);
+  ASSERT_GE(legal, 0);
+  EXPECT_FALSE(m.SetChecked(legal, false));
+  EXPECT_EQ(m.Selected(), -1);
+  EXPECT_FALSE(m.DeleteEnabled());
+
+  // Another row's highlight going away leaves the chosen one chosen.
+  m.SelectionChanged(legal, true);
+  m.SelectionChanged(medical, false);
+  EXPECT_EQ(m.Selected(), legal);
+  EXPECT_NE(m.DeleteQuestion().find("Legal.qxu"), std::string::npos) << m.DeleteQuestion();
+  m.SelectionChanged(-1, false);
+  EXPECT_FALSE(m.DeleteEnabled());
+}
+
 }  // namespace
 }  // namespace wx

@@ -58,4 +58,35 @@ TEST(AutoRunShell, ShortcutKeepsATargetOutsideTheCodePage) {
   RemoveDirectoryW(dir.c_str());
 }
 
+// A 32-bit predecessor wrote the machine's start-up value through the 32-bit
+// view of the registry; the 64-bit program finds and deletes it there.
+TEST(AutoRunShell, MachineLegacyValueInThe32BitViewIsFoundAndDeleted) {
+  const wchar_t run[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+  const std::wstring name = Utf8ToWide(kLegacyRunValue);
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, run, 0, nullptr, 0, KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr, &key,
+                            nullptr),
+            ERROR_SUCCESS);
+  const wchar_t data[] = L"C:\\Old\\Dravimo.exe";
+  ASSERT_EQ(RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data), sizeof data),
+            ERROR_SUCCESS);
+  RegCloseKey(key);
+  auto inView = [&](REGSAM view) {
+    HKEY k = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, run, 0, KEY_QUERY_VALUE | view, &k) != ERROR_SUCCESS) return false;
+    const bool found = RegQueryValueExW(k, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    RegCloseKey(k);
+    return found;
+  };
+  ASSERT_TRUE(inView(KEY_WOW64_32KEY));
+  ASSERT_FALSE(inView(KEY_WOW64_64KEY));  // only there
+
+  AutoRunShell& shell = SystemAutoRunShell();
+  EXPECT_TRUE(shell.LegacyValuePresent(true));
+  EXPECT_TRUE(shell.LegacyValueDeletable(true));
+  EXPECT_TRUE(shell.DeleteLegacyValue(true));
+  EXPECT_FALSE(shell.LegacyValuePresent(true));
+  EXPECT_FALSE(inView(KEY_WOW64_32KEY));
+}
+
 }  // namespace wx

@@ -18,6 +18,14 @@ struct Window {
 
 bool Layered(HWND h) { return GetWindowLongPtrW(h, GWL_EXSTYLE) & WS_EX_LAYERED; }
 
+// What the window's own procedure still finds of the component's property
+// when the window ends.
+HANDLE g_propertyAtEnd = nullptr;
+LRESULT CALLBACK ProbeProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCDESTROY) g_propertyAtEnd = GetPropW(h, L"WendrixLayeredForm");
+  return DefWindowProcW(h, msg, wp, lp);
+}
+
 }  // namespace
 
 TEST(LayeredWindow, AppliesAlphaAndComesBackOpaque) {
@@ -57,4 +65,23 @@ TEST(LayeredWindow, OnlyOnePerTopLevelWindow) {
   } catch (const ELayeredFormError& e) {
     EXPECT_STREQ(e.what(), "Control parent must be a form!");
   }
+}
+
+// The Smart Bar's Close destroys its window while the component lives on: the
+// window's end must take the property away (a window must lose its
+// properties before it is gone).
+TEST(LayeredWindow, TheWindowsEndTakesThePropertyAway) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = ProbeProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"WxLayeredProbe";
+  RegisterClassW(&wc);
+  HWND h = CreateWindowExW(0, wc.lpszClassName, L"probe", WS_POPUP | WS_CAPTION, 10, 10, 120, 80, nullptr, nullptr,
+                           wc.hInstance, nullptr);
+  ASSERT_TRUE(h);
+  TLayeredWindow layered(h);
+  ASSERT_TRUE(GetPropW(h, L"WendrixLayeredForm"));
+  g_propertyAtEnd = nullptr;
+  DestroyWindow(h);
+  EXPECT_EQ(g_propertyAtEnd, nullptr) << "the property outlived the window";
 }

@@ -505,6 +505,60 @@ TEST_F(Live, ChangeAllLeavesSelectionAndShowsHourglassWhenSlow) {
   EXPECT_EQ(live.ChangeAll(u"x", u"x"), 0);
 }
 
+// A control that wraps words at a width: a longer replacement makes more
+// lines, and the paragraphs after it move down.
+class WrappingView : public FakeView {
+ public:
+  std::u16string all;
+  size_t width = 12;
+
+  std::vector<int> Starts() const {
+    std::vector<int> starts{0};
+    size_t start = 0;
+    for (;;) {
+      size_t end = all.find(u'\r', start);
+      if (end == std::u16string::npos) end = all.size();
+      if (end - start <= width) {
+        if (end == all.size()) return starts;
+        start = end + 1;
+      } else {
+        size_t space = all.rfind(u' ', start + width);
+        start = space == std::u16string::npos || space < start ? start + width : space + 1;
+      }
+      starts.push_back(int(start));
+    }
+  }
+  int LineCount() override { return int(Starts().size()); }
+  int LineIndex(int line) override { return Starts().at(size_t(line)); }
+  int LineFromChar(int index) override {
+    const std::vector<int> s = Starts();
+    int line = 0;
+    while (size_t(line + 1) < s.size() && s[size_t(line + 1)] <= index) ++line;
+    return line;
+  }
+  std::u16string LineText(int line) override {
+    const std::vector<int> s = Starts();
+    size_t begin = size_t(s.at(size_t(line)));
+    size_t end = size_t(line + 1) < s.size() ? size_t(s[size_t(line + 1)]) : all.size();
+    if (end > begin && all[end - 1] == u'\r') --end;
+    return all.substr(begin, end - begin);
+  }
+  void ReplaceSelection(const std::u16string& text) override {
+    all.replace(size_t(selStart), size_t(selEnd - selStart), text);
+    selStart = selEnd = selStart + int(text.size());
+  }
+};
+
+TEST_F(Live, ChangeAllReachesParagraphsThatAReplacementPushedDown) {
+  WrappingView wrapping;
+  wrapping.all = u"teh teh teh\rteh";
+  ASSERT_EQ(wrapping.LineCount(), 2);
+  live.SetView(&wrapping);
+  EXPECT_EQ(live.ChangeAll(u"teh", u"thee"), 4);
+  EXPECT_EQ(wrapping.all, u"thee thee thee\rthee");
+  live.SetView(&view);
+}
+
 TEST_F(Live, EngineDestroyedFirstLeavesAPlainControl) {
   view.SetText(u"a tset");
   {

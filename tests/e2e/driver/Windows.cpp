@@ -186,6 +186,19 @@ CommandRegistrar sendCmd(L"post-message", L"WINDOW [CHILD] MSG WPARAM LPARAM  (n
                                  fail(L"PostMessage failed");
                          });
 
+CommandRegistrar sendMessageCmd(
+    L"send-message", L"WINDOW MSG WPARAM LPARAM TIMEOUT_MS  (numbers; prints the window's answer; fails on timeout)", 5,
+    [](const Args& a) {
+        HWND h = resolveTarget(Args(a.begin(), a.begin() + 1), 0);
+        auto msg = static_cast<UINT>(parseNumber(a[1], L"message"));
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutW(h, msg, static_cast<WPARAM>(parseNumber(a[2], L"wparam")),
+                                 static_cast<LPARAM>(parseNumber(a[3], L"lparam")), SMTO_NORMAL,
+                                 static_cast<UINT>(parseNumber(a[4], L"timeout")), &result))
+            fail(L"no answer in time");
+        out(std::to_wstring(result));
+    });
+
 std::wstring describe(HWND h) {
     RECT r{};
     GetWindowRect(h, &r);
