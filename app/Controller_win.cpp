@@ -206,18 +206,24 @@ LRESULT TfrmTarvelo::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_QUERYENDSESSION:
       DefWindowProcW(window_, msg, wp, lp);
+      // Called off later (WM_ENDSESSION false) unless the program was ending anyway.
+      endSessionAsked_ = !ShuttingDown;
       ShuttingDown = true;
       return 1;
     case WM_ENDSESSION:
       DefWindowProcW(window_, msg, wp, lp);
-      ShuttingDown = true;
-      if (wp) {
-        // Windows may end the process once this returns: the message loop
-        // never ends and the containers are never freed, so what they store
-        // when freed is stored now.
-        CloseSmartBarForShutdown();
-        SaveManagedState();
+      if (!wp) {
+        // Another program refused the end of the session: the program goes on as before.
+        if (endSessionAsked_) ShuttingDown = false;
+        endSessionAsked_ = false;
+        return 0;
       }
+      ShuttingDown = true;
+      // Windows may end the process once this returns: the message loop
+      // never ends and the containers are never freed, so what they store
+      // when freed is stored now.
+      CloseSmartBarForShutdown();
+      SaveManagedState();
       return 1;
     case WM_SMARTBARGONE:
       if (smartBar_ && !smartBar_->Handle()) smartBar_.reset();

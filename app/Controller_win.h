@@ -143,6 +143,7 @@ class TfrmTarvelo {
   std::unique_ptr<SelectionCapture> capture_;  // PendingAction and CaptureWaiting live here
   HWND TargetWindow = nullptr;
   bool quitting_ = false;
+  bool endSessionAsked_ = false;  // the end of the session set ShuttingDown
   uint8_t SingleClickAction = moNoAction;
   uint8_t DoubleClickAction = moNoAction;
   // The interface language, applied at start-up from the stored choice.

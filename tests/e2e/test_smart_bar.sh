@@ -161,6 +161,19 @@ wx_driver close-window "$B" >/dev/null
 wx_driver wait-gone "$B" 5000 >/dev/null || wx_fail "the bar did not close without the reminder"
 wx_driver message-box-text 1000 Wendrix >/dev/null 2>&1 && wx_fail "the reminder came back after the tick"
 
+# An end of the session that is called off (WM_ENDSESSION false) leaves the
+# program as it was: closing the bar afterwards asks again.
+wx_reg_delete "$BARKEY" DontShow
+reopen
+controller=$(wx_driver window-of-class TfrmTarvelo) || wx_fail "no controller window"
+wx_driver post-message "$controller" 0x11 0 0x80000000 >/dev/null  # WM_QUERYENDSESSION, ENDSESSION_LOGOFF
+wx_driver post-message "$controller" 0x16 0 0x80000000 >/dev/null  # WM_ENDSESSION: called off
+wx_driver close-window "$B" >/dev/null
+box=$(wx_driver message-box-text 10000 Wendrix) || wx_fail "no reminder after an end of the session was called off"
+wx_assert_contains "$box" "$NOTICE" "reminder after the called-off end"
+wx_driver click Wendrix OK >/dev/null
+wx_driver wait-gone "$B" 5000 >/dev/null || wx_fail "the bar did not close"
+
 # The end of the session saves the bar's place without a message, even with
 # the reminder wanted again.
 wx_reg_delete "$BARKEY" DontShow
