@@ -47,10 +47,13 @@ void TEditCosts::SetLanguage(int language) {
         if (a != b && ((IsVowel(a) && IsVowel(b)) || KeysAdjacent(a, b))) replace_[size_t(a) * 256 + b] = 8;
     for (uint8_t v : {'a', 'e', 'i', 'o', 'u'}) omit_[v] = 7;  // unstressed vowels go missing
   }
-  cheapestOther_ = kEdit;
-  for (size_t i = 0; i < replace_.size(); ++i)
-    if (replace_[i] != 0) cheapestOther_ = std::min(cheapestOther_, int(replace_[i]));
-  for (uint8_t c : omit_) cheapestOther_ = std::min(cheapestOther_, int(c));
+  for (size_t a = 0; a < 256; ++a) {
+    int least = omit_[a];
+    for (size_t b = 0; b < 256; ++b)
+      if (b != a) least = std::min(least, int(replace_[a * 256 + b]));
+    cheapestFor_[a] = uint8_t(least);
+  }
+  cheapestOther_ = *std::min_element(cheapestFor_.begin(), cheapestFor_.end());
   cheapest_ = std::min({doubled_, swap_, cheapestOther_});
 }
 

@@ -1,6 +1,7 @@
 #include "spelling/RankedSuggestions.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "common/AnsiText.h"
 
@@ -21,6 +22,17 @@ TRankedSuggestions::TRankedSuggestions() {
   for (int c = 0; c < 256; ++c) lower_[size_t(c)] = AnsiLowerChar(uint8_t(c));
 }
 
+void TRankedSuggestions::MakeCostClasses() {
+  costClasses_.clear();
+  for (int c = 0; c < 256; ++c) {
+    const int cost = costs_.CheapestFor(uint8_t(c));
+    auto it = std::find_if(costClasses_.begin(), costClasses_.end(), [&](const auto& k) { return k.first == cost; });
+    if (it == costClasses_.end()) it = costClasses_.insert(costClasses_.end(), {cost, Letters{}});
+    it->second[size_t(c) / 64] |= uint64_t(1) << (c % 64);
+  }
+  std::sort(costClasses_.begin(), costClasses_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+}
+
 int TRankedSuggestions::Bound(size_t length) const {
   // About two edits, fewer for short words: everything is two edits away
   // from a word of three letters.
@@ -30,60 +42,94 @@ int TRankedSuggestions::Bound(size_t length) const {
   return 2 * TEditCosts::kEdit + 5;
 }
 
+const int* TRankedSuggestions::ReplaceCosts(uint8_t c) {
+  const size_t w = typed_.size() + 1;
+  int* row = &replaceRows_[size_t(c) * w];
+  if (!((replaceReady_[c / 64] >> (c % 64)) & 1)) {
+    replaceReady_[c / 64] |= uint64_t(1) << (c % 64);
+    const uint8_t* replace = costs_.ReplaceRow(c);
+    row[0] = 0;
+    for (size_t j = 1; j < w; ++j) row[j] = replace[uint8_t(typed_[j - 1])];
+  }
+  return row;
+}
+
 bool TRankedSuggestions::Row(size_t d, uint8_t c) {
   const size_t n = typed_.size(), w = n + 1;
   int* cur = &rows_[d * w];
   const int* prev = cur - w;
-  const auto* t = reinterpret_cast<const uint8_t*>(typed_.data());
   const uint8_t cb = d >= 2 ? folded_[d - 2] : 0;
   const int omit = costs_.Omit(c, cb);
-  const uint8_t* replace = costs_.ReplaceRow(c);
+  const int* replace = ReplaceCosts(c);
   const int* extra = extra_.data();
-  int left = prev[0] + omit;
-  cur[0] = left;
-  int best = left;
+  // First what each cell costs from the row above (c left out, or typed as
+  // the letter there, or swapped with the letter before): the cells do not
+  // depend on each other, so this loop runs on several at once.
+  cur[0] = prev[0] + omit;
+  for (size_t j = 1; j <= n; ++j) cur[j] = std::min(prev[j] + omit, prev[j - 1] + replace[j]);
   if (d >= 2 && c != cb) {
-    // The meant letters c and cb may be typed swapped.
-    const int* prev2 = cur - 2 * w;
-    const int swap = costs_.Swap();
-    for (size_t j = 1; j <= n; ++j) {
-      int v = std::min(prev[j] + omit, left + extra[j]);
-      v = std::min(v, prev[j - 1] + replace[t[j - 1]]);
-      if (j >= 2 && c == t[j - 2] && cb == t[j - 1]) v = std::min(v, prev2[j - 2] + swap);
-      cur[j] = left = v;
-      best = std::min(best, v);
+    // The places j where c and cb were typed swapped: c typed at j - 1, cb
+    // before it.
+    uint64_t at = (positions_[c] << 1) & positions_[cb];
+    if (at) {
+      const int* prev2 = cur - 2 * w;
+      const int swap = costs_.Swap();
+      for (; at; at &= at - 1) {
+        const size_t j = size_t(std::countr_zero(at));
+        cur[j] = std::min(cur[j], prev2[j - 2] + swap);
+      }
     }
-  } else {
-    for (size_t j = 1; j <= n; ++j) {
-      int v = std::min(prev[j] + omit, left + extra[j]);
-      v = std::min(v, prev[j - 1] + replace[t[j - 1]]);
-      cur[j] = left = v;
-      best = std::min(best, v);
-    }
+  }
+  // Then the typed letters one too many, from left to right.
+  int best = cur[0];
+  for (size_t j = 1; j <= n; ++j) {
+    const int v = std::min(cur[j], cur[j - 1] + extra[j]);
+    cur[j] = v;
+    best = std::min(best, v);
   }
   rowMin_ = best;
   return best <= bound_;
 }
 
 bool TRankedSuggestions::NextLettersLimited(size_t d, Letters& allowed) const {
-  // The next row must also keep within the next depth's cap. When the
-  // cheapest edit of an arbitrary letter no longer fits, a next meant letter
-  // must be a typed letter it can match, one it can swap with, or a
-  // doubling of this one.
+  // The next row must also keep within the next depth's cap. A next meant
+  // letter that is not typed where it stands, nor a doubling of this one,
+  // nor swapped with it, costs at least its cheapest edit more than this
+  // row's least cost: the letters whose cheapest edit fits, the typed
+  // letters it can match, the one it can swap with and a doubling of this
+  // one may follow, and nothing else.
   const int bound = std::min(bound_, DepthCap(d + 1));
-  if (rowMin_ + costs_.CheapestOther() <= bound) return false;
+  const int slack = bound - rowMin_;
+  if (slack >= costClasses_.back().first) return false;  // any letter fits
+  allowed.fill(0);
+  for (const auto& [cost, letters] : costClasses_) {
+    if (cost > slack) break;
+    for (size_t k = 0; k < allowed.size(); ++k) allowed[k] |= letters[k];
+  }
   const size_t n = typed_.size(), w = n + 1;
   const int* row = &rows_[d * w];
   const int* prev = d >= 1 ? row - w : nullptr;
-  allowed.fill(0);
-  auto set = [&](uint8_t c) { allowed[c / 64] |= uint64_t(1) << (c % 64); };
   const auto* t = reinterpret_cast<const uint8_t*>(typed_.data());
-  if (d >= 1) set(folded_[d - 1]);
+  if (d >= 1) {
+    const uint8_t c = folded_[d - 1];
+    allowed[c / 64] |= uint64_t(1) << (c % 64);
+  }
+  // (Without branches: which cells fit follows no pattern a processor guesses.)
   for (size_t j = 1; j <= n; ++j) {
-    if (row[j - 1] <= bound) set(t[j - 1]);
-    // The next letter and this one swapped: it matches typed letter j - 1.
-    if (prev && j >= 2 && d >= 1 && folded_[d - 1] == t[j - 1] && prev[j - 2] + costs_.Swap() <= bound)
-      set(t[j - 2]);
+    const uint8_t c = t[j - 1];
+    allowed[c / 64] |= uint64_t(row[j - 1] <= bound) << (c % 64);
+  }
+  if (prev) {
+    // The next letter and this one swapped: this one matches typed letter
+    // j - 1 and the next one typed letter j - 2.
+    const int swap = costs_.Swap();
+    for (uint64_t at = positions_[folded_[d - 1]] & ~uint64_t(3); at; at &= at - 1) {
+      const size_t j = size_t(std::countr_zero(at));
+      if (prev[j - 2] + swap <= bound) {
+        const uint8_t c = t[j - 2];
+        allowed[c / 64] |= uint64_t(1) << (c % 64);
+      }
+    }
   }
   return true;
 }
@@ -113,9 +159,12 @@ void TRankedSuggestions::Walk(TMainDictionary& dict) {
     uint32_t offset = below.offset;
     TMainDictionary::TreeStep step;
     for (uint32_t i = 0; i < below.count && visits_ <= kMaxVisits; ++i) {
-      if (!dict.NextStep(below, offset, step)) break;
-      const uint8_t c = lower_[step.ch];
+      const uint8_t* node;
+      uint32_t runLength;
+      if (!dict.PeekStep(below, offset, node, runLength)) break;
+      const uint8_t c = lower_[node[0]];
       if (limited && !((allowed[c / 64] >> (c % 64)) & 1)) continue;
+      dict.FinishStep(node, runLength, step);
       Descend(dict, step, 2);
     }
   }
@@ -143,9 +192,12 @@ void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::T
   uint32_t offset = step.below.offset;
   TMainDictionary::TreeStep child;
   for (uint32_t i = 0; i < step.below.count && visits_ <= kMaxVisits; ++i) {
-    if (!dict.NextStep(step.below, offset, child)) return;
-    const uint8_t c = lower_[child.ch];
+    const uint8_t* node;
+    uint32_t runLength;
+    if (!dict.PeekStep(step.below, offset, node, runLength)) return;
+    const uint8_t c = lower_[node[0]];
     if (limited && !((allowed[c / 64] >> (c % 64)) & 1)) continue;
+    dict.FinishStep(node, runLength, child);
     Descend(dict, child, d + 1);
   }
 }
@@ -267,9 +319,16 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   found_.clear();
   ranked_ = 0;
   visits_ = 0;
+  positions_.fill(0);
+  for (size_t j = 1; j <= n; ++j) positions_[uint8_t(typed_[j - 1])] |= uint64_t(1) << j;
 
   const int language = source.MainCount() ? source.Main(0).Language() : 0;
-  costs_.SetLanguage(language);
+  if (costs_.Language() != (language & 0xFF) || costClasses_.empty()) {
+    costs_.SetLanguage(language);
+    MakeCostClasses();
+  }
+  replaceRows_.resize(256 * (n + 1));
+  replaceReady_.fill(0);
   if (phonetics_.Language() != language) phonetics_.SetLanguage(language);
   phonetics_.BuildCode(typed_, code_);
 

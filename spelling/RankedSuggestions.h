@@ -17,6 +17,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "spelling/EditCosts.h"
@@ -81,6 +82,11 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // letter may be and answers true; false when any letter may follow.
   using Letters = std::array<uint64_t, 4>;
   bool NextLettersLimited(size_t depth, Letters& allowed) const;
+  // The cost of the meant letter c typed as each typed letter (index j for
+  // typed letter j - 1), made on first use in a Rank call.
+  const int* ReplaceCosts(uint8_t c);
+  // Sorts the byte values by their cheapest edit (costClasses_).
+  void MakeCostClasses();
   int rowMin_ = 0;
   // The walk spends at most one edit within the first two letters, one
   // plain edit or two slips within the first three, and two edits within
@@ -114,6 +120,13 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   size_t maxDepth_ = 0;    // the deepest row
   std::vector<int> rows_;  // maxDepth_ + 1 rows of typed_.size() + 1 costs
   std::vector<int> extra_;  // the cost of each typed letter being one too many
+  std::vector<int> replaceRows_;  // 256 rows of typed_.size() + 1 costs
+  Letters replaceReady_{};        // the rows of replaceRows_ made in this call
+  // For each byte, the places j (bit j) where typed_ holds it at j - 1.
+  std::array<uint64_t, 256> positions_{};
+  // The byte values by the cost of their cheapest edit (TEditCosts::
+  // CheapestFor), cheapest first: the language's few distinct costs.
+  std::vector<std::pair<int, Letters>> costClasses_;
   // The letters of the walk's path, as stored and in lower case (the walk
   // never goes deeper than the misspelling's length and a few letters).
   std::array<char, kMaxWord + 16> path_{};
