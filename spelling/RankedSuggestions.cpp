@@ -154,19 +154,38 @@ void TRankedSuggestions::Walk(TMainDictionary& dict) {
     if (!Row(1, folded_[0])) continue;
     if (oneLetter && rows_[n + 1 + n] <= bound_) Add(std::string_view(path_.data(), 1), rows_[n + 1 + n], 0, false);
     if (!longer) continue;
-    Letters allowed;
-    const bool limited = NextLettersLimited(1, allowed);
-    uint32_t offset = below.offset;
-    TMainDictionary::TreeStep step;
-    for (uint32_t i = 0; i < below.count && visits_ <= kMaxVisits; ++i) {
-      const uint8_t* node;
-      uint32_t runLength;
-      if (!dict.PeekStep(below, offset, node, runLength)) break;
-      const uint8_t c = lower_[node[0]];
-      if (limited && !((allowed[c / 64] >> (c % 64)) & 1)) continue;
-      dict.FinishStep(node, runLength, step);
-      Descend(dict, step, 2);
+    DescendChildren(dict, below, 1);
+  }
+}
+
+void TRankedSuggestions::DescendChildren(TMainDictionary& dict, const TMainDictionary::Branch& below, size_t d) {
+  Letters allowed;
+  if (!NextLettersLimited(d, allowed)) allowed.fill(~uint64_t(0));
+  // The children's nodes are found a batch at a time and those whose letter
+  // may follow are entered afterwards: the reads of their letters overlap
+  // instead of each waiting for the one before, and no branch depends on
+  // the letters.
+  constexpr size_t kBatch = 32;
+  const uint8_t* nodes[kBatch];
+  uint32_t runs[kBatch];
+  uint32_t offset = below.offset, left = below.count;
+  TMainDictionary::TreeStep child;
+  while (left > 0 && visits_ <= kMaxVisits) {
+    size_t found = 0;
+    bool damaged = false;
+    for (size_t i = 0; i < kBatch && left > 0; ++i, --left) {
+      if (!dict.PeekStep(below, offset, nodes[found], runs[found])) {
+        damaged = true;
+        break;
+      }
+      const uint8_t c = lower_[nodes[found][0]];
+      found += (allowed[c / 64] >> (c % 64)) & 1;
     }
+    for (size_t i = 0; i < found && visits_ <= kMaxVisits; ++i) {
+      dict.FinishStep(nodes[i], runs[i], child);
+      Descend(dict, child, d + 1);
+    }
+    if (damaged) return;
   }
 }
 
@@ -186,20 +205,7 @@ void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::T
     folded_[d - 1] = lower_[step.run[r]];
     if (!Row(d, folded_[d - 1])) return;
   }
-  if (!step.hasBelow) return;
-  Letters allowed;
-  const bool limited = NextLettersLimited(d, allowed);
-  uint32_t offset = step.below.offset;
-  TMainDictionary::TreeStep child;
-  for (uint32_t i = 0; i < step.below.count && visits_ <= kMaxVisits; ++i) {
-    const uint8_t* node;
-    uint32_t runLength;
-    if (!dict.PeekStep(step.below, offset, node, runLength)) return;
-    const uint8_t c = lower_[node[0]];
-    if (limited && !((allowed[c / 64] >> (c % 64)) & 1)) continue;
-    dict.FinishStep(node, runLength, child);
-    Descend(dict, child, d + 1);
-  }
+  if (step.hasBelow) DescendChildren(dict, step.below, d);
 }
 
 void TRankedSuggestions::RankFound(TSuggestionSource& source) {

@@ -74,6 +74,8 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // dictionaries know for them.
   void RankFound(TSuggestionSource& source);
   void Descend(TMainDictionary& dict, const TMainDictionary::TreeStep& step, size_t depth);
+  // Descends into the children of below that may follow row d.
+  void DescendChildren(TMainDictionary& dict, const TMainDictionary::Branch& below, size_t d);
   // Computes the cost row of depth for the meant letter c; false when every
   // cost in it is above the bound (nothing below can come within it).
   bool Row(size_t depth, uint8_t c);
