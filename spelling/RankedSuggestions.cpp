@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 
 #include "common/AnsiText.h"
 
@@ -42,49 +43,105 @@ int TRankedSuggestions::Bound(size_t length) const {
   return 2 * TEditCosts::kEdit + 5;
 }
 
-const int* TRankedSuggestions::ReplaceCosts(uint8_t c) {
-  const size_t w = typed_.size() + 1;
-  int* row = &replaceRows_[size_t(c) * w];
+const TRankedSuggestions::Cost* TRankedSuggestions::ReplaceCosts(uint8_t c) {
+  Cost* row = &replaceRows_[size_t(c) * stride_];
   if (!((replaceReady_[c / 64] >> (c % 64)) & 1)) {
     replaceReady_[c / 64] |= uint64_t(1) << (c % 64);
     const uint8_t* replace = costs_.ReplaceRow(c);
-    row[0] = 0;
-    for (size_t j = 1; j < w; ++j) row[j] = replace[uint8_t(typed_[j - 1])];
+    // Cell 0 has no typed letter: nothing may come into it from the left.
+    row[0] = kFar;
+    for (size_t j = 1; j <= typed_.size(); ++j) row[j] = Cost(replace[uint8_t(typed_[j - 1])]);
+    for (size_t j = typed_.size() + 1; j < stride_; ++j) row[j] = kFar;
   }
   return row;
 }
 
 bool TRankedSuggestions::Row(size_t d, uint8_t c) {
-  const size_t n = typed_.size(), w = n + 1;
-  int* cur = &rows_[d * w];
-  const int* prev = cur - w;
+  const size_t n = typed_.size(), w = stride_;
+  Cost* cur = &rows_[d * w];
+  const Cost* prev = cur - w;
   const uint8_t cb = d >= 2 ? folded_[d - 2] : 0;
   const int omit = costs_.Omit(c, cb);
-  const int* replace = ReplaceCosts(c);
-  const int* extra = extra_.data();
-  // First what each cell costs from the row above (c left out, or typed as
-  // the letter there, or swapped with the letter before): the cells do not
-  // depend on each other, so this loop runs on several at once.
-  cur[0] = prev[0] + omit;
-  for (size_t j = 1; j <= n; ++j) cur[j] = std::min(prev[j] + omit, prev[j - 1] + replace[j]);
-  if (d >= 2 && c != cb) {
-    // The places j where c and cb were typed swapped: c typed at j - 1, cb
-    // before it.
-    uint64_t at = (positions_[c] << 1) & positions_[cb];
-    if (at) {
-      const int* prev2 = cur - 2 * w;
+  const Cost* replace = ReplaceCosts(c);
+  // The places j where c and cb were typed swapped: c typed at j - 1, cb
+  // before it.
+  uint64_t swaps = d >= 2 && c != cb ? (positions_[c] << 1) & positions_[cb] : 0;
+#if WX_RANKED_SSE2
+  if (w == kVectorStride) {
+    // Cells n + 1 and on hold kFar, kept there by saturating sums and the
+    // mask, so that they never count as the least.
+    const __m128i omitV = _mm_set1_epi16(int16_t(omit));
+    const __m128i p0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(prev));
+    const __m128i p1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(prev + 8));
+    // The row above moved one cell right: prev[j - 1] at j.
+    const __m128i s0 = _mm_slli_si128(p0, 2);
+    const __m128i s1 = _mm_or_si128(_mm_slli_si128(p1, 2), _mm_srli_si128(p0, 14));
+    const __m128i r0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(replace));
+    const __m128i r1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(replace + 8));
+    __m128i a0 = _mm_min_epi16(_mm_adds_epi16(p0, omitV), _mm_adds_epi16(s0, r0));
+    __m128i a1 = _mm_min_epi16(_mm_adds_epi16(p1, omitV), _mm_adds_epi16(s1, r1));
+    if (swaps) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(cur), a0);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(cur + 8), a1);
+      const Cost* prev2 = cur - 2 * w;
       const int swap = costs_.Swap();
-      for (; at; at &= at - 1) {
-        const size_t j = size_t(std::countr_zero(at));
-        cur[j] = std::min(cur[j], prev2[j - 2] + swap);
+      for (; swaps; swaps &= swaps - 1) {
+        const size_t j = size_t(std::countr_zero(swaps));
+        cur[j] = Cost(std::min(int(cur[j]), prev2[j - 2] + swap));
       }
+      a0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cur));
+      a1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cur + 8));
+    }
+    // The letters typed too many: cur[j] = min over k <= j of a[k] plus
+    // the extra letters k + 1..j, that is E[j] + min(a[k] - E[k]) with E
+    // the running sum of extra_: a running minimum in three shifts a
+    // register.
+    const __m128i e0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(extraSum_.data()));
+    const __m128i e1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(extraSum_.data() + 8));
+    __m128i b0 = _mm_subs_epi16(a0, e0), b1 = _mm_subs_epi16(a1, e1);
+    const __m128i far1 = _mm_set_epi16(0, 0, 0, 0, 0, 0, 0, kFar);
+    const __m128i far2 = _mm_set_epi16(0, 0, 0, 0, 0, 0, kFar, kFar);
+    const __m128i far4 = _mm_set_epi16(0, 0, 0, 0, kFar, kFar, kFar, kFar);
+    b0 = _mm_min_epi16(b0, _mm_or_si128(_mm_slli_si128(b0, 2), far1));
+    b1 = _mm_min_epi16(b1, _mm_or_si128(_mm_slli_si128(b1, 2), far1));
+    b0 = _mm_min_epi16(b0, _mm_or_si128(_mm_slli_si128(b0, 4), far2));
+    b1 = _mm_min_epi16(b1, _mm_or_si128(_mm_slli_si128(b1, 4), far2));
+    b0 = _mm_min_epi16(b0, _mm_or_si128(_mm_slli_si128(b0, 8), far4));
+    b1 = _mm_min_epi16(b1, _mm_or_si128(_mm_slli_si128(b1, 8), far4));
+    const __m128i last0 = _mm_shufflehi_epi16(b0, 0xFF);
+    b1 = _mm_min_epi16(b1, _mm_unpackhi_epi64(last0, last0));
+    const __m128i pad0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(padding_.data()));
+    const __m128i pad1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(padding_.data() + 8));
+    const __m128i c0 = _mm_max_epi16(_mm_adds_epi16(b0, e0), pad0);
+    const __m128i c1 = _mm_max_epi16(_mm_adds_epi16(b1, e1), pad1);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(cur), c0);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(cur + 8), c1);
+    __m128i m = _mm_min_epi16(c0, c1);
+    m = _mm_min_epi16(m, _mm_srli_si128(m, 8));
+    m = _mm_min_epi16(m, _mm_srli_si128(m, 4));
+    m = _mm_min_epi16(m, _mm_srli_si128(m, 2));
+    rowMin_ = int16_t(_mm_cvtsi128_si32(m));
+    return rowMin_ <= bound_;
+  }
+#endif
+  const Cost* extra = extra_.data();
+  // First what each cell costs from the row above (c left out, or typed as
+  // the letter there, or swapped with the letter before), then the typed
+  // letters one too many, from left to right.
+  cur[0] = Cost(prev[0] + omit);
+  for (size_t j = 1; j <= n; ++j) cur[j] = Cost(std::min(prev[j] + omit, prev[j - 1] + replace[j]));
+  if (swaps) {
+    const Cost* prev2 = cur - 2 * w;
+    const int swap = costs_.Swap();
+    for (; swaps; swaps &= swaps - 1) {
+      const size_t j = size_t(std::countr_zero(swaps));
+      cur[j] = Cost(std::min(int(cur[j]), prev2[j - 2] + swap));
     }
   }
-  // Then the typed letters one too many, from left to right.
   int best = cur[0];
   for (size_t j = 1; j <= n; ++j) {
-    const int v = std::min(cur[j], cur[j - 1] + extra[j]);
-    cur[j] = v;
+    const int v = std::min(int(cur[j]), cur[j - 1] + extra[j]);
+    cur[j] = Cost(v);
     best = std::min(best, v);
   }
   rowMin_ = best;
@@ -106,9 +163,9 @@ bool TRankedSuggestions::NextLettersLimited(size_t d, Letters& allowed) const {
     if (cost > slack) break;
     for (size_t k = 0; k < allowed.size(); ++k) allowed[k] |= letters[k];
   }
-  const size_t n = typed_.size(), w = n + 1;
-  const int* row = &rows_[d * w];
-  const int* prev = d >= 1 ? row - w : nullptr;
+  const size_t n = typed_.size(), w = stride_;
+  const Cost* row = &rows_[d * w];
+  const Cost* prev = d >= 1 ? row - w : nullptr;
   const auto* t = reinterpret_cast<const uint8_t*>(typed_.data());
   if (d >= 1) {
     const uint8_t c = folded_[d - 1];
@@ -152,7 +209,7 @@ void TRankedSuggestions::Walk(TMainDictionary& dict) {
     path_[0] = char(first);
     folded_[0] = lower_[first];
     if (!Row(1, folded_[0])) continue;
-    if (oneLetter && rows_[n + 1 + n] <= bound_) Add(std::string_view(path_.data(), 1), rows_[n + 1 + n], 0, false);
+    if (oneLetter && rows_[stride_ + n] <= bound_) Add(std::string_view(path_.data(), 1), rows_[stride_ + n], 0, false);
     if (!longer) continue;
     DescendChildren(dict, below, 1);
   }
@@ -196,7 +253,7 @@ void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::T
   folded_[depth - 1] = lower_[step.ch];
   if (!Row(depth, folded_[depth - 1])) return;
   if (rowMin_ > DepthCap(depth)) return;
-  const int cost = rows_[depth * (n + 1) + n];
+  const int cost = rows_[depth * stride_ + n];
   if (step.endOfWord && cost <= bound_) Add(std::string_view(path_.data(), depth), cost, 0, false);
   size_t d = depth;
   for (uint32_t r = 0; r < step.runLength; ++r) {
@@ -316,12 +373,17 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   // Every meant letter beyond the typed ones costs at least a doubled
   // letter's omission: the walk never goes deeper than this.
   maxDepth_ = n + size_t(bound_ / 5) + 1;
-  rows_.assign((maxDepth_ + 1) * (n + 1), 0);
-  extra_.assign(n + 1, 0);
+  stride_ = kVectorStride > n ? kVectorStride : n + 1;
+  rows_.assign((maxDepth_ + 1) * stride_, kFar);
+  extra_.assign(stride_, 0);
+  extraSum_.assign(stride_, 0);
+  padding_.assign(stride_, kFar);
+  rows_[0] = 0;
   for (size_t j = 1; j <= n; ++j) {
-    extra_[j] = costs_.Extra(uint8_t(typed_[j - 1]), j >= 2 ? uint8_t(typed_[j - 2]) : 0);
-    rows_[j] = rows_[j - 1] + extra_[j];
+    extra_[j] = Cost(costs_.Extra(uint8_t(typed_[j - 1]), j >= 2 ? uint8_t(typed_[j - 2]) : 0));
+    rows_[j] = extraSum_[j] = Cost(rows_[j - 1] + extra_[j]);
   }
+  for (size_t j = 0; j <= n; ++j) padding_[j] = std::numeric_limits<Cost>::min();
   found_.clear();
   ranked_ = 0;
   visits_ = 0;
@@ -333,7 +395,7 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
     costs_.SetLanguage(language);
     MakeCostClasses();
   }
-  replaceRows_.resize(256 * (n + 1));
+  replaceRows_.resize(256 * stride_);
   replaceReady_.fill(0);
   if (phonetics_.Language() != language) phonetics_.SetLanguage(language);
   phonetics_.BuildCode(typed_, code_);

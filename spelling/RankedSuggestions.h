@@ -14,6 +14,13 @@
 // capitalised suggestions, one in capitals gets them in capitals.
 #pragma once
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define WX_RANKED_SSE2 1
+#else
+#define WX_RANKED_SSE2 0
+#endif
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -84,9 +91,15 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // letter may be and answers true; false when any letter may follow.
   using Letters = std::array<uint64_t, 4>;
   bool NextLettersLimited(size_t depth, Letters& allowed) const;
+  // Costs of the walk's rows; far more than any bound (sums saturate).
+  using Cost = int16_t;
+  static constexpr Cost kFar = 0x3FFF;
+  // The rows of a misspelling of up to 15 letters are 16 costs long, two
+  // registers of eight, and computed eight cells at a time.
+  static constexpr size_t kVectorStride = 16;
   // The cost of the meant letter c typed as each typed letter (index j for
   // typed letter j - 1), made on first use in a Rank call.
-  const int* ReplaceCosts(uint8_t c);
+  const Cost* ReplaceCosts(uint8_t c);
   // Sorts the byte values by their cheapest edit (costClasses_).
   void MakeCostClasses();
   int rowMin_ = 0;
@@ -120,9 +133,12 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   std::string code_;   // its phonetic code
   int bound_ = 0;
   size_t maxDepth_ = 0;    // the deepest row
-  std::vector<int> rows_;  // maxDepth_ + 1 rows of typed_.size() + 1 costs
-  std::vector<int> extra_;  // the cost of each typed letter being one too many
-  std::vector<int> replaceRows_;  // 256 rows of typed_.size() + 1 costs
+  size_t stride_ = 0;        // the length of a row: typed_.size() + 1 or more
+  std::vector<Cost> rows_;   // maxDepth_ + 1 rows of stride_ costs
+  std::vector<Cost> extra_;  // the cost of each typed letter being one too many
+  std::vector<Cost> extraSum_;  // the running sum of extra_
+  std::vector<Cost> padding_;   // the least cost of each cell: kFar past the misspelling
+  std::vector<Cost> replaceRows_;  // 256 rows of stride_ costs
   Letters replaceReady_{};        // the rows of replaceRows_ made in this call
   // For each byte, the places j (bit j) where typed_ holds it at j - 1.
   std::array<uint64_t, 256> positions_{};
