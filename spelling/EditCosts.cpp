@@ -60,8 +60,8 @@ void TEditCosts::SetLanguage(int language) {
 int TEditCosts::Distance(std::string_view meant, std::string_view typed, int bound) const {
   const size_t m = meant.size(), n = typed.size();
   if (m > 255 || n > 255) return bound + 1;
-  std::vector<int> rows(3 * (n + 1));
-  int* prev2 = rows.data();
+  int rows[3 * 256];  // three rows of at most 256 costs, on the stack: this runs per candidate
+  int* prev2 = rows;
   int* prev = prev2 + (n + 1);
   int* cur = prev + (n + 1);
   auto at = [](std::string_view s, size_t i) { return i == 0 ? uint8_t(0) : uint8_t(s[i - 1]); };

@@ -131,6 +131,8 @@ class TMainDictionary {
     const uint8_t* run = nullptr;
     bool hasBelow = false;
     Branch below;  // the children after the run
+    uint8_t countField = 0;  // the node's child count and link, as stored
+    uint32_t link = 0;
   };
   // The branch of the words longer than the one letter c (false: none), and
   // whether c alone is a word.
@@ -156,14 +158,26 @@ class TMainDictionary {
     return node != nullptr;
   }
   void FinishStep(const uint8_t* node, uint32_t runLength, TreeStep& step) const {
+    StepHead(node, runLength, step);
+    step.hasBelow = BelowOf(step, step.below);
+  }
+  // FinishStep but for step.below and step.hasBelow, which BelowOf answers
+  // later, when the walk goes on below the step at all; meanwhile the
+  // linkage bytes it reads are fetched.
+  void StepHead(const uint8_t* node, uint32_t runLength, TreeStep& step) const {
     const uint32_t w = uint32_t(node[0]) | (uint32_t(node[1]) << 8) | (uint32_t(node[2]) << 16) |
                        (uint32_t(node[3]) << 24);
     step.ch = uint8_t(w);
     step.endOfWord = (w >> 31) != 0;
     step.runLength = uint8_t(runLength);
     step.run = node + 4;
-    step.hasBelow = ChildrenAtLink(uint8_t((w >> 28) & 7), (w >> 8) & 0xFFFFF, step.below);
+    step.countField = uint8_t((w >> 28) & 7);
+    step.link = (w >> 8) & 0xFFFFF;
+#if defined(__GNUC__)
+    if (step.countField == 0 && step.link < linkageSize_) __builtin_prefetch(linkage_ + step.link);
+#endif
   }
+  bool BelowOf(const TreeStep& step, Branch& below) const { return ChildrenAtLink(step.countField, step.link, below); }
 
   // The part of the file the tree reader uses (before any index); 0 when inactive.
   uint64_t TreeSize() const { return active_ ? treeSize_ : 0; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <limits>
 
 #include "common/AnsiText.h"
@@ -239,7 +240,7 @@ void TRankedSuggestions::DescendChildren(TMainDictionary& dict, const TMainDicti
       found += (allowed[c / 64] >> (c % 64)) & 1;
     }
     for (size_t i = 0; i < found && visits_ <= kMaxVisits; ++i) {
-      dict.FinishStep(nodes[i], runs[i], child);
+      dict.StepHead(nodes[i], runs[i], child);
       Descend(dict, child, d + 1);
     }
     if (damaged) return;
@@ -262,7 +263,8 @@ void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::T
     folded_[d - 1] = lower_[step.run[r]];
     if (!Row(d, folded_[d - 1])) return;
   }
-  if (step.hasBelow) DescendChildren(dict, step.below, d);
+  TMainDictionary::Branch below;
+  if (dict.BelowOf(step, below)) DescendChildren(dict, below, d);
 }
 
 void TRankedSuggestions::RankFound(TSuggestionSource& source) {
@@ -276,10 +278,17 @@ void TRankedSuggestions::RankFound(TSuggestionSource& source) {
 void TRankedSuggestions::AddFirstLetterEdits(TMainDictionary& dict) {
   const size_t n = typed_.size();
   const uint8_t own = uint8_t(typed_[0]);
-  std::string& w = scratch_;
-  auto tryWord = [&] {
+  // The candidates are spelled in place (most are turned away by the
+  // lookup index's filter): the one with a letter put before the typed
+  // ones, and the one with the first letter replaced.
+  std::array<char, kMaxWord + 1> before, replaced;
+  std::memcpy(before.data() + 1, typed_.data(), n);
+  std::memcpy(replaced.data(), typed_.data(), n);
+  auto tryWord = [&](std::string_view w) {
     if (lower_[uint8_t(w[0])] == own || !dict.WordExists(w, true)) return;
-    const int cost = costs_.Distance(AnsiLower(w), typed_, bound_);
+    scratch_.assign(w);
+    for (char& ch : scratch_) ch = char(lower_[uint8_t(ch)]);
+    const int cost = costs_.Distance(scratch_, typed_, bound_);
     if (cost <= bound_) Add(w, cost, 0, false);
   };
   // Another first letter, in either case, in place of the typed one or before it.
@@ -288,20 +297,18 @@ void TRankedSuggestions::AddFirstLetterEdits(TMainDictionary& dict) {
     bool oneLetter;
     if (!dict.FirstLetterBranch(uint8_t(c), below, oneLetter) && !oneLetter) continue;
     if (n >= 2) {
-      w = typed_;
-      w[0] = char(c);
-      tryWord();
+      replaced[0] = char(c);
+      tryWord(std::string_view(replaced.data(), n));
     }
-    w = char(c) + typed_;
-    tryWord();
+    before[0] = char(c);
+    tryWord(std::string_view(before.data(), n + 1));
   }
   // The first letter one too many, or swapped with the second.
   if (n >= 3) {
-    w = typed_.substr(1);
-    tryWord();
-    w = typed_;
-    std::swap(w[0], w[1]);
-    tryWord();
+    tryWord(std::string_view(typed_).substr(1));
+    replaced[0] = typed_[1];
+    replaced[1] = typed_[0];
+    tryWord(std::string_view(replaced.data(), n));
   }
 }
 
