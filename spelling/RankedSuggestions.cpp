@@ -217,8 +217,10 @@ void TRankedSuggestions::Walk(TMainDictionary& dict) {
 }
 
 void TRankedSuggestions::DescendChildren(TMainDictionary& dict, const TMainDictionary::Branch& below, size_t d) {
+  // A single child is as quickly tried as its letter is ruled out: the
+  // row it would fail to keep within the caps is all its visit costs.
   Letters allowed;
-  if (!NextLettersLimited(d, allowed)) allowed.fill(~uint64_t(0));
+  if (below.count == 1 || !NextLettersLimited(d, allowed)) allowed.fill(~uint64_t(0));
   // The children's nodes are found a batch at a time and those whose letter
   // may follow are entered afterwards: the reads of their letters overlap
   // instead of each waiting for the one before, and no branch depends on
