@@ -357,7 +357,8 @@ void TRankedSuggestions::AddAddedWords(TSuggestionSource& source) {
 
 double TRankedSuggestions::BaseScore(const Candidate& c, TSuggestionSource& source, bool lowerWord) const {
   double s = c.cost;
-  s -= weights_.countClass * TWordRanks::CountClass(c.rank) + weights_.listLevel * TWordRanks::ListLevel(c.rank);
+  const int countClass = std::min<int>(TWordRanks::CountClass(c.rank), weights_.countClassCap);
+  s -= weights_.countClass * countClass + weights_.listLevel * TWordRanks::ListLevel(c.rank);
   if (lower_[uint8_t(c.word[0])] != uint8_t(typed_[0])) s += weights_.firstLetter;
   if (lowerWord && HasUpper(c.word)) s += weights_.capitals;
   if (!c.split && source.IsLearned(c.word)) s -= weights_.learned;
@@ -375,7 +376,6 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
                               TSuggestionList& list) {
   list.clear();
   if (word.empty() || word.size() > kMaxWord || maxCount == 0) return;
-  const size_t limit = maxCount < 0 ? size_t(-1) : size_t(maxCount);
   typed_ = AnsiLower(word);
   const size_t n = typed_.size();
   bound_ = Bound(n);
@@ -434,7 +434,7 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   // Sounding alike lowers a score by a fixed amount: only words within that
   // amount of the places that can be offered can still move up, and only
   // theirs are coded (coding is the dearest part of a score).
-  const size_t want = std::min(limit, kMaxOffered);
+  const size_t want = maxCount < 0 ? kMaxOffered : size_t(maxCount);
   size_t coded = found_.size();
   if (found_.size() > 2 * want) {
     const double reach = found_[2 * want - 1].score + weights_.soundsAlike;
