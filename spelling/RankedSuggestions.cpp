@@ -25,14 +25,33 @@ TRankedSuggestions::TRankedSuggestions() {
 }
 
 void TRankedSuggestions::MakeCostClasses() {
-  costClasses_.clear();
-  for (int c = 0; c < 256; ++c) {
-    const int cost = costs_.CheapestFor(uint8_t(c));
-    auto it = std::find_if(costClasses_.begin(), costClasses_.end(), [&](const auto& k) { return k.first == cost; });
-    if (it == costClasses_.end()) it = costClasses_.insert(costClasses_.end(), {cost, Letters{}});
+  anyLetterSlack_ = 0;
+  for (int c = 0; c < 256; ++c) anyLetterSlack_ = std::max(anyLetterSlack_, costs_.CheapestFor(uint8_t(c)));
+  omitClasses_.clear();
+  for (int c = 1; c < 256; ++c) {
+    const int cost = costs_.Omit(uint8_t(c), 0);
+    auto it = std::find_if(omitClasses_.begin(), omitClasses_.end(), [&](const auto& k) { return k.first == cost; });
+    if (it == omitClasses_.end()) it = omitClasses_.insert(omitClasses_.end(), {cost, Letters{}});
     it->second[size_t(c) / 64] |= uint64_t(1) << (c % 64);
   }
-  std::sort(costClasses_.begin(), costClasses_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::sort(omitClasses_.begin(), omitClasses_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<int> values;
+  for (int a = 0; a < 256; ++a)
+    for (int b = 0; b < 256; ++b)
+      if (const int v = costs_.Replace(uint8_t(a), uint8_t(b)); v > 0) values.push_back(v);
+  std::sort(values.begin(), values.end());
+  values.erase(std::unique(values.begin(), values.end()), values.end());
+  replaceClasses_.assign(values.size(), {});
+  for (size_t k = 0; k < values.size(); ++k) {
+    auto& [cost, near] = replaceClasses_[k];
+    cost = values[k];
+    near.assign(256, Letters{});
+    for (int t = 0; t < 256; ++t)
+      for (int c = 0; c < 256; ++c) {
+        const int v = costs_.Replace(uint8_t(c), uint8_t(t));
+        if (v > 0 && v <= cost) near[size_t(t)][size_t(c) / 64] |= uint64_t(1) << (c % 64);
+      }
+  }
 }
 
 int TRankedSuggestions::Bound(size_t length) const {
@@ -150,19 +169,22 @@ bool TRankedSuggestions::Row(size_t d, uint8_t c) {
 }
 
 bool TRankedSuggestions::NextLettersLimited(size_t d, Letters& allowed) const {
-  // The next row must also keep within the next depth's cap. A next meant
-  // letter that is not typed where it stands, nor a doubling of this one,
-  // nor swapped with it, costs at least its cheapest edit more than this
-  // row's least cost: the letters whose cheapest edit fits, the typed
-  // letters it can match, the one it can swap with and a doubling of this
-  // one may follow, and nothing else.
+  // The next row must keep within the bound and the next depth's cap. Its
+  // cells come from this row's: a next meant letter left out costs its
+  // omission more than this row's least cost; typed as the letter of cell j
+  // it costs nothing more (a match) or its replacement by that letter more
+  // than cell j - 1; it may also be a doubling of this one or swapped with
+  // it. The letters for which one of these fits may follow, no other.
   const int bound = std::min(bound_, DepthCap(d + 1));
   const int slack = bound - rowMin_;
-  if (slack >= costClasses_.back().first) return false;  // any letter fits
+  if (slack >= anyLetterSlack_) return false;  // any letter fits
   allowed.fill(0);
-  for (const auto& [cost, letters] : costClasses_) {
-    if (cost > slack) break;
+  auto add = [&](const Letters& letters) {
     for (size_t k = 0; k < allowed.size(); ++k) allowed[k] |= letters[k];
+  };
+  for (const auto& [cost, letters] : omitClasses_) {
+    if (cost > slack) break;
+    add(letters);
   }
   const size_t n = typed_.size(), w = stride_;
   const Cost* row = &rows_[d * w];
@@ -172,10 +194,18 @@ bool TRankedSuggestions::NextLettersLimited(size_t d, Letters& allowed) const {
     const uint8_t c = folded_[d - 1];
     allowed[c / 64] |= uint64_t(1) << (c % 64);
   }
-  // (Without branches: which cells fit follows no pattern a processor guesses.)
   for (size_t j = 1; j <= n; ++j) {
+    const int cellSlack = bound - row[j - 1];
+    if (cellSlack < 0) continue;
     const uint8_t c = t[j - 1];
-    allowed[c / 64] |= uint64_t(row[j - 1] <= bound) << (c % 64);
+    allowed[c / 64] |= uint64_t(1) << (c % 64);
+    // The letters typed as c at a cost that fits (the classes grow with the cost).
+    const Letters* near = nullptr;
+    for (const auto& [cost, letters] : replaceClasses_) {
+      if (cost > cellSlack) break;
+      near = &letters[c];
+    }
+    if (near) add(*near);
   }
   if (prev) {
     // The next letter and this one swapped: this one matches typed letter
@@ -400,7 +430,7 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   for (size_t j = 1; j <= n; ++j) positions_[uint8_t(typed_[j - 1])] |= uint64_t(1) << j;
 
   const int language = source.MainCount() ? source.Main(0).Language() : 0;
-  if (costs_.Language() != (language & 0xFF) || costClasses_.empty()) {
+  if (costs_.Language() != (language & 0xFF) || replaceClasses_.empty()) {
     costs_.SetLanguage(language);
     MakeCostClasses();
   }

@@ -107,7 +107,7 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // The cost of the meant letter c typed as each typed letter (index j for
   // typed letter j - 1), made on first use in a Rank call.
   const Cost* ReplaceCosts(uint8_t c);
-  // Sorts the byte values by their cheapest edit (costClasses_).
+  // Makes the letter classes of the language's edit costs.
   void MakeCostClasses();
   int rowMin_ = 0;
   // The walk spends at most one edit within the first two letters, one
@@ -149,9 +149,14 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   Letters replaceReady_{};        // the rows of replaceRows_ made in this call
   // For each byte, the places j (bit j) where typed_ holds it at j - 1.
   std::array<uint64_t, 256> positions_{};
-  // The byte values by the cost of their cheapest edit (TEditCosts::
-  // CheapestFor), cheapest first: the language's few distinct costs.
-  std::vector<std::pair<int, Letters>> costClasses_;
+  // For the letters that may follow a row (NextLettersLimited), made for
+  // the language: a row's least cost and this much more lets any letter
+  // follow; the letters by the cost of their omission, cheapest first; and
+  // for each distinct cost of a replacement, cheapest first, by typed
+  // letter, the meant letters typed as it at that cost or less.
+  int anyLetterSlack_ = 0;
+  std::vector<std::pair<int, Letters>> omitClasses_;
+  std::vector<std::pair<int, std::vector<Letters>>> replaceClasses_;
   // The letters of the walk's path, as stored and in lower case (the walk
   // never goes deeper than the misspelling's length and a few letters).
   std::array<char, kMaxWord + 16> path_{};
