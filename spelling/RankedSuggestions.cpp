@@ -323,11 +323,27 @@ void TRankedSuggestions::AddFirstLetterEdits(TMainDictionary& dict) {
     const int cost = costs_.Distance(scratch_, typed_, bound_);
     if (cost <= bound_) Add(w, cost, 0, false);
   };
-  // Another first letter, in either case, in place of the typed one or before it.
+  // Another first letter, in either case, in place of the typed one or
+  // before it. The letters that begin words are gathered first and their
+  // candidates' filter bits fetched, so that the lookups do not wait for
+  // them one after the other.
+  std::array<uint8_t, 256> firsts;
+  size_t count = 0;
+  if (!dict.Active()) return;  // the walk activated it; a file that failed to map has no words
+  const auto& table = dict.FirstLetterTable();
   for (int c = 1; c < 256; ++c) {
-    TMainDictionary::Branch below;
-    bool oneLetter;
-    if (!dict.FirstLetterBranch(uint8_t(c), below, oneLetter) && !oneLetter) continue;
+    if ((table[size_t(c)].childCount > 0 || table[size_t(c)].oneLetterWord) && lower_[c] != own) {
+      firsts[count++] = uint8_t(c);
+      if (n >= 2) {
+        replaced[0] = char(c);
+        dict.PrefetchCandidate(std::string_view(replaced.data(), n));
+      }
+      before[0] = char(c);
+      dict.PrefetchCandidate(std::string_view(before.data(), n + 1));
+    }
+  }
+  for (size_t i = 0; i < count; ++i) {
+    const uint8_t c = firsts[i];
     if (n >= 2) {
       replaced[0] = char(c);
       tryWord(std::string_view(replaced.data(), n));
