@@ -35,22 +35,28 @@ void TRankedSuggestions::MakeCostClasses() {
     it->second[size_t(c) / 64] |= uint64_t(1) << (c % 64);
   }
   std::sort(omitClasses_.begin(), omitClasses_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-  std::vector<int> values;
-  for (int a = 0; a < 256; ++a)
-    for (int b = 0; b < 256; ++b)
-      if (const int v = costs_.Replace(uint8_t(a), uint8_t(b)); v > 0) values.push_back(v);
-  std::sort(values.begin(), values.end());
-  values.erase(std::unique(values.begin(), values.end()), values.end());
-  replaceClasses_.assign(values.size(), {});
-  for (size_t k = 0; k < values.size(); ++k) {
-    auto& [cost, near] = replaceClasses_[k];
-    cost = values[k];
-    near.assign(256, Letters{});
+  // A replacement costs a byte (uint8_t): the distinct costs, ascending.
+  std::array<bool, 256> seen{};
+  for (int c = 0; c < 256; ++c) {
+    const uint8_t* replace = costs_.ReplaceRow(uint8_t(c));
+    for (int t = 0; t < 256; ++t) seen[replace[t]] = true;
+  }
+  replaceClasses_.clear();
+  std::array<int, 256> classOf{};  // the class of each cost
+  for (int v = 1; v < 256; ++v)
+    if (seen[size_t(v)]) {
+      classOf[size_t(v)] = int(replaceClasses_.size());
+      replaceClasses_.push_back({v, std::vector<Letters>(256)});
+    }
+  // A meant letter typed at some cost belongs to the class of that cost and
+  // to every dearer one.
+  for (int c = 0; c < 256; ++c) {
+    const uint8_t* replace = costs_.ReplaceRow(uint8_t(c));
+    const uint64_t bit = uint64_t(1) << (c % 64);
     for (int t = 0; t < 256; ++t)
-      for (int c = 0; c < 256; ++c) {
-        const int v = costs_.Replace(uint8_t(c), uint8_t(t));
-        if (v > 0 && v <= cost) near[size_t(t)][size_t(c) / 64] |= uint64_t(1) << (c % 64);
-      }
+      if (replace[t] != 0)
+        for (size_t k = size_t(classOf[replace[t]]); k < replaceClasses_.size(); ++k)
+          replaceClasses_[k].second[size_t(t)][size_t(c) / 64] |= bit;
   }
 }
 
