@@ -75,11 +75,6 @@ class TMainDictionary {
   // lookup index's filter turns most of those away without a walk. Words of
   // a text are mostly words, so they skip the filter.
   bool WordExists(std::string_view word, bool candidate = false);
-  // Prepares the lookup of a candidate soon to be looked up: its bits of the
-  // lookup index's filter are fetched meanwhile.
-  void PrefetchCandidate(std::string_view word) {
-    if (active_ && indexChecked_) index_.Prefetch(word);
-  }
 
   // Adds to letters (a bit per byte value) every byte that follows prefix in
   // some stored path: a word beginning with prefix and then a byte outside

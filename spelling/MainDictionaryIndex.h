@@ -77,16 +77,6 @@ class TMainDictionaryIndex {
   }
   static size_t FilterWord(uint64_t hash, size_t words) { return size_t((hash >> 40) & (words - 1)); }
 
-  // Asks the processor to fetch the filter bits of a word MayContain will
-  // be asked about soon (a lookup of many candidates fetches them all first).
-  void Prefetch(std::string_view word) const {
-#if defined(__GNUC__)
-    if (filterWords_ != 0) __builtin_prefetch(data_ + filterOffset_ + 8 * FilterWord(FilterHash(word), filterWords_));
-#else
-    (void)word;
-#endif
-  }
-
   // False when the word is surely not in the dictionary.
   bool MayContain(std::string_view word) const {
     if (filterWords_ == 0) return true;

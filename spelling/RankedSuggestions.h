@@ -106,7 +106,11 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   static constexpr size_t kVectorStride = 16;
   // The cost of the meant letter c typed as each typed letter (index j for
   // typed letter j - 1), made on first use in a Rank call.
-  const Cost* ReplaceCosts(uint8_t c);
+  const Cost* ReplaceCosts(uint8_t c) {
+    if ((replaceReady_[c / 64] >> (c % 64)) & 1) return &replaceRows_[size_t(c) * stride_];
+    return MakeReplaceCosts(c);
+  }
+  const Cost* MakeReplaceCosts(uint8_t c);
   // Makes the letter classes of the language's edit costs.
   void MakeCostClasses();
   int rowMin_ = 0;
