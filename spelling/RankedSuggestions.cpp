@@ -230,7 +230,8 @@ void TRankedSuggestions::Add(std::string_view word, int cost, uint8_t rank, bool
   // A word found twice (in two dictionaries, or also added by the user)
   // stays twice: the better of the two is offered first and the other is
   // left out as a repetition.
-  found_.push_back({std::string(word), cost, rank, split, 0});
+  found_.push_back({uint32_t(words_.size()), uint32_t(word.size()), cost, rank, split, 0});
+  words_.append(word);
 }
 
 void TRankedSuggestions::Walk(TMainDictionary& dict) {
@@ -310,7 +311,7 @@ void TRankedSuggestions::RankFound(TSuggestionSource& source) {
   for (; ranked_ < found_.size(); ++ranked_) {
     Candidate& c = found_[ranked_];
     if (c.split) continue;  // ranked when added
-    for (size_t i = 0; i < source.MainCount(); ++i) c.rank = std::max(c.rank, source.Main(i).WordRank(c.word));
+    for (size_t i = 0; i < source.MainCount(); ++i) c.rank = std::max(c.rank, source.Main(i).WordRank(Word(c)));
   }
 }
 
@@ -370,18 +371,24 @@ void TRankedSuggestions::AddSplits(TSuggestionSource& source) {
   // splits into halves of two letters or more.
   constexpr uint8_t kHalfClass = 12, kOneLetterClass = 20;
   const bool ranked = first.HasWordRanks();
+  std::string& left = probe_;
+  std::string& right = probeRight_;
   for (size_t k = 1; k < n; ++k) {
-    const std::string left = typed_.substr(0, k), right = typed_.substr(k);
-    const uint8_t rl = first.WordRank(left), rr = first.WordRank(right);
+    const std::string_view leftView = std::string_view(typed_).substr(0, k), rightView = std::string_view(typed_).substr(k);
+    const uint8_t rl = first.WordRank(leftView), rr = first.WordRank(rightView);
     const uint8_t cl = TWordRanks::CountClass(rl), cr = TWordRanks::CountClass(rr);
     if (ranked ? std::min(cl, cr) < kHalfClass || (k == 1 && cl < kOneLetterClass) ||
                      (n - k == 1 && cr < kOneLetterClass)
                : k < 2 || n - k < 2)
       continue;
+    left.assign(leftView);
+    right.assign(rightView);
     if (!source.Offerable(left) || !source.Offerable(right)) continue;
     const uint8_t rank =
         TWordRanks::MakeRank(std::min(cl, cr), std::min(TWordRanks::ListLevel(rl), TWordRanks::ListLevel(rr)));
-    Add(left + " " + right, int(weights_.split), rank, true);
+    left += ' ';
+    left += right;
+    Add(left, int(weights_.split), rank, true);
   }
 }
 
@@ -395,25 +402,29 @@ void TRankedSuggestions::AddAddedWords(TSuggestionSource& source) {
   if (!listed || tooMany) return;
   for (const auto& w : words) {
     if (w.size() > typed_.size() + 4 || w.size() + 4 < typed_.size()) continue;
-    const int d = costs_.Distance(AnsiLower(w), typed_, bound_);
+    scratch_.assign(w);
+    for (char& ch : scratch_) ch = char(lower_[uint8_t(ch)]);
+    const int d = costs_.Distance(scratch_, typed_, bound_);
     if (d <= bound_) Add(w, d, 0, false);
   }
 }
 
-double TRankedSuggestions::BaseScore(const Candidate& c, TSuggestionSource& source, bool lowerWord) const {
+double TRankedSuggestions::BaseScore(const Candidate& c, TSuggestionSource& source, bool lowerWord) {
+  const std::string_view word = Word(c);
   double s = c.cost;
   const int countClass = std::min<int>(TWordRanks::CountClass(c.rank), weights_.countClassCap);
   s -= weights_.countClass * countClass + weights_.listLevel * TWordRanks::ListLevel(c.rank);
-  if (lower_[uint8_t(c.word[0])] != uint8_t(typed_[0])) s += weights_.firstLetter;
-  if (lowerWord && HasUpper(c.word)) s += weights_.capitals;
-  if (!c.split && source.IsLearned(c.word)) s -= weights_.learned;
+  if (lower_[uint8_t(word[0])] != uint8_t(typed_[0])) s += weights_.firstLetter;
+  if (lowerWord && HasUpper(word)) s += weights_.capitals;
+  if (!c.split && source.IsLearned(probe_.assign(word))) s -= weights_.learned;
   return s;
 }
 
-bool TRankedSuggestions::LowerFormIsWord(const std::string& word, TSuggestionSource& source) {
-  const std::string lower = AnsiLower(word);
+bool TRankedSuggestions::LowerFormIsWord(std::string_view word, TSuggestionSource& source) {
+  probe_.assign(word);
+  for (char& ch : probe_) ch = char(lower_[uint8_t(ch)]);
   for (size_t i = 0; i < source.MainCount(); ++i)
-    if (source.Main(i).WordExists(lower)) return true;
+    if (source.Main(i).WordExists(probe_)) return true;
   return false;
 }
 
@@ -421,7 +432,8 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
                               TSuggestionList& list) {
   list.clear();
   if (word.empty() || word.size() > kMaxWord || maxCount == 0) return;
-  typed_ = AnsiLower(word);
+  typed_.assign(word);
+  for (char& ch : typed_) ch = char(lower_[uint8_t(ch)]);
   const size_t n = typed_.size();
   bound_ = Bound(n);
   // Every meant letter beyond the typed ones costs at least a doubled
@@ -439,6 +451,7 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   }
   for (size_t j = 0; j <= n; ++j) padding_[j] = std::numeric_limits<Cost>::min();
   found_.clear();
+  words_.clear();
   ranked_ = 0;
   visits_ = 0;
   positions_.fill(0);
@@ -470,10 +483,10 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   RankFound(source);
   const bool lowerWord = !HasUpper(word);
   for (auto& c : found_) c.score = BaseScore(c, source, lowerWord);
-  auto better = [](const Candidate& a, const Candidate& b) {
+  auto better = [this](const Candidate& a, const Candidate& b) {
     if (a.score != b.score) return a.score < b.score;
     if (a.cost != b.cost) return a.cost < b.cost;
-    return a.word < b.word;
+    return a.word(words_) < b.word(words_);
   };
   std::sort(found_.begin(), found_.end(), better);
   // Sounding alike lowers a score by a fixed amount: only words within that
@@ -489,7 +502,7 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   for (size_t i = 0; i < coded; ++i) {
     Candidate& c = found_[i];
     if (c.split) continue;
-    phonetics_.BuildCode(c.word, scratch_);
+    phonetics_.BuildCode(Word(c), scratch_);
     if (scratch_ == code_) c.score -= weights_.soundsAlike;
   }
   std::sort(found_.begin(), found_.begin() + std::ptrdiff_t(coded), better);
@@ -503,11 +516,12 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
     // Every word found is a word of the vocabulary the options allow (the
     // main dictionaries, and the added words unless only those count); the
     // halves of a split were checked when it was made.
-    if (!c.split && source.Excluded(c.word)) continue;
+    const std::string_view w = Word(c);
+    if (!c.split && source.Excluded(probe_.assign(w))) continue;
     // For a misspelling in lower case, a capitalised word whose lower-case
     // form is a word too is offered in that form only ("hell", not "Hell").
-    if (lowerWord && !c.split && HasUpper(c.word) && LowerFormIsWord(c.word, source)) continue;
-    std::string out = capitals ? AnsiUpper(c.word) : c.word;
+    if (lowerWord && !c.split && HasUpper(w) && LowerFormIsWord(w, source)) continue;
+    std::string out = capitals ? AnsiUpper(w) : std::string(w);
     if (initial) out[0] = char(AnsiUpperChar(uint8_t(out[0])));
     if (std::any_of(list.begin(), list.end(), [&](const TSuggestion& s) { return s.Word == out; })) continue;
     list.push_back({std::move(out), int(c.score * 10)});

@@ -75,7 +75,10 @@ class TRankedSuggestions : public TSuggestionsGenerator {
 
  private:
   struct Candidate {
-    std::string word;  // as the dictionary spells it
+    // The word as the dictionary spells it, at this place of words_ (one
+    // buffer for all, so that a candidate costs no allocation of its own).
+    uint32_t at = 0, length = 0;
+    std::string_view word(const std::string& words) const { return std::string_view(words).substr(at, length); }
     int cost = 0;      // edit cost from the word to the misspelling
     uint8_t rank = 0;  // the best word rank a dictionary gave it
     bool split = false;
@@ -129,9 +132,10 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // turns most away) rather than walked.
   void AddFirstLetterEdits(TMainDictionary& dict);
   void AddAddedWords(TSuggestionSource& source);
-  static bool LowerFormIsWord(const std::string& word, TSuggestionSource& source);
+  bool LowerFormIsWord(std::string_view word, TSuggestionSource& source);
   // The score without the sound-alike bonus.
-  double BaseScore(const Candidate& c, TSuggestionSource& source, bool lowerWord) const;
+  double BaseScore(const Candidate& c, TSuggestionSource& source, bool lowerWord);
+  std::string_view Word(const Candidate& c) const { return c.word(words_); }
   int Bound(size_t length) const;
 
   TEditCosts costs_;
@@ -166,6 +170,9 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   std::array<char, kMaxWord + 16> path_{};
   std::array<uint8_t, kMaxWord + 16> folded_{};
   std::vector<Candidate> found_;
+  std::string words_;  // the candidates' words, one after the other
+  // Words passed to the source's checks, which take strings.
+  std::string probe_, probeRight_;
   size_t ranked_ = 0;  // found_ before this has its ranks
   uint32_t visits_ = 0;
   std::string scratch_;
