@@ -375,8 +375,11 @@ void TRankedSuggestions::AddSplits(TSuggestionSource& source) {
   std::string& right = probeRight_;
   for (size_t k = 1; k < n; ++k) {
     const std::string_view leftView = std::string_view(typed_).substr(0, k), rightView = std::string_view(typed_).substr(k);
-    const uint8_t rl = first.WordRank(leftView), rr = first.WordRank(rightView);
-    const uint8_t cl = TWordRanks::CountClass(rl), cr = TWordRanks::CountClass(rr);
+    const uint8_t rl = first.WordRank(leftView);
+    const uint8_t cl = TWordRanks::CountClass(rl);
+    if (ranked && (cl < kHalfClass || (k == 1 && cl < kOneLetterClass))) continue;  // the right half need not be looked up
+    const uint8_t rr = first.WordRank(rightView);
+    const uint8_t cr = TWordRanks::CountClass(rr);
     if (ranked ? std::min(cl, cr) < kHalfClass || (k == 1 && cl < kOneLetterClass) ||
                      (n - k == 1 && cr < kOneLetterClass)
                : k < 2 || n - k < 2)
