@@ -198,9 +198,28 @@ bool TRankedSuggestions::NextLettersLimited(size_t d, Letters& allowed) const {
     const uint8_t c = folded_[d - 1];
     allowed[c / 64] |= uint64_t(1) << (c % 64);
   }
-  for (size_t j = 1; j <= n; ++j) {
+  // The cells within the bound, cell k at bit k * step: few, deeper in
+  // the walk.
+  uint64_t fit = 0;
+  int step = 1;
+#if WX_RANKED_SSE2
+  if (w == kVectorStride) {
+    const __m128i limit = _mm_set1_epi16(int16_t(bound + 1));
+    const int lo = _mm_movemask_epi8(_mm_cmplt_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row)), limit));
+    const int hi =
+        _mm_movemask_epi8(_mm_cmplt_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + 8)), limit));
+    // Two mask bits a cell (its two bytes): the lower one counts, for the
+    // cells 0..n - 1.
+    fit = (uint64_t(uint32_t(lo) | (uint32_t(hi) << 16)) & 0x55555555u) & ((uint64_t(1) << (2 * n)) - 1);
+    step = 2;
+  } else
+#endif
+  {
+    for (size_t k = 0; k < n; ++k) fit |= uint64_t(row[k] <= bound) << k;
+  }
+  for (; fit; fit &= fit - 1) {
+    const size_t j = size_t(std::countr_zero(fit) / step) + 1;
     const int cellSlack = bound - row[j - 1];
-    if (cellSlack < 0) continue;
     const uint8_t c = t[j - 1];
     allowed[c / 64] |= uint64_t(1) << (c % 64);
     // The letters typed as c at a cost that fits (the classes grow with the cost).
