@@ -47,18 +47,21 @@ void TEditCosts::SetLanguage(int language) {
         if (a != b && ((IsVowel(a) && IsVowel(b)) || KeysAdjacent(a, b))) replace_[size_t(a) * 256 + b] = 8;
     for (uint8_t v : {'a', 'e', 'i', 'o', 'u'}) omit_[v] = 7;  // unstressed vowels go missing
   }
-  cheapestOther_ = kEdit;
-  for (size_t i = 0; i < replace_.size(); ++i)
-    if (replace_[i] != 0) cheapestOther_ = std::min(cheapestOther_, int(replace_[i]));
-  for (uint8_t c : omit_) cheapestOther_ = std::min(cheapestOther_, int(c));
+  for (size_t a = 0; a < 256; ++a) {
+    int least = omit_[a];
+    for (size_t b = 0; b < 256; ++b)
+      if (b != a) least = std::min(least, int(replace_[a * 256 + b]));
+    cheapestFor_[a] = uint8_t(least);
+  }
+  cheapestOther_ = *std::min_element(cheapestFor_.begin(), cheapestFor_.end());
   cheapest_ = std::min({doubled_, swap_, cheapestOther_});
 }
 
 int TEditCosts::Distance(std::string_view meant, std::string_view typed, int bound) const {
   const size_t m = meant.size(), n = typed.size();
   if (m > 255 || n > 255) return bound + 1;
-  std::vector<int> rows(3 * (n + 1));
-  int* prev2 = rows.data();
+  int rows[3 * 256];  // three rows of at most 256 costs, on the stack: this runs per candidate
+  int* prev2 = rows;
   int* prev = prev2 + (n + 1);
   int* cur = prev + (n + 1);
   auto at = [](std::string_view s, size_t i) { return i == 0 ? uint8_t(0) : uint8_t(s[i - 1]); };

@@ -37,6 +37,11 @@ class TEditCosts {
   // nor a doubling of the letter before it, nor swapped with a neighbour.
   int CheapestOther() const { return cheapestOther_; }
 
+  // The least the meant letter c costs when it is neither typed where it
+  // stands nor a doubling of the letter before it: left out or typed as
+  // another letter.
+  int CheapestFor(uint8_t c) const { return cheapestFor_[c]; }
+
   // The cost from meant to typed (both lower case) with the edits above, or
   // bound + 1 when it is more than bound.
   int Distance(std::string_view meant, std::string_view typed, int bound) const;
@@ -49,6 +54,7 @@ class TEditCosts {
   int cheapestOther_ = 7;
   std::vector<uint8_t> replace_ = std::vector<uint8_t>(256 * 256);
   std::array<uint8_t, 256> omit_{};
+  std::array<uint8_t, 256> cheapestFor_{};
 };
 
 }  // namespace wx

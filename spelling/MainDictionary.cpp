@@ -19,7 +19,7 @@ const std::string_view kMainDictionaryBanner =
 namespace {
 
 constexpr size_t kHeaderBlock = 1024;
-constexpr uint32_t kNoChildren = 0xFFFFF;
+constexpr uint32_t kNoChildren = TMainDictionary::kNoChildLink;
 constexpr uint64_t kTablesSize = 2048 + 1024;
 // The header block, the title and the counts: at most 1024 + 1 + 512 + 48 bytes.
 constexpr size_t kHeaderRead = kHeaderBlock + 1 + 512 + 48;
@@ -247,43 +247,7 @@ bool TMainDictionary::ChildrenAt(uint8_t count, uint32_t link, Children& out) co
   return count > 0;
 }
 
-bool TMainDictionary::ChildrenOf(const Node& node, Children& out) const {
-  if (node.childCount != 0) return ChildrenAt(node.childCount, node.link, out);
-  out = Children();
-  if (node.link == kNoChildren) return false;
-  if (node.link >= linkageSize_) return false;
-  uint8_t count = linkage_[node.link];
-  if (count == 0) return false;
-  out.count = count;
-  out.offset = node.link + 1;
-  return true;
-}
 
-bool TMainDictionary::NextChild(const Children& children, uint32_t& offset, uint32_t& number) const {
-  if (children.direct) {
-    number = children.single;
-    return true;
-  }
-  const uint32_t l = linkageSize_;
-  if (!wideRefs_) {
-    if (l < 2 || offset > l - 2) return false;
-    number = uint32_t(linkage_[offset]) | (uint32_t(linkage_[offset + 1]) << 8);
-    offset += 2;
-    return true;
-  }
-  if (offset >= l) return false;
-  uint8_t b0 = linkage_[offset];
-  if (b0 & 0x80) {
-    if (l < 2 || offset > l - 2) return false;
-    number = (uint32_t(b0 & 0x7F) << 8) | linkage_[offset + 1];
-    offset += 2;
-  } else {
-    if (l < 3 || offset > l - 3) return false;
-    number = (uint32_t(b0) << 16) | (uint32_t(linkage_[offset + 1]) << 8) | linkage_[offset + 2];
-    offset += 3;
-  }
-  return true;
-}
 
 bool TMainDictionary::FindChild(const Children& children, uint8_t ch, Node& node) const {
   uint32_t offset = children.offset;
@@ -296,39 +260,7 @@ bool TMainDictionary::FindChild(const Children& children, uint8_t ch, Node& node
   return false;
 }
 
-// The exact lookup is the hot path of every spell check, so it works on the
-// raw node words: a child's character is compared before anything else of it
-// is decoded. Every node number and linkage offset is still checked first.
-inline const uint8_t* TMainDictionary::NodeAddress(uint32_t number, uint32_t& runLength) const {
-  if (number < firstNumbers_[1]) {
-    runLength = 0;
-    return blockBase_[0] + size_t(number) * 4;
-  }
-  if (number >= firstNumbers_[9]) return nullptr;
-  uint32_t k = 1;
-  while (number >= firstNumbers_[k + 1]) ++k;
-  runLength = k;
-  return blockBase_[k] + size_t(number - firstNumbers_[k]) * (4 + k);
-}
 
-bool TMainDictionary::NextStep(const Branch& branch, uint32_t& offset, TreeStep& step) const {
-  uint32_t number, runLength;
-  if (!active_ || !NextChild(branch, offset, number)) return false;
-  const uint8_t* p = NodeAddress(number, runLength);
-  if (!p) return false;
-  const uint32_t w = uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
-  Node node;
-  node.ch = uint8_t(w);
-  node.link = (w >> 8) & 0xFFFFF;
-  node.childCount = uint8_t((w >> 28) & 7);
-  node.endOfWord = (w >> 31) != 0;
-  step.ch = node.ch;
-  step.endOfWord = node.endOfWord;
-  step.runLength = uint8_t(runLength);
-  step.run = p + 4;
-  step.hasBelow = ChildrenOf(node, step.below);
-  return true;
-}
 
 bool TMainDictionary::WordExists(std::string_view word, bool candidate) {
   if (!active_) SetActive(true);

@@ -122,6 +122,8 @@ class TMainDictionary {
   // paths at once (ranked suggestions). Every reference is checked as in
   // the lookup; a damaged one ends the branch.
   using Branch = Children;
+  // The link of a node without children.
+  static constexpr uint32_t kNoChildLink = 0xFFFFF;
   struct TreeStep {
     uint8_t ch = 0;
     bool endOfWord = false;  // the path through ch (before the run) is a word
@@ -129,6 +131,8 @@ class TMainDictionary {
     const uint8_t* run = nullptr;
     bool hasBelow = false;
     Branch below;  // the children after the run
+    uint8_t countField = 0;  // the node's child count and link, as stored
+    uint32_t link = 0;
   };
   // The branch of the words longer than the one letter c (false: none), and
   // whether c alone is a word.
@@ -136,7 +140,44 @@ class TMainDictionary {
   // Reads the child of branch at offset (start with branch.offset; it
   // advances); false when the reference is damaged. A branch has
   // branch.count children.
-  bool NextStep(const Branch& branch, uint32_t& offset, TreeStep& step) const;
+  bool NextStep(const Branch& branch, uint32_t& offset, TreeStep& step) const {
+    const uint8_t* node;
+    uint32_t runLength;
+    if (!PeekStep(branch, offset, node, runLength)) return false;
+    FinishStep(node, runLength, step);
+    return true;
+  }
+  // NextStep in two halves, for a walk that turns most children away by
+  // their letter alone: PeekStep finds the child's node (its letter is
+  // node[0]) and FinishStep decodes the rest, which reads the linkage area
+  // once more.
+  bool PeekStep(const Branch& branch, uint32_t& offset, const uint8_t*& node, uint32_t& runLength) const {
+    uint32_t number;
+    if (!active_ || !NextChild(branch, offset, number)) return false;
+    node = NodeAddress(number, runLength);
+    return node != nullptr;
+  }
+  void FinishStep(const uint8_t* node, uint32_t runLength, TreeStep& step) const {
+    StepHead(node, runLength, step);
+    step.hasBelow = BelowOf(step, step.below);
+  }
+  // FinishStep but for step.below and step.hasBelow, which BelowOf answers
+  // later, when the walk goes on below the step at all; meanwhile the
+  // linkage bytes it reads are fetched.
+  void StepHead(const uint8_t* node, uint32_t runLength, TreeStep& step) const {
+    const uint32_t w = uint32_t(node[0]) | (uint32_t(node[1]) << 8) | (uint32_t(node[2]) << 16) |
+                       (uint32_t(node[3]) << 24);
+    step.ch = uint8_t(w);
+    step.endOfWord = (w >> 31) != 0;
+    step.runLength = uint8_t(runLength);
+    step.run = node + 4;
+    step.countField = uint8_t((w >> 28) & 7);
+    step.link = (w >> 8) & 0xFFFFF;
+#if defined(__GNUC__)
+    if (step.countField == 0 && step.link < linkageSize_) __builtin_prefetch(linkage_ + step.link);
+#endif
+  }
+  bool BelowOf(const TreeStep& step, Branch& below) const { return ChildrenAtLink(step.countField, step.link, below); }
 
   // The part of the file the tree reader uses (before any index); 0 when inactive.
   uint64_t TreeSize() const { return active_ ? treeSize_ : 0; }
@@ -181,11 +222,68 @@ class TMainDictionary {
   }
 
   bool ReadNode(uint32_t number, Node& node) const;
-  const uint8_t* NodeAddress(uint32_t number, uint32_t& runLength) const;
-  bool ChildrenOf(const Node& node, Children& out) const;
+  // The exact lookup is the hot path of every spell check, so it works on
+  // the raw node words: a child's character is compared before anything
+  // else of it is decoded. Every node number is still checked first.
+  const uint8_t* NodeAddress(uint32_t number, uint32_t& runLength) const {
+    if (number < firstNumbers_[1]) {
+      runLength = 0;
+      return blockBase_[0] + size_t(number) * 4;
+    }
+    if (number >= firstNumbers_[9]) return nullptr;
+    // The block is counted rather than searched for: a search's branches
+    // mispredict on nodes met in no particular order.
+    uint32_t k = 1;
+    for (size_t b = 2; b < 9; ++b) k += uint32_t(number >= firstNumbers_[b]);
+    runLength = k;
+    return blockBase_[k] + size_t(number - firstNumbers_[k]) * (4 + k);
+  }
+  bool ChildrenOf(const Node& node, Children& out) const { return ChildrenAtLink(node.childCount, node.link, out); }
+  // The children of a node with this count field and link: a count of 0
+  // reads the count from the linkage area.
+  bool ChildrenAtLink(uint8_t count, uint32_t link, Children& out) const {
+    if (count != 0) {
+      out.count = count;
+      out.direct = count == 1;
+      out.single = count == 1 ? link : 0;
+      out.offset = count == 1 ? 0 : link;
+      return true;
+    }
+    out = Children();
+    if (link == kNoChildLink || link >= linkageSize_) return false;
+    const uint8_t n = linkage_[link];
+    if (n == 0) return false;
+    out.count = n;
+    out.offset = link + 1;
+    return true;
+  }
   bool ChildrenAt(uint8_t count, uint32_t link, Children& out) const;
   // The i-th child walked in order: reads the reference at offset (advancing it).
-  bool NextChild(const Children& children, uint32_t& offset, uint32_t& number) const;
+  bool NextChild(const Children& children, uint32_t& offset, uint32_t& number) const {
+    if (children.direct) {
+      number = children.single;
+      return true;
+    }
+    const uint32_t l = linkageSize_;
+    if (!wideRefs_) {
+      if (l < 2 || offset > l - 2) return false;
+      number = uint32_t(linkage_[offset]) | (uint32_t(linkage_[offset + 1]) << 8);
+      offset += 2;
+      return true;
+    }
+    if (offset >= l) return false;
+    const uint8_t b0 = linkage_[offset];
+    if (b0 & 0x80) {
+      if (l < 2 || offset > l - 2) return false;
+      number = (uint32_t(b0 & 0x7F) << 8) | linkage_[offset + 1];
+      offset += 2;
+    } else {
+      if (l < 3 || offset > l - 3) return false;
+      number = (uint32_t(b0) << 16) | (uint32_t(linkage_[offset + 1]) << 8) | linkage_[offset + 2];
+      offset += 3;
+    }
+    return true;
+  }
   bool FindChild(const Children& children, uint8_t ch, Node& node) const;
   // With a coder that codes step by step, s is the coder's state settled
   // over the path up to the node's own character (for the prefix node: over

@@ -1,6 +1,9 @@
 #include "spelling/RankedSuggestions.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
+#include <limits>
 
 #include "common/AnsiText.h"
 
@@ -21,6 +24,42 @@ TRankedSuggestions::TRankedSuggestions() {
   for (int c = 0; c < 256; ++c) lower_[size_t(c)] = AnsiLowerChar(uint8_t(c));
 }
 
+void TRankedSuggestions::MakeCostClasses() {
+  anyLetterSlack_ = 0;
+  for (int c = 0; c < 256; ++c) anyLetterSlack_ = std::max(anyLetterSlack_, costs_.CheapestFor(uint8_t(c)));
+  omitClasses_.clear();
+  for (int c = 1; c < 256; ++c) {
+    const int cost = costs_.Omit(uint8_t(c), 0);
+    auto it = std::find_if(omitClasses_.begin(), omitClasses_.end(), [&](const auto& k) { return k.first == cost; });
+    if (it == omitClasses_.end()) it = omitClasses_.insert(omitClasses_.end(), {cost, Letters{}});
+    it->second[size_t(c) / 64] |= uint64_t(1) << (c % 64);
+  }
+  std::sort(omitClasses_.begin(), omitClasses_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  // A replacement costs a byte (uint8_t): the distinct costs, ascending.
+  std::array<bool, 256> seen{};
+  for (int c = 0; c < 256; ++c) {
+    const uint8_t* replace = costs_.ReplaceRow(uint8_t(c));
+    for (int t = 0; t < 256; ++t) seen[replace[t]] = true;
+  }
+  replaceClasses_.clear();
+  std::array<int, 256> classOf{};  // the class of each cost
+  for (int v = 1; v < 256; ++v)
+    if (seen[size_t(v)]) {
+      classOf[size_t(v)] = int(replaceClasses_.size());
+      replaceClasses_.push_back({v, std::vector<Letters>(256)});
+    }
+  // A meant letter typed at some cost belongs to the class of that cost and
+  // to every dearer one.
+  for (int c = 0; c < 256; ++c) {
+    const uint8_t* replace = costs_.ReplaceRow(uint8_t(c));
+    const uint64_t bit = uint64_t(1) << (c % 64);
+    for (int t = 0; t < 256; ++t)
+      if (replace[t] != 0)
+        for (size_t k = size_t(classOf[replace[t]]); k < replaceClasses_.size(); ++k)
+          replaceClasses_[k].second[size_t(t)][size_t(c) / 64] |= bit;
+  }
+}
+
 int TRankedSuggestions::Bound(size_t length) const {
   // About two edits, fewer for short words: everything is two edits away
   // from a word of three letters.
@@ -30,60 +69,178 @@ int TRankedSuggestions::Bound(size_t length) const {
   return 2 * TEditCosts::kEdit + 5;
 }
 
+const TRankedSuggestions::Cost* TRankedSuggestions::MakeReplaceCosts(uint8_t c) {
+  Cost* row = &replaceRows_[size_t(c) * stride_];
+  replaceReady_[c / 64] |= uint64_t(1) << (c % 64);
+  const uint8_t* replace = costs_.ReplaceRow(c);
+  // Cell 0 has no typed letter: nothing may come into it from the left.
+  row[0] = kFar;
+  for (size_t j = 1; j <= typed_.size(); ++j) row[j] = Cost(replace[uint8_t(typed_[j - 1])]);
+  for (size_t j = typed_.size() + 1; j < stride_; ++j) row[j] = kFar;
+  return row;
+}
+
 bool TRankedSuggestions::Row(size_t d, uint8_t c) {
-  const size_t n = typed_.size(), w = n + 1;
-  int* cur = &rows_[d * w];
-  const int* prev = cur - w;
-  const auto* t = reinterpret_cast<const uint8_t*>(typed_.data());
+  const size_t n = typed_.size(), w = stride_;
+  Cost* cur = &rows_[d * w];
+  const Cost* prev = cur - w;
   const uint8_t cb = d >= 2 ? folded_[d - 2] : 0;
   const int omit = costs_.Omit(c, cb);
-  const uint8_t* replace = costs_.ReplaceRow(c);
-  const int* extra = extra_.data();
-  int left = prev[0] + omit;
-  cur[0] = left;
-  int best = left;
-  if (d >= 2 && c != cb) {
-    // The meant letters c and cb may be typed swapped.
-    const int* prev2 = cur - 2 * w;
+  const Cost* replace = ReplaceCosts(c);
+  // The places j where c and cb were typed swapped: c typed at j - 1, cb
+  // before it.
+  uint64_t swaps = d >= 2 && c != cb ? (positions_[c] << 1) & positions_[cb] : 0;
+#if WX_RANKED_SSE2
+  if (w == kVectorStride) {
+    // Cells n + 1 and on hold kFar, kept there by saturating sums and the
+    // mask, so that they never count as the least.
+    const __m128i omitV = _mm_set1_epi16(int16_t(omit));
+    const __m128i p0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(prev));
+    const __m128i p1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(prev + 8));
+    // The row above moved one cell right: prev[j - 1] at j.
+    const __m128i s0 = _mm_slli_si128(p0, 2);
+    const __m128i s1 = _mm_or_si128(_mm_slli_si128(p1, 2), _mm_srli_si128(p0, 14));
+    const __m128i r0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(replace));
+    const __m128i r1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(replace + 8));
+    __m128i a0 = _mm_min_epi16(_mm_adds_epi16(p0, omitV), _mm_adds_epi16(s0, r0));
+    __m128i a1 = _mm_min_epi16(_mm_adds_epi16(p1, omitV), _mm_adds_epi16(s1, r1));
+    if (swaps) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(cur), a0);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(cur + 8), a1);
+      const Cost* prev2 = cur - 2 * w;
+      const int swap = costs_.Swap();
+      for (; swaps; swaps &= swaps - 1) {
+        const size_t j = size_t(std::countr_zero(swaps));
+        cur[j] = Cost(std::min(int(cur[j]), prev2[j - 2] + swap));
+      }
+      a0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cur));
+      a1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cur + 8));
+    }
+    // The letters typed too many: cur[j] = min over k <= j of a[k] plus
+    // the extra letters k + 1..j, that is E[j] + min(a[k] - E[k]) with E
+    // the running sum of extra_: a running minimum in three shifts a
+    // register.
+    const __m128i e0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(extraSum_.data()));
+    const __m128i e1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(extraSum_.data() + 8));
+    __m128i b0 = _mm_subs_epi16(a0, e0), b1 = _mm_subs_epi16(a1, e1);
+    const __m128i far1 = _mm_set_epi16(0, 0, 0, 0, 0, 0, 0, kFar);
+    const __m128i far2 = _mm_set_epi16(0, 0, 0, 0, 0, 0, kFar, kFar);
+    const __m128i far4 = _mm_set_epi16(0, 0, 0, 0, kFar, kFar, kFar, kFar);
+    b0 = _mm_min_epi16(b0, _mm_or_si128(_mm_slli_si128(b0, 2), far1));
+    b1 = _mm_min_epi16(b1, _mm_or_si128(_mm_slli_si128(b1, 2), far1));
+    b0 = _mm_min_epi16(b0, _mm_or_si128(_mm_slli_si128(b0, 4), far2));
+    b1 = _mm_min_epi16(b1, _mm_or_si128(_mm_slli_si128(b1, 4), far2));
+    b0 = _mm_min_epi16(b0, _mm_or_si128(_mm_slli_si128(b0, 8), far4));
+    b1 = _mm_min_epi16(b1, _mm_or_si128(_mm_slli_si128(b1, 8), far4));
+    const __m128i last0 = _mm_shufflehi_epi16(b0, 0xFF);
+    b1 = _mm_min_epi16(b1, _mm_unpackhi_epi64(last0, last0));
+    const __m128i pad0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(padding_.data()));
+    const __m128i pad1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(padding_.data() + 8));
+    const __m128i c0 = _mm_max_epi16(_mm_adds_epi16(b0, e0), pad0);
+    const __m128i c1 = _mm_max_epi16(_mm_adds_epi16(b1, e1), pad1);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(cur), c0);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(cur + 8), c1);
+    __m128i m = _mm_min_epi16(c0, c1);
+    m = _mm_min_epi16(m, _mm_srli_si128(m, 8));
+    m = _mm_min_epi16(m, _mm_srli_si128(m, 4));
+    m = _mm_min_epi16(m, _mm_srli_si128(m, 2));
+    rowMin_ = int16_t(_mm_cvtsi128_si32(m));
+    return rowMin_ <= bound_;
+  }
+#endif
+  const Cost* extra = extra_.data();
+  // First what each cell costs from the row above (c left out, or typed as
+  // the letter there, or swapped with the letter before), then the typed
+  // letters one too many, from left to right.
+  cur[0] = Cost(prev[0] + omit);
+  for (size_t j = 1; j <= n; ++j) cur[j] = Cost(std::min(prev[j] + omit, prev[j - 1] + replace[j]));
+  if (swaps) {
+    const Cost* prev2 = cur - 2 * w;
     const int swap = costs_.Swap();
-    for (size_t j = 1; j <= n; ++j) {
-      int v = std::min(prev[j] + omit, left + extra[j]);
-      v = std::min(v, prev[j - 1] + replace[t[j - 1]]);
-      if (j >= 2 && c == t[j - 2] && cb == t[j - 1]) v = std::min(v, prev2[j - 2] + swap);
-      cur[j] = left = v;
-      best = std::min(best, v);
+    for (; swaps; swaps &= swaps - 1) {
+      const size_t j = size_t(std::countr_zero(swaps));
+      cur[j] = Cost(std::min(int(cur[j]), prev2[j - 2] + swap));
     }
-  } else {
-    for (size_t j = 1; j <= n; ++j) {
-      int v = std::min(prev[j] + omit, left + extra[j]);
-      v = std::min(v, prev[j - 1] + replace[t[j - 1]]);
-      cur[j] = left = v;
-      best = std::min(best, v);
-    }
+  }
+  int best = cur[0];
+  for (size_t j = 1; j <= n; ++j) {
+    const int v = std::min(int(cur[j]), cur[j - 1] + extra[j]);
+    cur[j] = Cost(v);
+    best = std::min(best, v);
   }
   rowMin_ = best;
   return best <= bound_;
 }
 
 bool TRankedSuggestions::NextLettersLimited(size_t d, Letters& allowed) const {
-  // The next row must also keep within the next depth's cap. When the
-  // cheapest edit of an arbitrary letter no longer fits, a next meant letter
-  // must be a typed letter it can match, one it can swap with, or a
-  // doubling of this one.
+  // The next row must keep within the bound and the next depth's cap. Its
+  // cells come from this row's: a next meant letter left out costs its
+  // omission more than this row's least cost; typed as the letter of cell j
+  // it costs nothing more (a match) or its replacement by that letter more
+  // than cell j - 1; it may also be a doubling of this one or swapped with
+  // it. The letters for which one of these fits may follow, no other.
   const int bound = std::min(bound_, DepthCap(d + 1));
-  if (rowMin_ + costs_.CheapestOther() <= bound) return false;
-  const size_t n = typed_.size(), w = n + 1;
-  const int* row = &rows_[d * w];
-  const int* prev = d >= 1 ? row - w : nullptr;
+  const int slack = bound - rowMin_;
+  if (slack >= anyLetterSlack_) return false;  // any letter fits
   allowed.fill(0);
-  auto set = [&](uint8_t c) { allowed[c / 64] |= uint64_t(1) << (c % 64); };
+  auto add = [&](const Letters& letters) {
+    for (size_t k = 0; k < allowed.size(); ++k) allowed[k] |= letters[k];
+  };
+  for (const auto& [cost, letters] : omitClasses_) {
+    if (cost > slack) break;
+    add(letters);
+  }
+  const size_t n = typed_.size(), w = stride_;
+  const Cost* row = &rows_[d * w];
+  const Cost* prev = d >= 1 ? row - w : nullptr;
   const auto* t = reinterpret_cast<const uint8_t*>(typed_.data());
-  if (d >= 1) set(folded_[d - 1]);
-  for (size_t j = 1; j <= n; ++j) {
-    if (row[j - 1] <= bound) set(t[j - 1]);
-    // The next letter and this one swapped: it matches typed letter j - 1.
-    if (prev && j >= 2 && d >= 1 && folded_[d - 1] == t[j - 1] && prev[j - 2] + costs_.Swap() <= bound)
-      set(t[j - 2]);
+  if (d >= 1) {
+    const uint8_t c = folded_[d - 1];
+    allowed[c / 64] |= uint64_t(1) << (c % 64);
+  }
+  // The cells within the bound, cell k at bit k * step: few, deeper in
+  // the walk.
+  uint64_t fit = 0;
+  int step = 1;
+#if WX_RANKED_SSE2
+  if (w == kVectorStride) {
+    const __m128i limit = _mm_set1_epi16(int16_t(bound + 1));
+    const int lo = _mm_movemask_epi8(_mm_cmplt_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row)), limit));
+    const int hi =
+        _mm_movemask_epi8(_mm_cmplt_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + 8)), limit));
+    // Two mask bits a cell (its two bytes): the lower one counts, for the
+    // cells 0..n - 1.
+    fit = (uint64_t(uint32_t(lo) | (uint32_t(hi) << 16)) & 0x55555555u) & ((uint64_t(1) << (2 * n)) - 1);
+    step = 2;
+  } else
+#endif
+  {
+    for (size_t k = 0; k < n; ++k) fit |= uint64_t(row[k] <= bound) << k;
+  }
+  for (; fit; fit &= fit - 1) {
+    const size_t j = size_t(std::countr_zero(fit) / step) + 1;
+    const int cellSlack = bound - row[j - 1];
+    const uint8_t c = t[j - 1];
+    allowed[c / 64] |= uint64_t(1) << (c % 64);
+    // The letters typed as c at a cost that fits (the classes grow with the cost).
+    const Letters* near = nullptr;
+    for (const auto& [cost, letters] : replaceClasses_) {
+      if (cost > cellSlack) break;
+      near = &letters[c];
+    }
+    if (near) add(*near);
+  }
+  if (prev) {
+    // The next letter and this one swapped: this one matches typed letter
+    // j - 1 and the next one typed letter j - 2.
+    const int swap = costs_.Swap();
+    for (uint64_t at = positions_[folded_[d - 1]] & ~uint64_t(3); at; at &= at - 1) {
+      const size_t j = size_t(std::countr_zero(at));
+      if (prev[j - 2] + swap <= bound) {
+        const uint8_t c = t[j - 2];
+        allowed[c / 64] |= uint64_t(1) << (c % 64);
+      }
+    }
   }
   return true;
 }
@@ -92,7 +249,8 @@ void TRankedSuggestions::Add(std::string_view word, int cost, uint8_t rank, bool
   // A word found twice (in two dictionaries, or also added by the user)
   // stays twice: the better of the two is offered first and the other is
   // left out as a repetition.
-  found_.push_back({std::string(word), cost, rank, split, 0});
+  found_.push_back({uint32_t(words_.size()), uint32_t(word.size()), cost, rank, split, 0});
+  words_.append(word);
 }
 
 void TRankedSuggestions::Walk(TMainDictionary& dict) {
@@ -106,18 +264,45 @@ void TRankedSuggestions::Walk(TMainDictionary& dict) {
     path_[0] = char(first);
     folded_[0] = lower_[first];
     if (!Row(1, folded_[0])) continue;
-    if (oneLetter && rows_[n + 1 + n] <= bound_) Add(std::string_view(path_.data(), 1), rows_[n + 1 + n], 0, false);
+    if (oneLetter && rows_[stride_ + n] <= bound_) Add(std::string_view(path_.data(), 1), rows_[stride_ + n], 0, false);
     if (!longer) continue;
-    Letters allowed;
-    const bool limited = NextLettersLimited(1, allowed);
-    uint32_t offset = below.offset;
-    TMainDictionary::TreeStep step;
-    for (uint32_t i = 0; i < below.count && visits_ <= kMaxVisits; ++i) {
-      if (!dict.NextStep(below, offset, step)) break;
-      const uint8_t c = lower_[step.ch];
-      if (limited && !((allowed[c / 64] >> (c % 64)) & 1)) continue;
-      Descend(dict, step, 2);
+    DescendChildren(dict, below, 1);
+  }
+}
+
+void TRankedSuggestions::DescendChildren(TMainDictionary& dict, const TMainDictionary::Branch& below, size_t d) {
+  // Up to three children are as quickly tried as their letters are ruled
+  // out: the row a child would fail to keep within the caps is all its
+  // visit costs. (On the development lists trying up to two, three or four
+  // alike took a tenth less time than ruling out the letters of two.)
+  constexpr uint32_t kFewChildren = 3;
+  Letters allowed;
+  if (below.count <= kFewChildren || !NextLettersLimited(d, allowed)) allowed.fill(~uint64_t(0));
+  // The children's nodes are found a batch at a time and those whose letter
+  // may follow are entered afterwards: the reads of their letters overlap
+  // instead of each waiting for the one before, and no branch depends on
+  // the letters.
+  constexpr size_t kBatch = 32;
+  const uint8_t* nodes[kBatch];
+  uint32_t runs[kBatch];
+  uint32_t offset = below.offset, left = below.count;
+  TMainDictionary::TreeStep child;
+  while (left > 0 && visits_ <= kMaxVisits) {
+    size_t found = 0;
+    bool damaged = false;
+    for (size_t i = 0; i < kBatch && left > 0; ++i, --left) {
+      if (!dict.PeekStep(below, offset, nodes[found], runs[found])) {
+        damaged = true;
+        break;
+      }
+      const uint8_t c = lower_[nodes[found][0]];
+      found += (allowed[c / 64] >> (c % 64)) & 1;
     }
+    for (size_t i = 0; i < found && visits_ <= kMaxVisits; ++i) {
+      dict.StepHead(nodes[i], runs[i], child);
+      Descend(dict, child, d + 1);
+    }
+    if (damaged) return;
   }
 }
 
@@ -128,7 +313,7 @@ void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::T
   folded_[depth - 1] = lower_[step.ch];
   if (!Row(depth, folded_[depth - 1])) return;
   if (rowMin_ > DepthCap(depth)) return;
-  const int cost = rows_[depth * (n + 1) + n];
+  const int cost = rows_[depth * stride_ + n];
   if (step.endOfWord && cost <= bound_) Add(std::string_view(path_.data(), depth), cost, 0, false);
   size_t d = depth;
   for (uint32_t r = 0; r < step.runLength; ++r) {
@@ -137,56 +322,60 @@ void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::T
     folded_[d - 1] = lower_[step.run[r]];
     if (!Row(d, folded_[d - 1])) return;
   }
-  if (!step.hasBelow) return;
-  Letters allowed;
-  const bool limited = NextLettersLimited(d, allowed);
-  uint32_t offset = step.below.offset;
-  TMainDictionary::TreeStep child;
-  for (uint32_t i = 0; i < step.below.count && visits_ <= kMaxVisits; ++i) {
-    if (!dict.NextStep(step.below, offset, child)) return;
-    const uint8_t c = lower_[child.ch];
-    if (limited && !((allowed[c / 64] >> (c % 64)) & 1)) continue;
-    Descend(dict, child, d + 1);
-  }
+  TMainDictionary::Branch below;
+  if (dict.BelowOf(step, below)) DescendChildren(dict, below, d);
 }
 
 void TRankedSuggestions::RankFound(TSuggestionSource& source) {
   for (; ranked_ < found_.size(); ++ranked_) {
     Candidate& c = found_[ranked_];
     if (c.split) continue;  // ranked when added
-    for (size_t i = 0; i < source.MainCount(); ++i) c.rank = std::max(c.rank, source.Main(i).WordRank(c.word));
+    for (size_t i = 0; i < source.MainCount(); ++i) c.rank = std::max(c.rank, source.Main(i).WordRank(Word(c)));
   }
 }
 
 void TRankedSuggestions::AddFirstLetterEdits(TMainDictionary& dict) {
   const size_t n = typed_.size();
   const uint8_t own = uint8_t(typed_[0]);
-  std::string& w = scratch_;
-  auto tryWord = [&] {
+  // The candidates are spelled in place (most are turned away by the
+  // lookup index's filter): the one with a letter put before the typed
+  // ones, and the one with the first letter replaced.
+  std::array<char, kMaxWord + 1> before, replaced;
+  std::memcpy(before.data() + 1, typed_.data(), n);
+  std::memcpy(replaced.data(), typed_.data(), n);
+  auto tryWord = [&](std::string_view w) {
     if (lower_[uint8_t(w[0])] == own || !dict.WordExists(w, true)) return;
-    const int cost = costs_.Distance(AnsiLower(w), typed_, bound_);
+    scratch_.assign(w);
+    for (char& ch : scratch_) ch = char(lower_[uint8_t(ch)]);
+    const int cost = costs_.Distance(scratch_, typed_, bound_);
     if (cost <= bound_) Add(w, cost, 0, false);
   };
-  // Another first letter, in either case, in place of the typed one or before it.
+  // Another first letter, in either case, in place of the typed one or
+  // before it.
+  std::array<uint8_t, 256> firsts;
+  size_t count = 0;
+  if (!dict.Active()) return;  // the walk activated it; a file that failed to map has no words
+  const auto& table = dict.FirstLetterTable();
   for (int c = 1; c < 256; ++c) {
-    TMainDictionary::Branch below;
-    bool oneLetter;
-    if (!dict.FirstLetterBranch(uint8_t(c), below, oneLetter) && !oneLetter) continue;
-    if (n >= 2) {
-      w = typed_;
-      w[0] = char(c);
-      tryWord();
+    if ((table[size_t(c)].childCount > 0 || table[size_t(c)].oneLetterWord) && lower_[c] != own) {
+      firsts[count++] = uint8_t(c);
     }
-    w = char(c) + typed_;
-    tryWord();
+  }
+  for (size_t i = 0; i < count; ++i) {
+    const uint8_t c = firsts[i];
+    if (n >= 2) {
+      replaced[0] = char(c);
+      tryWord(std::string_view(replaced.data(), n));
+    }
+    before[0] = char(c);
+    tryWord(std::string_view(before.data(), n + 1));
   }
   // The first letter one too many, or swapped with the second.
   if (n >= 3) {
-    w = typed_.substr(1);
-    tryWord();
-    w = typed_;
-    std::swap(w[0], w[1]);
-    tryWord();
+    tryWord(std::string_view(typed_).substr(1));
+    replaced[0] = typed_[1];
+    replaced[1] = typed_[0];
+    tryWord(std::string_view(replaced.data(), n));
   }
 }
 
@@ -201,18 +390,27 @@ void TRankedSuggestions::AddSplits(TSuggestionSource& source) {
   // splits into halves of two letters or more.
   constexpr uint8_t kHalfClass = 12, kOneLetterClass = 20;
   const bool ranked = first.HasWordRanks();
+  std::string& left = probe_;
+  std::string& right = probeRight_;
   for (size_t k = 1; k < n; ++k) {
-    const std::string left = typed_.substr(0, k), right = typed_.substr(k);
-    const uint8_t rl = first.WordRank(left), rr = first.WordRank(right);
-    const uint8_t cl = TWordRanks::CountClass(rl), cr = TWordRanks::CountClass(rr);
+    const std::string_view leftView = std::string_view(typed_).substr(0, k), rightView = std::string_view(typed_).substr(k);
+    const uint8_t rl = first.WordRank(leftView);
+    const uint8_t cl = TWordRanks::CountClass(rl);
+    if (ranked && (cl < kHalfClass || (k == 1 && cl < kOneLetterClass))) continue;  // the right half need not be looked up
+    const uint8_t rr = first.WordRank(rightView);
+    const uint8_t cr = TWordRanks::CountClass(rr);
     if (ranked ? std::min(cl, cr) < kHalfClass || (k == 1 && cl < kOneLetterClass) ||
                      (n - k == 1 && cr < kOneLetterClass)
                : k < 2 || n - k < 2)
       continue;
+    left.assign(leftView);
+    right.assign(rightView);
     if (!source.Offerable(left) || !source.Offerable(right)) continue;
     const uint8_t rank =
         TWordRanks::MakeRank(std::min(cl, cr), std::min(TWordRanks::ListLevel(rl), TWordRanks::ListLevel(rr)));
-    Add(left + " " + right, int(weights_.split), rank, true);
+    left += ' ';
+    left += right;
+    Add(left, int(weights_.split), rank, true);
   }
 }
 
@@ -226,24 +424,29 @@ void TRankedSuggestions::AddAddedWords(TSuggestionSource& source) {
   if (!listed || tooMany) return;
   for (const auto& w : words) {
     if (w.size() > typed_.size() + 4 || w.size() + 4 < typed_.size()) continue;
-    const int d = costs_.Distance(AnsiLower(w), typed_, bound_);
+    scratch_.assign(w);
+    for (char& ch : scratch_) ch = char(lower_[uint8_t(ch)]);
+    const int d = costs_.Distance(scratch_, typed_, bound_);
     if (d <= bound_) Add(w, d, 0, false);
   }
 }
 
-double TRankedSuggestions::BaseScore(const Candidate& c, TSuggestionSource& source, bool lowerWord) const {
+double TRankedSuggestions::BaseScore(const Candidate& c, TSuggestionSource& source, bool lowerWord) {
+  const std::string_view word = Word(c);
   double s = c.cost;
-  s -= weights_.countClass * TWordRanks::CountClass(c.rank) + weights_.listLevel * TWordRanks::ListLevel(c.rank);
-  if (lower_[uint8_t(c.word[0])] != uint8_t(typed_[0])) s += weights_.firstLetter;
-  if (lowerWord && HasUpper(c.word)) s += weights_.capitals;
-  if (!c.split && source.IsLearned(c.word)) s -= weights_.learned;
+  const int countClass = std::min<int>(TWordRanks::CountClass(c.rank), weights_.countClassCap);
+  s -= weights_.countClass * countClass + weights_.listLevel * TWordRanks::ListLevel(c.rank);
+  if (lower_[uint8_t(word[0])] != uint8_t(typed_[0])) s += weights_.firstLetter;
+  if (lowerWord && HasUpper(word)) s += weights_.capitals;
+  if (!c.split && source.IsLearned(probe_.assign(word))) s -= weights_.learned;
   return s;
 }
 
-bool TRankedSuggestions::LowerFormIsWord(const std::string& word, TSuggestionSource& source) {
-  const std::string lower = AnsiLower(word);
+bool TRankedSuggestions::LowerFormIsWord(std::string_view word, TSuggestionSource& source) {
+  probe_.assign(word);
+  for (char& ch : probe_) ch = char(lower_[uint8_t(ch)]);
   for (size_t i = 0; i < source.MainCount(); ++i)
-    if (source.Main(i).WordExists(lower)) return true;
+    if (source.Main(i).WordExists(probe_)) return true;
   return false;
 }
 
@@ -251,25 +454,38 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
                               TSuggestionList& list) {
   list.clear();
   if (word.empty() || word.size() > kMaxWord || maxCount == 0) return;
-  const size_t limit = maxCount < 0 ? size_t(-1) : size_t(maxCount);
-  typed_ = AnsiLower(word);
+  typed_.assign(word);
+  for (char& ch : typed_) ch = char(lower_[uint8_t(ch)]);
   const size_t n = typed_.size();
   bound_ = Bound(n);
   // Every meant letter beyond the typed ones costs at least a doubled
   // letter's omission: the walk never goes deeper than this.
   maxDepth_ = n + size_t(bound_ / 5) + 1;
-  rows_.assign((maxDepth_ + 1) * (n + 1), 0);
-  extra_.assign(n + 1, 0);
+  stride_ = kVectorStride > n ? kVectorStride : n + 1;
+  rows_.assign((maxDepth_ + 1) * stride_, kFar);
+  extra_.assign(stride_, 0);
+  extraSum_.assign(stride_, 0);
+  padding_.assign(stride_, kFar);
+  rows_[0] = 0;
   for (size_t j = 1; j <= n; ++j) {
-    extra_[j] = costs_.Extra(uint8_t(typed_[j - 1]), j >= 2 ? uint8_t(typed_[j - 2]) : 0);
-    rows_[j] = rows_[j - 1] + extra_[j];
+    extra_[j] = Cost(costs_.Extra(uint8_t(typed_[j - 1]), j >= 2 ? uint8_t(typed_[j - 2]) : 0));
+    rows_[j] = extraSum_[j] = Cost(rows_[j - 1] + extra_[j]);
   }
+  for (size_t j = 0; j <= n; ++j) padding_[j] = std::numeric_limits<Cost>::min();
   found_.clear();
+  words_.clear();
   ranked_ = 0;
   visits_ = 0;
+  positions_.fill(0);
+  for (size_t j = 1; j <= n; ++j) positions_[uint8_t(typed_[j - 1])] |= uint64_t(1) << j;
 
   const int language = source.MainCount() ? source.Main(0).Language() : 0;
-  costs_.SetLanguage(language);
+  if (costs_.Language() != (language & 0xFF) || replaceClasses_.empty()) {
+    costs_.SetLanguage(language);
+    MakeCostClasses();
+  }
+  replaceRows_.resize(256 * stride_);
+  replaceReady_.fill(0);
   if (phonetics_.Language() != language) phonetics_.SetLanguage(language);
   phonetics_.BuildCode(typed_, code_);
 
@@ -289,16 +505,16 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   RankFound(source);
   const bool lowerWord = !HasUpper(word);
   for (auto& c : found_) c.score = BaseScore(c, source, lowerWord);
-  auto better = [](const Candidate& a, const Candidate& b) {
+  auto better = [this](const Candidate& a, const Candidate& b) {
     if (a.score != b.score) return a.score < b.score;
     if (a.cost != b.cost) return a.cost < b.cost;
-    return a.word < b.word;
+    return a.word(words_) < b.word(words_);
   };
   std::sort(found_.begin(), found_.end(), better);
   // Sounding alike lowers a score by a fixed amount: only words within that
   // amount of the places that can be offered can still move up, and only
   // theirs are coded (coding is the dearest part of a score).
-  const size_t want = std::min(limit, kMaxOffered);
+  const size_t want = maxCount < 0 ? kMaxOffered : size_t(maxCount);
   size_t coded = found_.size();
   if (found_.size() > 2 * want) {
     const double reach = found_[2 * want - 1].score + weights_.soundsAlike;
@@ -308,7 +524,7 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   for (size_t i = 0; i < coded; ++i) {
     Candidate& c = found_[i];
     if (c.split) continue;
-    phonetics_.BuildCode(c.word, scratch_);
+    phonetics_.BuildCode(Word(c), scratch_);
     if (scratch_ == code_) c.score -= weights_.soundsAlike;
   }
   std::sort(found_.begin(), found_.begin() + std::ptrdiff_t(coded), better);
@@ -322,11 +538,12 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
     // Every word found is a word of the vocabulary the options allow (the
     // main dictionaries, and the added words unless only those count); the
     // halves of a split were checked when it was made.
-    if (!c.split && source.Excluded(c.word)) continue;
+    const std::string_view w = Word(c);
+    if (!c.split && source.Excluded(probe_.assign(w))) continue;
     // For a misspelling in lower case, a capitalised word whose lower-case
     // form is a word too is offered in that form only ("hell", not "Hell").
-    if (lowerWord && !c.split && HasUpper(c.word) && LowerFormIsWord(c.word, source)) continue;
-    std::string out = capitals ? AnsiUpper(c.word) : c.word;
+    if (lowerWord && !c.split && HasUpper(w) && LowerFormIsWord(w, source)) continue;
+    std::string out = capitals ? AnsiUpper(w) : std::string(w);
     if (initial) out[0] = char(AnsiUpperChar(uint8_t(out[0])));
     if (std::any_of(list.begin(), list.end(), [&](const TSuggestion& s) { return s.Word == out; })) continue;
     list.push_back({std::move(out), int(c.score * 10)});

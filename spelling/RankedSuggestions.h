@@ -14,9 +14,17 @@
 // capitalised suggestions, one in capitals gets them in capitals.
 #pragma once
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define WX_RANKED_SSE2 1
+#else
+#define WX_RANKED_SSE2 0
+#endif
+
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "spelling/EditCosts.h"
@@ -36,8 +44,8 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // Tree nodes one walk may visit: a sound file needs far fewer; a damaged
   // one whose references form cycles ends there.
   static constexpr uint32_t kMaxVisits = 400000;
-  // Suggestions offered at most, whatever the count asked for: further down
-  // the ranking lie words no writer meant.
+  // Suggestions offered at most when the caller sets no count: further down
+  // the ranking lie words no writer meant. A count the caller sets is kept.
   static constexpr size_t kMaxOffered = 20;
 
   TRankedSuggestions();
@@ -49,6 +57,13 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // edit); exposed for measuring them.
   struct Weights {
     double countClass = 0.6;   // per count class of the word's rank
+    // Count classes above this count as this: among words that common, how
+    // often each occurs in the builder's texts says little about which one
+    // a writer meant, and the edits should decide ("helo": hello, a letter
+    // left out, before hell, a letter typed for another). On the
+    // development lists the cap left the shares as they were (0.1 point
+    // more first, 0.1 fewer in the first five).
+    int countClassCap = 11;
     double listLevel = 4.0;    // per list level of the word's rank
     double soundsAlike = 4.0;  // the phonetic codes agree
     double firstLetter = 4.0;  // the first letter differs
@@ -60,7 +75,10 @@ class TRankedSuggestions : public TSuggestionsGenerator {
 
  private:
   struct Candidate {
-    std::string word;  // as the dictionary spells it
+    // The word as the dictionary spells it, at this place of words_ (one
+    // buffer for all, so that a candidate costs no allocation of its own).
+    uint32_t at = 0, length = 0;
+    std::string_view word(const std::string& words) const { return std::string_view(words).substr(at, length); }
     int cost = 0;      // edit cost from the word to the misspelling
     uint8_t rank = 0;  // the best word rank a dictionary gave it
     bool split = false;
@@ -73,6 +91,8 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // dictionaries know for them.
   void RankFound(TSuggestionSource& source);
   void Descend(TMainDictionary& dict, const TMainDictionary::TreeStep& step, size_t depth);
+  // Descends into the children of below that may follow row d.
+  void DescendChildren(TMainDictionary& dict, const TMainDictionary::Branch& below, size_t d);
   // Computes the cost row of depth for the meant letter c; false when every
   // cost in it is above the bound (nothing below can come within it).
   bool Row(size_t depth, uint8_t c);
@@ -81,6 +101,21 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // letter may be and answers true; false when any letter may follow.
   using Letters = std::array<uint64_t, 4>;
   bool NextLettersLimited(size_t depth, Letters& allowed) const;
+  // Costs of the walk's rows; far more than any bound (sums saturate).
+  using Cost = int16_t;
+  static constexpr Cost kFar = 0x3FFF;
+  // The rows of a misspelling of up to 15 letters are 16 costs long, two
+  // registers of eight, and computed eight cells at a time.
+  static constexpr size_t kVectorStride = 16;
+  // The cost of the meant letter c typed as each typed letter (index j for
+  // typed letter j - 1), made on first use in a Rank call.
+  const Cost* ReplaceCosts(uint8_t c) {
+    if ((replaceReady_[c / 64] >> (c % 64)) & 1) return &replaceRows_[size_t(c) * stride_];
+    return MakeReplaceCosts(c);
+  }
+  const Cost* MakeReplaceCosts(uint8_t c);
+  // Makes the letter classes of the language's edit costs.
+  void MakeCostClasses();
   int rowMin_ = 0;
   // The walk spends at most one edit within the first two letters, one
   // plain edit or two slips within the first three, and two edits within
@@ -97,9 +132,10 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // turns most away) rather than walked.
   void AddFirstLetterEdits(TMainDictionary& dict);
   void AddAddedWords(TSuggestionSource& source);
-  static bool LowerFormIsWord(const std::string& word, TSuggestionSource& source);
+  bool LowerFormIsWord(std::string_view word, TSuggestionSource& source);
   // The score without the sound-alike bonus.
-  double BaseScore(const Candidate& c, TSuggestionSource& source, bool lowerWord) const;
+  double BaseScore(const Candidate& c, TSuggestionSource& source, bool lowerWord);
+  std::string_view Word(const Candidate& c) const { return c.word(words_); }
   int Bound(size_t length) const;
 
   TEditCosts costs_;
@@ -112,13 +148,31 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   std::string code_;   // its phonetic code
   int bound_ = 0;
   size_t maxDepth_ = 0;    // the deepest row
-  std::vector<int> rows_;  // maxDepth_ + 1 rows of typed_.size() + 1 costs
-  std::vector<int> extra_;  // the cost of each typed letter being one too many
+  size_t stride_ = 0;        // the length of a row: typed_.size() + 1 or more
+  std::vector<Cost> rows_;   // maxDepth_ + 1 rows of stride_ costs
+  std::vector<Cost> extra_;  // the cost of each typed letter being one too many
+  std::vector<Cost> extraSum_;  // the running sum of extra_
+  std::vector<Cost> padding_;   // the least cost of each cell: kFar past the misspelling
+  std::vector<Cost> replaceRows_;  // 256 rows of stride_ costs
+  Letters replaceReady_{};        // the rows of replaceRows_ made in this call
+  // For each byte, the places j (bit j) where typed_ holds it at j - 1.
+  std::array<uint64_t, 256> positions_{};
+  // For the letters that may follow a row (NextLettersLimited), made for
+  // the language: a row's least cost and this much more lets any letter
+  // follow; the letters by the cost of their omission, cheapest first; and
+  // for each distinct cost of a replacement, cheapest first, by typed
+  // letter, the meant letters typed as it at that cost or less.
+  int anyLetterSlack_ = 0;
+  std::vector<std::pair<int, Letters>> omitClasses_;
+  std::vector<std::pair<int, std::vector<Letters>>> replaceClasses_;
   // The letters of the walk's path, as stored and in lower case (the walk
   // never goes deeper than the misspelling's length and a few letters).
   std::array<char, kMaxWord + 16> path_{};
   std::array<uint8_t, kMaxWord + 16> folded_{};
   std::vector<Candidate> found_;
+  std::string words_;  // the candidates' words, one after the other
+  // Words passed to the source's checks, which take strings.
+  std::string probe_, probeRight_;
   size_t ranked_ = 0;  // found_ before this has its ranks
   uint32_t visits_ = 0;
   std::string scratch_;

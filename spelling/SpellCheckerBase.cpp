@@ -576,7 +576,8 @@ void TSpellCheckerBase::SuggestRanked(const std::string& word, int maxCount, TSu
     if (it != list.end()) list.erase(it);
     list.insert(list.begin(), {learned, 0});
   }
-  if (maxCount >= 0 && list.size() > static_cast<size_t>(maxCount)) list.resize(static_cast<size_t>(maxCount));
+  const size_t most = maxCount >= 0 ? static_cast<size_t>(maxCount) : TRankedSuggestions::kMaxOffered;
+  if (list.size() > most) list.resize(most);
   dest = std::move(list);
 }
 

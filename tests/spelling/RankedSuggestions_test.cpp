@@ -231,6 +231,105 @@ TEST(RankedSuggestions, ADamagedTreeEndsTheWalk) {
   }
 }
 
+// A dictionary of these words with these ranks (count class, list level) in dir.
+bool BuildRankedDictionary(const test::ScratchDir& dir, const std::vector<std::string>& words,
+                           const std::vector<std::pair<std::string, uint8_t>>& ranks, std::string& error) {
+  if (!test::WriteTestMainDictionary(dir, words, error)) return false;
+  tools::MainDictIndexStats stats;
+  if (!tools::AddLookupIndex(dir.File("test.qxm"), stats, error)) return false;
+  size_t bytes;
+  return tools::AddWordRanks(dir.File("test.qxm"), ranks, bytes, error);
+}
+
+TEST(RankedSuggestions, AmongCommonWordsTheEditsDecide) {
+  // "hell" is counted more often than "hello", both are common: the letter
+  // left out costs less than the letter typed for another.
+  test::ScratchDir dir{"ranked-common"};
+  std::string error;
+  ASSERT_TRUE(BuildRankedDictionary(dir, {"hell", "hello", "helot", "shell"},
+                                    {{"hell", TWordRanks::MakeRank(14, 1)}, {"hello", TWordRanks::MakeRank(9, 1)}},
+                                    error))
+      << error;
+  TSpellCheckerBase c{test::ScratchSpellSettings(dir)};
+  c.SetClassicSuggestions(false);
+  TSuggestionList s;
+  c.Suggest("helo", -1, s);
+  ASSERT_GE(s.size(), 2u);
+  EXPECT_EQ(s[0].Word, "hello");
+  EXPECT_EQ(s[1].Word, "hell");
+  // A rare word still loses to a common one as close.
+  c.Suggest("hellt", -1, s);
+  ASSERT_GE(s.size(), 2u);
+  EXPECT_EQ(s[0].Word, "hell");
+}
+
+TEST(RankedSuggestions, OffersTwentyAtMostUnlessTheCallerAsksForMore) {
+  // Twenty-five words one letter away from "bant".
+  test::ScratchDir dir{"ranked-count"};
+  std::vector<std::string> words;
+  for (char x = 'a'; x <= 'z'; ++x)
+    if (x != 'n') words.push_back(std::string("ba") + x + "t");
+  std::string error;
+  ASSERT_TRUE(BuildRankedDictionary(dir, words, {{"bait", TWordRanks::MakeRank(12, 1)}}, error)) << error;
+  TSpellCheckerBase c{test::ScratchSpellSettings(dir)};
+  c.SetClassicSuggestions(false);
+  TSuggestionList s;
+  c.Suggest("bant", -1, s);
+  EXPECT_EQ(s.size(), TRankedSuggestions::kMaxOffered);
+  c.Suggest("bant", 25, s);
+  EXPECT_EQ(s.size(), 25u);
+  c.Suggest("bant", 3, s);
+  ASSERT_EQ(s.size(), 3u);
+  EXPECT_EQ(s[0].Word, "bait");
+  // A learned replacement put first does not make the list longer.
+  c.SetSuggestionsLearningDict("learn.qxl");
+  c.OpenDictionaries();
+  ASSERT_NE(c.LearningDictionary(), nullptr);
+  c.LearnReplacement("bant", "baxt");
+  c.Suggest("bant", -1, s);
+  ASSERT_EQ(s.size(), TRankedSuggestions::kMaxOffered);
+  EXPECT_EQ(s[0].Word, "baxt");
+}
+
+TEST(RankedSuggestions, LongAndShortMisspellingsFindTheirWords) {
+  // Up to fifteen letters a misspelling's rows are computed several cells
+  // at a time, beyond that one cell at a time: both find the same edits
+  // (letters left out, doubled, swapped, replaced, one too many).
+  test::ScratchDir dir{"ranked-long"};
+  const std::vector<std::string> words = {"characterization", "incomprehensible",     "internationalization",
+                                          "misunderstanding", "reason",               "responsibilities",
+                                          "responsibility",   "responsible",          "unrecognizable"};
+  std::string error;
+  ASSERT_TRUE(test::WriteTestMainDictionary(dir, words, error)) << error;
+  TSpellCheckerBase c{test::ScratchSpellSettings(dir)};
+  c.SetClassicSuggestions(false);
+  const std::pair<const char*, const char*> cases[] = {
+      {"responsibilites", "responsibilities"},       // 15 letters: one left out
+      {"misunderstandng", "misunderstanding"},       // 15
+      {"responsbility", "responsibility"},           // 13
+      {"unrecognisable", "unrecognizable"},          // 14: one replaced
+      {"charactarization", "characterization"},      // 16: a vowel for a vowel
+      {"incomprehensable", "incomprehensible"},      // 16
+      {"resopnsibilities", "responsibilities"},      // 16: two swapped
+      {"misunderstnading", "misunderstanding"},      // 16
+      {"internationalisation", "internationalization"},  // 20
+      {"internationallization", "internationalization"}, // 21: one doubled
+      {"responsibilitiess", "responsibilities"},     // 17: one too many
+  };
+  for (const auto& [typed, meant] : cases) {
+    TSuggestionList s;
+    c.Suggest(typed, -1, s);
+    ASSERT_FALSE(s.empty()) << typed;
+    EXPECT_EQ(s[0].Word, meant) << typed;
+  }
+  // Two edits too many are out of reach either way.
+  TSuggestionList s;
+  c.Suggest("rqsponsqbilqties", -1, s);  // three letters typed as far keys
+  EXPECT_FALSE(Has(s, "responsibilities"));
+  c.Suggest("intrntnalization", -1, s);
+  EXPECT_FALSE(Has(s, "internationalization"));
+}
+
 TEST(EditCosts, CommonSlipsCostLess) {
   TEditCosts english;
   english.SetLanguage(0x0409);
