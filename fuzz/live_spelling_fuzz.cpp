@@ -1,6 +1,7 @@
 // Live spelling on arbitrary text (the clipboard text a pane shows is
 // untrusted): every line's marks stay inside the line and in order, and the
 // menu lookup, Change All and correction while typing end without harm.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -23,6 +24,7 @@ class Lines final : public wx::TLiveTextView {
   int FirstVisibleLine() override { return 0; }
   int LastVisibleLine() override { return LineCount() - 1; }
   int LineIndex(int line) override {
+    if (line < 0 || line >= LineCount()) return -1;
     int index = 0;
     for (int i = 0; i < line && i < LineCount(); ++i) index += int(lines[size_t(i)].size()) + 1;
     return index;
@@ -35,6 +37,16 @@ class Lines final : public wx::TLiveTextView {
     return LineCount() - 1;
   }
   std::u16string LineText(int line) override { return lines.at(size_t(line)); }
+  // Lines 10 rows high.
+  int CharTop(int index) override { return LineFromChar(index) * 10; }
+  int LineAtRow(int y) override { return std::clamp(y / 10, 0, LineCount() - 1); }
+  std::u16string TextRange(int start, int end) override {
+    std::u16string all;
+    for (size_t i = 0; i < lines.size(); ++i) all += (i ? u"\r" : u"") + lines[i];
+    if (end < 0 || end > int(all.size())) end = int(all.size());
+    if (start < 0 || start >= end) return {};
+    return all.substr(size_t(start), size_t(end - start));
+  }
   void GetSelection(int& s, int& e) override { s = selStart, e = selEnd; }
   void SetSelection(int s, int e) override { selStart = s, selEnd = e; }
   void ReplaceSelection(const std::u16string& text) override {
@@ -90,6 +102,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (e.Start < last || e.End <= e.Start || size_t(e.End) > text.size()) std::abort();
       last = e.End;
     }
+  }
+  // A repaint of a band: each line handed over lies in it, with marks inside the line.
+  const int top = data[size - 1] % 64, bottom = top + data[0] % 64;
+  live.PaintBand(0, top, bottom, caret, [&](const wx::TPaintedLine& p) {
+    if (p.Top >= bottom || p.Errors == nullptr || p.Errors->empty() || p.Index != view.LineIndex(p.Line)) std::abort();
+    for (const wx::TSpellingError& e : *p.Errors)
+      if (e.Start < 0 || size_t(e.End) > view.lines[size_t(p.Line)].size()) std::abort();
+  });
+  int previousEnd = 0;
+  for (const auto& [start, end] : live.VisibleMarks()) {
+    if (start < previousEnd || end <= start) std::abort();
+    previousEnd = end;
   }
   int line = 0;
   wx::TLiveWord word;
