@@ -355,7 +355,7 @@ void TfrmInstantSpell::FormCreate() {
     throw std::runtime_error("The Instant Spell editor could not be created.");
   editor_ = text_.Handle();
   // Live spelling with corrections while typing and the suggestion menu;
-  // its "Spelling..." entry runs the window's spell check.
+  // its "Spelling..." entry checks the word under the menu (the selection).
   text_.SetSpellEngine(services_.engine);
   text_.SetLiveCorrect(true);
   text_.SetLiveSpellingColor(RGB(255, 0, 0));
@@ -365,7 +365,11 @@ void TfrmInstantSpell::FormCreate() {
                                               (1u << spAdd) | (1u << spIgnoreAll) | (1u << spIgnore) |
                                               (1u << spReplace)));
   text_.SetLiveSpellingReadOnly(false);
-  text_.OnSpellDialog = [this] { Run([this] { Command(cmdIsSpellCheck); }); };
+  text_.OnSpellDialog = [this] {
+    Run([this] {
+      if (services_.engine) RunSpellDialogCheck(hwnd_, *services_.engine, editor_, kModeSelection);
+    });
+  };
   SendMessageW(editor_, EM_SETEVENTMASK, 0, ENM_SELCHANGE | ENM_CHANGE | ENM_DROPFILES);
   SendMessageW(editor_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
   DragAcceptFiles(editor_, TRUE);

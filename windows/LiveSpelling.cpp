@@ -306,6 +306,24 @@ bool TLiveRichEdit::ContextMenu(int at, const std::function<void(int wordStart, 
   return true;
 }
 
+void TLiveRichEdit::RunSpellDialogOnWord() {
+  // One word is checked: a completion message would only be noise, and the
+  // dialog belongs next to the word. The engine's settings are the user's,
+  // so they are put back whatever the check does.
+  struct Restore {
+    TSpellCheckerBase& engine;
+    TSpellEndMessage endMessage;
+    TSpellDialogInitialPos initialPos;
+    ~Restore() {
+      engine.EndMessage = endMessage;
+      engine.DialogInitialPos = initialPos;
+    }
+  } restore{*engine_, engine_->EndMessage, engine_->DialogInitialPos};
+  engine_->EndMessage = emNever;
+  engine_->DialogInitialPos = ipUnderSelection;
+  OnSpellDialog();
+}
+
 void TLiveRichEdit::ReplaceRange(int start, int end, const std::u16string& text) {
   view_->SetSelection(start, end);
   view_->ReplaceSelection(text);
@@ -319,7 +337,7 @@ void TLiveRichEdit::ApplyMenuResult(TSpellPopupOption result, int line, const TL
     case spCancel:
       break;
     case spDialog:
-      if (OnSpellDialog) OnSpellDialog();
+      if (OnSpellDialog) RunSpellDialogOnWord();
       break;
     case spReplace:
     case spAutoCorrect:

@@ -184,8 +184,10 @@ class TLiveRichEdit {
   // engine's ShowWordPopup there and acts on the result. Returns false when
   // the menu is declined (the control's ordinary menu is due).
   bool ContextMenu(int at, const std::function<void(int wordStart, int& x, int& y)>& place);
-  // Opens the spelling dialog on the selected word; when unset the "Spelling ..."
-  // entry is left out of the menu.
+  // Checks the selected word in the spelling dialog (the engine's selection
+  // mode); when unset the "Spelling ..." entry is left out of the menu. While
+  // it runs the engine shows no end message and opens the dialog under the
+  // word; its own settings are back afterwards.
   std::function<void()> OnSpellDialog;
   // Acts on a menu result for the selected word (public for the tests).
   void ApplyMenuResult(TSpellPopupOption result, int line, const TLiveWord& word, const std::string& newWord);
@@ -215,6 +217,7 @@ class TLiveRichEdit {
   void Wire();
   bool HasView() const { return view_ && view_->HasWindow(); }
   void ReplaceRange(int start, int end, const std::u16string& text);
+  void RunSpellDialogOnWord();
   // Engine notifications.
   void OptionsApplied();
   void ConfigurationChanged();

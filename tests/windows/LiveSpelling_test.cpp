@@ -415,13 +415,23 @@ TEST_F(Live, MenuReplaceAndChangeAllKeepLetterCase) {
   // Without spReplace neither suggestions nor the submenus are offered.
   live.LiveMenuOptions = TSpellPopupOptions(kDefaultLiveMenuOptions & ~PopupOption(spReplace));
   int dialogs = 0;
-  live.OnSpellDialog = [&] { ++dialogs; };
+  // The dialog checks the one word: no end message, placed under the word;
+  // the engine's own settings return afterwards.
+  checker.EndMessage = emAlways;
+  checker.DialogInitialPos = ipScreenCenter;
+  live.OnSpellDialog = [&] {
+    ++dialogs;
+    EXPECT_EQ(checker.EndMessage, emNever);
+    EXPECT_EQ(checker.DialogInitialPos, ipUnderSelection);
+  };
   AnswerMenu(spDialog);
   ASSERT_TRUE(live.ContextMenu(17, nullptr));
   EXPECT_FALSE(MenuHas(spReplace));
   EXPECT_FALSE(MenuHas(spChangeAll));
   EXPECT_FALSE(MenuHas(spAutoCorrect));
   EXPECT_EQ(dialogs, 1);
+  EXPECT_EQ(checker.EndMessage, emAlways);
+  EXPECT_EQ(checker.DialogInitialPos, ipScreenCenter);
   EXPECT_EQ(view.selStart, 16);  // the word is selected for the dialog
   EXPECT_EQ(view.selEnd, 20);
   // A pane whose menu offers nothing declines, leaving the ordinary menu.
