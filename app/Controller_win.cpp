@@ -117,7 +117,7 @@ void TfrmTarvelo::FormCreate() {
   };
   // The definitions window runs in its managed container, released after
   // each session so that an idle container is freed (storing the window's place).
-  TDefinitionsForm::Install([] { return ApplicationWindow(); });
+  TDefinitionsForm::Install([] { return ApplicationWindow(); }, [](const std::exception& e) { ShowErrorMessage(e); });
   services_.definitionsSession = [](const std::wstring& word, std::wstring& result) {
     TManagedDefinitions& manager = ManagedDefinitions();
     TDataManagedDefinitions& container = manager.Data();

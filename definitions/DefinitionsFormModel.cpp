@@ -61,6 +61,13 @@ void TDefinitionsFormModel::Lookup(const std::string& word, bool addToHistory) {
   chosenSense = -1;
   ++rowsVersion;
   currentRelation = kSynonymsRelation;
+  // Nothing of the previous word stays on screen when this search fails.
+  if (!DefinitionsOnly()) {
+    ShowWords({});
+    tabs.clear();
+    selectedTab = -1;
+    ++tabsVersion;
+  }
   if (!db_) return;
   DatabaseOpener open(*db_);
   db_->SearchWord(word);

@@ -23,6 +23,7 @@ constexpr int kRightPanel = 86, kGap = 8, kSearchWidth = 57, kSearchHeight = 23;
 constexpr int kDefsTop = 40;
 constexpr int kSenseLabelBase = 1000, kSenseEditBase = 20000;
 constexpr UINT_PTR kEditSubclass = 1;
+constexpr UINT_PTR kWordListSubclass = 2;
 constexpr DWORD kHelpContext = 6000;
 
 // An empty dialog template: the controls are made in WM_INITDIALOG in pixels.
@@ -83,13 +84,15 @@ int LineHeight(HWND window, HFONT font) {
 
 }  // namespace
 
-void TDefinitionsForm::Install(std::function<HWND()> owner) {
-  TDefinitionsDialog::SetWindowFactory([owner](TCustomDefinitionsDialog&) -> std::unique_ptr<TDefinitionsWindow> {
-    return std::make_unique<TDefinitionsForm>(owner ? owner() : nullptr);
-  });
+void TDefinitionsForm::Install(std::function<HWND()> owner, std::function<void(const std::exception&)> showError) {
+  TDefinitionsDialog::SetWindowFactory(
+      [owner, showError](TCustomDefinitionsDialog&) -> std::unique_ptr<TDefinitionsWindow> {
+        return std::make_unique<TDefinitionsForm>(owner ? owner() : nullptr, showError);
+      });
 }
 
-TDefinitionsForm::TDefinitionsForm(HWND owner) : owner_(owner) {
+TDefinitionsForm::TDefinitionsForm(HWND owner, std::function<void(const std::exception&)> showError)
+    : owner_(owner), showError_(std::move(showError)) {
   HDC dc = GetDC(nullptr);
   if (dc) {
     dpi_ = GetDeviceCaps(dc, LOGPIXELSY);
@@ -178,10 +181,47 @@ INT_PTR CALLBACK TDefinitionsForm::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LP
   try {
     result = self->OnMessage(msg, wp, lp);
   } catch (const std::exception& e) {
-    // A database failure ends the search, not the program: say so in the window.
-    MessageBoxW(hwnd, Utf8ToWide(e.what()).c_str(), L"Wendrix", MB_OK | MB_ICONERROR);
+    // A database failure ends the search, not the program.
+    self->ShowError(e);
   }
   return result;
+}
+
+void TDefinitionsForm::ShowError(const std::exception& e) {
+  // What the model cleared before failing (the previous word's list and tabs)
+  // leaves the screen too, and the focus stays where the user can type.
+  try {
+    Sync();
+  } catch (const std::exception&) {
+  }
+  if (showError_)
+    showError_(e);
+  else
+    MessageBoxW(hwnd_, Utf8ToWide(e.what()).c_str(), L"Wendrix", MB_OK | MB_ICONERROR);
+}
+
+void TDefinitionsForm::ActivateWordList() {
+  if (model_.WordListActivate()) return EndWith(true);
+  Sync();
+}
+
+LRESULT CALLBACK TDefinitionsForm::WordListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+  auto* self = reinterpret_cast<TDefinitionsForm*>(ref);
+  // Enter on the word list chooses its word, as a double click does; the
+  // dialog would otherwise take it for the default (Lookup) button.
+  if (msg == WM_GETDLGCODE && lp && reinterpret_cast<MSG*>(lp)->message == WM_KEYDOWN &&
+      reinterpret_cast<MSG*>(lp)->wParam == VK_RETURN)
+    return DefSubclassProc(hwnd, msg, wp, lp) | DLGC_WANTMESSAGE;
+  if (msg == WM_KEYDOWN && wp == VK_RETURN) {
+    try {
+      self->ActivateWordList();
+    } catch (const std::exception& e) {
+      self->ShowError(e);
+    }
+    return 0;
+  }
+  if (msg == WM_CHAR && wp == '\r') return 0;  // no beep for the Enter just handled
+  return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 LRESULT CALLBACK TDefinitionsForm::DefsProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -206,7 +246,8 @@ LRESULT CALLBACK TDefinitionsForm::DefEditProc(HWND hwnd, UINT msg, WPARAM wp, L
         try {
           self->model_.ChooseSense(sense);
           self->Sync();
-        } catch (const std::exception&) {
+        } catch (const std::exception& e) {
+          self->ShowError(e);
         }
         return 0;
       }
@@ -294,6 +335,7 @@ void TDefinitionsForm::CreateControls() {
   SetWindowLongPtrW(defs_, GWLP_WNDPROC, LONG_PTR(&DefsProc));
   make(0, WC_TABCONTROLW, WS_TABSTOP | TCS_MULTILINE | WS_CLIPSIBLINGS, idDefViewTabs, font_);
   make(0, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, idDefSynonyms, defsFont_);
+  SetWindowSubclass(Item(idDefSynonyms), WordListProc, kWordListSubclass, DWORD_PTR(this));
   make(0, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED, idDefPreviousBut, font_);
   for (int i = 0; i < 4; ++i)
     make(0, L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_DISABLED | (i == 0 ? WS_GROUP : 0),
@@ -510,7 +552,7 @@ LRESULT TDefinitionsForm::OnDefsMessage(HWND defs, UINT msg, WPARAM wp, LPARAM l
           Sync();
         }
       } catch (const std::exception& e) {
-        MessageBoxW(hwnd_, Utf8ToWide(e.what()).c_str(), L"Wendrix", MB_OK | MB_ICONERROR);
+        ShowError(e);
       }
       return 0;
     }
@@ -572,6 +614,7 @@ void TDefinitionsForm::Sync() {
   }
   if (int(SendMessageW(list, LB_GETCURSEL, 0, 0)) != model_.wordSelected)
     SendMessageW(list, LB_SETCURSEL, WPARAM(model_.wordSelected), 0);
+  const HWND focus = GetFocus();
   EnableWindow(Item(idDefSearchButton), model_.searchEnabled);
   EnableWindow(Item(idDefCopyButton), model_.copyEnabled);
   EnableWindow(Item(idDefPreviousBut), model_.previousEnabled);
@@ -579,7 +622,16 @@ void TDefinitionsForm::Sync() {
     EnableWindow(Item(idDefNounButton + i), model_.posEnabled[i]);
     SendMessageW(Item(idDefNounButton + i), BM_SETCHECK, model_.posDown[i] ? BST_CHECKED : BST_UNCHECKED, 0);
   }
+  KeepFocusOnAnEnabledControl(focus);
   syncing_ = false;
+}
+
+void TDefinitionsForm::KeepFocusOnAnEnabledControl(HWND before) {
+  // Lookup and Previous disable themselves when pressed; disabling the focused
+  // control leaves no focus at all, and the window would take no keys, so the
+  // word box takes it.
+  if (before && IsChild(hwnd_, before) && !IsWindowEnabled(before))
+    SendMessageW(hwnd_, WM_NEXTDLGCTL, WPARAM(Item(idDefKeyWord)), TRUE);
 }
 
 void TDefinitionsForm::EndWith(bool ok) {
@@ -607,15 +659,7 @@ void TDefinitionsForm::OnCommand(int id, int code, HWND control) {
         shownKeyWord_ = model_.keyWord;
       }
       break;
-    case IDOK: {  // Enter
-      HWND focus = GetFocus();
-      if (focus == Item(idDefSynonyms)) {
-        if (model_.WordListActivate()) return EndWith(true);
-      } else {
-        model_.Search(AnsiOfWindow(Item(idDefKeyWord)));
-      }
-      break;
-    }
+    case IDOK:  // Enter where the default button is gone (the word list answers its own)
     case idDefSearchButton: model_.Search(AnsiOfWindow(Item(idDefKeyWord))); break;
     case idDefPreviousBut: model_.Previous(); break;
     case idDefNounButton:
@@ -629,7 +673,7 @@ void TDefinitionsForm::OnCommand(int id, int code, HWND control) {
       if (code == LBN_SELCHANGE) {
         model_.SelectWord(int(SendMessageW(control, LB_GETCURSEL, 0, 0)));
       } else if (code == LBN_DBLCLK) {
-        if (model_.WordListActivate()) return EndWith(true);
+        return ActivateWordList();
       }
       break;
     case idDefCopyButton: {
@@ -667,6 +711,7 @@ INT_PTR TDefinitionsForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       SetFocus(Item(idDefKeyWord));
       return FALSE;
     case WM_DESTROY:
+      RemoveWindowSubclass(Item(idDefSynonyms), WordListProc, kWordListSubclass);
       captions_.reset();
       return FALSE;
     case WM_SIZE:

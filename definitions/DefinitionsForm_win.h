@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -18,7 +19,9 @@ namespace wx {
 
 class TDefinitionsForm : public TDefinitionsWindow {
  public:
-  explicit TDefinitionsForm(HWND owner);
+  // showError reports a failure (a database that cannot be read) to the
+  // user; unset, a plain error box owned by the window says it.
+  explicit TDefinitionsForm(HWND owner, std::function<void(const std::exception&)> showError = {});
   ~TDefinitionsForm() override;
   TDefinitionsForm(const TDefinitionsForm&) = delete;
   TDefinitionsForm& operator=(const TDefinitionsForm&) = delete;
@@ -38,13 +41,18 @@ class TDefinitionsForm : public TDefinitionsWindow {
   std::string LastSearchedWord() const override { return model_.lastSearched; }
   std::string OfferedWord() const override { return model_.ReturnWord(); }
 
-  // Installs this window as the one TDefinitionsDialog shows.
-  static void Install(std::function<HWND()> owner);
+  // Installs this window as the one TDefinitionsDialog shows, owned by the
+  // window owner() gives and reporting errors through showError.
+  static void Install(std::function<HWND()> owner, std::function<void(const std::exception&)> showError);
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK DefsProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK DefEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref);
+  static LRESULT CALLBACK WordListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref);
+  void ShowError(const std::exception& e);
+  void ActivateWordList();
+  void KeepFocusOnAnEnabledControl(HWND before);
   INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnDefsMessage(HWND defs, UINT msg, WPARAM wp, LPARAM lp);
   void CreateControls();
@@ -61,6 +69,7 @@ class TDefinitionsForm : public TDefinitionsWindow {
 
   TDefinitionsFormModel model_;
   HWND owner_;
+  std::function<void(const std::exception&)> showError_;
   HWND hwnd_ = nullptr;
   HWND defs_ = nullptr;
   HFONT font_ = nullptr, boldFont_ = nullptr, defsFont_ = nullptr;

@@ -181,6 +181,18 @@ TEST_F(DefinitionsFormModelTest, EmptyGlossShowsABlankAndErrorsResetTheButtons) 
   EXPECT_ANY_THROW(f.Search("dog"));
   EXPECT_FALSE(f.searchEnabled);
   EXPECT_EQ(missing.OpenCount(), 0);
+
+  // A search that fails leaves nothing of the word shown before it.
+  ASSERT_FALSE(m.words.empty());
+  ASSERT_FALSE(m.tabs.empty());
+  const int wordsShown = m.wordsVersion, tabsShown = m.tabsVersion;
+  m.SetDatabase(missing);
+  EXPECT_ANY_THROW(m.Search("dog"));
+  EXPECT_TRUE(m.rows.empty());
+  EXPECT_TRUE(m.words.empty());
+  EXPECT_TRUE(m.tabs.empty());
+  EXPECT_NE(m.wordsVersion, wordsShown);
+  EXPECT_NE(m.tabsVersion, tabsShown);
 }
 
 }  // namespace

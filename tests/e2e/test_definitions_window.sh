@@ -3,7 +3,8 @@
 # word's headings, numbered glosses and relation tabs; Replace leaves the
 # chosen word on the clipboard, Cancel leaves the clipboard alone; an unknown
 # word shows "Word not found" with its neighbours; following words and
-# Previous walk back through the history until Previous is disabled. The
+# Previous walk back through the history until Previous is disabled, and
+# the focus leaves the disabled button; Enter on the word list follows a word. The
 # window's size survives closing and reopening, and a stored place off the
 # screen is brought back onto it; it is stored at the end of the Windows
 # session too, when the program is ended without freeing its windows. Definitions Selected (F6, in the edition
@@ -64,6 +65,19 @@ wx_retry 3 enabled 212 || wx_fail "Replace is not enabled after choosing a word"
 close_with "&Replace"
 wx_driver clipboard-wait-text felicitous 5000 >/dev/null || wx_fail "the chosen word is not on the clipboard"
 
+# --- Enter on the word list acts as a double click does: it follows the word ---
+open_window happy
+wx_driver focus "$D" "#206" >/dev/null || wx_fail "cannot focus the word list"
+wx_driver keys Down >/dev/null
+selected_word() { wx_driver items "$D" "#206" | sed -n 's/^[0-9]*\*\t//p'; }
+has_selection() { [[ -n "$(selected_word)" ]]; }
+wx_retry 3 has_selection || wx_fail "Down selected no word in the list"
+chosen=$(selected_word)
+wx_driver keys Enter >/dev/null
+wx_driver wait-text "$D" "#202" "$chosen" 5000 >/dev/null ||
+  wx_fail "Enter on the word list did not follow '$chosen' (word box: '$(wx_driver get-text "$D" "#202")')"
+close_with "&Cancel"
+
 # --- Cancel leaves the clipboard as it was; the size is kept after a resize ---
 open_window happy
 IFS=, read -r l t r b <<<"$(info rect)"
@@ -102,6 +116,8 @@ wx_driver wait-text "$D" "#202" glad 5000 >/dev/null || wx_fail "Previous did no
 wx_driver click "$D" "&Previous" >/dev/null || wx_fail "Previous is not enabled at glad"
 wx_driver wait-text "$D" "#202" happy 5000 >/dev/null || wx_fail "Previous did not go back to happy"
 enabled 207 && wx_fail "Previous is still enabled at the first entry"
+# The focus left the button that disabled itself: the word box takes keys.
+wx_assert_contains "$(wx_driver get-focus)" "Edit" "the focus after Previous at the first entry"
 wx_assert_eq "$(wx_driver items "$D" "#202" | wc -l)" 3 "Previous added no entries"
 wx_screenshot previous
 close_with "&Cancel"
