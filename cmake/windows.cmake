@@ -51,8 +51,18 @@ foreach(edition RANGE 0 5)
   target_link_options(${target} PRIVATE -municode $<$<CONFIG:Release>:-s -Wl,--gc-sections>)
 endforeach()
 install(TARGETS WendrixTray RUNTIME DESTINATION .)
-# Our HTML help, opened at the topic of each help context (app/HelpTopics.h).
-install(FILES ${CMAKE_SOURCE_DIR}/resources/help/WendrixHelp.html DESTINATION .)
+# Our HTML help, opened at the topic of each help context (app/HelpTopics.h),
+# written for the edition installed (5) so that it describes what the program
+# offers; the writer also checks the page's links.
+set(WX_HELP_FILE ${CMAKE_BINARY_DIR}/help/WendrixHelp.html)
+add_custom_command(OUTPUT ${WX_HELP_FILE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/help
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/resources/help/make_help.py 5
+          ${CMAKE_SOURCE_DIR}/resources/help/WendrixHelp.html ${WX_HELP_FILE}
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/help/make_help.py ${CMAKE_SOURCE_DIR}/resources/help/WendrixHelp.html
+  COMMENT "Writing the help page of the thesaurus edition")
+add_custom_target(wx_help ALL DEPENDS ${WX_HELP_FILE})
+install(FILES ${WX_HELP_FILE} DESTINATION .)
 
 # Windows-side benchmarks: bench/win/NAME.cpp, each a program that prints
 # figures under Wine (scripts/live-typing-figures.sh runs live_typing).
@@ -117,16 +127,18 @@ if(WX_MAKENSIS)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${WX_RELEASE_DIR}
     COMMAND ${WX_MAKENSIS} -V2 -DEXE_DIR=$<TARGET_FILE_DIR:WendrixTray> -DDATA_DIR=${WX_DATA_DIR}
             -DICON_FILE=${WX_ICON_DIR}/MAINICON.ico -DAPP_VERSION=${WX_VERSION} -DOUT_FILE=${WX_INSTALLER}
-            ${CMAKE_SOURCE_DIR}/installer/Wendrix.nsi
+            -DHELP_FILE=${WX_HELP_FILE} ${CMAKE_SOURCE_DIR}/installer/Wendrix.nsi
     DEPENDS WendrixTray ${CMAKE_SOURCE_DIR}/installer/Wendrix.nsi ${WX_DATA_FILES} ${WX_ICON_DIR}/MAINICON.ico
+            ${WX_HELP_FILE}
     COMMENT "Building the installer ${WX_INSTALLER}")
   add_custom_command(OUTPUT ${WX_PORTABLE_ZIP}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${WX_RELEASE_DIR}/Wendrix ${WX_PORTABLE_ZIP}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${WX_RELEASE_DIR}/Wendrix
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:WendrixTray> ${WX_DATA_FILES} ${WX_RELEASE_DIR}/Wendrix/
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:WendrixTray> ${WX_DATA_FILES} ${WX_HELP_FILE}
+            ${WX_RELEASE_DIR}/Wendrix/
     COMMAND ${CMAKE_COMMAND} -E chdir ${WX_RELEASE_DIR} zip -q -9 -r ${WX_PORTABLE_ZIP} Wendrix
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${WX_RELEASE_DIR}/Wendrix
-    DEPENDS WendrixTray ${WX_DATA_FILES}
+    DEPENDS WendrixTray ${WX_DATA_FILES} ${WX_HELP_FILE}
     COMMENT "Packing the portable zip ${WX_PORTABLE_ZIP}")
   set(wx_data_missing OFF)
   foreach(f IN LISTS WX_DATA_FILES)

@@ -1,6 +1,6 @@
 ; Windows installer of the resident program, built on Linux with makensis:
-;   makensis -DEXE_DIR=DIR -DDATA_DIR=DIR -DICON_FILE=ICO -DAPP_VERSION=A.B.C.D -DOUT_FILE=FILE installer/Wendrix.nsi
-; EXE_DIR holds WendrixTray.exe, DATA_DIR the data files that lie beside it,
+;   makensis -DEXE_DIR=DIR -DDATA_DIR=DIR -DHELP_FILE=HTML -DICON_FILE=ICO -DAPP_VERSION=A.B.C.D -DOUT_FILE=FILE installer/Wendrix.nsi
+; EXE_DIR holds WendrixTray.exe, DATA_DIR the data files that lie beside it, HELP_FILE the help page,
 ; ICON_FILE is the program icon, APP_VERSION the version of its resource
 ; (FILEVERSION of resources/WendrixTray.rc, a.b.c.d). The installed-programs
 ; entry reads the version from the installed program itself.
@@ -19,8 +19,8 @@ Target amd64-unicode
 SetCompressor /SOLID lzma
 SetCompressorDictSize 16
 
-!ifndef EXE_DIR | DATA_DIR | ICON_FILE | OUT_FILE | APP_VERSION
-  !error "define EXE_DIR, DATA_DIR, ICON_FILE, OUT_FILE and APP_VERSION"
+!ifndef EXE_DIR | DATA_DIR | ICON_FILE | OUT_FILE | APP_VERSION | HELP_FILE
+  !error "define EXE_DIR, DATA_DIR, ICON_FILE, HELP_FILE, OUT_FILE and APP_VERSION"
 !endif
 
 !define APP_NAME "Wendrix"
@@ -142,6 +142,7 @@ Section "!${APP_NAME}" SecProgram
   File "${DATA_DIR}/Thesaurus.qxt"
   File "${DATA_DIR}/Definitions.ydd"
   File "${DATA_DIR}/american.qxm"
+  File "${HELP_FILE}"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
   CreateShortCut "$SMPROGRAMS\${APP_NAME}.lnk" "$INSTDIR\${APP_EXE}"
@@ -214,6 +215,7 @@ Section "un.${APP_NAME}" UnSecProgram
   Delete "$INSTDIR\Thesaurus.qxt"
   Delete "$INSTDIR\Definitions.ydd"
   Delete "$INSTDIR\american.qxm"
+  Delete "$INSTDIR\WendrixHelp.html"
   Delete "$INSTDIR\Uninstall.exe"
   Delete "$SMPROGRAMS\${APP_NAME}.lnk"
   SetShellVarContext current

@@ -34,7 +34,7 @@ copies() { wx_driver process-running WendrixTray.exe 2>/dev/null || echo 0; }
 wx_reg_add 'HKCU\Software\Morvane\Wendrix\Options' ShowSmartBarOnOpen REG_DWORD 0
 wx_log "silent install"
 run_setup /S /RUN
-for f in WendrixTray.exe Thesaurus.qxt Definitions.ydd american.qxm Uninstall.exe; do
+for f in WendrixTray.exe Thesaurus.qxt Definitions.ydd american.qxm WendrixHelp.html Uninstall.exe; do
   [[ -f "$DIR/$f" ]] || wx_fail "not installed: $f"
 done
 cmp -s "$WX_EXE" "$DIR/WendrixTray.exe" || wx_fail "the installed program is not the one built"
@@ -48,8 +48,8 @@ wx_assert_contains "$(wx_reg_get "$ENTRY" UninstallString)" 'C:\Program Files\We
 if [[ -n "${WX_PORTABLE_ZIP:-}" ]]; then
   unzip -q "$WX_PORTABLE_ZIP" -d "$WX_TMP/portable" || wx_fail "cannot unpack $WX_PORTABLE_ZIP"
   wx_assert_eq "$(cd "$WX_TMP/portable" && find . -type f | sort | tr '\n' ' ')" \
-    "./Wendrix/Definitions.ydd ./Wendrix/Thesaurus.qxt ./Wendrix/WendrixTray.exe ./Wendrix/american.qxm " "portable zip"
-  for f in WendrixTray.exe Thesaurus.qxt Definitions.ydd american.qxm; do
+    "./Wendrix/Definitions.ydd ./Wendrix/Thesaurus.qxt ./Wendrix/WendrixHelp.html ./Wendrix/WendrixTray.exe ./Wendrix/american.qxm " "portable zip"
+  for f in WendrixTray.exe Thesaurus.qxt Definitions.ydd american.qxm WendrixHelp.html; do
     cmp -s "$WX_TMP/portable/Wendrix/$f" "$DIR/$f" || wx_fail "the zip's $f differs from the installed one"
   done
 fi
@@ -83,8 +83,8 @@ wine "$DIR/Uninstall.exe" /S >>"$WX_TMP/setup.log" 2>&1 || wx_fail "the uninstal
 wx_retry 30 test ! -e "$DIR/Uninstall.exe" || wx_fail "the uninstaller did not finish"
 wx_retry 10 test ! -e "$DIR/WendrixTray.exe" || wx_fail "the program was not removed"
 wx_assert_eq "$(copies)" 0 "running copies after uninstall"
-for f in Thesaurus.qxt Definitions.ydd american.qxm; do
-  [[ -e "$DIR/$f" ]] && wx_fail "data file left behind: $f"
+for f in Thesaurus.qxt Definitions.ydd american.qxm WendrixHelp.html; do
+  [[ -e "$DIR/$f" ]] && wx_fail "file left behind: $f"
 done
 [[ -e "$MENU" ]] && wx_fail "the Start-menu shortcut was left behind"
 [[ -e "$STARTUP" ]] && wx_fail "the Startup shortcut was left behind"
