@@ -7,6 +7,7 @@
 #include "app/WindowIdleTimer_win.h"
 #include "definitions/DefinitionsFormModel.h"
 #include "definitions/DefinitionsFormTexts.h"
+#include "spelling/DefaultMainDictionary.h"
 #include "windows/WindowPlacement_win.h"
 
 namespace wx {
@@ -96,7 +97,10 @@ TSpellConfigSettings SpellerConfiguration() {
   s.ConfigRegistryKey = "Software\\Morvane\\Tarvelo";
   s.ConfigDictionaryDir = {"%AppDir%"};
   s.ConfigUseMSWordCustom = true;
-  s.ConfigDefaultMain = {"american.qxm"};
+  // A first run checks in the Windows display language when its dictionary
+  // is installed beside the program, in English otherwise.
+  s.ConfigDefaultMain = {
+      DefaultMainDictionary(GetUserDefaultUILanguage(), InstalledMainDictionaries({AppDir()}), "american.qxm")};
   s.ConfigDefaultCustom = {"default.qxu", "autocorrect.qxu"};
   s.ConfigDefaultActiveCustom = "default.qxu";
   s.ConfigDefaultOptions = {soLiveSpelling, soLiveCorrect, soUpcase, soNumbers, soHTML, soInternet, soRepeated};
