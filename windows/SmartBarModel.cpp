@@ -138,9 +138,9 @@ std::vector<TSmartBarMenuItem> TSmartBarModel::OptionsMenu() const {
     transparency.items.push_back(level);
   }
 
-  // The Exit item names the program.
+  // The Exit item names the program, where the language puts it.
   TSmartBarMenuItem exit = Item(SmartBarText::Exit, Command::Exit);
-  exit.text += std::string(" ") + kProgramTitle;
+  if (const size_t at = exit.text.find("%s"); at != std::string::npos) exit.text.replace(at, 2, kProgramTitle);
 
   return Visible({onTop, Separator(), Item(SmartBarText::GeneralOptions, Command::Preferences),
                   Item(SmartBarText::SpellingOptions, Command::SpellOptions, spelling),

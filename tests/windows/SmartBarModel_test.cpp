@@ -204,9 +204,9 @@ TEST(SmartBarModel, TextsFollowTheInterfaceLanguage) {
   TSmartBarModel m(edThesaurusOnly, true);
   SetActiveUiLanguage(UiLanguage::German);
   m.RefreshTexts();
-  EXPECT_EQ(m.Buttons()[1].caption, "&Thesaurus Zw.");
+  EXPECT_EQ(m.Buttons()[1].caption, "&Thesaurus Ablage");
   EXPECT_EQ(m.Buttons()[1].hint, "Thesaurus für die Zwischenablage");
-  EXPECT_EQ(Texts(m.OptionsMenu()).back(), "&Beenden Wendrix");
+  EXPECT_EQ(Texts(m.OptionsMenu()).back(), "Wendrix &beenden");
   EXPECT_EQ(SmartBarCaption(SmartBarText::CloseNotice).rfind("Sie schließen nur die Smart Bar", 0), 0u);
   SetActiveUiLanguage(UiLanguage::English);
   m.RefreshTexts();
