@@ -278,18 +278,28 @@ class OptionsDialog {
     if (first) SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, LPARAM(first));
     ShowPage();
 
-    for (int id : {idSingleClickBox, idDoubleClickBox}) {
-      HWND box = Item(id);
-      SendMessageW(box, CB_RESETCONTENT, 0, 0);
-      for (const MouseOption& m : model_.MouseList())
-        SendMessageW(box, CB_ADDSTRING, 0, LPARAM(CaptionW(OptionsTexts(), m.text).c_str()));
-    }
     SelectMouseActions();
   }
 
+  // Fills the click boxes (with the stored action the edition does not list
+  // as an extra last entry) and selects what each will store.
   void SelectMouseActions() {
-    SendMessageW(Item(idSingleClickBox), CB_SETCURSEL, WPARAM(model_.SingleClickIndex()), 0);
-    SendMessageW(Item(idDoubleClickBox), CB_SETCURSEL, WPARAM(model_.DoubleClickIndex()), 0);
+    struct Box {
+      int id, index, unlisted;
+    };
+    for (const Box& b : {Box{idSingleClickBox, model_.SingleClickIndex(), model_.SingleClickUnlistedText()},
+                         Box{idDoubleClickBox, model_.DoubleClickIndex(), model_.DoubleClickUnlistedText()}}) {
+      HWND box = Item(b.id);
+      SendMessageW(box, CB_RESETCONTENT, 0, 0);
+      for (const MouseOption& m : model_.MouseList())
+        SendMessageW(box, CB_ADDSTRING, 0, LPARAM(CaptionW(OptionsTexts(), m.text).c_str()));
+      int selected = b.index;
+      if (b.unlisted >= 0) {
+        SendMessageW(box, CB_ADDSTRING, 0, LPARAM(CaptionW(OptionsTexts(), b.unlisted).c_str()));
+        if (selected < 0) selected = int(model_.MouseList().size());
+      }
+      SendMessageW(box, CB_SETCURSEL, WPARAM(selected), 0);
+    }
   }
 
   void ShowPage() {

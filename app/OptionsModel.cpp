@@ -127,8 +127,20 @@ void OptionsModel::Select(ClickChoice& c, uint8_t code) {
 }
 
 void OptionsModel::Choose(ClickChoice& c, int index) {
+  if (index == int(mouse_.size()) && UnlistedText(c) >= 0) {
+    c.index = -1;
+    return;
+  }
   if (index < 0 || index >= int(mouse_.size())) return;
   c.index = index;
+}
+
+int OptionsModel::UnlistedText(const ClickChoice& c) const {
+  for (const MouseOption& m : mouse_)
+    if (m.code == c.stored) return -1;
+  for (const MouseLabel& l : kMouseLabels)
+    if (l.option.code == c.stored) return l.option.text;
+  return -1;
 }
 
 uint8_t OptionsModel::CodeOf(const ClickChoice& c) const {

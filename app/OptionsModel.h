@@ -79,8 +79,15 @@ class OptionsModel {
   const std::vector<MouseOption>& MouseList() const { return mouse_; }
   int SingleClickIndex() const { return single_.index; }
   int DoubleClickIndex() const { return double_.index; }
+  // Choosing index MouseList().size() (the unlisted entry below) goes back to
+  // the stored code.
   void ChooseSingleClick(int index) { Choose(single_, index); }
   void ChooseDoubleClick(int index) { Choose(double_, index); }
+  // The caption of a stored action the edition's list does not offer, which
+  // the box shows as an extra last entry so that it is never blank; -1 when
+  // the stored action is listed (or no action at all).
+  int SingleClickUnlistedText() const { return UnlistedText(single_); }
+  int DoubleClickUnlistedText() const { return UnlistedText(double_); }
 
   // Hotkey rows: each change rebuilds the slot from its row (Ctrl, Alt,
   // Shift, Win boxes and the key list's selected entry, empty name when none).
@@ -104,6 +111,7 @@ class OptionsModel {
   void Choose(ClickChoice& c, int index);
   void Select(ClickChoice& c, uint8_t code);
   uint8_t CodeOf(const ClickChoice& c) const;
+  int UnlistedText(const ClickChoice& c) const;
   void RebuildSlot(HotKeySlot slot);
 
   TBuildEdition edition_;

@@ -120,6 +120,14 @@ TEST(OptionsModel, ClickCodesTheListDoesNotShowAreKeptUntilReplaced) {
   EXPECT_EQ(m.DoubleClickIndex(), -1);
   EXPECT_EQ(m.Result().singleClickAction, moSpellCheckClipBoard);
   EXPECT_EQ(m.Result().doubleClickAction, moDefinitionsClipBoard);
+  // The boxes name what is stored (an extra last entry), never a blank.
+  EXPECT_EQ(OptionsTexts().TextString(m.SingleClickUnlistedText()), "Spell Check ClipBoard");
+  EXPECT_EQ(OptionsTexts().TextString(m.DoubleClickUnlistedText()), "Definitions ClipBoard");
+  m.ChooseSingleClick(1);  // another entry, then the stored one again
+  EXPECT_EQ(m.Result().singleClickAction, m.MouseList()[1].code);
+  m.ChooseSingleClick(int(m.MouseList().size()));
+  EXPECT_EQ(m.SingleClickIndex(), -1);
+  EXPECT_EQ(m.Result().singleClickAction, moSpellCheckClipBoard);
 
   m.ChooseSingleClick(0);  // "None" chosen on purpose
   m.ChooseDoubleClick(7);  // no such entry: nothing changes
@@ -133,6 +141,9 @@ TEST(OptionsModel, ClickCodesTheListDoesNotShowAreKeptUntilReplaced) {
   }
   stored.singleClickAction = 42;  // no action at all
   m.Load(stored, false);
+  EXPECT_EQ(m.Result().singleClickAction, moNoAction);
+  EXPECT_EQ(m.SingleClickUnlistedText(), -1);
+  m.ChooseSingleClick(int(m.MouseList().size()));  // no extra entry to choose
   EXPECT_EQ(m.Result().singleClickAction, moNoAction);
 }
 

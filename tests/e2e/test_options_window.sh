@@ -152,10 +152,17 @@ stop_program() {
 }
 mutex_gone() { ! wx_driver mutex-exists DravimoAutoRun >/dev/null 2>&1; }
 stop_program
+# A single-click action this edition does not list (Definitions ClipBoard):
+# its box names it as an extra last entry instead of showing a blank.
+wx_reg_add "$KEY" OnSingleClick REG_DWORD 3
 wx_start_program
 wx_wait_tray_icon Wendrix 20 >/dev/null
 open_options Optionen
 wx_assert_eq "$(state Optionen "$AUTORUN")" "0 visible=1 enabled=1" "auto-run box without a shortcut"
+single=$(wx_driver get-text Optionen '#54')
+[[ -n "$single" ]] || wx_fail "the single-click box is blank for a stored action the edition does not list"
+wx_assert_eq "$single" "$(items Optionen '#54' | tail -1)" "the stored action, the box's extra last entry"
+wx_assert_eq "$(items Optionen '#54' | wc -l)" "$(($(items Optionen '#55' | wc -l) + 1))" "one extra entry"
 toggle Optionen "$AUTORUN" 1
 wx_driver click Optionen OK >/dev/null
 wx_driver wait-gone Optionen 5000 >/dev/null
