@@ -13,6 +13,11 @@
 ;   /RUN             start the program when done (a copy the installer closed is started again anyway)
 ;   /D=FOLDER        install into FOLDER (must come last)
 ; The uninstaller takes /S and /REMOVEUSERDATA (also remove the custom dictionaries and settings).
+;
+; With -DLANGUAGE_DIR=DIR the installer also offers the spelling dictionaries
+; of the other interface languages (DIR holds them), each a component of its
+; own, chosen beforehand when it is the language Windows displays (a silent
+; install takes that choice too). English (United States) is always installed.
 
 Unicode true
 Target amd64-unicode
@@ -171,6 +176,71 @@ Section "!${APP_NAME}" SecProgram
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+!ifdef LANGUAGE_DIR
+; LANGUAGE_SECTION FILE LANGID TITLE: one language's main dictionary.
+!macro LANGUAGE_SECTION FILE LANGID TITLE
+  Section /o "${TITLE}" SecLanguage${LANGID}
+    SetOutPath "$INSTDIR"
+    File "${LANGUAGE_DIR}/${FILE}"
+  SectionEnd
+!macroend
+SectionGroup "Spelling dictionaries" SecLanguages
+  !insertmacro LANGUAGE_SECTION "british.qxm" 0x0809 "English (United Kingdom)"
+  !insertmacro LANGUAGE_SECTION "danish.qxm" 0x0406 "Dansk"
+  !insertmacro LANGUAGE_SECTION "dutch.qxm" 0x0413 "Nederlands"
+  !insertmacro LANGUAGE_SECTION "french.qxm" 0x040C "Français (France)"
+  !insertmacro LANGUAGE_SECTION "german.qxm" 0x0407 "Deutsch (Deutschland)"
+  !insertmacro LANGUAGE_SECTION "italian.qxm" 0x0410 "Italiano"
+  !insertmacro LANGUAGE_SECTION "brazilian.qxm" 0x0416 "Português (Brasil)"
+  !insertmacro LANGUAGE_SECTION "portuguese.qxm" 0x0816 "Português (Portugal)"
+  !insertmacro LANGUAGE_SECTION "spanish.qxm" 0x0C0A "Español"
+  !insertmacro LANGUAGE_SECTION "swedish.qxm" 0x041D "Svenska"
+SectionGroupEnd
+
+; Chooses the dictionary of the language Windows displays: the same language
+; id, else (but for English, which the program always has) the same primary
+; language, such as Swiss German for German or Mexican Spanish for Spanish.
+Function SelectDisplayLanguage
+  System::Call 'kernel32::GetUserDefaultUILanguage() i.r0'
+  IntOp $0 $0 & 0xFFFF
+  IntOp $1 $0 & 0x3FF
+  StrCpy $2 0
+  !macro SELECT_IF_EXACT LANGID
+    ${If} $0 = ${LANGID}
+      !insertmacro SelectSection ${SecLanguage${LANGID}}
+      StrCpy $2 1
+    ${EndIf}
+  !macroend
+  !macro SELECT_IF_PRIMARY LANGID
+    IntOp $3 ${LANGID} & 0x3FF
+    ${If} $2 = 0
+    ${AndIf} $1 = $3
+    ${AndIf} $1 <> 0x09
+      !insertmacro SelectSection ${SecLanguage${LANGID}}
+      StrCpy $2 1
+    ${EndIf}
+  !macroend
+  !insertmacro SELECT_IF_EXACT 0x0809
+  !insertmacro SELECT_IF_EXACT 0x0406
+  !insertmacro SELECT_IF_EXACT 0x0413
+  !insertmacro SELECT_IF_EXACT 0x040C
+  !insertmacro SELECT_IF_EXACT 0x0407
+  !insertmacro SELECT_IF_EXACT 0x0410
+  !insertmacro SELECT_IF_EXACT 0x0416
+  !insertmacro SELECT_IF_EXACT 0x0816
+  !insertmacro SELECT_IF_EXACT 0x0C0A
+  !insertmacro SELECT_IF_EXACT 0x041D
+  !insertmacro SELECT_IF_PRIMARY 0x0406
+  !insertmacro SELECT_IF_PRIMARY 0x0413
+  !insertmacro SELECT_IF_PRIMARY 0x040C
+  !insertmacro SELECT_IF_PRIMARY 0x0407
+  !insertmacro SELECT_IF_PRIMARY 0x0410
+  !insertmacro SELECT_IF_PRIMARY 0x0416
+  !insertmacro SELECT_IF_PRIMARY 0x0C0A
+  !insertmacro SELECT_IF_PRIMARY 0x041D
+FunctionEnd
+!endif
+
 ; The program's own Startup shortcut (as its option "Automatically run at
 ; Windows Startup" makes it): Wendrix.lnk in this user's Startup folder.
 Section "Start with Windows" SecAutoRun
@@ -202,6 +272,9 @@ Function .onInit
   ${IfNot} ${Errors}
     !insertmacro UnselectSection ${SecAutoRun}
   ${EndIf}
+!ifdef LANGUAGE_DIR
+  Call SelectDisplayLanguage
+!endif
 FunctionEnd
 
 ; The user's own files are kept unless asked for: the custom dictionaries
@@ -215,6 +288,17 @@ Section "un.${APP_NAME}" UnSecProgram
   Delete "$INSTDIR\Thesaurus.qxt"
   Delete "$INSTDIR\Definitions.ydd"
   Delete "$INSTDIR\american.qxm"
+  ; The other languages' dictionaries, whichever were installed.
+  Delete "$INSTDIR\british.qxm"
+  Delete "$INSTDIR\danish.qxm"
+  Delete "$INSTDIR\dutch.qxm"
+  Delete "$INSTDIR\french.qxm"
+  Delete "$INSTDIR\german.qxm"
+  Delete "$INSTDIR\italian.qxm"
+  Delete "$INSTDIR\brazilian.qxm"
+  Delete "$INSTDIR\portuguese.qxm"
+  Delete "$INSTDIR\spanish.qxm"
+  Delete "$INSTDIR\swedish.qxm"
   Delete "$INSTDIR\WendrixHelp.html"
   Delete "$INSTDIR\Uninstall.exe"
   Delete "$SMPROGRAMS\${APP_NAME}.lnk"
