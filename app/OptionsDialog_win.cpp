@@ -145,17 +145,20 @@ class OptionsDialog {
     Check(opGeneral, 16, 22, 340, idChkAutoRun);
     Bar(opGeneral, 8, 46, idBarSpellMode, !spellGroup);
     Check(opGeneral, 16, 64, 340, idChkSilentSpellMode, !spellGroup);
-    Check(opGeneral, 16, 84, 340, idChkCompatibilityMode);
-    Check(opGeneral, 32, 104, 324, idChkCompatibilityCut);
-    Check(opGeneral, 32, 124, 324, idChkDisableBackup);
-    Label(opGeneral, 32, 150, 124, 15, idLblDelay);
-    HWND track = Make(opGeneral, TRACKBAR_CLASSW, WS_TABSTOP | TBS_AUTOTICKS | TBS_BOTTOM, 156, 144, 146, 28,
+    // Where the language box moves up (below), the boxes under it keep clear
+    // of it: at their own places its bottom would touch the first of them.
+    const int y = spellGroup ? 0 : 8;
+    Check(opGeneral, 16, 84 + y, 340, idChkCompatibilityMode);
+    Check(opGeneral, 32, 104 + y, 324, idChkCompatibilityCut);
+    Check(opGeneral, 32, 124 + y, 324, idChkDisableBackup);
+    Label(opGeneral, 32, 150 + y, 124, 15, idLblDelay);
+    HWND track = Make(opGeneral, TRACKBAR_CLASSW, WS_TABSTOP | TBS_AUTOTICKS | TBS_BOTTOM, 156, 144 + y, 146, 28,
                       idDelayTrack);
     SendMessageW(track, TBM_SETRANGE, FALSE, MAKELPARAM(OptionsModel::kDelayMin, OptionsModel::kDelayMax));
     SendMessageW(track, TBM_SETPAGESIZE, 0, 2);
-    Label(opGeneral, 304, 150, 56, 15, idLblDelayLong);
-    Check(opGeneral, 16, 178, 340, idChkSpellViewerOnTop, true);  // hidden, never loaded
-    Check(opGeneral, 16, 178, 340, idChkShowSmartBar);
+    Label(opGeneral, 304, 150 + y, 56, 15, idLblDelayLong);
+    Check(opGeneral, 16, 178 + y, 340, idChkSpellViewerOnTop, true);  // hidden, never loaded
+    Check(opGeneral, 16, 178 + y, 340, idChkShowSmartBar);
     // The thesaurus edition hides the "Spell Check Mode" group; the language
     // group moves up into its place.
     Bar(opGeneral, 8, spellGroup ? 204 : 46, idBarLanguage);
@@ -343,7 +346,9 @@ class OptionsDialog {
 
   void ShowEnabling() {
     bool on = model_.CompatibilityControlsEnabled();
-    for (int id : {idChkCompatibilityCut, idDelayTrack, idChkDisableBackup}) EnableWindow(Item(id), on);
+    // The delay's labels go grey with their slider, as a disabled control's label does.
+    for (int id : {idChkCompatibilityCut, idDelayTrack, idChkDisableBackup, idLblDelay, idLblDelayLong})
+      EnableWindow(Item(id), on);
   }
 
   bool Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
