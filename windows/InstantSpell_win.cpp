@@ -104,6 +104,9 @@ HBITMAP DrawToolGlyphs() {
   FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
   HFONT font = CreateFontW(-10, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
+  // "abc" in the bold face is wider than the 16-pixel cell: a regular, narrower one.
+  HFONT narrow = CreateFontW(-9, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
   HGDIOBJ oldFont = SelectObject(dc, font);
   SetBkMode(dc, TRANSPARENT);
   const wchar_t* letters[kOwnGlyphs] = {L"A", L"[a]", L"abc", L"abc", L"Th", L"Df"};
@@ -120,7 +123,12 @@ HBITMAP DrawToolGlyphs() {
     const int x = i * kSize;
     RECT r{x, 0, x + kSize, i == glSpellCheck || i == glActiveSpell ? 10 : kSize};
     SetTextColor(dc, colours[i]);
-    DrawTextW(dc, letters[i], -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, i == glSpellCheck || i == glActiveSpell ? narrow : font);
+    // Still too wide (a substituted font): the letters start at the cell's edge.
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, letters[i], int(wcslen(letters[i])), &extent);
+    const UINT align = extent.cx > kSize ? DT_LEFT : DT_CENTER;
+    DrawTextW(dc, letters[i], -1, &r, align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     if (i == glSaveAs) {  // a disk's outline behind a letter: "save under a name"
       line(RGB(0, 0, 0), {{x + 1, 1}, {x + 14, 1}, {x + 14, 14}, {x + 1, 14}, {x + 1, 1}});
     } else if (i == glSpellCheck) {  // a tick below the letters
@@ -132,6 +140,7 @@ HBITMAP DrawToolGlyphs() {
   }
   SelectObject(dc, oldFont);
   DeleteObject(font);
+  DeleteObject(narrow);
   SelectObject(dc, oldBmp);
   DeleteDC(dc);
   return bmp;
