@@ -299,7 +299,10 @@ void TfrmSpellViewer::Layout() {
   const int w = rc.right, h = rc.bottom;
   const int gridWidth = 3 * kButtonWidth + 2 * kGap;
   const int gridLeft = w - kMargin - gridWidth;
-  const int bottom = h - kMargin - kBottomHeight;
+  // The lower half (at least the buttons' height) holds the replacement and
+  // the suggestions: a list of three rows under a half-empty text pane made
+  // the user scroll for the fourth suggestion.
+  const int bottom = h - kMargin - std::max(kBottomHeight, (h - 2 * kMargin - kLabelHeight) / 2);
   const int leftWidth = std::max(40, gridLeft - 2 * kMargin);
   auto place = [&](int id, int x, int y, int cx, int cy) {
     SetWindowPos(Item(id), nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
