@@ -55,6 +55,10 @@ TDataManagedDefinitions::TDataManagedDefinitions() {
   DefinitionsDialog1.WinWidth = stored.width;
   DefinitionsDialog1.SetWinLeft(stored.left);
   DefinitionsDialog1.SetWinTop(stored.top);
+  // The senses are what the user came for: they take a little over half the
+  // height (at the component's 35% the pane showed two and a half senses
+  // above a mostly empty word list).
+  DefinitionsDialog1.DefinitionsHeightPercent = 55;
   KeepOnScreen();
 }
 

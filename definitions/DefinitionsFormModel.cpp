@@ -109,6 +109,18 @@ void TDefinitionsFormModel::Lookup(const std::string& word, bool addToHistory) {
   previousEnabled = historyPos > 0 || (!showingHistoryEntry_ && historyPos >= 0);
 }
 
+// "happier,happiest" as a reader writes it: "happier, happiest" (a comma
+// already followed by a blank stays as it is).
+std::string TDefinitionsFormModel::ReadableList(const std::string& list) {
+  std::string out;
+  out.reserve(list.size() + 8);
+  for (size_t i = 0; i < list.size(); ++i) {
+    out += list[i];
+    if (list[i] == ',' && i + 1 < list.size() && list[i + 1] != ' ') out += ' ';
+  }
+  return out;
+}
+
 void TDefinitionsFormModel::BuildRows() {
   const TWordLookup& lookup = db_->Lookup();
   const TWordMorpher* morpher = db_->Morpher();
@@ -122,7 +134,7 @@ void TDefinitionsFormModel::BuildRows() {
       h.heading = true;
       h.partOfSpeech = s.partOfSpeech;
       h.headWord = s.headWord;
-      if (morpher) h.inflections = morpher->ListInflections(s.headWord, s.partOfSpeech);
+      if (morpher) h.inflections = ReadableList(morpher->ListInflections(s.headWord, s.partOfSpeech));
       rows.push_back(std::move(h));
     }
     TDefinitionRow r;

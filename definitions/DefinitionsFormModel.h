@@ -44,6 +44,9 @@ class TDefinitionsFormModel {
   enum class CopyResult { None, CloseOk, PutOnClipboard };
 
   void SetDatabase(TDefinitionsDatabase& database) { db_ = &database; }
+  // A comma-separated list of forms as the heading shows it, a blank after
+  // each comma.
+  static std::string ReadableList(const std::string& list);
   // Clamped to 0..100: 0 hides the definitions, 100 shows nothing else.
   void SetDefinitionsHeightPercent(int percent);
   int DefinitionsHeightPercent() const { return percent_; }

@@ -169,6 +169,14 @@ TEST_F(DefinitionsFormModelTest, HeightPercentHidesDefinitionsOrTabs) {
   EXPECT_EQ(m.notFoundWord, "glasz");
 }
 
+TEST(DefinitionsFormModelHeadings, InflectionsReadWithABlankAfterEachComma) {
+  EXPECT_EQ(TDefinitionsFormModel::ReadableList("happier,happiest"), "happier, happiest");
+  EXPECT_EQ(TDefinitionsFormModel::ReadableList("am,are,is"), "am, are, is");
+  EXPECT_EQ(TDefinitionsFormModel::ReadableList("dove,dived, also dived"), "dove, dived, also dived");
+  EXPECT_EQ(TDefinitionsFormModel::ReadableList("a,"), "a,");
+  EXPECT_EQ(TDefinitionsFormModel::ReadableList(""), "");
+}
+
 TEST_F(DefinitionsFormModelTest, EmptyGlossShowsABlankAndErrorsResetTheButtons) {
   m.Search("hello");
   ASSERT_EQ(m.rows.size(), 2u);
