@@ -119,18 +119,46 @@ set(WX_DATA_FILES ${WX_DATA_DIR}/Thesaurus.qxt ${WX_DATA_DIR}/Definitions.ydd ${
 set(WX_RELEASE_DIR ${CMAKE_BINARY_DIR}/release)
 file(STRINGS ${CMAKE_SOURCE_DIR}/resources/WendrixTray.rc wx_file_version REGEX "^FILEVERSION ")
 string(REGEX REPLACE "^FILEVERSION ([0-9]+),([0-9]+),([0-9]+),([0-9]+).*" "\\1.\\2.\\3.\\4" WX_VERSION "${wx_file_version}")
+# The other interface languages' main dictionaries: components of the
+# installer (WendrixSetup) and part of the portable zip, when the data build
+# made them. WendrixSetup-...-English leaves them out (a smaller download).
+set(WX_LANGUAGE_FILES)
+foreach(name british danish dutch french german italian brazilian portuguese spanish swedish)
+  list(APPEND WX_LANGUAGE_FILES ${WX_DATA_DIR}/${name}.qxm)
+endforeach()
+set(wx_languages ON)
+foreach(f IN LISTS WX_LANGUAGE_FILES)
+  if(NOT EXISTS ${f})
+    set(wx_languages OFF)
+  endif()
+endforeach()
+if(wx_languages)
+  set(wx_language_define -DLANGUAGE_DIR=${WX_DATA_DIR})
+  list(APPEND WX_DATA_FILES ${WX_LANGUAGE_FILES})
+else()
+  message(STATUS "Language dictionaries missing in ${WX_DATA_DIR}: the installer offers English only")
+  set(wx_language_define)
+endif()
 set(WX_INSTALLER ${WX_RELEASE_DIR}/WendrixSetup-${WX_VERSION}.exe)
+set(WX_INSTALLER_ENGLISH ${WX_RELEASE_DIR}/WendrixSetup-${WX_VERSION}-English.exe)
 set(WX_PORTABLE_ZIP ${WX_RELEASE_DIR}/Wendrix-${WX_VERSION}-portable.zip)
 find_program(WX_MAKENSIS makensis)
 if(WX_MAKENSIS)
+  set(wx_nsis_args -V2 -DEXE_DIR=$<TARGET_FILE_DIR:WendrixTray> -DDATA_DIR=${WX_DATA_DIR}
+      -DICON_FILE=${WX_ICON_DIR}/MAINICON.ico -DAPP_VERSION=${WX_VERSION} -DHELP_FILE=${WX_HELP_FILE})
   add_custom_command(OUTPUT ${WX_INSTALLER}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${WX_RELEASE_DIR}
-    COMMAND ${WX_MAKENSIS} -V2 -DEXE_DIR=$<TARGET_FILE_DIR:WendrixTray> -DDATA_DIR=${WX_DATA_DIR}
-            -DICON_FILE=${WX_ICON_DIR}/MAINICON.ico -DAPP_VERSION=${WX_VERSION} -DOUT_FILE=${WX_INSTALLER}
-            -DHELP_FILE=${WX_HELP_FILE} ${CMAKE_SOURCE_DIR}/installer/Wendrix.nsi
+    COMMAND ${WX_MAKENSIS} ${wx_nsis_args} ${wx_language_define} -DOUT_FILE=${WX_INSTALLER}
+            ${CMAKE_SOURCE_DIR}/installer/Wendrix.nsi
     DEPENDS WendrixTray ${CMAKE_SOURCE_DIR}/installer/Wendrix.nsi ${WX_DATA_FILES} ${WX_ICON_DIR}/MAINICON.ico
             ${WX_HELP_FILE}
     COMMENT "Building the installer ${WX_INSTALLER}")
+  add_custom_command(OUTPUT ${WX_INSTALLER_ENGLISH}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${WX_RELEASE_DIR}
+    COMMAND ${WX_MAKENSIS} ${wx_nsis_args} -DOUT_FILE=${WX_INSTALLER_ENGLISH} ${CMAKE_SOURCE_DIR}/installer/Wendrix.nsi
+    DEPENDS WendrixTray ${CMAKE_SOURCE_DIR}/installer/Wendrix.nsi ${WX_DATA_FILES} ${WX_ICON_DIR}/MAINICON.ico
+            ${WX_HELP_FILE}
+    COMMENT "Building the English-only installer ${WX_INSTALLER_ENGLISH}")
   add_custom_command(OUTPUT ${WX_PORTABLE_ZIP}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${WX_RELEASE_DIR}/Wendrix ${WX_PORTABLE_ZIP}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${WX_RELEASE_DIR}/Wendrix
@@ -148,11 +176,11 @@ if(WX_MAKENSIS)
   endforeach()
   if(wx_data_missing)
     message(STATUS "Data files missing in ${WX_DATA_DIR}: the installer is built only by the target `release`")
-    add_custom_target(release DEPENDS ${WX_INSTALLER} ${WX_PORTABLE_ZIP})
+    add_custom_target(release DEPENDS ${WX_INSTALLER} ${WX_INSTALLER_ENGLISH} ${WX_PORTABLE_ZIP})
   else()
-    add_custom_target(release ALL DEPENDS ${WX_INSTALLER} ${WX_PORTABLE_ZIP})
+    add_custom_target(release ALL DEPENDS ${WX_INSTALLER} ${WX_INSTALLER_ENGLISH} ${WX_PORTABLE_ZIP})
   endif()
-  install(FILES ${WX_INSTALLER} ${WX_PORTABLE_ZIP} DESTINATION ../windows-release OPTIONAL)
+  install(FILES ${WX_INSTALLER} ${WX_INSTALLER_ENGLISH} ${WX_PORTABLE_ZIP} DESTINATION ../windows-release OPTIONAL)
 else()
   message(STATUS "makensis not found: no installer (scripts/deps.sh installs it)")
 endif()
@@ -164,7 +192,7 @@ if(BUILD_TESTING AND TARGET wxdriver)
     get_filename_component(name ${script} NAME_WE)
     add_test(NAME e2e_${name} COMMAND bash ${script})
     set_tests_properties(e2e_${name} PROPERTIES
-      ENVIRONMENT "WX_EXE=$<TARGET_FILE:WendrixTray>;WX_DRIVER=$<TARGET_FILE:wxdriver>;WX_SOURCE_DIR=${CMAKE_SOURCE_DIR};WX_BINARY_DIR=${CMAKE_BINARY_DIR};WX_DATA_DIR=${WX_DATA_DIR};WX_INSTALLER=${WX_INSTALLER};WX_PORTABLE_ZIP=${WX_PORTABLE_ZIP}"
+      ENVIRONMENT "WX_EXE=$<TARGET_FILE:WendrixTray>;WX_DRIVER=$<TARGET_FILE:wxdriver>;WX_SOURCE_DIR=${CMAKE_SOURCE_DIR};WX_BINARY_DIR=${CMAKE_BINARY_DIR};WX_DATA_DIR=${WX_DATA_DIR};WX_INSTALLER=${WX_INSTALLER};WX_INSTALLER_ENGLISH=${WX_INSTALLER_ENGLISH};WX_PORTABLE_ZIP=${WX_PORTABLE_ZIP}"
       TIMEOUT 300 RUN_SERIAL TRUE)
   endforeach()
 endif()

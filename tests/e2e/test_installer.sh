@@ -7,12 +7,18 @@
 # dictionary the user made. A per-user install goes into the user's local
 # programs folder with its entry under HKCU, and its uninstaller removes the
 # user's dictionaries and settings too when asked. WX_INSTALLER is the
-# installer to test; WX_PORTABLE_ZIP, the portable zip, must hold the same files.
+# installer to test; WX_PORTABLE_ZIP, the portable zip, must hold the same files;
+# WX_INSTALLER_ENGLISH, the installer without the other languages, stays
+# under 8 MiB.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/selected_lib.sh"
 
 [[ -f "${WX_INSTALLER:-}" ]] || wx_fail "WX_INSTALLER is not set or missing: '${WX_INSTALLER:-}'"
 cp "$WX_INSTALLER" "$WX_TMP/setup.exe"
+if [[ -n "${WX_INSTALLER_ENGLISH:-}" ]]; then
+  size=$(stat -c %s "$WX_INSTALLER_ENGLISH") || wx_fail "no English-only installer at $WX_INSTALLER_ENGLISH"
+  ((size < 8388608)) || wx_fail "the English-only installer has $size bytes, 8 MiB or more"
+fi
 DIR="$WINEPREFIX/drive_c/Program Files/Wendrix"
 ENTRY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Wendrix'
 MENU="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Wendrix.lnk"
@@ -47,8 +53,11 @@ wx_assert_contains "$(wx_reg_get "$ENTRY" UninstallString)" 'C:\Program Files\We
 # The portable zip holds the same files in a folder of their own.
 if [[ -n "${WX_PORTABLE_ZIP:-}" ]]; then
   unzip -q "$WX_PORTABLE_ZIP" -d "$WX_TMP/portable" || wx_fail "cannot unpack $WX_PORTABLE_ZIP"
-  wx_assert_eq "$(cd "$WX_TMP/portable" && find . -type f | sort | tr '\n' ' ')" \
-    "./Wendrix/Definitions.ydd ./Wendrix/Thesaurus.qxt ./Wendrix/WendrixHelp.html ./Wendrix/WendrixTray.exe ./Wendrix/american.qxm " "portable zip"
+  # Every language's dictionary the build made rides along.
+  expected=$(for f in Definitions.ydd Thesaurus.qxt WendrixHelp.html WendrixTray.exe american.qxm \
+      $(cd "$WX_DATA_DIR" && ls british.qxm danish.qxm dutch.qxm french.qxm german.qxm italian.qxm brazilian.qxm \
+        portuguese.qxm spanish.qxm swedish.qxm 2>/dev/null); do echo "./Wendrix/$f"; done | sort | tr '\n' ' ')
+  wx_assert_eq "$(cd "$WX_TMP/portable" && find . -type f | sort | tr '\n' ' ')" "$expected" "portable zip"
   for f in WendrixTray.exe Thesaurus.qxt Definitions.ydd american.qxm WendrixHelp.html; do
     cmp -s "$WX_TMP/portable/Wendrix/$f" "$DIR/$f" || wx_fail "the zip's $f differs from the installed one"
   done
