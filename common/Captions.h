@@ -82,7 +82,8 @@ class CaptionTable {
 
 // Problems of a table, one line each (empty when sound): duplicate ids, a
 // missing English or missing translation, a translation whose "%..."
-// placeholders differ from the English ones, more than one access key.
+// placeholders differ from the English ones, more than one access key, an
+// access key English has missing from a translation.
 std::string CheckCaptionTable(const CaptionTable& table);
 
 // The active language of the whole program (English at start).

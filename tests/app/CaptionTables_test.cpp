@@ -1,6 +1,10 @@
 // Every window's caption table is complete and consistent in all ten languages.
 #include <gtest/gtest.h>
 
+#include <span>
+
+#include "spelling/SpellOptionsTexts.h"
+
 #include <cctype>
 #include <set>
 #include <vector>
@@ -75,26 +79,41 @@ TEST(CaptionTables, TrayMenuAccessKeysStayDistinct) {
 
 namespace wx {
 
-// The options window's General page with the window's buttons: no two of its
-// controls share an access key in a translation unless they already do in
-// English (where the texts are fixed).
-TEST(CaptionTables, OptionsGeneralPageAccessKeysStayDistinct) {
-  const int ids[] = {idOptOK,           idOptCancel,          idOptHelp,          idChkAutoRun,
-                     idChkSilentSpellMode, idChkCompatibilityMode, idChkCompatibilityCut, idChkDisableBackup,
-                     idLblDelay,        idChkShowSmartBar};
-  const CaptionTable& t = OptionsTexts();
+// No two controls of one window (or page) share an access key in a
+// translation unless they already do in English (where the texts are fixed).
+void ExpectDistinctAccessKeys(const CaptionTable& t, std::span<const int> ids) {
   for (int l = 1; l < kUiLanguageCount; ++l) {
-    for (size_t i = 0; i < std::size(ids); ++i) {
-      for (size_t j = i + 1; j < std::size(ids); ++j) {
+    for (size_t i = 0; i < ids.size(); ++i) {
+      for (size_t j = i + 1; j < ids.size(); ++j) {
         const char a = AccessKey(t.Text(ids[i], UiLanguage(l))), b = AccessKey(t.Text(ids[j], UiLanguage(l)));
         const char ea = AccessKey(t.Text(ids[i], UiLanguage::English)),
                    eb = AccessKey(t.Text(ids[j], UiLanguage::English));
         EXPECT_FALSE(a != 0 && a == b && !(ea != 0 && ea == eb))
-            << UiLanguageName(UiLanguage(l)) << ": \"" << t.Text(ids[i], UiLanguage(l)) << "\" and \""
-            << t.Text(ids[j], UiLanguage(l)) << "\" share '" << a << "'";
+            << t.Window() << ", " << UiLanguageName(UiLanguage(l)) << ": \"" << t.Text(ids[i], UiLanguage(l))
+            << "\" and \"" << t.Text(ids[j], UiLanguage(l)) << "\" share '" << a << "'";
       }
     }
   }
+}
+
+// The options window's General page with the window's buttons.
+TEST(CaptionTables, OptionsGeneralPageAccessKeysStayDistinct) {
+  const int ids[] = {idOptOK,           idOptCancel,          idOptHelp,          idChkAutoRun,
+                     idChkSilentSpellMode, idChkCompatibilityMode, idChkCompatibilityCut, idChkDisableBackup,
+                     idLblDelay,        idChkShowSmartBar};
+  ExpectDistinctAccessKeys(OptionsTexts(), ids);
+}
+
+// Spelling Options: distinct keys, and every option box reachable from the
+// keyboard in each translation (English keeps its fixed texts).
+TEST(CaptionTables, SpellingOptionsBoxesHaveDistinctAccessKeys) {
+  std::vector<int> ids = {idOptionsOk, idOptionsGroup, idDictionariesGroup, idCustomLabel, idDictionariesButton};
+  for (int box = 0; box < 10; ++box) ids.push_back(idOptionBox0 + box);
+  ExpectDistinctAccessKeys(SpellOptionsTexts(), ids);
+  for (int l = 1; l < kUiLanguageCount; ++l)
+    for (int box = 0; box < 10; ++box)
+      EXPECT_NE(AccessKey(SpellOptionsTexts().Text(idOptionBox0 + box, UiLanguage(l))), 0)
+          << UiLanguageName(UiLanguage(l)) << ": " << SpellOptionsTexts().Text(idOptionBox0 + box, UiLanguage(l));
 }
 
 }  // namespace wx
