@@ -18,7 +18,7 @@ const Caption dictsRows[] = {
      {"&Delete", "&Slet", "&Verwijderen", "&Supprimer", "&Löschen", "&Elimina", "&Excluir", "&Eliminar",
       "&Eliminar", "&Ta bort"}},
     {idDictsEdit,
-     {"&Edit", "R&ediger", "B&ewerken", "&Modifier", "&Bearbeiten", "&Modifica", "&Editar", "&Editar", "&Editar",
+     {"&Edit", "R&ediger", "B&ewerken", "&Modifier", "&Bearbeiten", "&Modifica", "E&ditar", "E&ditar", "E&ditar",
       "&Redigera"}},
     {idDictsNew,
      {"&New", "&Ny", "&Nieuw", "&Nouveau", "&Neu", "&Nuovo", "&Novo", "&Novo", "&Nuevo", "&Ny"}},

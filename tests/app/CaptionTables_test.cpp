@@ -4,6 +4,11 @@
 #include <span>
 
 #include "spelling/SpellOptionsTexts.h"
+#include "spelling/SpellDialogTexts.h"
+#include "windows/SpellViewerTexts.h"
+#include "definitions/DefinitionsFormTexts.h"
+#include "spelling/CustomDictionariesTexts.h"
+#include "app/AboutTexts.h"
 
 #include <cctype>
 #include <set>
@@ -102,6 +107,18 @@ TEST(CaptionTables, OptionsGeneralPageAccessKeysStayDistinct) {
                      idChkSilentSpellMode, idChkCompatibilityMode, idChkCompatibilityCut, idChkDisableBackup,
                      idLblDelay,        idChkShowSmartBar};
   ExpectDistinctAccessKeys(OptionsTexts(), ids);
+}
+
+// The dialogs whose every control text is on screen at once: no two share
+// an access key.
+TEST(CaptionTables, DialogControlsHaveDistinctAccessKeys) {
+  for (const CaptionTable* t : {&CustomDictionariesTexts(), &NewCustomDictionaryTexts(), &DefinitionsFormTexts(),
+                                &SpellViewerTexts(), &SpellDialogTexts(), &AboutTexts()}) {
+    std::vector<int> ids;
+    for (const Caption& row : t->Rows())
+      if (row.id != kCaptionWindowTitle && row.id < kCaptionMessageBase) ids.push_back(row.id);
+    ExpectDistinctAccessKeys(*t, ids);
+  }
 }
 
 // Spelling Options: distinct keys, and every option box reachable from the
