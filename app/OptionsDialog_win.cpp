@@ -164,6 +164,9 @@ class OptionsDialog {
     Bar(opGeneral, 8, spellGroup ? 204 : 46, idBarLanguage);
     Make(opGeneral, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 16, spellGroup ? 222 : 64, 200, 240,
          idLanguageBox);
+    // Moved up, the language box comes next in the tab order too, as it does on screen.
+    if (!spellGroup)
+      SetWindowPos(Item(idLanguageBox), Item(idChkAutoRun), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     // Page 1 "Hotkeys".
     Bar(opHotkeys, 8, 4, idBarAppHotkeys);

@@ -56,6 +56,11 @@ open_options Options
 wx_log "window open"
 wx_assert_eq "$(items Options $TREE)" $'General\nHotkeys\n  Thesaurus\nMouse Options' "tree"
 wx_assert_eq "$(wx_driver get-text Options "$PANEL")" "General" "caption panel"
+# The tab order follows the page from top to bottom: the language box, moved
+# up in this edition, comes right after the auto-run box.
+wx_driver focus Options "$AUTORUN" >/dev/null
+wx_driver keys tab >/dev/null
+wx_assert_contains "$(wx_driver get-focus | grep '^focus')" "ComboBox" "the control after the auto-run box"
 wx_assert_eq "$(state Options "$AUTORUN")" "1 visible=1 enabled=1" "auto-run box after the legacy value"
 wx_reg_query "$RUN" DravimoAutoRun >/dev/null && wx_fail "the legacy start-up value was not removed"
 startup=$(wx_reg_get 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' Startup)
