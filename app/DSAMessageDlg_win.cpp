@@ -93,8 +93,9 @@ INT_PTR CALLBACK DlgProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       // The check box goes under everything, at the icon's left; the dialog
       // grows by its height plus the icon's top margin.
       int checkW = cr.right + 19, checkH = 17;
-      HWND check = CreateWindowExW(0, L"BUTTON", checkText.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
-                                   margin, clientH, checkW, checkH, dlg, HMENU(INT_PTR(kCheckId)), nullptr, nullptr);
+      HWND check =
+          CreateWindowExW(0, L"BUTTON", checkText.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, margin,
+                          clientH, checkW, checkH, dlg, HMENU(INT_PTR(kCheckId)), nullptr, nullptr);
       SendMessageW(check, WM_SETFONT, WPARAM(font), TRUE);
       clientH += checkH + margin;
       if (clientW < checkW + 2 * margin) clientW = checkW + 2 * margin;

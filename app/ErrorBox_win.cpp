@@ -37,7 +37,8 @@ void ShowUnknownErrorMessage() { ShowErrorText(UnknownErrorMessageText()); }
 
 void ShowInformation(const std::string& text) {
   if (g_appWindow) ForceForeground(g_appWindow);
-  MessageBoxW(g_appWindow, Utf8ToWide(text).c_str(), Utf8ToWide(AppText(txtInformationCaption)).c_str(), MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+  MessageBoxW(g_appWindow, Utf8ToWide(text).c_str(), Utf8ToWide(AppText(txtInformationCaption)).c_str(),
+              MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
 }
 
 bool AskYesNo(const std::string& text) {

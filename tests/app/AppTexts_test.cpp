@@ -135,8 +135,8 @@ TEST(AppTexts, EnglishMessagesKeepTheirWording) {
             "enabling Compatibility Mode may help, but only if the application supports standard Windows hotkeys "
             "for copying and pasting (Ctrl+C and Ctrl+V).\r\n\r\nDo you want to enable Compatibility Mode?");
   EXPECT_EQ(EmptyClipboardNotice(),
-            "You have attempted to use Spell Check Clipboard, however there is nothing in the Windows Clipboard.\r\n\r\n"
-            "Please verify that you have copied the desired text and initiate Spell Check Clipboard again.\r\n\r\n"
+            "You have attempted to use Spell Check Clipboard, however there is nothing in the Windows "
+            "Clipboard.\r\n\r\nPlease verify that you have copied the desired text and initiate Spell Check Clipboard again.\r\n\r\n"
             "Contact Morvane Software, " +
                 std::string(kSupportEmail) + ", with any questions.");
   // A caller's name stays as given in English and is translated elsewhere.
