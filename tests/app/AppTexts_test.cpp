@@ -51,7 +51,8 @@ std::vector<std::string> EnglishActionNames() {
 
 // The pieces of an English text that a translation must not repeat: its
 // lines and sentences, cut at the action names (a translation fills in its
-// own), without the names and words every language shares.
+// own names, so the sentence around an English name is found as well as the
+// name), without the names and words every language shares.
 std::vector<std::string> EnglishPieces(const std::string& text) {
   static const std::set<std::string> kSameInEveryLanguage = {"Thesaurus.qxt", "C:\\Wendrix\\", "OK",
                                                               "Information", "&No"};
@@ -68,10 +69,14 @@ std::vector<std::string> EnglishPieces(const std::string& text) {
   };
   for (size_t i = 0; i < text.size();) {
     size_t skip = 0;
-    for (const std::string& cut : names)
-      if (text.compare(i, cut.size(), cut) == 0) skip = cut.size();
     for (const char* cut : {"\r\n", ". ", "? "})
       if (text.compare(i, 2, cut) == 0) skip = 2;
+    for (const std::string& name : names) {
+      if (skip != 0 || text.compare(i, name.size(), name) != 0) continue;
+      flush();
+      piece = name;
+      skip = name.size();
+    }
     if (skip == 0) {
       piece += text[i++];
       continue;
@@ -83,12 +88,23 @@ std::vector<std::string> EnglishPieces(const std::string& text) {
   return pieces;
 }
 
+// Whether the character starting at byte `at` of UTF-8 `text` is a letter or
+// digit: ASCII, or Latin with accents ("é", "ü", "å"); quotation marks such as
+// "„" and "»" are not.
+bool LetterAt(const std::string& text, size_t at) {
+  const unsigned char c = (unsigned char)text[at];
+  return std::isalnum(c) || (c >= 0xC3 && c <= 0xC5);
+}
+
 // `words` in `text` as whole words ("Cancel" is not in "Cancelar").
 bool ContainsWords(const std::string& text, const std::string& words) {
-  auto letter = [](char c) { return std::isalnum((unsigned char)c) || (unsigned char)c >= 0x80; };
   for (size_t at = text.find(words); at != std::string::npos; at = text.find(words, at + 1)) {
-    bool before = at > 0 && letter(text[at - 1]) && letter(words.front());
-    bool after = at + words.size() < text.size() && letter(text[at + words.size()]) && letter(words.back());
+    size_t previous = at;
+    while (previous > 0 && ((unsigned char)text[--previous] & 0xC0) == 0x80) {
+    }
+    const bool before = at > 0 && LetterAt(text, previous) && LetterAt(words, 0);
+    const bool after =
+        at + words.size() < text.size() && LetterAt(text, at + words.size()) && std::isalnum((unsigned char)words.back());
     if (!before && !after) return true;
   }
   return false;
