@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/AppTexts.h"
 #include "common/AnsiText.h"
 
 namespace wx {
@@ -10,11 +11,11 @@ std::string PlatformAppDir();  // the executable's folder with a trailing separa
 
 namespace {
 
-const char* kHead = "This function is not available due to the following problem:                \r\n\r\n";
+// The head line is padded so that the error box is wide enough for the
+// explanation under it.
+std::string Head() { return AppText(txtErrorHead) + "                \r\n\r\n"; }
 
-std::string Support() {
-  return std::string("\r\n\r\nIf you need assistance, please contact Customer\r\nSupport at ") + kSupportWebAddress;
-}
+std::string Support() { return "\r\n\r\n" + AppText(txtErrorSupport, "%address%", kSupportWebAddress); }
 
 std::string& AppDirOverride() {
   static std::string dir;
@@ -25,16 +26,14 @@ std::string& AppDirOverride() {
 
 std::string ErrorMessageText(const std::exception& e, const std::string& appDir) {
   if (auto* f = dynamic_cast<const EFileNotFoundAppDir*>(&e))
-    return kHead + std::string("A necessary file was not found:\r\n") + f->what() +
-           "\r\n\r\nThis file should be located in:\r\n" + appDir + Support();
-  if (dynamic_cast<const EBrowserError*>(&e))
-    return kHead + std::string("Web browser could not be started by ") + kProgramTitle + "." + Support();
-  if (dynamic_cast<const EEditorError*>(&e))
-    return kHead + std::string("Editor could not be started by ") + kProgramTitle + "." + Support();
-  return kHead + std::string(e.what()) + Support();
+    return Head() + AppText(txtErrorFileNotFound) + "\r\n" + f->what() + "\r\n\r\n" + AppText(txtErrorFileFolder) +
+           "\r\n" + appDir + Support();
+  if (dynamic_cast<const EBrowserError*>(&e)) return Head() + AppText(txtErrorBrowser) + Support();
+  if (dynamic_cast<const EEditorError*>(&e)) return Head() + AppText(txtErrorEditor) + Support();
+  return Head() + std::string(e.what()) + Support();
 }
 
-std::string UnknownErrorMessageText() { return kHead + std::string("Unknown error.") + Support(); }
+std::string UnknownErrorMessageText() { return Head() + AppText(txtErrorUnknown) + Support(); }
 
 std::string AppDir() {
   if (!AppDirOverride().empty()) return AppDirOverride();

@@ -30,7 +30,8 @@ class EBrowserError : public std::runtime_error {
   EBrowserError() : std::runtime_error("") {}
 };
 
-// The error box text for an exception, chosen by its class.
+// The error box text for an exception, chosen by its class, in the active
+// interface language.
 std::string ErrorMessageText(const std::exception& e, const std::string& appDir);
 // The text for a failure that is not a std::exception.
 std::string UnknownErrorMessageText();

@@ -1,6 +1,7 @@
 #include "app/CaptionTables.h"
 
 #include "app/AboutTexts.h"
+#include "app/AppTexts.h"
 #include "app/OptionsTexts.h"
 #include "spelling/CustomDictionariesTexts.h"
 #include "spelling/CustomDictionaryEditTexts.h"
@@ -29,6 +30,7 @@ std::vector<const CaptionTable*> AllCaptionTables() {
       &LiveSpellingTexts(),
       &SpellViewerTexts(),
       &SpellDialogTexts(),
+      &AppTexts(),
   };
 }
 

@@ -1,83 +1,92 @@
 #include "app/CaptureMessages.h"
 
+#include <cctype>
+
+#include "app/AppErrors.h"
+#include "app/AppTexts.h"
+
 namespace wx {
 
 namespace {
 
-const char* ActionName(int action) {
+const char* const kParagraph = "\r\n\r\n";
+
+int ActionNameId(int action) {
   switch (action) {
-    case paSpellCheckSelected: return "Spell Check Selected";
-    case paSpellCheckAll: return "Spell Check All";
-    case paThesaurusSelected: return "Thesaurus Selected";
-    case paDefinitionsSelected: return "Definitions Selected";
-    default: return "";
+    case paSpellCheckSelected: return txtActSpellCheckSelected;
+    case paSpellCheckAll: return txtActSpellCheckAll;
+    case paThesaurusSelected: return txtActThesaurusSelected;
+    case paDefinitionsSelected: return txtActDefinitionsSelected;
+    default: return -1;
   }
 }
 
-const char* ClipboardAction(int action) {
+// The clipboard action a user falls back to when a Selected action finds no text.
+int ClipboardActionNameId(int action) {
   switch (action) {
-    case paThesaurusSelected: return "Thesaurus Clipboard";
-    case paDefinitionsSelected: return "Definitions Clipboard";
-    default: return "Spell Check Clipboard";
+    case paThesaurusSelected: return txtActThesaurusClipboard;
+    case paDefinitionsSelected: return txtActDefinitionsClipboard;
+    default: return txtActSpellCheckClipboard;
   }
 }
+
+bool SameLetters(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::tolower((unsigned char)a[i]) != std::tolower((unsigned char)b[i])) return false;
+  return true;
+}
+
+// A caller's English action name ("Spell Check ClipBoard") in the active
+// language; in English, and for a name no row knows, the name as given.
+std::string InterfaceActionName(const std::string& name) {
+  if (ActiveUiLanguage() == UiLanguage::English) return name;
+  for (int id = txtActSpellCheckSelected; id <= txtActDefinitionsClipboard; ++id)
+    if (SameLetters(AppTexts().Text(id, UiLanguage::English), name)) return AppText(id);
+  return name;
+}
+
+std::string WithAction(int id, const std::string& name) { return AppText(id, "%action%", name); }
 
 }  // namespace
 
 std::string CompatibilityModeNotice(int action) {
-  std::string name = ActionName(action);
+  const std::string name = SelectedActionName(action);
+  const std::string head = WithAction(txtNoTextRetrieved, name) + kParagraph;
   if (action == paSpellCheckAll)
-    return name +
-           " could not retrieve any text from the working application.\r\n\r\nEither you do not have any text "
-           "selected, or the working application does not support the standard Windows hotkeys for Copy (Ctrl+C), "
-           "Paste (Ctrl+V), and Select All (Ctrl+A). Please verify that there is text in the focused control in "
-           "your application. If you are sure there is text, the application may not support standard Windows "
-           "hotkeys for Copy, Paste, and Select All.\r\n\r\nIf this is the case, you will need to manually copy "
-           "the text to the clipboard and initiate a Spell Check Clipboard. You may also try selecting the text "
-           "and initiating a Spell Check Selected.";
-  return name +
-         " could not retrieve any text from the working application.\r\n\r\nEither you do not have any text "
-         "selected, or the working application does not support the standard Windows hotkeys for Copy (Ctrl+C) "
-         "and Paste (Ctrl+V). Please verify that you have selected the desired text in your application. If you "
-         "are sure the text is selected, the application may not support standard Windows hotkeys for Copy and "
-         "Paste.\r\n\r\nIf this is the case, you will need to manually copy the text to the clipboard and initiate "
-         "a " +
-         ClipboardAction(action) + ".";
+    return head + AppText(txtNoTextCopyPasteSelectAll) + kParagraph +
+           WithAction(txtCopyManually, AppText(txtActSpellCheckClipboard)) + " " +
+           WithAction(txtOrTrySelected, AppText(txtActSpellCheckSelected));
+  return head + AppText(txtNoTextCopyPaste) + kParagraph +
+         WithAction(txtCopyManually, AppText(ClipboardActionNameId(action)));
 }
 
 std::string DirectModeQuestion(int action) {
-  std::string name = ActionName(action);
-  const std::string tail =
-      "\r\n\r\nIf this is the case, enabling Compatibility Mode may help, but only if the application supports "
-      "standard Windows hotkeys for copying and pasting (Ctrl+C and Ctrl+V).\r\n\r\nDo you want to enable "
-      "Compatibility Mode?";
-  if (action == paSpellCheckAll)
-    return name +
-           " could not retrieve any text from the working application.\r\n\r\nEither there is no text in the "
-           "focused control, or the working application does not support Spell Check All.\r\n\r\nPlease verify "
-           "that there is text in the focused control of your application. If you are sure there is text, the "
-           "application may not support Spell Check All." +
-           tail;
-  return name +
-         " could not retrieve any text from the working application.\r\n\r\nEither you do not have any text "
-         "selected, or the working application does not support " +
-         name +
-         ".\r\n\r\nPlease verify that you have selected the desired text in your application. If you are sure the "
-         "text is selected, the application may not support " +
-         name + "." + tail;
+  const std::string name = SelectedActionName(action);
+  const bool all = action == paSpellCheckAll;
+  return WithAction(txtNoTextRetrieved, name) + kParagraph +
+         WithAction(all ? txtNoTextInControl : txtNoSelection, name) + kParagraph +
+         WithAction(all ? txtVerifyTextInControl : txtVerifySelection, name) + kParagraph +
+         AppText(txtCompatibilityMayHelp) + kParagraph + AppText(txtEnableCompatibilityQuestion);
 }
 
-std::string SelectedActionName(int action) { return ActionName(action); }
+std::string SelectedActionName(int action) {
+  int id = ActionNameId(action);
+  return id < 0 ? std::string() : AppText(id);
+}
 
 std::string ClipboardBusyNotice(const std::string& actionName) {
-  return actionName +
-         " could not use the Windows Clipboard because another program is holding it open.\r\n\r\nPlease wait "
-         "until the other program has finished with the clipboard and try again.";
+  return WithAction(txtClipboardBusy, InterfaceActionName(actionName)) + kParagraph + AppText(txtClipboardBusyWait);
 }
 
 std::string NotRespondingNotice(const std::string& actionName) {
-  return actionName +
-         " stopped because the working application is not responding.\r\n\r\nPlease wait until the application responds again and try once more.";
+  return WithAction(txtNotResponding, InterfaceActionName(actionName)) + kParagraph + AppText(txtNotRespondingWait);
+}
+
+std::string EmptyClipboardNotice() {
+  const std::string name = AppText(txtActSpellCheckClipboard);
+  return WithAction(txtClipboardEmpty, name) + kParagraph + WithAction(txtClipboardEmptyVerify, name) + kParagraph +
+         AppText(txtClipboardEmptyContact, "%email%", kSupportEmail);
 }
 
 }  // namespace wx

@@ -1,6 +1,7 @@
 // The notices and questions of the Selected actions when no text could be
 // taken from the working application, and of the clipboard actions when the
-// clipboard or the application stays out of reach.
+// clipboard or the application stays out of reach, in the active interface
+// language (put together from the sentences of app/AppTexts.h).
 #pragma once
 
 #include <string>
@@ -24,9 +25,12 @@ std::string DirectModeQuestion(int action);
 // The name of a Selected action as its messages use it ("Thesaurus Selected").
 std::string SelectedActionName(int action);
 // Another program kept the clipboard open: the action (named as the user
-// knows it, "Thesaurus Selected", "Spell Check ClipBoard") stopped.
+// knows it, "Thesaurus Selected", "Spell Check ClipBoard") stopped. An
+// action's English name, in any letter case, is shown in the active language.
 std::string ClipboardBusyNotice(const std::string& actionName);
 // The working application did not answer an edit message in time.
 std::string NotRespondingNotice(const std::string& actionName);
+// Spell Check Clipboard found nothing on the clipboard.
+std::string EmptyClipboardNotice();
 
 }  // namespace wx

@@ -265,7 +265,7 @@ void TfrmTarvelo::EndWork() {
 
 void TfrmTarvelo::ShowWorkState() {
   tray_->AutoPopup = work_.AcceptsInput();
-  tray_->SetHint(work_.Busy() ? L"Working..." : L"Wendrix");
+  tray_->SetHint(work_.Busy() ? Utf8ToWide(TrayBusyTip()) : L"Wendrix");
   tray_->SetState(work_.Busy() ? tsAnimated : tsDisabled);
 }
 

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "app/AppTexts.h"
 #include "app/DontShowAgain.h"
 #include "app/ErrorBox_win.h"
 #include "common/AnsiText.h"
@@ -25,15 +26,16 @@ constexpr int kCheckId = 1001;
 
 struct Button {
   int id;
-  const wchar_t* caption;
+  int text;  // row of AppTexts()
 };
 
+// The buttons, captioned in the active interface language.
 std::vector<Button> ButtonsFor(UINT buttons) {
   switch (buttons) {
-    case MB_OKCANCEL: return {{IDOK, L"OK"}, {IDCANCEL, L"Cancel"}};
-    case MB_YESNO: return {{IDYES, L"&Yes"}, {IDNO, L"&No"}};
-    case MB_YESNOCANCEL: return {{IDYES, L"&Yes"}, {IDNO, L"&No"}, {IDCANCEL, L"Cancel"}};
-    default: return {{IDOK, L"OK"}};
+    case MB_OKCANCEL: return {{IDOK, txtButtonOK}, {IDCANCEL, txtButtonCancel}};
+    case MB_YESNO: return {{IDYES, txtButtonYes}, {IDNO, txtButtonNo}};
+    case MB_YESNOCANCEL: return {{IDYES, txtButtonYes}, {IDNO, txtButtonNo}, {IDCANCEL, txtButtonCancel}};
+    default: return {{IDOK, txtButtonOK}};
   }
 }
 
@@ -60,9 +62,9 @@ INT_PTR CALLBACK DlgProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       HGDIOBJ old = SelectObject(dc, font);
       RECT tr{0, 0, 400, 0};
       DrawTextW(dc, p->text.c_str(), -1, &tr, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-      const wchar_t* checkText = L"&Don't show this message again";
+      const std::wstring checkText = Utf8ToWide(AppText(txtDontShowAgain));
       RECT cr{0, 0, 0, 0};
-      DrawTextW(dc, checkText, -1, &cr, DT_CALCRECT | DT_SINGLELINE);
+      DrawTextW(dc, checkText.c_str(), -1, &cr, DT_CALCRECT | DT_SINGLELINE);
       SelectObject(dc, old);
       ReleaseDC(dlg, dc);
 
@@ -82,7 +84,7 @@ INT_PTR CALLBACK DlgProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       SendMessageW(message, WM_SETFONT, WPARAM(font), TRUE);
       int x = (clientW - int(buttons.size()) * (btnW + 6) + 6) / 2;
       for (size_t i = 0; i < buttons.size(); ++i) {
-        HWND b = CreateWindowExW(0, L"BUTTON", buttons[i].caption,
+        HWND b = CreateWindowExW(0, L"BUTTON", Utf8ToWide(AppText(buttons[i].text)).c_str(),
                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
                                  x, btnTop, btnW, btnH, dlg, HMENU(INT_PTR(buttons[i].id)), nullptr, nullptr);
         SendMessageW(b, WM_SETFONT, WPARAM(font), TRUE);
@@ -91,8 +93,9 @@ INT_PTR CALLBACK DlgProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       // The check box goes under everything, at the icon's left; the dialog
       // grows by its height plus the icon's top margin.
       int checkW = cr.right + 19, checkH = 17;
-      HWND check = CreateWindowExW(0, L"BUTTON", checkText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
-                                   margin, clientH, checkW, checkH, dlg, HMENU(INT_PTR(kCheckId)), nullptr, nullptr);
+      HWND check =
+          CreateWindowExW(0, L"BUTTON", checkText.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, margin,
+                          clientH, checkW, checkH, dlg, HMENU(INT_PTR(kCheckId)), nullptr, nullptr);
       SendMessageW(check, WM_SETFONT, WPARAM(font), TRUE);
       clientH += checkH + margin;
       if (clientW < checkW + 2 * margin) clientW = checkW + 2 * margin;

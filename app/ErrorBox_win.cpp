@@ -1,6 +1,7 @@
 #include "app/ErrorBox_win.h"
 
 #include "app/AppErrors.h"
+#include "app/AppTexts.h"
 #include "app/DontShowAgain.h"
 #include "common/AnsiText.h"
 
@@ -36,12 +37,13 @@ void ShowUnknownErrorMessage() { ShowErrorText(UnknownErrorMessageText()); }
 
 void ShowInformation(const std::string& text) {
   if (g_appWindow) ForceForeground(g_appWindow);
-  MessageBoxW(g_appWindow, Utf8ToWide(text).c_str(), L"Information", MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+  MessageBoxW(g_appWindow, Utf8ToWide(text).c_str(), Utf8ToWide(AppText(txtInformationCaption)).c_str(),
+              MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
 }
 
 bool AskYesNo(const std::string& text) {
   if (g_appWindow) ForceForeground(g_appWindow);
-  return MessageBoxW(g_appWindow, Utf8ToWide(text).c_str(), L"Information",
+  return MessageBoxW(g_appWindow, Utf8ToWide(text).c_str(), Utf8ToWide(AppText(txtInformationCaption)).c_str(),
                      MB_YESNO | MB_ICONINFORMATION | MB_TASKMODAL) == IDYES;
 }
 

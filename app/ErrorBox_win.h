@@ -22,7 +22,8 @@ void ShowErrorMessage(const std::exception& e);
 void ShowUnknownErrorMessage();
 
 // Information notice (OK) and Yes/No question, both information-type boxes
-// captioned "Information", after bringing the program to the front.
+// captioned "Information" in the interface language, after bringing the
+// program to the front.
 void ShowInformation(const std::string& text);
 bool AskYesNo(const std::string& text);
 

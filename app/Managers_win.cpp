@@ -6,7 +6,6 @@
 #include "app/MainOptions.h"
 #include "app/WindowIdleTimer_win.h"
 #include "definitions/DefinitionsFormModel.h"
-#include "definitions/DefinitionsFormTexts.h"
 #include "spelling/DefaultMainDictionary.h"
 #include "windows/WindowPlacement_win.h"
 
@@ -46,7 +45,8 @@ int ScaledToScreen(int px) {
 }  // namespace
 
 TDataManagedDefinitions::TDataManagedDefinitions() {
-  DefinitionsDialog1.Caption = DefinitionsFormTexts().TextString(kCaptionWindowTitle);
+  // No fixed Caption: the window takes its title from its caption table, in
+  // the language active when it opens and after every switch.
   DefinitionsDialog1.ScreenCentered = false;
   DefinitionsDialog1.SetDatabaseFile(AppFilePath("definitions.ydd"));
   WindowGeometry stored;

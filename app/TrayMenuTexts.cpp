@@ -1,5 +1,6 @@
 #include "app/TrayMenuTexts.h"
 
+#include "app/AppTexts.h"
 #include "app/OptionsTexts.h"
 
 namespace wx {
@@ -18,5 +19,7 @@ std::string TrayMenuCaption(const TrayMenuItem& item) {
   std::string_view text = OptionsTexts().Text(TrayMenuTextId(item));
   return text.empty() ? std::string(item.caption) : std::string(text);
 }
+
+std::string TrayBusyTip() { return AppText(txtTrayWorking); }
 
 }  // namespace wx

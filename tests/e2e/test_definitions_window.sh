@@ -7,7 +7,8 @@
 # the focus leaves the disabled button; Enter on the word list follows a word. The
 # window's size survives closing and reopening, and a stored place off the
 # screen is brought back onto it; it is stored at the end of the Windows
-# session too, when the program is ended without freeing its windows. Definitions Selected (F6, in the edition
+# session too, when the program is ended without freeing its windows. Its title
+# and the tray tip follow a change of the interface language. Definitions Selected (F6, in the edition
 # with every service) replaces a word selected in WordPad and gives the
 # user's clipboard back.
 source "$(dirname "$0")/lib.sh"
@@ -120,6 +121,27 @@ enabled 207 && wx_fail "Previous is still enabled at the first entry"
 wx_assert_contains "$(wx_driver get-focus)" "Edit" "the focus after Previous at the first entry"
 wx_assert_eq "$(wx_driver items "$D" "#202" | wc -l)" 3 "Previous added no entries"
 wx_screenshot previous
+close_with "&Cancel"
+
+# --- the interface language: chosen in Options while the program runs, the
+# window's title and the tray tip follow it at the next opening ---
+choose_language() {  # FROM_TITLE TO_TITLE LANGUAGE
+  wx_tray_click double Wendrix
+  wx_driver wait-window "$1" "" 15000 >/dev/null || wx_fail "no \"$1\" window after a double click"
+  wx_driver select-item "$1" '#53' "$3" >/dev/null || wx_fail "cannot choose $3"
+  wx_driver wait-window "$2" "" 5000 >/dev/null || wx_fail "the options window did not switch to $3"
+  wx_driver click "$2" OK >/dev/null
+  wx_driver wait-gone "$2" 5000 >/dev/null || wx_fail "OK did not close the options window"
+  wait_idle
+}
+choose_language Options Optionen "German (Germany)"
+D="Definitionswörterbuch"
+open_window happy
+wx_assert_eq "$(wx_tray_tip)" "Wird ausgeführt..." "the tray tip in German"
+close_with "Abbre&chen"
+choose_language Optionen Options "English (United States)"
+D="Definitions Dictionary"
+open_window happy
 close_with "&Cancel"
 
 # The place is stored when the program ends.
