@@ -137,6 +137,11 @@ TEST(HunspellWordList, EncodingsAndIgnoredCharacters) {
   EXPECT_NE(error.find("KOI8-R"), std::string::npos);
   // IGNORE removes characters from stems and affixes (a vowel point, say).
   EXPECT_EQ(Expand("IGNORE -\nSFX S Y 1\nSFX S 0 -s .\n", "1\nco-op/S\n"), (Words{"coop", "coops"}));
+  // OCONV gives the output form of a ligature the code page lacks, and
+  // leaves conversions of ordinary characters alone.
+  EXPECT_EQ(Expand("SET UTF-8\nOCONV 3\nOCONV ĳ ij\nOCONV Ĳ IJ\nOCONV ' ’\nSFX S Y 1\nSFX S 0 s .\n",
+                   "2\nĳs/S\nĲsselmeer\nzo'n\n"),
+            (Words{"ijs", "ijss", "IJsselmeer", "zo'n"}));
 }
 
 TEST(HunspellWordList, DictionaryLinesWithEscapesAndFields) {
@@ -161,6 +166,15 @@ TEST(HunspellWordList, ElisionsOnSuffixedFormsCanBeLeftOut) {
   EXPECT_EQ(Expand(aff, "1\namico/SLR\n", &stats, options),
             (Words{"amico", "amici", "l'amico", "dell'amico", "riamico", "riamici"}));
   EXPECT_EQ(stats.elisionsLeftOut, 2u);
+}
+
+TEST(HunspellWordList, FormsThatGrowTooLongCanBeLeftOut) {
+  const std::string aff = "SFX S Y 3\nSFX S 0 s .\nSFX S 0 zinho .\nSFX S 0 issimamente .\n";
+  HunspellOptions options;
+  options.maxGrowth = 5;
+  HunspellExpansion stats;
+  EXPECT_EQ(Expand(aff, "1\ncas/S\n", &stats, options), (Words{"cas", "cass", "caszinho"}));
+  EXPECT_EQ(stats.grownTooLong, 1u);
 }
 
 TEST(WordList, WordsAreStoredAsTheParserReadsThem) {

@@ -1,12 +1,14 @@
 // build-maindict: compiles word lists into a main dictionary (.qxm).
 //
 //   build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... [--rank-text TEXT]...
-//                  [--common LIST]... [--no-index] [--stem-elisions-only] LIST... OUTFILE
+//                  [--common LIST]... [--no-index] [--stem-elisions-only] [--max-growth N]
+//                  LIST... OUTFILE
 //   build-maindict --measure LIST... --prose FILE... [--misspellings FILE] [--top N]
 //
 // A LIST is a UTF-8 word list, one word per line, or a Hunspell .dic file
 // (expanded with the .aff beside it; --stem-elisions-only joins prefixes with
-// an apostrophe to the stems only, see HunspellWordList.h). Words are stored
+// an apostrophe to the stems only; --max-growth N leaves out forms more than N
+// characters longer than their stem; see HunspellWordList.h). Words are stored
 // in Windows-1252; words with other characters are skipped. A word the spell
 // checker's word parser reads as several (at a hyphen; in French, primary
 // language 0x0C, at an apostrophe) is stored as its parts. For an English
@@ -86,7 +88,7 @@ struct RankSources {
 };
 
 int Build(const std::vector<std::string>& inputs, const std::string& outFile, tools::MainDictOptions opt,
-          bool index, const RankSources& rankSources, bool elisionsOnSuffixedForms) {
+          bool index, const RankSources& rankSources, const tools::HunspellOptions& hunspell) {
   auto start = std::chrono::steady_clock::now();
   ListWords list;
   {
@@ -94,7 +96,7 @@ int Build(const std::vector<std::string>& inputs, const std::string& outFile, to
     tools::WordListOptions listOptions;
     listOptions.english = (opt.language & 0xFF) == 9;
     listOptions.frenchApostrophes = (opt.language & 0xFF) == 0x0C;
-    listOptions.hunspell.elisionsOnSuffixedForms = elisionsOnSuffixedForms;
+    listOptions.hunspell = hunspell;
     std::string error;
     if (!tools::LoadWordLists(inputs, listOptions, list, error)) {
       std::fprintf(stderr, "build-maindict: %s\n", error.c_str());
@@ -157,10 +159,11 @@ int Build(const std::vector<std::string>& inputs, const std::string& outFile, to
   if (expansion.stems)
     std::printf("  Hunspell dictionary (%s): %zu stems read, expanded to %zu forms; left out: %zu forbidden stems, "
                 "%zu compound-only stems, %zu compound-only affixed forms (compounds themselves are not generated); "
-                "%zu stems valid only with an affix; %zu elided forms of affixed words not generated\n",
+                "%zu stems valid only with an affix; %zu elided forms of affixed words not generated; "
+                "%zu forms longer than their stem by more than %zu characters\n",
                 expansion.encoding.c_str(), expansion.stems, expansion.forms, expansion.forbidden,
                 expansion.compoundOnlyStems, expansion.compoundOnlyForms, expansion.needAffix,
-                expansion.elisionsLeftOut);
+                expansion.elisionsLeftOut, expansion.grownTooLong, hunspell.maxGrowth);
   if (list.split)
     std::printf("  %zu words stored as the parts the word parser reads (at hyphens%s)\n", list.split,
                 (opt.language & 0xFF) == 0x0C ? " and apostrophes" : "");
@@ -309,7 +312,8 @@ int BadArgument(const char* option, const std::string& text) {
 int Usage() {
   std::fprintf(stderr,
                "usage: build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... [--rank-text TEXT]...\n"
-               "                      [--common LIST]... [--no-index] [--stem-elisions-only] LIST... OUTFILE\n"
+               "                      [--common LIST]... [--no-index] [--stem-elisions-only] [--max-growth N]\n"
+               "                      LIST... OUTFILE\n"
                "       build-maindict --measure LIST... --prose FILE... [--misspellings FILE] [--top N]\n");
   return 2;
 }
@@ -343,14 +347,18 @@ int main(int argc, char** argv) {
   std::vector<std::string> files;
   auto frequency = std::make_shared<std::unordered_map<std::string, double>>();
   bool index = true;
-  bool elisionsOnSuffixedForms = true;
+  tools::HunspellOptions hunspell;
   RankSources rankSources;
   auto rankCounts = std::make_shared<std::unordered_map<std::string, double>>();
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--no-index") {
       index = false;
     } else if (args[i] == "--stem-elisions-only") {
-      elisionsOnSuffixedForms = false;
+      hunspell.elisionsOnSuffixedForms = false;
+    } else if (args[i] == "--max-growth" && i + 1 < args.size()) {
+      uint32_t n;
+      if (!ParseNumber(args[++i], 10, n)) return BadArgument("--max-growth", args[i]);
+      hunspell.maxGrowth = n;
     } else if (args[i] == "--frequency" && i + 1 < args.size()) {
       std::string error;
       if (!tools::CountWordsIn(args[++i], *frequency, error)) {
@@ -383,5 +391,5 @@ int main(int argc, char** argv) {
   if (!frequency->empty()) opt.wordWeight = tools::FrequencyWeight(frequency);
   for (const auto& [word, count] : *frequency) (*rankCounts)[word] += count;
   rankSources.counts = rankCounts;
-  return Build(files, out, opt, index, rankSources, elisionsOnSuffixedForms);
+  return Build(files, out, opt, index, rankSources, hunspell);
 }

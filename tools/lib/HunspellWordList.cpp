@@ -226,6 +226,9 @@ struct AffixFile {
   std::unordered_map<Flag, Group> groups;
   std::vector<std::vector<Flag>> aliases;  // AF, numbered from 1
   Text ignore;
+  // OCONV pairs whose source holds a character beyond Latin-1 (Dutch "ĳ"
+  // becomes "ij"): the form the dictionary gives its words for output.
+  std::vector<std::pair<Text, Text>> output;
   Flag needAffix = 0, circumfix = 0, onlyInCompound = 0, forbidden = 0;
   bool hasNeedAffix = false, hasCircumfix = false, hasOnlyInCompound = false, hasForbidden = false;
 
@@ -274,6 +277,9 @@ bool ParseAffixFile(const std::vector<Text>& lines, AffixFile& a, std::string& e
     option("ONLYINCOMPOUND", a.onlyInCompound, a.hasOnlyInCompound);
     option("FORBIDDENWORD", a.forbidden, a.hasForbidden);
     if (Is(f[0], "IGNORE") && f.size() >= 2) a.ignore = f[1];
+    if (Is(f[0], "OCONV") && f.size() >= 3 &&
+        std::any_of(f[1].begin(), f[1].end(), [](char32_t c) { return c > 0xFF; }))
+      a.output.emplace_back(f[1], f[2]);
     // The first AF line gives the number of aliases, the following ones
     // their flags, numbered from 1.
     if (Is(f[0], "AF") && f.size() >= 2) {
@@ -356,6 +362,7 @@ class Expander {
 
   void Stem(const Text& stem, const std::vector<Flag>& flags) {
     ++stats_.stems;
+    stemLength_ = stem.size();
     auto has = [&](bool on, Flag f) { return on && std::find(flags.begin(), flags.end(), f) != flags.end(); };
     if (has(a_.hasForbidden, a_.forbidden)) {
       ++stats_.forbidden;
@@ -459,7 +466,19 @@ class Expander {
   }
 
   void Emit(const Text& w) {
-    EncodeUtf8(w, utf8_);
+    if (options_.maxGrowth && w.size() > stemLength_ + options_.maxGrowth) {
+      ++stats_.grownTooLong;
+      return;
+    }
+    if (!a_.output.empty()) {
+      converted_ = w;
+      for (const auto& [from, to] : a_.output)
+        for (size_t at = converted_.find(from); at != Text::npos; at = converted_.find(from, at + to.size()))
+          converted_.replace(at, from.size(), to);
+      EncodeUtf8(converted_, utf8_);
+    } else {
+      EncodeUtf8(w, utf8_);
+    }
     out_.push_back(utf8_);
     ++stats_.forms;
   }
@@ -468,7 +487,9 @@ class Expander {
   std::vector<std::string>& out_;
   HunspellExpansion& stats_;
   const HunspellOptions& options_;
+  Text converted_;
   std::string utf8_;
+  size_t stemLength_ = 0;
 };
 
 }  // namespace

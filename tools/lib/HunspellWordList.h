@@ -12,7 +12,9 @@
 //   further affix; CIRCUMFIX: such a suffix only together with such a prefix;
 // - ONLYINCOMPOUND: stems and affixed forms so marked are compound parts and
 //   never words of their own; FORBIDDENWORD: the stem is never a word;
-// - IGNORE: the listed characters are removed from stems and affixes.
+// - IGNORE: the listed characters are removed from stems and affixes;
+// - OCONV: where its source has a character beyond Latin-1 (Dutch "ĳ"), the
+//   words are given in its output form ("ij"), as writers type them.
 // Compounds that the compounding rules would allow are not generated (there
 // are far too many of them); the words the .dic lists whole are kept.
 #pragma once
@@ -32,6 +34,7 @@ struct HunspellExpansion {
   size_t compoundOnlyForms = 0; // affixed forms usable only inside compounds
   size_t needAffix = 0;         // stems that are no word without an affix
   size_t elisionsLeftOut = 0;   // elided forms on affixed forms, not generated (see below)
+  size_t grownTooLong = 0;      // forms left out for their growth (see below)
   std::string encoding;         // as the affix file declares it (or detected)
 };
 
@@ -41,6 +44,11 @@ struct HunspellOptions {
   // combine with the stems only: with a few dozen such prefixes on every
   // verb form a dictionary grows by tens of millions of words.
   bool elisionsOnSuffixedForms = true;
+  // When not 0, forms more than this many characters longer than their stem
+  // are left out: long affixes are mostly derivations (diminutives of
+  // superlatives of adverbs), rare in running text, while the inflections
+  // writers use all the time are short.
+  size_t maxGrowth = 0;
 };
 
 // Expands the dictionary given as the texts of its two files; appends UTF-8

@@ -237,15 +237,56 @@ class VerdictCache {
   std::vector<Slot> slots_;
 };
 
-// UTF-8 to the code page; plain ASCII (most lines) needs no conversion.
-void ToAnsi(const std::string& utf8, std::string& ansi) {
-  for (unsigned char ch : utf8)
-    if (ch >= 0x80) {
-      ansi = Utf8ToAnsi(utf8);
+// A line of UTF-8 text in the dictionaries' code page, one byte a character
+// (a character beyond the 16-bit range counts as two, as in UTF-16). A
+// character the code page lacks is kept out of the engine: a letter becomes a
+// placeholder letter, so that the word around it stays one word, and is marked
+// foreign; anything else becomes a space. A word with a foreign letter is left
+// alone, never reported: the dictionaries cannot hold it.
+class AnsiLine {
+ public:
+  void Assign(std::string_view utf8) {
+    foreign_.clear();
+    if (std::all_of(utf8.begin(), utf8.end(), [](char ch) { return static_cast<uint8_t>(ch) < 0x80; })) {
+      text_.assign(utf8);
       return;
     }
-  ansi = utf8;
-}
+    text_.clear();
+    for (char16_t u : Utf8ToUtf16(utf8)) {
+      uint8_t b;
+      if (UnicodeCharToAnsi(u, b)) {
+        text_ += char(b);
+      } else if (IsForeignLetter(u)) {
+        foreign_.resize(text_.size() + 1);
+        foreign_.back() = true;
+        text_ += 'x';
+      } else {
+        text_ += ' ';
+      }
+    }
+  }
+  std::string& Text() { return text_; }
+  bool HasForeign() const { return !foreign_.empty(); }
+  // Whether the word at [offset, offset + length) holds a foreign letter.
+  bool Foreign(int offset, size_t length) const {
+    const size_t start = size_t(std::max(offset, 0));
+    for (size_t i = start; i < start + length && i < foreign_.size(); ++i)
+      if (foreign_[i]) return true;
+    return false;
+  }
+
+ private:
+  // Letters of the scripts a writer of these languages meets (Latin,
+  // Greek, Cyrillic, Armenian, Hebrew, Arabic and beyond, but not the
+  // punctuation, symbols and spaces of U+2000..U+2BFF) and the halves of
+  // characters beyond the 16-bit range.
+  static bool IsForeignLetter(char16_t u) {
+    return (u >= 0x0100 && u < 0x2000) || (u >= 0x2C00 && u < 0xD800 && !(u >= 0x3000 && u < 0x3040)) ||
+           (u >= 0xD800 && u < 0xE000) || (u >= 0xF900 && u < 0xFE00);
+  }
+  std::string text_;
+  std::vector<bool> foreign_;
+};
 
 int RunList(const std::vector<std::string>& args) {
   SpellArgs a;
@@ -264,25 +305,28 @@ int RunList(const std::vector<std::string>& args) {
   // Line by line over the whole text: lines are the unit of the quoted-line
   // rule, and no word spans a line break.
   auto run = [&](std::string_view all) {
-    std::string line;
+    AnsiLine line;
+    auto report = [&](const std::string& w) {
+      if (cache.Misspelled(c, w)) {
+        out += AnsiToUtf8(w);
+        out += '\n';
+        if (out.size() > (1 << 15)) flush();
+      }
+    };
     for (size_t pos = 0; pos < all.size();) {
       size_t nl = all.find('\n', pos);
       if (nl == std::string::npos) nl = all.size();
       size_t end = nl;
       if (end > pos && all[end - 1] == '\r') --end;
-      const std::string_view raw = all.substr(pos, end - pos);
+      line.Assign(all.substr(pos, end - pos));
       pos = nl + 1;
-      if (std::all_of(raw.begin(), raw.end(), [](char ch) { return static_cast<uint8_t>(ch) < 0x80; }))
-        line.assign(raw);
-      else
-        line = Utf8ToAnsi(raw);
-      ForEachWord<false>(c, engine, line, [&](const std::string& w, int) {
-        if (cache.Misspelled(c, w)) {
-          out += AnsiToUtf8(w);
-          out += '\n';
-          if (out.size() > (1 << 15)) flush();
-        }
-      });
+      if (!line.HasForeign()) {
+        ForEachWord<false>(c, engine, line.Text(), [&](const std::string& w, int) { report(w); });
+      } else {
+        ForEachWord(c, engine, line.Text(), [&](const std::string& w, int offset) {
+          if (!line.Foreign(offset, w.size())) report(w);
+        });
+      }
     }
   };
   int rc = 0;
@@ -315,7 +359,8 @@ int RunPipe(const std::vector<std::string>& args) {
   std::fflush(stdout);
   bool terse = false;
   VerdictCache cache;
-  std::string utf8, line, out;
+  AnsiLine line;
+  std::string utf8, out;
   while (std::getline(std::cin, utf8)) {
     if (!utf8.empty() && utf8.back() == '\r') utf8.pop_back();
     size_t skip = 0;
@@ -352,11 +397,11 @@ int RunPipe(const std::vector<std::string>& args) {
           break;
       }
     }
-    ToAnsi(utf8.substr(skip), line);
+    line.Assign(std::string_view(utf8).substr(skip));
     out.clear();
-    ForEachWord(c, engine, line, [&](const std::string& w, int offset) {
+    ForEachWord(c, engine, line.Text(), [&](const std::string& w, int offset) {
       const int at = offset + static_cast<int>(skip);
-      if (!cache.Misspelled(c, w)) {
+      if (line.Foreign(offset, w.size()) || !cache.Misspelled(c, w)) {
         if (!terse) out += "*\n";
         return;
       }
@@ -380,13 +425,15 @@ int RunPipe(const std::vector<std::string>& args) {
 
 const CommandRegistrar kList{{"list",
                               "[-d MAIN.qxm]... [-p CUSTOM.qxu] [-o OPTIONS] [FILE...]: print each misspelled "
-                              "word, one per line",
+                              "word, one per line (text in UTF-8, from the files or standard input; words printed "
+                              "in UTF-8; a word with letters the dictionaries' code page lacks is never reported)",
                               RunList}};
 const CommandRegistrar kPipe{{"pipe",
                               "[-d MAIN.qxm]... [-p CUSTOM.qxu] [-o OPTIONS] [-n MAXSUGGESTIONS] [--classic]: Ispell "
                               "pipe protocol on standard input and output (OPTIONS: upcase,numbers,html,internet,"
                               "quoted,abbreviations,primaryonly,repeated,dualcaps; -name removes, none clears; "
-                              "--classic: the classic suggestions instead of the ranked ones)",
+                              "--classic: the classic suggestions instead of the ranked ones; lines in and out in "
+                              "UTF-8, offsets in characters)",
                               RunPipe}};
 
 }  // namespace
