@@ -16,6 +16,7 @@
 #include "common/MappedFile.h"
 #include "spelling/SpellCheckerBase.h"
 #include "spelling/StringParser.h"
+#include "tools/lib/AnsiLine.h"
 
 namespace wx::cli {
 namespace {
@@ -237,57 +238,6 @@ class VerdictCache {
   std::vector<Slot> slots_;
 };
 
-// A line of UTF-8 text in the dictionaries' code page, one byte a character
-// (a character beyond the 16-bit range counts as two, as in UTF-16). A
-// character the code page lacks is kept out of the engine: a letter becomes a
-// placeholder letter, so that the word around it stays one word, and is marked
-// foreign; anything else becomes a space. A word with a foreign letter is left
-// alone, never reported: the dictionaries cannot hold it.
-class AnsiLine {
- public:
-  void Assign(std::string_view utf8) {
-    foreign_.clear();
-    if (std::all_of(utf8.begin(), utf8.end(), [](char ch) { return static_cast<uint8_t>(ch) < 0x80; })) {
-      text_.assign(utf8);
-      return;
-    }
-    text_.clear();
-    for (char16_t u : Utf8ToUtf16(utf8)) {
-      uint8_t b;
-      if (UnicodeCharToAnsi(u, b)) {
-        text_ += char(b);
-      } else if (IsForeignLetter(u)) {
-        foreign_.resize(text_.size() + 1);
-        foreign_.back() = true;
-        text_ += 'x';
-      } else {
-        text_ += ' ';
-      }
-    }
-  }
-  std::string& Text() { return text_; }
-  bool HasForeign() const { return !foreign_.empty(); }
-  // Whether the word at [offset, offset + length) holds a foreign letter.
-  bool Foreign(int offset, size_t length) const {
-    const size_t start = size_t(std::max(offset, 0));
-    for (size_t i = start; i < start + length && i < foreign_.size(); ++i)
-      if (foreign_[i]) return true;
-    return false;
-  }
-
- private:
-  // Letters of the scripts a writer of these languages meets (Latin,
-  // Greek, Cyrillic, Armenian, Hebrew, Arabic and beyond, but not the
-  // punctuation, symbols and spaces of U+2000..U+2BFF) and the halves of
-  // characters beyond the 16-bit range.
-  static bool IsForeignLetter(char16_t u) {
-    return (u >= 0x0100 && u < 0x2000) || (u >= 0x2C00 && u < 0xD800 && !(u >= 0x3000 && u < 0x3040)) ||
-           (u >= 0xD800 && u < 0xE000) || (u >= 0xF900 && u < 0xFE00);
-  }
-  std::string text_;
-  std::vector<bool> foreign_;
-};
-
 int RunList(const std::vector<std::string>& args) {
   SpellArgs a;
   if (!ParseArgs(args, a)) return 2;
@@ -305,7 +255,7 @@ int RunList(const std::vector<std::string>& args) {
   // Line by line over the whole text: lines are the unit of the quoted-line
   // rule, and no word spans a line break.
   auto run = [&](std::string_view all) {
-    AnsiLine line;
+    tools::AnsiLine line;
     auto report = [&](const std::string& w) {
       if (cache.Misspelled(c, w)) {
         out += AnsiToUtf8(w);
@@ -359,7 +309,7 @@ int RunPipe(const std::vector<std::string>& args) {
   std::fflush(stdout);
   bool terse = false;
   VerdictCache cache;
-  AnsiLine line;
+  tools::AnsiLine line;
   std::string utf8, out;
   while (std::getline(std::cin, utf8)) {
     if (!utf8.empty() && utf8.back() == '\r') utf8.pop_back();
