@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <ctime>
 #include <fstream>
 #include <map>
@@ -41,7 +42,6 @@
 #include "spelling/SpellCheckerBase.h"
 #include "spelling/StringParser.h"
 #include "tools/lib/AnsiLine.h"
-#include "tools/lib/SuggestionGolden.h"
 
 namespace {
 
@@ -132,7 +132,19 @@ int main(int argc, char** argv) {
   buffer << in.rdbuf();
   const std::string text = buffer.str();
 
-  auto checker = wx::tools::MakeSuggestionChecker(dict);
+  // The checker as the command-line tool makes it: this dictionary alone,
+  // nothing read from a settings store or a dictionary folder.
+  wx::TSpellConfigSettings settings;
+  settings.ConfigStorage = wx::TConfigStorage::csNone;
+  settings.ConfigDictionaryDir.clear();
+  settings.ConfigUseMSWordCustom = false;
+  settings.ConfigDefaultMain = {std::filesystem::absolute(dict).string()};
+  settings.ConfigDefaultCustom.clear();
+  settings.ConfigDefaultActiveCustom.clear();
+  auto checker = std::make_unique<wx::TSpellCheckerBase>(settings);
+  checker->SetKeepDictionariesActive(true);
+  checker->SetSuggestionsLearning(false);
+  checker->OpenDictionaries();
   Hunspell hunspell((base + ".aff").c_str(), (base + ".dic").c_str());
   AspellSpeller* aspell = nullptr;
   if (!aspellLang.empty()) {

@@ -31,11 +31,11 @@ fi
 
 texts=$(mktemp -d)
 trap 'rm -rf "$texts"' EXIT
-fortunes() {  # the fortune files given, without their indexes
+fortunes() {  # the fortune files of the packages given, without their indexes
   local f
-  for f in "$@"; do
+  for f in $(dpkg -L "$@" | grep '/games/fortunes/' | sort); do
     case "$f" in *.dat|*.u8) continue ;; esac
-    [ -f "$f" ] && cat "$f"
+    [ -f "$f" ] && [ ! -L "$f" ] && cat "$f"
   done
 }
 manuals() {  # every manual page of a language, as text, without hyphenation
@@ -44,11 +44,11 @@ manuals() {  # every manual page of a language, as text, without hyphenation
     zcat "$f" | LC_ALL=C.UTF-8 groff -k -t -man -Tutf8 -rHY=0 -P-cbou 2>/dev/null || true
   done
 }
-fortunes /usr/share/games/fortunes/de/* >"$texts/de"
-fortunes /usr/share/games/fortunes/it/* >"$texts/it"
-fortunes /usr/share/games/fortunes/es/* >"$texts/es"
-fortunes /usr/share/games/fortunes/brasil >"$texts/pt"
-fortunes /usr/share/games/fortunes/* >"$texts/en"
+fortunes fortunes-de >"$texts/de"
+fortunes fortunes-it >"$texts/it"
+fortunes fortunes-es >"$texts/es"
+fortunes fortunes-br >"$texts/pt"
+fortunes fortunes fortunes-min >"$texts/en"
 for l in fr da nl sv; do manuals "$l" >"$texts/$l"; done
 
 # name | dictionary | Hunspell's | Aspell's | text
