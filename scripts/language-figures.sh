@@ -35,7 +35,7 @@ fortunes() {  # the fortune files of the packages given, without their indexes
   local f
   for f in $(dpkg -L "$@" | grep '/games/fortunes/' | sort); do
     case "$f" in *.dat|*.u8) continue ;; esac
-    [ -f "$f" ] && [ ! -L "$f" ] && cat "$f"
+    if [ -f "$f" ] && [ ! -L "$f" ]; then cat "$f"; fi
   done
 }
 manuals() {  # every manual page of a language, as text, without hyphenation
