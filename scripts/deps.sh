@@ -11,6 +11,9 @@ PACKAGES=(
   nsis zip unzip
   # open data the builders read
   wordnet-base wamerican wamerican-large wamerican-huge hunspell-en-us fortunes fortunes-min
+  # the main dictionaries of the other interface languages
+  hunspell-en-gb hunspell-da hunspell-nl hunspell-fr hunspell-de-de hunspell-it hunspell-pt-br hunspell-pt-pt
+  hunspell-es hunspell-sv
   # peers for benchmarks and agreement checks
   wordnet wordnet-dev libhunspell-dev hunspell libaspell-dev aspell aspell-en libmythes-dev mythes-en-us
 )

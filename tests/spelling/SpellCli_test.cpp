@@ -23,10 +23,21 @@ class SpellCli : public ::testing::Test {
     dict = dir.File("fixture.qxm");
     wx::test::WriteBytes(dict, image);
   }
-  std::string Run(const std::string& args, const std::string& input) {
+  // A dictionary of the words in a language; returns its path.
+  std::string Dictionary(const std::string& name, std::vector<std::string> words, uint32_t language) {
+    std::string image, error;
+    wx::tools::MainDictStats stats;
+    wx::tools::MainDictOptions options;
+    options.language = language;
+    EXPECT_TRUE(wx::tools::BuildMainDictionary(std::move(words), options, image, stats, error)) << error;
+    const std::string path = dir.File(name);
+    wx::test::WriteBytes(path, image);
+    return path;
+  }
+  std::string Run(const std::string& args, const std::string& input, const std::string& with = {}) {
     const std::string in = dir.File("in.txt"), out = dir.File("out.txt");
     wx::test::WriteBytes(in, input);
-    const std::string cmd = cli + " " + args + " -d " + dict + " < " + in + " > " + out;
+    const std::string cmd = cli + " " + args + " -d " + (with.empty() ? dict : with) + " < " + in + " > " + out;
     EXPECT_EQ(std::system(cmd.c_str()), 0) << cmd;
     return wx::test::ReadBytes(out);
   }
@@ -75,4 +86,27 @@ TEST_F(SpellCli, PipeCommandsAndOptions) {
 TEST_F(SpellCli, ListPrintsEachMisspelledOccurrence) {
   EXPECT_EQ(Run("list", "helo world helo\n<b>bold</b> me@example.org\r\ncaf\xC3\xA9s\n"),
             "helo\nhelo\nbold\ncaf\xC3\xA9s\n");
+}
+
+TEST_F(SpellCli, WordsWithLettersOutsideTheCodePageAreLeftAlone) {
+  // "Łódź" cannot be in a Windows-1252 dictionary: it is not reported, nor
+  // are pieces of it; an arrow between words separates them.
+  const std::string text = "\xC5\x81\xC3\xB3" "d\xC5\xBA helo world\xE2\x86\x92hello caf\xC3\xA9\n";
+  EXPECT_EQ(Run("list", text), "helo\n");
+  // The pipe counts offsets in characters, not bytes.
+  EXPECT_EQ(Run("pipe -n 0", text),
+            "@(#) International Ispell Version 3.2.06 (but really Wendrix 5.1.6)\n*\n# helo 5\n*\n*\n*\n\n");
+}
+
+TEST_F(SpellCli, TheDictionarysLanguageSetsTheWordRules) {
+  // French: elided articles are words of their own ("l'" + "homme").
+  const std::string fr = Dictionary("fr.qxm", {"l", "homme", "aujourd'hui", "est"}, 0x040C);
+  EXPECT_EQ(Run("list", "l'homme est aujourd'hui\n", fr), "");
+  const std::string en = Dictionary("en.qxm", {"l", "homme", "aujourd'hui", "est"}, 0x0409);
+  EXPECT_EQ(Run("list", "l'homme est aujourd'hui\n", en), "l'homme\n");
+  // Swedish: no suggestion splits a word in two.
+  const std::vector<std::string> words{"hello", "world", "worlds"};
+  const std::string sv = Dictionary("sv.qxm", words, 0x041D), gb = Dictionary("gb.qxm", words, 0x0809);
+  EXPECT_NE(Run("pipe --classic", "helloworld\n", gb).find("hello world"), std::string::npos);
+  EXPECT_EQ(Run("pipe --classic", "helloworld\n", sv).find("hello world"), std::string::npos);
 }

@@ -1,12 +1,18 @@
 // build-maindict: compiles word lists into a main dictionary (.qxm).
 //
 //   build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... [--rank-text TEXT]...
-//                  [--common LIST]... [--no-index] LIST... OUTFILE
+//                  [--common LIST]... [--no-index] [--stem-elisions-only] [--max-growth N]
+//                  LIST... OUTFILE
 //   build-maindict --measure LIST... --prose FILE... [--misspellings FILE] [--top N]
 //
 // A LIST is a UTF-8 word list, one word per line, or a Hunspell .dic file
-// (expanded with the .aff beside it). Words are stored in Windows-1252; words
-// with other characters are skipped. For an English dictionary a word ending
+// (expanded with the .aff beside it; --stem-elisions-only joins prefixes with
+// an apostrophe to the stems only; --max-growth N leaves out forms more than N
+// characters longer than their stem; see HunspellWordList.h). Words are stored
+// in Windows-1252; words with other characters are skipped. A word the spell
+// checker's word parser reads as several (at a hyphen; in French, primary
+// language 0x0C, at an apostrophe) is stored as its parts. For an English
+// dictionary a word ending
 // in "'s" whose stem is also listed is left out: the spell checker accepts
 // possessives of English words by rule.
 //
@@ -82,13 +88,23 @@ struct RankSources {
 };
 
 int Build(const std::vector<std::string>& inputs, const std::string& outFile, tools::MainDictOptions opt,
-          bool index, const RankSources& rankSources) {
+          bool index, const RankSources& rankSources, const tools::HunspellOptions& hunspell) {
   auto start = std::chrono::steady_clock::now();
   ListWords list;
   {
     tools::Progress progress("reading word lists");
-    if (!LoadList(inputs, (opt.language & 0xFF) == 9, list)) return 1;
+    tools::WordListOptions listOptions;
+    listOptions.english = (opt.language & 0xFF) == 9;
+    listOptions.frenchApostrophes = (opt.language & 0xFF) == 0x0C;
+    listOptions.hunspell = hunspell;
+    std::string error;
+    if (!tools::LoadWordLists(inputs, listOptions, list, error)) {
+      std::fprintf(stderr, "build-maindict: %s\n", error.c_str());
+      return 1;
+    }
   }
+  const tools::HunspellExpansion expansion = list.expansion;
+  const size_t listed = list.words.size();
   std::string image, error;
   tools::MainDictStats stats;
   std::unique_ptr<tools::Progress> progress;
@@ -140,6 +156,18 @@ int Build(const std::vector<std::string>& inputs, const std::string& outFile, to
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("%s: %zu words (%zu lines read, %zu skipped outside Windows-1252, %zu possessives left to the rule)\n",
               outFile.c_str(), stats.words, list.read, list.unrepresentable, list.possessives);
+  if (expansion.stems)
+    std::printf("  Hunspell dictionary (%s): %zu stems read, expanded to %zu forms; left out: %zu forbidden stems, "
+                "%zu compound-only stems, %zu compound-only affixed forms (compounds themselves are not generated); "
+                "%zu stems valid only with an affix; %zu elided forms of affixed words not generated; "
+                "%zu forms longer than their stem by more than %zu characters\n",
+                expansion.encoding.c_str(), expansion.stems, expansion.forms, expansion.forbidden,
+                expansion.compoundOnlyStems, expansion.compoundOnlyForms, expansion.needAffix,
+                expansion.elisionsLeftOut, expansion.grownTooLong, hunspell.maxGrowth);
+  if (list.split)
+    std::printf("  %zu words stored as the parts the word parser reads (at hyphens%s)\n", list.split,
+                (opt.language & 0xFF) == 0x0C ? " and apostrophes" : "");
+  std::printf("  %zu distinct words kept, %zu stored\n", listed, stats.words);
   std::printf("  nodes %zu (letter tree %zu; %u with runs), linkage %zu bytes, file %zu bytes, built in %.2f s\n",
               stats.nodes, stats.treeNodes, stats.nodesWithRuns, stats.linkageBytes, stats.fileBytes, seconds);
   if (index)
@@ -284,7 +312,8 @@ int BadArgument(const char* option, const std::string& text) {
 int Usage() {
   std::fprintf(stderr,
                "usage: build-maindict [--title TEXT] [--language ID] [--frequency TEXT]... [--rank-text TEXT]...\n"
-               "                      [--common LIST]... [--no-index] LIST... OUTFILE\n"
+               "                      [--common LIST]... [--no-index] [--stem-elisions-only] [--max-growth N]\n"
+               "                      LIST... OUTFILE\n"
                "       build-maindict --measure LIST... --prose FILE... [--misspellings FILE] [--top N]\n");
   return 2;
 }
@@ -318,11 +347,18 @@ int main(int argc, char** argv) {
   std::vector<std::string> files;
   auto frequency = std::make_shared<std::unordered_map<std::string, double>>();
   bool index = true;
+  tools::HunspellOptions hunspell;
   RankSources rankSources;
   auto rankCounts = std::make_shared<std::unordered_map<std::string, double>>();
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--no-index") {
       index = false;
+    } else if (args[i] == "--stem-elisions-only") {
+      hunspell.elisionsOnSuffixedForms = false;
+    } else if (args[i] == "--max-growth" && i + 1 < args.size()) {
+      uint32_t n;
+      if (!ParseNumber(args[++i], 10, n)) return BadArgument("--max-growth", args[i]);
+      hunspell.maxGrowth = n;
     } else if (args[i] == "--frequency" && i + 1 < args.size()) {
       std::string error;
       if (!tools::CountWordsIn(args[++i], *frequency, error)) {
@@ -355,5 +391,5 @@ int main(int argc, char** argv) {
   if (!frequency->empty()) opt.wordWeight = tools::FrequencyWeight(frequency);
   for (const auto& [word, count] : *frequency) (*rankCounts)[word] += count;
   rankSources.counts = rankCounts;
-  return Build(files, out, opt, index, rankSources);
+  return Build(files, out, opt, index, rankSources, hunspell);
 }

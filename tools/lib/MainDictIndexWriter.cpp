@@ -124,6 +124,7 @@ bool AddLookupIndex(const std::string& path, MainDictIndexStats& stats, std::str
       return false;
     }
     dict.SetIndexUse(false);
+    dict.SetSearchVisitLimit(UINT32_MAX);  // the whole tree, however large
     dict.SetActive(true);
     if (!dict.Active()) {
       error = "the dictionary " + path + " is damaged";

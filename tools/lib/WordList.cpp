@@ -9,6 +9,8 @@
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
 #include "spelling/MainDictionaryList.h"
+#include "spelling/ParsingEngine.h"
+#include "spelling/StringParser.h"
 #include "tools/lib/HunspellWordList.h"
 
 namespace wx::tools {
@@ -24,11 +26,36 @@ bool ReadLines(const std::string& path, std::vector<std::string>& out) {
   return true;
 }
 
+void SplitAsParsed(const std::string& word, bool frenchApostrophes, std::vector<std::string>& parts) {
+  if (std::all_of(word.begin(), word.end(), [](char c) { return IsAnsiAlpha(uint8_t(c)); })) {
+    parts.push_back(word);
+    return;
+  }
+  TMainParsingEngine engine;
+  engine.SetFrenchApostrophes(frenchApostrophes);
+  std::string text = word, part;
+  TStringParser parser(text);
+  parser.Initialize();
+  engine.Start(&parser, kModeWholeText);
+  for (;;) {
+    engine.GetNextWord(part);
+    if (part.empty()) break;
+    parts.push_back(part);
+  }
+}
+
 bool LoadWordLists(const std::vector<std::string>& paths, bool english, WordListWords& list, std::string& error) {
+  WordListOptions options;
+  options.english = english;
+  return LoadWordLists(paths, options, list, error);
+}
+
+bool LoadWordLists(const std::vector<std::string>& paths, const WordListOptions& options, WordListWords& list,
+                   std::string& error) {
   std::vector<std::string> utf8;
   for (const auto& p : paths) {
     if (p.size() > 4 && p.compare(p.size() - 4, 4, ".dic") == 0) {
-      if (!ExpandHunspellDictionary(p, utf8, error)) return false;
+      if (!ExpandHunspellDictionary(p, utf8, error, &list.expansion, options.hunspell)) return false;
     } else if (!ReadLines(p, utf8)) {
       error = "cannot read " + p;
       return false;
@@ -38,18 +65,27 @@ bool LoadWordLists(const std::vector<std::string>& paths, bool english, WordList
   std::unordered_set<std::string> all;
   std::vector<std::string> ansi;
   ansi.reserve(utf8.size());
-  for (const auto& w : utf8) {
+  std::vector<std::string> parts;
+  for (auto& w : utf8) {
     std::string a;
     if (!UnicodeToAnsi(Utf8ToUtf16(w), a) || a.empty()) {
       ++list.unrepresentable;
       continue;
     }
-    all.insert(a);
-    ansi.push_back(std::move(a));
+    std::string().swap(w);
+    parts.clear();
+    SplitAsParsed(a, options.frenchApostrophes, parts);
+    if (parts.size() != 1 || parts[0] != a) {
+      ++list.split;
+      for (auto& part : parts)
+        if (all.insert(part).second) ansi.push_back(std::move(part));
+      continue;
+    }
+    if (all.insert(a).second) ansi.push_back(std::move(a));
   }
   for (auto& a : ansi) {
     std::string_view stem;
-    if (english && TMainDictionaryList::PossessiveStem(a, stem) && all.count(std::string(stem))) {
+    if (options.english && TMainDictionaryList::PossessiveStem(a, stem) && all.count(std::string(stem))) {
       ++list.possessives;
       continue;
     }

@@ -9,6 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "tools/lib/HunspellWordList.h"
+
 namespace wx::tools {
 
 struct WordListWords {
@@ -16,15 +18,35 @@ struct WordListWords {
   size_t read = 0;                 // words read (after expansion)
   size_t unrepresentable = 0;      // skipped: characters outside Windows-1252
   size_t possessives = 0;          // skipped: "'s" forms of listed words
+  size_t split = 0;                // words split into the parts the word parser reads
+  HunspellExpansion expansion;     // what the Hunspell dictionaries gave
 };
 
-// Reads the lists (a path ending in ".dic" is a Hunspell dictionary with its
-// .aff beside it). With english set, a word ending in "'s" whose stem is also
-// listed is left out: the spell checker accepts English possessives by rule.
+struct WordListOptions {
+  // Leaves out a word ending in "'s" whose stem is also listed: the spell
+  // checker accepts English possessives by rule.
+  bool english = false;
+  // The word parser's French mode: apostrophes end words ("l'homme" is read as
+  // "l" and "homme"; "aujourd'hui" and "entr'..." stay whole).
+  bool frenchApostrophes = false;
+  HunspellOptions hunspell;
+};
+
+// The words the spell checker's word parser reads in a Windows-1252 word:
+// the word itself, or its parts when it holds characters that end words
+// ("almanjarrou-lhes" is read as "almanjarrou" and "lhes", and so is it in
+// running text). A listed word is stored as these parts: the whole could never
+// be looked up.
+void SplitAsParsed(const std::string& word, bool frenchApostrophes, std::vector<std::string>& parts);
+
 // The non-empty lines of a text file (CR LF or LF); false when it cannot be read.
 bool ReadLines(const std::string& path, std::vector<std::string>& out);
 
+// Reads the lists (a path ending in ".dic" is a Hunspell dictionary with its
+// .aff beside it) as the options say; words are kept once each.
 bool LoadWordLists(const std::vector<std::string>& paths, bool english, WordListWords& out, std::string& error);
+bool LoadWordLists(const std::vector<std::string>& paths, const WordListOptions& options, WordListWords& out,
+                   std::string& error);
 
 // Counts the words of UTF-8 text (letters with inner apostrophes, in
 // Windows-1252). A word is also counted under its form with a lower-case first

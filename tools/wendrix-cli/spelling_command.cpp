@@ -16,6 +16,7 @@
 #include "common/MappedFile.h"
 #include "spelling/SpellCheckerBase.h"
 #include "spelling/StringParser.h"
+#include "tools/lib/AnsiLine.h"
 
 namespace wx::cli {
 namespace {
@@ -237,16 +238,6 @@ class VerdictCache {
   std::vector<Slot> slots_;
 };
 
-// UTF-8 to the code page; plain ASCII (most lines) needs no conversion.
-void ToAnsi(const std::string& utf8, std::string& ansi) {
-  for (unsigned char ch : utf8)
-    if (ch >= 0x80) {
-      ansi = Utf8ToAnsi(utf8);
-      return;
-    }
-  ansi = utf8;
-}
-
 int RunList(const std::vector<std::string>& args) {
   SpellArgs a;
   if (!ParseArgs(args, a)) return 2;
@@ -264,25 +255,28 @@ int RunList(const std::vector<std::string>& args) {
   // Line by line over the whole text: lines are the unit of the quoted-line
   // rule, and no word spans a line break.
   auto run = [&](std::string_view all) {
-    std::string line;
+    tools::AnsiLine line;
+    auto report = [&](const std::string& w) {
+      if (cache.Misspelled(c, w)) {
+        out += AnsiToUtf8(w);
+        out += '\n';
+        if (out.size() > (1 << 15)) flush();
+      }
+    };
     for (size_t pos = 0; pos < all.size();) {
       size_t nl = all.find('\n', pos);
       if (nl == std::string::npos) nl = all.size();
       size_t end = nl;
       if (end > pos && all[end - 1] == '\r') --end;
-      const std::string_view raw = all.substr(pos, end - pos);
+      line.Assign(all.substr(pos, end - pos));
       pos = nl + 1;
-      if (std::all_of(raw.begin(), raw.end(), [](char ch) { return static_cast<uint8_t>(ch) < 0x80; }))
-        line.assign(raw);
-      else
-        line = Utf8ToAnsi(raw);
-      ForEachWord<false>(c, engine, line, [&](const std::string& w, int) {
-        if (cache.Misspelled(c, w)) {
-          out += AnsiToUtf8(w);
-          out += '\n';
-          if (out.size() > (1 << 15)) flush();
-        }
-      });
+      if (!line.HasForeign()) {
+        ForEachWord<false>(c, engine, line.Text(), [&](const std::string& w, int) { report(w); });
+      } else {
+        ForEachWord(c, engine, line.Text(), [&](const std::string& w, int offset) {
+          if (!line.Foreign(offset, w.size())) report(w);
+        });
+      }
     }
   };
   int rc = 0;
@@ -315,7 +309,8 @@ int RunPipe(const std::vector<std::string>& args) {
   std::fflush(stdout);
   bool terse = false;
   VerdictCache cache;
-  std::string utf8, line, out;
+  tools::AnsiLine line;
+  std::string utf8, out;
   while (std::getline(std::cin, utf8)) {
     if (!utf8.empty() && utf8.back() == '\r') utf8.pop_back();
     size_t skip = 0;
@@ -352,11 +347,11 @@ int RunPipe(const std::vector<std::string>& args) {
           break;
       }
     }
-    ToAnsi(utf8.substr(skip), line);
+    line.Assign(std::string_view(utf8).substr(skip));
     out.clear();
-    ForEachWord(c, engine, line, [&](const std::string& w, int offset) {
+    ForEachWord(c, engine, line.Text(), [&](const std::string& w, int offset) {
       const int at = offset + static_cast<int>(skip);
-      if (!cache.Misspelled(c, w)) {
+      if (line.Foreign(offset, w.size()) || !cache.Misspelled(c, w)) {
         if (!terse) out += "*\n";
         return;
       }
@@ -380,13 +375,15 @@ int RunPipe(const std::vector<std::string>& args) {
 
 const CommandRegistrar kList{{"list",
                               "[-d MAIN.qxm]... [-p CUSTOM.qxu] [-o OPTIONS] [FILE...]: print each misspelled "
-                              "word, one per line",
+                              "word, one per line (text in UTF-8, from the files or standard input; words printed "
+                              "in UTF-8; a word with letters the dictionaries' code page lacks is never reported)",
                               RunList}};
 const CommandRegistrar kPipe{{"pipe",
                               "[-d MAIN.qxm]... [-p CUSTOM.qxu] [-o OPTIONS] [-n MAXSUGGESTIONS] [--classic]: Ispell "
                               "pipe protocol on standard input and output (OPTIONS: upcase,numbers,html,internet,"
                               "quoted,abbreviations,primaryonly,repeated,dualcaps; -name removes, none clears; "
-                              "--classic: the classic suggestions instead of the ranked ones)",
+                              "--classic: the classic suggestions instead of the ranked ones; lines in and out in "
+                              "UTF-8, offsets in characters)",
                               RunPipe}};
 
 }  // namespace
