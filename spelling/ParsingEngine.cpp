@@ -23,20 +23,25 @@ void TMainParsingEngine::SetWordCharacters(const std::string& chars) {
   RebuildTables();
 }
 
+// French text splits at both apostrophes: the straight one and the
+// typographic one (0x92) that word processors type ("l\x92homme").
+constexpr char kFrenchApostrophes[] = {'\'', '\x92'};
+
 void TMainParsingEngine::SetForbidMidWord(const std::string& chars) {
   forbidMid_ = chars;
-  if (french_ && forbidMid_.find('\'') == std::string::npos) forbidMid_.push_back('\'');
+  if (french_)
+    for (char a : kFrenchApostrophes)
+      if (forbidMid_.find(a) == std::string::npos) forbidMid_.push_back(a);
   RebuildTables();
 }
 
 void TMainParsingEngine::SetFrenchApostrophes(bool value) {
   if (value == french_) return;
   french_ = value;
-  if (value) {
-    if (forbidMid_.find('\'') == std::string::npos) forbidMid_.push_back('\'');
-  } else {
-    auto p = forbidMid_.find('\'');
-    if (p != std::string::npos) forbidMid_.erase(p, 1);
+  for (char a : kFrenchApostrophes) {
+    const auto p = forbidMid_.find(a);
+    if (value && p == std::string::npos) forbidMid_.push_back(a);
+    if (!value && p != std::string::npos) forbidMid_.erase(p, 1);
   }
   RebuildTables();
 }
@@ -50,6 +55,9 @@ void TMainParsingEngine::RebuildTables() {
   for (char c : forbidMid_) continues_[static_cast<uint8_t>(c)] = false;
   for (char c : ForbidEnd) stripped_[static_cast<uint8_t>(c)] = true;
   for (char c : ForbidStart) forbidStart_[static_cast<uint8_t>(c)] = true;
+  // Split off in French, the typographic apostrophe does not start the next
+  // word either, as the straight one does not.
+  if (french_) forbidStart_[0x92] = true;
   builtForbidStart_ = ForbidStart;
   builtForbidEnd_ = ForbidEnd;
   // Position 0 is "outside the text": never a word character.
@@ -136,7 +144,7 @@ void TMainParsingEngine::NextWord(Source& p, std::string& word) {
           keep = true;
           abbreviation = true;
         }
-      } else if (french_ && ch == '\'') {
+      } else if (french_ && (ch == '\'' || ch == 0x92)) {
         const std::string lower = AnsiLower(word);
         keep = lower == "aujourd" || lower == "entr";
       }

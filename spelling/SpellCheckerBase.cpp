@@ -416,7 +416,15 @@ bool TSpellCheckerBase::CheckWord(const std::string& word) {
     return true;
   if (IsNumber(word)) return true;
   if (word.size() == 1) return true;
-  return rules_.IgnoreWordByRules(word, source_);
+  if (rules_.IgnoreWordByRules(word, source_)) return true;
+  // Word processors type the typographic apostrophe (0x92 in the code page)
+  // where the dictionaries hold the straight one: "don\x92t" is "don't".
+  if (word.find('\x92') != std::string::npos) {
+    std::string straight = word;
+    std::replace(straight.begin(), straight.end(), '\x92', '\'');
+    return CheckWord(straight);
+  }
+  return false;
 }
 
 bool TSpellCheckerBase::IsExcluded(const std::string& word) {

@@ -60,6 +60,12 @@ TEST(ParsingEngine, FrenchApostrophes) {
   EXPECT_EQ(h.Words(), (V{"l", "homme", "aujourd'hui", "entr'ouvert"}));
   h.engine.SetFrenchApostrophes(false);
   EXPECT_EQ(h.Words(), (V{"l'homme", "aujourd'hui", "entr'ouvert"}));
+  // The typographic apostrophe splits the same way.
+  Harness t("l\x92homme aujourd\x92hui c\x92" "est");
+  t.engine.SetFrenchApostrophes(true);
+  EXPECT_EQ(t.Words(), (V{"l", "homme", "aujourd\x92hui", "c", "est"}));
+  t.engine.SetFrenchApostrophes(false);
+  EXPECT_EQ(t.Words(), (V{"l\x92homme", "aujourd\x92hui", "c\x92" "est"}));
 }
 
 TEST(ParsingEngine, EndMarkDropsCutWordButEndOfTextKeepsIt) {

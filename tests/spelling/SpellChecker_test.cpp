@@ -58,6 +58,8 @@ TEST_F(Checker, AcceptanceTests) {
   EXPECT_TRUE(c.CheckWord("Cat"));         // initial capital
   EXPECT_FALSE(c.CheckWord("CAt"));
   EXPECT_TRUE(c.CheckWord("cat's"));       // English possessive
+  EXPECT_TRUE(c.CheckWord("cat\x92s"));    // typed with the typographic apostrophe
+  EXPECT_FALSE(c.CheckWord("caat\x92s"));
   EXPECT_TRUE(c.CheckWord("3.14"));
   EXPECT_TRUE(c.CheckWord("x"));           // one letter
   EXPECT_TRUE(c.CheckWord("NASA"));        // all capitals (default options)
