@@ -7,7 +7,7 @@
 #include "app/WindowIdleTimer_win.h"
 #include "definitions/DefinitionsFormModel.h"
 #include "definitions/DefinitionsFormTexts.h"
-#include "windows/WindowPlacement_win.h"
+#include "ui/WindowPlacement_win.h"
 
 namespace wx {
 

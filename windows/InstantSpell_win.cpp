@@ -26,7 +26,7 @@
 #include "windows/InstantSpellModel.h"
 #include "windows/InstantSpellTexts.h"
 #include "windows/SpellRichEdit_win.h"
-#include "windows/WindowPlacement_win.h"
+#include "ui/WindowPlacement_win.h"
 
 namespace wx {
 

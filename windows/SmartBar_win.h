@@ -16,18 +16,25 @@
 
 namespace wx {
 
-// What the bar asks of the program's controller.
+// What the bar asks of the program's controller, which hands it over when it
+// creates the bar. Failures inside the bar are reported through the toolkit
+// (Guarded), which shows the program's error box.
 struct TSmartBarHost {
+  TSmartBarFeatures features;                  // what the program's edition offers
   std::function<void(Command)> runCommand;
   std::function<bool()> busy;                  // an action is running
   std::function<bool()> acceptsInput;          // no modal window of the tray menu is open
   std::function<bool()> optionsWindowVisible;
+  std::function<bool()> updaterPresent;        // the dictionary update tool lies beside the program
+  std::function<bool()> shuttingDown;          // the program or the session is ending
+  std::function<void()> sessionEnding;         // the Windows session ends now
+  std::function<void()> showCloseNotice;       // the notice shown when the user closes the bar
   std::function<void()> destroyed;             // the bar's window is gone
 };
 
 class TfrmSmartBar {
  public:
-  TfrmSmartBar(TBuildEdition edition, TSmartBarHost host);
+  explicit TfrmSmartBar(TSmartBarHost host);
   ~TfrmSmartBar();
   TfrmSmartBar(const TfrmSmartBar&) = delete;
   TfrmSmartBar& operator=(const TfrmSmartBar&) = delete;
@@ -66,6 +73,7 @@ class TfrmSmartBar {
   HWND tooltip_ = nullptr;
   HFONT font_ = nullptr;
   HWND buttons_[6] = {};
+  HICON icons_[6] = {};  // the three large images, then the three small ones
   int hot_ = -1;  // the button under the mouse
   bool closing_ = false;
   std::unique_ptr<TFormMagnetHook> magnet_;

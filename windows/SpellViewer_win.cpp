@@ -21,7 +21,7 @@
 #include "spelling/WinAPIControlParser_win.h"
 #include "windows/SpellRichEdit_win.h"
 #include "windows/SpellViewerTexts.h"
-#include "windows/WindowPlacement_win.h"
+#include "ui/WindowPlacement_win.h"
 
 namespace wx {
 
