@@ -2,15 +2,6 @@
 
 namespace wx {
 
-int ScreenDpi() {
-  int dpi = 0;
-  if (HDC dc = GetDC(nullptr)) {
-    dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
-  }
-  return dpi > 0 ? dpi : 96;
-}
-
 void CentreClientOnWorkArea(HWND window, int width, int height) {
   RECT r{0, 0, width, height};
   AdjustWindowRectEx(&r, DWORD(GetWindowLongW(window, GWL_STYLE)), FALSE, DWORD(GetWindowLongW(window, GWL_EXSTYLE)));

@@ -7,11 +7,9 @@
 #include <windows.h>
 
 #include "app/ErrorBox_win.h"
+#include "ui/Dpi_win.h"
 
 namespace wx {
-
-// The screen's pixels per inch (96 when unknown).
-int ScreenDpi();
 
 // Sizes the window for a client area of width x height (already scaled) and
 // centres it on the work area.
