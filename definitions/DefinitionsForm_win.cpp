@@ -13,6 +13,7 @@
 
 #include "common/AnsiText.h"
 #include "common/WinText_win.h"
+#include "ui/Dpi_win.h"
 
 namespace wx {
 
@@ -89,13 +90,7 @@ void TDefinitionsForm::Install(std::function<HWND()> owner) {
   });
 }
 
-TDefinitionsForm::TDefinitionsForm(HWND owner) : owner_(owner) {
-  HDC dc = GetDC(nullptr);
-  if (dc) {
-    dpi_ = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
-  }
-  if (dpi_ <= 0) dpi_ = 96;
+TDefinitionsForm::TDefinitionsForm(HWND owner) : owner_(owner), dpi_(ScreenDpi()) {
   highlight_ = DefinitionsHighlightColour(GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_WINDOW),
                                           GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_HIGHLIGHTTEXT));
 }
@@ -266,9 +261,8 @@ void TDefinitionsForm::DefinitionSelection(HWND edit) {
 }
 
 void TDefinitionsForm::CreateControls() {
-  font_ = CreateFontW(-MulDiv(8, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                      L"MS Sans Serif");
+  const LOGFONTW message = MessageFontAt(dpi_);
+  font_ = CreateFontIndirectW(&message);
   const int defsPoints = fontSize_ > 0 ? fontSize_ : 8;
   defsFont_ = CreateFontW(-MulDiv(defsPoints, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,

@@ -61,10 +61,10 @@ class TDefinitionsForm : public TDefinitionsWindow {
 
   TDefinitionsFormModel model_;
   HWND owner_;
+  int dpi_;
   HWND hwnd_ = nullptr;
   HWND defs_ = nullptr;
   HFONT font_ = nullptr, boldFont_ = nullptr, defsFont_ = nullptr;
-  int dpi_ = 96;
   int fontSize_ = 0;
   std::string caption_, returnCaption_;
   bool placed_ = false, sized_ = false;

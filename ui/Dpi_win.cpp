@@ -127,7 +127,9 @@ void TDpiFollower::DpiChanged(int dpi, const RECT* suggested) {
     if (moves)
       moves = DeferWindowPos(moves, controls_[i], nullptr, r.left, r.top, r.Width(), r.Height(),
                              SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(controls_[i], WM_SETFONT, WPARAM(Font()), FALSE);
+    // Controls in a font of the window's own (a bold caption) keep it.
+    if (HFONT(SendMessageW(controls_[i], WM_GETFONT, 0, 0)) == old->Handle())
+      SendMessageW(controls_[i], WM_SETFONT, WPARAM(Font()), FALSE);
   }
   if (moves) EndDeferWindowPos(moves);
   if (suggested)

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "common/AnsiText.h"
+#include "ui/Dpi_win.h"
 #include "ui/Window_win.h"
 #include "ui/WindowPlacement_win.h"
 
@@ -89,9 +90,8 @@ bool TfrmSmartBar::Create() {
                             0, 0, r.right - r.left, r.bottom - r.top, nullptr, nullptr, inst, this);
   if (!window_) return false;
 
-  NONCLIENTMETRICSW ncm{};
-  ncm.cbSize = sizeof ncm;
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0)) font_ = CreateFontIndirectW(&ncm.lfMessageFont);
+  const LOGFONTW message = MessageFontAt(WindowDpi(window_));
+  font_ = CreateFontIndirectW(&message);
   for (int i = 0; i < 3; ++i) {
     icons_[i] = static_cast<HICON>(LoadImageW(inst, kLargeImages[i], IMAGE_ICON, 32, 32, 0));
     icons_[3 + i] = static_cast<HICON>(LoadImageW(inst, kSmallImages[i], IMAGE_ICON, 16, 16, 0));

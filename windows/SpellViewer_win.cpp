@@ -21,6 +21,7 @@
 #include "spelling/WinAPIControlParser_win.h"
 #include "windows/SpellRichEdit_win.h"
 #include "windows/SpellViewerTexts.h"
+#include "ui/Dpi_win.h"
 #include "ui/WindowPlacement_win.h"
 
 namespace wx {
@@ -257,10 +258,8 @@ void TfrmSpellViewer::ApplyEngineCaptions() {
 }
 
 void TfrmSpellViewer::CreateControls() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  font_ = CreateFontIndirectW(&metrics.lfMessageFont);
+  const LOGFONTW message = MessageFontAt(WindowDpi(window_));
+  font_ = CreateFontIndirectW(&message);
   HINSTANCE instance = GetModuleHandleW(nullptr);
   auto make = [&](const wchar_t* cls, int id, DWORD style, DWORD exStyle = 0) {
     HWND h = CreateWindowExW(exStyle, cls, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, window_,
