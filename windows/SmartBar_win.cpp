@@ -77,8 +77,41 @@ TfrmSmartBar::~TfrmSmartBar() {
     DestroyWindow(window_);
   }
   if (font_) DeleteObject(font_);
-  for (HICON& icon : icons_)
+  FreeIcons();
+}
+
+void TfrmSmartBar::FreeIcons() {
+  for (HICON& icon : icons_) {
     if (icon) DestroyIcon(icon);
+    icon = nullptr;
+  }
+}
+
+void TfrmSmartBar::TakeDpi(int dpi) {
+  dpi_ = UsableDpi(dpi);
+  if (font_) DeleteObject(font_);
+  const LOGFONTW message = MessageFontAt(dpi_);
+  font_ = CreateFontIndirectW(&message);
+  // The images at the sizes the DPI gives them (the system stretches the drawn ones).
+  FreeIcons();
+  HINSTANCE inst = GetModuleHandleW(nullptr);
+  const int large = Scale(32), small = Scale(16);
+  for (int i = 0; i < 3; ++i) {
+    icons_[i] = static_cast<HICON>(LoadImageW(inst, kLargeImages[i], IMAGE_ICON, large, large, 0));
+    icons_[3 + i] = static_cast<HICON>(LoadImageW(inst, kSmallImages[i], IMAGE_ICON, small, small, 0));
+  }
+}
+
+void TfrmSmartBar::PlaceButtons() {
+  int y = 0;
+  for (const TSmartBarButton& b : model_.Buttons()) {
+    HWND h = buttons_[int(b.kind)];
+    if (!h) continue;
+    SetWindowPos(h, nullptr, 0, Scale(y), Scale(TSmartBarModel::kWidth), Scale(y + b.height) - Scale(y),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (font_) SendMessageW(h, WM_SETFONT, WPARAM(font_), FALSE);
+    if (b.visible) y += b.height;
+  }
 }
 
 bool TfrmSmartBar::Create() {
@@ -90,11 +123,13 @@ bool TfrmSmartBar::Create() {
                             0, 0, r.right - r.left, r.bottom - r.top, nullptr, nullptr, inst, this);
   if (!window_) return false;
 
-  const LOGFONTW message = MessageFontAt(WindowDpi(window_));
-  font_ = CreateFontIndirectW(&message);
-  for (int i = 0; i < 3; ++i) {
-    icons_[i] = static_cast<HICON>(LoadImageW(inst, kLargeImages[i], IMAGE_ICON, 32, 32, 0));
-    icons_[3 + i] = static_cast<HICON>(LoadImageW(inst, kSmallImages[i], IMAGE_ICON, 16, 16, 0));
+  // Laid out in 96-DPI pixels for the DPI of the monitor the bar is on.
+  TakeDpi(WindowDpi(window_));
+  if (dpi_ != kBaseDpi) {
+    RECT scaled{0, 0, Scale(TSmartBarModel::kWidth), Scale(model_.ClientHeight())};
+    AdjustWindowRectEx(&scaled, kStyle, FALSE, kExStyle);
+    SetWindowPos(window_, nullptr, 0, 0, scaled.right - scaled.left, scaled.bottom - scaled.top,
+                 SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
   }
   CreateButtons();
 
@@ -133,17 +168,14 @@ void TfrmSmartBar::CreateButtons() {
   HINSTANCE inst = GetModuleHandleW(nullptr);
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, window_,
                              nullptr, inst, nullptr);
-  int y = 0;
   for (const TSmartBarButton& b : model_.Buttons()) {
     int i = int(b.kind);
     HWND h = CreateWindowExW(0, L"BUTTON", Utf8ToWide(b.caption).c_str(),
-                             WS_CHILD | BS_OWNERDRAW | (b.visible ? WS_VISIBLE : 0), 0, y, TSmartBarModel::kWidth,
-                             b.height, window_, HMENU(INT_PTR(kButtonIdBase + i)), inst, nullptr);
+                             WS_CHILD | BS_OWNERDRAW | (b.visible ? WS_VISIBLE : 0), 0, 0, 0, 0, window_,
+                             HMENU(INT_PTR(kButtonIdBase + i)), inst, nullptr);
     buttons_[i] = h;
     if (!h) continue;
-    if (font_) SendMessageW(h, WM_SETFONT, WPARAM(font_), FALSE);
     SetWindowSubclass(h, ButtonProc, kButtonSubclass, reinterpret_cast<DWORD_PTR>(this));
-    if (b.visible) y += b.height;
     if (tooltip_ && !b.hint.empty()) {
       std::wstring hint = Utf8ToWide(b.hint);
       TTTOOLINFOW ti{};
@@ -155,6 +187,7 @@ void TfrmSmartBar::CreateButtons() {
       SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
     }
   }
+  PlaceButtons();
 }
 
 void TfrmSmartBar::Show() {
@@ -232,6 +265,16 @@ LRESULT TfrmSmartBar::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
       }
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another DPI: font, images and buttons for it, in the suggested place.
+      TakeDpi(HIWORD(wp));
+      PlaceButtons();
+      const RECT* r = reinterpret_cast<const RECT*>(lp);
+      SetWindowPos(window_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+      return 0;
+    }
     case WM_CLOSE:
       Close();
       return 0;
@@ -358,16 +401,20 @@ void TfrmSmartBar::DrawButton(const DRAWITEMSTRUCT& d) {
   std::wstring text = buf;
   const int shift = pressed ? 1 : 0;
   if (b.large) {
+    const int size = Scale(32);
     if (HICON icon = icons_[b.image])
-      DrawIconEx(dc, (rc.left + rc.right) / 2 - 16 + shift, rc.top + 8 + shift, icon, 32, 32, 0, nullptr, DI_NORMAL);
-    RECT tr{rc.left, rc.top + 42 + shift, rc.right, rc.bottom};
+      DrawIconEx(dc, (rc.left + rc.right - size) / 2 + shift, rc.top + Scale(8) + shift, icon, size, size, 0, nullptr,
+                 DI_NORMAL);
+    RECT tr{rc.left, rc.top + Scale(42) + shift, rc.right, rc.bottom};
     DrawTextW(dc, text.c_str(), -1, &tr, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS);
   } else {
+    const int size = Scale(16), dropDown = Scale(TSmartBarModel::kDropDownWidth);
     if (HICON icon = icons_[3 + b.image])
-      DrawIconEx(dc, rc.left + 5 + shift, (rc.top + rc.bottom) / 2 - 8 + shift, icon, 16, 16, 0, nullptr, DI_NORMAL);
-    RECT tr{rc.left + 26 + shift, rc.top + shift, rc.right - TSmartBarModel::kDropDownWidth, rc.bottom + shift};
+      DrawIconEx(dc, rc.left + Scale(5) + shift, (rc.top + rc.bottom - size) / 2 + shift, icon, size, size, 0, nullptr,
+                 DI_NORMAL);
+    RECT tr{rc.left + Scale(26) + shift, rc.top + shift, rc.right - dropDown, rc.bottom + shift};
     DrawTextW(dc, text.c_str(), -1, &tr, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-    if (b.dropDown) DrawDropArrow(dc, rc.right - TSmartBarModel::kDropDownWidth / 2, (rc.top + rc.bottom) / 2);
+    if (b.dropDown) DrawDropArrow(dc, rc.right - dropDown / 2, (rc.top + rc.bottom) / 2);
   }
   if (oldFont) SelectObject(dc, oldFont);
 }

@@ -11,6 +11,7 @@
 
 #include "common/Captions_win.h"
 #include "windows/LayeredForm_win.h"
+#include "ui/Dpi.h"
 #include "windows/SmartBarModel.h"
 #include "windows/WindowMagnet_win.h"
 
@@ -58,6 +59,11 @@ class TfrmSmartBar {
   static LRESULT CALLBACK ButtonProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void CreateButtons();
+  // Font and images for a DPI; the buttons placed for it.
+  void TakeDpi(int dpi);
+  void PlaceButtons();
+  void FreeIcons();
+  int Scale(int basePixels) const { return ScaleToDpi(basePixels, dpi_); }
   void DrawButton(const DRAWITEMSTRUCT& d);
   void ButtonClicked(SmartBarButtonKind kind);
   void OpenMenu(SmartBarButtonKind kind, POINT at);
@@ -72,6 +78,7 @@ class TfrmSmartBar {
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
   HFONT font_ = nullptr;
+  int dpi_ = kBaseDpi;
   HWND buttons_[6] = {};
   HICON icons_[6] = {};  // the three large images, then the three small ones
   int hot_ = -1;  // the button under the mouse
