@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "common/SystemLibrary_win.h"
 #include "ui/WindowPlacement_win.h"
 
 namespace wx {
