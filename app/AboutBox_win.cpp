@@ -7,7 +7,7 @@
 
 #include "app/AboutTexts.h"
 #include "app/AppErrors.h"
-#include "app/CodeDialog_win.h"
+#include "ui/ModalDialog_win.h"
 #include "app/Version.h"
 #include "common/AnsiText.h"
 #include "common/Captions_win.h"
@@ -22,18 +22,20 @@ constexpr int kClientWidth = 442, kClientHeight = 223;
 class AboutBox {
  public:
   void Show(HWND owner) {
-    dpi_ = ScreenDpi();
-    RunCodeDialog(owner, this);
+    RunModalDialog(owner, this);
     for (HFONT f : {font_, titleFont_, linkFont_})
       if (f) DeleteObject(f);
   }
 
-  // Called by RunCodeDialog.
-  void Attach(HWND hwnd) { hwnd_ = hwnd; }
+  // Called by RunModalDialog.
+  void Attach(HWND hwnd) {
+    hwnd_ = hwnd;
+    dpi_ = WindowDpi(hwnd);
+  }
   INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) { return Handle(msg, wp, lp); }
 
  private:
-  int Scale(int px) const { return MulDiv(px, dpi_, 96); }
+  int Scale(int px) const { return ScaleToDpi(px, dpi_); }
 
   HWND Make(const wchar_t* cls, DWORD style, int x, int y, int w, int h, int id, HFONT font) {
     HWND c = CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE | style, Scale(x), Scale(y), Scale(w), Scale(h),
@@ -43,13 +45,16 @@ class AboutBox {
   }
 
   void Create() {
+    // The system's message font at the window's DPI; the title larger, the link underlined.
     auto makeFont = [&](int height, bool underline) {
-      return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
+      LOGFONTW lf = MessageFontAt(dpi_);
+      if (height) lf.lfHeight = height;
+      lf.lfUnderline = underline;
+      return CreateFontIndirectW(&lf);
     };
-    font_ = makeFont(-MulDiv(8, dpi_, 72), false);
+    font_ = makeFont(0, false);
     titleFont_ = makeFont(-Scale(19), false);
-    linkFont_ = makeFont(-MulDiv(8, dpi_, 72), true);
+    linkFont_ = makeFont(0, true);
     HWND icon = Make(L"STATIC", SS_ICON | SS_REALSIZECONTROL, 50, 6, 48, 48, idAboutIcon, font_);
     HICON big = static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, Scale(48), Scale(48), LR_SHARED));
@@ -63,7 +68,7 @@ class AboutBox {
     Make(L"STATIC", SS_SUNKEN, 8, 176, 426, 2, idAboutBar, font_);
     Make(L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 178, 188, 86, 25, idAboutOK, font_);
 
-    CentreClientOnWorkArea(hwnd_, Scale(kClientWidth), Scale(kClientHeight));
+    SizeClientAndCentre(hwnd_, Scale(kClientWidth), Scale(kClientHeight));
   }
 
   void AfterCaptions() {

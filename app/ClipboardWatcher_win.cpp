@@ -25,7 +25,7 @@ TClipboardWatcher::~TClipboardWatcher() {
 }
 
 LRESULT CALLBACK TClipboardWatcher::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = HiddenWindowOwner<TClipboardWatcher>(hwnd, msg, lp);
+  auto* self = WindowOwner<TClipboardWatcher>(hwnd, msg, lp);
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   switch (msg) {
     case WM_DRAWCLIPBOARD:

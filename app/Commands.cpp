@@ -1,6 +1,12 @@
 #include "app/Commands.h"
 
+#include "app/AppErrors.h"
+
 namespace wx {
+
+TSmartBarFeatures SmartBarFeaturesFor(TBuildEdition edition) {
+  return {EditionHasSpelling(edition), EditionHasDefinitions(edition), EditionHasEditors(edition), kProgramTitle};
+}
 
 Command CommandForMouseAction(int code) {
   switch (code) {

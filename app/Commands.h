@@ -7,33 +7,13 @@
 
 #include "app/Edition.h"
 #include "app/HotKeys.h"
+#include "common/Command.h"
+#include "windows/SmartBarModel.h"
 
 namespace wx {
 
-enum class Command : uint16_t {
-  None = 0,
-  SpellCheckSelected,
-  SpellCheckAll,
-  ThesaurusSelected,
-  DefinitionsSelected,
-  SpellClipboard,
-  ThesClipboard,
-  DefinitionsClipboard,
-  OpenEditor,
-  OpenEditor2,
-  InstantSpell,
-  SpellOptions,
-  EditCustomDictionary,
-  Preferences,
-  SmartBar,
-  PopupMenu,
-  HelpContents,
-  HelpTopics,
-  WebSite,
-  DictionaryUpdate,
-  About,
-  Exit,
-};
+// What the Smart Bar offers in an edition.
+TSmartBarFeatures SmartBarFeaturesFor(TBuildEdition edition);
 
 // The command a tray click action code runs (None for 0 and unknown codes).
 Command CommandForMouseAction(int code);

@@ -95,6 +95,9 @@ class TfrmTarvelo {
   const HotKeyIds& HotKeyIdentifiers() const { return hotKeyIds_; }
 
  private:
+  // Tray menu items carry this plus their Command as their id.
+  static constexpr UINT kMenuCommandBase = 100;
+
   static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void FormCreate();
@@ -155,6 +158,10 @@ class TfrmTarvelo {
   bool optionsShowing_ = false;
   std::unique_ptr<TfrmSmartBar> smartBar_;
 };
+
+// Whether the dictionary update tool lies beside the program: its menu items
+// (tray and Smart Bar) are enabled only then.
+bool DictionaryUpdaterPresent();
 
 // The controller of the running program (null before it is created).
 TfrmTarvelo* Controller();

@@ -14,15 +14,13 @@ HWND g_appWindow = nullptr;
 HWND ApplicationWindow() { return g_appWindow; }
 void SetApplicationWindow(HWND window) { g_appWindow = window; }
 
-bool ForceForeground(HWND window) {
-  DWORD timeout = 0;
-  bool saved = SystemParametersInfoW(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &timeout, 0);
-  if (saved) SystemParametersInfoW(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, SPIF_SENDCHANGE);
-  bool ok = SetForegroundWindow(window);
-  if (saved)
-    SystemParametersInfoW(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, reinterpret_cast<void*>(uintptr_t(timeout)),
-                          SPIF_SENDCHANGE);
-  return ok;
+void InstallErrorBox() {
+  SetErrorReporter([](const std::exception* e) {
+    if (e)
+      ShowErrorMessage(*e);
+    else
+      ShowUnknownErrorMessage();
+  });
 }
 
 static void ShowErrorText(const std::string& text) {

@@ -1,5 +1,4 @@
-// The program's error box, notices and questions, and bringing the program to
-// the front despite the system's foreground lock.
+// The program's error box, notices and questions.
 #pragma once
 
 #include <windows.h>
@@ -7,14 +6,13 @@
 #include <exception>
 #include <string>
 
+#include "ui/Window_win.h"
+
 namespace wx {
 
 // The hidden top-level window that owns the program's message boxes.
 HWND ApplicationWindow();
 void SetApplicationWindow(HWND window);
-
-// SetForegroundWindow with the foreground lock time-out set to 0 meanwhile.
-bool ForceForeground(HWND window);
 
 // The application-wide handler: the error box for an exception, captioned
 // "Wendrix", task-modal, error icon, OK only.
@@ -27,17 +25,9 @@ void ShowUnknownErrorMessage();
 void ShowInformation(const std::string& text);
 bool AskYesNo(const std::string& text);
 
-// Runs fn; any exception is shown in the error box and goes no further.
-template <typename Fn>
-void Guarded(Fn&& fn) noexcept {
-  try {
-    fn();
-  } catch (const std::exception& e) {
-    ShowErrorMessage(e);
-  } catch (...) {
-    ShowUnknownErrorMessage();
-  }
-}
+// Makes the error box the toolkit's way of reporting a failure, so that
+// Guarded (ui/Window_win.h) shows every failure in it.
+void InstallErrorBox();
 
 // A message with a "don't show this message again" box; see DontShowAgain.h.
 // dlgType is one of MB_ICONINFORMATION / MB_ICONWARNING / MB_ICONERROR /

@@ -2,18 +2,6 @@
 
 namespace wx {
 
-void RegisterWindowClass(const wchar_t* className, WNDPROC proc, HICON icon, HCURSOR cursor, HBRUSH background) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = className;
-  wc.hIcon = icon;
-  wc.hCursor = cursor;
-  wc.hbrBackground = background;
-  RegisterClassExW(&wc);  // fails harmlessly when already registered
-}
-
 HWND CreateHiddenWindow(const wchar_t* className, WNDPROC proc, void* owner, DWORD exStyle, const wchar_t* title,
                         HICON icon) {
   HINSTANCE inst = GetModuleHandleW(nullptr);

@@ -6,11 +6,9 @@
 
 #include <windows.h>
 
-namespace wx {
+#include "ui/Window_win.h"
 
-// Registers a window class (a class already registered is kept).
-void RegisterWindowClass(const wchar_t* className, WNDPROC proc, HICON icon = nullptr, HCURSOR cursor = nullptr,
-                         HBRUSH background = nullptr);
+namespace wx {
 
 // Registers className with proc (once) and creates a hidden top-level window
 // whose user data is owner. Returns null when that fails.
@@ -19,15 +17,7 @@ HWND CreateHiddenWindow(const wchar_t* className, WNDPROC proc, void* owner, DWO
 
 // Detaches the owner (so no late message reaches a dead object) and destroys the window.
 void DestroyHiddenWindow(HWND& window);
-
-// The owner of a hidden window, from inside its window procedure (stored at
-// WM_NCCREATE); null before that and after DestroyHiddenWindow.
-template <typename Owner>
-Owner* HiddenWindowOwner(HWND hwnd, UINT msg, LPARAM lp) {
-  if (msg == WM_NCCREATE)
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
-  return reinterpret_cast<Owner*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
+// The owner of a hidden window in its window procedure is WindowOwner<T>
+// (ui/Window_win.h); null after DestroyHiddenWindow.
 
 }  // namespace wx

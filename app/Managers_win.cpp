@@ -7,7 +7,8 @@
 #include "app/WindowIdleTimer_win.h"
 #include "definitions/DefinitionsFormModel.h"
 #include "spelling/DefaultMainDictionary.h"
-#include "windows/WindowPlacement_win.h"
+#include "ui/Dpi_win.h"
+#include "ui/WindowPlacement_win.h"
 
 namespace wx {
 
@@ -35,12 +36,7 @@ TManaged<Container>& Manager() {
   return *slot;
 }
 
-int ScaledToScreen(int px) {
-  HDC dc = GetDC(nullptr);
-  int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-  if (dc) ReleaseDC(nullptr, dc);
-  return MulDiv(px, dpi > 0 ? dpi : 96, 96);
-}
+int ScaledToScreen(int px) { return ScaleToDpi(px, ScreenDpi()); }
 
 }  // namespace
 

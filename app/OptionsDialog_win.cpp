@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/CodeDialog_win.h"
+#include "ui/ModalDialog_win.h"
 #include "app/OptionsTexts.h"
 #include "common/AnsiText.h"
 #include "common/Captions_win.h"
@@ -75,17 +75,20 @@ int RowBar(HotKeySlot slot) {
 class OptionsDialog {
  public:
   OptionsDialog(OptionsModel& model, TAppLanguage& language, const std::function<void(int)>& help)
-      : model_(model), language_(language), help_(help), dpi_(ScreenDpi()) {}
+      : model_(model), language_(language), help_(help) {}
 
   OptionsResult Show(HWND owner) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
-    RunCodeDialog(owner, this);
+    RunModalDialog(owner, this);
     return result_;
   }
 
-  // Called by RunCodeDialog.
-  void Attach(HWND hwnd) { hwnd_ = hwnd; }
+  // Called by RunModalDialog.
+  void Attach(HWND hwnd) {
+    hwnd_ = hwnd;
+    dpi_ = WindowDpi(hwnd);
+  }
   INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) { return Handle(msg, wp, lp); }
 
  private:
@@ -95,7 +98,7 @@ class OptionsDialog {
     bool hidden;
   };
 
-  int Scale(int px) const { return MulDiv(px, dpi_, 96); }
+  int Scale(int px) const { return ScaleToDpi(px, dpi_); }
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
 
   HWND Make(int page, const wchar_t* cls, DWORD style, int x, int y, int w, int h, int id, DWORD exStyle = 0,
@@ -128,8 +131,10 @@ class OptionsDialog {
       return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
     };
-    font_.reset(makeFont(-MulDiv(8, dpi_, 72), FW_NORMAL, L"MS Sans Serif"));
-    boldFont_.reset(makeFont(-Scale(13), FW_BOLD, L"MS Sans Serif"));
+    // The system's message font at the window's DPI, and the page caption in it, bold.
+    LOGFONTW message = MessageFontAt(dpi_);
+    font_.reset(CreateFontIndirectW(&message));
+    boldFont_.reset(makeFont(-Scale(13), FW_BOLD, message.lfFaceName));
     fixedFont_.reset(makeFont(-Scale(13), FW_NORMAL, L"Courier New"));
 
     Make(kAlways, WC_TREEVIEWW, WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT |
@@ -234,7 +239,7 @@ class OptionsDialog {
     }
 
     // Client area 545 x 384, centred on the screen.
-    CentreClientOnWorkArea(hwnd_, Scale(kClientWidth), Scale(kClientHeight));
+    SizeClientAndCentre(hwnd_, Scale(kClientWidth), Scale(kClientHeight));
   }
 
   // The texts the caption table cannot reach by control id.
@@ -456,7 +461,7 @@ class OptionsDialog {
   const std::function<void(int)>& help_;
   HWND hwnd_ = nullptr;
   HWND tips_ = nullptr;
-  int dpi_;
+  int dpi_ = kBaseDpi;
   FontHolder font_, boldFont_, fixedFont_;
   std::vector<PageControl> controls_;
   std::optional<WindowCaptions> captions_;

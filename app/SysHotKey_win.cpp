@@ -25,7 +25,7 @@ HWND TSysHotKey::Window() {
 }
 
 LRESULT CALLBACK TSysHotKey::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = HiddenWindowOwner<TSysHotKey>(hwnd, msg, lp);
+  auto* self = WindowOwner<TSysHotKey>(hwnd, msg, lp);
   if (self) {
     if (msg == WM_HOTKEY) {
       Guarded([&] {

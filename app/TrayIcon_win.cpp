@@ -28,7 +28,7 @@ TTrayIcon95::~TTrayIcon95() {
 }
 
 LRESULT CALLBACK TTrayIcon95::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = HiddenWindowOwner<TTrayIcon95>(hwnd, msg, lp);
+  auto* self = WindowOwner<TTrayIcon95>(hwnd, msg, lp);
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   // The handle is known from the first message on, before CreateWindowEx returns.
   if (msg == WM_NCCREATE) self->window_ = hwnd;

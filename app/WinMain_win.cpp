@@ -33,6 +33,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
 
+  // Every window reports its failures in the program's error box.
+  wx::InstallErrorBox();
   {
     wx::TfrmTarvelo controller;
     if (!controller.Create()) return 1;

@@ -25,6 +25,16 @@ add_custom_command(OUTPUT ${WX_ICON_FILES}
   COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/resources/make_icons.py ${WX_ICON_DIR}
   DEPENDS ${CMAKE_SOURCE_DIR}/resources/make_icons.py
   COMMENT "Drawing the program icon and tray animation frames")
+# The Smart Bar's button images, drawn by a second script with the same icon writer.
+set(WX_SMARTBAR_ICON_FILES)
+foreach(n IN ITEMS SBSPELL SBTHES SBDEFS SBEDITOR SBOPTIONS SBHELP)
+  list(APPEND WX_SMARTBAR_ICON_FILES ${WX_ICON_DIR}/${n}.ico)
+endforeach()
+add_custom_command(OUTPUT ${WX_SMARTBAR_ICON_FILES}
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/resources/make_smartbar_icons.py ${WX_ICON_DIR}
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/make_smartbar_icons.py ${CMAKE_SOURCE_DIR}/resources/make_icons.py
+  COMMENT "Drawing the Smart Bar's button images")
+list(APPEND WX_ICON_FILES ${WX_SMARTBAR_ICON_FILES})
 add_custom_target(wx_icons DEPENDS ${WX_ICON_FILES})
 
 file(GLOB WX_RC_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)

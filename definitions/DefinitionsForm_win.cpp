@@ -13,6 +13,8 @@
 
 #include "common/AnsiText.h"
 #include "common/WinText_win.h"
+#include "ui/Dpi_win.h"
+#include "ui/Window_win.h"
 
 namespace wx {
 
@@ -84,21 +86,13 @@ int LineHeight(HWND window, HFONT font) {
 
 }  // namespace
 
-void TDefinitionsForm::Install(std::function<HWND()> owner, std::function<void(const std::exception&)> showError) {
-  TDefinitionsDialog::SetWindowFactory(
-      [owner, showError](TCustomDefinitionsDialog&) -> std::unique_ptr<TDefinitionsWindow> {
-        return std::make_unique<TDefinitionsForm>(owner ? owner() : nullptr, showError);
-      });
+void TDefinitionsForm::Install(std::function<HWND()> owner) {
+  TDefinitionsDialog::SetWindowFactory([owner](TCustomDefinitionsDialog&) -> std::unique_ptr<TDefinitionsWindow> {
+    return std::make_unique<TDefinitionsForm>(owner ? owner() : nullptr);
+  });
 }
 
-TDefinitionsForm::TDefinitionsForm(HWND owner, std::function<void(const std::exception&)> showError)
-    : owner_(owner), showError_(std::move(showError)) {
-  HDC dc = GetDC(nullptr);
-  if (dc) {
-    dpi_ = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
-  }
-  if (dpi_ <= 0) dpi_ = 96;
+TDefinitionsForm::TDefinitionsForm(HWND owner) : owner_(owner), dpi_(ScreenDpi()) {
   highlight_ = DefinitionsHighlightColour(GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_WINDOW),
                                           GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_HIGHLIGHTTEXT));
 }
@@ -194,10 +188,7 @@ void TDefinitionsForm::ShowError(const std::exception& e) {
     Sync();
   } catch (const std::exception&) {
   }
-  if (showError_)
-    showError_(e);
-  else
-    MessageBoxW(hwnd_, Utf8ToWide(e.what()).c_str(), L"Wendrix", MB_OK | MB_ICONERROR);
+  ReportError(e);
 }
 
 void TDefinitionsForm::ActivateWordList() {
@@ -307,9 +298,8 @@ void TDefinitionsForm::DefinitionSelection(HWND edit) {
 }
 
 void TDefinitionsForm::CreateControls() {
-  font_ = CreateFontW(-MulDiv(8, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                      L"MS Sans Serif");
+  const LOGFONTW message = MessageFontAt(dpi_);
+  font_ = CreateFontIndirectW(&message);
   const int defsPoints = fontSize_ > 0 ? fontSize_ : 8;
   defsFont_ = CreateFontW(-MulDiv(defsPoints, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,

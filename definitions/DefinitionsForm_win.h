@@ -19,9 +19,7 @@ namespace wx {
 
 class TDefinitionsForm : public TDefinitionsWindow {
  public:
-  // showError reports a failure (a database that cannot be read) to the
-  // user; unset, a plain error box owned by the window says it.
-  explicit TDefinitionsForm(HWND owner, std::function<void(const std::exception&)> showError = {});
+  explicit TDefinitionsForm(HWND owner);
   ~TDefinitionsForm() override;
   TDefinitionsForm(const TDefinitionsForm&) = delete;
   TDefinitionsForm& operator=(const TDefinitionsForm&) = delete;
@@ -42,8 +40,8 @@ class TDefinitionsForm : public TDefinitionsWindow {
   std::string OfferedWord() const override { return model_.ReturnWord(); }
 
   // Installs this window as the one TDefinitionsDialog shows, owned by the
-  // window owner() gives and reporting errors through showError.
-  static void Install(std::function<HWND()> owner, std::function<void(const std::exception&)> showError);
+  // window owner() gives.
+  static void Install(std::function<HWND()> owner);
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -69,11 +67,10 @@ class TDefinitionsForm : public TDefinitionsWindow {
 
   TDefinitionsFormModel model_;
   HWND owner_;
-  std::function<void(const std::exception&)> showError_;
+  int dpi_;
   HWND hwnd_ = nullptr;
   HWND defs_ = nullptr;
   HFONT font_ = nullptr, boldFont_ = nullptr, defsFont_ = nullptr;
-  int dpi_ = 96;
   int fontSize_ = 0;
   std::string caption_, returnCaption_;
   bool placed_ = false, sized_ = false;

@@ -9,6 +9,7 @@
 
 #include "common/MemoryRegistry.h"
 #include "common/ByteReader.h"
+#include "app/Commands.h"
 #include "windows/SmartBarModel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -27,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
   const wx::TRect area{-1280, 0, 1024, 738};
-  wx::TSmartBarModel model(wx::edThesaurusOnly, true);
+  wx::TSmartBarModel model(wx::SmartBarFeaturesFor(wx::edThesaurusOnly), true);
   wx::TRect r = model.Placement(reg, area, {area}, 150, 140);
   if (r.left < area.left || r.top < area.top || r.right > area.right || r.bottom > area.bottom) std::abort();
   model.LoadOptions(reg);

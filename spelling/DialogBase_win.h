@@ -1,6 +1,8 @@
 // What the spelling dialogs share: a modal dialog from an empty template
-// whose controls are made in pixels at 96 DPI (scaled for the screen) in one
-// font, sized to its client area and centred on the monitor in use.
+// whose controls are made in pixels at 96 DPI, scaled for the DPI of the
+// window's monitor and in the system's message font (both followed when the
+// window moves to a monitor of another DPI), sized to its client area and
+// centred on its owner (on the monitor in use when the owner is hidden).
 #pragma once
 
 #include <windows.h>
@@ -8,6 +10,8 @@
 #include <commctrl.h>
 
 #include <string>
+
+#include "ui/Dpi_win.h"
 
 namespace wx {
 
@@ -49,16 +53,10 @@ inline std::wstring TextOf(HWND h) {
 
 class DialogBase {
  public:
-  DialogBase() {
-    HDC dc = GetDC(nullptr);
-    if (dc) {
-      dpi_ = GetDeviceCaps(dc, LOGPIXELSY);
-      ReleaseDC(nullptr, dc);
-    }
-  }
-  virtual ~DialogBase() {
-    if (font_) DeleteObject(font_);
-  }
+  DialogBase() = default;
+  virtual ~DialogBase() = default;
+  DialogBase(const DialogBase&) = delete;
+  DialogBase& operator=(const DialogBase&) = delete;
   INT_PTR Run(HWND owner) {
     Template t;
     return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &t.tmpl.t, owner, Proc, LPARAM(this));
@@ -72,29 +70,24 @@ class DialogBase {
 
  protected:
   virtual INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) = 0;
-  int Scale(int v) const { return MulDiv(v, dpi_, 96); }
+  int Scale(int v) const { return dpi_.Scale(v); }
   HWND Make(DWORD exStyle, const wchar_t* cls, DWORD style, int x, int y, int w, int h, int id) {
-    if (!font_)
-      font_ = CreateFontW(-MulDiv(8, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                          L"MS Sans Serif");
     HWND c = CreateWindowExW(exStyle, cls, L"", WS_CHILD | WS_VISIBLE | style, Scale(x), Scale(y), Scale(w),
                              Scale(h), hwnd_, HMENU(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(c, WM_SETFONT, WPARAM(font_), FALSE);
+    dpi_.ApplyFont(c);
     return c;
   }
+  // Sizes the window for its client area, takes its controls as its layout
+  // (rescaled on a change of DPI) and centres it on its owner.
   void SizeAndCentre(int clientWidth, int clientHeight) {
     RECT r{0, 0, Scale(clientWidth), Scale(clientHeight)};
     AdjustWindowRectEx(&r, DWORD(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE, DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    MONITORINFO mi{};
-    mi.cbSize = sizeof(mi);
-    POINT pt;
-    GetCursorPos(&pt);
-    GetMonitorInfoW(MonitorFromPoint(pt, MONITOR_DEFAULTTOPRIMARY), &mi);
-    SetWindowPos(hwnd_, nullptr, mi.rcWork.left + (mi.rcWork.right - mi.rcWork.left - w) / 2,
-                 mi.rcWork.top + (mi.rcWork.bottom - mi.rcWork.top - h) / 2, w, h, SWP_NOZORDER);
+    SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOMOVE);
+    TrackLayout();
+    CentreOnOwner(hwnd_, GetWindow(hwnd_, GW_OWNER));
   }
+  // Takes the controls as they are placed now as the layout a change of DPI rescales.
+  void TrackLayout() { dpi_.Track(); }
 
   HWND hwnd_ = nullptr;
 
@@ -111,13 +104,14 @@ class DialogBase {
   static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_INITDIALOG) {
       SetWindowLongPtrW(hwnd, DWLP_USER, lp);
-      reinterpret_cast<DialogBase*>(lp)->hwnd_ = hwnd;
+      auto* self = reinterpret_cast<DialogBase*>(lp);
+      self->hwnd_ = hwnd;
+      self->dpi_.Attach(hwnd);
     }
     auto* self = reinterpret_cast<DialogBase*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     return self ? self->OnMessage(msg, wp, lp) : FALSE;
   }
-  HFONT font_ = nullptr;
-  int dpi_ = 96;
+  TDpiFollower dpi_;
 };
 
 }  // namespace wx

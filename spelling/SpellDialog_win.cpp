@@ -151,6 +151,7 @@ class SpellDialog : public DialogBase, public TSpellDialogHooks {
     RECT r{0, 0, Scale(kSpellDialogWidth), Scale(kSpellDialogHeight)};
     AdjustWindowRectEx(&r, DWORD(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE, DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
     SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOMOVE);
+    TrackLayout();
     captions_ = std::make_unique<WindowCaptions>(hwnd_, SpellDialogTexts(), [this] { Sync(true); });
   }
 

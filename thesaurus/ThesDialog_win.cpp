@@ -69,18 +69,9 @@ int ListWidth(HWND lv) {
 
 }  // namespace
 
-TThesDialog::TThesDialog(HWND owner) : model_(ctrl_), owner_(owner) {
-  HDC dc = GetDC(nullptr);
-  if (dc) {
-    dpi_ = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
-  }
-  if (dpi_ <= 0) dpi_ = 96;
-}
+TThesDialog::TThesDialog(HWND owner) : model_(ctrl_), owner_(owner) {}
 
-TThesDialog::~TThesDialog() {
-  if (font_) DeleteObject(font_);
-}
+TThesDialog::~TThesDialog() = default;
 
 TModalResult TThesDialog::ShowModal() {
   INITCOMMONCONTROLSEX icc{};
@@ -116,15 +107,13 @@ INT_PTR CALLBACK TThesDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
 }
 
 void TThesDialog::CreateControls() {
-  font_ = CreateFontW(-MulDiv(8, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+  dpi_.Attach(hwnd_);
   HINSTANCE inst = GetModuleHandleW(nullptr);
   // Created in tab order; each label just before the control its access key focuses.
   auto make = [&](DWORD exStyle, const wchar_t* cls, DWORD style, int x, int y, int w, int h, int id) {
     HWND c = CreateWindowExW(exStyle, cls, L"", WS_CHILD | WS_VISIBLE | style, Scale(x), Scale(y),
                              Scale(w), Scale(h), hwnd_, HMENU(INT_PTR(id)), inst, nullptr);
-    SendMessageW(c, WM_SETFONT, WPARAM(font_), FALSE);
+    dpi_.ApplyFont(c);
     return c;
   };
   const DWORD listStyle = WS_TABSTOP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL |
@@ -150,25 +139,9 @@ void TThesDialog::CreateControls() {
   RECT r{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
   AdjustWindowRectEx(&r, DWORD(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE,
                      DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
-  int w = r.right - r.left, h = r.bottom - r.top;
-  int x = 0, y = 0;
-  if (centre_) {
-    // Centred on the owner when it is visible, else on the work area of the monitor in use.
-    RECT area;
-    if (owner_ && IsWindowVisible(owner_)) {
-      GetWindowRect(owner_, &area);
-    } else {
-      MONITORINFO mi{};
-      mi.cbSize = sizeof(mi);
-      POINT pt;
-      GetCursorPos(&pt);
-      GetMonitorInfoW(MonitorFromPoint(pt, MONITOR_DEFAULTTOPRIMARY), &mi);
-      area = mi.rcWork;
-    }
-    x = area.left + (area.right - area.left - w) / 2;
-    y = area.top + (area.bottom - area.top - h) / 2;
-  }
-  SetWindowPos(hwnd_, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Centred on the owner when it is visible, else on the work area of the monitor in use.
+  if (centre_) CentreOnOwner(hwnd_, owner_);
 }
 
 void TThesDialog::FillContexts() {
@@ -286,6 +259,8 @@ INT_PTR TThesDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
                        r.bottom - r.top + (id == idContextLV ? shift : 0), SWP_NOZORDER);
         }
       }
+      // The controls as placed now are what a change of DPI rescales.
+      dpi_.Track();
       if (OnShow) OnShow();
       Sync();
       SetFocus(GetDlgItem(hwnd_, idWordList));

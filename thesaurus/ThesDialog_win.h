@@ -6,6 +6,7 @@
 
 #include "thesaurus/ThesDialogModel.h"
 #include "thesaurus/ThesaurusBase.h"
+#include "ui/Dpi_win.h"
 
 namespace wx {
 
@@ -46,14 +47,13 @@ class TThesDialog : public TThesaurusForm {
   void FillContexts();
   void FillWords();
   void CentreSelectedWord();
-  int Scale(int px) const { return MulDiv(px, dpi_, 96); }
+  int Scale(int px) const { return dpi_.Scale(px); }
 
   TThesaurusDialogCtrl ctrl_;
   TThesDialogModel model_;
   HWND owner_;
   HWND hwnd_ = nullptr;
-  HFONT font_ = nullptr;
-  int dpi_ = 96;
+  TDpiFollower dpi_;  // the window's DPI and font, followed on a change of monitor
   bool centre_ = false;
   bool syncing_ = false;
   TModalResult result_ = TModalResult::mrNone;

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "common/Registry.h"
-#include "windows/WindowPlacement.h"
+#include "ui/WindowPlacement.h"
 
 namespace wx {
 

@@ -26,7 +26,8 @@
 #include "windows/InstantSpellModel.h"
 #include "windows/InstantSpellTexts.h"
 #include "windows/SpellRichEdit_win.h"
-#include "windows/WindowPlacement_win.h"
+#include "ui/Dpi_win.h"
+#include "ui/WindowPlacement_win.h"
 
 namespace wx {
 
@@ -186,13 +187,6 @@ DWORD CALLBACK StreamOutCallback(DWORD_PTR cookie, LPBYTE buffer, LONG size, LON
   if (size > 0) out->append(reinterpret_cast<const char*>(buffer), size_t(size));
   *done = size;
   return 0;
-}
-
-int ScreenDpi() {
-  HDC dc = GetDC(nullptr);
-  int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-  if (dc) ReleaseDC(nullptr, dc);
-  return dpi > 0 ? dpi : 96;
 }
 
 // GetWindowPlacement's normal place is in work-area coordinates; the stored
@@ -601,9 +595,7 @@ void TfrmInstantSpell::ChooseEditorFont() {
   LOGFONTW lf{};
   const std::wstring face = Utf8ToWide(font_.name);
   lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
-  HDC dc = GetDC(hwnd_);
-  lf.lfHeight = -MulDiv(font_.size, GetDeviceCaps(dc, LOGPIXELSY), 72);
-  ReleaseDC(hwnd_, dc);
+  lf.lfHeight = FontHeightForDpi(font_.size, WindowDpi(hwnd_));
   lf.lfWeight = font_.style & 1 ? FW_BOLD : FW_NORMAL;
   lf.lfItalic = BYTE(font_.style & 2 ? 1 : 0);
   lf.lfUnderline = BYTE(font_.style & 4 ? 1 : 0);

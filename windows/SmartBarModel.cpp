@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/AppErrors.h"
 #include "common/RegistryStyles.h"
 
 namespace wx {
@@ -73,15 +72,15 @@ void DropRedundantSeparators(std::vector<TSmartBarMenuItem>& items) {
   items = std::move(out);
 }
 
-TSmartBarModel::TSmartBarModel(TBuildEdition edition, bool layeredWindows)
-    : edition_(edition), transparencyEnabled_(layeredWindows) {
-  const bool spelling = EditionHasSpelling(edition), editors = EditionHasEditors(edition);
+TSmartBarModel::TSmartBarModel(TSmartBarFeatures features, bool layeredWindows)
+    : features_(std::move(features)), transparencyEnabled_(layeredWindows) {
+  const bool spelling = features_.spelling, editors = features_.editors;
   using K = SmartBarButtonKind;
   buttons_ = {
       {K::SpellCheck, "", "", kLargeHeight, true, 0, false, Command::SpellClipboard, spelling},
       {K::Thesaurus, "", "", kLargeHeight, true, 1, false, Command::ThesClipboard, true},
       {K::Definitions, "", "", kLargeHeight, true, 2, false, Command::DefinitionsClipboard,
-       EditionHasDefinitions(edition)},
+       features_.definitions},
       {K::Editor, "", "", kSmallHeight, false, 0, true, Command::None, editors || spelling},
       {K::Options, "", "", kSmallHeight, false, 1, true, Command::None, true},
       {K::Help, "", "", kSmallHeight, false, 2, true, Command::None, true},
@@ -110,14 +109,14 @@ int TSmartBarModel::ClientHeight() const {
 }
 
 std::vector<TSmartBarMenuItem> TSmartBarModel::EditorMenu() const {
-  const bool editors = EditionHasEditors(edition_);
+  const bool editors = features_.editors;
   return Visible({Item(SmartBarText::Penwick, Command::OpenEditor, editors),
                   Item(SmartBarText::Scrivlet, Command::OpenEditor2, editors),
-                  Item(SmartBarText::InstantSpell, Command::InstantSpell, EditionHasSpelling(edition_))});
+                  Item(SmartBarText::InstantSpell, Command::InstantSpell, features_.spelling)});
 }
 
 std::vector<TSmartBarMenuItem> TSmartBarModel::OptionsMenu() const {
-  const bool spelling = EditionHasSpelling(edition_);
+  const bool spelling = features_.spelling;
   TSmartBarMenuItem onTop;
   onTop.id = kAlwaysOnTopId;
   onTop.text = SmartBarCaption(SmartBarText::AlwaysOnTop);
@@ -140,7 +139,7 @@ std::vector<TSmartBarMenuItem> TSmartBarModel::OptionsMenu() const {
 
   // The Exit item names the program, where the language puts it.
   TSmartBarMenuItem exit = Item(SmartBarText::Exit, Command::Exit);
-  if (const size_t at = exit.text.find("%s"); at != std::string::npos) exit.text.replace(at, 2, kProgramTitle);
+  if (const size_t at = exit.text.find("%s"); at != std::string::npos) exit.text.replace(at, 2, features_.programName);
 
   return Visible({onTop, Separator(), Item(SmartBarText::GeneralOptions, Command::Preferences),
                   Item(SmartBarText::SpellingOptions, Command::SpellOptions, spelling),

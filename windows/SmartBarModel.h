@@ -1,5 +1,5 @@
 // What the Smart Bar shows and decides, without the window: its buttons and
-// menus for an edition, the always-on-top and transparency state, where it is
+// menus for the services the program offers, the always-on-top and transparency state, where it is
 // placed, which settings it reads and writes, when it may close, and which
 // clicks it refuses while the program is busy. SmartBar_win shows this state
 // and forwards clicks here.
@@ -9,12 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "app/Commands.h"
-#include "app/Edition.h"
+#include "common/Command.h"
 #include "common/Registry.h"
 #include "windows/LayeredForm.h"
 #include "windows/SmartBarTexts.h"
-#include "windows/WindowPlacement.h"
+#include "ui/WindowPlacement.h"
 
 namespace wx {
 
@@ -22,6 +21,16 @@ namespace wx {
 // notice keeps its don't-show-again answer under the same key and section.
 inline constexpr const char* kSmartBarBaseKey = "Software\\Morvane\\Tarvelo";
 inline constexpr const char* kSmartBarSection = "SmartBar";
+
+// What the program offers, as the controller hands it to the bar: the
+// program's edition decides which services exist, and the Exit item names the
+// program.
+struct TSmartBarFeatures {
+  bool spelling;
+  bool definitions;
+  bool editors;
+  std::string programName;
+};
 
 enum class SmartBarButtonKind { SpellCheck, Thesaurus, Definitions, Editor, Options, Help };
 
@@ -65,7 +74,7 @@ class TSmartBarModel {
 
   // layeredWindows: whether the system offers translucent windows; the
   // Transparency submenu is enabled exactly then.
-  TSmartBarModel(TBuildEdition edition, bool layeredWindows);
+  TSmartBarModel(TSmartBarFeatures features, bool layeredWindows);
 
   const std::vector<TSmartBarButton>& Buttons() const { return buttons_; }
   // Takes the button texts again in the active interface language (menus are
@@ -73,7 +82,7 @@ class TSmartBarModel {
   void RefreshTexts();
   int ClientHeight() const;  // of the visible buttons
 
-  // The menus as they open now. Items hidden in this edition and redundant
+  // The menus as they open now. Items the program does not offer and redundant
   // separators are left out; the update tool's item is enabled only when the
   // tool is present.
   std::vector<TSmartBarMenuItem> EditorMenu() const;
@@ -121,7 +130,7 @@ class TSmartBarModel {
   static constexpr int kCommandIdBase = 1000;       // + the controller's Command
 
  private:
-  TBuildEdition edition_;
+  TSmartBarFeatures features_;
   bool transparencyEnabled_;
   std::vector<TSmartBarButton> buttons_;
   bool alwaysOnTop_ = true;

@@ -5,15 +5,12 @@
 #include <uxtheme.h>
 #include <vssym32.h>
 
-#include <filesystem>
 #include <iterator>
 
-#include "app/AppErrors.h"
-#include "app/AppState.h"
-#include "app/ErrorBox_win.h"
-#include "app/HiddenWindow_win.h"
 #include "common/AnsiText.h"
-#include "windows/WindowPlacement_win.h"
+#include "ui/Dpi_win.h"
+#include "ui/Window_win.h"
+#include "ui/WindowPlacement_win.h"
 
 namespace wx {
 
@@ -29,85 +26,9 @@ constexpr UINT_PTR kButtonSubclass = 1;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
 
-// ---- the images: drawn here, large ones 32x32, small ones 16x16 ----
-
-struct Gdi {
-  HDC dc;
-  void Box(int l, int t, int r, int b, COLORREF fill, COLORREF line) {
-    HBRUSH br = CreateSolidBrush(fill);
-    HPEN pen = CreatePen(PS_SOLID, 1, line);
-    HGDIOBJ ob = SelectObject(dc, br), op = SelectObject(dc, pen);
-    Rectangle(dc, l, t, r, b);
-    SelectObject(dc, ob), SelectObject(dc, op);
-    DeleteObject(br), DeleteObject(pen);
-  }
-  void Ellipse(int l, int t, int r, int b, COLORREF fill, COLORREF line, int width = 1, bool hollow = false) {
-    HBRUSH br = CreateSolidBrush(fill);
-    HPEN pen = CreatePen(PS_SOLID, width, line);
-    HGDIOBJ ob = SelectObject(dc, hollow ? GetStockObject(NULL_BRUSH) : br), op = SelectObject(dc, pen);
-    ::Ellipse(dc, l, t, r, b);
-    SelectObject(dc, ob), SelectObject(dc, op);
-    DeleteObject(br), DeleteObject(pen);
-  }
-  void Line(std::initializer_list<POINT> pts, COLORREF color, int width) {
-    HPEN pen = CreatePen(PS_SOLID, width, color);
-    HGDIOBJ op = SelectObject(dc, pen);
-    Polyline(dc, pts.begin(), int(pts.size()));
-    SelectObject(dc, op);
-    DeleteObject(pen);
-  }
-  void TextLines(int l, int t, int r, int n, int step) {
-    for (int i = 0; i < n; ++i) Line({{l, t + i * step}, {r, t + i * step}}, RGB(120, 120, 140), 1);
-  }
-};
-
-void DrawLargeImage(HDC dc, int index, int x, int y) {
-  Gdi g{dc};
-  switch (index) {
-    case 0:  // spell check: a page with a tick
-      g.Box(x + 4, y + 2, x + 24, y + 30, RGB(255, 255, 255), RGB(90, 90, 110));
-      g.TextLines(x + 7, y + 7, x + 21, 5, 4);
-      g.Line({{x + 12, y + 20}, {x + 18, y + 27}, {x + 30, y + 12}}, RGB(20, 150, 40), 4);
-      break;
-    case 1:  // thesaurus: an open book
-      g.Box(x + 1, y + 6, x + 16, y + 28, RGB(250, 250, 240), RGB(40, 70, 150));
-      g.Box(x + 16, y + 6, x + 31, y + 28, RGB(250, 250, 240), RGB(40, 70, 150));
-      g.TextLines(x + 4, y + 11, x + 13, 4, 4);
-      g.TextLines(x + 19, y + 11, x + 28, 4, 4);
-      g.Line({{x + 1, y + 29}, {x + 31, y + 29}}, RGB(40, 70, 150), 2);
-      break;
-    default:  // definitions: a page under a magnifier
-      g.Box(x + 2, y + 2, x + 22, y + 28, RGB(255, 255, 255), RGB(90, 90, 110));
-      g.TextLines(x + 5, y + 7, x + 19, 5, 4);
-      g.Ellipse(x + 12, y + 10, x + 26, y + 24, RGB(200, 230, 255), RGB(30, 30, 30), 2);
-      g.Line({{x + 24, y + 22}, {x + 30, y + 29}}, RGB(30, 30, 30), 3);
-      break;
-  }
-}
-
-void DrawSmallImage(HDC dc, int index, int x, int y) {
-  Gdi g{dc};
-  switch (index) {
-    case 0:  // editor: a pencil
-      g.Line({{x + 3, y + 13}, {x + 13, y + 3}}, RGB(230, 170, 20), 4);
-      g.Line({{x + 2, y + 14}, {x + 4, y + 12}}, RGB(40, 40, 40), 2);
-      break;
-    case 1:  // options: a wheel with spokes
-      g.Line({{x + 8, y + 1}, {x + 8, y + 15}}, RGB(90, 90, 100), 3);
-      g.Line({{x + 1, y + 8}, {x + 15, y + 8}}, RGB(90, 90, 100), 3);
-      g.Line({{x + 3, y + 3}, {x + 13, y + 13}}, RGB(90, 90, 100), 3);
-      g.Line({{x + 13, y + 3}, {x + 3, y + 13}}, RGB(90, 90, 100), 3);
-      g.Ellipse(x + 4, y + 4, x + 12, y + 12, RGB(200, 200, 210), RGB(90, 90, 100));
-      break;
-    default: {  // help: a question mark in a blue disc
-      g.Ellipse(x + 1, y + 1, x + 15, y + 15, RGB(40, 90, 200), RGB(30, 60, 150));
-      g.Line({{x + 6, y + 6}, {x + 6, y + 4}, {x + 10, y + 4}, {x + 10, y + 7}, {x + 8, y + 9}, {x + 8, y + 10}},
-             RGB(255, 255, 255), 2);
-      g.Line({{x + 8, y + 12}, {x + 8, y + 13}}, RGB(255, 255, 255), 2);
-      break;
-    }
-  }
-}
+// The images, from the program's resources: the large ones 32x32, the small ones 16x16.
+const wchar_t* const kLargeImages[] = {L"SBSPELL", L"SBTHES", L"SBDEFS"};
+const wchar_t* const kSmallImages[] = {L"SBEDITOR", L"SBOPTIONS", L"SBHELP"};
 
 void DrawDropArrow(HDC dc, int cx, int cy) {
   POINT tri[] = {{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}};
@@ -144,8 +65,8 @@ HMENU BuildMenu(const std::vector<TSmartBarMenuItem>& items) {
 
 }  // namespace
 
-TfrmSmartBar::TfrmSmartBar(TBuildEdition edition, TSmartBarHost host)
-    : model_(edition, LayeredWindowsAvailable()), host_(std::move(host)) {}
+TfrmSmartBar::TfrmSmartBar(TSmartBarHost host)
+    : model_(host.features, LayeredWindowsAvailable()), host_(std::move(host)) {}
 
 TfrmSmartBar::~TfrmSmartBar() {
   captions_.reset();
@@ -156,6 +77,41 @@ TfrmSmartBar::~TfrmSmartBar() {
     DestroyWindow(window_);
   }
   if (font_) DeleteObject(font_);
+  FreeIcons();
+}
+
+void TfrmSmartBar::FreeIcons() {
+  for (HICON& icon : icons_) {
+    if (icon) DestroyIcon(icon);
+    icon = nullptr;
+  }
+}
+
+void TfrmSmartBar::TakeDpi(int dpi) {
+  dpi_ = UsableDpi(dpi);
+  if (font_) DeleteObject(font_);
+  const LOGFONTW message = MessageFontAt(dpi_);
+  font_ = CreateFontIndirectW(&message);
+  // The images at the sizes the DPI gives them (the system stretches the drawn ones).
+  FreeIcons();
+  HINSTANCE inst = GetModuleHandleW(nullptr);
+  const int large = Scale(32), small = Scale(16);
+  for (int i = 0; i < 3; ++i) {
+    icons_[i] = static_cast<HICON>(LoadImageW(inst, kLargeImages[i], IMAGE_ICON, large, large, 0));
+    icons_[3 + i] = static_cast<HICON>(LoadImageW(inst, kSmallImages[i], IMAGE_ICON, small, small, 0));
+  }
+}
+
+void TfrmSmartBar::PlaceButtons() {
+  int y = 0;
+  for (const TSmartBarButton& b : model_.Buttons()) {
+    HWND h = buttons_[int(b.kind)];
+    if (!h) continue;
+    SetWindowPos(h, nullptr, 0, Scale(y), Scale(TSmartBarModel::kWidth), Scale(y + b.height) - Scale(y),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (font_) SendMessageW(h, WM_SETFONT, WPARAM(font_), FALSE);
+    if (b.visible) y += b.height;
+  }
 }
 
 bool TfrmSmartBar::Create() {
@@ -167,9 +123,14 @@ bool TfrmSmartBar::Create() {
                             0, 0, r.right - r.left, r.bottom - r.top, nullptr, nullptr, inst, this);
   if (!window_) return false;
 
-  NONCLIENTMETRICSW ncm{};
-  ncm.cbSize = sizeof ncm;
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0)) font_ = CreateFontIndirectW(&ncm.lfMessageFont);
+  // Laid out in 96-DPI pixels for the DPI of the monitor the bar is on.
+  TakeDpi(WindowDpi(window_));
+  if (dpi_ != kBaseDpi) {
+    RECT scaled{0, 0, Scale(TSmartBarModel::kWidth), Scale(model_.ClientHeight())};
+    AdjustWindowRectEx(&scaled, kStyle, FALSE, kExStyle);
+    SetWindowPos(window_, nullptr, 0, 0, scaled.right - scaled.left, scaled.bottom - scaled.top,
+                 SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+  }
   CreateButtons();
 
   // Snaps to the work area's edges from 14 pixels; a bare spot drags the bar.
@@ -207,17 +168,14 @@ void TfrmSmartBar::CreateButtons() {
   HINSTANCE inst = GetModuleHandleW(nullptr);
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, window_,
                              nullptr, inst, nullptr);
-  int y = 0;
   for (const TSmartBarButton& b : model_.Buttons()) {
     int i = int(b.kind);
     HWND h = CreateWindowExW(0, L"BUTTON", Utf8ToWide(b.caption).c_str(),
-                             WS_CHILD | BS_OWNERDRAW | (b.visible ? WS_VISIBLE : 0), 0, y, TSmartBarModel::kWidth,
-                             b.height, window_, HMENU(INT_PTR(kButtonIdBase + i)), inst, nullptr);
+                             WS_CHILD | BS_OWNERDRAW | (b.visible ? WS_VISIBLE : 0), 0, 0, 0, 0, window_,
+                             HMENU(INT_PTR(kButtonIdBase + i)), inst, nullptr);
     buttons_[i] = h;
     if (!h) continue;
-    if (font_) SendMessageW(h, WM_SETFONT, WPARAM(font_), FALSE);
     SetWindowSubclass(h, ButtonProc, kButtonSubclass, reinterpret_cast<DWORD_PTR>(this));
-    if (b.visible) y += b.height;
     if (tooltip_ && !b.hint.empty()) {
       std::wstring hint = Utf8ToWide(b.hint);
       TTTOOLINFOW ti{};
@@ -229,6 +187,7 @@ void TfrmSmartBar::CreateButtons() {
       SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
     }
   }
+  PlaceButtons();
 }
 
 void TfrmSmartBar::Show() {
@@ -256,15 +215,13 @@ void TfrmSmartBar::SavePosition() {
 
 bool TfrmSmartBar::Close() {
   if (!window_ || closing_) return false;
-  if (!TSmartBarModel::CloseQuery(ShuttingDown, host_.optionsWindowVisible && host_.optionsWindowVisible()))
+  const bool shuttingDown = host_.shuttingDown && host_.shuttingDown();
+  if (!TSmartBarModel::CloseQuery(shuttingDown, host_.optionsWindowVisible && host_.optionsWindowVisible()))
     return false;
   closing_ = true;
-  if (TSmartBarModel::ShowsCloseNotice(ShuttingDown)) {
+  if (TSmartBarModel::ShowsCloseNotice(shuttingDown) && host_.showCloseNotice) {
     // Not fatal when it fails: the bar closes all the same.
-    Guarded([] {
-      DSAMessageDlg(SmartBarCaption(SmartBarText::CloseNotice), MB_ICONQUESTION, MB_OK, 0, kSmartBarBaseKey,
-                    kSmartBarSection, IDOK);
-    });
+    Guarded([this] { host_.showCloseNotice(); });
   }
   Guarded([this] {
     SavePosition();
@@ -275,7 +232,7 @@ bool TfrmSmartBar::Close() {
 }
 
 LRESULT CALLBACK TfrmSmartBar::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = HiddenWindowOwner<TfrmSmartBar>(hwnd, msg, lp);
+  auto* self = WindowOwner<TfrmSmartBar>(hwnd, msg, lp);
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   if (!self->window_) self->window_ = hwnd;
   LRESULT result = 0;
@@ -308,6 +265,16 @@ LRESULT TfrmSmartBar::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
       }
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another DPI: font, images and buttons for it, in the suggested place.
+      TakeDpi(HIWORD(wp));
+      PlaceButtons();
+      const RECT* r = reinterpret_cast<const RECT*>(lp);
+      SetWindowPos(window_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+      return 0;
+    }
     case WM_CLOSE:
       Close();
       return 0;
@@ -316,7 +283,7 @@ LRESULT TfrmSmartBar::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ENDSESSION:
       // The session ends: the place and options are saved without the notice.
       if (wp) {
-        ShuttingDown = true;
+        if (host_.sessionEnding) host_.sessionEnding();
         Close();
       }
       return 0;
@@ -351,8 +318,7 @@ void TfrmSmartBar::OpenMenu(SmartBarButtonKind kind, POINT at) {
     items = model_.OptionsMenu();
   } else {
     // The update tool's item is enabled only when the tool lies beside the program.
-    std::error_code ec;
-    items = model_.HelpMenu(std::filesystem::exists(Utf8ToWide(AppFilePath("DictionaryUpdate.exe")), ec));
+    items = model_.HelpMenu(host_.updaterPresent && host_.updaterPresent());
   }
   HMENU menu = BuildMenu(items);
   // The menu takes the keyboard only when the bar is in front.
@@ -435,14 +401,20 @@ void TfrmSmartBar::DrawButton(const DRAWITEMSTRUCT& d) {
   std::wstring text = buf;
   const int shift = pressed ? 1 : 0;
   if (b.large) {
-    DrawLargeImage(dc, b.image, (rc.left + rc.right) / 2 - 16 + shift, rc.top + 8 + shift);
-    RECT tr{rc.left, rc.top + 42 + shift, rc.right, rc.bottom};
+    const int size = Scale(32);
+    if (HICON icon = icons_[b.image])
+      DrawIconEx(dc, (rc.left + rc.right - size) / 2 + shift, rc.top + Scale(8) + shift, icon, size, size, 0, nullptr,
+                 DI_NORMAL);
+    RECT tr{rc.left, rc.top + Scale(42) + shift, rc.right, rc.bottom};
     DrawTextW(dc, text.c_str(), -1, &tr, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS);
   } else {
-    DrawSmallImage(dc, b.image, rc.left + 5 + shift, (rc.top + rc.bottom) / 2 - 8 + shift);
-    RECT tr{rc.left + 26 + shift, rc.top + shift, rc.right - TSmartBarModel::kDropDownWidth, rc.bottom + shift};
+    const int size = Scale(16), dropDown = Scale(TSmartBarModel::kDropDownWidth);
+    if (HICON icon = icons_[3 + b.image])
+      DrawIconEx(dc, rc.left + Scale(5) + shift, (rc.top + rc.bottom - size) / 2 + shift, icon, size, size, 0, nullptr,
+                 DI_NORMAL);
+    RECT tr{rc.left + Scale(26) + shift, rc.top + shift, rc.right - dropDown, rc.bottom + shift};
     DrawTextW(dc, text.c_str(), -1, &tr, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-    if (b.dropDown) DrawDropArrow(dc, rc.right - TSmartBarModel::kDropDownWidth / 2, (rc.top + rc.bottom) / 2);
+    if (b.dropDown) DrawDropArrow(dc, rc.right - dropDown / 2, (rc.top + rc.bottom) / 2);
   }
   if (oldFont) SelectObject(dc, oldFont);
 }

@@ -11,23 +11,31 @@
 
 #include "common/Captions_win.h"
 #include "windows/LayeredForm_win.h"
+#include "ui/Dpi.h"
 #include "windows/SmartBarModel.h"
 #include "windows/WindowMagnet_win.h"
 
 namespace wx {
 
-// What the bar asks of the program's controller.
+// What the bar asks of the program's controller, which hands it over when it
+// creates the bar. Failures inside the bar are reported through the toolkit
+// (Guarded), which shows the program's error box.
 struct TSmartBarHost {
+  TSmartBarFeatures features;                  // what the program's edition offers
   std::function<void(Command)> runCommand;
   std::function<bool()> busy;                  // an action is running
   std::function<bool()> acceptsInput;          // no modal window of the tray menu is open
   std::function<bool()> optionsWindowVisible;
+  std::function<bool()> updaterPresent;        // the dictionary update tool lies beside the program
+  std::function<bool()> shuttingDown;          // the program or the session is ending
+  std::function<void()> sessionEnding;         // the Windows session ends now
+  std::function<void()> showCloseNotice;       // the notice shown when the user closes the bar
   std::function<void()> destroyed;             // the bar's window is gone
 };
 
 class TfrmSmartBar {
  public:
-  TfrmSmartBar(TBuildEdition edition, TSmartBarHost host);
+  explicit TfrmSmartBar(TSmartBarHost host);
   ~TfrmSmartBar();
   TfrmSmartBar(const TfrmSmartBar&) = delete;
   TfrmSmartBar& operator=(const TfrmSmartBar&) = delete;
@@ -51,6 +59,11 @@ class TfrmSmartBar {
   static LRESULT CALLBACK ButtonProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void CreateButtons();
+  // Font and images for a DPI; the buttons placed for it.
+  void TakeDpi(int dpi);
+  void PlaceButtons();
+  void FreeIcons();
+  int Scale(int basePixels) const { return ScaleToDpi(basePixels, dpi_); }
   void DrawButton(const DRAWITEMSTRUCT& d);
   void ButtonClicked(SmartBarButtonKind kind);
   void OpenMenu(SmartBarButtonKind kind, POINT at);
@@ -65,7 +78,9 @@ class TfrmSmartBar {
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
   HFONT font_ = nullptr;
+  int dpi_ = kBaseDpi;
   HWND buttons_[6] = {};
+  HICON icons_[6] = {};  // the three large images, then the three small ones
   int hot_ = -1;  // the button under the mouse
   bool closing_ = false;
   std::unique_ptr<TFormMagnetHook> magnet_;

@@ -19,7 +19,7 @@
 
 #include "common/Registry.h"
 #include "spelling/SpellCheckerBase.h"
-#include "windows/WindowPlacement.h"
+#include "ui/WindowPlacement.h"
 
 namespace wx {
 

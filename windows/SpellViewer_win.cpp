@@ -21,7 +21,8 @@
 #include "spelling/WinAPIControlParser_win.h"
 #include "windows/SpellRichEdit_win.h"
 #include "windows/SpellViewerTexts.h"
-#include "windows/WindowPlacement_win.h"
+#include "ui/Dpi_win.h"
+#include "ui/WindowPlacement_win.h"
 
 namespace wx {
 
@@ -193,6 +194,10 @@ class TfrmSpellViewer final : public TSpellDialogHooks {
   TSpellViewerModel model_;
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
+  int dpi_ = kBaseDpi;
+  int S(int basePixels) const { return ScaleToDpi(basePixels, dpi_); }
+  // Moved to a monitor of another DPI: the font at it, the suggested place, the layout again.
+  void DpiChanged(int dpi, const RECT& suggested);
   TSpellRichEdit pane_;
   std::unique_ptr<WindowCaptions> captions_;
   // The word in bold: its range and the style it had before.
@@ -257,10 +262,9 @@ void TfrmSpellViewer::ApplyEngineCaptions() {
 }
 
 void TfrmSpellViewer::CreateControls() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  font_ = CreateFontIndirectW(&metrics.lfMessageFont);
+  dpi_ = WindowDpi(window_);
+  const LOGFONTW message = MessageFontAt(dpi_);
+  font_ = CreateFontIndirectW(&message);
   HINSTANCE instance = GetModuleHandleW(nullptr);
   auto make = [&](const wchar_t* cls, int id, DWORD style, DWORD exStyle = 0) {
     HWND h = CreateWindowExW(exStyle, cls, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, window_,
@@ -293,30 +297,46 @@ void TfrmSpellViewer::CreateControls() {
     make(L"BUTTON", b.id, WS_TABSTOP | (b.button == M::btnIgnore ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
 }
 
+void TfrmSpellViewer::DpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = UsableDpi(dpi);
+  HFONT old = font_;
+  const LOGFONTW message = MessageFontAt(dpi_);
+  font_ = CreateFontIndirectW(&message);
+  for (HWND c = GetWindow(window_, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+    if (HFONT(SendMessageW(c, WM_GETFONT, 0, 0)) == old) SendMessageW(c, WM_SETFONT, WPARAM(font_), FALSE);
+  if (old) DeleteObject(old);
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  Layout();
+}
+
 void TfrmSpellViewer::Layout() {
   RECT rc;
   GetClientRect(window_, &rc);
   const int w = rc.right, h = rc.bottom;
-  const int gridWidth = 3 * kButtonWidth + 2 * kGap;
-  const int gridLeft = w - kMargin - gridWidth;
+  // The layout's lengths are 96-DPI pixels, scaled for the window's DPI.
+  const int margin = S(kMargin), gap = S(kGap), labelHeight = S(kLabelHeight);
+  const int buttonWidth = S(kButtonWidth), buttonHeight = S(kButtonHeight);
+  const int gridWidth = 3 * buttonWidth + 2 * gap;
+  const int gridLeft = w - margin - gridWidth;
   // The lower half (at least the buttons' height) holds the replacement and
   // the suggestions: a list of three rows under a half-empty text pane made
   // the user scroll for the fourth suggestion.
-  const int bottom = h - kMargin - std::max(kBottomHeight, (h - 2 * kMargin - kLabelHeight) / 2);
-  const int leftWidth = std::max(40, gridLeft - 2 * kMargin);
+  const int bottom = h - margin - std::max(S(kBottomHeight), (h - 2 * margin - labelHeight) / 2);
+  const int leftWidth = std::max(S(40), gridLeft - 2 * margin);
   auto place = [&](int id, int x, int y, int cx, int cy) {
     SetWindowPos(Item(id), nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
   };
-  place(kIdTextLabel, kMargin, kMargin, w - 2 * kMargin, kLabelHeight);
-  place(kIdPane, kMargin, kMargin + kLabelHeight, w - 2 * kMargin, std::max(20, bottom - kMargin - kLabelHeight - kGap));
-  place(kIdReplaceLabel, kMargin, bottom, leftWidth, kLabelHeight);
-  place(kIdReplace, kMargin, bottom + kLabelHeight, leftWidth, 21);
-  place(kIdSuggestionsLabel, kMargin, bottom + kLabelHeight + 25, leftWidth, kLabelHeight);
-  const int listTop = bottom + 2 * kLabelHeight + 25;
-  place(kIdSuggestions, kMargin, listTop, leftWidth, std::max(20, h - kMargin - listTop));
+  place(kIdTextLabel, margin, margin, w - 2 * margin, labelHeight);
+  place(kIdPane, margin, margin + labelHeight, w - 2 * margin, std::max(S(20), bottom - margin - labelHeight - gap));
+  place(kIdReplaceLabel, margin, bottom, leftWidth, labelHeight);
+  place(kIdReplace, margin, bottom + labelHeight, leftWidth, S(21));
+  place(kIdSuggestionsLabel, margin, bottom + labelHeight + S(25), leftWidth, labelHeight);
+  const int listTop = bottom + 2 * labelHeight + S(25);
+  place(kIdSuggestions, margin, listTop, leftWidth, std::max(S(20), h - margin - listTop));
   for (const ButtonDef& b : kButtons)
-    place(b.id, gridLeft + b.column * (kButtonWidth + kGap), bottom + b.row * (kButtonHeight + kGap), kButtonWidth,
-          kButtonHeight);
+    place(b.id, gridLeft + b.column * (buttonWidth + gap), bottom + b.row * (buttonHeight + gap), buttonWidth,
+          buttonHeight);
   InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -528,6 +548,9 @@ LRESULT TfrmSpellViewer::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         mm->ptMaxTrackSize.y = std::max<LONG>(settings_.MaxHeight, mm->ptMinTrackSize.y);
       return 0;
     }
+    case WM_DPICHANGED:
+      DpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
     case WM_SIZE:
       Layout();
       return 0;

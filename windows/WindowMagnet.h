@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "windows/WindowPlacement.h"
+#include "ui/WindowPlacement.h"
 
 namespace wx {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "windows/WindowPlacement_win.h"
+#include "ui/WindowPlacement_win.h"
 
 namespace wx {
 

@@ -14,6 +14,7 @@
 #include "thesaurus/ThesDialog_win.h"
 #include "thesaurus/ThesaurusFixture.h"
 #include "thesaurus/Thesaurus_win.h"
+#include "ui/Dpi_win.h"
 // The writer is builder code, not part of the program's library.
 #include "tools/lib/ThesaurusWriter.cpp"
 
@@ -304,3 +305,73 @@ TEST_F(ThesDialogTest, RussianTexts) {
 }
 
 }  // namespace
+
+namespace {
+
+struct Placed {
+  RECT window{}, client{}, close{};
+  LOGFONTW font{};
+};
+
+Placed PlacedNow(HWND dlg) {
+  Placed p;
+  GetWindowRect(dlg, &p.window);
+  GetClientRect(dlg, &p.client);
+  HWND close = GetDlgItem(dlg, idCloseButton);
+  GetWindowRect(close, &p.close);
+  MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&p.close), 2);
+  GetObjectW(HFONT(SendMessageW(close, WM_GETFONT, 0, 0)), sizeof p.font, &p.font);
+  return p;
+}
+
+}  // namespace
+
+// The dialog is laid out for the DPI of its window (the test runs it at 96 and,
+// from tests/e2e/test_high_dpi.sh, at 144) in the system's message font, and a
+// move to a monitor of another DPI lays it out again and takes the suggested place.
+TEST_F(ThesDialogTest, FollowsTheDpiOfItsWindow) {
+  int dpi = 0;
+  Placed first, moved, back;
+  RECT suggested{};
+  const int expected = std::getenv("WX_EXPECT_DPI") ? std::atoi(std::getenv("WX_EXPECT_DPI")) : 0;
+  Session(t, L"car", [&](HWND dlg) {
+    dpi = WindowDpi(dlg);
+    first = PlacedNow(dlg);
+    // As Windows sends it when the window is dragged onto a monitor of half as many dots again.
+    const int larger = dpi * 3 / 2;
+    suggested = {first.window.left + 10, first.window.top + 20,
+                 first.window.left + 10 + MulDiv(first.window.right - first.window.left, 3, 2),
+                 first.window.top + 20 + MulDiv(first.window.bottom - first.window.top, 3, 2)};
+    SendMessageW(dlg, WM_DPICHANGED, MAKEWPARAM(larger, larger), LPARAM(&suggested));
+    moved = PlacedNow(dlg);
+    RECT again = first.window;
+    SendMessageW(dlg, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&again));
+    back = PlacedNow(dlg);
+    Click(dlg, idCloseButton);
+  });
+  ASSERT_GT(dpi, 0);
+  if (expected) EXPECT_EQ(dpi, expected);
+  EXPECT_EQ(dpi, ScreenDpi());
+  // Controls and client area in 96-DPI pixels scaled for the window's DPI.
+  EXPECT_EQ(first.client.right, ScaleToDpi(361, dpi));
+  EXPECT_EQ(first.client.bottom, ScaleToDpi(211, dpi));
+  EXPECT_EQ(first.close.left, ScaleToDpi(278, dpi));
+  EXPECT_EQ(first.close.right - first.close.left, ScaleToDpi(75, dpi));
+  // The message font at the window's DPI, not a fixed face.
+  const LOGFONTW message = MessageFontAt(dpi);
+  EXPECT_EQ(first.font.lfHeight, message.lfHeight);
+  EXPECT_EQ(std::wstring(first.font.lfFaceName), std::wstring(message.lfFaceName));
+  if (dpi != 96) EXPECT_EQ(std::abs(first.font.lfHeight), std::abs(RescaleFontHeight(MessageFontAt(96).lfHeight, 96, dpi)));
+
+  // Moved to the larger DPI: the suggested rectangle, controls and font rescaled.
+  const int larger = dpi * 3 / 2;
+  EXPECT_EQ(moved.window.left, suggested.left);
+  EXPECT_EQ(moved.window.right, suggested.right);
+  EXPECT_EQ(moved.close.left, ScaleToDpi(278, larger));
+  EXPECT_EQ(moved.close.bottom, ScaleToDpi(184 + 23, larger));
+  EXPECT_EQ(moved.font.lfHeight, MessageFontAt(larger).lfHeight);
+  // And back: exactly where it was.
+  EXPECT_EQ(back.close.left, first.close.left);
+  EXPECT_EQ(back.close.bottom, first.close.bottom);
+  EXPECT_EQ(back.font.lfHeight, first.font.lfHeight);
+}

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/Commands.h"
+
 #include "common/MemoryRegistry.h"
 #include "common/RegistryStyles.h"
 
@@ -35,7 +37,7 @@ int IdOf(const std::vector<TSmartBarMenuItem>& items, const std::string& text) {
 
 TEST(SmartBarModel, EditionsDecideButtonsAndMenus) {
   using K = SmartBarButtonKind;
-  TSmartBarModel thes(edThesaurusOnly, true);
+  TSmartBarModel thes(SmartBarFeaturesFor(edThesaurusOnly), true);
   EXPECT_EQ(VisibleButtons(thes), (std::vector<K>{K::Thesaurus, K::Options, K::Help}));
   EXPECT_EQ(thes.ClientHeight(), 64 + 25 + 25);
   EXPECT_EQ(thes.Buttons()[1].caption, "&Thesaurus Clip.");
@@ -47,7 +49,7 @@ TEST(SmartBarModel, EditionsDecideButtonsAndMenus) {
                                       "Dictionary &Update Wizard...", "-", "About"}));
   EXPECT_TRUE(thes.EditorMenu().empty());
 
-  TSmartBarModel suite(edSuiteA, true);
+  TSmartBarModel suite(SmartBarFeaturesFor(edSuiteA), true);
   EXPECT_EQ(VisibleButtons(suite),
             (std::vector<K>{K::SpellCheck, K::Thesaurus, K::Definitions, K::Editor, K::Options, K::Help}));
   EXPECT_EQ(suite.ClientHeight(), 3 * 64 + 3 * 25);
@@ -55,14 +57,14 @@ TEST(SmartBarModel, EditionsDecideButtonsAndMenus) {
   EXPECT_EQ(Texts(suite.OptionsMenu())[3], "Spe&lling Options");
 
   // Spelling only: the thesaurus button stays, the editor menu holds Instant Spell.
-  TSmartBarModel spell(edSpellingOnly, true);
+  TSmartBarModel spell(SmartBarFeaturesFor(edSpellingOnly), true);
   EXPECT_EQ(VisibleButtons(spell), (std::vector<K>{K::SpellCheck, K::Thesaurus, K::Editor, K::Options, K::Help}));
   EXPECT_EQ(Texts(spell.EditorMenu()), (std::vector<std::string>{"&Instant Spell"}));
 }
 
 TEST(SmartBarModel, ClicksRunTheControllersActionsUnlessBusy) {
   MemoryRegistry reg;
-  TSmartBarModel m(edThesaurusOnly, true);
+  TSmartBarModel m(SmartBarFeaturesFor(edThesaurusOnly), true);
   auto a = m.ButtonClick(SmartBarButtonKind::Thesaurus, false, true);
   EXPECT_EQ(a.kind, TSmartBarAction::RunCommand);
   EXPECT_EQ(a.command, Command::ThesClipboard);
@@ -89,7 +91,7 @@ TEST(SmartBarModel, ClicksRunTheControllersActionsUnlessBusy) {
 
 TEST(SmartBarModel, TransparencyChoicesApplyAndAreStoredAtOnce) {
   MemoryRegistry reg;
-  TSmartBarModel m(edThesaurusOnly, true);
+  TSmartBarModel m(SmartBarFeaturesFor(edThesaurusOnly), true);
   std::vector<std::tuple<TLayerType, int>> applied;
   TLayeredForm layered([&](TLayerType t, uint8_t alpha, uint32_t) { applied.emplace_back(t, alpha); });
 
@@ -124,7 +126,7 @@ TEST(SmartBarModel, TransparencyChoicesApplyAndAreStoredAtOnce) {
   EXPECT_EQ(text, "None");
 
   // Without translucent windows the submenu is disabled and its items do nothing.
-  TSmartBarModel old(edThesaurusOnly, false);
+  TSmartBarModel old(SmartBarFeaturesFor(edThesaurusOnly), false);
   EXPECT_FALSE(old.OptionsMenu()[4].enabled);
   EXPECT_EQ(old.MenuChoice(TSmartBarModel::kTransparencyIdBase + 2, false, true, reg).kind,
             TSmartBarAction::Nothing);
@@ -148,7 +150,7 @@ TEST(LayeredForm, AppliesOnlyWhatChanges) {
 
 TEST(SmartBarModel, PlacementAndStoredSettings) {
   MemoryRegistry reg;
-  TSmartBarModel m(edThesaurusOnly, true);
+  TSmartBarModel m(SmartBarFeaturesFor(edThesaurusOnly), true);
   // First start: bottom right of the work area, topmost, opaque.
   const TRect topLeftTaskbar{0, 30, 1024, 768};
   EXPECT_EQ(m.Placement(reg, topLeftTaskbar, {topLeftTaskbar}, 150, 140), (TRect{874, 628, 1024, 768}));
@@ -181,7 +183,7 @@ TEST(SmartBarModel, PlacementAndStoredSettings) {
   EXPECT_FALSE(m.AlwaysOnTop());
   EXPECT_EQ(m.TransparencyLevel(), 192);
   ini.WriteString(kSmartBarSection, "Transparency", "80%");
-  TSmartBarModel fresh(edThesaurusOnly, true);
+  TSmartBarModel fresh(SmartBarFeaturesFor(edThesaurusOnly), true);
   fresh.LoadOptions(reg);
   EXPECT_EQ(fresh.TransparencyLevel(), 0);
   EXPECT_TRUE(fresh.OptionsMenu()[4].items[0].checked);
@@ -201,7 +203,7 @@ TEST(SmartBarModel, PlacementAndStoredSettings) {
 }
 
 TEST(SmartBarModel, TextsFollowTheInterfaceLanguage) {
-  TSmartBarModel m(edThesaurusOnly, true);
+  TSmartBarModel m(SmartBarFeaturesFor(edThesaurusOnly), true);
   SetActiveUiLanguage(UiLanguage::German);
   m.RefreshTexts();
   EXPECT_EQ(m.Buttons()[1].caption, "&Thesaurus Ablage");

@@ -1,4 +1,4 @@
-#include "windows/WindowPlacement_win.h"
+#include "ui/WindowPlacement_win.h"
 
 namespace wx {
 

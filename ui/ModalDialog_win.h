@@ -1,26 +1,29 @@
 // Modal dialogs whose controls are made in code: the empty template, the
 // dialog procedure that hands every message to the owning object (with
-// failures shown in the error box), and placement of a client area of a
-// given size at the centre of the work area.
+// failures reported through the toolkit), and sizing for a client area,
+// centred on the owner.
 #pragma once
 
 #include <windows.h>
 
-#include "app/ErrorBox_win.h"
+#include "ui/Dpi_win.h"
+#include "ui/Window_win.h"
 
 namespace wx {
 
-// The screen's pixels per inch (96 when unknown).
-int ScreenDpi();
-
 // Sizes the window for a client area of width x height (already scaled) and
-// centres it on the work area.
-void CentreClientOnWorkArea(HWND window, int width, int height);
+// centres it on its owner (on the monitor in use when the owner is hidden).
+inline void SizeClientAndCentre(HWND window, int width, int height) {
+  RECT r{0, 0, width, height};
+  AdjustWindowRectEx(&r, DWORD(GetWindowLongW(window, GWL_STYLE)), FALSE, DWORD(GetWindowLongW(window, GWL_EXSTYLE)));
+  SetWindowPos(window, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  CentreOnOwner(window, GetWindow(window, GW_OWNER));
+}
 
 // Runs a modal dialog for `self`, whose OnMessage(msg, wp, lp) receives every
 // message from WM_INITDIALOG on (its Attach(hwnd) is called first).
 template <typename T>
-void RunCodeDialog(HWND owner, T* self) {
+void RunModalDialog(HWND owner, T* self) {
   struct alignas(4) EmptyTemplate {
     DLGTEMPLATE t;
     WORD menu, cls, title;

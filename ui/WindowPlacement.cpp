@@ -1,4 +1,4 @@
-#include "windows/WindowPlacement.h"
+#include "ui/WindowPlacement.h"
 
 #include <algorithm>
 #include <cstdint>

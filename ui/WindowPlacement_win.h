@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "windows/WindowPlacement.h"
+#include "ui/WindowPlacement.h"
 
 namespace wx {
 

@@ -1,0 +1,52 @@
+// The window toolkit's base: registering a window class, finding a window's
+// owning object in its window procedure, bringing a window to the front, and
+// the one way every window reports a failure (the program's error box, which
+// the program installs at start).
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+
+namespace wx {
+
+// Registers a window class (a class already registered is kept).
+void RegisterWindowClass(const wchar_t* className, WNDPROC proc, HICON icon = nullptr, HCURSOR cursor = nullptr,
+                         HBRUSH background = nullptr);
+
+// The object behind a window, from inside its window procedure: the creation
+// parameter is stored as the window's user data at WM_NCCREATE. Null before
+// that and after the owner detached itself (user data set to 0).
+template <typename Owner>
+Owner* WindowOwner(HWND hwnd, UINT msg, LPARAM lp) {
+  if (msg == WM_NCCREATE)
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
+  return reinterpret_cast<Owner*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+// SetForegroundWindow with the foreground lock time-out set to 0 meanwhile.
+bool ForceForeground(HWND window);
+
+// ---- reporting failures ----
+// Shows a failure to the user; e is null for one that is not a std::exception.
+using ErrorReporter = std::function<void(const std::exception* e)>;
+// The program's error box; until one is installed, a plain error message box.
+void SetErrorReporter(ErrorReporter reporter);
+void ReportError(const std::exception& e);
+void ReportUnknownError();
+
+// Runs fn; any exception is reported and goes no further.
+template <typename Fn>
+void Guarded(Fn&& fn) noexcept {
+  try {
+    fn();
+  } catch (const std::exception& e) {
+    ReportError(e);
+  } catch (...) {
+    ReportUnknownError();
+  }
+}
+
+}  // namespace wx
