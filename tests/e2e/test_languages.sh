@@ -7,6 +7,7 @@
 # change. The installer under a German Windows installs the German
 # dictionary, and no other language's, without being asked.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/viewer_lib.sh"
 
 for f in american german french; do
   [[ -s "$WX_DATA_DIR/$f.qxm" ]] || wx_fail "no $f.qxm in $WX_DATA_DIR (the build makes it)"
@@ -21,15 +22,9 @@ start() {
   wx_start_program "$WX_DATA_DIR/american.qxm" "$WX_DATA_DIR/german.qxm" "$WX_DATA_DIR/french.qxm"
   wx_wait_tray_icon Wendrix 20 >/dev/null
 }
-V=Spelling
-VC=TfrmSpellViewer
-PANE="#101"
-tip_is() { [[ "$(wx_tray_tip)" == "$1" ]]; }
-wait_idle() { wx_retry 8 tip_is Wendrix || wx_fail "the program did not become idle (tip '$(wx_tray_tip)')"; }
-open_viewer() {  # TEXT
-  wx_driver clipboard-set-text "$1" >/dev/null
-  wx_tray_click single
-  wx_driver wait-window "$V" "$VC" 15000 >/dev/null || wx_fail "no Spell Viewer for '$1'"
+# open_viewer_on TEXT: the viewer on TEXT, the pane showing it.
+open_viewer_on() {
+  open_viewer "$1"
   wx_driver wait-text "$V" "$PANE" "$1" 5000 >/dev/null || wx_fail "the pane does not show '$1'"
 }
 marks() { wx_driver live-marks "$V" "$PANE" | tr '\n' ,; }
@@ -41,11 +36,7 @@ change_to_first() {
   wx_driver click "$V" "C&hange" >/dev/null || wx_fail "cannot press Change"
   printf '%s' "$first"
 }
-end_check() {
-  local box
-  box=$(wx_driver message-box-text 10000 "$V") || wx_fail "no completion message"
-  wx_driver click "$(sed -n 's/^hwnd: //p' <<<"$box")" OK >/dev/null || wx_fail "cannot close the message"
-}
+end_check() { end_message >/dev/null; }
 
 # --- German, chosen in Spelling Options --------------------------------------
 start
@@ -69,7 +60,7 @@ main_is() { [[ "$(wx_reg_get "$CFG" _Main_0)" == "$1" ]] && ! wx_reg_query "$CFG
 wx_retry 5 main_is german.qxm || wx_fail "the main dictionaries stored: $(wx_reg_list "$CFG" | grep _Main)"
 wait_idle
 
-open_viewer "Das ist ein Tset."
+open_viewer_on "Das ist ein Tset."
 wx_retry 5 marks_are "12 16," || wx_fail "German marks: $(marks) (expected only Tset, 12 16)"
 wx_assert_eq "$(wx_driver items "$V" "#105" | head -1 | cut -f2)" "Test" "the first German suggestion"
 wx_screenshot german
@@ -90,7 +81,7 @@ localedef -i fr_FR -f UTF-8 "$locales/fr_FR.UTF-8" 2>/dev/null || [[ -d "$locale
   wx_fail "cannot make the French locale"
 LOCPATH="$locales" LC_ALL=fr_FR.UTF-8 start
 text="Le café est trés bon, à bientôt."
-open_viewer "$text"
+open_viewer_on "$text"
 wx_retry 5 marks_are "12 16," || wx_fail "French marks: $(marks) (expected only trés, 12 16)"
 wx_assert_contains "$(wx_driver items "$V" "#105" | cut -f2)" "très" "the French suggestions"
 first=$(change_to_first)

@@ -13,6 +13,7 @@
 # pastes the original, and rich text copied from WordPad (F10) comes back
 # rich without an added paragraph.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/viewer_lib.sh"
 
 OPTIONS='HKCU\Software\Morvane\Wendrix\Options'
 MAIN="$WX_DATA_DIR/american.qxm"
@@ -28,17 +29,6 @@ wx_reg_add "$PLACE" Height REG_SZ 330
 wx_start_program "$MAIN"
 wx_wait_tray_icon Wendrix 20 >/dev/null
 
-V=Spelling
-VC=TfrmSpellViewer
-PANE="#101"
-tip_is() { [[ "$(wx_tray_tip)" == "$1" ]]; }
-wait_idle() { wx_retry 8 tip_is Wendrix || wx_fail "the program did not become idle (tip '$(wx_tray_tip)')"; }
-# open_viewer TEXT: puts it on the clipboard, clicks the tray icon, waits for the viewer.
-open_viewer() {
-  wx_driver clipboard-set-text "$1" >/dev/null
-  wx_tray_click single
-  wx_driver wait-window "$V" "$VC" 15000 >/dev/null || wx_fail "no Spell Viewer for '$1'"
-}
 # wait_word WORD: waits until the viewer presents WORD (in bold, its suggestions listed).
 wait_word() {
   presented() { [[ "$(wx_driver get-sel "$V" "$PANE")" == "$1" ]]; }
@@ -46,13 +36,6 @@ wait_word() {
   wx_fail "the viewer does not present '$1' (selection $(wx_driver get-sel "$V" "$PANE"), expected $2)"
 }
 press() { wx_driver click "$V" "$1" >/dev/null || wx_fail "cannot press $1"; }
-# end_message: waits for the completion message, prints its texts and closes it.
-end_message() {
-  local box
-  box=$(wx_driver message-box-text 10000 "$V") || wx_fail "no completion message"
-  grep '^text: ' <<<"$box"
-  wx_driver click "$(sed -n 's/^hwnd: //p' <<<"$box")" OK >/dev/null || wx_fail "cannot close the message"
-}
 
 # --- Plain text: marks, first suggestion, two changes, the word count ---
 open_viewer "a tset of teh viewer"
