@@ -42,7 +42,7 @@ ctest --test-dir build/native -j"$jobs" --output-on-failure || status=1
 echo "== native unit tests under ASan/UBSan [${SECONDS}s]"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/asan -j"$jobs" --output-on-failure || status=1
-echo "== fuzz targets (${WX_FUZZ_SECONDS:=10} s each, $jobs at a time) [${SECONDS}s]"
+echo "== fuzz targets (${WX_FUZZ_SECONDS:=6} s each, $jobs at a time) [${SECONDS}s]"
 # fuzz_one NAME: a short run of one target on its corpus and seeds; prints one
 # line, and the end of the log when it failed.
 fuzz_one() {

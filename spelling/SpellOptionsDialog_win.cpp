@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -14,6 +15,8 @@
 #include "spelling/SpellCheckerBase.h"
 #include "spelling/SpellOptionsModel.h"
 #include "spelling/SpellOptionsTexts.h"
+#include "ui/Dpi_win.h"
+#include "ui/TwoColumns.h"
 
 namespace wx {
 
@@ -60,8 +63,69 @@ class SpellOptionsDialog : public DialogBase {
     captions_ = std::make_unique<WindowCaptions>(hwnd_, SpellOptionsTexts(), [this] { FillTexts(); });
   }
 
+  // The option boxes in two columns as wide as their labels need in the
+  // language shown: a column takes the other's spare room first, then the
+  // window grows (within its monitor), so that no label is cut.
+  void LayOutOptionBoxes() {
+    HWND first = GetDlgItem(hwnd_, idOptionBox0);
+    HDC dc = GetDC(hwnd_);
+    if (!first || !dc) {
+      if (dc) ReleaseDC(hwnd_, dc);
+      return;
+    }
+    HGDIOBJ old = SelectObject(dc, HFONT(SendMessageW(first, WM_GETFONT, 0, 0)));
+    int need[2] = {0, 0};
+    const int boxes = int(model_.Boxes().size());
+    for (int i = 0; i < boxes; ++i) {
+      std::wstring text = TextOf(GetDlgItem(hwnd_, idOptionBox0 + i));
+      std::erase(text, L'&');
+      SIZE size{};
+      GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+      // The box itself and the room between it and its label.
+      need[i / 5] = std::max<int>(need[i / 5], size.cx + GetSystemMetrics(SM_CXMENUCHECK) + Scale(8));
+    }
+    SelectObject(dc, old);
+    ReleaseDC(hwnd_, dc);
+
+    RECT window{};
+    GetWindowRect(hwnd_, &window);
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &mi);
+    const int designWidth = Scale(kClientWidth) + (window.right - window.left) - ClientWidth();
+    const int maxGrow = std::max(0, int(mi.rcWork.right - mi.rcWork.left) - designWidth);
+    const TTwoColumns c = SplitTwoColumns(need[0], need[1], Scale(488), Scale(4), maxGrow);
+    auto place = [&](int id, int x, int y, int w, int h) {
+      SetWindowPos(GetDlgItem(hwnd_, id), nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    for (int i = 0; i < boxes; ++i) {
+      const int col = i / 5, row = i % 5;
+      place(idOptionBox0 + i, Scale(16) + (col ? c.left + Scale(4) : 0), Scale(22 + row * 22), col ? c.right : c.left,
+            Scale(20));
+    }
+    // What spans the window follows its width.
+    place(idOptionsGroup, Scale(8), Scale(4), Scale(504) + c.grow, Scale(130));
+    place(idDictionariesGroup, Scale(8), Scale(140), Scale(504) + c.grow, Scale(150));
+    place(idMainDictList, Scale(16), Scale(158), Scale(488) + c.grow, Scale(90));
+    place(idCustomCombo, Scale(150), Scale(256), Scale(354) + c.grow, Scale(200));
+    place(idOptionsOk, Scale(432) + c.grow, Scale(298), Scale(80), Scale(23));
+    if (ClientWidth() != Scale(kClientWidth) + c.grow) {
+      SetWindowPos(hwnd_, nullptr, 0, 0, designWidth + c.grow, window.bottom - window.top,
+                   SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+      CentreOnOwner(hwnd_, GetWindow(hwnd_, GW_OWNER));
+    }
+    TrackLayout();
+  }
+
+  int ClientWidth() const {
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    return r.right - r.left;
+  }
+
   // What the caption table cannot reach: column headers and the Locate row.
   void FillTexts() {
+    LayOutOptionBoxes();
     for (int i = 0; i < 2; ++i) {
       std::wstring text = CaptionW(SpellOptionsTexts(), i == 0 ? txtNameColumn : txtFilenameColumn);
       LVCOLUMNW col{};
