@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The other languages' main dictionaries. German chosen in Spelling Options
-# (ticked in the main list, English unticked): the Spell Viewer marks only
-# "Tset" in "Das ist ein Tset." and offers "Test" first. A first run under a
-# French Windows (display language French) checks in French: accented text
-# is corrected and comes back on the clipboard byte for byte apart from the
-# change. The installer under a German Windows installs the German
-# dictionary, and no other language's, without being asked.
+# (ticked in the main list, English unticked): the Spell Viewer and Instant
+# Spell mark only "Tset" in "Das ist ein Tset." and offer "Test" first. A
+# first run under a French Windows (display language French) checks in
+# French: accented text is corrected and comes back on the clipboard byte
+# for byte apart from the change. The installer under a German Windows
+# installs the German dictionary, and no other language's, without being
+# asked.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/viewer_lib.sh"
 
@@ -72,6 +73,27 @@ wait_idle
 wx_driver kill-process WendrixTray.exe >/dev/null
 mutex_gone() { ! wx_driver mutex-exists DravimoAutoRun >/dev/null 2>&1; }
 wx_retry 10 mutex_gone || wx_fail "the program's mutex outlived it"
+
+# --- Instant Spell with the German dictionary -------------------------------------
+wx_reg_add "$OPTIONS" OnSingleClick REG_DWORD 5  # a single click opens Instant Spell
+start
+IS="Instant Spell"
+wx_tray_click single
+wx_driver wait-window "$IS" "" 15000 >/dev/null || wx_fail "the tray click did not open Instant Spell"
+wx_driver focus "$IS" "#91" >/dev/null || wx_fail "cannot focus the editor"
+wx_driver keys "text:Das ist ein Tset. " >/dev/null
+wx_driver wait-text "$IS" "#91" "Das ist ein Tset. " 5000 >/dev/null || wx_fail "typing into Instant Spell failed"
+is_marks_are() { [[ "$(wx_driver live-marks "$IS" "#91" | tr '\n' ,)" == "$1" ]]; }
+wx_retry 5 is_marks_are "12 16," ||
+  wx_fail "Instant Spell's German marks: $(wx_driver live-marks "$IS" "#91" | tr '\n' ,) (expected only Tset, 12 16)"
+wx_driver keys F7 >/dev/null
+wx_driver wait-window "Spelling" "" 10000 >/dev/null || wx_fail "F7 did not open the Spelling dialog"
+offers_test() { wx_driver list-children "Spelling" | grep -qP "item\[0\]\*?\tTest$"; }
+wx_retry 5 offers_test || wx_fail "the Spelling dialog does not offer Test first: $(wx_driver list-children Spelling)"
+wx_driver keys Escape >/dev/null
+wx_driver kill-process WendrixTray.exe >/dev/null
+wx_retry 10 mutex_gone || wx_fail "the program's mutex outlived it"
+wx_reg_add "$OPTIONS" OnSingleClick REG_DWORD 1
 
 # --- French, a first run under a French Windows --------------------------------
 wx_reg_delete "$CFG"
