@@ -37,6 +37,21 @@ info() { wx_driver window-info "$D" | sed -n "s/^$1=//p"; }
 enabled() { wx_driver list-children "$D" | grep -P "\tid=$1\t" | grep -q 'enabled=1'; }
 tip_is() { [[ "$(wx_tray_tip)" == "$1" ]]; }
 wait_idle() { wx_retry 5 tip_is Wendrix || wx_fail "the program did not become idle (tip '$(wx_tray_tip)')"; }
+# resize_window WIDTH HEIGHT: resizes the window as a window manager would
+# (Xvfb has none to drag a frame with) and waits for the new size; prints it.
+resize_window() {
+  local before now
+  before=$(window_size)
+  xdotool search --name "^$D\$" windowsize "$1" "$2" >/dev/null 2>&1 || wx_fail "xdotool cannot resize the window"
+  changed() { now=$(window_size); [[ "$now" != "$before" ]]; }
+  wx_retry 5 changed || wx_fail "the window was not resized from $before"
+  echo "$now"
+}
+window_size() {
+  local l t r b
+  IFS=, read -r l t r b <<<"$(info rect)"
+  echo "$((r - l))x$((b - t))"
+}
 close_with() {  # BUTTON
   wx_driver click "$D" "$1" >/dev/null || wx_fail "cannot click $1"
   wx_driver wait-gone "$D" 5000 >/dev/null || wx_fail "the window did not close with $1"
@@ -81,20 +96,11 @@ close_with "&Cancel"
 
 # --- Cancel leaves the clipboard as it was; the size is kept after a resize ---
 open_window happy
-IFS=, read -r l t r b <<<"$(info rect)"
-# Resize it as a window manager would (Xvfb has none to drag a frame with).
-xdotool search --name "^$D\$" windowsize 640 470 >/dev/null 2>&1 || wx_fail "xdotool cannot resize the window"
-resized() {
-  IFS=, read -r l2 t2 r2 b2 <<<"$(info rect)"
-  size="$((r2 - l2))x$((b2 - t2))"
-  [[ "$size" != "560x400" ]]
-}
-wx_retry 5 resized || wx_fail "the window was not resized"
+size=$(resize_window 640 470)
 close_with "&Cancel"
 wx_assert_eq "$(wx_driver clipboard-get-text)" "happy" "clipboard after Cancel"
 open_window happy
-IFS=, read -r l t r b <<<"$(info rect)"
-wx_assert_eq "$((r - l))x$((b - t))" "$size" "the size after reopening"
+wx_assert_eq "$(window_size)" "$size" "the size after reopening"
 close_with "&Cancel"
 
 # --- an unknown word: not found, neighbours; following words and Previous ---
@@ -170,15 +176,7 @@ wx_driver clipboard-wait-text "kept" 5000 >/dev/null || wx_fail "the user's clip
 # --- the end of the Windows session stores the place before the process is ended ---
 wx_driver kill-process wordpad.exe >/dev/null  # it covers the tray icon
 open_window happy
-IFS=, read -r l t r b <<<"$(info rect)"
-opened_size="$((r - l))x$((b - t))"
-xdotool search --name "^$D\$" windowsize 600 430 >/dev/null 2>&1 || wx_fail "xdotool cannot resize the window"
-resized_again() {
-  IFS=, read -r l t r b <<<"$(info rect)"
-  ended_size="$((r - l))x$((b - t))"
-  [[ "$ended_size" != "$opened_size" ]]
-}
-wx_retry 5 resized_again || wx_fail "the window was not resized from $opened_size"
+ended_size=$(resize_window 600 430)
 close_with "&Cancel"
 controller=$(wx_driver window-of-class TfrmTarvelo) || wx_fail "no controller window"
 wx_driver post-message "$controller" 0x11 0 0x80000000 >/dev/null  # WM_QUERYENDSESSION, ENDSESSION_LOGOFF
