@@ -40,6 +40,7 @@ TLiveRichEdit::~TLiveRichEdit() { Detach(); }
 void TLiveRichEdit::SetView(TLiveTextView* view) {
   if (HasView()) view_->InvalidateAll();
   view_ = view;
+  layout_.SetView(view);
   caches_.clear();
   spellingActive_ = false;
   UpdateActivation();
@@ -162,7 +163,7 @@ const std::vector<TSpellingError>& TLiveRichEdit::CheckLine(int line, int caretI
 const std::vector<TSpellingError>& TLiveRichEdit::CheckLineAt(int line, int index, int nextIndex, int caretIndex) {
   std::u16string text;
   if (index >= 0) {
-    text = view_->TextRange(index, nextIndex);
+    text = layout_.TextRange(index, nextIndex);
     while (!text.empty() && (text.back() == u'\r' || text.back() == u'\n')) text.pop_back();
   } else {
     text = view_->LineText(line);
@@ -176,7 +177,7 @@ const std::vector<TSpellingError>& TLiveRichEdit::CheckLineAt(int line, int inde
   cache.Errors.clear();
   bool pending = false;
   if (!engine_->IsLineIgnored(LineBytes(text, text.size()))) {
-    const int first = index >= 0 ? index : view_->LineIndex(line);
+    const int first = index >= 0 ? index : layout_.LineIndex(line);
     const bool track = (LiveMenuOptions & PopupOption(spIgnore)) != 0;
     std::string previous;
     for (const TLiveWord& w : LineWords(text)) {
@@ -197,20 +198,22 @@ const std::vector<TSpellingError>& TLiveRichEdit::CheckLineAt(int line, int inde
 void TLiveRichEdit::PaintBand(int firstVisible, int top, int bottom, int caretIndex,
                               const std::function<void(const TPaintedLine&)>& draw) {
   if (!spellingActive_ || busy_ || !HasView()) return;
+  layout_.Validate();
   // A band from the top of the client area starts at the first visible line
   // without asking where its top row falls.
-  int line = top <= 0 ? firstVisible : std::max(firstVisible, view_->LineAtRow(top));
+  int line = top <= 0 ? firstVisible : std::max(firstVisible, layout_.LineAtRow(top));
   if (line < 0) return;
   TPaintedLine p;
-  p.Index = view_->LineIndex(line);
+  p.Index = layout_.LineIndex(line);
   if (p.Index < 0) return;
-  p.Top = view_->CharTop(p.Index);
+  p.Top = layout_.CharTop(p.Index);
   while (p.Top < bottom) {
     p.Line = line;
     // The next line's first character (-1: this is the last line).
-    const int nextIndex = view_->LineIndex(line + 1);
+    const int nextIndex = line + 1 < view_->LineCount() ? layout_.LineIndex(line + 1) : -1;
     const bool last = nextIndex <= p.Index;
-    p.NextTop = last ? -1 : view_->CharTop(nextIndex);
+    p.NextIndex = last ? -1 : nextIndex;
+    p.NextTop = last ? -1 : layout_.CharTop(nextIndex);
     const std::vector<TSpellingError>& errors = CheckLineAt(line, p.Index, last ? -1 : nextIndex, caretIndex);
     if (!errors.empty()) {
       p.Errors = &errors;
@@ -232,10 +235,11 @@ void TLiveRichEdit::PaintBand(int firstVisible, int top, int bottom, int caretIn
 std::vector<std::pair<int, int>> TLiveRichEdit::VisibleMarks() {
   std::vector<std::pair<int, int>> marks;
   if (!spellingActive_ || busy_ || !HasView()) return marks;
-  const int first = view_->FirstVisibleLine(), last = view_->LastVisibleLine();
+  layout_.Validate();
+  const int first = layout_.FirstVisibleLine(), last = view_->LastVisibleLine();
   for (auto it = caches_.lower_bound(first); it != caches_.end() && it->first <= last; ++it) {
     if (it->second.Errors.empty()) continue;
-    const int index = view_->LineIndex(it->first);
+    const int index = layout_.LineIndex(it->first);
     for (const TSpellingError& e : it->second.Errors) marks.push_back({index + e.Start, index + e.End});
   }
   return marks;
@@ -250,10 +254,25 @@ void TLiveRichEdit::SelectionChanged() {
   bool anyDirty = false;
   for (const auto& entry : caches_) anyDirty = anyDirty || entry.second.Dirty;
   if (!anyDirty) return;
-  const int first = view_->FirstVisibleLine();
+  layout_.Validate();
+  const int first = layout_.FirstVisibleLine();
   for (auto it = caches_.lower_bound(first); it != caches_.end(); ++it)
-    if (it->second.Dirty) view_->InvalidateLine(it->first);
+    if (it->second.Dirty) InvalidateLine(it->first);
 }
+
+void TLiveRichEdit::InvalidateLine(int line) {
+  const int index = layout_.LineIndex(line);
+  if (index < 0) return;
+  view_->InvalidateLineAt(line, layout_.CharTop(index));
+}
+
+int TLiveRichEdit::FirstVisibleLine() {
+  if (!HasView()) return -1;
+  layout_.Validate();
+  return layout_.FirstVisibleLine();
+}
+
+int TLiveRichEdit::CharLeft(int index) { return HasView() ? layout_.CharLeft(index) : 0; }
 
 void TLiveRichEdit::MarkAllDirty() {
   for (auto& entry : caches_) entry.second.Dirty = true;
@@ -268,8 +287,9 @@ void TLiveRichEdit::RecheckAll() {
 
 bool TLiveRichEdit::MisspelledWordAt(int at, int& line, TLiveWord& word) {
   if (!spellingActive_ || !HasView() || at < 0) return false;
-  line = view_->LineFromChar(at);
-  const int column = at - view_->LineIndex(line);
+  layout_.Validate();
+  line = layout_.LineFromChar(at);
+  const int column = at - layout_.LineIndex(line);
   std::u16string text = view_->LineText(line);
   if (engine_->IsLineIgnored(LineBytes(text, kMaxLineCheck))) return false;
   const bool track = (LiveMenuOptions & PopupOption(spIgnore)) != 0;
@@ -295,14 +315,17 @@ bool TLiveRichEdit::ContextMenu(int at, const std::function<void(int wordStart, 
   int line = 0;
   TLiveWord w;
   if (!MisspelledWordAt(at, line, w)) return false;
-  const int first = view_->LineIndex(line);
+  const int first = layout_.LineIndex(line);
   view_->SetSelection(first + w.Start, first + w.End);
   int x = 0, y = 0;
   if (place) place(first + w.Start, x, y);
   std::string word = w.Ansi;
   const TSpellPopupOption result = engine_->ShowWordPopup(options, word, x, y);
   ApplyMenuResult(result, line, w, word);
-  if (HasView()) view_->InvalidateLine(line);
+  if (HasView()) {
+    layout_.Validate();
+    InvalidateLine(line);
+  }
   return true;
 }
 
@@ -327,12 +350,14 @@ void TLiveRichEdit::RunSpellDialogOnWord() {
 void TLiveRichEdit::ReplaceRange(int start, int end, const std::u16string& text) {
   view_->SetSelection(start, end);
   view_->ReplaceSelection(text);
+  layout_.Clear();
 }
 
 void TLiveRichEdit::ApplyMenuResult(TSpellPopupOption result, int line, const TLiveWord& word,
                                     const std::string& newWord) {
   if (!HasView()) return;
-  const int first = view_->LineIndex(line);
+  layout_.Validate();
+  const int first = layout_.LineIndex(line);
   switch (result) {
     case spCancel:
       break;
@@ -365,8 +390,9 @@ bool TLiveRichEdit::IgnoreOnce() {
   int start = 0, end = 0;
   view_->GetSelection(start, end);
   if (end <= start || end - start >= 4000) return false;
-  const int line = view_->LineFromChar(start);
-  const int column = start - view_->LineIndex(line);
+  layout_.Validate();
+  const int line = layout_.LineFromChar(start);
+  const int column = start - layout_.LineIndex(line);
   const std::u16string text = view_->LineText(line);
   if (static_cast<size_t>(column + (end - start)) > text.size()) return false;  // spans lines
   std::string previous;
@@ -376,7 +402,7 @@ bool TLiveRichEdit::IgnoreOnce() {
       ignoredOnce_[w.Ansi].insert(previous);
       if (TLineCache* cache = Cache(line)) {
         cache->Dirty = true;
-        view_->InvalidateLine(line);
+        InvalidateLine(line);
       }
       return true;
     }
@@ -395,11 +421,12 @@ bool TLiveRichEdit::KeyReleased() {
   int start = 0, end = 0;
   view_->GetSelection(start, end);
   if (start != end) return false;
-  const int line = view_->LineFromChar(start);
-  const int first = view_->LineIndex(line);
+  layout_.Validate();
+  const int line = layout_.LineFromChar(start);
+  const int first = layout_.LineIndex(line);
   const int column = start - first;
   if (column < 2) return false;
-  const std::u16string text = view_->TextRange(first, start);
+  const std::u16string text = layout_.TextRange(first, start);
   // The word that ends just before the typed delimiter.
   for (const TLiveWord& w : LineWords(text, static_cast<size_t>(column))) {
     if (w.End != column - 1) continue;
@@ -457,6 +484,7 @@ int TLiveRichEdit::ChangeAll(const std::u16string& oldWord, const std::u16string
   }
   view_->SetSelection(selStart, selEnd);
   view_->EndUpdate();
+  layout_.Clear();
   MarkAllDirty();
   view_->InvalidateAll();
   return changed;
@@ -479,8 +507,9 @@ void TLiveRichEdit::WordSkipped(bool before, int state) {
   if (state == TSpellCheckerBase::kSkipIgnore) {
     int start = 0, end = 0;
     view_->GetSelection(start, end);
-    const int line = view_->LineFromChar(start);
-    const int column = start - view_->LineIndex(line);
+    layout_.Validate();
+    const int line = layout_.LineFromChar(start);
+    const int column = start - layout_.LineIndex(line);
     const std::u16string text = view_->LineText(line);
     std::string selected;
     if (end > start && static_cast<size_t>(column + (end - start)) <= text.size() &&

@@ -26,6 +26,7 @@
 
 #include "spelling/ParsingEngine.h"
 #include "spelling/SpellCheckerBase.h"
+#include "windows/LiveLayout.h"
 
 namespace wx {
 
@@ -56,6 +57,16 @@ class TLiveTextView {
   virtual void ReplaceSelection(const std::u16string& text) = 0;
   // Repaint requests: one line's band, or the whole control.
   virtual void InvalidateLine(int line) = 0;
+  // The same for a line whose top row is known.
+  virtual void InvalidateLineAt(int line, int /*top*/) { InvalidateLine(line); }
+  // The left edge (client pixels) of a character.
+  virtual int CharLeft(int /*index*/) { return 0; }
+  // The state positions depend on, read without walking the text; false
+  // when the view cannot tell (then no answer is kept between calls).
+  virtual bool ReadState(TViewState& /*state*/) { return false; }
+  // True when an edit at the caret moves nothing on its left on its line
+  // (left-aligned text running left to right).
+  virtual bool EditKeepsLeftPart() { return false; }
   virtual void InvalidateAll() = 0;
   // Freeze redrawing around a batch of changes; EndUpdate repaints at once
   // and tells the owner the text changed.
@@ -84,6 +95,7 @@ struct TLineCache {
 struct TPaintedLine {
   int Line = 0;
   int Index = 0;         // its first character
+  int NextIndex = -1;    // the next line's first character; -1 on the last line
   int Top = 0;           // its top row
   int NextTop = -1;      // the next line's top row; -1 on the last line
   int PreviousTop = -1;  // the line above's top row when this pass met it (-1: not known)
@@ -167,6 +179,23 @@ class TLiveRichEdit {
   // Everything will be checked again at the next paint.
   void RecheckAll();
 
+  // --- what is known of the control's lines (see LiveLayout.h) ---
+  // The first visible line, asked only when the view has moved.
+  int FirstVisibleLine();
+  // A character's left edge, asked once while the view stays as it is.
+  int CharLeft(int index);
+  // The text length as last read (-1: not known).
+  int TextLength() const { return layout_.Length(); }
+  // Brackets an edit of the text: Generation() before it, then Edited()
+  // with what changed (inserted text null when not known), or
+  // LayoutChanged() when it cannot be told.
+  unsigned EditGeneration() const { return layout_.Generation(); }
+  void Edited(unsigned generation, int at, int removed, int inserted, const std::u16string* text) {
+    layout_.Edited(generation, at, removed, inserted, text);
+  }
+  void LayoutChanged() { layout_.Clear(); }
+  const TLayoutCache& Layout() const { return layout_; }
+
   // The word test: the engine's verdict, excluded words, and the words the
   // user ignored once after this previous word.
   bool WordAcceptable(const std::string& word, const std::string& previous);
@@ -224,8 +253,10 @@ class TLiveRichEdit {
   void WordSkipped(bool before, int state);
   void PopupResult(TSpellPopupOption result);
   const std::vector<TSpellingError>& CheckLineAt(int line, int index, int nextIndex, int caretIndex);
+  void InvalidateLine(int line);
 
   TLiveTextView* view_ = nullptr;
+  TLayoutCache layout_;
   TSpellCheckerBase* engine_ = nullptr;
   TMainParsingEngine parser_;
   bool spellingActive_ = false;

@@ -22,6 +22,69 @@ POINT PosFromChar(HWND h, int index) {
   return POINT{p.x, p.y};
 }
 
+// The text length in the control's own character indexes (a line break
+// counts one), without walking the text.
+int TextLength(HWND h) {
+  GETTEXTLENGTHEX how{GTL_DEFAULT, 1200};
+  return static_cast<int>(SendMessageW(h, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0));
+}
+
+TEditProbe Probe(HWND h) {
+  CHARRANGE cr{0, 0};
+  SendMessageW(h, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  return TEditProbe{cr.cpMin, cr.cpMax, TextLength(h)};
+}
+
+// Keys that move the caret or scroll, and keys that only modify others.
+bool NavigationKey(WPARAM key) {
+  switch (key) {
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
+    case VK_SHIFT: case VK_CONTROL: case VK_MENU: case VK_LSHIFT: case VK_RSHIFT: case VK_LCONTROL:
+    case VK_RCONTROL: case VK_LMENU: case VK_RMENU: case VK_LWIN: case VK_RWIN: case VK_CAPITAL: case VK_NUMLOCK:
+    case VK_SCROLL:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Messages after which the control's text, its formats and its lines are
+// as before, apart from what the view's state shows (scrolling, size, the
+// selection): what the painter knows of the visible lines still holds.
+bool KeepsLines(UINT msg, WPARAM wp) {
+  switch (msg) {
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+      return (GET_KEYSTATE_WPARAM(wp) & MK_CONTROL) == 0;  // with Ctrl it zooms
+    case WM_NCHITTEST: case WM_SETCURSOR: case WM_MOUSEMOVE: case WM_MOUSELEAVE: case WM_NCMOUSEMOVE:
+    case WM_NCMOUSELEAVE: case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: case WM_MBUTTONUP: case WM_NCLBUTTONDOWN: case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK: case WM_NCRBUTTONDOWN: case WM_NCRBUTTONUP: case WM_CAPTURECHANGED:
+    case WM_MOUSEACTIVATE: case WM_CONTEXTMENU: case WM_VSCROLL: case WM_HSCROLL: case WM_TIMER:
+    case WM_ERASEBKGND: case WM_NCPAINT: case WM_PRINT: case WM_PRINTCLIENT: case WM_NCCALCSIZE:
+    case WM_SETFOCUS: case WM_KILLFOCUS: case WM_GETDLGCODE: case WM_KEYUP: case WM_SYSKEYUP: case WM_GETTEXT:
+    case WM_GETTEXTLENGTH: case WM_COPY: case WM_GETFONT: case WM_GETOBJECT: case WM_WINDOWPOSCHANGING:
+    case WM_WINDOWPOSCHANGED: case WM_MOVE: case WM_SIZE: case WM_SHOWWINDOW: case WM_ENABLE: case WM_SETREDRAW:
+    case WM_NCACTIVATE: case WM_ACTIVATE: case WM_CANCELMODE: case WM_CHANGEUISTATE: case WM_UPDATEUISTATE:
+    case WM_QUERYUISTATE: case WM_NOTIFYFORMAT: case WM_IME_SETCONTEXT: case WM_IME_NOTIFY: case WM_GETMINMAXINFO:
+    case WM_CTLCOLOREDIT: case WM_CTLCOLORSTATIC: case WM_DESTROY: case WM_NOTIFY: case WM_COMMAND:
+    case EM_GETSEL: case EM_EXGETSEL: case EM_SETSEL: case EM_EXSETSEL: case EM_HIDESELECTION: case EM_SCROLLCARET:
+    case EM_LINESCROLL: case EM_SCROLL: case EM_SETSCROLLPOS: case EM_GETSCROLLPOS: case EM_GETFIRSTVISIBLELINE:
+    case EM_GETLINECOUNT: case EM_LINEINDEX: case EM_LINEFROMCHAR: case EM_EXLINEFROMCHAR: case EM_LINELENGTH:
+    case EM_GETLINE: case EM_GETTEXTRANGE: case EM_GETSELTEXT: case EM_GETTEXTEX: case EM_GETTEXTLENGTHEX:
+    case EM_POSFROMCHAR: case EM_CHARFROMPOS: case EM_FINDTEXT: case EM_FINDTEXTW: case EM_FINDTEXTEX:
+    case EM_FINDTEXTEXW: case EM_FINDWORDBREAK: case EM_GETCHARFORMAT: case EM_GETPARAFORMAT: case EM_GETEVENTMASK:
+    case EM_SETEVENTMASK: case EM_GETMODIFY: case EM_SETMODIFY: case EM_CANUNDO: case EM_CANREDO: case EM_CANPASTE:
+    case EM_GETOPTIONS: case EM_GETRECT: case EM_GETLIMITTEXT: case EM_EXLIMITTEXT: case EM_LIMITTEXT:
+    case EM_SETUNDOLIMIT: case EM_EMPTYUNDOBUFFER: case EM_STOPGROUPTYPING: case EM_GETOLEINTERFACE:
+    case EM_SELECTIONTYPE: case EM_STREAMOUT: case EM_GETZOOM: case EM_GETTEXTMODE: case EM_SETBKGNDCOLOR:
+    case EM_SETREADONLY: case EM_GETWORDBREAKPROC: case EM_GETAUTOURLDETECT:
+      return true;
+    default:
+      return false;
+  }
+}
+
 int CharFromPos(HWND h, POINT pt) {
   POINTL p{pt.x, pt.y};
   return static_cast<int>(SendMessageW(h, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&p)));
@@ -98,6 +161,31 @@ class TSpellRichEdit::View final : public TLiveTextView {
   int LineIndex(int line) override { return static_cast<int>(SendMessageW(h(), EM_LINEINDEX, line, 0)); }
   int LineFromChar(int index) override { return static_cast<int>(SendMessageW(h(), EM_EXLINEFROMCHAR, 0, index)); }
   int CharTop(int index) override { return PosFromChar(h(), index).y; }
+  int CharLeft(int index) override { return PosFromChar(h(), index).x; }
+  bool ReadState(TViewState& s) override {
+    POINT scroll{0, 0};
+    SendMessageW(h(), EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    RECT rc{};
+    GetClientRect(h(), &rc);
+    s.ScrollX = scroll.x;
+    s.ScrollY = scroll.y;
+    // The message scales its answer to 16 bits in long texts; the bars
+    // keep small moves apart.
+    s.BarX = GetScrollPos(h(), SB_HORZ);
+    s.BarY = GetScrollPos(h(), SB_VERT);
+    s.Width = rc.right - rc.left;
+    s.Height = rc.bottom - rc.top;
+    s.Length = TextLength(h());
+    s.Lines = LineCount();
+    return true;
+  }
+  bool EditKeepsLeftPart() override {
+    PARAFORMAT2 pf{};
+    pf.cbSize = sizeof pf;
+    pf.dwMask = PFM_ALIGNMENT | PFM_RTLPARA;
+    SendMessageW(h(), EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+    return (pf.wAlignment == 0 || pf.wAlignment == PFA_LEFT) && !(pf.wEffects & PFE_RTLPARA);
+  }
   int LineAtRow(int y) override { return LineFromChar(CharFromPos(h(), POINT{1, y})); }
   std::u16string LineText(int line) override {
     const int index = LineIndex(line);
@@ -113,7 +201,7 @@ class TSpellRichEdit::View final : public TLiveTextView {
     return std::u16string(buf.begin(), buf.end());
   }
   std::u16string TextRange(int start, int end) override {
-    if (end < 0) end = GetWindowTextLengthW(h());
+    if (end < 0) end = TextLength(h());
     if (start < 0 || end <= start) return {};
     std::wstring buf(static_cast<size_t>(end - start) + 1, L'\0');
     TEXTRANGEW tr{{start, end}, buf.data()};
@@ -138,10 +226,11 @@ class TSpellRichEdit::View final : public TLiveTextView {
   }
   void InvalidateLine(int line) override {
     const int index = LineIndex(line);
-    if (index < 0) return;
+    if (index >= 0) InvalidateLineAt(line, PosFromChar(h(), index).y);
+  }
+  void InvalidateLineAt(int, int top) override {
     RECT rc;
     GetClientRect(h(), &rc);
-    const int top = PosFromChar(h(), index).y;
     // The line's height as the last paint found it (a line ends where the
     // next begins); the band reaches a little further for the wave.
     const int bottom = std::min<int>(rc.bottom, top + owner_.lineHeight_ + 4);
@@ -261,11 +350,72 @@ LRESULT TSpellRichEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       live_.KeyReleased();
       break;
     case WM_CHAR: {
-      const LRESULT r = DefSubclassProc(h, msg, wp, lp);
+      const wchar_t c = static_cast<wchar_t>(wp);
+      LRESULT r = 0;
+      if (c == L'\b' || c == 0x7F) {
+        r = TrackedEdit(msg, wp, lp, TEditKind::Deletion, nullptr);
+      } else if (c >= 0x20 || c == L'\t' || c == L'\r' || c == L'\n') {
+        const std::u16string typed(1, static_cast<char16_t>(c == L'\n' ? L'\r' : c));
+        r = TrackedEdit(msg, wp, lp, TEditKind::Typed, &typed);
+      } else {
+        r = UntrackedEdit(msg, wp, lp);  // Ctrl with a letter
+      }
       live_.KeyPressed(static_cast<char16_t>(wp));
-      live_.SelectionChanged();
+      if (window_) live_.SelectionChanged();
       return r;
     }
+    case WM_KEYDOWN:
+      if (wp == VK_DELETE || wp == VK_BACK) {
+        const LRESULT r = TrackedEdit(msg, wp, lp, TEditKind::Deletion, nullptr);
+        if (window_) live_.SelectionChanged();
+        return r;
+      }
+      if (!NavigationKey(wp)) {
+        // Ctrl with a key may change formats without changing the length
+        // (only copying and selecting all are known not to).
+        const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+        const bool harmless = !ctrl || wp == 'C' || wp == 'A' || wp == VK_INSERT;
+        const LRESULT r = harmless ? UntrackedEdit(msg, wp, lp) : DefSubclassProc(h, msg, wp, lp);
+        if (window_) {
+          if (!harmless) live_.LayoutChanged();
+          live_.SelectionChanged();
+        }
+        return r;
+      }
+      typingStyle_ = false;
+      break;
+    case WM_CUT:
+    case WM_CLEAR: {
+      const LRESULT r = TrackedEdit(msg, wp, lp, TEditKind::Deletion, nullptr);
+      if (window_) live_.SelectionChanged();
+      return r;
+    }
+    case EM_REPLACESEL: {
+      const auto* text = reinterpret_cast<const wchar_t*>(lp);
+      const std::u16string inserted = text ? std::u16string(text, text + wcslen(text)) : std::u16string();
+      const LRESULT r = TrackedEdit(msg, wp, lp, TEditKind::Replacement, &inserted);
+      if (window_) live_.SelectionChanged();
+      return r;
+    }
+    case EM_SETCHARFORMAT:
+      // A format set at an empty selection is the one the next characters
+      // typed take: their line may grow.
+      if (wp & (SCF_SELECTION | SCF_WORD)) typingStyle_ = true;
+      break;
+    case WM_LBUTTONDOWN: {
+      // A press inside the selection may drag it elsewhere in the text.
+      CHARRANGE sel{0, 0};
+      SendMessageW(h, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&sel));
+      dragArmed_ = sel.cpMax > sel.cpMin;
+      typingStyle_ = false;
+      break;
+    }
+    case WM_SETTEXT:
+    case EM_STREAMIN:
+    case EM_SETSEL:
+    case EM_EXSETSEL:
+      typingStyle_ = false;
+      break;
     case EM_SETREADONLY: {
       const LRESULT r = DefSubclassProc(h, msg, wp, lp);
       live_.UpdateActivation();
@@ -275,6 +425,9 @@ LRESULT TSpellRichEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       break;
   }
   const LRESULT r = DefSubclassProc(h, msg, wp, lp);
+  if (!window_) return r;
+  if (!(msg == WM_KEYDOWN || KeepsLines(msg, wp)) || (msg == WM_MOUSEMOVE && dragArmed_ && (wp & MK_LBUTTON))) live_.LayoutChanged();
+  if (msg == WM_LBUTTONUP) dragArmed_ = false;
   switch (msg) {
     // Whatever may have moved the caret or changed the text.
     case WM_KEYDOWN:
@@ -282,20 +435,53 @@ LRESULT TSpellRichEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN:
     case WM_SETTEXT:
     case WM_PASTE:
-    case WM_CUT:
-    case WM_CLEAR:
     case WM_UNDO:
     case EM_UNDO:
     case EM_REDO:
-    case EM_REPLACESEL:
     case EM_SETSEL:
     case EM_EXSETSEL:
     case EM_STREAMIN:
-      if (window_) live_.SelectionChanged();
+      live_.SelectionChanged();
       break;
     default:
       break;
   }
+  return r;
+}
+
+// An edit the control makes at the selection, told to the live model as
+// what the selection and length before and after show (the text typed or
+// replaced, when known), so that it need not ask again where the lines are.
+LRESULT TSpellRichEdit::TrackedEdit(UINT msg, WPARAM wp, LPARAM lp, TEditKind kind, const std::u16string* text) {
+  HWND h = window_;
+  const TEditProbe before = Probe(h);
+  const unsigned generation = live_.EditGeneration();
+  const LRESULT r = DefSubclassProc(h, msg, wp, lp);
+  if (!window_) return r;
+  TInferredEdit edit;
+  const int count = text ? static_cast<int>(text->size()) : 0;
+  switch (typingStyle_ ? TInference::Unknown : InferEdit(kind, count, before, Probe(h), edit)) {
+    case TInference::Nothing:
+      break;
+    case TInference::Known:
+      live_.Edited(generation, edit.At, edit.Removed, edit.Inserted, edit.Inserted == count ? text : nullptr);
+      break;
+    case TInference::Unknown:
+      live_.LayoutChanged();
+      break;
+  }
+  return r;
+}
+
+// A message that may change the text in ways not followed: the model
+// forgets the lines when the selection or the length changed.
+LRESULT TSpellRichEdit::UntrackedEdit(UINT msg, WPARAM wp, LPARAM lp) {
+  HWND h = window_;
+  const TEditProbe before = Probe(h);
+  const LRESULT r = DefSubclassProc(h, msg, wp, lp);
+  if (!window_) return r;
+  const TEditProbe after = Probe(h);
+  if (after.Length != before.Length) live_.LayoutChanged();
   return r;
 }
 
@@ -308,7 +494,7 @@ void TSpellRichEdit::Paint() {
   RECT client;
   GetClientRect(h, &client);
   RECT band = client;
-  const int first = static_cast<int>(SendMessageW(h, EM_GETFIRSTVISIBLELINE, 0, 0));
+  const int first = live_.FirstVisibleLine();
   if (first != firstVisible_) {
     // Scrolled: every visible line is painted again.
     firstVisible_ = first;
@@ -341,7 +527,7 @@ std::pair<int, int> TSpellRichEdit::WaveRows(HDC dc, const TPaintedLine& p, int 
       if (cache && cache->MeasuredHeight == height && cache->BaselineOffset > 0)
         return WaveAbove(lineTop + cache->BaselineOffset);
       // Vote, column by column, for the lowest row painted in the text colour.
-      const int x0 = PosFromChar(h, p.Index).x;
+      const int x0 = live_.CharLeft(p.Index);
       RECT rc;
       GetClientRect(h, &rc);
       std::vector<int> votes(static_cast<size_t>(height), 0);
@@ -402,7 +588,7 @@ void TSpellRichEdit::DrawMarks(HDC dc, const RECT& band) {
   SendMessageW(h, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&sel));
   HPEN pen = CreatePen(PS_SOLID, 1, color_);
   HGDIOBJ oldPen = SelectObject(dc, pen);
-  const int textLength = GetWindowTextLengthW(h);
+  const int textLength = live_.TextLength() >= 0 ? live_.TextLength() : TextLength(h);
   const FormatMetrics metrics = DefaultFormatMetrics(h, dc);
   lineHeight_ = std::max(lineHeight_, metrics.Height());
   live_.PaintBand(firstVisible_, band.top, band.bottom, sel.cpMin, [&](const TPaintedLine& p) {
@@ -411,22 +597,22 @@ void TSpellRichEdit::DrawMarks(HDC dc, const RECT& band) {
       lineSpacing_ = p.NextTop - p.Top;
     }
     const auto [waveTop, waveBottom] = WaveRows(dc, p, metrics.ascent, metrics.descent);
+    const TLineCache* cache = live_.Cache(p.Line);
     for (const TSpellingError& e : *p.Errors) {
-      const int x1 = PosFromChar(h, p.Index + e.Start).x;
+      const int x1 = live_.CharLeft(p.Index + e.Start);
       int x2 = 0;
       const int endIndex = p.Index + e.End;
-      const POINT end = PosFromChar(h, endIndex);
-      if (endIndex < textLength && end.y == p.Top && end.x > x1) {
-        x2 = end.x;
-      } else {
+      // The character after the word lies on the same line before the
+      // next line's first one (a line break belongs to its line).
+      if (endIndex < (p.NextIndex >= 0 ? p.NextIndex : textLength)) x2 = live_.CharLeft(endIndex);
+      if (x2 <= x1) {
         // The word ends its line or the text: its last character's right edge.
-        const POINT lastChar = PosFromChar(h, endIndex - 1);
-        wchar_t buf[2] = {0, 0};
-        TEXTRANGEW tr{{endIndex - 1, endIndex}, buf};
-        SendMessageW(h, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&tr));
+        wchar_t last[2] = {0, 0};
+        if (cache && e.End >= 1 && static_cast<size_t>(e.End) <= cache->Text.size())
+          last[0] = static_cast<wchar_t>(cache->Text[static_cast<size_t>(e.End - 1)]);
         SIZE size{0, 0};
-        GetTextExtentPoint32W(dc, buf, 1, &size);
-        x2 = lastChar.x + std::max<LONG>(size.cx, 1);
+        if (last[0]) GetTextExtentPoint32W(dc, last, 1, &size);
+        x2 = live_.CharLeft(endIndex - 1) + std::max<LONG>(size.cx, 1);
       }
       if (x2 <= x1) continue;
       // The wave: a point every 2 pixels, alternating between its top and bottom rows.

@@ -111,6 +111,8 @@ class TSpellRichEdit {
   // top is lineTop, given the default font's ascent and descent.
   std::pair<int, int> WaveRows(HDC dc, const TPaintedLine& line, int ascent, int descent);
   bool ContextMenu(LPARAM lp);
+  LRESULT TrackedEdit(UINT msg, WPARAM wp, LPARAM lp, TEditKind kind, const std::u16string* text);
+  LRESULT UntrackedEdit(UINT msg, WPARAM wp, LPARAM lp);
 
   HWND window_ = nullptr;
   std::unique_ptr<View> view_;
@@ -123,6 +125,8 @@ class TSpellRichEdit {
   int lineSpacing_ = 0;  // the last line height the painter met
   std::vector<std::pair<int, int>> marks_;  // answered one by one to the marks message
   UINT marksMessage_ = 0;
+  bool typingStyle_ = false;  // a format was set at the selection: typed text may change line heights
+  bool dragArmed_ = false;    // the button went down inside a selection
 };
 
 }  // namespace wx
