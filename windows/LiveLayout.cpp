@@ -135,6 +135,8 @@ int TLayoutCache::LineAtRow(int y) {
   if (stateKnown_) {
     for (auto it = rows_.begin(); it != rows_.end(); ++it) {
       auto next = std::next(it);
+      // Rows below the last line belong to it.
+      if (it->first == state_.Lines - 1 && it->second.top != INT_MIN && it->second.top <= y) return it->first;
       if (next == rows_.end()) break;
       const Row &row = it->second, &below = next->second;
       if (next->first == it->first + 1 && row.top != INT_MIN && below.top != INT_MIN && row.top <= y && y < below.top)

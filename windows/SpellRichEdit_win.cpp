@@ -13,7 +13,6 @@ namespace wx {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x5752;  // "WR"
 constexpr int kMaxWavePoints = 1024;
 
 POINT PosFromChar(HWND h, int index) {
@@ -270,7 +269,7 @@ TSpellRichEdit::~TSpellRichEdit() {
   live_.SetSpellEngine(nullptr);
   live_.SetView(nullptr);
   if (window_ && IsWindow(window_)) {
-    RemoveWindowSubclass(window_, SubclassProc, kSubclassId);
+    Detach(window_);
     DestroyWindow(window_);
   }
   window_ = nullptr;
@@ -291,7 +290,13 @@ bool TSpellRichEdit::Attach(HWND window) {
   if (!window || !IsWindow(window) || (window_ && window_ != window)) return false;
   window_ = window;
   marksMessage_ = RegisterWindowMessageW(kMarksMessageName);
-  SetWindowSubclass(window_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  // The control's own procedure is replaced rather than subclassed through
+  // the common controls: those find their data in a window property for
+  // every message, which under Wine is a round trip to its server, and the
+  // painter sends the control a few dozen messages per key.
+  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  original_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TSpellRichEdit::WindowProc)));
   live_.SetView(view_.get());
   return true;
 }
@@ -314,13 +319,21 @@ void TSpellRichEdit::SetReadOnly(bool value) {
 
 void TSpellRichEdit::RecheckAll() { live_.RecheckAll(); }
 
-LRESULT CALLBACK TSpellRichEdit::SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
-  auto* self = reinterpret_cast<TSpellRichEdit*>(data);
+void TSpellRichEdit::Detach(HWND h) {
+  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(h, GWLP_WNDPROC)) == &TSpellRichEdit::WindowProc)
+    SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+  SetWindowLongPtrW(h, GWLP_USERDATA, 0);
+}
+
+LRESULT CALLBACK TSpellRichEdit::WindowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<TSpellRichEdit*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+  if (!self || self->window_ != h) return DefWindowProcW(h, msg, wp, lp);
   if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(h, SubclassProc, kSubclassId);
+    const WNDPROC original = self->original_;
+    self->Detach(h);
     self->live_.SetView(nullptr);
     self->window_ = nullptr;
-    return DefSubclassProc(h, msg, wp, lp);
+    return CallWindowProcW(original, h, msg, wp, lp);
   }
   return self->OnMessage(msg, wp, lp);
 }
@@ -375,7 +388,7 @@ LRESULT TSpellRichEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         // (only copying and selecting all are known not to).
         const bool ctrl = GetKeyState(VK_CONTROL) < 0;
         const bool harmless = !ctrl || wp == 'C' || wp == 'A' || wp == VK_INSERT;
-        const LRESULT r = harmless ? UntrackedEdit(msg, wp, lp) : DefSubclassProc(h, msg, wp, lp);
+        const LRESULT r = harmless ? UntrackedEdit(msg, wp, lp) : Original(h, msg, wp, lp);
         if (window_) {
           if (!harmless) live_.LayoutChanged();
           live_.SelectionChanged();
@@ -417,14 +430,14 @@ LRESULT TSpellRichEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       typingStyle_ = false;
       break;
     case EM_SETREADONLY: {
-      const LRESULT r = DefSubclassProc(h, msg, wp, lp);
+      const LRESULT r = Original(h, msg, wp, lp);
       live_.UpdateActivation();
       return r;
     }
     default:
       break;
   }
-  const LRESULT r = DefSubclassProc(h, msg, wp, lp);
+  const LRESULT r = Original(h, msg, wp, lp);
   if (!window_) return r;
   if (!(msg == WM_KEYDOWN || KeepsLines(msg, wp)) || (msg == WM_MOUSEMOVE && dragArmed_ && (wp & MK_LBUTTON))) live_.LayoutChanged();
   if (msg == WM_LBUTTONUP) dragArmed_ = false;
@@ -456,7 +469,7 @@ LRESULT TSpellRichEdit::TrackedEdit(UINT msg, WPARAM wp, LPARAM lp, TEditKind ki
   HWND h = window_;
   const TEditProbe before = Probe(h);
   const unsigned generation = live_.EditGeneration();
-  const LRESULT r = DefSubclassProc(h, msg, wp, lp);
+  const LRESULT r = Original(h, msg, wp, lp);
   if (!window_) return r;
   TInferredEdit edit;
   const int count = text ? static_cast<int>(text->size()) : 0;
@@ -478,7 +491,7 @@ LRESULT TSpellRichEdit::TrackedEdit(UINT msg, WPARAM wp, LPARAM lp, TEditKind ki
 LRESULT TSpellRichEdit::UntrackedEdit(UINT msg, WPARAM wp, LPARAM lp) {
   HWND h = window_;
   const TEditProbe before = Probe(h);
-  const LRESULT r = DefSubclassProc(h, msg, wp, lp);
+  const LRESULT r = Original(h, msg, wp, lp);
   if (!window_) return r;
   const TEditProbe after = Probe(h);
   if (after.Length != before.Length) live_.LayoutChanged();
@@ -488,7 +501,7 @@ LRESULT TSpellRichEdit::UntrackedEdit(UINT msg, WPARAM wp, LPARAM lp) {
 void TSpellRichEdit::Paint() {
   HWND h = window_;
   if (!live_.SpellingActive() || live_.Busy()) {
-    DefSubclassProc(h, WM_PAINT, 0, 0);
+    Original(h, WM_PAINT, 0, 0);
     return;
   }
   RECT client;
@@ -506,7 +519,7 @@ void TSpellRichEdit::Paint() {
   } else {
     band = client;
   }
-  DefSubclassProc(h, WM_PAINT, 0, 0);
+  Original(h, WM_PAINT, 0, 0);
   // Only the lines the control painted again need their waves again.
   HDC dc = GetDC(h);
   DrawMarks(dc, band);

@@ -102,7 +102,10 @@ class TSpellRichEdit {
 
  private:
   class View;
-  static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  // Gives the control its own procedure back.
+  void Detach(HWND h);
+  LRESULT Original(HWND h, UINT msg, WPARAM wp, LPARAM lp) { return CallWindowProcW(original_, h, msg, wp, lp); }
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
   void Paint();
   // Draws the waves of the lines that cross the band (client rows).
@@ -115,6 +118,7 @@ class TSpellRichEdit {
   LRESULT UntrackedEdit(UINT msg, WPARAM wp, LPARAM lp);
 
   HWND window_ = nullptr;
+  WNDPROC original_ = nullptr;  // the control's own window procedure
   std::unique_ptr<View> view_;
   TLiveRichEdit live_;
   COLORREF color_ = RGB(255, 0, 0);

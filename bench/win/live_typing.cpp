@@ -1,13 +1,15 @@
 // Live spelling on long texts, under Windows (or Wine): for texts of 10 KB,
 // 100 KB, 1 MB and 5 MB, the time from setting the text to the marks painted,
 // the time of a key typed near the top and at the end (the character, its
-// key release and the repaint), and the process's private memory before the
+// key release and the repaint: the median of 40) with the number of position
+// questions (those the control answers by walking its text) a key asks, and
+// the process's private memory before the
 // window, with the text open and after the window is gone; each for our
 // live-spelling rich edit and, in the same run, for a plain rich-edit control
 // holding the same text (the peer: what a word processor built on the same
 // control pays).
 //
-// usage: bench-live_typing.exe DICTIONARY TEXT
+// usage: bench-live_typing.exe DICTIONARY TEXT [KB,KB...]
 // DICTIONARY is a main dictionary file (american.qxm), TEXT a plain text
 // (Windows-1252 or UTF-8 without characters outside it) repeated or cut to
 // each size.
@@ -18,6 +20,7 @@
 #include <algorithm>
 #include <cstring>
 #include <cstdio>
+#include <cwchar>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -87,8 +90,28 @@ std::wstring Sized(const std::wstring& source, size_t bytes) {
 
 struct Figures {
   double open = 0, keyTop = 0, keyEnd = 0, before = 0, open_mem = 0, after = 0;
+  double askedTop = 0, askedEnd = 0;  // position questions asked per key
   std::string questions;  // what the control's position questions cost at the end
 };
+
+// Counts the questions sent to the control that make it walk its text to a
+// position (a hook on the thread's sent messages sees the painter's own).
+HWND countedEdit = nullptr;
+long asked = 0;
+LRESULT CALLBACK CountQuestions(int code, WPARAM wp, LPARAM lp) {
+  const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
+  if (code == HC_ACTION && m->hwnd == countedEdit) {
+    switch (m->message) {
+      case EM_LINEINDEX: case EM_POSFROMCHAR: case EM_EXLINEFROMCHAR: case EM_LINEFROMCHAR: case EM_CHARFROMPOS:
+      case EM_GETFIRSTVISIBLELINE: case EM_GETTEXTRANGE: case EM_GETLINE: case EM_LINELENGTH:
+        ++asked;
+        break;
+      default:
+        break;
+    }
+  }
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
 
 // Microseconds of each position question the painter may ask, at the end of
 // the text.
@@ -122,17 +145,29 @@ std::string TimeQuestions(HWND edit) {
 }
 
 // Types `count` characters at the caret, each followed by its key release and
-// a repaint, and returns the mean milliseconds of one.
-double TypeKeys(HWND edit, int count) {
+// a repaint, and returns the median milliseconds of one (the machine may be
+// busy with other work now and then: a mean would count that as ours).
+double TypeKeys(HWND edit, int count, double* questionsPerKey) {
   const wchar_t keys[] = L"wrod ";
-  const double t0 = Now();
+  countedEdit = edit;
+  asked = 0;
+  // Counting slows every message down: only when asked for, not timed then.
+  HHOOK hook = questionsPerKey ? SetWindowsHookExW(WH_CALLWNDPROC, CountQuestions, nullptr, GetCurrentThreadId())
+                               : nullptr;
+  std::vector<double> times;
   for (int i = 0; i < count; ++i) {
     const wchar_t c = keys[i % 5];
+    const double t0 = Now();
     SendMessageW(edit, WM_CHAR, c, 1);
     SendMessageW(edit, WM_KEYUP, c == L' ' ? VK_SPACE : 'W', 0xC0000001);
     UpdateWindow(edit);
+    times.push_back(Now() - t0);
   }
-  return (Now() - t0) / count;
+  std::sort(times.begin(), times.end());
+  const double ms = times[times.size() / 2];
+  if (hook) UnhookWindowsHookEx(hook);
+  if (questionsPerKey) *questionsPerKey = double(asked) / count;
+  return ms;
 }
 
 Figures Measure(const std::wstring& text, TSpellCheckerBase* checker) {
@@ -162,12 +197,14 @@ Figures Measure(const std::wstring& text, TSpellCheckerBase* checker) {
   SendMessageW(edit, EM_SETSEL, 10, 10);
   SendMessageW(edit, EM_SCROLLCARET, 0, 0);
   UpdateWindow(edit);
-  f.keyTop = TypeKeys(edit, 20);
+  f.keyTop = TypeKeys(edit, 40, nullptr);
+  TypeKeys(edit, 10, &f.askedTop);
   // At the end.
   SendMessageW(edit, EM_SETSEL, WPARAM(-1), LPARAM(-1));
   SendMessageW(edit, EM_SCROLLCARET, 0, 0);
   UpdateWindow(edit);
-  f.keyEnd = TypeKeys(edit, 20);
+  f.keyEnd = TypeKeys(edit, 40, nullptr);
+  TypeKeys(edit, 10, &f.askedEnd);
   f.questions = TimeQuestions(edit);
   Pump();
   f.open_mem = PrivateMB();
@@ -181,8 +218,8 @@ Figures Measure(const std::wstring& text, TSpellCheckerBase* checker) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: bench-live_typing.exe DICTIONARY TEXT\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: bench-live_typing.exe DICTIONARY TEXT [KB,KB...]\n");
     return 2;
   }
   const std::string dictionary = WideToUtf8(argv[1]);
@@ -213,7 +250,19 @@ int wmain(int argc, wchar_t** argv) {
 
   std::printf("%-8s %-16s %10s %12s %12s %10s %10s %10s\n", "text", "control", "open ms", "key top ms",
               "key end ms", "MB before", "MB open", "MB after");
-  for (const size_t size : {size_t(10) << 10, size_t(100) << 10, size_t(1) << 20, size_t(5) << 20}) {
+  // Sizes in KB from the third argument ("1024,5120"), or the four usual ones.
+  std::vector<size_t> sizes{size_t(10) << 10, size_t(100) << 10, size_t(1) << 20, size_t(5) << 20};
+  if (argc == 4) {
+    sizes.clear();
+    for (const wchar_t* p = argv[3]; *p;) {
+      wchar_t* end = nullptr;
+      const unsigned long kb = std::wcstoul(p, &end, 10);
+      if (end == p) break;
+      if (kb > 0 && kb <= (64u << 10)) sizes.push_back(size_t(kb) << 10);
+      p = *end ? end + 1 : end;
+    }
+  }
+  for (const size_t size : sizes) {
     const std::wstring text = Sized(crlf, size);
     char label[16];
     std::snprintf(label, sizeof label, size >= (1u << 20) ? "%zu MB" : "%zu KB",
@@ -223,7 +272,8 @@ int wmain(int argc, wchar_t** argv) {
       std::printf("%-8s %-16s %10.1f %12.2f %12.2f %10.1f %10.1f %10.1f\n", label,
                   ours ? "live spelling" : "plain rich edit", f.open, f.keyTop, f.keyEnd, f.before, f.open_mem,
                   f.after);
-      if (ours) std::printf("         questions at the end: %s\n", f.questions.c_str());
+      std::printf("         position questions per key: %.1f at the top, %.1f at the end; each at the end: %s\n",
+                  f.askedTop, f.askedEnd, f.questions.c_str());
       std::fflush(stdout);
     }
   }
