@@ -705,3 +705,163 @@ TEST_F(Live, OneEditInALongTextCostsTheSameAnywhere) {
   EXPECT_EQ(live.Cache(20), nullptr);
   EXPECT_NE(live.Cache(19980), nullptr);
 }
+
+// What a control's selection and length before and after an edit tell.
+TEST(LiveLayout, InfersTypingDeletingAndReplacingFromTheProbes) {
+  TInferredEdit e;
+  using K = TEditKind;
+  using I = TInference;
+  // Typed at the caret, over a selection, overwriting the next character.
+  EXPECT_EQ(InferEdit(K::Typed, 1, {5, 5, 10}, {6, 6, 11}, e), I::Known);
+  EXPECT_EQ(e, (TInferredEdit{5, 0, 1}));
+  EXPECT_EQ(InferEdit(K::Typed, 1, {2, 5, 10}, {3, 3, 8}, e), I::Known);
+  EXPECT_EQ(e, (TInferredEdit{2, 3, 1}));
+  EXPECT_EQ(InferEdit(K::Typed, 1, {5, 5, 10}, {6, 6, 10}, e), I::Known);
+  EXPECT_EQ(e, (TInferredEdit{5, 1, 1}));
+  // Refused (read-only, text limit): nothing changed.
+  EXPECT_EQ(InferEdit(K::Typed, 1, {5, 5, 10}, {5, 5, 10}, e), I::Nothing);
+  // Backspace, a word before the caret, Delete, the selection.
+  EXPECT_EQ(InferEdit(K::Deletion, 0, {5, 5, 10}, {4, 4, 9}, e), I::Known);
+  EXPECT_EQ(e, (TInferredEdit{4, 1, 0}));
+  EXPECT_EQ(InferEdit(K::Deletion, 0, {9, 9, 20}, {4, 4, 15}, e), I::Known);
+  EXPECT_EQ(e, (TInferredEdit{4, 5, 0}));
+  EXPECT_EQ(InferEdit(K::Deletion, 0, {5, 5, 10}, {5, 5, 9}, e), I::Known);
+  EXPECT_EQ(e, (TInferredEdit{5, 1, 0}));
+  EXPECT_EQ(InferEdit(K::Deletion, 0, {2, 7, 10}, {2, 2, 5}, e), I::Known);
+  EXPECT_EQ(e, (TInferredEdit{2, 5, 0}));
+  // A replacement of the selection by known text.
+  EXPECT_EQ(InferEdit(K::Replacement, 4, {2, 5, 10}, {6, 6, 11}, e), I::Known);
+  EXPECT_EQ(e, (TInferredEdit{2, 3, 4}));
+  // Probes that fit no such edit: a selection left behind, a caret elsewhere,
+  // a length that does not add up (a line break typed as two characters).
+  EXPECT_EQ(InferEdit(K::Typed, 1, {5, 5, 10}, {6, 8, 11}, e), I::Unknown);
+  EXPECT_EQ(InferEdit(K::Typed, 1, {5, 5, 10}, {9, 9, 11}, e), I::Unknown);
+  EXPECT_EQ(InferEdit(K::Typed, 1, {5, 5, 10}, {6, 6, 12}, e), I::Unknown);
+  EXPECT_EQ(InferEdit(K::Deletion, 0, {5, 5, 10}, {4, 4, 8}, e), I::Unknown);
+  EXPECT_EQ(InferEdit(K::Deletion, 0, {2, 7, 10}, {2, 2, 6}, e), I::Unknown);
+  EXPECT_EQ(InferEdit(K::Replacement, 4, {2, 5, 10}, {6, 6, 13}, e), I::Unknown);
+}
+
+namespace {
+
+// Everything a full repaint hands the painter, with each mark's left edges.
+struct Screen {
+  std::vector<std::tuple<int, int, int, int, std::vector<TSpellingError>>> lines;  // line, index, next, top, marks
+  std::vector<std::pair<int, int>> lefts;                                        // each mark's edges
+  bool operator==(const Screen&) const = default;
+};
+
+Screen Paint(TLiveRichEdit& live, FakeView& view, int caret = -1) {
+  Screen s;
+  live.PaintBand(live.FirstVisibleLine(), 0, 250, caret, [&](const TPaintedLine& p) {
+    s.lines.emplace_back(p.Line, p.Index, p.NextIndex, p.Top, *p.Errors);
+    for (const TSpellingError& e : *p.Errors)
+      s.lefts.emplace_back(live.CharLeft(p.Index + e.Start), live.CharLeft(p.Index + e.End));
+  });
+  (void)view;
+  return s;
+}
+
+}  // namespace
+
+// Marks stay on their words through typing, deleting, pasting, scrolling,
+// wrapping and resizing: after each step the screen the model paints
+// (lines, their indexes and tops, marks and their left edges) is the one a
+// model that keeps nothing between calls paints from the same text.
+TEST_F(Live, WhatTheScreenKeepsFollowsEveryKindOfEdit) {
+  FakeView plain;
+  plain.reportsState = false;
+  TLiveRichEdit reference;
+  reference.SetView(&plain);
+  reference.SetSpellEngine(&checker);
+  std::u16string text;
+  for (int i = 0; i < 60; ++i) text += i % 3 ? u"the cat sat on a mat\r" : u"a tset of teh text and dgo\r";
+  view.SetText(text);
+  view.lastVisible = 24;
+  auto same = [&](const char* step) {
+    plain.lines = view.lines;
+    plain.wrap = view.wrap;
+    plain.firstVisible = view.firstVisible;
+    plain.lastVisible = view.lastVisible;
+    const Screen cached = Paint(live, view, view.selStart), fresh = Paint(reference, plain, view.selStart);
+    EXPECT_EQ(cached, fresh) << step;
+    EXPECT_EQ(live.VisibleMarks(), reference.VisibleMarks()) << step;
+  };
+  same("first paint");
+  const int line3 = view.LineIndex(3);
+  // Typed in the middle of a line, before its marks: they move right.
+  view.SetSelection(line3 + 2, line3 + 2);
+  view.Type(live, u"big ");
+  same("typed before the marks");
+  // Typed at the end of a line: a new misspelled word, marked once left.
+  view.SetSelection(line3 + 30, line3 + 30);
+  view.Type(live, u" zzx");
+  view.SetSelection(0, 0);
+  live.SelectionChanged();
+  same("typed at the end");
+  // Backspace over a word, a selection deleted, a word deleted forward.
+  view.SetSelection(line3 + 6, line3 + 6);
+  for (int i = 0; i < 4; ++i) view.Edit(live, view.selStart - 1, view.selStart, u"");
+  same("backspace");
+  view.Edit(live, line3 + 2, line3 + 9, u"");
+  same("selection deleted");
+  // Pasted text the model is not told, with and without a line break.
+  view.Edit(live, line3 + 1, line3 + 1, u" dgo red", false);
+  same("pasted");
+  view.Edit(live, line3 + 1, line3 + 1, u"tset\rred ", false);
+  same("pasted a line break");
+  // A line break typed and one deleted: the lines below move.
+  view.SetSelection(view.LineIndex(5) + 3, view.LineIndex(5) + 3);
+  view.Type(live, u"\r");
+  same("line break typed");
+  view.Edit(live, view.LineIndex(6) - 1, view.LineIndex(6), u"");
+  same("line break deleted");
+  // Scrolled down and back.
+  view.firstVisible = 17;
+  same("scrolled");
+  view.firstVisible = 2;
+  same("scrolled back");
+  // Narrowed: paragraphs wrap (the width is part of what is checked).
+  view.lines[4] = u"the cat sat on";
+  view.wrap = 12;
+  same("wrapped");
+  // Typed in a wrapped paragraph: a word moves to the next row, which keeps
+  // the number of rows; then one that adds a row.
+  int paragraph = 0;
+  for (int i = 0; i < 4; ++i) paragraph += int(view.lines[size_t(i)].size()) + 1;
+  view.SetSelection(paragraph + 11, paragraph + 11);
+  const int rows = view.LineCount();
+  view.Type(live, u"x");
+  EXPECT_EQ(view.LineCount(), rows);
+  same("typed in a wrapped paragraph");
+  view.SetSelection(paragraph + 1, paragraph + 1);
+  view.Type(live, u"wide ");
+  same("typed a row more");
+  view.wrap = 0;
+  same("widened");
+}
+
+// Typing at the end of a 20,000-line text, with the caret's line and the
+// one below marked, asks the control nothing: not where lines start or
+// are, not their text, not the marks' edges, whether the model paints,
+// follows the caret or looks for a correction after a space.
+TEST_F(Live, TypingAtTheEndOfALongTextAsksTheControlNothing) {
+  std::u16string text;
+  for (int i = 0; i < 20000; ++i) text += u"the tset sat on teh mat\r";
+  view.SetText(text + u"a dgo");
+  view.firstVisible = 20000 - 20;
+  view.lastVisible = 20000;
+  view.SetSelection(int(view.Text().size()), int(view.Text().size()));
+  Paint(live, view, view.selStart);
+  for (const char16_t c : std::u16string(u" text zorb the ")) {
+    view.positionQuestions = view.lineTexts = 0;
+    view.Type(live, std::u16string(1, c));
+    live.PaintBand(live.FirstVisibleLine(), 198, 214, view.selStart, [&](const TPaintedLine& p) {
+      for (const TSpellingError& e : *p.Errors) live.CharLeft(p.Index + e.Start);
+    });
+    // A mark that appears asks for its own edges once.
+    EXPECT_LE(view.positionQuestions, 2) << char(c);
+    EXPECT_EQ(view.lineTexts, 0) << char(c);
+  }
+  EXPECT_EQ(live.VisibleMarks().back(), std::make_pair(int(view.Text().size()) - 9, int(view.Text().size()) - 5));
+}
