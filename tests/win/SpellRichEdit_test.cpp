@@ -116,6 +116,38 @@ class SpellRichEditTest : public ::testing::Test {
     return red;
   }
 
+  // Red pixels under a character range, from its line's top to just above
+  // the top of the line below (rows: that line's height).
+  int RedPixelsOnLine(int start, int end, int rows) {
+    POINTL a{0, 0}, b{0, 0};
+    SendMessageW(edit.Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&a), start);
+    SendMessageW(edit.Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&b), end);
+    HDC dc = GetDC(edit.Handle());
+    int red = 0;
+    for (int y = a.y; y < a.y + rows; ++y)
+      for (int x = a.x; x < b.x; ++x)
+        if (GetPixel(dc, x, y) == RGB(255, 0, 0)) ++red;
+    ReleaseDC(edit.Handle(), dc);
+    return red;
+  }
+  int LineIndex(int line) { return int(SendMessageW(edit.Handle(), EM_LINEINDEX, line, 0)); }
+  // The length and a range in the control's character indexes (a line break counts one).
+  int Length() {
+    GETTEXTLENGTHEX how{GTL_DEFAULT, 1200};
+    return int(SendMessageW(edit.Handle(), EM_GETTEXTLENGTHEX, WPARAM(&how), 0));
+  }
+  std::wstring Range(int start, int end) {
+    std::wstring buf(size_t(end - start) + 1, L'\0');
+    TEXTRANGEW tr{{start, end}, buf.data()};
+    buf.resize(size_t(SendMessageW(edit.Handle(), EM_GETTEXTRANGE, 0, LPARAM(&tr))));
+    return buf;
+  }
+  void Key(WPARAM key) {
+    SendMessageW(edit.Handle(), WM_KEYDOWN, key, 1);
+    SendMessageW(edit.Handle(), WM_KEYUP, key, 0xC0000001);
+    UpdateWindow(edit.Handle());
+  }
+
   std::string folder = TempFolder();
   std::string file = folder + "\\live.qxu";
   TSpellCheckerBase checker{Settings(folder)};
@@ -275,4 +307,63 @@ TEST_F(SpellRichEditTest, TheWaveLiesBetweenTheBaselineAndTheNextLine) {
     }
     ReleaseDC(edit.Handle(), dc);
   }
+}
+
+// Typing, deleting and scrolling in a long text keep every wave under its
+// word: the model follows the edits without asking the control again, so
+// what it draws is checked against the control's own positions.
+TEST_F(SpellRichEditTest, MarksStayOnTheirWordsWhileTypingAndDeleting) {
+  std::wstring text;
+  for (int i = 0; i < 60; ++i) text += L"the tset\r";
+  SetText(text + L"a teh");
+  SetFocus(edit.Handle());
+  SendMessageW(edit.Handle(), EM_SETSEL, WPARAM(-1), LPARAM(-1));
+  SendMessageW(edit.Handle(), EM_SCROLLCARET, 0, 0);
+  Repaint();
+  const int first = int(SendMessageW(edit.Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+  ASSERT_GT(first, 0);
+  POINTL top{0, 0}, below{0, 0};
+  SendMessageW(edit.Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&top), LineIndex(first));
+  SendMessageW(edit.Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&below), LineIndex(first + 1));
+  const int rows = below.y - top.y;
+  ASSERT_GT(rows, 0);
+  // At the end: a word typed and left is marked where it stands.
+  Type(L" zorb the");
+  UpdateWindow(edit.Handle());
+  const int length = Length();
+  ASSERT_EQ(Range(length - 9, length), L" zorb the");
+  ASSERT_FALSE(edit.Marks().empty());
+  EXPECT_EQ(edit.Marks().back(), std::make_pair(length - 8, length - 4));
+  EXPECT_GT(RedPixelsOnLine(length - 8, length - 4, rows), 0);
+  EXPECT_EQ(RedPixelsOnLine(length - 3, length, rows), 0);
+  // Before a mark in a line above: the mark moves right with its word and
+  // nothing is left under the word typed in its old place.
+  const int line = LineIndex(first + 1);
+  SendMessageW(edit.Handle(), EM_SETSEL, line, line);
+  Type(L"the ");
+  UpdateWindow(edit.Handle());
+  auto has = [&](int a, int b) {
+    const auto marks = edit.Marks();
+    return std::find(marks.begin(), marks.end(), std::make_pair(a, b)) != marks.end();
+  };
+  EXPECT_TRUE(has(line + 8, line + 12));
+  EXPECT_FALSE(has(line + 4, line + 8));
+  EXPECT_GT(RedPixelsOnLine(line + 8, line + 12, rows), 0);
+  EXPECT_EQ(RedPixelsOnLine(line, line + 7, rows), 0);
+  // The line below kept its own mark.
+  EXPECT_TRUE(has(line + 13 + 4, line + 13 + 8));
+  // Deleted again with Backspace: back in its old place.
+  for (int i = 0; i < 4; ++i) Key(VK_BACK);
+  EXPECT_EQ(Range(line, line + 8), L"the tset");
+  EXPECT_TRUE(has(line + 4, line + 8));
+  EXPECT_GT(RedPixelsOnLine(line + 4, line + 8, rows), 0);
+  EXPECT_EQ(RedPixelsOnLine(line, line + 3, rows), 0);
+  // Scrolled up a page: the lines now visible are marked where they are.
+  SendMessageW(edit.Handle(), WM_VSCROLL, SB_PAGEUP, 0);
+  UpdateWindow(edit.Handle());
+  const int now = int(SendMessageW(edit.Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+  ASSERT_LT(now, first);
+  ASSERT_FALSE(edit.Marks().empty());
+  EXPECT_EQ(edit.Marks().front(), std::make_pair(LineIndex(now) + 4, LineIndex(now) + 8));
+  EXPECT_GT(RedPixelsOnLine(LineIndex(now) + 4, LineIndex(now) + 8, rows), 0);
 }
