@@ -5,7 +5,8 @@
 # private memory before, while open and after the window is gone; each beside
 # a plain rich-edit control holding the same text in the same run. Figures
 # only: nothing here passes or fails. Needs `bash scripts/build.sh` first.
-# WX_SIZES_KB=1024,5120 measures only those sizes.
+# WX_SIZES_KB=1024,5120 measures only those sizes; WX_LIVE_WRAP=1 wraps the
+# lines to the width (Instant Spell does not).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bench=build/mingw/bench-live_typing.exe

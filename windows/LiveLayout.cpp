@@ -60,6 +60,7 @@ TInference InferEdit(TEditKind kind, int count, const TEditProbe& before, const 
 void TLayoutCache::Clear() {
   rows_.clear();
   lefts_.clear();
+  pending_.clear();
   first_ = -1;
   stateKnown_ = false;
   ++generation_;
@@ -126,6 +127,15 @@ int TLayoutCache::CharTop(int index) {
 
 int TLayoutCache::CharLeft(int index) {
   if (auto it = lefts_.find(index); it != lefts_.end()) return it->second;
+  for (const Pending& p : pending_) {
+    if (p.index != index) continue;
+    // The edit moved the rest of its line by one amount: this character
+    // tells how much, and the others follow.
+    const int shift = view_->CharLeft(index) - p.left;
+    for (const Pending& q : pending_) lefts_[q.index] = q.left + shift;
+    pending_.clear();
+    return lefts_[index];
+  }
   const int left = view_->CharLeft(index);
   if (stateKnown_) lefts_[index] = left;
   return left;
@@ -216,10 +226,24 @@ void TLayoutCache::Edited(unsigned generation, int at, int removed, int inserted
   // left to right from a fixed margin; those after it on the line move.
   const bool keepLeft = text && view_->EditKeepsLeftPart() && LeftToRight(*text) &&
                         LeftToRight(std::u16string_view(row.text).substr(0, column + static_cast<size_t>(removed)));
+  // Those after it on the line move together up to a tab (which stops at
+  // its own place); left edges still waiting from an earlier edit are
+  // dropped, being moved by two amounts.
+  pending_.clear();
+  const int after = at + removed;
+  int tab = oldEnd;
+  if (keepLeft) {
+    const size_t found = row.text.find(u'\t', column + static_cast<size_t>(removed));
+    if (found != std::u16string::npos) tab = row.start + static_cast<int>(found);
+    if (!LeftToRight(std::u16string_view(row.text).substr(column))) tab = after - 1;
+  }
   for (auto it = lefts_.begin(); it != lefts_.end();) {
     const int index = it->first;
     if (index < row.start || (index < at && keepLeft)) {
       ++it;
+    } else if (keepLeft && index >= after && index <= tab && index < oldEnd) {
+      pending_.push_back({index + delta, it->second});
+      it = lefts_.erase(it);
     } else if (index >= oldEnd && delta == 0) {
       ++it;
     } else if (index >= oldEnd) {

@@ -22,6 +22,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wx {
 
@@ -118,6 +119,13 @@ class TLayoutCache {
   std::map<int, Row> rows_;    // by line
   std::map<int, int> lefts_;   // character index -> left edge
   std::map<int, int> moved_;   // lefts_ entries on their way to a new key
+  // Left edges after an edit on its line: they moved by one amount, found
+  // by asking for the first of them that is wanted.
+  struct Pending {
+    int index = 0;  // the character's index after the edit
+    int left = 0;   // its left edge before it
+  };
+  std::vector<Pending> pending_;
 };
 
 }  // namespace wx

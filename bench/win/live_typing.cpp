@@ -176,7 +176,12 @@ Figures Measure(const std::wstring& text, TSpellCheckerBase* checker) {
   f.before = PrivateMB();
   HWND frame = CreateWindowExW(0, L"STATIC", L"live typing", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 800, 600,
                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  const DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN | WS_VSCROLL;
+  // Instant Spell's editor: lines run on to the right (no wrapping);
+  // WX_LIVE_WRAP=1 wraps them to the width instead.
+  wchar_t wrap[4] = L"";
+  const bool wraps = GetEnvironmentVariableW(L"WX_LIVE_WRAP", wrap, 4) > 0 && wrap[0] == L'1';
+  const DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN | WS_VSCROLL |
+                      (wraps ? 0 : ES_AUTOHSCROLL | WS_HSCROLL);
   TSpellRichEdit live;
   HWND edit = nullptr;
   if (checker) {

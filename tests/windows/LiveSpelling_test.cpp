@@ -865,3 +865,31 @@ TEST_F(Live, TypingAtTheEndOfALongTextAsksTheControlNothing) {
   }
   EXPECT_EQ(live.VisibleMarks().back(), std::make_pair(int(view.Text().size()) - 9, int(view.Text().size()) - 5));
 }
+
+// Typed before marks on its line: the marks move by one amount, which one
+// question finds for all of them; their edges are where the control puts them.
+TEST_F(Live, TypingBeforeMarksAsksOnceForTheirNewEdges) {
+  std::u16string text;
+  for (int i = 0; i < 20000; ++i) text += u"the tset sat on teh mat\r";
+  view.SetText(text);
+  view.firstVisible = 20000 - 20;
+  const int line = 20000 - 2, start = view.LineIndex(line);
+  view.SetSelection(start + 3, start + 3);
+  Paint(live, view, view.selStart);
+  for (const char16_t c : std::u16string(u" a on a ")) {
+    view.Type(live, std::u16string(1, c));
+    view.positionQuestions = view.lineTexts = 0;
+    std::vector<std::pair<int, int>> edges, truth;
+    live.PaintBand(live.FirstVisibleLine(), (line - view.firstVisible) * 10, (line - view.firstVisible) * 10 + 4,
+                   view.selStart, [&](const TPaintedLine& p) {
+                     for (const TSpellingError& e : *p.Errors) {
+                       edges.emplace_back(live.CharLeft(p.Index + e.Start), live.CharLeft(p.Index + e.End));
+                       truth.emplace_back(e.Start * 7, e.End * 7);
+                     }
+                   });
+    EXPECT_EQ(edges.size(), 2u) << char(c);
+    EXPECT_EQ(edges, truth) << char(c);
+    EXPECT_LE(view.positionQuestions, 1) << char(c);
+    EXPECT_EQ(view.lineTexts, 0) << char(c);
+  }
+}
