@@ -7,6 +7,7 @@
 #include "app/Clipboard_win.h"
 #include "app/ErrorBox_win.h"
 #include "app/Managers_win.h"
+#include "common/FreedMemory_win.h"
 #include "common/WinText_win.h"
 #include "spelling/SpellDialogTexts.h"
 #include "windows/SpellViewer_win.h"
@@ -31,6 +32,8 @@ void TfrmTarvelo::SpellClipboard(const void* Sender) {
   // The viewer's texts are the speller's, in the interface language.
   speller.UILanguage = SpellLanguageOf(language_.SpellerLanguage());
   RunSpellViewer(speller, GetSpellViewerOptions());
+  // The pane's long text is freed now; its heap pages go back too.
+  GiveBackFreedMemory();
 }
 
 TSpellViewerSettings TfrmTarvelo::GetSpellViewerOptions() const {

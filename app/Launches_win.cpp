@@ -14,6 +14,7 @@
 #include "app/OptionsDialog_win.h"
 #include "app/ProgramPath_win.h"
 #include "common/AnsiText.h"
+#include "common/FreedMemory_win.h"
 #include "common/ScopeExit.h"
 #include "spelling/SpellDialogTexts.h"
 #include "windows/InstantSpell_win.h"
@@ -46,6 +47,8 @@ void TfrmTarvelo::RunInstantSpell() {
     services.guarded = [](const std::function<void()>& command) { Guarded(command); };
     ShowInstantSpell(window_, std::move(services));
   });
+  // The editor's long text is freed now; its heap pages go back too.
+  GiveBackFreedMemory();
 }
 
 void TfrmTarvelo::LaunchEditor(const std::string& fileName) {

@@ -67,6 +67,24 @@ CommandRegistrar setTextCmd(L"clipboard-set-text", L"TEXT  (replaces the clipboa
                                 setData(CF_UNICODETEXT, globalCopy(a[0].c_str(), (a[0].size() + 1) * sizeof(wchar_t)));
                             });
 
+CommandRegistrar setFileCmd(L"clipboard-set-file", L"FILE  (replaces the clipboard contents with the UTF-8 text of FILE)", 1,
+                            [](const Args& a) {
+                                HANDLE f = CreateFileW(a[0].c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+                                if (f == INVALID_HANDLE_VALUE) fail(L"cannot open " + a[0]);
+                                const DWORD size = GetFileSize(f, nullptr);
+                                std::string bytes(size == INVALID_FILE_SIZE ? 0 : size, '\0');
+                                DWORD got = 0;
+                                const BOOL read = ReadFile(f, bytes.data(), DWORD(bytes.size()), &got, nullptr);
+                                CloseHandle(f);
+                                if (!read || got != bytes.size()) fail(L"cannot read " + a[0]);
+                                const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), nullptr, 0);
+                                std::wstring text(size_t(n), L'\0');
+                                MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), text.data(), n);
+                                OpenClipboardScope open;
+                                EmptyClipboard();
+                                setData(CF_UNICODETEXT, globalCopy(text.c_str(), (text.size() + 1) * sizeof(wchar_t)));
+                            });
+
 CommandRegistrar clearCmd(L"clipboard-clear", L"  (empties the clipboard)", 0, [](const Args&) {
     OpenClipboardScope open;
     if (!EmptyClipboard()) fail(L"EmptyClipboard failed");

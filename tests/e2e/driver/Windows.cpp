@@ -166,6 +166,17 @@ CommandRegistrar waitSelCmd(L"wait-sel", L"WINDOW CHILD START END [TIMEOUT_MS]  
                                     fail(L"selection is " + got + L", expected " + want);
                             });
 
+CommandRegistrar waitLengthCmd(L"wait-length", L"WINDOW CHILD LENGTH [TIMEOUT_MS]  (waits until WM_GETTEXTLENGTH answers LENGTH)", 3,
+                               [](const Args& a) {
+                                   HWND h = resolveChild(resolveWindow(a[0]), a[1]);
+                                   LRESULT got = 0;
+                                   if (!waitUntil(optTimeout(a, 3, 5000), [&] {
+                                           got = sendTimeout(h, WM_GETTEXTLENGTH, 0, 0);
+                                           return std::to_wstring(got) == a[2];
+                                       }))
+                                       fail(L"length is " + std::to_wstring(got) + L", expected " + a[2]);
+                               });
+
 CommandRegistrar copyCmd(L"copy", L"WINDOW CHILD  (sends WM_COPY)", 2, [](const Args& a) { editMessage(a, WM_COPY); });
 CommandRegistrar cutCmd(L"cut", L"WINDOW CHILD  (sends WM_CUT)", 2, [](const Args& a) { editMessage(a, WM_CUT); });
 CommandRegistrar pasteCmd(L"paste", L"WINDOW CHILD  (sends WM_PASTE)", 2, [](const Args& a) { editMessage(a, WM_PASTE); });
