@@ -3,8 +3,10 @@
 // the time of a key typed near the top and at the end (the character, its
 // key release and the repaint: the median of 40) with the number of position
 // questions (those the control answers by walking its text) a key asks, and
-// the process's private memory before the
-// window, with the text open and after the window is gone; each for our
+// the process's private memory before the window, with the text open and
+// after the window is gone, with what its heaps hold then (blocks in use,
+// free blocks kept, the resident memory) and after the program's
+// GiveBackFreedMemory; each for our
 // live-spelling rich edit and, in the same run, for a plain rich-edit control
 // holding the same text (the peer: what a word processor built on the same
 // control pays).
@@ -27,6 +29,7 @@
 #include <vector>
 
 #include "common/AnsiText.h"
+#include "common/FreedMemory_win.h"
 #include "spelling/SpellCheckerBase.h"
 #include "windows/SpellRichEdit_win.h"
 
@@ -88,8 +91,38 @@ std::wstring Sized(const std::wstring& source, size_t bytes) {
   return out;
 }
 
+// What the process's heaps hold: blocks in use and free blocks kept
+// committed, and the resident memory (working set), in MB.
+struct HeapFigures {
+  double used = 0, free = 0, resident = 0;
+};
+HeapFigures Heaps() {
+  HeapFigures h;
+  HANDLE heaps[64];
+  const DWORD count = GetProcessHeaps(64, heaps);
+  for (DWORD i = 0; i < count && i < 64; ++i) {
+    if (!HeapLock(heaps[i])) continue;
+    PROCESS_HEAP_ENTRY e{};
+    while (HeapWalk(heaps[i], &e)) {
+      if (e.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+        h.used += e.cbData;
+      else if (!(e.wFlags & (PROCESS_HEAP_REGION | PROCESS_HEAP_UNCOMMITTED_RANGE)))
+        h.free += e.cbData;
+    }
+    HeapUnlock(heaps[i]);
+  }
+  PROCESS_MEMORY_COUNTERS pmc{};
+  pmc.cb = sizeof pmc;
+  GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc);
+  h.used /= 1024.0 * 1024.0;
+  h.free /= 1024.0 * 1024.0;
+  h.resident = double(pmc.WorkingSetSize) / (1024.0 * 1024.0);
+  return h;
+}
+
 struct Figures {
   double open = 0, keyTop = 0, keyEnd = 0, before = 0, open_mem = 0, after = 0;
+  HeapFigures heapBefore, heapOpen, heapAfter, heapGivenBack;
   double askedTop = 0, askedEnd = 0;  // position questions asked per key
   std::string questions;  // what the control's position questions cost at the end
 };
@@ -174,6 +207,7 @@ Figures Measure(const std::wstring& text, TSpellCheckerBase* checker) {
   Figures f;
   Pump();
   f.before = PrivateMB();
+  f.heapBefore = Heaps();
   HWND frame = CreateWindowExW(0, L"STATIC", L"live typing", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 800, 600,
                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   // Instant Spell's editor: lines run on to the right (no wrapping);
@@ -213,10 +247,15 @@ Figures Measure(const std::wstring& text, TSpellCheckerBase* checker) {
   f.questions = TimeQuestions(edit);
   Pump();
   f.open_mem = PrivateMB();
+  f.heapOpen = Heaps();
   if (checker) live.SetSpellEngine(nullptr);
   DestroyWindow(frame);
   Pump();
   f.after = PrivateMB();
+  f.heapAfter = Heaps();
+  // What the program does when its spelling windows close.
+  GiveBackFreedMemory();
+  f.heapGivenBack = Heaps();
   return f;
 }
 
@@ -277,6 +316,11 @@ int wmain(int argc, wchar_t** argv) {
       std::printf("%-8s %-16s %10.1f %12.2f %12.2f %10.1f %10.1f %10.1f\n", label,
                   ours ? "live spelling" : "plain rich edit", f.open, f.keyTop, f.keyEnd, f.before, f.open_mem,
                   f.after);
+      std::printf("         heaps in use / free kept / resident MB: before %.1f/%.1f/%.1f, open %.1f/%.1f/%.1f, "
+                  "after %.1f/%.1f/%.1f, pages given back %.1f/%.1f/%.1f\n",
+                  f.heapBefore.used, f.heapBefore.free, f.heapBefore.resident, f.heapOpen.used, f.heapOpen.free,
+                  f.heapOpen.resident, f.heapAfter.used, f.heapAfter.free, f.heapAfter.resident,
+                  f.heapGivenBack.used, f.heapGivenBack.free, f.heapGivenBack.resident);
       std::printf("         position questions per key: %.1f at the top, %.1f at the end; each at the end: %s\n",
                   f.askedTop, f.askedEnd, f.questions.c_str());
       std::fflush(stdout);
