@@ -170,8 +170,12 @@ CommandRegistrar waitLengthCmd(L"wait-length", L"WINDOW CHILD LENGTH [TIMEOUT_MS
                                [](const Args& a) {
                                    HWND h = resolveChild(resolveWindow(a[0]), a[1]);
                                    LRESULT got = 0;
+                                   // A control busy with a long paste does not answer at once: asked again.
                                    if (!waitUntil(optTimeout(a, 3, 5000), [&] {
-                                           got = sendTimeout(h, WM_GETTEXTLENGTH, 0, 0);
+                                           DWORD_PTR answer = 0;
+                                           if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer))
+                                               return false;
+                                           got = LRESULT(answer);
                                            return std::to_wstring(got) == a[2];
                                        }))
                                        fail(L"length is " + std::to_wstring(got) + L", expected " + a[2]);
