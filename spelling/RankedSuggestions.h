@@ -94,8 +94,8 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // Descends into the children of below that may follow row d.
   void DescendChildren(TMainDictionary& dict, const TMainDictionary::Branch& below, size_t d);
   // Computes the cost row of depth for the meant letter c; false when every
-  // cost in it is above the bound (nothing below can come within it).
-  bool Row(size_t depth, uint8_t c);
+  // cost in it is above limit (nothing below can come within it).
+  bool Row(size_t depth, uint8_t c, int limit);
   // After Row (depth): when the edits left allow only matching, swapped or
   // doubled letters, sets allowed to the lower-case letters a next meant
   // letter may be and answers true; false when any letter may follow.
@@ -116,7 +116,6 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   const Cost* MakeReplaceCosts(uint8_t c);
   // Makes the letter classes of the language's edit costs.
   void MakeCostClasses();
-  int rowMin_ = 0;
   // The walk spends at most one edit within the first two letters, one
   // plain edit or two slips within the first three, and two edits within
   // the first four: most of a tree's branches lie near its root, and
