@@ -174,7 +174,9 @@ class TMainDictionary {
     step.countField = uint8_t((w >> 28) & 7);
     step.link = (w >> 8) & 0xFFFFF;
 #if defined(__GNUC__)
-    if (step.countField == 0 && step.link < linkageSize_) __builtin_prefetch(linkage_ + step.link);
+    // Without a branch (whether the node has references is anyone's
+    // guess): a link that is no linkage offset fetches a line in vain.
+    if (linkageSize_ != 0) __builtin_prefetch(linkage_ + (step.link < linkageSize_ ? step.link : 0));
 #endif
   }
   bool BelowOf(const TreeStep& step, Branch& below) const { return ChildrenAtLink(step.countField, step.link, below); }

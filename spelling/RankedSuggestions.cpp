@@ -80,7 +80,17 @@ const TRankedSuggestions::Cost* TRankedSuggestions::MakeReplaceCosts(uint8_t c) 
   return row;
 }
 
-bool TRankedSuggestions::Row(size_t d, uint8_t c, int limit) {
+// The walk computes a row for every node it enters: inlined there, without
+// a call's saving of registers; the rows of long misspellings (or of a
+// processor without SSE2) are made by RowScalar.
+#if defined(__GNUC__)
+__attribute__((always_inline))
+#endif
+inline bool TRankedSuggestions::Row(size_t d, uint8_t c, int limit) {
+#if !WX_RANKED_SSE2
+  return RowScalar(d, c, limit);
+#else
+  if (stride_ != kVectorStride) return RowScalar(d, c, limit);
   const size_t n = typed_.size(), w = stride_;
   Cost* cur = &rows_[d * w];
   const Cost* prev = cur - w;
@@ -90,8 +100,7 @@ bool TRankedSuggestions::Row(size_t d, uint8_t c, int limit) {
   // The places j where c and cb were typed swapped: c typed at j - 1, cb
   // before it.
   uint64_t swaps = d >= 2 && c != cb ? (positions_[c] << 1) & positions_[cb] : 0;
-#if WX_RANKED_SSE2
-  if (w == kVectorStride) {
+  {
     // Cells n + 1 and on hold kFar, kept there by saturating sums and the
     // mask, so that they never count as the least. A misspelling of up to
     // seven letters fills the first register only: the second one keeps
@@ -165,6 +174,16 @@ bool TRankedSuggestions::Row(size_t d, uint8_t c, int limit) {
     return _mm_movemask_epi8(_mm_cmplt_epi16(_mm_min_epi16(c0, c1), within)) != 0;
   }
 #endif
+}
+
+bool TRankedSuggestions::RowScalar(size_t d, uint8_t c, int limit) {
+  const size_t n = typed_.size(), w = stride_;
+  Cost* cur = &rows_[d * w];
+  const Cost* prev = cur - w;
+  const uint8_t cb = d >= 2 ? folded_[d - 2] : 0;
+  const int omit = costs_.Omit(c, cb);
+  const Cost* replace = ReplaceCosts(c);
+  uint64_t swaps = d >= 2 && c != cb ? (positions_[c] << 1) & positions_[cb] : 0;
   const Cost* extra = extra_.data();
   // First what each cell costs from the row above (c left out, or typed as
   // the letter there, or swapped with the letter before), then the typed

@@ -96,6 +96,7 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // Computes the cost row of depth for the meant letter c; false when every
   // cost in it is above limit (nothing below can come within it).
   bool Row(size_t depth, uint8_t c, int limit);
+  bool RowScalar(size_t depth, uint8_t c, int limit);
   // After Row (depth): when the edits left allow only matching, swapped or
   // doubled letters, sets allowed to the lower-case letters a next meant
   // letter may be and answers true; false when any letter may follow.
