@@ -396,14 +396,20 @@ void TRankedSuggestions::AddFirstLetterEdits(TMainDictionary& dict) {
       firsts[count++] = uint8_t(c);
     }
   }
+  // Most of these candidates begin with two letters no word begins with:
+  // those are turned away before the lookup (whose filter reads memory far
+  // apart).
+  const uint8_t second = n >= 2 ? uint8_t(typed_[1]) : 0;
   for (size_t i = 0; i < count; ++i) {
     const uint8_t c = firsts[i];
-    if (n >= 2) {
+    if (n >= 2 && dict.MayBegin(c, second)) {
       replaced[0] = char(c);
       tryWord(std::string_view(replaced.data(), n));
     }
-    before[0] = char(c);
-    tryWord(std::string_view(before.data(), n + 1));
+    if (dict.MayBegin(c, own)) {
+      before[0] = char(c);
+      tryWord(std::string_view(before.data(), n + 1));
+    }
   }
   // The first letter one too many, or swapped with the second.
   if (n >= 3) {
