@@ -296,6 +296,7 @@ void TRankedSuggestions::Walk(TMainDictionary& dict) {
     bool oneLetter = false;
     const bool longer = dict.FirstLetterBranch(uint8_t(first), below, oneLetter);
     if (!longer && !oneLetter) continue;
+    caps_ = lowerWord_ && uint8_t(first) != uint8_t(typed_[0]) ? kCapitalCaps : kOwnCaps;
     path_[0] = char(first);
     folded_[0] = lower_[first];
     if (!Row(1, folded_[0], bound_)) continue;
@@ -537,7 +538,9 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   // same words at half again the time; walking the second letter's words
   // two edits deep gained 0.1 point at a sixth more time.)
   const int full = bound_;
+  lowerWord_ = !HasUpper(word);
   for (size_t i = 0; i < source.MainCount(); ++i) Walk(source.Main(i));
+  caps_ = kOwnCaps;
   bound_ = std::min(full, TEditCosts::kEdit);
   for (size_t i = 0; i < source.MainCount(); ++i) AddFirstLetterEdits(source.Main(i));
   bound_ = full;
