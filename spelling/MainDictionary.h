@@ -86,6 +86,13 @@ class TMainDictionary {
   // in any case spelling.
   void FindPhoneticMatches(std::string_view word, IPhoneticCoder& map, std::vector<std::string>& list);
 
+  // Asks the processor to fetch what WordExists(word, true) reads first (a
+  // word of the lookup index's filter), so that a caller with many
+  // candidates overlaps those reads, which lie far apart.
+  void PrefetchCandidate(std::string_view word) {
+    if (active_ && !word.empty()) Index().PrefetchFilter(word);
+  }
+
   // Whether the active file carries a lookup index that covers it and
   // lookups may use it (checked on first use after activation).
   bool HasIndex() { return active_ && Index().Attached(); }

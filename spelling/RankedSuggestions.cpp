@@ -397,20 +397,33 @@ void TRankedSuggestions::AddFirstLetterEdits(TMainDictionary& dict) {
       firsts[count++] = uint8_t(c);
     }
   }
-  // Most of these candidates begin with two letters no word begins with:
-  // those are turned away before the lookup (whose filter reads memory far
-  // apart).
+  // A quarter of these candidates begin with two letters no word begins
+  // with: those are turned away before the lookup. The others' reads of the
+  // lookup index's filter (far apart, each a wait on memory) are asked for
+  // all at once before the first lookup, so that they overlap.
   const uint8_t second = n >= 2 ? uint8_t(typed_[1]) : 0;
+  std::array<uint8_t, 256> replacing, putBefore;
+  size_t replacings = 0, putsBefore = 0;
   for (size_t i = 0; i < count; ++i) {
     const uint8_t c = firsts[i];
     if (n >= 2 && dict.MayBegin(c, second)) {
       replaced[0] = char(c);
-      tryWord(std::string_view(replaced.data(), n));
+      dict.PrefetchCandidate(std::string_view(replaced.data(), n));
+      replacing[replacings++] = c;
     }
     if (dict.MayBegin(c, own)) {
       before[0] = char(c);
-      tryWord(std::string_view(before.data(), n + 1));
+      dict.PrefetchCandidate(std::string_view(before.data(), n + 1));
+      putBefore[putsBefore++] = c;
     }
+  }
+  for (size_t i = 0; i < replacings; ++i) {
+    replaced[0] = char(replacing[i]);
+    tryWord(std::string_view(replaced.data(), n));
+  }
+  for (size_t i = 0; i < putsBefore; ++i) {
+    before[0] = char(putBefore[i]);
+    tryWord(std::string_view(before.data(), n + 1));
   }
   // The first letter one too many, or swapped with the second.
   if (n >= 3) {
