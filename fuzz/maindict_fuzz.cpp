@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     d.WordExists(w);
   }
   // The table of beginnings, made from the first levels of the tree.
-  for (uint8_t a : {'a', 't', 'z', 0xE9})
+  for (uint8_t a : {uint8_t('a'), uint8_t('t'), uint8_t('z'), uint8_t(0xE9)})
     for (uint8_t b : {'n', 'h', 'e', 'z'}) d.MayBegin(a, b);
   Coder coder;
   std::vector<std::string> list;
