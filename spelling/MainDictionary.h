@@ -187,23 +187,6 @@ class TMainDictionary {
 #endif
   }
   bool BelowOf(const TreeStep& step, Branch& below) const { return ChildrenAtLink(step.countField, step.link, below); }
-  // Asks the processor to fetch what a walk reads first below the node that
-  // PeekStep found (its references, or its only child), so that a walk that
-  // will enter several children overlaps those reads.
-  void PrefetchBelow(const uint8_t* node) const {
-#if defined(__GNUC__)
-    const uint32_t w = uint32_t(node[1]) | (uint32_t(node[2]) << 8) | (uint32_t(node[3]) << 16);
-    const uint32_t link = w & 0xFFFFF, count = (w >> 20) & 7;
-    if (count != 1) {
-      if (link < linkageSize_) __builtin_prefetch(linkage_ + link);
-    } else {
-      uint32_t runLength;
-      if (const uint8_t* child = NodeAddress(link, runLength)) __builtin_prefetch(child);
-    }
-#else
-    (void)node;
-#endif
-  }
 
   // Whether some stored word of two letters or more begins with the bytes a
   // and b (true as well when a reference below a is damaged): a candidate

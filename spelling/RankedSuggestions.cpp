@@ -334,7 +334,6 @@ void TRankedSuggestions::DescendChildren(TMainDictionary& dict, const TMainDicti
       const uint8_t c = lower_[nodes[found][0]];
       found += (allowed[c / 64] >> (c % 64)) & 1;
     }
-    for (size_t i = 0; i < found; ++i) dict.PrefetchBelow(nodes[i]);
     for (size_t i = 0; i < found && visits_ <= kMaxVisits; ++i) {
       dict.StepHead(nodes[i], runs[i], child);
       Descend(dict, child, d + 1);
