@@ -118,15 +118,11 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // Makes the letter classes of the language's edit costs.
   void MakeCostClasses();
   // The walk spends at most one edit within the first two letters, one
-  // plain edit or two slips within the first three, two edits within the
-  // first four but for a plain one with a replaced letter (a vowel for
-  // another, a key beside the right one), and two plain edits or three
-  // slips within the first five: most of a tree's branches lie near its
-  // root, and writers' slips lie mostly further in. On the development
-  // lists the caps cut the time of a suggestion by more than half and left
-  // the share of right words ranked first as it was (0.1 point fewer in the
-  // first five); the last two (four letters, five) took a further twentieth
-  // off and left every share as it was.
+  // plain edit or two slips within the first three, and two edits within
+  // the first four: most of a tree's branches lie near its root, and
+  // writers' slips lie mostly further in. On the development lists the cap
+  // cut the time of a suggestion by more than half and left the share of
+  // right words ranked first as it was (0.1 point fewer in the first five).
   //
   // Below a first letter in capitals, for a misspelling in lower case, the
   // walk spends less near the root: at most one slip within the first two
@@ -136,7 +132,7 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // ones anyway (Weights::capitals). On the development lists this took a
   // sixth off the time of a suggestion and left every share as it was.
   static constexpr size_t kCappedDepths = 8;
-  static constexpr int kOwnCaps[kCappedDepths] = {0, 6, 10, 13, 17, 21, 26, 30};
+  static constexpr int kOwnCaps[kCappedDepths] = {0, 6, 10, 13, 18, 22, 26, 30};
   static constexpr int kCapitalCaps[kCappedDepths] = {0, 6, 7, 10, 14, 20, 24, 30};
   const int* caps_ = kOwnCaps;  // the caps of the walk under way
   int DepthCap(size_t depth) const { return depth < kCappedDepths ? caps_[depth] : 2 + 4 * int(depth); }
