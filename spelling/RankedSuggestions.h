@@ -130,7 +130,8 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // edits within five. A writer who types a name in lower case has mostly
   // got its beginning right, and such a word ranks behind the lower-case
   // ones anyway (Weights::capitals). On the development lists this took a
-  // sixth off the time of a suggestion and left every share as it was.
+  // sixth off the time of a suggestion; no right word moved down the lists,
+  // three moved up (names that had come before them are gone).
   static constexpr size_t kCappedDepths = 8;
   static constexpr int kOwnCaps[kCappedDepths] = {0, 6, 10, 13, 18, 22, 26, 30};
   static constexpr int kCapitalCaps[kCappedDepths] = {0, 6, 7, 10, 14, 20, 24, 30};
