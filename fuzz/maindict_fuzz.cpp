@@ -68,6 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string w(reinterpret_cast<const char*>(data) + 1090, 8);
     d.WordExists(w);
   }
+  // The table of beginnings, made from the first levels of the tree.
+  for (uint8_t a : {uint8_t('a'), uint8_t('t'), uint8_t('z'), uint8_t(0xE9)})
+    for (uint8_t b : {'n', 'h', 'e', 'z'}) d.MayBegin(a, b);
   Coder coder;
   std::vector<std::string> list;
   d.FindPhoneticMatches("antelope", coder, list);

@@ -115,6 +115,7 @@ bool TMainDictionary::Open(const std::string& fileName) {
 void TMainDictionary::SetActive(bool value) {
   if (value == active_) return;
   ForgetLookupPath();
+  secondLettersMade_ = false;
   index_.Detach();
   ranks_.Detach();
   indexChecked_ = false;
@@ -197,6 +198,29 @@ bool TMainDictionary::HasWordRanks() {
   if (!active_) return false;
   Index();
   return ranks_.Attached();
+}
+
+void TMainDictionary::MakeSecondLetters() {
+  for (auto& letters : secondLetters_) letters.fill(0);
+  if (!active_) SetActive(true);
+  secondLettersMade_ = true;  // an unusable file: no word begins anyhow
+  if (!active_) return;
+  for (int c = 0; c < 256; ++c) {
+    std::array<uint64_t, 4>& letters = secondLetters_[size_t(c)];
+    const FirstLetter& t = firstLetters_[size_t(c)];
+    Children children;
+    if (!ChildrenAt(t.childCount, t.link, children)) continue;
+    uint32_t offset = children.offset;
+    for (uint32_t i = 0; i < children.count; ++i) {
+      uint32_t number, runLength;
+      const uint8_t* node = NextChild(children, offset, number) ? NodeAddress(number, runLength) : nullptr;
+      if (!node) {
+        letters.fill(~uint64_t(0));  // what follows is unknown: anything may
+        break;
+      }
+      letters[node[0] / 64] |= uint64_t(1) << (node[0] % 64);
+    }
+  }
 }
 
 bool TMainDictionary::FirstLetterBranch(uint8_t c, Branch& below, bool& oneLetterWord) {

@@ -86,6 +86,13 @@ class TMainDictionary {
   // in any case spelling.
   void FindPhoneticMatches(std::string_view word, IPhoneticCoder& map, std::vector<std::string>& list);
 
+  // Asks the processor to fetch what WordExists(word, true) reads first (a
+  // word of the lookup index's filter), so that a caller with many
+  // candidates overlaps those reads, which lie far apart.
+  void PrefetchCandidate(std::string_view word) {
+    if (active_ && !word.empty()) Index().PrefetchFilter(word);
+  }
+
   // Whether the active file carries a lookup index that covers it and
   // lookups may use it (checked on first use after activation).
   bool HasIndex() { return active_ && Index().Attached(); }
@@ -174,10 +181,22 @@ class TMainDictionary {
     step.countField = uint8_t((w >> 28) & 7);
     step.link = (w >> 8) & 0xFFFFF;
 #if defined(__GNUC__)
-    if (step.countField == 0 && step.link < linkageSize_) __builtin_prefetch(linkage_ + step.link);
+    // Without a branch (whether the node has references is anyone's
+    // guess): a link that is no linkage offset fetches a line in vain.
+    if (linkageSize_ != 0) __builtin_prefetch(linkage_ + (step.link < linkageSize_ ? step.link : 0));
 #endif
   }
   bool BelowOf(const TreeStep& step, Branch& below) const { return ChildrenAtLink(step.countField, step.link, below); }
+
+  // Whether some stored word of two letters or more begins with the bytes a
+  // and b (true as well when a reference below a is damaged): a candidate
+  // that begins otherwise is no word, and is turned away without a lookup.
+  // The table behind it is made from the tree on first use after each
+  // activation (the first letters' children: about a thousand nodes).
+  bool MayBegin(uint8_t a, uint8_t b) {
+    if (!secondLettersMade_) MakeSecondLetters();
+    return (secondLetters_[a][b / 64] >> (b % 64)) & 1;
+  }
 
   // The part of the file the tree reader uses (before any index); 0 when inactive.
   uint64_t TreeSize() const { return active_ ? treeSize_ : 0; }
@@ -306,6 +325,7 @@ class TMainDictionary {
     }
     return index_;
   }
+  void MakeSecondLetters();
   bool WalkWords(const Children& children, std::string& path, const std::function<void(std::string_view)>& fn);
   void WalkGroup(const Node& node, size_t ownEnd, std::string& path, int32_t parent, int32_t& count,
                  const std::function<void(std::string_view, int32_t)>& fn);
@@ -328,6 +348,9 @@ class TMainDictionary {
   bool wideRefs_ = false;  // NodeCount >= 0xFFFF: big-endian 2/3-byte references
   std::array<FirstLetter, 256> firstLetters_{};
   std::array<uint8_t, 1024> charTable_{};
+  // For MayBegin: by first byte, the bytes that follow it (a bit each).
+  std::array<std::array<uint64_t, 4>, 256> secondLetters_{};
+  bool secondLettersMade_ = false;  // since the last activation
 
   // The lookup index after the tree part, when its checksum holds. It is
   // looked at only when a lookup can use it, and its checksum is computed

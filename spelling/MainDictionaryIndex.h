@@ -78,6 +78,14 @@ class TMainDictionaryIndex {
   static size_t FilterWord(uint64_t hash, size_t words) { return size_t((hash >> 40) & (words - 1)); }
 
   // False when the word is surely not in the dictionary.
+  // A hint to fetch the filter word MayContain(word) reads.
+  void PrefetchFilter(std::string_view word) const {
+#if defined(__GNUC__)
+    if (filterWords_ != 0) __builtin_prefetch(data_ + filterOffset_ + 8 * FilterWord(FilterHash(word), filterWords_));
+#else
+    (void)word;
+#endif
+  }
   bool MayContain(std::string_view word) const {
     if (filterWords_ == 0) return true;
     const uint64_t h = FilterHash(word);

@@ -80,7 +80,17 @@ const TRankedSuggestions::Cost* TRankedSuggestions::MakeReplaceCosts(uint8_t c) 
   return row;
 }
 
-bool TRankedSuggestions::Row(size_t d, uint8_t c) {
+// The walk computes a row for every node it enters: inlined there, without
+// a call's saving of registers; the rows of long misspellings (or of a
+// processor without SSE2) are made by RowScalar.
+#if defined(__GNUC__)
+__attribute__((always_inline))
+#endif
+inline bool TRankedSuggestions::Row(size_t d, uint8_t c, int limit) {
+#if !WX_RANKED_SSE2
+  return RowScalar(d, c, limit);
+#else
+  if (stride_ != kVectorStride) return RowScalar(d, c, limit);
   const size_t n = typed_.size(), w = stride_;
   Cost* cur = &rows_[d * w];
   const Cost* prev = cur - w;
@@ -90,19 +100,49 @@ bool TRankedSuggestions::Row(size_t d, uint8_t c) {
   // The places j where c and cb were typed swapped: c typed at j - 1, cb
   // before it.
   uint64_t swaps = d >= 2 && c != cb ? (positions_[c] << 1) & positions_[cb] : 0;
-#if WX_RANKED_SSE2
-  if (w == kVectorStride) {
+  {
     // Cells n + 1 and on hold kFar, kept there by saturating sums and the
-    // mask, so that they never count as the least.
+    // mask, so that they never count as the least. A misspelling of up to
+    // seven letters fills the first register only: the second one keeps
+    // the kFar it was made with, and half the work is saved.
     const __m128i omitV = _mm_set1_epi16(int16_t(omit));
+    const __m128i far1 = _mm_set_epi16(0, 0, 0, 0, 0, 0, 0, kFar);
+    const __m128i far2 = _mm_set_epi16(0, 0, 0, 0, 0, 0, kFar, kFar);
+    const __m128i far4 = _mm_set_epi16(0, 0, 0, 0, kFar, kFar, kFar, kFar);
+    const __m128i within = _mm_set1_epi16(int16_t(limit + 1));
     const __m128i p0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(prev));
-    const __m128i p1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(prev + 8));
     // The row above moved one cell right: prev[j - 1] at j.
     const __m128i s0 = _mm_slli_si128(p0, 2);
-    const __m128i s1 = _mm_or_si128(_mm_slli_si128(p1, 2), _mm_srli_si128(p0, 14));
     const __m128i r0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(replace));
-    const __m128i r1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(replace + 8));
     __m128i a0 = _mm_min_epi16(_mm_adds_epi16(p0, omitV), _mm_adds_epi16(s0, r0));
+    // The letters typed too many: cur[j] = min over k <= j of a[k] plus
+    // the extra letters k + 1..j, that is E[j] + min(a[k] - E[k]) with E
+    // the running sum of extra_: a running minimum in three shifts a
+    // register.
+    const __m128i e0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(extraSum_.data()));
+    const __m128i pad0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(padding_.data()));
+    if (n < 8) {
+      if (swaps) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(cur), a0);
+        const Cost* prev2 = cur - 2 * w;
+        const int swap = costs_.Swap();
+        for (; swaps; swaps &= swaps - 1) {
+          const size_t j = size_t(std::countr_zero(swaps));
+          cur[j] = Cost(std::min(int(cur[j]), prev2[j - 2] + swap));
+        }
+        a0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cur));
+      }
+      __m128i b0 = _mm_subs_epi16(a0, e0);
+      b0 = _mm_min_epi16(b0, _mm_or_si128(_mm_slli_si128(b0, 2), far1));
+      b0 = _mm_min_epi16(b0, _mm_or_si128(_mm_slli_si128(b0, 4), far2));
+      b0 = _mm_min_epi16(b0, _mm_or_si128(_mm_slli_si128(b0, 8), far4));
+      const __m128i c0 = _mm_max_epi16(_mm_adds_epi16(b0, e0), pad0);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(cur), c0);
+      return _mm_movemask_epi8(_mm_cmplt_epi16(c0, within)) != 0;
+    }
+    const __m128i p1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(prev + 8));
+    const __m128i s1 = _mm_or_si128(_mm_slli_si128(p1, 2), _mm_srli_si128(p0, 14));
+    const __m128i r1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(replace + 8));
     __m128i a1 = _mm_min_epi16(_mm_adds_epi16(p1, omitV), _mm_adds_epi16(s1, r1));
     if (swaps) {
       _mm_storeu_si128(reinterpret_cast<__m128i*>(cur), a0);
@@ -116,16 +156,8 @@ bool TRankedSuggestions::Row(size_t d, uint8_t c) {
       a0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cur));
       a1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cur + 8));
     }
-    // The letters typed too many: cur[j] = min over k <= j of a[k] plus
-    // the extra letters k + 1..j, that is E[j] + min(a[k] - E[k]) with E
-    // the running sum of extra_: a running minimum in three shifts a
-    // register.
-    const __m128i e0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(extraSum_.data()));
     const __m128i e1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(extraSum_.data() + 8));
     __m128i b0 = _mm_subs_epi16(a0, e0), b1 = _mm_subs_epi16(a1, e1);
-    const __m128i far1 = _mm_set_epi16(0, 0, 0, 0, 0, 0, 0, kFar);
-    const __m128i far2 = _mm_set_epi16(0, 0, 0, 0, 0, 0, kFar, kFar);
-    const __m128i far4 = _mm_set_epi16(0, 0, 0, 0, kFar, kFar, kFar, kFar);
     b0 = _mm_min_epi16(b0, _mm_or_si128(_mm_slli_si128(b0, 2), far1));
     b1 = _mm_min_epi16(b1, _mm_or_si128(_mm_slli_si128(b1, 2), far1));
     b0 = _mm_min_epi16(b0, _mm_or_si128(_mm_slli_si128(b0, 4), far2));
@@ -134,20 +166,24 @@ bool TRankedSuggestions::Row(size_t d, uint8_t c) {
     b1 = _mm_min_epi16(b1, _mm_or_si128(_mm_slli_si128(b1, 8), far4));
     const __m128i last0 = _mm_shufflehi_epi16(b0, 0xFF);
     b1 = _mm_min_epi16(b1, _mm_unpackhi_epi64(last0, last0));
-    const __m128i pad0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(padding_.data()));
     const __m128i pad1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(padding_.data() + 8));
     const __m128i c0 = _mm_max_epi16(_mm_adds_epi16(b0, e0), pad0);
     const __m128i c1 = _mm_max_epi16(_mm_adds_epi16(b1, e1), pad1);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(cur), c0);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(cur + 8), c1);
-    __m128i m = _mm_min_epi16(c0, c1);
-    m = _mm_min_epi16(m, _mm_srli_si128(m, 8));
-    m = _mm_min_epi16(m, _mm_srli_si128(m, 4));
-    m = _mm_min_epi16(m, _mm_srli_si128(m, 2));
-    rowMin_ = int16_t(_mm_cvtsi128_si32(m));
-    return rowMin_ <= bound_;
+    return _mm_movemask_epi8(_mm_cmplt_epi16(_mm_min_epi16(c0, c1), within)) != 0;
   }
 #endif
+}
+
+bool TRankedSuggestions::RowScalar(size_t d, uint8_t c, int limit) {
+  const size_t n = typed_.size(), w = stride_;
+  Cost* cur = &rows_[d * w];
+  const Cost* prev = cur - w;
+  const uint8_t cb = d >= 2 ? folded_[d - 2] : 0;
+  const int omit = costs_.Omit(c, cb);
+  const Cost* replace = ReplaceCosts(c);
+  uint64_t swaps = d >= 2 && c != cb ? (positions_[c] << 1) & positions_[cb] : 0;
   const Cost* extra = extra_.data();
   // First what each cell costs from the row above (c left out, or typed as
   // the letter there, or swapped with the letter before), then the typed
@@ -168,8 +204,7 @@ bool TRankedSuggestions::Row(size_t d, uint8_t c) {
     cur[j] = Cost(v);
     best = std::min(best, v);
   }
-  rowMin_ = best;
-  return best <= bound_;
+  return best <= limit;
 }
 
 bool TRankedSuggestions::NextLettersLimited(size_t d, Letters& allowed) const {
@@ -180,7 +215,9 @@ bool TRankedSuggestions::NextLettersLimited(size_t d, Letters& allowed) const {
   // than cell j - 1; it may also be a doubling of this one or swapped with
   // it. The letters for which one of these fits may follow, no other.
   const int bound = std::min(bound_, DepthCap(d + 1));
-  const int slack = bound - rowMin_;
+  const size_t n = typed_.size(), w = stride_;
+  const Cost* row = &rows_[d * w];
+  const int slack = bound - *std::min_element(row, row + n + 1);
   if (slack >= anyLetterSlack_) return false;  // any letter fits
   allowed.fill(0);
   auto add = [&](const Letters& letters) {
@@ -190,8 +227,6 @@ bool TRankedSuggestions::NextLettersLimited(size_t d, Letters& allowed) const {
     if (cost > slack) break;
     add(letters);
   }
-  const size_t n = typed_.size(), w = stride_;
-  const Cost* row = &rows_[d * w];
   const Cost* prev = d >= 1 ? row - w : nullptr;
   const auto* t = reinterpret_cast<const uint8_t*>(typed_.data());
   if (d >= 1) {
@@ -261,9 +296,10 @@ void TRankedSuggestions::Walk(TMainDictionary& dict) {
     bool oneLetter = false;
     const bool longer = dict.FirstLetterBranch(uint8_t(first), below, oneLetter);
     if (!longer && !oneLetter) continue;
+    caps_ = lowerWord_ && uint8_t(first) != uint8_t(typed_[0]) ? kCapitalCaps : kOwnCaps;
     path_[0] = char(first);
     folded_[0] = lower_[first];
-    if (!Row(1, folded_[0])) continue;
+    if (!Row(1, folded_[0], bound_)) continue;
     if (oneLetter && rows_[stride_ + n] <= bound_) Add(std::string_view(path_.data(), 1), rows_[stride_ + n], 0, false);
     if (!longer) continue;
     DescendChildren(dict, below, 1);
@@ -311,8 +347,7 @@ void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::T
   if (++visits_ > kMaxVisits || depth > maxDepth_) return;
   path_[depth - 1] = char(step.ch);
   folded_[depth - 1] = lower_[step.ch];
-  if (!Row(depth, folded_[depth - 1])) return;
-  if (rowMin_ > DepthCap(depth)) return;
+  if (!Row(depth, folded_[depth - 1], std::min(bound_, DepthCap(depth)))) return;
   const int cost = rows_[depth * stride_ + n];
   if (step.endOfWord && cost <= bound_) Add(std::string_view(path_.data(), depth), cost, 0, false);
   size_t d = depth;
@@ -320,7 +355,7 @@ void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::T
     if (++d > maxDepth_) return;
     path_[d - 1] = char(step.run[r]);
     folded_[d - 1] = lower_[step.run[r]];
-    if (!Row(d, folded_[d - 1])) return;
+    if (!Row(d, folded_[d - 1], bound_)) return;
   }
   TMainDictionary::Branch below;
   if (dict.BelowOf(step, below)) DescendChildren(dict, below, d);
@@ -361,13 +396,32 @@ void TRankedSuggestions::AddFirstLetterEdits(TMainDictionary& dict) {
       firsts[count++] = uint8_t(c);
     }
   }
+  // A quarter of these candidates begin with two letters no word begins
+  // with: those are turned away before the lookup. The others' reads of the
+  // lookup index's filter (far apart, each a wait on memory) are asked for
+  // all at once before the first lookup, so that they overlap.
+  const uint8_t second = n >= 2 ? uint8_t(typed_[1]) : 0;
+  std::array<uint8_t, 256> replacing, putBefore;
+  size_t replacings = 0, putsBefore = 0;
   for (size_t i = 0; i < count; ++i) {
     const uint8_t c = firsts[i];
-    if (n >= 2) {
+    if (n >= 2 && dict.MayBegin(c, second)) {
       replaced[0] = char(c);
-      tryWord(std::string_view(replaced.data(), n));
+      dict.PrefetchCandidate(std::string_view(replaced.data(), n));
+      replacing[replacings++] = c;
     }
-    before[0] = char(c);
+    if (dict.MayBegin(c, own)) {
+      before[0] = char(c);
+      dict.PrefetchCandidate(std::string_view(before.data(), n + 1));
+      putBefore[putsBefore++] = c;
+    }
+  }
+  for (size_t i = 0; i < replacings; ++i) {
+    replaced[0] = char(replacing[i]);
+    tryWord(std::string_view(replaced.data(), n));
+  }
+  for (size_t i = 0; i < putsBefore; ++i) {
+    before[0] = char(putBefore[i]);
     tryWord(std::string_view(before.data(), n + 1));
   }
   // The first letter one too many, or swapped with the second.
@@ -496,7 +550,9 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   // same words at half again the time; walking the second letter's words
   // two edits deep gained 0.1 point at a sixth more time.)
   const int full = bound_;
+  lowerWord_ = !HasUpper(word);
   for (size_t i = 0; i < source.MainCount(); ++i) Walk(source.Main(i));
+  caps_ = kOwnCaps;
   bound_ = std::min(full, TEditCosts::kEdit);
   for (size_t i = 0; i < source.MainCount(); ++i) AddFirstLetterEdits(source.Main(i));
   bound_ = full;

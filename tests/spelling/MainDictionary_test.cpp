@@ -58,6 +58,20 @@ const std::vector<std::string> kWords = {
     "international", "internationalization", "internet", "interne", "zymurgy", "Zurich", "zurich",
     "co", "cooperate", "cooperation", "caf\xE9", "na\xEFve", "x", "xylophone", "xylophones"};
 
+// MayBegin answers for every pair of bytes the words use (and one they do
+// not) whether a word of two letters or more begins with it.
+void ExpectBeginnings(TMainDictionary& d, const std::vector<std::string>& words) {
+  std::set<uint8_t> bytes = {uint8_t('Q')};
+  std::set<std::pair<uint8_t, uint8_t>> begun;
+  for (const auto& w : words) {
+    for (char c : w) bytes.insert(uint8_t(c));
+    if (w.size() >= 2) begun.insert({uint8_t(w[0]), uint8_t(w[1])});
+  }
+  for (uint8_t a : bytes)
+    for (uint8_t b : bytes)
+      ASSERT_EQ(d.MayBegin(a, b), begun.count({a, b}) == 1) << int(a) << " " << int(b);
+}
+
 struct Variant {
   bool share;
   uint32_t nodeCountField;
@@ -83,6 +97,11 @@ TEST_P(MainDictionaryVariants, FindsExactlyTheStoredWords) {
                         "internets", "Zymurgy", "ZURICH", "xylophon", "xy", "cafe", "coo", "bees", "c"})
     EXPECT_FALSE(d.WordExists(w)) << w;
   EXPECT_EQ(d.WordCount(), kWords.size());
+  ExpectBeginnings(d, kWords);
+  // Made again after an activation.
+  d.SetActive(false);
+  EXPECT_TRUE(d.MayBegin('x', 'y'));
+  EXPECT_FALSE(d.MayBegin('x', 'x'));
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, MainDictionaryVariants,
@@ -118,6 +137,7 @@ TEST(MainDictionary, LargeRandomListsMatchASet) {
     ASSERT_TRUE(d.Open(path));
     EXPECT_EQ(d.NodeCount() >= 0xFFFF, stats.nodes >= 0xFFFF);
     for (const auto& w : list) ASSERT_TRUE(d.WordExists(w)) << w;
+    ExpectBeginnings(d, list);
     std::mt19937 probe(11);
     for (int i = 0; i < 20000; ++i) {
       std::string w;
@@ -256,6 +276,8 @@ TEST(MainDictionary, TruncatedOrDamagedBodiesNeverReadOutside) {
     d.SetSearchVisitLimit(20000);
     if (!d.Open(path)) continue;
     for (const auto& w : kWords) d.WordExists(w);
+    for (uint8_t a : {'a', 'i', 'x'})
+      for (uint8_t b : {'n', 'e', 'y'}) d.MayBegin(a, b);
     std::vector<std::string> list;
     d.FindPhoneticMatches("antilope", coder, list);
     d.FindPhoneticMatches("intrnet", coder, list);

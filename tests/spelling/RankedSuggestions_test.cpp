@@ -241,6 +241,29 @@ bool BuildRankedDictionary(const test::ScratchDir& dir, const std::vector<std::s
   return tools::AddWordRanks(dir.File("test.qxm"), ranks, bytes, error);
 }
 
+TEST(RankedSuggestions, NamesTypedInLowerCaseMustBeginRight) {
+  // Below a capital first letter the walk allows a lower-case misspelling
+  // fewer edits near the start: a plain edit in the first two letters is
+  // too many there, and only there.
+  test::ScratchDir dir{"ranked-names"};
+  std::string error;
+  ASSERT_TRUE(BuildRankedDictionary(dir, {"Bristol", "bristle", "Kingsbury"}, {}, error)) << error;
+  TSpellCheckerBase c{test::ScratchSpellSettings(dir)};
+  c.SetClassicSuggestions(false);
+  TSuggestionList s;
+  c.Suggest("bxistle", -1, s);
+  EXPECT_TRUE(Has(s, "bristle"));
+  c.Suggest("bxistol", -1, s);
+  EXPECT_FALSE(Has(s, "Bristol"));
+  // Typed with its capital, or with the edit further in, the name is found.
+  c.Suggest("Bxistol", -1, s);
+  EXPECT_TRUE(Has(s, "Bristol"));
+  c.Suggest("bristxl", -1, s);
+  EXPECT_TRUE(Has(s, "Bristol"));
+  c.Suggest("kingsbxry", -1, s);
+  EXPECT_TRUE(Has(s, "Kingsbury"));
+}
+
 TEST(RankedSuggestions, AmongCommonWordsTheEditsDecide) {
   // "hell" is counted more often than "hello", both are common: the letter
   // left out costs less than the letter typed for another.
