@@ -94,7 +94,8 @@ void FitText(Context& c, HWND h, const std::wstring& text, UINT format, int room
     if (s.cx > roomW)
       c.Add(h, L"a word is " + Px(s.cx) + L" wide, the control has " + Px(roomW));
     else if (s.cy > roomH)
-      c.Add(h, L"the wrapped text is " + Px(s.cy) + L" high, the control has " + Px(roomH));
+      c.Add(h, L"the wrapped text is " + Px(s.cy) + L" high, the control has " + Px(roomH) + L" (in one line " +
+                   Px(one.cx) + L", the control is " + Px(roomW) + L" wide)");
     return;
   }
   const SIZE s = c.m.Size(text, format);
@@ -155,7 +156,23 @@ void CheckTabs(Context& c, HWND h, LONG style, const RECT& rc) {
   if (n <= 0) return;
   if (style & TCS_MULTILINE) {
     const int rows = int(SendMessageW(h, TCM_GETROWCOUNT, 0, 0));
-    if (rows > 1) c.Add(h, L"the " + std::to_wstring(n) + L" tabs wrap to " + std::to_wstring(rows) + L" rows");
+    if (rows > 1) {
+      // Rows are stretched to the control's width: measure the captions instead.
+      int oneRow = 0;
+      std::wstring captions;
+      for (int i = 0; i < n; ++i) {
+        wchar_t buf[128] = L"";
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = buf;
+        item.cchTextMax = 128;
+        SendMessageW(h, TCM_GETITEMW, WPARAM(i), LPARAM(&item));
+        oneRow += c.m.Size(buf, 0).cx + 2 * c.S(6);
+        captions += (i ? L", " : L"") + std::wstring(buf);
+      }
+      c.Add(h, L"the " + std::to_wstring(n) + L" tabs wrap to " + std::to_wstring(rows) + L" rows (one row needs " +
+                   Px(oneRow) + L", the control has " + Px(rc.right - rc.left) + L"): " + captions);
+    }
     return;
   }
   RECT last{};
@@ -205,7 +222,8 @@ void CheckListView(Context& c, HWND h, LONG style, const RECT& rc) {
   for (int col = 0; col < cols; ++col)
     for (int row = 0; row < rows; ++row) {
       const std::wstring text = ItemText(h, row, col);
-      const int need = int(SendMessageW(h, LVM_GETSTRINGWIDTHW, 0, LPARAM(text.c_str()))) + c.S(12);
+      // The list's own padding around a label (what LVSCW_AUTOSIZE adds).
+      const int need = int(SendMessageW(h, LVM_GETSTRINGWIDTHW, 0, LPARAM(text.c_str()))) + 12;
       if (need > widths[size_t(col)]) {
         c.Add(h, L"row \"" + text + L"\" needs " + Px(need) + L" in a column of " + Px(widths[size_t(col)]) +
                      L" while the list has " + Px(spare) + L" to spare");
@@ -237,7 +255,8 @@ bool HoldsKey(HWND h) {
 // A control the user types into or chooses from (a read-only edit shows text).
 bool IsInput(HWND h) {
   const std::wstring cls = ClassOf(h);
-  if (_wcsicmp(cls.c_str(), L"Edit") == 0 && (GetWindowLongW(h, GWL_STYLE) & ES_READONLY)) return false;
+  const bool edit = _wcsicmp(cls.c_str(), L"Edit") == 0 || _wcsnicmp(cls.c_str(), L"RichEdit", 8) == 0;
+  if (edit && (GetWindowLongW(h, GWL_STYLE) & ES_READONLY)) return false;
   for (const wchar_t* input : {L"Edit", L"ComboBox", L"ListBox", L"SysListView32", L"SysTreeView32", L"RichEdit20W",
                                L"RICHEDIT50W", L"msctls_hotkey32", L"ComboBoxEx32"})
     if (_wcsicmp(cls.c_str(), input) == 0) return true;
