@@ -232,6 +232,24 @@ void CheckListView(Context& c, HWND h, LONG style, const RECT& rc) {
     }
 }
 
+// A toolbar sizes its buttons to their images and texts: all of them must
+// lie within its width (a button beyond it cannot be seen or clicked).
+void CheckToolbar(Context& c, HWND h, const RECT& rc) {
+  const int n = int(SendMessageW(h, TB_BUTTONCOUNT, 0, 0));
+  for (int i = 0; i < n; ++i) {
+    TBBUTTON b{};
+    SendMessageW(h, TB_GETBUTTON, WPARAM(i), LPARAM(&b));
+    if (b.fsState & TBSTATE_HIDDEN) continue;
+    RECT r{};
+    SendMessageW(h, TB_GETITEMRECT, WPARAM(i), LPARAM(&r));
+    if (r.right > rc.right) {
+      c.Add(h, L"button " + std::to_wstring(b.idCommand) + L" ends at " + Px(r.right) + L", the toolbar is " +
+                   Px(rc.right) + L" wide");
+      return;
+    }
+  }
+}
+
 std::vector<HWND> Children(HWND top) {
   std::vector<HWND> all;
   EnumChildWindows(
@@ -303,6 +321,7 @@ void CheckTexts(HWND top, std::vector<Finding>& out, bool hiddenToo) {
     else if (IsTextStatic(h, style)) CheckStatic(c, h, style, exStyle, rc);
     else if (cls == WC_TABCONTROLW) CheckTabs(c, h, style, rc);
     else if (cls == WC_LISTVIEWW) CheckListView(c, h, style, rc);
+    else if (cls == TOOLBARCLASSNAMEW) CheckToolbar(c, h, rc);
   }
 }
 

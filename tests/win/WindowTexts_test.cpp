@@ -73,8 +73,12 @@ const Allowance kAllowances[] = {
     {"options window", kEvery, 129, L"has no access key"},
     // Definitions window: "Adve&rbs" and "&Replace" share R in English.
     {"definitions window", int(UiLanguage::English), 211, L"access key R"},
-    // Instant Spell's File menu: "&New/Clear" and "&No Prompt to Save" share N in English.
+    // Instant Spell's File menu: "&New/Clear" and "&No Prompt to Save" share N in English;
+    // its context menu holds File, Edit and Tools commands in one list, where
+    // "Save &As" and "Select &All", and "&Save" and "&Spell Check", share keys too.
     {"instant spell", int(UiLanguage::English), 0, L"access key N"},
+    {"instant spell", int(UiLanguage::English), 0, L"access key A"},
+    {"instant spell", int(UiLanguage::English), 0, L"access key S"},
 };
 
 bool Allowed(const char* window, UiLanguage language, const Finding& f) {
@@ -435,7 +439,23 @@ TEST_F(WindowTexts, WritingWindows) {
     services.engine = checker.get();
     services.thesaurusLookup = [](const std::wstring&) { return std::wstring(); };
     services.definitionsLookup = [](const std::wstring&) { return std::wstring(); };
-    WhileOpen([&] { ShowInstantSpell(nullptr, services); }, [&](HWND w) { instant.Add(l, "", Inspect(w)); });
+    WhileOpen([&] { ShowInstantSpell(nullptr, services); }, [&](HWND w) {
+      instant.Add(l, "", Inspect(w));
+      // The editor's context menu, opened from the keyboard.
+      const std::vector<HWND> known = TopWindows();
+      HWND editor = FindWindowExW(w, nullptr, L"RichEdit20W", nullptr);
+      PostMessageW(w, WM_CONTEXTMENU, WPARAM(editor), MAKELPARAM(-1, -1));
+      HWND popup = WaitNewWindow(known, L"#32768");
+      if (!popup) {
+        ADD_FAILURE() << "no context menu";
+        return;
+      }
+      std::vector<Finding> menu;
+      textfit::CheckMenu(HMENU(SendMessageW(popup, MN_GETHMENU, 0, 0)), menu);
+      instant.Add(l, "context menu", menu);
+      SendMessageW(w, WM_CANCELMODE, 0, 0);
+      EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(popup); })) << "the context menu stayed open";
+    });
 
     TSmartBarHost host;
     host.features = {true, true, true, "Wendrix"};
@@ -452,6 +472,22 @@ TEST_F(WindowTexts, WritingWindows) {
     ASSERT_TRUE(smartBar.Create());
     smartBar.Show();
     bar.Add(l, "", Inspect(smartBar.Handle()));
+    // The menus of its Editor, Options and Help buttons (the fourth to sixth child).
+    std::vector<HWND> buttons;
+    for (HWND c = GetWindow(smartBar.Handle(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) buttons.push_back(c);
+    ASSERT_EQ(buttons.size(), 6u);
+    for (size_t i = 3; i < 6; ++i) {
+      if (!IsWindowVisible(buttons[i])) continue;
+      const int id = GetDlgCtrlID(buttons[i]);
+      WhileOpen([&] { SendMessageW(smartBar.Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(buttons[i])); },
+                [&](HWND popup) {
+                  std::vector<Finding> menu;
+                  textfit::CheckMenu(HMENU(SendMessageW(popup, MN_GETHMENU, 0, 0)), menu);
+                  bar.Add(l, "menu " + std::to_string(i + 1), menu);
+                  SendMessageW(smartBar.Handle(), WM_CANCELMODE, 0, 0);
+                  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(popup); })) << "the menu stayed open";
+                });
+    }
   }
   SetActiveUiLanguage(UiLanguage::English);
   WX_REPORT_AND_EXPECT(viewer);
