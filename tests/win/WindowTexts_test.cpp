@@ -374,32 +374,36 @@ TEST_F(WindowTexts, DefinitionsWindow) {
 
 TEST_F(WindowTexts, OptionsWindowEveryPage) {
   Report report("options window");
-  for (UiLanguage l : AllLanguages()) {
-    SetActiveUiLanguage(l);
-    OptionsModel model(edAllServices);
-    TAppLanguage language(*registry_, [] { return 0x0409; });
-    WhileOpen([&] { ShowOptionsDialog(nullptr, model, language, [](int) {}); }, [&](HWND w) {
-      std::vector<Finding> all;
-      textfit::CheckTexts(w, all, true);
-      report.Add(l, "all pages", all);
-      // Each page as the tree shows it: its access keys among the window's.
-      HWND tree = GetDlgItem(w, idNavTree);
-      std::vector<HTREEITEM> items;
-      std::function<void(HTREEITEM)> walk = [&](HTREEITEM it) {
-        for (; it; it = HTREEITEM(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, LPARAM(it)))) {
-          items.push_back(it);
-          walk(HTREEITEM(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, LPARAM(it))));
+  // The edition with every service, and the thesaurus edition (the one
+  // installed), whose General page moves the language box up.
+  for (UiLanguage l : AllLanguages())
+    for (TBuildEdition edition : {edAllServices, edThesaurusOnly}) {
+      SetActiveUiLanguage(l);
+      OptionsModel model(edition);
+      TAppLanguage language(*registry_, [] { return 0x0409; });
+      const std::string ed = edition == edAllServices ? "all, " : "thes., ";
+      WhileOpen([&] { ShowOptionsDialog(nullptr, model, language, [](int) {}); }, [&](HWND w) {
+        std::vector<Finding> all;
+        textfit::CheckTexts(w, all, true);
+        report.Add(l, ed + "all pages", all);
+        // Each page as the tree shows it: its access keys among the window's.
+        HWND tree = GetDlgItem(w, idNavTree);
+        std::vector<HTREEITEM> items;
+        std::function<void(HTREEITEM)> walk = [&](HTREEITEM it) {
+          for (; it; it = HTREEITEM(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, LPARAM(it)))) {
+            items.push_back(it);
+            walk(HTREEITEM(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, LPARAM(it))));
+          }
+        };
+        walk(HTREEITEM(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)));
+        for (size_t i = 0; i < items.size(); ++i) {
+          SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, LPARAM(items[i]));
+          std::vector<Finding> keys;
+          textfit::CheckAccessKeys(w, keys);
+          report.Add(l, ed + "page " + std::to_string(i + 1) + " keys", keys);
         }
-      };
-      walk(HTREEITEM(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)));
-      for (size_t i = 0; i < items.size(); ++i) {
-        SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, LPARAM(items[i]));
-        std::vector<Finding> keys;
-        textfit::CheckAccessKeys(w, keys);
-        report.Add(l, "page " + std::to_string(i + 1) + " keys", keys);
-      }
-    });
-  }
+      });
+    }
   SetActiveUiLanguage(UiLanguage::English);
   WX_REPORT_AND_EXPECT(report);
 }
