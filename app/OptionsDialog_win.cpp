@@ -194,7 +194,8 @@ class OptionsDialog {
           y += 20;
         }
         Label(page, 16, y, 340, 15, idRowLabelBase + int(slot));
-        for (int m = 0; m < 4; ++m) Check(page, kRowModifierLeft[m], y + 18, kRowModifierWidth[m], HotKeyRowControlId(slot, m));
+        for (int m = 0; m < 4; ++m)
+          Check(page, kRowModifierLeft[m], y + 18, kRowModifierWidth[m], HotKeyRowControlId(slot, m));
         HWND keys = DropList(page, 240, y + 16, 126, HotKeyRowControlId(slot, hrKey), fixedFont_.get());
         SendMessageW(keys, CB_SETITEMHEIGHT, 0, Scale(16));
         for (const KeyListEntry& k : KeyList())

@@ -44,7 +44,8 @@ bool ShowsACross(HWND w, const RECT& r) {
   bool cross = true;
   for (int sx : {-1, 1})
     for (int sy : {-1, 1}) cross = cross && Dark(GetPixel(dc, cx + sx * d, cy + sy * d));
-  for (auto [dx, dy] : {std::pair{0, -d}, {0, d}, {-d, 0}, {d, 0}}) cross = cross && !Dark(GetPixel(dc, cx + dx, cy + dy));
+  for (auto [dx, dy] : {std::pair{0, -d}, {0, d}, {-d, 0}, {d, 0}})
+    cross = cross && !Dark(GetPixel(dc, cx + dx, cy + dy));
   ReleaseDC(w, dc);
   return cross;
 }
