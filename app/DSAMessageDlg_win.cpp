@@ -3,12 +3,14 @@
 // check box placed under them; the answer is kept in the registry.
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "app/AppTexts.h"
 #include "app/DontShowAgain.h"
 #include "app/ErrorBox_win.h"
 #include "common/AnsiText.h"
+#include "ui/Dpi_win.h"
 
 namespace wx {
 
@@ -53,27 +55,35 @@ INT_PTR CALLBACK DlgProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_INITDIALOG: {
       auto* p = reinterpret_cast<DlgParams*>(lp);
       SetWindowLongPtrW(dlg, DWLP_USER, lp);
+      // Sizes in 96-DPI pixels scaled for the window's DPI, in the message font at that DPI.
+      const int dpi = WindowDpi(dlg);
+      auto s = [dpi](int px) { return ScaleToDpi(px, dpi); };
       HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-      NONCLIENTMETRICSW ncm{};
-      ncm.cbSize = sizeof ncm;
-      if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
-        if (HFONT made = CreateFontIndirectW(&ncm.lfMessageFont)) font = p->font = made;
+      const LOGFONTW messageFont = MessageFontAt(dpi);
+      if (HFONT made = CreateFontIndirectW(&messageFont)) font = p->font = made;
       HDC dc = GetDC(dlg);
       HGDIOBJ old = SelectObject(dc, font);
-      RECT tr{0, 0, 400, 0};
+      RECT tr{0, 0, s(400), 0};
       DrawTextW(dc, p->text.c_str(), -1, &tr, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
       const std::wstring checkText = Utf8ToWide(AppText(txtDontShowAgain));
       RECT cr{0, 0, 0, 0};
       DrawTextW(dc, checkText.c_str(), -1, &cr, DT_CALCRECT | DT_SINGLELINE);
+      auto buttons = ButtonsFor(p->buttons);
+      // The buttons are as wide as the longest caption needs, 75 pixels at least.
+      int btnW = s(75);
+      for (const auto& b : buttons) {
+        RECT br{0, 0, 0, 0};
+        DrawTextW(dc, Utf8ToWide(AppText(b.text)).c_str(), -1, &br, DT_CALCRECT | DT_SINGLELINE);
+        btnW = std::max<int>(btnW, br.right + s(16));
+      }
       SelectObject(dc, old);
       ReleaseDC(dlg, dc);
 
-      const int margin = 8, iconSize = 32, btnW = 75, btnH = 25;
-      auto buttons = ButtonsFor(p->buttons);
+      const int margin = s(8), iconSize = s(32), btnH = s(25);
       int textLeft = margin + iconSize + margin;
-      int clientW = std::max<int>(textLeft + tr.right + margin, int(buttons.size()) * (btnW + 6) + 2 * margin);
+      int clientW = std::max<int>(textLeft + tr.right + margin, int(buttons.size()) * (btnW + s(6)) + 2 * margin);
       int textH = std::max<int>(tr.bottom, iconSize);
-      int btnTop = margin + textH + 12;
+      int btnTop = margin + textH + s(12);
       int clientH = btnTop + btnH + margin;
 
       HWND image = CreateWindowExW(0, L"STATIC", L"Image", WS_CHILD | WS_VISIBLE | SS_ICON, margin, margin,
@@ -82,17 +92,18 @@ INT_PTR CALLBACK DlgProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       HWND message = CreateWindowExW(0, L"STATIC", p->text.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX,
                                      textLeft, margin, tr.right, tr.bottom, dlg, nullptr, nullptr, nullptr);
       SendMessageW(message, WM_SETFONT, WPARAM(font), TRUE);
-      int x = (clientW - int(buttons.size()) * (btnW + 6) + 6) / 2;
+      int x = (clientW - int(buttons.size()) * (btnW + s(6)) + s(6)) / 2;
       for (size_t i = 0; i < buttons.size(); ++i) {
         HWND b = CreateWindowExW(0, L"BUTTON", Utf8ToWide(AppText(buttons[i].text)).c_str(),
                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
                                  x, btnTop, btnW, btnH, dlg, HMENU(INT_PTR(buttons[i].id)), nullptr, nullptr);
         SendMessageW(b, WM_SETFONT, WPARAM(font), TRUE);
-        x += btnW + 6;
+        x += btnW + s(6);
       }
       // The check box goes under everything, at the icon's left; the dialog
       // grows by its height plus the icon's top margin.
-      int checkW = cr.right + 19, checkH = 17;
+      // The box, the gap after it and a little air.
+      int checkW = cr.right + s(22), checkH = std::max<int>(s(17), cr.bottom + s(2));
       HWND check =
           CreateWindowExW(0, L"BUTTON", checkText.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, margin,
                           clientH, checkW, checkH, dlg, HMENU(INT_PTR(kCheckId)), nullptr, nullptr);

@@ -9,9 +9,11 @@ const char kDialogsKey[] = "Software\\Morvane\\Dialogs";
 const char kSection[] = "Definitions Dictionary";
 }  // namespace
 
-WindowGeometry ReadDefinitionsGeometry(Registry& registry) {
+WindowGeometry ReadDefinitionsGeometry(Registry& registry) { return ReadDefinitionsGeometry(registry, {}); }
+
+WindowGeometry ReadDefinitionsGeometry(Registry& registry, const WindowGeometry& defaults) {
   IniRegistry ini(registry, kDialogsKey);
-  WindowGeometry g;
+  WindowGeometry g = defaults;
   g.height = ini.ReadInteger(kSection, "Height", g.height);
   g.width = ini.ReadInteger(kSection, "Width", g.width);
   g.left = ini.ReadInteger(kSection, "Left", g.left);

@@ -15,6 +15,8 @@ struct WindowGeometry {
 
 // Missing or non-numeric values read as the defaults.
 WindowGeometry ReadDefinitionsGeometry(Registry& registry);
+// The same with the values to take where nothing is stored.
+WindowGeometry ReadDefinitionsGeometry(Registry& registry, const WindowGeometry& defaults);
 void WriteDefinitionsGeometry(Registry& registry, const WindowGeometry& geometry);
 
 // The stored place as the window can use it: at least the minimum size and

@@ -45,8 +45,11 @@ TDataManagedDefinitions::TDataManagedDefinitions() {
   // the language active when it opens and after every switch.
   DefinitionsDialog1.ScreenCentered = false;
   DefinitionsDialog1.SetDatabaseFile(AppFilePath("definitions.ydd"));
+  // Without a stored place the window opens at its design size, scaled for the screen's DPI.
   WindowGeometry stored;
-  Guarded([&] { stored = ReadDefinitionsGeometry(CurrentRegistry()); });
+  stored.width = ScaledToScreen(stored.width);
+  stored.height = ScaledToScreen(stored.height);
+  Guarded([&] { stored = ReadDefinitionsGeometry(CurrentRegistry(), stored); });
   DefinitionsDialog1.WinHeight = stored.height;
   DefinitionsDialog1.WinWidth = stored.width;
   DefinitionsDialog1.SetWinLeft(stored.left);

@@ -53,7 +53,10 @@ int HelpContextOf(int controlId) {
 
 const HotKeyModifier kRowModifiers[4] = {hkCtrl, hkAlt, hkShift, hkWin};
 const int kRowModifierTexts[4] = {txtModCtrl, txtModAlt, txtModShift, txtModWin};
-const int kRowModifierLeft[4] = {44, 92, 136, 188};
+// Ctrl, Alt, Shift and Win side by side before the key list (at 240): the
+// Shift box is the widest, as its name is the longest in most languages.
+const int kRowModifierLeft[4] = {32, 78, 118, 194};
+const int kRowModifierWidth[4] = {44, 38, 74, 42};
 
 // The caption bar above each hotkey row.
 int RowBar(HotKeySlot slot) {
@@ -113,8 +116,11 @@ class OptionsDialog {
     controls_.push_back({c, page, hidden});
     return c;
   }
+  // A section heading: its text inside an etched frame, kept off the frame
+  // on every side (a framed static would draw the text against its edge).
   HWND Bar(int page, int x, int y, int id, bool hidden = false) {
-    return Make(page, L"STATIC", SS_LEFTNOWORDWRAP | SS_SUNKEN, x, y, 360, 15, id, 0, nullptr, hidden);
+    Make(page, L"STATIC", SS_ETCHEDFRAME, x, y, 360, 18, 0xFFFF, 0, nullptr, hidden);
+    return Make(page, L"STATIC", SS_LEFTNOWORDWRAP, x + 5, y + 2, 350, 14, id, 0, nullptr, hidden);
   }
   HWND Check(int page, int x, int y, int w, int id, bool hidden = false) {
     return Make(page, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, x, y, w, 17, id, 0, nullptr, hidden);
@@ -141,7 +147,7 @@ class OptionsDialog {
                                     TVS_SHOWSELALWAYS,
          3, 5, 159, 374, idNavTree, WS_EX_CLIENTEDGE);
     SendMessageW(Item(idNavTree), TVM_SETINDENT, WPARAM(Scale(19)), 0);
-    Make(kAlways, L"STATIC", WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE | SS_SUNKEN, 166, 5, 375, 24,
+    Make(kAlways, L"STATIC", WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN, 166, 5, 375, 24,
          idCaptionPanel, 0, boldFont_.get());
 
     // Page 0 "General".
@@ -188,8 +194,9 @@ class OptionsDialog {
           y += 20;
         }
         Label(page, 16, y, 340, 15, idRowLabelBase + int(slot));
-        for (int m = 0; m < 4; ++m) Check(page, kRowModifierLeft[m], y + 18, 41, HotKeyRowControlId(slot, m));
-        HWND keys = DropList(page, 236, y + 16, 130, HotKeyRowControlId(slot, hrKey), fixedFont_.get());
+        for (int m = 0; m < 4; ++m)
+          Check(page, kRowModifierLeft[m], y + 18, kRowModifierWidth[m], HotKeyRowControlId(slot, m));
+        HWND keys = DropList(page, 240, y + 16, 126, HotKeyRowControlId(slot, hrKey), fixedFont_.get());
         SendMessageW(keys, CB_SETITEMHEIGHT, 0, Scale(16));
         for (const KeyListEntry& k : KeyList())
           SendMessageW(keys, CB_ADDSTRING, 0, LPARAM(Utf8ToWide(k.name).c_str()));
@@ -200,25 +207,26 @@ class OptionsDialog {
     // Page 7 "Mouse Options".
     Bar(opMouse, 8, 4, idBarMousePrefs);
     Bar(opMouse, 8, 28, idBarSingleClick);
-    Label(opMouse, 16, 50, 140, 15, idLblSingleClick);
-    DropList(opMouse, 160, 46, 200, idSingleClickBox);
+    // The labels as wide as the longest one needs in one line; the lists take the rest.
+    Label(opMouse, 16, 50, 196, 15, idLblSingleClick);
+    DropList(opMouse, 214, 46, 146, idSingleClickBox);
     Bar(opMouse, 8, 80, idBarDoubleClick);
-    Label(opMouse, 16, 102, 140, 15, idLblDoubleClick);
-    DropList(opMouse, 160, 98, 200, idDoubleClickBox);
+    Label(opMouse, 16, 102, 196, 15, idLblDoubleClick);
+    DropList(opMouse, 214, 98, 146, idDoubleClickBox);
 
     // Page 8 "Character Options"; these edits are not kept in the settings.
     Bar(opCharacters, 8, 4, idBarCharPrefs);
-    Label(opCharacters, 16, 26, 140, 15, idLblQuote);
-    Make(opCharacters, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, 160, 22, 60, 21, idQuoteEdit, WS_EX_CLIENTEDGE,
+    Label(opCharacters, 16, 26, 172, 15, idLblQuote);
+    Make(opCharacters, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, 190, 22, 60, 21, idQuoteEdit, WS_EX_CLIENTEDGE,
          fixedFont_.get());
     SetWindowTextW(Item(idQuoteEdit), L">");
     Bar(opCharacters, 8, 52, idBarIgnorePrefix, true);
-    Label(opCharacters, 16, 74, 140, 15, idLblIgnorePrefix, true);
-    Make(opCharacters, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, 160, 70, 60, 21, idIgnorePrefixEdit, WS_EX_CLIENTEDGE,
+    Label(opCharacters, 16, 74, 172, 15, idLblIgnorePrefix, true);
+    Make(opCharacters, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, 190, 70, 60, 21, idIgnorePrefixEdit, WS_EX_CLIENTEDGE,
          fixedFont_.get(), true);
     Bar(opCharacters, 8, 100, idBarIgnoreSuffix, true);
-    Label(opCharacters, 16, 122, 140, 15, idLblIgnoreSuffix, true);
-    Make(opCharacters, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, 160, 118, 60, 21, idIgnoreSuffixEdit, WS_EX_CLIENTEDGE,
+    Label(opCharacters, 16, 122, 172, 15, idLblIgnoreSuffix, true);
+    Make(opCharacters, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, 190, 118, 60, 21, idIgnoreSuffixEdit, WS_EX_CLIENTEDGE,
          fixedFont_.get(), true);
 
     Make(kAlways, L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 278, 356, 86, 25, idOptOK);

@@ -386,6 +386,10 @@ void TDefinitionsForm::Layout() {
   const int tabsTop = model_.DefinitionsHidden() ? defsTop : defsTop + defsHeight + Scale(5);
   const int tabsHeight = H - Scale(7) - tabsTop;
   HWND tabs = Item(idDefViewTabs);
+  // Narrow padding and no wide minimum for short captions keep a word's
+  // relations in one row of tabs at the window's usual width.
+  SendMessageW(tabs, TCM_SETPADDING, 0, MAKELPARAM(Scale(4), Scale(3)));
+  SendMessageW(tabs, TCM_SETMINTABWIDTH, 0, Scale(24));
   place(tabs, defsLeft, tabsTop, defsWidth, tabsHeight);
   const int x0 = W - R + Scale(8);
   place(Item(idDefPreviousBut), x0, Scale(8), Scale(73), Scale(23));

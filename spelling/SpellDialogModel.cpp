@@ -22,17 +22,18 @@ TWordRect CentredOn(const TWordRect& r, const TWordRect& on) {
 
 TSpellDialogModel::TSpellDialogModel(TSpellCheckerBase& checker) : checker_(checker) {}
 
+// The buttons' columns are wide enough for their captions in every language.
 TWordRect TSpellDialogModel::Layout(TSpellDialogControl control) const {
   switch (control) {
-    case dcIgnore: return Box(252, 8, 85, 23);
-    case dcIgnoreAll: return Box(340, 8, 85, 23);
-    case dcChange: return Box(252, 35, 85, 23);
-    case dcChangeAll: return Box(340, 35, 85, 23);
-    case dcAdd: return Box(252, 62, 85, 23);
-    case dcAutoCorrect: return Box(340, 62, 85, 23);
-    case dcHelp: return Box(252, 138, 85, 23);
+    case dcIgnore: return Box(252, 8, 95, 23);
+    case dcIgnoreAll: return Box(350, 8, 95, 23);
+    case dcChange: return Box(252, 35, 95, 23);
+    case dcChangeAll: return Box(350, 35, 95, 23);
+    case dcAdd: return Box(252, 62, 95, 23);
+    case dcAutoCorrect: return Box(350, 62, 95, 23);
+    case dcHelp: return Box(252, 138, 95, 23);
     case dcUndo: return state_[dcOptions].visible ? Box(8, 111, 85, 23) : Box(8, 138, 85, 23);
-    case dcCancel: return Box(340, 138, 85, 23);
+    case dcCancel: return Box(350, 138, 95, 23);
     case dcOptions: return Box(8, 138, 85, 23);
     case dcReplaceEdit: return Box(104, 35, 140, 21);
     case dcSuggestions: return Box(104, 62, 140, 99);

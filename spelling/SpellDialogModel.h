@@ -39,7 +39,7 @@ struct TControlState {
 };
 
 // Client size of the dialog in pixels at 96 DPI.
-inline constexpr int kSpellDialogWidth = 432, kSpellDialogHeight = 167;
+inline constexpr int kSpellDialogWidth = 452, kSpellDialogHeight = 167;
 
 class TSpellDialogModel {
  public:

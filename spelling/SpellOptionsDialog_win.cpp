@@ -54,8 +54,8 @@ class SpellOptionsDialog : public DialogBase {
       col.cx = Scale(i == 0 ? 280 : 180);
       SendMessageW(list_, LVM_INSERTCOLUMNW, WPARAM(i), LPARAM(&col));
     }
-    Make(0, L"STATIC", SS_LEFT, 16, 260, 130, 14, idCustomLabel);
-    Make(0, L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 150, 256, 354, 200, idCustomCombo);
+    Make(0, L"STATIC", SS_LEFT, 16, 260, 152, 14, idCustomLabel);  // one line in every language
+    Make(0, L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 170, 256, 334, 200, idCustomCombo);
     Make(0, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 16, 298, 120, 23, idDictionariesButton);
     Make(0, L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 432, 298, 80, 23, idOptionsOk);
 
@@ -107,7 +107,7 @@ class SpellOptionsDialog : public DialogBase {
     place(idOptionsGroup, Scale(8), Scale(4), Scale(504) + c.grow, Scale(130));
     place(idDictionariesGroup, Scale(8), Scale(140), Scale(504) + c.grow, Scale(150));
     place(idMainDictList, Scale(16), Scale(158), Scale(488) + c.grow, Scale(90));
-    place(idCustomCombo, Scale(150), Scale(256), Scale(354) + c.grow, Scale(200));
+    place(idCustomCombo, Scale(170), Scale(256), Scale(334) + c.grow, Scale(200));
     place(idOptionsOk, Scale(432) + c.grow, Scale(298), Scale(80), Scale(23));
     if (ClientWidth() != Scale(kClientWidth) + c.grow) {
       SetWindowPos(hwnd_, nullptr, 0, 0, designWidth + c.grow, window.bottom - window.top,

@@ -58,7 +58,7 @@ const Caption rows[] = {
       "Omiti&r abreviaturas", "Ignorera &förkortningar"}},
     {idOptionBox0 + 6,
      {"Suggest from main dictionaries only", "Foreslå &kun fra hovedordbøger",
-      "Alleen &voorstellen uit hoofdwoordenlijsten", "&Suggérer à partir des dictionnaires principaux uniquement",
+      "Alleen &voorstellen uit hoofdwoordenlijsten", "&Suggestions des seuls dictionnaires principaux",
       "&Nur aus Hauptwörterbüchern vorschlagen", "&Suggerisci solo dai dizionari principali",
       "&Sugerir apenas dos dicionários principais", "&Sugerir apenas dos dicionários principais",
       "&Sugerir solo de los diccionarios principales", "Före&slå endast från huvudordlistor"}},

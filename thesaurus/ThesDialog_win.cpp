@@ -67,6 +67,16 @@ int ListWidth(HWND lv) {
   return r.right - r.left;
 }
 
+// The width the columns may fill: the client area (which leaves out a scroll
+// bar on show), less a scroll bar about to show because more rows than fit.
+int ColumnsRoom(HWND lv) {
+  int room = ListWidth(lv);
+  const bool barShown = GetWindowLongW(lv, GWL_STYLE) & WS_VSCROLL;
+  const int rows = int(SendMessageW(lv, LVM_GETITEMCOUNT, 0, 0));
+  if (!barShown && rows > int(SendMessageW(lv, LVM_GETCOUNTPERPAGE, 0, 0))) room -= GetSystemMetrics(SM_CXVSCROLL);
+  return room;
+}
+
 }  // namespace
 
 TThesDialog::TThesDialog(HWND owner) : model_(ctrl_), owner_(owner) {}
@@ -158,7 +168,7 @@ void TThesDialog::FillContexts() {
   SendMessageW(lv, LVM_SETCOLUMNWIDTH, 1, LVSCW_AUTOSIZE);
   int second = int(SendMessageW(lv, LVM_GETCOLUMNWIDTH, 1, 0));
   if (model_.contextRows.empty()) second = 0;
-  int first = ListWidth(lv) - GetSystemMetrics(SM_CXVSCROLL) - second - 4;
+  int first = ColumnsRoom(lv) - second;
   SendMessageW(lv, LVM_SETCOLUMNWIDTH, 0, first);
   EnableWindow(lv, model_.contextsEnabled);
   if (model_.contextSelected >= 0) SelectRow(lv, model_.contextSelected);
@@ -172,7 +182,7 @@ void TThesDialog::FillWords() {
   SendMessageW(lv, LVM_DELETEALLITEMS, 0, 0);
   int row = 0;
   for (const auto& w : model_.words) AddRow(lv, row++, WideAnsi(w), nullptr);
-  SendMessageW(lv, LVM_SETCOLUMNWIDTH, 0, ListWidth(lv) - GetSystemMetrics(SM_CXVSCROLL) - 4);
+  SendMessageW(lv, LVM_SETCOLUMNWIDTH, 0, ColumnsRoom(lv));
   SendMessageW(lv, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(lv, nullptr, TRUE);
 }

@@ -14,8 +14,8 @@ const char* const kTexts[11][9] = {
     {"Thesaurus: %name%", "Looked &Up:", "Conte&xts:", "Replace &With:", "&Previous", "&Lookup",
      "&Replace", "&Close", "(not found)"},
     // ltGerman
-    {"Thesaurus: %name%", "Nachgeschlagen:", "Bedeutungen:", "Ersetzen &mit:", "&Vorherige",
-     "&Nachschlagen", "&Ersetzen", "&Schließen", "(nicht gefunden)"},
+    {"Thesaurus: %name%", "&Gesucht:", "Bedeu&tungen:", "Ersetzen &mit:", "&Vorherige",
+     "S&uchen", "&Ersetzen", "&Schließen", "(nicht gefunden)"},
     // ltDanish
     {"Synonymordbogen: %name%", "Fundet &ord:", "Konte&kst:", "Erstat &med:", "&Forrige",
      "&Slå op", "&Erstat", "&Luk", "(ikke fundet)"},
@@ -35,8 +35,8 @@ const char* const kTexts[11][9] = {
     {"Sinônimos: %name%", "Consult&ado:", "Conte&xtos:", "Substituir &por:", "A&nterior",
      "&Consultar", "&Substituir", "&Fechar", "(não encontrado)"},
     // ltSpanish
-    {"Sinónimos: %name%", "Sinónimos &para:", "Conte&xtos:", "Reempla&zar con:", "&Anterior",
-     "Re&ferencia", "&Reemplazar", "&Cerrar", "(no encontrada)"},
+    {"Sinónimos: %name%", "Sinónimos &para:", "Conte&xtos:", "Sustitui&r por:", "&Anterior",
+     "Re&ferencia", "&Sustituir", "&Cerrar", "(no encontrada)"},
     // ltSwedish
     {"Synonymer: %name%", "Sökt &ord:", "Samma&nhang:", "Ersätt &med:", "&Föregående",
      "Slå &upp", "&Ersätt", "&Stäng", "(finns inte)"},

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 #include <windowsx.h>
+
+#include <algorithm>
 #include <uxtheme.h>
 #include <vssym32.h>
 
@@ -37,6 +39,55 @@ void DrawDropArrow(HDC dc, int cx, int cy) {
   Polygon(dc, tri, 3);
   SelectObject(dc, ob), SelectObject(dc, op);
   DeleteObject(br);
+}
+
+// Where the frame puts the caption's close button, in screen coordinates:
+// the points of the title bar the frame answers HTCLOSE for.
+bool CloseButtonRect(HWND w, RECT& out) {
+  TITLEBARINFO info{};
+  info.cbSize = sizeof info;
+  RECT wr{};
+  if (!GetTitleBarInfo(w, &info) || !GetWindowRect(w, &wr)) return false;
+  const RECT& bar = info.rcTitleBar;
+  auto isClose = [w](int x, int y) {
+    return DefWindowProcW(w, WM_NCHITTEST, 0, MAKELPARAM(short(x), short(y))) == HTCLOSE;
+  };
+  const int mid = (bar.top + bar.bottom) / 2;
+  int right = wr.right;
+  while (right > wr.left && !isClose(right - 1, mid)) --right;
+  if (right == wr.left) return false;
+  int left = right - 1, top = mid, bottom = mid + 1;
+  while (left > wr.left && isClose(left - 1, mid)) --left;
+  while (top > wr.top && isClose(left, top - 1)) --top;
+  while (bottom < wr.bottom && isClose(left, bottom)) ++bottom;
+  out = {left, top, right, bottom};
+  return true;
+}
+
+// The close button drawn as a raised (or, pressed, sunken) button with a
+// cross of two lines: the frame draws its cross as a letter of a symbol font,
+// which shows as a plain "r" where that font is missing.
+void DrawCloseButton(HWND w, bool pressed) {
+  RECT r{}, wr{};
+  if (!CloseButtonRect(w, r) || !GetWindowRect(w, &wr)) return;
+  OffsetRect(&r, -wr.left, -wr.top);
+  HDC dc = GetWindowDC(w);
+  if (!dc) return;
+  FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+  DrawEdge(dc, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+  const int size = std::min(r.right - r.left, r.bottom - r.top);
+  const int inset = std::max(3, size * 3 / 10), shift = pressed ? 1 : 0;
+  const int thick = std::max(1, size / 8);
+  HPEN pen = CreatePen(PS_SOLID, thick, GetSysColor(COLOR_BTNTEXT));
+  HGDIOBJ old = SelectObject(dc, pen);
+  const int cx = (r.left + r.right) / 2 + shift, cy = (r.top + r.bottom) / 2 + shift, half = size / 2 - inset;
+  MoveToEx(dc, cx - half, cy - half, nullptr);
+  LineTo(dc, cx + half + 1, cy + half + 1);
+  MoveToEx(dc, cx + half, cy - half, nullptr);
+  LineTo(dc, cx - half - 1, cy + half + 1);
+  SelectObject(dc, old);
+  DeleteObject(pen);
+  ReleaseDC(w, dc);
 }
 
 HMENU BuildMenu(const std::vector<TSmartBarMenuItem>& items) {
@@ -275,6 +326,31 @@ LRESULT TfrmSmartBar::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
       return 0;
     }
+    // The frame paints the caption: the close button is drawn again over it.
+    case WM_NCPAINT:
+    case WM_NCACTIVATE:
+    case WM_SETTEXT: {
+      const LRESULT r = DefWindowProcW(window_, msg, wp, lp);
+      DrawCloseButton(window_, false);
+      return r;
+    }
+    // The close button pressed and released here: the frame's own tracking
+    // would draw its cross again.
+    case WM_NCLBUTTONDOWN:
+      if (wp != HTCLOSE) break;
+      closePressed_ = true;
+      DrawCloseButton(window_, true);
+      return 0;
+    case WM_NCLBUTTONUP:
+    case WM_NCMOUSEMOVE:
+    case WM_NCMOUSELEAVE:
+      if (!closePressed_) break;
+      if (msg == WM_NCLBUTTONUP || wp != HTCLOSE) {
+        closePressed_ = false;
+        DrawCloseButton(window_, false);
+        if (msg == WM_NCLBUTTONUP && wp == HTCLOSE) PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+      }
+      break;
     case WM_CLOSE:
       Close();
       return 0;

@@ -83,6 +83,7 @@ class TfrmSmartBar {
   HICON icons_[6] = {};  // the three large images, then the three small ones
   int hot_ = -1;  // the button under the mouse
   bool closing_ = false;
+  bool closePressed_ = false;  // the caption's close button is held down
   std::unique_ptr<TFormMagnetHook> magnet_;
   std::unique_ptr<TLayeredWindow> layered_;
   std::unique_ptr<WindowCaptions> captions_;

@@ -245,8 +245,9 @@ bool TfrmSpellViewer::Create() {
 
   // The window's place: the stored one or the caller's values.
   const TRect current = WindowRectOf(window_);
-  const TRect place = SpellViewerPlacement(settings_, CurrentRegistry(), current, kSpellViewerMinWidth,
-                                           kSpellViewerMinHeight, MonitorWorkAreas());
+  // The smallest size is in 96-DPI pixels, scaled for the window's DPI.
+  const TRect place = SpellViewerPlacement(settings_, CurrentRegistry(), current, S(kSpellViewerMinWidth),
+                                           S(kSpellViewerMinHeight), MonitorWorkAreas());
   SetWindowPos(window_, nullptr, place.left, place.top, place.Width(), place.Height(),
                SWP_NOZORDER | SWP_NOACTIVATE);
   Layout();
@@ -541,8 +542,8 @@ LRESULT TfrmSpellViewer::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_GETMINMAXINFO: {
       auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
       const bool own = !settings_.UseSavedPosition;
-      mm->ptMinTrackSize.x = std::max<LONG>(kSpellViewerMinWidth, own ? settings_.MinWidth : 0);
-      mm->ptMinTrackSize.y = std::max<LONG>(kSpellViewerMinHeight, own ? settings_.MinHeight : 0);
+      mm->ptMinTrackSize.x = std::max<LONG>(S(kSpellViewerMinWidth), own ? settings_.MinWidth : 0);
+      mm->ptMinTrackSize.y = std::max<LONG>(S(kSpellViewerMinHeight), own ? settings_.MinHeight : 0);
       if (own && settings_.MaxWidth > 0) mm->ptMaxTrackSize.x = std::max<LONG>(settings_.MaxWidth, mm->ptMinTrackSize.x);
       if (own && settings_.MaxHeight > 0)
         mm->ptMaxTrackSize.y = std::max<LONG>(settings_.MaxHeight, mm->ptMinTrackSize.y);

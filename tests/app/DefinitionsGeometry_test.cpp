@@ -26,6 +26,18 @@ TEST(DefinitionsGeometry, DefaultsStoredValuesAndRoundTrip) {
   EXPECT_EQ(ReadDefinitionsGeometry(reg).top, 40);
 }
 
+TEST(DefinitionsGeometry, GivenDefaultsStandInOnlyForWhatIsNotStored) {
+  MemoryRegistry reg;
+  // The design size scaled for a 144-DPI screen, as the program asks for it.
+  WindowGeometry g = ReadDefinitionsGeometry(reg, {40, 40, 750, 510});
+  EXPECT_EQ(g.width, 750);
+  EXPECT_EQ(g.height, 510);
+  reg.SetString("Software\\Morvane\\Dialogs\\Definitions Dictionary", "Width", "600");
+  g = ReadDefinitionsGeometry(reg, {40, 40, 750, 510});
+  EXPECT_EQ(g.width, 600);
+  EXPECT_EQ(g.height, 510);
+}
+
 TEST(DefinitionsGeometry, StoredPlaceIsBroughtOntoAMonitorAtTheMinimumSize) {
   const std::vector<TRect> areas = {{0, 0, 1024, 738}};
   WindowGeometry g = UsableGeometry({-3000, 9000, 20, 20}, 285, 230, areas);
