@@ -28,6 +28,7 @@
 #include "windows/SpellRichEdit_win.h"
 #include "ui/Dpi_win.h"
 #include "ui/WindowPlacement_win.h"
+#include "ui/Window_win.h"
 
 namespace wx {
 
@@ -559,7 +560,7 @@ void TfrmInstantSpell::Run(const std::function<void()>& command) {
   try {
     command();
   } catch (const std::exception& e) {
-    MessageBoxW(hwnd_, Utf8ToWide(e.what()).c_str(), L"Wendrix", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    ReportError(e);
   }
 }
 
@@ -662,8 +663,7 @@ std::string TfrmInstantSpell::StreamOut(UINT format) {
 }
 
 TSaveAnswer TfrmInstantSpell::AskSaveChanges() {
-  switch (MessageBoxW(hwnd_, CaptionW(InstantSpellTexts(), txtIsAskSave).c_str(), L"Wendrix",
-                      MB_YESNOCANCEL | MB_ICONQUESTION)) {
+  switch (AskUser(hwnd_, CaptionW(InstantSpellTexts(), txtIsAskSave), L"Wendrix", MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES: return TSaveAnswer::Yes;
     case IDNO: return TSaveAnswer::No;
     default: return TSaveAnswer::Cancel;
@@ -699,22 +699,21 @@ bool TfrmInstantSpell::AskFileName(bool save, std::string& path) {
 }
 
 void TfrmInstantSpell::Notice(TInstantSpellNotice notice, const std::string& path) {
+  // The user's file, not the program, is at fault: a notice of the window's
+  // own, without the error box's request to contact support.
   const CaptionTable& texts = InstantSpellTexts();
   const std::wstring file = Utf8ToWide(path);
+  std::wstring text;
   switch (notice) {
     case TInstantSpellNotice::FileNotFound:
-      MessageBoxW(hwnd_, ReplacePlaceholder(CaptionW(texts, txtIsFileNotFound), L"%file%", file).c_str(),
-                  L"Wendrix", MB_OK | MB_ICONERROR);
+      text = ReplacePlaceholder(CaptionW(texts, txtIsFileNotFound), L"%file%", file);
       break;
-    case TInstantSpellNotice::LoadFailed:
-      MessageBoxW(hwnd_, (CaptionW(texts, txtIsLoadFailed) + L"\r\n\r\n" + file).c_str(), L"Wendrix",
-                  MB_OK | MB_ICONERROR);
-      break;
+    case TInstantSpellNotice::LoadFailed: text = CaptionW(texts, txtIsLoadFailed) + L"\r\n\r\n" + file; break;
     case TInstantSpellNotice::SaveFailed:
-      MessageBoxW(hwnd_, ReplacePlaceholder(CaptionW(texts, txtIsSaveFailed), L"%file%", file).c_str(),
-                  L"Wendrix", MB_OK | MB_ICONERROR);
+      text = ReplacePlaceholder(CaptionW(texts, txtIsSaveFailed), L"%file%", file);
       break;
   }
+  AskUser(hwnd_, text, L"Wendrix", MB_OK | MB_ICONERROR);
 }
 
 void TfrmInstantSpell::OpenFile() {

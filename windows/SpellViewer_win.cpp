@@ -23,6 +23,7 @@
 #include "windows/SpellViewerTexts.h"
 #include "ui/Dpi_win.h"
 #include "ui/WindowPlacement_win.h"
+#include "ui/Window_win.h"
 
 namespace wx {
 
@@ -613,9 +614,8 @@ bool RunSpellViewer(TSpellCheckerBase& engine, const TSpellViewerSettings& setti
         throw std::runtime_error("The Spell Viewer could not put the checked text on the Windows Clipboard.");
       if (!settings.NoEndMessage) {
         ProcessPendingMessages();
-        MessageBoxW(nullptr, Utf8ToWide(SpellViewerCompletionText(engine)).c_str(),
-                    Utf8ToWide(engine.GetString(kSpellTextSpelling)).c_str(),
-                    MB_OK | MB_ICONINFORMATION | MB_TASKMODAL | MB_SETFOREGROUND);
+        AskUser(nullptr, Utf8ToWide(SpellViewerCompletionText(engine)), Utf8ToWide(engine.GetString(kSpellTextSpelling)),
+                MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
       }
     }
   }
