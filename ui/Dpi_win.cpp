@@ -40,7 +40,16 @@ bool IsClass(HWND window, const wchar_t* name) {
   return lstrcmpiW(cls, name) == 0;
 }
 
-bool IsComboBox(HWND window) { return IsClass(window, WC_COMBOBOXW); }
+// A combo box's height with its list dropped (the closed height for any other control).
+int DroppedHeight(HWND control, int closedHeight) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  RECT list{};
+  if (!IsClass(control, WC_COMBOBOXW) || !GetComboBoxInfo(control, &info) || !info.hwndList ||
+      (GetWindowLongW(control, GWL_STYLE) & 3) == CBS_SIMPLE || !GetWindowRect(info.hwndList, &list))
+    return closedHeight;
+  return closedHeight + (list.bottom - list.top);
+}
 
 }  // namespace
 
@@ -131,9 +140,7 @@ void TDpiFollower::Track() {
     RECT r;
     GetWindowRect(c, &r);
     // A drop-down combo box is sized with its list dropped: its height is the list's too.
-    RECT dropped{};
-    if (IsComboBox(c) && SendMessageW(c, CB_GETDROPPEDCONTROLRECT, 0, LPARAM(&dropped)) && dropped.bottom > r.bottom)
-      r.bottom = dropped.bottom;
+    r.bottom = r.top + DroppedHeight(c, r.bottom - r.top);
     MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
     layout_.Capture(int(controls_.size()), ToTRect(r), layout_.Dpi());
     controls_.push_back(c);
