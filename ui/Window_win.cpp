@@ -83,6 +83,26 @@ void RegisterWindowClass(const wchar_t* className, WNDPROC proc, HICON icon, HCU
   RegisterClassExW(&wc);  // fails harmlessly when already registered
 }
 
+void RunModalWindow(HWND window, HWND owner, HACCEL accel, const std::function<bool()>& closed) {
+  const bool ownerEnabled = owner && IsWindowVisible(owner) && IsWindowEnabled(owner);
+  if (ownerEnabled) EnableWindow(owner, FALSE);
+  MSG msg;
+  while (!closed() && IsWindow(window)) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      PostQuitMessage(int(msg.wParam));  // the program is ending: pass it on
+      break;
+    }
+    if (got < 0) break;
+    if (accel && (msg.hwnd == window || IsChild(window, msg.hwnd)) && TranslateAcceleratorW(window, accel, &msg))
+      continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  // The owner comes back before the window goes, so that it takes the activation.
+  if (ownerEnabled) EnableWindow(owner, TRUE);
+}
+
 bool ForceForeground(HWND window) {
   DWORD timeout = 0;
   bool saved = SystemParametersInfoW(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &timeout, 0);

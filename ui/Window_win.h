@@ -27,6 +27,13 @@ Owner* WindowOwner(HWND hwnd, UINT msg, LPARAM lp) {
   return reinterpret_cast<Owner*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
+// Runs a modal window that is not a dialog (one with a menu bar and
+// accelerators): its owner, when visible and enabled, takes no input
+// meanwhile; a key for the window or one of its controls goes through accel
+// first. Returns once closed() is true or the window is gone; a WM_QUIT met
+// meanwhile is posted again for the caller's loop.
+void RunModalWindow(HWND window, HWND owner, HACCEL accel, const std::function<bool()>& closed);
+
 // SetForegroundWindow with the foreground lock time-out set to 0 meanwhile.
 bool ForceForeground(HWND window);
 

@@ -268,6 +268,7 @@ class TfrmInstantSpell : private TInstantSpellEditor {
   std::unique_ptr<WindowCaptions> captions_;
   TInstantSpellToggles toggles_;
   TInstantSpellFont font_;
+  TDpiFollower dpi_;  // the window's DPI; a change of it resizes the window
   bool closed_ = false;
 };
 
@@ -276,38 +277,33 @@ void TfrmInstantSpell::ShowModal() {
   toggles_ = ReadInstantSpellToggles(CurrentRegistry());
   model_.noPromptToSave = toggles_.noPromptToSave;
 
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
-    wc.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    registered = RegisterClassW(&wc) != 0;
-  }
+  RegisterWindowClass(kClassName, WndProc, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"),
+                      LoadCursorW(nullptr, IDC_ARROW), HBRUSH(COLOR_BTNFACE + 1));
   INITCOMMONCONTROLSEX icc{};
   icc.dwSize = sizeof icc;
   icc.dwICC = ICC_BAR_CLASSES;
   InitCommonControlsEx(&icc);
 
-  const int dpi = ScreenDpi();
-  const int width = MulDiv(kInstantSpellWidth, dpi, 96), height = MulDiv(kInstantSpellHeight, dpi, 96);
-  // Without a stored place the window opens where the system puts it; the
-  // design place only fills stored values that are missing.
-  const TRect work = PrimaryWorkArea();
-  const TRect design = TRect{0, 0, width, height}.MovedTo(work.left + (work.Width() - width) / 2,
-                                                           work.top + (work.Height() - height) / 2);
-  const TInstantSpellPlace place = ReadInstantSpellPlace(CurrentRegistry(), design, MonitorWorkAreas());
+  // Made where the system puts a new window, then sized for the DPI of the
+  // monitor it is on.
   const DWORD style = (WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX) | WS_CLIPCHILDREN;
-  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES, kClassName, L"Instant Spell", style,
-                          place.placed ? place.bounds.left : CW_USEDEFAULT,
-                          place.placed ? place.bounds.top : CW_USEDEFAULT,
-                          place.placed ? place.bounds.Width() : width, place.placed ? place.bounds.Height() : height,
-                          owner_, nullptr, GetModuleHandleW(nullptr), this);
+  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES, kClassName, L"Instant Spell", style, CW_USEDEFAULT,
+                          CW_USEDEFAULT, kInstantSpellWidth, kInstantSpellHeight, owner_, nullptr,
+                          GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw std::runtime_error("The Instant Spell window could not be created.");
   try {
+    // A change of DPI sizes the window (WM_SIZE lays out the toolbar and the editor).
+    dpi_.Attach(hwnd_);
+    const int width = dpi_.Scale(kInstantSpellWidth), height = dpi_.Scale(kInstantSpellHeight);
+    // Without a stored place the window opens where the system puts it; the
+    // design place only fills stored values that are missing.
+    const TRect work = PrimaryWorkArea();
+    const TRect design = TRect{0, 0, width, height}.MovedTo(work.left + (work.Width() - width) / 2,
+                                                             work.top + (work.Height() - height) / 2);
+    const TInstantSpellPlace place = ReadInstantSpellPlace(CurrentRegistry(), design, MonitorWorkAreas());
+    const TRect at = place.placed ? place.bounds : WindowRectOf(hwnd_);
+    SetWindowPos(hwnd_, nullptr, at.left, at.top, place.placed ? at.Width() : width,
+                 place.placed ? at.Height() : height, SWP_NOZORDER | SWP_NOACTIVATE);
     FormCreate();
     FormShow(place);
   } catch (...) {
@@ -318,36 +314,13 @@ void TfrmInstantSpell::ShowModal() {
     hwnd_ = nullptr;
     throw;
   }
-
-  // A visible owner is disabled meanwhile, as for any modal window.
-  const bool ownerEnabled = owner_ && IsWindowVisible(owner_) && IsWindowEnabled(owner_);
-  if (ownerEnabled) EnableWindow(owner_, FALSE);
-  MSG msg;
-  while (!closed_) {
-    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got == 0) {
-      PostQuitMessage(int(msg.wParam));  // the program is ending: pass it on
-      break;
-    }
-    if (got < 0) break;
-    if (hwnd_ && (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd)) && TranslateAcceleratorW(hwnd_, accel_, &msg))
-      continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  if (ownerEnabled) EnableWindow(owner_, TRUE);
+  RunModalWindow(hwnd_, owner_, accel_, [this] { return closed_; });
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
 LRESULT CALLBACK TfrmInstantSpell::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  TfrmInstantSpell* self;
-  if (msg == WM_NCCREATE) {
-    self = static_cast<TfrmInstantSpell*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(self));
-    self->hwnd_ = hwnd;
-  } else {
-    self = reinterpret_cast<TfrmInstantSpell*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  }
+  auto* self = WindowOwner<TfrmInstantSpell>(hwnd, msg, lp);
+  if (self && msg == WM_NCCREATE) self->hwnd_ = hwnd;
   if (!self || !self->hwnd_) return DefWindowProcW(hwnd, msg, wp, lp);
   return self->OnMessage(msg, wp, lp);
 }
@@ -835,7 +808,7 @@ LRESULT TfrmInstantSpell::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_GETMINMAXINFO: {
       auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
-      mm->ptMinTrackSize = {kInstantSpellMinWidth, kInstantSpellMinHeight};
+      mm->ptMinTrackSize = {dpi_.Scale(kInstantSpellMinWidth), dpi_.Scale(kInstantSpellMinHeight)};
       return 0;
     }
     case WM_COMMAND: {
