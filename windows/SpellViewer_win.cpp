@@ -155,7 +155,6 @@ class TfrmSpellViewer final : public TSpellDialogHooks {
       : engine_(engine), settings_(settings), model_(engine) {}
   ~TfrmSpellViewer() override {
     if (window_) DestroyWindow(window_);
-    if (font_) DeleteObject(font_);
   }
   TfrmSpellViewer(const TfrmSpellViewer&) = delete;
   TfrmSpellViewer& operator=(const TfrmSpellViewer&) = delete;
@@ -194,11 +193,10 @@ class TfrmSpellViewer final : public TSpellDialogHooks {
   TSpellViewerSettings settings_;
   TSpellViewerModel model_;
   HWND window_ = nullptr;
-  HFONT font_ = nullptr;
-  int dpi_ = kBaseDpi;
-  int S(int basePixels) const { return ScaleToDpi(basePixels, dpi_); }
-  // Moved to a monitor of another DPI: the font at it, the suggested place, the layout again.
-  void DpiChanged(int dpi, const RECT& suggested);
+  // The window's DPI and message font; moved to a monitor of another DPI,
+  // the font at it, the suggested place and the layout again.
+  TDpiFollower dpi_;
+  int S(int basePixels) const { return dpi_.Scale(basePixels); }
   TSpellRichEdit pane_;
   std::unique_ptr<WindowCaptions> captions_;
   // The word in bold: its range and the style it had before.
@@ -246,8 +244,8 @@ bool TfrmSpellViewer::Create() {
 
   // The window's place: the stored one or the caller's values.
   const TRect current = WindowRectOf(window_);
-  const TRect place = SpellViewerPlacement(settings_, CurrentRegistry(), current, kSpellViewerMinWidth,
-                                           kSpellViewerMinHeight, MonitorWorkAreas());
+  const TRect place = SpellViewerPlacement(settings_, CurrentRegistry(), current, S(kSpellViewerMinWidth),
+                                           S(kSpellViewerMinHeight), MonitorWorkAreas());
   SetWindowPos(window_, nullptr, place.left, place.top, place.Width(), place.Height(),
                SWP_NOZORDER | SWP_NOACTIVATE);
   Layout();
@@ -263,14 +261,13 @@ void TfrmSpellViewer::ApplyEngineCaptions() {
 }
 
 void TfrmSpellViewer::CreateControls() {
-  dpi_ = WindowDpi(window_);
-  const LOGFONTW message = MessageFontAt(dpi_);
-  font_ = CreateFontIndirectW(&message);
+  dpi_.Attach(window_);
+  dpi_.OnDpiChanged([this] { Layout(); });
   HINSTANCE instance = GetModuleHandleW(nullptr);
   auto make = [&](const wchar_t* cls, int id, DWORD style, DWORD exStyle = 0) {
     HWND h = CreateWindowExW(exStyle, cls, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, window_,
                              reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
-    SendMessageW(h, WM_SETFONT, WPARAM(font_), FALSE);
+    dpi_.ApplyFont(h);
     return h;
   };
   make(L"STATIC", kIdTextLabel, SS_LEFT);
@@ -278,7 +275,7 @@ void TfrmSpellViewer::CreateControls() {
   // option says, offers no menu, and takes no typing.
   pane_.Create(window_, kIdPane, 0, 0, 10, 10,
                ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_READONLY | WS_VSCROLL);
-  SendMessageW(pane_.Handle(), WM_SETFONT, WPARAM(font_), FALSE);
+  dpi_.ApplyFont(pane_.Handle());
   pane_.SetLiveSpellingColor(RGB(255, 0, 0));
   pane_.SetDoubleBuffered(true);
   pane_.SetLiveSpellingOptions(false);
@@ -296,19 +293,6 @@ void TfrmSpellViewer::CreateControls() {
   make(L"LISTBOX", kIdSuggestions, WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE);
   for (const ButtonDef& b : kButtons)
     make(L"BUTTON", b.id, WS_TABSTOP | (b.button == M::btnIgnore ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
-}
-
-void TfrmSpellViewer::DpiChanged(int dpi, const RECT& suggested) {
-  dpi_ = UsableDpi(dpi);
-  HFONT old = font_;
-  const LOGFONTW message = MessageFontAt(dpi_);
-  font_ = CreateFontIndirectW(&message);
-  for (HWND c = GetWindow(window_, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-    if (HFONT(SendMessageW(c, WM_GETFONT, 0, 0)) == old) SendMessageW(c, WM_SETFONT, WPARAM(font_), FALSE);
-  if (old) DeleteObject(old);
-  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  Layout();
 }
 
 void TfrmSpellViewer::Layout() {
@@ -542,16 +526,13 @@ LRESULT TfrmSpellViewer::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_GETMINMAXINFO: {
       auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
       const bool own = !settings_.UseSavedPosition;
-      mm->ptMinTrackSize.x = std::max<LONG>(kSpellViewerMinWidth, own ? settings_.MinWidth : 0);
-      mm->ptMinTrackSize.y = std::max<LONG>(kSpellViewerMinHeight, own ? settings_.MinHeight : 0);
+      mm->ptMinTrackSize.x = std::max<LONG>(S(kSpellViewerMinWidth), own ? settings_.MinWidth : 0);
+      mm->ptMinTrackSize.y = std::max<LONG>(S(kSpellViewerMinHeight), own ? settings_.MinHeight : 0);
       if (own && settings_.MaxWidth > 0) mm->ptMaxTrackSize.x = std::max<LONG>(settings_.MaxWidth, mm->ptMinTrackSize.x);
       if (own && settings_.MaxHeight > 0)
         mm->ptMaxTrackSize.y = std::max<LONG>(settings_.MaxHeight, mm->ptMinTrackSize.y);
       return 0;
     }
-    case WM_DPICHANGED:
-      DpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
-      return 0;
     case WM_SIZE:
       Layout();
       return 0;
