@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/WindowPlacement_win.h"
+#include "ui/Window_win.h"
 
 namespace wx {
 
@@ -210,7 +211,7 @@ void TDpiFollower::DpiChanged(int dpi, const RECT* suggested) {
   if (suggested)
     SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-  if (onChanged_) onChanged_();
+  if (onChanged_) Guarded(onChanged_);  // a failure is reported, not thrown through the system
   DeleteFonts(old);
   InvalidateRect(window_, nullptr, TRUE);
 }
