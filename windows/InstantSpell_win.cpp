@@ -148,6 +148,32 @@ HBITMAP DrawToolGlyphs() {
   return bmp;
 }
 
+// Our toolbar images at size pixels each: drawn at 16, stretched pixel for
+// pixel (no blending, so the face colour stays exactly what the toolbar takes
+// as transparent).
+HBITMAP ToolGlyphsAt(int size) {
+  HBITMAP drawn = DrawToolGlyphs();
+  if (!drawn || size == 16) return drawn;
+  HDC screen = GetDC(nullptr);
+  HDC from = CreateCompatibleDC(screen), to = CreateCompatibleDC(screen);
+  HBITMAP scaled = CreateCompatibleBitmap(screen, size * kOwnGlyphs, size);
+  ReleaseDC(nullptr, screen);
+  if (from && to && scaled) {
+    HGDIOBJ oldFrom = SelectObject(from, drawn), oldTo = SelectObject(to, scaled);
+    SetStretchBltMode(to, COLORONCOLOR);
+    StretchBlt(to, 0, 0, size * kOwnGlyphs, size, from, 0, 0, 16 * kOwnGlyphs, 16, SRCCOPY);
+    SelectObject(from, oldFrom);
+    SelectObject(to, oldTo);
+  } else if (scaled) {
+    DeleteObject(scaled);
+    scaled = nullptr;
+  }
+  if (from) DeleteDC(from);
+  if (to) DeleteDC(to);
+  DeleteObject(drawn);
+  return scaled;
+}
+
 const ACCEL kAccelerators[] = {
     {FCONTROL | FVIRTKEY, 'N', cmdIsNewClear}, {FCONTROL | FVIRTKEY, 'O', cmdIsOpen},
     {FCONTROL | FVIRTKEY, 'S', cmdIsSave},     {FCONTROL | FVIRTKEY, 'P', cmdIsPrint},
@@ -219,6 +245,7 @@ class TfrmInstantSpell : private TInstantSpellEditor {
   void FormShow(const TInstantSpellPlace& place);
   void FormClose();
   void BuildMenus();
+  void MakeToolbar();
   void BuildToolbar();
   void Layout();
   void UpdateCommands();
@@ -350,25 +377,42 @@ void TfrmInstantSpell::FormCreate() {
   SendMessageW(editor_, EM_SETEVENTMASK, 0, ENM_SELCHANGE | ENM_CHANGE | ENM_DROPFILES);
   SendMessageW(editor_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
   DragAcceptFiles(editor_, TRUE);
-  toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
-                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | TBSTYLE_LIST |
-                                 CCS_TOP | CCS_NODIVIDER,
-                             0, 0, 0, 0, hwnd_, HMENU(INT_PTR(idIsToolbar)), GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageW(toolbar_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
-  SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
-  SendMessageW(toolbar_, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, LPARAM(HINST_COMMCTRL));
-  glyphs_ = DrawToolGlyphs();
-  if (glyphs_) {
-    TBADDBITMAP add{nullptr, UINT_PTR(glyphs_)};
-    firstOwnImage_ = int(SendMessageW(toolbar_, TB_ADDBITMAP, kOwnGlyphs, LPARAM(&add)));
-  }
+  MakeToolbar();
+  // At another DPI the toolbar is made again with images of that size.
+  dpi_.OnDpiChanged([this] {
+    MakeToolbar();
+    BuildToolbar();
+    Layout();
+  });
   accel_ = CreateAcceleratorTableW(const_cast<ACCEL*>(kAccelerators), int(std::size(kAccelerators)));
   captions_ = std::make_unique<WindowCaptions>(hwnd_, InstantSpellTexts(), [this] {
     BuildMenus();
     BuildToolbar();
     Layout();
   });
+}
+
+void TfrmInstantSpell::MakeToolbar() {
+  if (toolbar_) DestroyWindow(toolbar_);
+  if (glyphs_) DeleteObject(glyphs_);
+  glyphs_ = nullptr;
+  firstOwnImage_ = -1;
+  toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
+                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | TBSTYLE_LIST |
+                                 CCS_TOP | CCS_NODIVIDER,
+                             0, 0, 0, 0, hwnd_, HMENU(INT_PTR(idIsToolbar)), GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageW(toolbar_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
+  // The system's images come in 16 and 24 pixels: the larger from 144 DPI on.
+  const int size = dpi_.Scale(16) >= 24 ? 24 : 16;
+  SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
+  SendMessageW(toolbar_, TB_LOADIMAGES, size == 24 ? IDB_STD_LARGE_COLOR : IDB_STD_SMALL_COLOR,
+               LPARAM(HINST_COMMCTRL));
+  glyphs_ = ToolGlyphsAt(size);
+  if (glyphs_) {
+    TBADDBITMAP add{nullptr, UINT_PTR(glyphs_)};
+    firstOwnImage_ = int(SendMessageW(toolbar_, TB_ADDBITMAP, kOwnGlyphs, LPARAM(&add)));
+  }
 }
 
 void TfrmInstantSpell::FormShow(const TInstantSpellPlace& place) {

@@ -3,6 +3,7 @@
 // would point at the object that is gone. Opened, it is sized for the DPI of
 // its window and follows a move to a monitor of another DPI.
 #include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -45,6 +46,7 @@ namespace {
 struct InstantSpellSeen {
   RECT window{}, client{}, editor{}, toolbar{};
   POINT minTrack{};
+  int buttonHeight = 0;  // of the toolbar's buttons
 };
 
 InstantSpellSeen LookAt(HWND w) {
@@ -58,6 +60,7 @@ InstantSpellSeen LookAt(HWND w) {
   MINMAXINFO mm{};
   SendMessageW(w, WM_GETMINMAXINFO, 0, LPARAM(&mm));
   s.minTrack = mm.ptMinTrackSize;
+  s.buttonHeight = HIWORD(SendMessageW(GetDlgItem(w, idIsToolbar), TB_GETBUTTONSIZE, 0, 0));
   return s;
 }
 
@@ -117,9 +120,12 @@ TEST(InstantSpellWindow, FollowsTheDpiOfItsWindow) {
   EXPECT_EQ(ctx.moved.window.bottom, ctx.suggested.bottom);
   EXPECT_EQ(ctx.moved.minTrack.x, ScaleToDpi(kInstantSpellMinWidth, larger));
   ExpectEditorFills(ctx.moved);
+  // The toolbar's images at 24 pixels from 144 DPI on: larger buttons.
+  if (ScaleToDpi(16, ctx.dpi) < 24) EXPECT_GE(ctx.moved.buttonHeight, ctx.first.buttonHeight + 8);
   // And back.
   EXPECT_EQ(ctx.back.window.right - ctx.back.window.left, ctx.first.window.right - ctx.first.window.left);
   EXPECT_EQ(ctx.back.minTrack.x, ctx.first.minTrack.x);
+  EXPECT_EQ(ctx.back.buttonHeight, ctx.first.buttonHeight);
   ExpectEditorFills(ctx.back);
 }
 
