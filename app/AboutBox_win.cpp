@@ -50,26 +50,26 @@ class AboutBox {
 
   void Create() {
     // The system's message font at the window's DPI; the title larger, the link underlined.
-    const int title = dpi_.AddFont([](int dpi) {
+    titleFont_ = dpi_.AddFont([](int dpi) {
       LOGFONTW lf = MessageFontAt(dpi);
       lf.lfHeight = -ScaleToDpi(19, dpi);
       return lf;
     });
-    const int link = dpi_.AddFont([](int dpi) {
+    linkFont_ = dpi_.AddFont([](int dpi) {
       LOGFONTW lf = MessageFontAt(dpi);
       lf.lfUnderline = TRUE;
       return lf;
     });
-    Make(L"STATIC", SS_ICON | SS_REALSIZECONTROL, 50, 6, 48, 48, idAboutIcon, 0);
+    Make(L"STATIC", SS_ICON | SS_REALSIZECONTROL, 50, 6, 48, 48, idAboutIcon, font_);
     ShowIcon();
     // The title is the program's name and version in every language.
-    Make(L"STATIC", SS_LEFT, 120, 14, 300, 26, idAboutTitle, title);
+    Make(L"STATIC", SS_LEFT, 120, 14, 300, 26, idAboutTitle, titleFont_);
     SetWindowTextW(GetDlgItem(hwnd_, idAboutTitle),
                    Utf8ToWide(std::string(kProgramTitle) + " v" + FormatVersion(std::string(), false)).c_str());
-    Make(L"STATIC", SS_LEFT, 120, 56, 300, 30, idAboutLine, 0);
-    Make(L"STATIC", SS_LEFT | SS_NOTIFY, 120, 100, 300, 16, idAboutWebSite, link);
-    Make(L"STATIC", SS_SUNKEN, 8, 176, 426, 2, idAboutBar, 0);
-    Make(L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 178, 188, 86, 25, idAboutOK, 0);
+    Make(L"STATIC", SS_LEFT, 120, 56, 300, 30, idAboutLine, font_);
+    Make(L"STATIC", SS_LEFT | SS_NOTIFY, 120, 100, 300, 16, idAboutWebSite, linkFont_);
+    Make(L"STATIC", SS_SUNKEN, 8, 176, 426, 2, idAboutBar, font_);
+    Make(L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 178, 188, 86, 25, idAboutOK, font_);
 
     SizeClientAndCentre(hwnd_, Scale(kClientWidth), Scale(kClientHeight));
     dpi_.Track();
@@ -124,6 +124,7 @@ class AboutBox {
 
   HWND hwnd_ = nullptr;
   TDpiFollower dpi_;  // the window's DPI and its fonts
+  int font_ = 0, titleFont_ = 0, linkFont_ = 0;  // the follower's numbers of them
   std::optional<WindowCaptions> captions_;
 };
 
