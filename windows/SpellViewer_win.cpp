@@ -207,17 +207,7 @@ class TfrmSpellViewer final : public TSpellDialogHooks {
 };
 
 bool TfrmSpellViewer::Create() {
-  static const bool registered = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  if (!registered) return false;
+  RegisterWindowClass(kClassName, WndProc, nullptr, LoadCursorW(nullptr, IDC_ARROW), HBRUSH(COLOR_BTNFACE + 1));
   // A sizeable tool window without caption buttons, placed by the system.
   window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, kClassName, L"Spelling",
                             WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -487,12 +477,8 @@ void TfrmSpellViewer::Paint() {
 }
 
 LRESULT CALLBACK TfrmSpellViewer::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<TfrmSpellViewer*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(self));
-    self->window_ = hwnd;
-  }
-  auto* self = reinterpret_cast<TfrmSpellViewer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = WindowOwner<TfrmSpellViewer>(hwnd, msg, lp);
+  if (self && msg == WM_NCCREATE) self->window_ = hwnd;
   if (!self || !self->window_) return DefWindowProcW(hwnd, msg, wp, lp);
   try {
     return self->Handle(msg, wp, lp);
