@@ -21,44 +21,47 @@ constexpr int kClientWidth = 442, kClientHeight = 223;
 
 class AboutBox {
  public:
-  void Show(HWND owner) {
-    RunModalDialog(owner, this);
-    for (HFONT f : {font_, titleFont_, linkFont_})
-      if (f) DeleteObject(f);
-  }
+  void Show(HWND owner) { RunModalDialog(owner, this); }
 
   // Called by RunModalDialog.
   void Attach(HWND hwnd) {
     hwnd_ = hwnd;
-    dpi_ = WindowDpi(hwnd);
+    dpi_.Attach(hwnd);
+    dpi_.OnDpiChanged([this] { ShowIcon(); });
   }
   INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) { return Handle(msg, wp, lp); }
 
  private:
-  int Scale(int px) const { return ScaleToDpi(px, dpi_); }
+  int Scale(int px) const { return dpi_.Scale(px); }
 
-  HWND Make(const wchar_t* cls, DWORD style, int x, int y, int w, int h, int id, HFONT font) {
+  HWND Make(const wchar_t* cls, DWORD style, int x, int y, int w, int h, int id, int font) {
     HWND c = CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE | style, Scale(x), Scale(y), Scale(w), Scale(h),
                              hwnd_, HMENU(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(c, WM_SETFONT, WPARAM(font), FALSE);
+    SendMessageW(c, WM_SETFONT, WPARAM(dpi_.Font(font)), FALSE);
     return c;
+  }
+
+  // The program's icon drawn at 48 pixels at 96 DPI, from the size nearest the DPI's.
+  void ShowIcon() {
+    HICON big = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, Scale(48), Scale(48), LR_SHARED));
+    SendMessageW(GetDlgItem(hwnd_, idAboutIcon), STM_SETICON, WPARAM(big), 0);
   }
 
   void Create() {
     // The system's message font at the window's DPI; the title larger, the link underlined.
-    auto makeFont = [&](int height, bool underline) {
-      LOGFONTW lf = MessageFontAt(dpi_);
-      if (height) lf.lfHeight = height;
-      lf.lfUnderline = underline;
-      return CreateFontIndirectW(&lf);
-    };
-    font_ = makeFont(0, false);
-    titleFont_ = makeFont(-Scale(19), false);
-    linkFont_ = makeFont(0, true);
-    HWND icon = Make(L"STATIC", SS_ICON | SS_REALSIZECONTROL, 50, 6, 48, 48, idAboutIcon, font_);
-    HICON big = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, Scale(48), Scale(48), LR_SHARED));
-    SendMessageW(icon, STM_SETICON, WPARAM(big), 0);
+    titleFont_ = dpi_.AddFont([](int dpi) {
+      LOGFONTW lf = MessageFontAt(dpi);
+      lf.lfHeight = -ScaleToDpi(19, dpi);
+      return lf;
+    });
+    linkFont_ = dpi_.AddFont([](int dpi) {
+      LOGFONTW lf = MessageFontAt(dpi);
+      lf.lfUnderline = TRUE;
+      return lf;
+    });
+    Make(L"STATIC", SS_ICON | SS_REALSIZECONTROL, 50, 6, 48, 48, idAboutIcon, font_);
+    ShowIcon();
     // The title is the program's name and version in every language.
     Make(L"STATIC", SS_LEFT, 120, 14, 300, 26, idAboutTitle, titleFont_);
     SetWindowTextW(GetDlgItem(hwnd_, idAboutTitle),
@@ -69,6 +72,7 @@ class AboutBox {
     Make(L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 178, 188, 86, 25, idAboutOK, font_);
 
     SizeClientAndCentre(hwnd_, Scale(kClientWidth), Scale(kClientHeight));
+    dpi_.Track();
   }
 
   void AfterCaptions() {
@@ -119,8 +123,8 @@ class AboutBox {
   }
 
   HWND hwnd_ = nullptr;
-  int dpi_ = 96;
-  HFONT font_ = nullptr, titleFont_ = nullptr, linkFont_ = nullptr;
+  TDpiFollower dpi_;  // the window's DPI and its fonts
+  int font_ = 0, titleFont_ = 0, linkFont_ = 0;  // the follower's numbers of them
   std::optional<WindowCaptions> captions_;
 };
 

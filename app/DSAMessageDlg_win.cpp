@@ -4,25 +4,18 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "app/AppTexts.h"
 #include "app/DontShowAgain.h"
 #include "app/ErrorBox_win.h"
 #include "common/AnsiText.h"
-#include "ui/Dpi_win.h"
+#include "ui/ModalDialog_win.h"
 
 namespace wx {
 
 namespace {
-
-struct DlgParams {
-  std::wstring text;
-  UINT icon;
-  UINT buttons;
-  bool checked = false;
-  HFONT font = nullptr;  // made for the dialog; deleted when it has closed
-};
 
 constexpr int kCheckId = 1001;
 
@@ -50,88 +43,122 @@ LPCWSTR IconFor(UINT type) {
   }
 }
 
-INT_PTR CALLBACK DlgProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_INITDIALOG: {
-      auto* p = reinterpret_cast<DlgParams*>(lp);
-      SetWindowLongPtrW(dlg, DWLP_USER, lp);
-      // Sizes in 96-DPI pixels scaled for the window's DPI, in the message font at that DPI.
-      const int dpi = WindowDpi(dlg);
-      auto s = [dpi](int px) { return ScaleToDpi(px, dpi); };
-      HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-      const LOGFONTW messageFont = MessageFontAt(dpi);
-      if (HFONT made = CreateFontIndirectW(&messageFont)) font = p->font = made;
-      HDC dc = GetDC(dlg);
-      HGDIOBJ old = SelectObject(dc, font);
-      RECT tr{0, 0, s(400), 0};
-      DrawTextW(dc, p->text.c_str(), -1, &tr, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-      const std::wstring checkText = Utf8ToWide(AppText(txtDontShowAgain));
-      RECT cr{0, 0, 0, 0};
-      DrawTextW(dc, checkText.c_str(), -1, &cr, DT_CALCRECT | DT_SINGLELINE);
-      auto buttons = ButtonsFor(p->buttons);
-      // The buttons are as wide as the longest caption needs, 75 pixels at least.
-      int btnW = s(75);
-      for (const auto& b : buttons) {
-        RECT br{0, 0, 0, 0};
-        DrawTextW(dc, Utf8ToWide(AppText(b.text)).c_str(), -1, &br, DT_CALCRECT | DT_SINGLELINE);
-        btnW = std::max<int>(btnW, br.right + s(16));
-      }
-      SelectObject(dc, old);
-      ReleaseDC(dlg, dc);
+// The dialog: its controls made once, then laid out from the texts' extents
+// in the message font at the window's DPI (again when the DPI changes).
+class DsaDialog {
+ public:
+  DsaDialog(std::wstring text, UINT icon, UINT buttons) : text_(std::move(text)), icon_(icon), buttons_(buttons) {}
+  bool checked = false;
 
-      const int margin = s(8), iconSize = s(32), btnH = s(25);
-      int textLeft = margin + iconSize + margin;
-      int clientW = std::max<int>(textLeft + tr.right + margin, int(buttons.size()) * (btnW + s(6)) + 2 * margin);
-      int textH = std::max<int>(tr.bottom, iconSize);
-      int btnTop = margin + textH + s(12);
-      int clientH = btnTop + btnH + margin;
-
-      HWND image = CreateWindowExW(0, L"STATIC", L"Image", WS_CHILD | WS_VISIBLE | SS_ICON, margin, margin,
-                                   iconSize, iconSize, dlg, nullptr, nullptr, nullptr);
-      SendMessageW(image, STM_SETICON, WPARAM(LoadIconW(nullptr, IconFor(p->icon))), 0);
-      HWND message = CreateWindowExW(0, L"STATIC", p->text.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX,
-                                     textLeft, margin, tr.right, tr.bottom, dlg, nullptr, nullptr, nullptr);
-      SendMessageW(message, WM_SETFONT, WPARAM(font), TRUE);
-      int x = (clientW - int(buttons.size()) * (btnW + s(6)) + s(6)) / 2;
-      for (size_t i = 0; i < buttons.size(); ++i) {
-        HWND b = CreateWindowExW(0, L"BUTTON", Utf8ToWide(AppText(buttons[i].text)).c_str(),
-                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-                                 x, btnTop, btnW, btnH, dlg, HMENU(INT_PTR(buttons[i].id)), nullptr, nullptr);
-        SendMessageW(b, WM_SETFONT, WPARAM(font), TRUE);
-        x += btnW + s(6);
-      }
-      // The check box goes under everything, at the icon's left; the dialog
-      // grows by its height plus the icon's top margin.
-      // The box, the gap after it and a little air.
-      int checkW = cr.right + s(22), checkH = std::max<int>(s(17), cr.bottom + s(2));
-      HWND check =
-          CreateWindowExW(0, L"BUTTON", checkText.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, margin,
-                          clientH, checkW, checkH, dlg, HMENU(INT_PTR(kCheckId)), nullptr, nullptr);
-      SendMessageW(check, WM_SETFONT, WPARAM(font), TRUE);
-      clientH += checkH + margin;
-      if (clientW < checkW + 2 * margin) clientW = checkW + 2 * margin;
-
-      RECT wr{0, 0, clientW, clientH};
-      AdjustWindowRectEx(&wr, DWORD(GetWindowLongPtrW(dlg, GWL_STYLE)), FALSE,
-                         DWORD(GetWindowLongPtrW(dlg, GWL_EXSTYLE)));
-      int w = wr.right - wr.left, h = wr.bottom - wr.top;
-      int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-      SetWindowPos(dlg, nullptr, (sw - w) / 2, sh / 2 - h / 2, w, h, SWP_NOZORDER);
-      SetWindowTextW(dlg, L"Wendrix");
-      return TRUE;
-    }
-    case WM_COMMAND: {
-      int id = LOWORD(wp);
-      if (id == kCheckId) return TRUE;
-      auto* p = reinterpret_cast<DlgParams*>(GetWindowLongPtrW(dlg, DWLP_USER));
-      if (p) p->checked = IsDlgButtonChecked(dlg, kCheckId) == BST_CHECKED;
-      if (id == IDCANCEL && p && p->buttons == MB_OK) id = IDOK;
-      EndDialog(dlg, id);
-      return TRUE;
-    }
+  // Called by RunModalDialog.
+  void Attach(HWND hwnd) {
+    dlg_ = hwnd;
+    dpi_.Attach(hwnd);
+    dpi_.OnDpiChanged([this] {
+      ShowIcon();
+      Layout();
+    });
   }
-  return FALSE;
-}
+
+  INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM /*lp*/) {
+    switch (msg) {
+      case WM_INITDIALOG: {
+        auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id) {
+          HWND c = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, dlg_,
+                                   HMENU(INT_PTR(id)), nullptr, nullptr);
+          dpi_.ApplyFont(c);
+          return c;
+        };
+        image_ = make(L"STATIC", L"Image", SS_ICON | SS_REALSIZECONTROL, 0);
+        ShowIcon();
+        message_ = make(L"STATIC", text_.c_str(), SS_NOPREFIX, 0);
+        const auto buttons = ButtonsFor(buttons_);
+        for (size_t i = 0; i < buttons.size(); ++i)
+          make(L"BUTTON", Utf8ToWide(AppText(buttons[i].text)).c_str(),
+               WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), buttons[i].id);
+        make(L"BUTTON", Utf8ToWide(AppText(txtDontShowAgain)).c_str(), WS_TABSTOP | BS_AUTOCHECKBOX, kCheckId);
+        Layout();
+        CentreOnOwner(dlg_, GetWindow(dlg_, GW_OWNER));
+        SetWindowTextW(dlg_, L"Wendrix");
+        SetForegroundWindow(dlg_);
+        return TRUE;
+      }
+      case WM_COMMAND: {
+        int id = LOWORD(wp);
+        if (id == kCheckId) return TRUE;
+        checked = IsDlgButtonChecked(dlg_, kCheckId) == BST_CHECKED;
+        if (id == IDCANCEL && buttons_ == MB_OK) id = IDOK;
+        EndDialog(dlg_, id);
+        return TRUE;
+      }
+    }
+    return FALSE;
+  }
+
+ private:
+  int Scale(int px) const { return dpi_.Scale(px); }
+
+  // The system's icon for the message, 32 pixels at 96 DPI.
+  void ShowIcon() {
+    HICON icon = static_cast<HICON>(
+        LoadImageW(nullptr, IconFor(icon_), IMAGE_ICON, Scale(32), Scale(32), LR_SHARED));
+    if (!icon) icon = LoadIconW(nullptr, IconFor(icon_));
+    SendMessageW(image_, STM_SETICON, WPARAM(icon), 0);
+  }
+
+  // The icon and text side by side, the buttons centred under them, the check
+  // box under everything at the icon's left; the window's client area fits them.
+  void Layout() {
+    HDC dc = GetDC(dlg_);
+    HGDIOBJ old = SelectObject(dc, dpi_.Font());
+    RECT tr{0, 0, Scale(400), 0};
+    DrawTextW(dc, text_.c_str(), -1, &tr, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    RECT cr{0, 0, 0, 0};
+    const std::wstring checkText = Utf8ToWide(AppText(txtDontShowAgain));
+    DrawTextW(dc, checkText.c_str(), -1, &cr, DT_CALCRECT | DT_SINGLELINE);
+
+    const auto buttons = ButtonsFor(buttons_);
+    // The buttons are as wide as the longest caption needs, 75 pixels at least.
+    int btnW = Scale(75);
+    for (const Button& b : buttons) {
+      RECT br{0, 0, 0, 0};
+      DrawTextW(dc, Utf8ToWide(AppText(b.text)).c_str(), -1, &br, DT_CALCRECT | DT_SINGLELINE);
+      btnW = std::max<int>(btnW, br.right + Scale(16));
+    }
+    SelectObject(dc, old);
+    ReleaseDC(dlg_, dc);
+
+    const int margin = Scale(8), iconSize = Scale(32), btnH = Scale(25), btnGap = Scale(6);
+    const int textLeft = margin + iconSize + margin;
+    int clientW = std::max<int>(textLeft + tr.right + margin, int(buttons.size()) * (btnW + btnGap) + 2 * margin);
+    const int textH = std::max<int>(tr.bottom, iconSize);
+    const int btnTop = margin + textH + Scale(12);
+    int clientH = btnTop + btnH + margin;
+    SetWindowPos(image_, nullptr, margin, margin, iconSize, iconSize, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(message_, nullptr, textLeft, margin, tr.right, tr.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    int x = (clientW - int(buttons.size()) * (btnW + btnGap) + btnGap) / 2;
+    for (const Button& b : buttons) {
+      SetWindowPos(GetDlgItem(dlg_, b.id), nullptr, x, btnTop, btnW, btnH, SWP_NOZORDER | SWP_NOACTIVATE);
+      x += btnW + btnGap;
+    }
+    // The dialog grows by the check box's height plus the icon's top margin;
+    // the box is its text, the box and the gap after it and a little air.
+    const int checkW = cr.right + Scale(22), checkH = std::max<int>(Scale(17), cr.bottom + Scale(2));
+    SetWindowPos(GetDlgItem(dlg_, kCheckId), nullptr, margin, clientH, checkW, checkH, SWP_NOZORDER | SWP_NOACTIVATE);
+    clientH += checkH + margin;
+    clientW = std::max(clientW, checkW + 2 * margin);
+
+    RECT wr{0, 0, clientW, clientH};
+    AdjustWindowRectEx(&wr, DWORD(GetWindowLongPtrW(dlg_, GWL_STYLE)), FALSE,
+                       DWORD(GetWindowLongPtrW(dlg_, GWL_EXSTYLE)));
+    SetWindowPos(dlg_, nullptr, 0, 0, wr.right - wr.left, wr.bottom - wr.top, SWP_NOZORDER | SWP_NOMOVE);
+  }
+
+  std::wstring text_;
+  UINT icon_, buttons_;
+  HWND dlg_ = nullptr, image_ = nullptr, message_ = nullptr;
+  TDpiFollower dpi_;  // the window's DPI and font
+};
 
 }  // namespace
 
@@ -140,15 +167,10 @@ int DSAMessageDlg(const std::string& msg, UINT dlgType, UINT buttons, int /*help
   const std::string id = ident.empty() ? msg : ident;
   if (!DSAIdentsGetState(CurrentRegistry(), storagePath, id)) return defaultResult;
 
-  // An empty dialog template; the controls are made in WM_INITDIALOG.
-  alignas(4) WORD tmpl[16] = {};
-  auto* t = reinterpret_cast<DLGTEMPLATE*>(tmpl);
-  t->style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFOREGROUND;
-  DlgParams p{Utf8ToWide(msg), dlgType, buttons};
-  INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), t, ApplicationWindow(), DlgProc,
-                                           reinterpret_cast<LPARAM>(&p));
-  if (p.font) DeleteObject(p.font);
-  DSAIdentsSetState(CurrentRegistry(), storagePath, id, !p.checked);
+  DsaDialog dialog(Utf8ToWide(msg), dlgType, buttons);
+  const INT_PTR result = RunModalDialog(ApplicationWindow(), &dialog,
+                                        WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFOREGROUND);
+  DSAIdentsSetState(CurrentRegistry(), storagePath, id, !dialog.checked);
   return int(result);
 }
 

@@ -25,8 +25,7 @@ void InstallErrorBox() {
 
 static void ShowErrorText(const std::string& text) {
   if (g_appWindow) ForceForeground(g_appWindow);
-  MessageBoxW(g_appWindow, Utf8ToWide(text).c_str(), Utf8ToWide(kProgramTitle).c_str(),
-              MB_OK | MB_TASKMODAL | MB_ICONERROR);
+  AskUser(g_appWindow, Utf8ToWide(text), Utf8ToWide(kProgramTitle), MB_OK | MB_TASKMODAL | MB_ICONERROR);
 }
 
 void ShowErrorMessage(const std::exception& e) { ShowErrorText(ErrorMessageText(e, AppDir())); }
@@ -35,14 +34,14 @@ void ShowUnknownErrorMessage() { ShowErrorText(UnknownErrorMessageText()); }
 
 void ShowInformation(const std::string& text) {
   if (g_appWindow) ForceForeground(g_appWindow);
-  MessageBoxW(g_appWindow, Utf8ToWide(text).c_str(), Utf8ToWide(AppText(txtInformationCaption)).c_str(),
-              MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+  AskUser(g_appWindow, Utf8ToWide(text), Utf8ToWide(AppText(txtInformationCaption)),
+          MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
 }
 
 bool AskYesNo(const std::string& text) {
   if (g_appWindow) ForceForeground(g_appWindow);
-  return MessageBoxW(g_appWindow, Utf8ToWide(text).c_str(), Utf8ToWide(AppText(txtInformationCaption)).c_str(),
-                     MB_YESNO | MB_ICONINFORMATION | MB_TASKMODAL) == IDYES;
+  return AskUser(g_appWindow, Utf8ToWide(text), Utf8ToWide(AppText(txtInformationCaption)),
+                 MB_YESNO | MB_ICONINFORMATION | MB_TASKMODAL) == IDYES;
 }
 
 }  // namespace wx

@@ -21,22 +21,15 @@ constexpr int kClientWidth = 545, kClientHeight = 384;
 constexpr int kPageLeft = 166, kPageTop = 31;
 constexpr int kAlways = -1;  // controls outside the notebook
 
-class FontHolder {
+// One of the window's fonts, as the DPI follower has it now.
+class FollowedFont {
  public:
-  explicit FontHolder(HFONT f = nullptr) : f_(f) {}
-  ~FontHolder() {
-    if (f_) DeleteObject(f_);
-  }
-  FontHolder(const FontHolder&) = delete;
-  FontHolder& operator=(const FontHolder&) = delete;
-  void reset(HFONT f) {
-    if (f_) DeleteObject(f_);
-    f_ = f;
-  }
-  HFONT get() const { return f_; }
+  void reset(const TDpiFollower& follower, int which) { follower_ = &follower, which_ = which; }
+  HFONT get() const { return follower_ ? follower_->Font(which_) : nullptr; }
 
  private:
-  HFONT f_;
+  const TDpiFollower* follower_ = nullptr;
+  int which_ = 0;
 };
 
 int HelpContextOf(int controlId) {
@@ -90,7 +83,8 @@ class OptionsDialog {
   // Called by RunModalDialog.
   void Attach(HWND hwnd) {
     hwnd_ = hwnd;
-    dpi_ = WindowDpi(hwnd);
+    dpi_.Attach(hwnd);
+    dpi_.OnDpiChanged([this] { ScaleControlMetrics(); });
   }
   INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) { return Handle(msg, wp, lp); }
 
@@ -101,7 +95,7 @@ class OptionsDialog {
     bool hidden;
   };
 
-  int Scale(int px) const { return ScaleToDpi(px, dpi_); }
+  int Scale(int px) const { return dpi_.Scale(px); }
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
 
   HWND Make(int page, const wchar_t* cls, DWORD style, int x, int y, int w, int h, int id, DWORD exStyle = 0,
@@ -133,20 +127,27 @@ class OptionsDialog {
   }
 
   void CreateControls() {
-    auto makeFont = [&](int height, int weight, const wchar_t* face) {
-      return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+    // The system's message font at the window's DPI, the page caption in its face, bold, and
+    // the key names in a fixed face; 13 pixels high at 96 DPI.
+    auto makeFont = [](int weight, bool fixed) {
+      return [weight, fixed](int dpi) {
+        LOGFONTW lf = MessageFontAt(dpi);
+        LOGFONTW made{};
+        made.lfHeight = -ScaleToDpi(13, dpi);
+        made.lfWeight = weight;
+        made.lfCharSet = DEFAULT_CHARSET;
+        made.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+        lstrcpynW(made.lfFaceName, fixed ? L"Courier New" : lf.lfFaceName, LF_FACESIZE);
+        return made;
+      };
     };
-    // The system's message font at the window's DPI, and the page caption in it, bold.
-    LOGFONTW message = MessageFontAt(dpi_);
-    font_.reset(CreateFontIndirectW(&message));
-    boldFont_.reset(makeFont(-Scale(13), FW_BOLD, message.lfFaceName));
-    fixedFont_.reset(makeFont(-Scale(13), FW_NORMAL, L"Courier New"));
+    font_.reset(dpi_, 0);
+    boldFont_.reset(dpi_, dpi_.AddFont(makeFont(FW_BOLD, false)));
+    fixedFont_.reset(dpi_, dpi_.AddFont(makeFont(FW_NORMAL, true)));
 
     Make(kAlways, WC_TREEVIEWW, WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT |
                                     TVS_SHOWSELALWAYS,
          3, 5, 159, 374, idNavTree, WS_EX_CLIENTEDGE);
-    SendMessageW(Item(idNavTree), TVM_SETINDENT, WPARAM(Scale(19)), 0);
     Make(kAlways, L"STATIC", WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN, 166, 5, 375, 24,
          idCaptionPanel, 0, boldFont_.get());
 
@@ -197,7 +198,6 @@ class OptionsDialog {
         for (int m = 0; m < 4; ++m)
           Check(page, kRowModifierLeft[m], y + 18, kRowModifierWidth[m], HotKeyRowControlId(slot, m));
         HWND keys = DropList(page, 240, y + 16, 126, HotKeyRowControlId(slot, hrKey), fixedFont_.get());
-        SendMessageW(keys, CB_SETITEMHEIGHT, 0, Scale(16));
         for (const KeyListEntry& k : KeyList())
           SendMessageW(keys, CB_ADDSTRING, 0, LPARAM(Utf8ToWide(k.name).c_str()));
         y += 52;
@@ -235,7 +235,6 @@ class OptionsDialog {
 
     tips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, Scale(300));
     for (int id : {idSingleClickBox, idDoubleClickBox}) {
       TOOLINFOW ti{};
       ti.cbSize = sizeof ti;
@@ -246,8 +245,21 @@ class OptionsDialog {
       SendMessageW(tips_, TTM_ADDTOOLW, 0, LPARAM(&ti));
     }
 
-    // Client area 545 x 384, centred on the screen.
+    ScaleControlMetrics();
+
+    // Client area 545 x 384, centred on the owner.
     SizeClientAndCentre(hwnd_, Scale(kClientWidth), Scale(kClientHeight));
+    dpi_.Track();
+  }
+
+  // What the controls measure in pixels besides their rectangles: the tree's
+  // indent, the key lists' item height, the tips' width.
+  void ScaleControlMetrics() {
+    SendMessageW(Item(idNavTree), TVM_SETINDENT, WPARAM(Scale(19)), 0);
+    for (int slot = 0; slot < kHotKeySlotCount; ++slot)
+      if (HWND keys = Item(HotKeyRowControlId(HotKeySlot(slot), hrKey)))
+        SendMessageW(keys, CB_SETITEMHEIGHT, 0, Scale(16));
+    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, Scale(300));
   }
 
   // The texts the caption table cannot reach by control id.
@@ -469,8 +481,8 @@ class OptionsDialog {
   const std::function<void(int)>& help_;
   HWND hwnd_ = nullptr;
   HWND tips_ = nullptr;
-  int dpi_ = kBaseDpi;
-  FontHolder font_, boldFont_, fixedFont_;
+  TDpiFollower dpi_;  // the window's DPI and its fonts
+  FollowedFont font_, boldFont_, fixedFont_;
   std::vector<PageControl> controls_;
   std::optional<WindowCaptions> captions_;
   bool building_ = false;

@@ -13,8 +13,8 @@
 
 #include "common/AnsiText.h"
 #include "common/WinText_win.h"
-#include "ui/Dpi_win.h"
-#include "ui/Window_win.h"
+#include "ui/ModalDialog_win.h"
+#include "ui/WindowPlacement_win.h"
 
 namespace wx {
 
@@ -27,12 +27,6 @@ constexpr int kSenseLabelBase = 1000, kSenseEditBase = 20000;
 constexpr UINT_PTR kEditSubclass = 1;
 constexpr UINT_PTR kWordListSubclass = 2;
 constexpr DWORD kHelpContext = 6000;
-
-// An empty dialog template: the controls are made in WM_INITDIALOG in pixels.
-struct alignas(4) EmptyTemplate {
-  DLGTEMPLATE t;
-  WORD menu, cls, title;
-};
 
 void RegisterDefsClass() {
   static bool done = false;
@@ -92,15 +86,12 @@ void TDefinitionsForm::Install(std::function<HWND()> owner) {
   });
 }
 
-TDefinitionsForm::TDefinitionsForm(HWND owner) : owner_(owner), dpi_(ScreenDpi()) {
+TDefinitionsForm::TDefinitionsForm(HWND owner) : owner_(owner) {
   highlight_ = DefinitionsHighlightColour(GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_WINDOW),
                                           GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_HIGHLIGHTTEXT));
 }
 
-TDefinitionsForm::~TDefinitionsForm() {
-  for (HFONT f : {font_, boldFont_, defsFont_})
-    if (f) DeleteObject(f);
-}
+TDefinitionsForm::~TDefinitionsForm() = default;
 
 void TDefinitionsForm::SetDatabase(TDefinitionsDatabase& database, int definitionsHeightPercent) {
   model_.SetDatabase(database);
@@ -147,36 +138,37 @@ bool TDefinitionsForm::ShowModal() {
   icc.dwICC = ICC_TAB_CLASSES | ICC_STANDARD_CLASSES;
   InitCommonControlsEx(&icc);
   RegisterDefsClass();
-  EmptyTemplate tmpl{};
-  tmpl.t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN | DS_3DLOOK;
-  tmpl.t.cx = 100;
-  tmpl.t.cy = 50;
   ok_ = false;
   shownRows_ = shownWords_ = shownTabs_ = shownHistory_ = ~0u;
   shownKeyWord_.clear();
   renderedWidth_ = -1;
-  DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &tmpl.t, owner_, DialogProc, LPARAM(this));
+  RunModalDialog(owner_, this,
+                 WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN | DS_3DLOOK);
   hwnd_ = defs_ = nullptr;
   defEdits_.clear();
   return ok_;
 }
 
-INT_PTR CALLBACK TDefinitionsForm::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  TDefinitionsForm* self;
-  if (msg == WM_INITDIALOG) {
-    self = reinterpret_cast<TDefinitionsForm*>(lp);
-    SetWindowLongPtrW(hwnd, DWLP_USER, LONG_PTR(self));
-    self->hwnd_ = hwnd;
-  } else {
-    self = reinterpret_cast<TDefinitionsForm*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-  }
-  if (!self || !self->hwnd_) return FALSE;
+void TDefinitionsForm::Attach(HWND hwnd) {
+  hwnd_ = hwnd;
+  dpi_.Attach(hwnd);
+  // Its own layout and the definitions drawn again at the new DPI.
+  dpi_.OnDpiChanged([this] {
+    shownRows_ = ~0u;
+    renderedWidth_ = -1;
+    Layout();
+    Sync();
+  });
+}
+
+INT_PTR TDefinitionsForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (!hwnd_) return FALSE;
   INT_PTR result = FALSE;
   try {
-    result = self->OnMessage(msg, wp, lp);
+    result = Handle(msg, wp, lp);
   } catch (const std::exception& e) {
     // A database failure ends the search, not the program.
-    self->ShowError(e);
+    ShowError(e);
   }
   return result;
 }
@@ -298,15 +290,22 @@ void TDefinitionsForm::DefinitionSelection(HWND edit) {
 }
 
 void TDefinitionsForm::CreateControls() {
-  const LOGFONTW message = MessageFontAt(dpi_);
-  font_ = CreateFontIndirectW(&message);
+  // The definitions in their own face and size (the caller's, else 8 points), the headings bold.
   const int defsPoints = fontSize_ > 0 ? fontSize_ : 8;
-  defsFont_ = CreateFontW(-MulDiv(defsPoints, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
-  boldFont_ = CreateFontW(-MulDiv(defsPoints, dpi_, 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                          L"MS Sans Serif");
+  auto defsFont = [defsPoints](LONG weight) {
+    return [defsPoints, weight](int dpi) {
+      LOGFONTW lf{};
+      lf.lfHeight = FontHeightForDpi(defsPoints, dpi);
+      lf.lfWeight = weight;
+      lf.lfCharSet = DEFAULT_CHARSET;
+      lf.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
+      lstrcpynW(lf.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
+      return lf;
+    };
+  };
+  defsFont_ = dpi_.AddFont(defsFont(FW_NORMAL));
+  boldFont_ = dpi_.AddFont(defsFont(FW_BOLD));
+  const HFONT font = dpi_.Font();
   HINSTANCE inst = GetModuleHandleW(nullptr);
   auto make = [&](DWORD exStyle, const wchar_t* cls, DWORD style, int id, HFONT font) {
     HWND c = CreateWindowExW(exStyle, cls, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, hwnd_,
@@ -315,24 +314,24 @@ void TDefinitionsForm::CreateControls() {
     return c;
   };
   // Created in tab order; the label just before the box its access key focuses.
-  make(0, L"STATIC", SS_LEFT, idDefLookupLab, font_);
-  HWND combo = make(0, L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, idDefKeyWord, font_);
+  make(0, L"STATIC", SS_LEFT, idDefLookupLab, font);
+  HWND combo = make(0, L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, idDefKeyWord, font);
   SendMessageW(combo, CB_LIMITTEXT, 40, 0);
-  make(0, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED, idDefSearchButton, font_);
+  make(0, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED, idDefSearchButton, font);
   defs_ = make(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, kDefsClass, WS_VSCROLL | WS_CLIPCHILDREN | WS_TABSTOP,
-               idDefDefs, defsFont_);
+               idDefDefs, DefsFont());
   SetWindowLongPtrW(defs_, 0, LONG_PTR(this));
   SetWindowLongPtrW(defs_, GWLP_WNDPROC, LONG_PTR(&DefsProc));
-  make(0, WC_TABCONTROLW, WS_TABSTOP | TCS_MULTILINE | WS_CLIPSIBLINGS, idDefViewTabs, font_);
-  make(0, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, idDefSynonyms, defsFont_);
+  make(0, WC_TABCONTROLW, WS_TABSTOP | TCS_MULTILINE | WS_CLIPSIBLINGS, idDefViewTabs, font);
+  make(0, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, idDefSynonyms, DefsFont());
   SetWindowSubclass(Item(idDefSynonyms), WordListProc, kWordListSubclass, DWORD_PTR(this));
-  make(0, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED, idDefPreviousBut, font_);
+  make(0, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED, idDefPreviousBut, font);
   for (int i = 0; i < 4; ++i)
     make(0, L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_DISABLED | (i == 0 ? WS_GROUP : 0),
-         idDefNounButton + i, font_);
-  make(0, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED | WS_GROUP, idDefCopyButton, font_);
-  make(0, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, idDefHelpButton, font_);
-  make(0, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, idDefCloseButton, font_);
+         idDefNounButton + i, font);
+  make(0, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED | WS_GROUP, idDefCopyButton, font);
+  make(0, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, idDefHelpButton, font);
+  make(0, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, idDefCloseButton, font);
   SendMessageW(hwnd_, DM_SETDEFID, idDefSearchButton, 0);
 
   // The component gives the window's size in screen pixels; without one the
@@ -344,8 +343,13 @@ void TDefinitionsForm::CreateControls() {
     w = r.right - r.left;
     h = r.bottom - r.top;
   }
-  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (placed_ ? 0 : SWP_NOMOVE);
-  SetWindowPos(hwnd_, nullptr, left_, top_, w, h, flags);
+  // A stored place is kept on a monitor's work area; without one the window
+  // is centred on its owner.
+  TRect place = FitOnWorkArea(TRect{left_, top_, left_ + w, top_ + h}, Scale(kDefinitionsMinWidth),
+                              Scale(kDefinitionsMinHeight), MonitorWorkAreas());
+  if (!placed_) place = TRect{0, 0, w, h};
+  SetWindowPos(hwnd_, nullptr, place.left, place.top, place.Width(), place.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!placed_) CentreOnOwner(hwnd_, owner_);
 }
 
 void TDefinitionsForm::ApplyTexts() {
@@ -367,7 +371,7 @@ void TDefinitionsForm::Layout() {
   HWND label = Item(idDefLookupLab);
   wchar_t text[64] = {};
   GetWindowTextW(label, text, 64);
-  int labelWidth = TextWidth(label, font_, text);
+  int labelWidth = TextWidth(label, dpi_.Font(), text);
   HDWP dwp = BeginDeferWindowPos(24);
   auto place = [&](HWND c, int x, int y, int cx, int cy) {
     if (dwp) dwp = DeferWindowPos(dwp, c, nullptr, x, y, std::max(cx, 0), std::max(cy, 0), SWP_NOZORDER | SWP_NOACTIVATE);
@@ -424,8 +428,8 @@ void TDefinitionsForm::RenderDefinitions() {
   GetClientRect(defs_, &client);
   renderedWidth_ = client.right;
   const int textWidth = client.right - GetSystemMetrics(SM_CXVSCROLL) - 2;
-  const int N = TextWidth(defs_, defsFont_, L"99.") + 1;
-  const int lineHeight = LineHeight(defs_, defsFont_);
+  const int N = TextWidth(defs_, DefsFont(), L"99.") + 1;
+  const int lineHeight = LineHeight(defs_, DefsFont());
   const CaptionTable& texts = DefinitionsFormTexts();
   HINSTANCE inst = GetModuleHandleW(nullptr);
   auto make = [&](const wchar_t* cls, DWORD style, const std::wstring& text, int x, int y, int w, int h, int id,
@@ -444,7 +448,7 @@ void TDefinitionsForm::RenderDefinitions() {
       std::wstring text = CaptionW(texts, txtDefPartOfSpeech0 + (row.partOfSpeech & 7)) + L": " +
                           AnsiToWide(row.headWord);
       if (!row.inflections.empty()) text += L" (" + AnsiToWide(row.inflections) + L")";
-      make(L"STATIC", SS_LEFT | SS_NOPREFIX, text, 0, y, textWidth, lineHeight, 0, boldFont_);
+      make(L"STATIC", SS_LEFT | SS_NOPREFIX, text, 0, y, textWidth, lineHeight, 0, BoldFont());
       if (row.partOfSpeech != lastPos && row.partOfSpeech < 8) posTop_[row.partOfSpeech] = y;
       lastPos = row.partOfSpeech;
       y += lineHeight + 2;
@@ -452,18 +456,18 @@ void TDefinitionsForm::RenderDefinitions() {
     }
     const int editLeft = N + N / 5;
     HWND edit = make(L"EDIT", ES_MULTILINE | ES_READONLY | WS_TABSTOP, AnsiToWide(row.gloss), editLeft, y,
-                     textWidth - editLeft, lineHeight, kSenseEditBase + row.senseIndex, defsFont_);
+                     textWidth - editLeft, lineHeight, kSenseEditBase + row.senseIndex, DefsFont());
     int lines = std::max(1, int(SendMessageW(edit, EM_GETLINECOUNT, 0, 0)));
     if (lines > 1) SetWindowPos(edit, nullptr, 0, 0, textWidth - editLeft, lines * lineHeight, SWP_NOMOVE | SWP_NOZORDER);
     SetWindowSubclass(edit, DefEditProc, kEditSubclass, DWORD_PTR(this));
     defEdits_.push_back(edit);
     make(L"STATIC", SS_RIGHT | SS_NOTIFY | SS_NOPREFIX, std::to_wstring(row.number) + L".", 0, y, N,
-         lines * lineHeight, kSenseLabelBase + row.senseIndex, defsFont_);
+         lines * lineHeight, kSenseLabelBase + row.senseIndex, DefsFont());
     y += lines * lineHeight + 2;
   }
   if (!model_.notFoundWord.empty())
     make(L"STATIC", SS_LEFT | SS_NOPREFIX, CaptionW(texts, txtDefWordNotFound) + AnsiToWide(model_.notFoundWord), 0,
-         0, textWidth, lineHeight, 0, boldFont_);
+         0, textWidth, lineHeight, 0, BoldFont());
   contentHeight_ = y;
   SCROLLINFO si{};
   si.cbSize = sizeof si;
@@ -493,7 +497,7 @@ LRESULT TDefinitionsForm::OnDefsMessage(HWND defs, UINT msg, WPARAM wp, LPARAM l
       RECT client;
       GetClientRect(defs, &client);
       int pos = scrollPos_;
-      int line = LineHeight(defs, defsFont_);
+      int line = LineHeight(defs, DefsFont());
       switch (LOWORD(wp)) {
         case SB_LINEUP: pos -= line; break;
         case SB_LINEDOWN: pos += line; break;
@@ -515,7 +519,7 @@ LRESULT TDefinitionsForm::OnDefsMessage(HWND defs, UINT msg, WPARAM wp, LPARAM l
       return 0;
     }
     case WM_MOUSEWHEEL:
-      ScrollDefsTo(scrollPos_ - GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA * 3 * LineHeight(defs, defsFont_));
+      ScrollDefsTo(scrollPos_ - GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA * 3 * LineHeight(defs, DefsFont()));
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT: {
@@ -696,7 +700,7 @@ void TDefinitionsForm::OnCommand(int id, int code, HWND control) {
   Sync();
 }
 
-INT_PTR TDefinitionsForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+INT_PTR TDefinitionsForm::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_INITDIALOG:
       CreateControls();

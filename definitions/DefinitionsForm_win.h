@@ -14,6 +14,7 @@
 #include "definitions/DefinitionsDialog.h"
 #include "definitions/DefinitionsFormModel.h"
 #include "definitions/DefinitionsFormTexts.h"
+#include "ui/Dpi_win.h"
 
 namespace wx {
 
@@ -36,6 +37,10 @@ class TDefinitionsForm : public TDefinitionsWindow {
                   std::function<void()> onCopyClick) override;
   void LookUp(const std::string& word) override;
   bool ShowModal() override;
+
+  // Called by RunModalDialog.
+  void Attach(HWND hwnd);
+  INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
   std::string LastSearchedWord() const override { return model_.lastSearched; }
   std::string OfferedWord() const override { return model_.ReturnWord(); }
 
@@ -44,14 +49,13 @@ class TDefinitionsForm : public TDefinitionsWindow {
   static void Install(std::function<HWND()> owner);
 
  private:
-  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK DefsProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK DefEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref);
   static LRESULT CALLBACK WordListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref);
   void ShowError(const std::exception& e);
   void ActivateWordList();
   void KeepFocusOnAnEnabledControl(HWND before);
-  INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+  INT_PTR Handle(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnDefsMessage(HWND defs, UINT msg, WPARAM wp, LPARAM lp);
   void CreateControls();
   void ApplyTexts();
@@ -62,15 +66,19 @@ class TDefinitionsForm : public TDefinitionsWindow {
   void OnCommand(int id, int code, HWND control);
   void EndWith(bool ok);
   void DefinitionSelection(HWND edit);
-  int Scale(int px) const { return MulDiv(px, dpi_, 96); }
+  int Scale(int px) const { return dpi_.Scale(px); }
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+  HFONT DefsFont() const { return dpi_.Font(defsFont_); }
+  HFONT BoldFont() const { return dpi_.Font(boldFont_); }
 
   TDefinitionsFormModel model_;
   HWND owner_;
-  int dpi_;
+  // The window's DPI and fonts: the message font, the definitions' font
+  // and its bold face for the headings (numbers of the follower's fonts).
+  TDpiFollower dpi_;
+  int defsFont_ = 0, boldFont_ = 0;
   HWND hwnd_ = nullptr;
   HWND defs_ = nullptr;
-  HFONT font_ = nullptr, boldFont_ = nullptr, defsFont_ = nullptr;
   int fontSize_ = 0;
   std::string caption_, returnCaption_;
   bool placed_ = false, sized_ = false;

@@ -364,8 +364,8 @@ class CustomDictionariesDialog : public DialogBase {
   }
 
   void Tell(int textId) {
-    MessageBoxW(hwnd_, CaptionW(CustomDictionariesTexts(), textId).c_str(),
-                CaptionW(CustomDictionariesTexts(), kCaptionWindowTitle).c_str(), MB_OK | MB_ICONWARNING);
+    AskUser(hwnd_, CaptionW(CustomDictionariesTexts(), textId), CaptionW(CustomDictionariesTexts(), kCaptionWindowTitle),
+            MB_OK | MB_ICONWARNING);
   }
   void TellRefusal(TCustomNameResult r) {
     switch (r) {
@@ -389,9 +389,8 @@ class CustomDictionariesDialog : public DialogBase {
   void DeleteDictionary() {
     const int row = model_.Selected();
     if (row < 0 || !model_.DeleteEnabled()) return;
-    if (MessageBoxW(hwnd_, Utf8ToWide(model_.DeleteQuestion()).c_str(),
-                    CaptionW(CustomDictionariesTexts(), txtConfirmCaption).c_str(),
-                    MB_YESNO | MB_ICONWARNING) != IDYES)
+    if (AskUser(hwnd_, Utf8ToWide(model_.DeleteQuestion()), CaptionW(CustomDictionariesTexts(), txtConfirmCaption),
+                MB_YESNO | MB_ICONWARNING) != IDYES)
       return;
     model_.Delete(row);
     Fill();

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "ui/Dpi_win.h"
+#include "ui/Window_win.h"
 
 namespace wx {
 

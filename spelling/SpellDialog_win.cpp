@@ -77,13 +77,11 @@ class SpellDialog : public DialogBase, public TSpellDialogHooks {
   void MessageBox(const std::string& caption, const std::string& text) override {
     // The end message: the dialog closes after it, so it goes first.
     HideDialog();
-    ::MessageBoxW(OwnerForMessages(), Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(),
-                MB_OK | MB_ICONINFORMATION);
+    AskUser(OwnerForMessages(), Utf8ToWide(text), Utf8ToWide(caption), MB_OK | MB_ICONINFORMATION);
   }
 
   bool AskYesNo(const std::string& caption, const std::string& text) override {
-    return ::MessageBoxW(OwnerForMessages(), Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(),
-                       MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return AskUser(OwnerForMessages(), Utf8ToWide(text), Utf8ToWide(caption), MB_YESNO | MB_ICONQUESTION) == IDYES;
   }
 
   bool ProcessMessages() override {

@@ -62,4 +62,14 @@ TRect TDpiLayout::Placed(int id) const {
   return it == items_.end() ? TRect{} : ScaleToDpi(it->base, dpi_);
 }
 
+int TDpiLengths::Rescale(int key, int current, int fromDpi, int toDpi) {
+  auto it = std::find_if(items_.begin(), items_.end(), [&](const Item& i) { return i.key == key; });
+  if (it == items_.end()) it = items_.insert(items_.end(), Item{key, current, UsableDpi(fromDpi), current});
+  // Changed since it was placed: taken anew, at the DPI it has now.
+  if (it->placed != current) *it = Item{key, current, UsableDpi(fromDpi), current};
+  // Always from the length first taken, so that no rounding adds up.
+  it->placed = MulDivRound(it->length, UsableDpi(toDpi), it->dpi);
+  return it->placed;
+}
+
 }  // namespace wx

@@ -68,4 +68,24 @@ class TDpiLayout {
   int dpi_ = kBaseDpi;
 };
 
+// Lengths a window sets while it runs (list-view column widths), moved from
+// one DPI to another. A length still as it was last placed is computed again
+// from the length and DPI it was first taken at, so that going back and forth
+// leaves nothing drifting; one changed since (the user dragged a column, the
+// window sized it to its content) is taken anew from its current size.
+class TDpiLengths {
+ public:
+  // The length `key` measures `current` at fromDpi: what it is at toDpi.
+  int Rescale(int key, int current, int fromDpi, int toDpi);
+  void Clear() { items_.clear(); }
+
+ private:
+  struct Item {
+    int key;
+    int length, dpi;  // as first taken
+    int placed;       // as last placed
+  };
+  std::vector<Item> items_;
+};
+
 }  // namespace wx

@@ -20,15 +20,19 @@ inline void SizeClientAndCentre(HWND window, int width, int height) {
   CentreOnOwner(window, GetWindow(window, GW_OWNER));
 }
 
+// The frame of a modal dialog that is not resized.
+inline constexpr DWORD kModalDialogStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_3DLOOK;
+
 // Runs a modal dialog for `self`, whose OnMessage(msg, wp, lp) receives every
-// message from WM_INITDIALOG on (its Attach(hwnd) is called first).
+// message from WM_INITDIALOG on (its Attach(hwnd) is called first). Returns
+// what EndDialog was given.
 template <typename T>
-void RunModalDialog(HWND owner, T* self) {
+INT_PTR RunModalDialog(HWND owner, T* self, DWORD style = kModalDialogStyle) {
   struct alignas(4) EmptyTemplate {
     DLGTEMPLATE t;
     WORD menu, cls, title;
   } tmpl{};
-  tmpl.t.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_3DLOOK;
+  tmpl.t.style = style;
   tmpl.t.cx = 100;
   tmpl.t.cy = 50;
   DLGPROC proc = [](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> INT_PTR {
@@ -45,7 +49,7 @@ void RunModalDialog(HWND owner, T* self) {
     Guarded([&] { r = s->OnMessage(msg, wp, lp); });
     return r;
   };
-  DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &tmpl.t, owner, proc, LPARAM(self));
+  return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &tmpl.t, owner, proc, LPARAM(self));
 }
 
 }  // namespace wx

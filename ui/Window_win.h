@@ -8,6 +8,7 @@
 
 #include <exception>
 #include <functional>
+#include <string>
 
 namespace wx {
 
@@ -26,8 +27,23 @@ Owner* WindowOwner(HWND hwnd, UINT msg, LPARAM lp) {
   return reinterpret_cast<Owner*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
+// Runs a modal window that is not a dialog (one with a menu bar and
+// accelerators): its owner, when visible and enabled, takes no input
+// meanwhile; a key for the window or one of its controls goes through accel
+// first. Returns once closed() is true or the window is gone; a WM_QUIT met
+// meanwhile is posted again for the caller's loop.
+void RunModalWindow(HWND window, HWND owner, HACCEL accel, const std::function<bool()>& closed);
+
 // SetForegroundWindow with the foreground lock time-out set to 0 meanwhile.
 bool ForceForeground(HWND window);
+
+// ---- asking and telling the user ----
+// A question (Yes/No, Yes/No/Cancel) or a notice, asked the same way by every
+// window: a message box owned by owner (task-modal without one), captioned
+// by the caller, centred on the owner (on the work area of the monitor in use
+// when the owner is hidden or absent). Returns the button pressed (IDYES ...).
+// Failures are not told this way: they go to ReportError.
+int AskUser(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type);
 
 // ---- reporting failures ----
 // Shows a failure to the user; e is null for one that is not a std::exception.

@@ -28,6 +28,7 @@
 #include "windows/SpellRichEdit_win.h"
 #include "ui/Dpi_win.h"
 #include "ui/WindowPlacement_win.h"
+#include "ui/Window_win.h"
 
 namespace wx {
 
@@ -147,6 +148,32 @@ HBITMAP DrawToolGlyphs() {
   return bmp;
 }
 
+// Our toolbar images at size pixels each: drawn at 16, stretched pixel for
+// pixel (no blending, so the face colour stays exactly what the toolbar takes
+// as transparent).
+HBITMAP ToolGlyphsAt(int size) {
+  HBITMAP drawn = DrawToolGlyphs();
+  if (!drawn || size == 16) return drawn;
+  HDC screen = GetDC(nullptr);
+  HDC from = CreateCompatibleDC(screen), to = CreateCompatibleDC(screen);
+  HBITMAP scaled = CreateCompatibleBitmap(screen, size * kOwnGlyphs, size);
+  ReleaseDC(nullptr, screen);
+  if (from && to && scaled) {
+    HGDIOBJ oldFrom = SelectObject(from, drawn), oldTo = SelectObject(to, scaled);
+    SetStretchBltMode(to, COLORONCOLOR);
+    StretchBlt(to, 0, 0, size * kOwnGlyphs, size, from, 0, 0, 16 * kOwnGlyphs, 16, SRCCOPY);
+    SelectObject(from, oldFrom);
+    SelectObject(to, oldTo);
+  } else if (scaled) {
+    DeleteObject(scaled);
+    scaled = nullptr;
+  }
+  if (from) DeleteDC(from);
+  if (to) DeleteDC(to);
+  DeleteObject(drawn);
+  return scaled;
+}
+
 const ACCEL kAccelerators[] = {
     {FCONTROL | FVIRTKEY, 'N', cmdIsNewClear}, {FCONTROL | FVIRTKEY, 'O', cmdIsOpen},
     {FCONTROL | FVIRTKEY, 'S', cmdIsSave},     {FCONTROL | FVIRTKEY, 'P', cmdIsPrint},
@@ -218,6 +245,7 @@ class TfrmInstantSpell : private TInstantSpellEditor {
   void FormShow(const TInstantSpellPlace& place);
   void FormClose();
   void BuildMenus();
+  void MakeToolbar();
   void BuildToolbar();
   void Layout();
   void UpdateCommands();
@@ -267,6 +295,7 @@ class TfrmInstantSpell : private TInstantSpellEditor {
   std::unique_ptr<WindowCaptions> captions_;
   TInstantSpellToggles toggles_;
   TInstantSpellFont font_;
+  TDpiFollower dpi_;  // the window's DPI; a change of it resizes the window
   bool closed_ = false;
 };
 
@@ -275,38 +304,33 @@ void TfrmInstantSpell::ShowModal() {
   toggles_ = ReadInstantSpellToggles(CurrentRegistry());
   model_.noPromptToSave = toggles_.noPromptToSave;
 
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
-    wc.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    registered = RegisterClassW(&wc) != 0;
-  }
+  RegisterWindowClass(kClassName, WndProc, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"),
+                      LoadCursorW(nullptr, IDC_ARROW), HBRUSH(COLOR_BTNFACE + 1));
   INITCOMMONCONTROLSEX icc{};
   icc.dwSize = sizeof icc;
   icc.dwICC = ICC_BAR_CLASSES;
   InitCommonControlsEx(&icc);
 
-  const int dpi = ScreenDpi();
-  const int width = MulDiv(kInstantSpellWidth, dpi, 96), height = MulDiv(kInstantSpellHeight, dpi, 96);
-  // Without a stored place the window opens where the system puts it; the
-  // design place only fills stored values that are missing.
-  const TRect work = PrimaryWorkArea();
-  const TRect design = TRect{0, 0, width, height}.MovedTo(work.left + (work.Width() - width) / 2,
-                                                           work.top + (work.Height() - height) / 2);
-  const TInstantSpellPlace place = ReadInstantSpellPlace(CurrentRegistry(), design, MonitorWorkAreas());
+  // Made where the system puts a new window, then sized for the DPI of the
+  // monitor it is on.
   const DWORD style = (WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX) | WS_CLIPCHILDREN;
-  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES, kClassName, L"Instant Spell", style,
-                          place.placed ? place.bounds.left : CW_USEDEFAULT,
-                          place.placed ? place.bounds.top : CW_USEDEFAULT,
-                          place.placed ? place.bounds.Width() : width, place.placed ? place.bounds.Height() : height,
-                          owner_, nullptr, GetModuleHandleW(nullptr), this);
+  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES, kClassName, L"Instant Spell", style, CW_USEDEFAULT,
+                          CW_USEDEFAULT, kInstantSpellWidth, kInstantSpellHeight, owner_, nullptr,
+                          GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw std::runtime_error("The Instant Spell window could not be created.");
   try {
+    // A change of DPI sizes the window (WM_SIZE lays out the toolbar and the editor).
+    dpi_.Attach(hwnd_);
+    const int width = dpi_.Scale(kInstantSpellWidth), height = dpi_.Scale(kInstantSpellHeight);
+    // Without a stored place the window opens where the system puts it; the
+    // design place only fills stored values that are missing.
+    const TRect work = PrimaryWorkArea();
+    const TRect design = TRect{0, 0, width, height}.MovedTo(work.left + (work.Width() - width) / 2,
+                                                             work.top + (work.Height() - height) / 2);
+    const TInstantSpellPlace place = ReadInstantSpellPlace(CurrentRegistry(), design, MonitorWorkAreas());
+    const TRect at = place.placed ? place.bounds : WindowRectOf(hwnd_);
+    SetWindowPos(hwnd_, nullptr, at.left, at.top, place.placed ? at.Width() : width,
+                 place.placed ? at.Height() : height, SWP_NOZORDER | SWP_NOACTIVATE);
     FormCreate();
     FormShow(place);
   } catch (...) {
@@ -317,36 +341,13 @@ void TfrmInstantSpell::ShowModal() {
     hwnd_ = nullptr;
     throw;
   }
-
-  // A visible owner is disabled meanwhile, as for any modal window.
-  const bool ownerEnabled = owner_ && IsWindowVisible(owner_) && IsWindowEnabled(owner_);
-  if (ownerEnabled) EnableWindow(owner_, FALSE);
-  MSG msg;
-  while (!closed_) {
-    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got == 0) {
-      PostQuitMessage(int(msg.wParam));  // the program is ending: pass it on
-      break;
-    }
-    if (got < 0) break;
-    if (hwnd_ && (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd)) && TranslateAcceleratorW(hwnd_, accel_, &msg))
-      continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  if (ownerEnabled) EnableWindow(owner_, TRUE);
+  RunModalWindow(hwnd_, owner_, accel_, [this] { return closed_; });
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
 LRESULT CALLBACK TfrmInstantSpell::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  TfrmInstantSpell* self;
-  if (msg == WM_NCCREATE) {
-    self = static_cast<TfrmInstantSpell*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(self));
-    self->hwnd_ = hwnd;
-  } else {
-    self = reinterpret_cast<TfrmInstantSpell*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  }
+  auto* self = WindowOwner<TfrmInstantSpell>(hwnd, msg, lp);
+  if (self && msg == WM_NCCREATE) self->hwnd_ = hwnd;
   if (!self || !self->hwnd_) return DefWindowProcW(hwnd, msg, wp, lp);
   return self->OnMessage(msg, wp, lp);
 }
@@ -376,25 +377,42 @@ void TfrmInstantSpell::FormCreate() {
   SendMessageW(editor_, EM_SETEVENTMASK, 0, ENM_SELCHANGE | ENM_CHANGE | ENM_DROPFILES);
   SendMessageW(editor_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
   DragAcceptFiles(editor_, TRUE);
-  toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
-                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | TBSTYLE_LIST |
-                                 CCS_TOP | CCS_NODIVIDER,
-                             0, 0, 0, 0, hwnd_, HMENU(INT_PTR(idIsToolbar)), GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageW(toolbar_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
-  SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
-  SendMessageW(toolbar_, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, LPARAM(HINST_COMMCTRL));
-  glyphs_ = DrawToolGlyphs();
-  if (glyphs_) {
-    TBADDBITMAP add{nullptr, UINT_PTR(glyphs_)};
-    firstOwnImage_ = int(SendMessageW(toolbar_, TB_ADDBITMAP, kOwnGlyphs, LPARAM(&add)));
-  }
+  MakeToolbar();
+  // At another DPI the toolbar is made again with images of that size.
+  dpi_.OnDpiChanged([this] {
+    MakeToolbar();
+    BuildToolbar();
+    Layout();
+  });
   accel_ = CreateAcceleratorTableW(const_cast<ACCEL*>(kAccelerators), int(std::size(kAccelerators)));
   captions_ = std::make_unique<WindowCaptions>(hwnd_, InstantSpellTexts(), [this] {
     BuildMenus();
     BuildToolbar();
     Layout();
   });
+}
+
+void TfrmInstantSpell::MakeToolbar() {
+  if (toolbar_) DestroyWindow(toolbar_);
+  if (glyphs_) DeleteObject(glyphs_);
+  glyphs_ = nullptr;
+  firstOwnImage_ = -1;
+  toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
+                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | TBSTYLE_LIST |
+                                 CCS_TOP | CCS_NODIVIDER,
+                             0, 0, 0, 0, hwnd_, HMENU(INT_PTR(idIsToolbar)), GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageW(toolbar_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
+  // The system's images come in 16 and 24 pixels: the larger from 144 DPI on.
+  const int size = dpi_.Scale(16) >= 24 ? 24 : 16;
+  SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
+  SendMessageW(toolbar_, TB_LOADIMAGES, size == 24 ? IDB_STD_LARGE_COLOR : IDB_STD_SMALL_COLOR,
+               LPARAM(HINST_COMMCTRL));
+  glyphs_ = ToolGlyphsAt(size);
+  if (glyphs_) {
+    TBADDBITMAP add{nullptr, UINT_PTR(glyphs_)};
+    firstOwnImage_ = int(SendMessageW(toolbar_, TB_ADDBITMAP, kOwnGlyphs, LPARAM(&add)));
+  }
 }
 
 void TfrmInstantSpell::FormShow(const TInstantSpellPlace& place) {
@@ -559,7 +577,7 @@ void TfrmInstantSpell::Run(const std::function<void()>& command) {
   try {
     command();
   } catch (const std::exception& e) {
-    MessageBoxW(hwnd_, Utf8ToWide(e.what()).c_str(), L"Wendrix", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    ReportError(e);
   }
 }
 
@@ -662,8 +680,7 @@ std::string TfrmInstantSpell::StreamOut(UINT format) {
 }
 
 TSaveAnswer TfrmInstantSpell::AskSaveChanges() {
-  switch (MessageBoxW(hwnd_, CaptionW(InstantSpellTexts(), txtIsAskSave).c_str(), L"Wendrix",
-                      MB_YESNOCANCEL | MB_ICONQUESTION)) {
+  switch (AskUser(hwnd_, CaptionW(InstantSpellTexts(), txtIsAskSave), L"Wendrix", MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES: return TSaveAnswer::Yes;
     case IDNO: return TSaveAnswer::No;
     default: return TSaveAnswer::Cancel;
@@ -699,22 +716,21 @@ bool TfrmInstantSpell::AskFileName(bool save, std::string& path) {
 }
 
 void TfrmInstantSpell::Notice(TInstantSpellNotice notice, const std::string& path) {
+  // The user's file, not the program, is at fault: a notice of the window's
+  // own, without the error box's request to contact support.
   const CaptionTable& texts = InstantSpellTexts();
   const std::wstring file = Utf8ToWide(path);
+  std::wstring text;
   switch (notice) {
     case TInstantSpellNotice::FileNotFound:
-      MessageBoxW(hwnd_, ReplacePlaceholder(CaptionW(texts, txtIsFileNotFound), L"%file%", file).c_str(),
-                  L"Wendrix", MB_OK | MB_ICONERROR);
+      text = ReplacePlaceholder(CaptionW(texts, txtIsFileNotFound), L"%file%", file);
       break;
-    case TInstantSpellNotice::LoadFailed:
-      MessageBoxW(hwnd_, (CaptionW(texts, txtIsLoadFailed) + L"\r\n\r\n" + file).c_str(), L"Wendrix",
-                  MB_OK | MB_ICONERROR);
-      break;
+    case TInstantSpellNotice::LoadFailed: text = CaptionW(texts, txtIsLoadFailed) + L"\r\n\r\n" + file; break;
     case TInstantSpellNotice::SaveFailed:
-      MessageBoxW(hwnd_, ReplacePlaceholder(CaptionW(texts, txtIsSaveFailed), L"%file%", file).c_str(),
-                  L"Wendrix", MB_OK | MB_ICONERROR);
+      text = ReplacePlaceholder(CaptionW(texts, txtIsSaveFailed), L"%file%", file);
       break;
   }
+  AskUser(hwnd_, text, L"Wendrix", MB_OK | MB_ICONERROR);
 }
 
 void TfrmInstantSpell::OpenFile() {
@@ -836,7 +852,7 @@ LRESULT TfrmInstantSpell::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_GETMINMAXINFO: {
       auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
-      mm->ptMinTrackSize = {kInstantSpellMinWidth, kInstantSpellMinHeight};
+      mm->ptMinTrackSize = {dpi_.Scale(kInstantSpellMinWidth), dpi_.Scale(kInstantSpellMinHeight)};
       return 0;
     }
     case WM_COMMAND: {

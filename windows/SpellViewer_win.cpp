@@ -23,6 +23,7 @@
 #include "windows/SpellViewerTexts.h"
 #include "ui/Dpi_win.h"
 #include "ui/WindowPlacement_win.h"
+#include "ui/Window_win.h"
 
 namespace wx {
 
@@ -154,7 +155,6 @@ class TfrmSpellViewer final : public TSpellDialogHooks {
       : engine_(engine), settings_(settings), model_(engine) {}
   ~TfrmSpellViewer() override {
     if (window_) DestroyWindow(window_);
-    if (font_) DeleteObject(font_);
   }
   TfrmSpellViewer(const TfrmSpellViewer&) = delete;
   TfrmSpellViewer& operator=(const TfrmSpellViewer&) = delete;
@@ -193,11 +193,10 @@ class TfrmSpellViewer final : public TSpellDialogHooks {
   TSpellViewerSettings settings_;
   TSpellViewerModel model_;
   HWND window_ = nullptr;
-  HFONT font_ = nullptr;
-  int dpi_ = kBaseDpi;
-  int S(int basePixels) const { return ScaleToDpi(basePixels, dpi_); }
-  // Moved to a monitor of another DPI: the font at it, the suggested place, the layout again.
-  void DpiChanged(int dpi, const RECT& suggested);
+  // The window's DPI and message font; moved to a monitor of another DPI,
+  // the font at it, the suggested place and the layout again.
+  TDpiFollower dpi_;
+  int S(int basePixels) const { return dpi_.Scale(basePixels); }
   TSpellRichEdit pane_;
   std::unique_ptr<WindowCaptions> captions_;
   // The word in bold: its range and the style it had before.
@@ -208,17 +207,7 @@ class TfrmSpellViewer final : public TSpellDialogHooks {
 };
 
 bool TfrmSpellViewer::Create() {
-  static const bool registered = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  if (!registered) return false;
+  RegisterWindowClass(kClassName, WndProc, nullptr, LoadCursorW(nullptr, IDC_ARROW), HBRUSH(COLOR_BTNFACE + 1));
   // A sizeable tool window without caption buttons, placed by the system.
   window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, kClassName, L"Spelling",
                             WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -263,14 +252,13 @@ void TfrmSpellViewer::ApplyEngineCaptions() {
 }
 
 void TfrmSpellViewer::CreateControls() {
-  dpi_ = WindowDpi(window_);
-  const LOGFONTW message = MessageFontAt(dpi_);
-  font_ = CreateFontIndirectW(&message);
+  dpi_.Attach(window_);
+  dpi_.OnDpiChanged([this] { Layout(); });
   HINSTANCE instance = GetModuleHandleW(nullptr);
   auto make = [&](const wchar_t* cls, int id, DWORD style, DWORD exStyle = 0) {
     HWND h = CreateWindowExW(exStyle, cls, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, window_,
                              reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
-    SendMessageW(h, WM_SETFONT, WPARAM(font_), FALSE);
+    dpi_.ApplyFont(h);
     return h;
   };
   make(L"STATIC", kIdTextLabel, SS_LEFT);
@@ -278,7 +266,7 @@ void TfrmSpellViewer::CreateControls() {
   // option says, offers no menu, and takes no typing.
   pane_.Create(window_, kIdPane, 0, 0, 10, 10,
                ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_READONLY | WS_VSCROLL);
-  SendMessageW(pane_.Handle(), WM_SETFONT, WPARAM(font_), FALSE);
+  dpi_.ApplyFont(pane_.Handle());
   pane_.SetLiveSpellingColor(RGB(255, 0, 0));
   pane_.SetDoubleBuffered(true);
   pane_.SetLiveSpellingOptions(false);
@@ -296,19 +284,6 @@ void TfrmSpellViewer::CreateControls() {
   make(L"LISTBOX", kIdSuggestions, WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE);
   for (const ButtonDef& b : kButtons)
     make(L"BUTTON", b.id, WS_TABSTOP | (b.button == M::btnIgnore ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
-}
-
-void TfrmSpellViewer::DpiChanged(int dpi, const RECT& suggested) {
-  dpi_ = UsableDpi(dpi);
-  HFONT old = font_;
-  const LOGFONTW message = MessageFontAt(dpi_);
-  font_ = CreateFontIndirectW(&message);
-  for (HWND c = GetWindow(window_, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-    if (HFONT(SendMessageW(c, WM_GETFONT, 0, 0)) == old) SendMessageW(c, WM_SETFONT, WPARAM(font_), FALSE);
-  if (old) DeleteObject(old);
-  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  Layout();
 }
 
 void TfrmSpellViewer::Layout() {
@@ -503,12 +478,8 @@ void TfrmSpellViewer::Paint() {
 }
 
 LRESULT CALLBACK TfrmSpellViewer::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<TfrmSpellViewer*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(self));
-    self->window_ = hwnd;
-  }
-  auto* self = reinterpret_cast<TfrmSpellViewer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = WindowOwner<TfrmSpellViewer>(hwnd, msg, lp);
+  if (self && msg == WM_NCCREATE) self->window_ = hwnd;
   if (!self || !self->window_) return DefWindowProcW(hwnd, msg, wp, lp);
   try {
     return self->Handle(msg, wp, lp);
@@ -549,9 +520,6 @@ LRESULT TfrmSpellViewer::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         mm->ptMaxTrackSize.y = std::max<LONG>(settings_.MaxHeight, mm->ptMinTrackSize.y);
       return 0;
     }
-    case WM_DPICHANGED:
-      DpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
-      return 0;
     case WM_SIZE:
       Layout();
       return 0;
@@ -614,9 +582,8 @@ bool RunSpellViewer(TSpellCheckerBase& engine, const TSpellViewerSettings& setti
         throw std::runtime_error("The Spell Viewer could not put the checked text on the Windows Clipboard.");
       if (!settings.NoEndMessage) {
         ProcessPendingMessages();
-        MessageBoxW(nullptr, Utf8ToWide(SpellViewerCompletionText(engine)).c_str(),
-                    Utf8ToWide(engine.GetString(kSpellTextSpelling)).c_str(),
-                    MB_OK | MB_ICONINFORMATION | MB_TASKMODAL | MB_SETFOREGROUND);
+        AskUser(nullptr, Utf8ToWide(SpellViewerCompletionText(engine)), Utf8ToWide(engine.GetString(kSpellTextSpelling)),
+                MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
       }
     }
   }

@@ -82,4 +82,25 @@ TEST(DpiLayout, ControlsTakenFromAScaledWindowKeepTheirPlaces) {
   EXPECT_EQ(layout.Placed(7), (TRect{0, 0, 96, 48}));
 }
 
+TEST(DpiLengths, ColumnWidthsFollowTheDpiWithoutDrifting) {
+  TDpiLengths columns;
+  // 61 pixels at 144 DPI, on to 96 (40.67: 41) and back: 61 again, where
+  // scaling the last width (41 * 1.5 = 61.5) would give 62.
+  EXPECT_EQ(columns.Rescale(1, 61, 144, 96), 41);
+  EXPECT_EQ(columns.Rescale(1, 41, 96, 120), 51);
+  EXPECT_EQ(columns.Rescale(1, 51, 120, 144), 61);
+  EXPECT_EQ(columns.Rescale(0, 125, 96, 120), 156);
+  EXPECT_EQ(columns.Rescale(0, 156, 120, 96), 125);
+  // Column 1 was not touched by column 0's moves.
+  EXPECT_EQ(columns.Rescale(1, 61, 144, 96), 41);
+  // A column the user widened since it was placed is taken from its new width.
+  EXPECT_EQ(columns.Rescale(0, 300, 96, 144), 450);
+  EXPECT_EQ(columns.Rescale(0, 450, 144, 96), 300);
+  // The same DPI on both sides leaves a width as it is; a DPI of 0 reads as 96.
+  EXPECT_EQ(columns.Rescale(2, 77, 120, 120), 77);
+  EXPECT_EQ(columns.Rescale(3, 77, 0, 144), 116);
+  columns.Clear();
+  EXPECT_EQ(columns.Rescale(1, 41, 96, 144), 62);
+}
+
 }  // namespace wx

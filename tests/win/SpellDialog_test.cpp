@@ -10,9 +10,12 @@
 #include <vector>
 
 #include "common/AnsiText.h"
+#include "spelling/CustomDictionariesDialog_win.h"
+#include "spelling/CustomDictionariesTexts.h"
 #include "spelling/SpellCheckerBase.h"
 #include "spelling/SpellDialogTexts.h"
 #include "spelling/SpellDialog_win.h"
+#include "win/DpiCheck.h"
 // The writer is builder code, not part of the program's library.
 #include "tools/lib/MainDictWriter.cpp"
 
@@ -297,4 +300,19 @@ TEST_F(SpellDialogTest, TextInMemoryKeepsCharactersOutsideTheCodePage) {
   EXPECT_TRUE(ok);
   EXPECT_TRUE(checker_->DialogShowModal);  // the checker's setting is back
   EXPECT_EQ(text, L"\u0394\u03b5\u03bb\u03c4\u03b1 test \u2014 end");
+}
+
+// The custom dictionaries window follows its DPI like every spelling dialog,
+// its list's column included (win/DpiCheck.h).
+TEST_F(SpellDialogTest, TheCustomDictionariesWindowFollowsTheDpiOfItsWindow) {
+  using namespace dpicheck;
+  const Moves m = MoveBetweenDpis([&] { ShowCustomDictionariesDialog(nullptr, *checker_); },
+                                  Probe{idDictsOk, 0, 0, false, {}, 3, 2, idDictsList},
+                                  [](HWND w) { ClickButton(w, idDictsOk); });
+  ExpectFollows(m);
+  for (const dpicheck::Seen* s : {&m.first, &m.moved}) {
+    SCOPED_TRACE(s->dpi);
+    ExpectPlaced(s->control, 224, 234, 80, 23, s->dpi);
+  }
+  EXPECT_EQ(m.first.column, ScaleToDpi(176, m.first.dpi));
 }

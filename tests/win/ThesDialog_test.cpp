@@ -311,6 +311,7 @@ namespace {
 struct Placed {
   RECT window{}, client{}, close{};
   LOGFONTW font{};
+  int wordColumn = 0, kindColumn = 0;  // list-view column widths
 };
 
 Placed PlacedNow(HWND dlg) {
@@ -321,6 +322,8 @@ Placed PlacedNow(HWND dlg) {
   GetWindowRect(close, &p.close);
   MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&p.close), 2);
   GetObjectW(HFONT(SendMessageW(close, WM_GETFONT, 0, 0)), sizeof p.font, &p.font);
+  p.wordColumn = int(SendMessageW(GetDlgItem(dlg, idWordList), LVM_GETCOLUMNWIDTH, 0, 0));
+  p.kindColumn = int(SendMessageW(GetDlgItem(dlg, idContextLV), LVM_GETCOLUMNWIDTH, 1, 0));
   return p;
 }
 
@@ -370,8 +373,15 @@ TEST_F(ThesDialogTest, FollowsTheDpiOfItsWindow) {
   EXPECT_EQ(moved.close.left, ScaleToDpi(278, larger));
   EXPECT_EQ(moved.close.bottom, ScaleToDpi(184 + 23, larger));
   EXPECT_EQ(moved.font.lfHeight, MessageFontAt(larger).lfHeight);
+  // The lists' columns as wide again in proportion.
+  ASSERT_GT(first.wordColumn, 0);
+  ASSERT_GT(first.kindColumn, 0);
+  EXPECT_EQ(moved.wordColumn, MulDiv(first.wordColumn, larger, dpi));
+  EXPECT_EQ(moved.kindColumn, MulDiv(first.kindColumn, larger, dpi));
   // And back: exactly where it was.
   EXPECT_EQ(back.close.left, first.close.left);
   EXPECT_EQ(back.close.bottom, first.close.bottom);
   EXPECT_EQ(back.font.lfHeight, first.font.lfHeight);
+  EXPECT_EQ(back.wordColumn, first.wordColumn);
+  EXPECT_EQ(back.kindColumn, first.kindColumn);
 }
