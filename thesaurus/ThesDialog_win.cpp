@@ -7,6 +7,7 @@
 
 #include "common/AnsiText.h"
 #include "common/WinText_win.h"
+#include "ui/ModalDialog_win.h"
 
 namespace wx {
 
@@ -25,13 +26,6 @@ std::string Utf8OfWindow(HWND h) {
   w.resize(size_t(n));
   return WideToUtf8(w);
 }
-
-// An empty dialog template: the controls are made in WM_INITDIALOG in pixels.
-// Templates must start on a DWORD boundary.
-struct alignas(4) EmptyTemplate {
-  DLGTEMPLATE t;
-  WORD menu, cls, title;
-};
 
 void SetListColumns(HWND lv, int count) {
   LVCOLUMNW col{};
@@ -88,12 +82,8 @@ TModalResult TThesDialog::ShowModal() {
   icc.dwSize = sizeof(icc);
   icc.dwICC = ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES;
   InitCommonControlsEx(&icc);
-  EmptyTemplate tmpl{};
-  tmpl.t.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_3DLOOK;
-  tmpl.t.cx = 100;
-  tmpl.t.cy = 50;
   result_ = TModalResult::mrNone;
-  DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &tmpl.t, owner_, DialogProc, LPARAM(this));
+  RunModalDialog(owner_, this);
   hwnd_ = nullptr;
   return result_;
 }
@@ -104,20 +94,12 @@ void TThesDialog::SetModalResult(TModalResult result) {
   hwnd_ = nullptr;
 }
 
-INT_PTR CALLBACK TThesDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  TThesDialog* self;
-  if (msg == WM_INITDIALOG) {
-    self = reinterpret_cast<TThesDialog*>(lp);
-    SetWindowLongPtrW(hwnd, DWLP_USER, LONG_PTR(self));
-    self->hwnd_ = hwnd;
-  } else {
-    self = reinterpret_cast<TThesDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-  }
-  return self ? self->OnMessage(msg, wp, lp) : FALSE;
+void TThesDialog::Attach(HWND hwnd) {
+  hwnd_ = hwnd;
+  dpi_.Attach(hwnd);
 }
 
 void TThesDialog::CreateControls() {
-  dpi_.Attach(hwnd_);
   HINSTANCE inst = GetModuleHandleW(nullptr);
   // Created in tab order; each label just before the control its access key focuses.
   auto make = [&](DWORD exStyle, const wchar_t* cls, DWORD style, int x, int y, int w, int h, int id) {

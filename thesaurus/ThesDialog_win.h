@@ -39,9 +39,11 @@ class TThesDialog : public TThesaurusForm {
   HWND Handle() const { return hwnd_; }
   const TThesDialogModel& Model() const { return model_; }
 
- private:
-  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  // Called by RunModalDialog.
+  void Attach(HWND hwnd);
   INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+
+ private:
   void CreateControls();
   void Sync();
   void FillContexts();

@@ -127,7 +127,6 @@ TfrmSmartBar::~TfrmSmartBar() {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
   }
-  if (font_) DeleteObject(font_);
   FreeIcons();
 }
 
@@ -138,12 +137,8 @@ void TfrmSmartBar::FreeIcons() {
   }
 }
 
-void TfrmSmartBar::TakeDpi(int dpi) {
-  dpi_ = UsableDpi(dpi);
-  if (font_) DeleteObject(font_);
-  const LOGFONTW message = MessageFontAt(dpi_);
-  font_ = CreateFontIndirectW(&message);
-  // The images at the sizes the DPI gives them (the system stretches the drawn ones).
+void TfrmSmartBar::LoadIcons() {
+  // The system stretches the drawn images to these sizes.
   FreeIcons();
   HINSTANCE inst = GetModuleHandleW(nullptr);
   const int large = Scale(32), small = Scale(16);
@@ -160,7 +155,7 @@ void TfrmSmartBar::PlaceButtons() {
     if (!h) continue;
     SetWindowPos(h, nullptr, 0, Scale(y), Scale(TSmartBarModel::kWidth), Scale(y + b.height) - Scale(y),
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    if (font_) SendMessageW(h, WM_SETFONT, WPARAM(font_), FALSE);
+    dpi_.ApplyFont(h);
     if (b.visible) y += b.height;
   }
 }
@@ -175,8 +170,16 @@ bool TfrmSmartBar::Create() {
   if (!window_) return false;
 
   // Laid out in 96-DPI pixels for the DPI of the monitor the bar is on.
-  TakeDpi(WindowDpi(window_));
-  if (dpi_ != kBaseDpi) {
+  dpi_.Attach(window_);
+  LoadIcons();
+  // On a monitor of another DPI the follower takes the suggested place and
+  // gives the buttons the font at that DPI; images and buttons follow here.
+  dpi_.OnDpiChanged([this] {
+    LoadIcons();
+    PlaceButtons();
+    RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+  });
+  if (dpi_.Dpi() != kBaseDpi) {
     RECT scaled{0, 0, Scale(TSmartBarModel::kWidth), Scale(model_.ClientHeight())};
     AdjustWindowRectEx(&scaled, kStyle, FALSE, kExStyle);
     SetWindowPos(window_, nullptr, 0, 0, scaled.right - scaled.left, scaled.bottom - scaled.top,
@@ -316,16 +319,6 @@ LRESULT TfrmSmartBar::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
       }
       return 0;
-    case WM_DPICHANGED: {
-      // Moved to a monitor of another DPI: font, images and buttons for it, in the suggested place.
-      TakeDpi(HIWORD(wp));
-      PlaceButtons();
-      const RECT* r = reinterpret_cast<const RECT*>(lp);
-      SetWindowPos(window_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-      RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
-      return 0;
-    }
     // The frame paints the caption: the close button is drawn again over it.
     case WM_NCPAINT:
     case WM_NCACTIVATE:
@@ -470,7 +463,7 @@ void TfrmSmartBar::DrawButton(const DRAWITEMSTRUCT& d) {
   }
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
-  HGDIOBJ oldFont = font_ ? SelectObject(dc, font_) : nullptr;
+  HGDIOBJ oldFont = dpi_.Font() ? SelectObject(dc, dpi_.Font()) : nullptr;
   // The button's own text, which the caption layer keeps in the active language.
   wchar_t buf[128] = L"";
   GetWindowTextW(d.hwndItem, buf, int(std::size(buf)));

@@ -11,7 +11,7 @@
 
 #include "common/Captions_win.h"
 #include "windows/LayeredForm_win.h"
-#include "ui/Dpi.h"
+#include "ui/Dpi_win.h"
 #include "windows/SmartBarModel.h"
 #include "windows/WindowMagnet_win.h"
 
@@ -59,11 +59,11 @@ class TfrmSmartBar {
   static LRESULT CALLBACK ButtonProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void CreateButtons();
-  // Font and images for a DPI; the buttons placed for it.
-  void TakeDpi(int dpi);
+  // The images at the sizes the window's DPI gives them.
+  void LoadIcons();
   void PlaceButtons();
   void FreeIcons();
-  int Scale(int basePixels) const { return ScaleToDpi(basePixels, dpi_); }
+  int Scale(int basePixels) const { return dpi_.Scale(basePixels); }
   void DrawButton(const DRAWITEMSTRUCT& d);
   void ButtonClicked(SmartBarButtonKind kind);
   void OpenMenu(SmartBarButtonKind kind, POINT at);
@@ -77,8 +77,7 @@ class TfrmSmartBar {
   TSmartBarHost host_;
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
-  HFONT font_ = nullptr;
-  int dpi_ = kBaseDpi;
+  TDpiFollower dpi_;  // the window's DPI and font, followed on a change of monitor
   HWND buttons_[6] = {};
   HICON icons_[6] = {};  // the three large images, then the three small ones
   int hot_ = -1;  // the button under the mouse
