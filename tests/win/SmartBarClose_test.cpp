@@ -9,7 +9,7 @@
 
 #include "common/MemoryRegistry.h"
 #include "common/Registry.h"
-#include "windows/SmartBar_win.h"
+#include "win/SmartBarTestHost.h"
 
 namespace wx {
 
@@ -54,17 +54,7 @@ bool ShowsACross(HWND w, const RECT& r) {
 
 TEST(SmartBarWindow, CloseButtonShowsACrossOfLines) {
   SetCurrentRegistry(std::make_shared<MemoryRegistry>());
-  TSmartBarHost host;
-  host.features = {true, true, true, "Wendrix"};
-  host.runCommand = [](Command) {};
-  host.busy = [] { return false; };
-  host.acceptsInput = [] { return true; };
-  host.optionsWindowVisible = [] { return false; };
-  host.updaterPresent = [] { return false; };
-  host.shuttingDown = [] { return true; };
-  host.sessionEnding = [] {};
-  host.showCloseNotice = [] {};
-  host.destroyed = [] {};
+  TSmartBarHost host = QuietSmartBarHost();
   {
     TfrmSmartBar bar(host);
     ASSERT_TRUE(bar.Create());

@@ -10,7 +10,7 @@
 
 #include "common/MemoryRegistry.h"
 #include "common/Registry.h"
-#include "windows/SmartBar_win.h"
+#include "win/SmartBarTestHost.h"
 
 namespace wx {
 
@@ -44,17 +44,7 @@ int Height(const RECT& r) { return r.bottom - r.top; }
 
 TEST(SmartBarWindow, FollowsAMoveToAMonitorOfAnotherDpi) {
   SetCurrentRegistry(std::make_shared<MemoryRegistry>());
-  TSmartBarHost host;
-  host.features = {true, true, true, "Wendrix"};
-  host.runCommand = [](Command) {};
-  host.busy = [] { return false; };
-  host.acceptsInput = [] { return true; };
-  host.optionsWindowVisible = [] { return false; };
-  host.updaterPresent = [] { return false; };
-  host.shuttingDown = [] { return true; };
-  host.sessionEnding = [] {};
-  host.showCloseNotice = [] {};
-  host.destroyed = [] {};
+  TSmartBarHost host = QuietSmartBarHost();
   {
     TfrmSmartBar bar(host);
     ASSERT_TRUE(bar.Create());

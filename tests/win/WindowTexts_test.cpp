@@ -41,6 +41,7 @@
 #include "thesaurus/Thesaurus_win.h"
 #include "ui/Dpi_win.h"
 #include "windows/InstantSpell_win.h"
+#include "win/SmartBarTestHost.h"
 #include "windows/SmartBar_win.h"
 #include "windows/SpellViewer_win.h"
 
@@ -461,17 +462,7 @@ TEST_F(WindowTexts, WritingWindows) {
       EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(popup); })) << "the context menu stayed open";
     });
 
-    TSmartBarHost host;
-    host.features = {true, true, true, "Wendrix"};
-    host.busy = [] { return false; };
-    host.acceptsInput = [] { return true; };
-    host.optionsWindowVisible = [] { return false; };
-    host.updaterPresent = [] { return false; };
-    host.shuttingDown = [] { return true; };
-    host.runCommand = [](Command) {};
-    host.sessionEnding = [] {};
-    host.showCloseNotice = [] {};
-    host.destroyed = [] {};
+    TSmartBarHost host = QuietSmartBarHost();
     TfrmSmartBar smartBar(host);
     ASSERT_TRUE(smartBar.Create());
     smartBar.Show();
