@@ -80,6 +80,18 @@ const TRankedSuggestions::Cost* TRankedSuggestions::MakeReplaceCosts(uint8_t c) 
   return row;
 }
 
+#if defined(__GNUC__)
+__attribute__((always_inline))
+#endif
+inline void TRankedSuggestions::ApplySwaps(Cost* cur, uint64_t swaps) const {
+  const Cost* prev2 = cur - 2 * stride_;
+  const int swap = costs_.Swap();
+  for (; swaps; swaps &= swaps - 1) {
+    const size_t j = size_t(std::countr_zero(swaps));
+    cur[j] = Cost(std::min(int(cur[j]), prev2[j - 2] + swap));
+  }
+}
+
 // The walk computes a row for every node it enters: inlined there, without
 // a call's saving of registers; the rows of long misspellings (or of a
 // processor without SSE2) are made by RowScalar.
@@ -124,12 +136,7 @@ inline bool TRankedSuggestions::Row(size_t d, uint8_t c, int limit) {
     if (n < 8) {
       if (swaps) {
         _mm_storeu_si128(reinterpret_cast<__m128i*>(cur), a0);
-        const Cost* prev2 = cur - 2 * w;
-        const int swap = costs_.Swap();
-        for (; swaps; swaps &= swaps - 1) {
-          const size_t j = size_t(std::countr_zero(swaps));
-          cur[j] = Cost(std::min(int(cur[j]), prev2[j - 2] + swap));
-        }
+        ApplySwaps(cur, swaps);
         a0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cur));
       }
       __m128i b0 = _mm_subs_epi16(a0, e0);
@@ -147,12 +154,7 @@ inline bool TRankedSuggestions::Row(size_t d, uint8_t c, int limit) {
     if (swaps) {
       _mm_storeu_si128(reinterpret_cast<__m128i*>(cur), a0);
       _mm_storeu_si128(reinterpret_cast<__m128i*>(cur + 8), a1);
-      const Cost* prev2 = cur - 2 * w;
-      const int swap = costs_.Swap();
-      for (; swaps; swaps &= swaps - 1) {
-        const size_t j = size_t(std::countr_zero(swaps));
-        cur[j] = Cost(std::min(int(cur[j]), prev2[j - 2] + swap));
-      }
+      ApplySwaps(cur, swaps);
       a0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cur));
       a1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cur + 8));
     }
@@ -190,14 +192,7 @@ bool TRankedSuggestions::RowScalar(size_t d, uint8_t c, int limit) {
   // letters one too many, from left to right.
   cur[0] = Cost(prev[0] + omit);
   for (size_t j = 1; j <= n; ++j) cur[j] = Cost(std::min(prev[j] + omit, prev[j - 1] + replace[j]));
-  if (swaps) {
-    const Cost* prev2 = cur - 2 * w;
-    const int swap = costs_.Swap();
-    for (; swaps; swaps &= swaps - 1) {
-      const size_t j = size_t(std::countr_zero(swaps));
-      cur[j] = Cost(std::min(int(cur[j]), prev2[j - 2] + swap));
-    }
-  }
+  if (swaps) ApplySwaps(cur, swaps);
   int best = cur[0];
   for (size_t j = 1; j <= n; ++j) {
     const int v = std::min(int(cur[j]), cur[j - 1] + extra[j]);

@@ -104,6 +104,9 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   bool NextLettersLimited(size_t depth, Letters& allowed) const;
   // Costs of the walk's rows; far more than any bound (sums saturate).
   using Cost = int16_t;
+  // A row's cells where the meant letter and the one before it were typed
+  // swapped (bit j of swaps: at cell j) take that cost from two rows up.
+  void ApplySwaps(Cost* cur, uint64_t swaps) const;
   static constexpr Cost kFar = 0x3FFF;
   // The rows of a misspelling of up to 15 letters are 16 costs long, two
   // registers of eight, and computed eight cells at a time.
