@@ -106,11 +106,13 @@ void RunModalWindow(HWND window, HWND owner, HACCEL accel, const std::function<b
 bool ForceForeground(HWND window) {
   DWORD timeout = 0;
   bool saved = SystemParametersInfoW(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &timeout, 0);
-  if (saved) SystemParametersInfoW(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, SPIF_SENDCHANGE);
+  // Changed for this call only and not announced: announcing it sends every
+  // top-level window a WM_SETTINGCHANGE and waits for each, so one slow
+  // program in the session would hold up the window brought forward.
+  if (saved) SystemParametersInfoW(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, 0);
   bool ok = SetForegroundWindow(window);
   if (saved)
-    SystemParametersInfoW(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, reinterpret_cast<void*>(uintptr_t(timeout)),
-                          SPIF_SENDCHANGE);
+    SystemParametersInfoW(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, reinterpret_cast<void*>(uintptr_t(timeout)), 0);
   return ok;
 }
 
