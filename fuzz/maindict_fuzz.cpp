@@ -1,7 +1,7 @@
 // Main dictionary reader on arbitrary bytes: the header, exact lookups, the
-// sound-alike search (by walking or through a lookup index), the word ranks
-// and the ranked suggestions' walk of the tree must stay inside the mapped
-// file and end.
+// sound-alike search (by walking or through a lookup index), the word ranks,
+// the table of the letters below each node and the ranked suggestions' walk
+// of the tree must stay inside the mapped file and end.
 #include <unistd.h>
 
 #include <cstdint>
@@ -82,6 +82,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     d.FindPhoneticMatches("antelope", rules, list);
     d.FindPhoneticMatches("telefohne", rules, list);
   }
+  // The table of the letters below each node, made whole (one pass over
+  // every node and reference), then read for every number.
+  d.AdvanceLettersBelow(1u << 22);
+  for (uint32_t n = 0; n < d.NodeCount() + 2 && n < 100000; ++n) d.LettersBelow(n);
   Source source(d);
   wx::TRankedSuggestions ranked;
   wx::TSuggestionList suggestions;

@@ -107,6 +107,8 @@ bool TMainDictionary::Open(const std::string& fileName) {
   if (!ParseHeader(head.data(), head.size(), fileSize, h)) return false;
   fileName_ = fileName;
   verifiedSize_ = 0;
+  lettersBelow_.Clear();
+  lettersBelowSize_ = 0;
   TakeHeader(h);
   SetActive(wasActive);
   return true;
@@ -116,6 +118,7 @@ void TMainDictionary::SetActive(bool value) {
   if (value == active_) return;
   ForgetLookupPath();
   secondLettersMade_ = false;
+  lettersBelowChecked_ = false;
   index_.Detach();
   ranks_.Detach();
   indexChecked_ = false;
@@ -221,6 +224,24 @@ void TMainDictionary::MakeSecondLetters() {
       letters[node[0] / 64] |= uint64_t(1) << (node[0] % 64);
     }
   }
+}
+
+void TMainDictionary::AdvanceLettersBelow(uint32_t budget) {
+  if (!active_) SetActive(true);
+  if (!active_) return;
+  if (!lettersBelowChecked_) {
+    lettersBelowChecked_ = true;
+    std::error_code ec;
+    const auto time = std::filesystem::last_write_time(std::filesystem::path(Utf8ToWide(fileName_)), ec);
+    const int64_t stamp = ec ? 0 : int64_t(time.time_since_epoch().count());
+    const uint64_t size = view_.size();
+    if (ec || size != lettersBelowSize_ || stamp != lettersBelowTime_) {
+      lettersBelow_.Reset(uint32_t(firstNumbers_[9]));
+      lettersBelowSize_ = ec ? 0 : size;  // a file without a time starts over each time
+      lettersBelowTime_ = stamp;
+    }
+  }
+  if (!lettersBelow_.Complete()) lettersBelow_.Advance(*this, budget);
 }
 
 bool TMainDictionary::FirstLetterBranch(uint8_t c, Branch& below, bool& oneLetterWord) {

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "common/MappedFile.h"
+#include "spelling/LettersBelow.h"
 #include "spelling/MainDictionaryIndex.h"
 #include "spelling/PhoneticCoder.h"
 #include "spelling/WordRanks.h"
@@ -132,6 +133,7 @@ class TMainDictionary {
   // The link of a node without children.
   static constexpr uint32_t kNoChildLink = 0xFFFFF;
   struct TreeStep {
+    uint32_t number = 0;  // the node's number (for LettersBelow)
     uint8_t ch = 0;
     bool endOfWord = false;  // the path through ch (before the run) is a word
     uint8_t runLength = 0;   // characters that follow ch unconditionally
@@ -149,29 +151,30 @@ class TMainDictionary {
   // branch.count children.
   bool NextStep(const Branch& branch, uint32_t& offset, TreeStep& step) const {
     const uint8_t* node;
-    uint32_t runLength;
-    if (!PeekStep(branch, offset, node, runLength)) return false;
-    FinishStep(node, runLength, step);
+    uint32_t runLength, number;
+    if (!PeekStep(branch, offset, node, runLength, number)) return false;
+    FinishStep(node, runLength, number, step);
     return true;
   }
   // NextStep in two halves, for a walk that turns most children away by
   // their letter alone: PeekStep finds the child's node (its letter is
   // node[0]) and FinishStep decodes the rest, which reads the linkage area
   // once more.
-  bool PeekStep(const Branch& branch, uint32_t& offset, const uint8_t*& node, uint32_t& runLength) const {
-    uint32_t number;
+  bool PeekStep(const Branch& branch, uint32_t& offset, const uint8_t*& node, uint32_t& runLength,
+                uint32_t& number) const {
     if (!active_ || !NextChild(branch, offset, number)) return false;
     node = NodeAddress(number, runLength);
     return node != nullptr;
   }
-  void FinishStep(const uint8_t* node, uint32_t runLength, TreeStep& step) const {
-    StepHead(node, runLength, step);
+  void FinishStep(const uint8_t* node, uint32_t runLength, uint32_t number, TreeStep& step) const {
+    StepHead(node, runLength, number, step);
     step.hasBelow = BelowOf(step, step.below);
   }
   // FinishStep but for step.below and step.hasBelow, which BelowOf answers
   // later, when the walk goes on below the step at all; meanwhile the
   // linkage bytes it reads are fetched.
-  void StepHead(const uint8_t* node, uint32_t runLength, TreeStep& step) const {
+  void StepHead(const uint8_t* node, uint32_t runLength, uint32_t number, TreeStep& step) const {
+    step.number = number;
     const uint32_t w = uint32_t(node[0]) | (uint32_t(node[1]) << 8) | (uint32_t(node[2]) << 16) |
                        (uint32_t(node[3]) << 24);
     step.ch = uint8_t(w);
@@ -187,6 +190,28 @@ class TMainDictionary {
 #endif
   }
   bool BelowOf(const TreeStep& step, Branch& below) const { return ChildrenAtLink(step.countField, step.link, below); }
+
+  // The letter classes of every path below a step (after its run); see
+  // spelling/LettersBelow.h. Every class until the table is made.
+  uint32_t LettersBelow(uint32_t number) const {
+    return lettersBelowChecked_ ? lettersBelow_.Of(number) : TLettersBelow::kAll;
+  }
+  // Asks the processor to fetch what LettersBelow(number) reads.
+  void PrefetchLettersBelow(uint32_t number) const { lettersBelow_.Prefetch(number); }
+  // Goes on making the table behind LettersBelow, at most about budget
+  // nodes and references further. The table is kept while the file is the
+  // same version (size and modification time): the program activates the
+  // dictionary for every check.
+  void AdvanceLettersBelow(uint32_t budget);
+  // For that table's maker: the children of node number (false when it has
+  // none, or is no node).
+  bool NodeChildren(uint32_t number, Children& children) const {
+    uint32_t runLength;
+    const uint8_t* node = active_ ? NodeAddress(number, runLength) : nullptr;
+    if (!node) return false;
+    const uint32_t w = uint32_t(node[3]) << 24 | uint32_t(node[2]) << 16 | uint32_t(node[1]) << 8;
+    return ChildrenAtLink(uint8_t((w >> 28) & 7), (w >> 8) & 0xFFFFF, children);
+  }
 
   // Whether some stored word of two letters or more begins with the bytes a
   // and b (true as well when a reference below a is damaged): a candidate
@@ -351,6 +376,11 @@ class TMainDictionary {
   // For MayBegin: by first byte, the bytes that follow it (a bit each).
   std::array<std::array<uint64_t, 4>, 256> secondLetters_{};
   bool secondLettersMade_ = false;  // since the last activation
+  // LettersBelow, for the file of this size and time.
+  TLettersBelow lettersBelow_;
+  bool lettersBelowChecked_ = false;  // the file's version, since the last activation
+  uint64_t lettersBelowSize_ = 0;
+  int64_t lettersBelowTime_ = 0;
 
   // The lookup index after the tree part, when its checksum holds. It is
   // looked at only when a lookup can use it, and its checksum is computed

@@ -35,6 +35,15 @@ void TRankedSuggestions::MakeCostClasses() {
     it->second[size_t(c) / 64] |= uint64_t(1) << (c % 64);
   }
   std::sort(omitClasses_.begin(), omitClasses_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  // The least cost of a typed letter for a meant one of another letter
+  // class (see TLettersBelow::Class).
+  for (int t = 0; t < 256; ++t) {
+    int least = std::numeric_limits<int>::max();
+    for (int c = 0; c < 256; ++c)
+      if (TLettersBelow::Class(uint8_t(c)) != TLettersBelow::Class(uint8_t(t)))
+        least = std::min(least, int(costs_.ReplaceRow(uint8_t(c))[t]));
+    otherReplace_[size_t(t)] = least;
+  }
   // A replacement costs a byte (uint8_t): the distinct costs, ascending.
   std::array<bool, 256> seen{};
   for (int c = 0; c < 256; ++c) {
@@ -285,6 +294,7 @@ void TRankedSuggestions::Add(std::string_view word, int cost, uint8_t rank, bool
 
 void TRankedSuggestions::Walk(TMainDictionary& dict) {
   const size_t n = typed_.size();
+  dict.AdvanceLettersBelow(kLettersBelowSlice);
   for (int first = 1; first < 256; ++first) {
     if (lower_[first] != uint8_t(typed_[0])) continue;
     TMainDictionary::Branch below;
@@ -315,22 +325,23 @@ void TRankedSuggestions::DescendChildren(TMainDictionary& dict, const TMainDicti
   // the letters.
   constexpr size_t kBatch = 32;
   const uint8_t* nodes[kBatch];
-  uint32_t runs[kBatch];
+  uint32_t runs[kBatch], numbers[kBatch];
   uint32_t offset = below.offset, left = below.count;
   TMainDictionary::TreeStep child;
   while (left > 0 && visits_ <= kMaxVisits) {
     size_t found = 0;
     bool damaged = false;
     for (size_t i = 0; i < kBatch && left > 0; ++i, --left) {
-      if (!dict.PeekStep(below, offset, nodes[found], runs[found])) {
+      if (!dict.PeekStep(below, offset, nodes[found], runs[found], numbers[found])) {
         damaged = true;
         break;
       }
       const uint8_t c = lower_[nodes[found][0]];
       found += (allowed[c / 64] >> (c % 64)) & 1;
     }
+    for (size_t i = 0; i < found; ++i) dict.PrefetchLettersBelow(numbers[i]);
     for (size_t i = 0; i < found && visits_ <= kMaxVisits; ++i) {
-      dict.StepHead(nodes[i], runs[i], child);
+      dict.StepHead(nodes[i], runs[i], numbers[i], child);
       Descend(dict, child, d + 1);
     }
     if (damaged) return;
@@ -353,7 +364,70 @@ void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::T
     if (!Row(d, folded_[d - 1], bound_)) return;
   }
   TMainDictionary::Branch below;
-  if (dict.BelowOf(step, below)) DescendChildren(dict, below, d);
+  if (dict.BelowOf(step, below) && (!branchBound_ || BranchMayYield(dict.LettersBelow(step.number), d)))
+    DescendChildren(dict, below, d);
+}
+
+bool TRankedSuggestions::BranchMayYield(uint32_t letters, size_t d) const {
+  // A word below ends the path of row d with letters of these classes. The
+  // typed letters after cell j that none of them can match cost at least
+  // their least cost each (one too many, or typed for another letter), and
+  // the rest may cost nothing: row[j] plus that sum bounds every word
+  // below whose letters up to the row's take the first j typed ones. The
+  // one alignment that does not split there is the path's last letter
+  // swapped with the first one below: the letters before it take the first
+  // j - 2 typed ones (the row above), the swap takes two more.
+  const size_t n = typed_.size();
+  const Cost* row = &rows_[d * stride_];
+  const Cost* above = row - stride_;
+  const uint64_t swapAt = positions_[folded_[d - 1]] & ~uint64_t(3);
+  const int swap = costs_.Swap();
+#if WX_RANKED_SSE2
+  if (stride_ == kVectorStride) {
+    // Eight cells a register, without a branch on the letters: cell j
+    // gets the cost of typed letter j + 1 when no letter below matches it
+    // (zero past the misspelling), and the sums from the right give each
+    // cell the cost of the typed letters after it.
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i below = _mm_set1_epi32(int(letters));
+    auto missed = [&](size_t at) {
+      const auto* classes = reinterpret_cast<const __m128i*>(cellClasses_.data() + at);
+      const __m128i m0 = _mm_cmpeq_epi32(_mm_and_si128(_mm_loadu_si128(classes), below), zero);
+      const __m128i m1 = _mm_cmpeq_epi32(_mm_and_si128(_mm_loadu_si128(classes + 1), below), zero);
+      return _mm_and_si128(_mm_packs_epi32(m0, m1),
+                           _mm_loadu_si128(reinterpret_cast<const __m128i*>(missCost_.data() + at)));
+    };
+    __m128i s0 = missed(1), s1 = missed(9);
+    s0 = _mm_add_epi16(s0, _mm_srli_si128(s0, 2));
+    s1 = _mm_add_epi16(s1, _mm_srli_si128(s1, 2));
+    s0 = _mm_add_epi16(s0, _mm_srli_si128(s0, 4));
+    s1 = _mm_add_epi16(s1, _mm_srli_si128(s1, 4));
+    s0 = _mm_add_epi16(s0, _mm_srli_si128(s0, 8));
+    s1 = _mm_add_epi16(s1, _mm_srli_si128(s1, 8));
+    const __m128i rest = _mm_shufflelo_epi16(s1, 0);  // the second register's sum
+    s0 = _mm_add_epi16(s0, _mm_unpacklo_epi64(rest, rest));
+    const __m128i within = _mm_set1_epi16(int16_t(bound_ + 1));
+    const __m128i r0 = _mm_adds_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row)), s0);
+    const __m128i r1 = _mm_adds_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + 8)), s1);
+    if (_mm_movemask_epi8(_mm_cmplt_epi16(_mm_min_epi16(r0, r1), within)) != 0) return true;
+    if (!swapAt) return false;
+    alignas(16) Cost sums[kVectorStride];
+    _mm_store_si128(reinterpret_cast<__m128i*>(sums), s0);
+    _mm_store_si128(reinterpret_cast<__m128i*>(sums + 8), s1);
+    for (uint64_t at = swapAt; at; at &= at - 1) {
+      const size_t j = size_t(std::countr_zero(at));
+      if (above[j - 2] + swap + sums[j] <= bound_) return true;
+    }
+    return false;
+  }
+#endif
+  int suffix = 0;
+  for (size_t j = n;; --j) {
+    if (row[j] + suffix <= bound_) return true;
+    if (((swapAt >> j) & 1) && above[j - 2] + swap + suffix <= bound_) return true;
+    if (j == 0) return false;
+    if (!(letters & cellClasses_[j])) suffix += missCost_[j];
+  }
 }
 
 void TRankedSuggestions::RankFound(TSuggestionSource& source) {
@@ -514,6 +588,10 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   rows_.assign((maxDepth_ + 1) * stride_, kFar);
   extra_.assign(stride_, 0);
   extraSum_.assign(stride_, 0);
+  // One cell more than a row, as the bound of a branch reads them.
+  missCost_.assign(stride_ + 1, 0);
+  cellClasses_.assign(stride_ + 1, 0);
+  for (size_t j = 1; j <= n; ++j) cellClasses_[j] = TLettersBelow::Class(uint8_t(typed_[j - 1]));
   padding_.assign(stride_, kFar);
   rows_[0] = 0;
   for (size_t j = 1; j <= n; ++j) {
@@ -533,6 +611,7 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
     costs_.SetLanguage(language);
     MakeCostClasses();
   }
+  for (size_t j = 1; j <= n; ++j) missCost_[j] = Cost(std::min<int>(extra_[j], otherReplace_[uint8_t(typed_[j - 1])]));
   replaceRows_.resize(256 * stride_);
   replaceReady_.fill(0);
   if (phonetics_.Language() != language) phonetics_.SetLanguage(language);

@@ -4,11 +4,14 @@
 // misspelling's first letter, so that it reaches words the one-edit
 // candidates miss ("acomodate", "definatly"); words with another first
 // letter are looked up one edit away. It also splits run-together words into
-// two common ones ("infact" -> "in fact"). It ranks what it finds by that
-// cost, by how common each word is (the dictionary's word ranks, when the
-// file carries them), and by whether the word sounds like the misspelling
-// (the phonetic codes, from the first letter on), so that common words win
-// ties that generation order used to decide ("sevral": several, not serval).
+// two common ones ("infact" -> "in fact"). The walk leaves a branch whose
+// words would all need more edits than allowed for the typed letters that no
+// letter below it matches (TLettersBelow): that saves time, never a word.
+// It ranks what it finds by that cost, by how common each word is (the
+// dictionary's word ranks, when the file carries them), and by whether the
+// word sounds like the misspelling (the phonetic codes, from the first
+// letter on), so that common words win ties that generation order used to
+// decide ("sevral": several, not serval).
 //
 // The case of the misspelling carries over: a capitalised misspelling gets
 // capitalised suggestions, one in capitals gets them in capitals.
@@ -47,6 +50,12 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // Suggestions offered at most when the caller sets no count: further down
   // the ranking lie words no writer meant. A count the caller sets is kept.
   static constexpr size_t kMaxOffered = 20;
+  // Each walk first makes this much more of a dictionary's table of the
+  // letters below each node (the bound of a branch; see BranchMayYield):
+  // about a quarter of a millisecond, so that the first suggestions after
+  // start stay quick, and the table of a large dictionary is complete after
+  // a dozen or so.
+  static constexpr uint32_t kLettersBelowSlice = 16384;
 
   TRankedSuggestions();
 
@@ -72,6 +81,10 @@ class TRankedSuggestions : public TSuggestionsGenerator {
     double split = 10.0;       // the cost of a space put in
   };
   Weights& weights() { return weights_; }
+  // Off: every branch of the walk is entered that the rows allow, without
+  // the bound of the letters below it (which only saves time: the lists
+  // stay the same); for measuring and testing it.
+  void SetBranchBound(bool value) { branchBound_ = value; }
 
  private:
   struct Candidate {
@@ -93,6 +106,9 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   void Descend(TMainDictionary& dict, const TMainDictionary::TreeStep& step, size_t depth);
   // Descends into the children of below that may follow row d.
   void DescendChildren(TMainDictionary& dict, const TMainDictionary::Branch& below, size_t d);
+  // Whether the words below the path of row d, whose letters (after the
+  // path's) all lie in these letter classes, may come within the bound.
+  bool BranchMayYield(uint32_t letters, size_t d) const;
   // Computes the cost row of depth for the meant letter c; false when every
   // cost in it is above limit (nothing below can come within it).
   bool Row(size_t depth, uint8_t c, int limit);
@@ -155,6 +171,7 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   int Bound(size_t length) const;
 
   TEditCosts costs_;
+  bool branchBound_ = true;
   std::array<uint8_t, 256> lower_{};
   TPhoneticsMap phonetics_;  // codes from the first letter on, for ranking
   Weights weights_;
@@ -169,6 +186,9 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   std::vector<Cost> rows_;   // maxDepth_ + 1 rows of stride_ costs
   std::vector<Cost> extra_;  // the cost of each typed letter being one too many
   std::vector<Cost> extraSum_;  // the running sum of extra_
+  std::vector<Cost> missCost_;  // by cell: the least cost of its typed letter for another letter class
+  std::vector<uint32_t> cellClasses_;  // by cell: its typed letter's class (TLettersBelow::Class)
+  std::array<int, 256> otherReplace_{};  // by typed letter: see MakeCostClasses
   std::vector<Cost> padding_;   // the least cost of each cell: kFar past the misspelling
   std::vector<Cost> replaceRows_;  // 256 rows of stride_ costs
   Letters replaceReady_{};        // the rows of replaceRows_ made in this call

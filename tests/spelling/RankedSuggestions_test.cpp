@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 
 #include "TestFiles.h"
+#include "common/AnsiText.h"
 #include "spelling/SpellCheckerBase.h"
 #include "tools/lib/MainDictIndexWriter.h"
 #include "tools/lib/WordRankWriter.h"
@@ -351,6 +353,76 @@ TEST(RankedSuggestions, LongAndShortMisspellingsFindTheirWords) {
   EXPECT_FALSE(Has(s, "responsibilities"));
   c.Suggest("intrntnalization", -1, s);
   EXPECT_FALSE(Has(s, "internationalization"));
+}
+
+TEST(RankedSuggestions, TheBranchBoundLeavesEveryListAsItWas) {
+  // The walk leaves branches whose letters cannot match enough of the typed
+  // ones: that must never lose a word. Made-up words that share beginnings
+  // and endings, misspelled by one or two slips of every kind (a letter left
+  // out, one too many, one replaced, two swapped, also across the place
+  // where a branch begins), get the same lists with the bound as without.
+  test::ScratchDir dir{"ranked-bound"};
+  uint32_t seed = 2024;
+  auto next = [&](uint32_t below) { return (seed = seed * 1103515245u + 12345u) / 65536 % below; };
+  const std::string letters = "etaoinshrdlucmfwypvbgkjqxz";
+  auto letter = [&] { return letters[std::min(next(26), next(26))]; };  // the common ones more often
+  std::vector<std::string> words, longWords;
+  const char* endings[] = {"", "s", "ed", "ing", "er", "ly", "tion", "ness"};
+  for (int i = 0; i < 1500; ++i) {
+    std::string w;
+    const size_t length = 2 + next(7) + (next(6) == 0 ? 8 : 0);  // some long enough for one cell at a time
+    for (size_t k = 0; k < length; ++k) w += letter();
+    w += endings[next(8)];
+    if (next(10) == 0) w[0] = char(AnsiUpperChar(uint8_t(w[0])));
+    words.push_back(w);
+    if (w.size() >= 15) longWords.push_back(w);
+  }
+  ASSERT_GT(longWords.size(), 50u);
+  std::string error;
+  ASSERT_TRUE(test::WriteTestMainDictionary(dir, words, error)) << error;
+  auto checker = [&](bool bound) {
+    auto c = std::make_unique<TSpellCheckerBase>(test::ScratchSpellSettings(dir));
+    c->SetClassicSuggestions(false);
+    auto* g = new TRankedSuggestions;
+    g->SetBranchBound(bound);
+    g->SetLanguage(c->Language());
+    c->SetGenerator(std::unique_ptr<TSuggestionsGenerator>(g));
+    return c;
+  };
+  auto with = checker(true), without = checker(false);
+  size_t offered = 0;
+  for (int i = 0; i < 900; ++i) {
+    // The last third misspell words of fifteen letters or more.
+    const auto& from = i < 600 ? words : longWords;
+    std::string w = from[next(uint32_t(from.size()))];
+    for (int slips = 1 + int(next(2)); slips > 0 && w.size() > 2; --slips) {
+      const size_t at = next(uint32_t(w.size() - 1));
+      switch (next(4)) {
+        case 0: w.erase(at, 1); break;
+        case 1: w.insert(at, 1, letter()); break;
+        case 2: w[at] = letter(); break;
+        default: std::swap(w[at], w[at + 1]);
+      }
+    }
+    TSuggestionList a, b;
+    with->Suggest(w, -1, a);
+    without->Suggest(w, -1, b);
+    EXPECT_EQ(Words(a), Words(b)) << w;
+    offered += a.size();
+  }
+  EXPECT_GT(offered, 600u);
+
+  // Two letters swapped where a branch begins: "wled" for "wely" swaps the
+  // path's "e" with the "l" below it, and the "d" matches nothing below.
+  test::ScratchDir small{"ranked-bound-swap"};
+  ASSERT_TRUE(test::WriteTestMainDictionary(small, {"wely", "pnly", "noaer"}, error)) << error;
+  TSpellCheckerBase c{test::ScratchSpellSettings(small)};
+  c.SetClassicSuggestions(false);
+  for (const auto& [typed, meant] : {std::pair{"wled", "wely"}, {"plng", "pnly"}, {"nare", "noaer"}}) {
+    TSuggestionList s;
+    c.Suggest(typed, -1, s);
+    EXPECT_TRUE(Has(s, meant)) << typed;
+  }
 }
 
 TEST(EditCosts, CommonSlipsCostLess) {

@@ -1,0 +1,90 @@
+#include "spelling/LettersBelow.h"
+
+#include "common/AnsiText.h"
+#include "spelling/MainDictionary.h"
+
+namespace wx {
+
+void TLettersBelow::Reset(uint32_t nodeCount) {
+  letters_.assign(nodeCount, kAll);
+  state_.assign(nodeCount, kNew);
+  stack_.clear();
+  nextRoot_ = 0;
+  complete_ = nodeCount == 0;
+  for (int c = 0; c < 256; ++c) classOf_[c] = Class(AnsiLowerChar(uint8_t(c)));
+}
+
+void TLettersBelow::Clear() {
+  letters_.clear();
+  state_.clear();
+  stack_.clear();
+  nextRoot_ = 0;
+  complete_ = false;
+}
+
+void TLettersBelow::Open(const TMainDictionary& dict, uint32_t number) {
+  state_[number] = kOpen;
+  Frame f{number, 0, 0, 0, 0, 0, 0, false};
+  TMainDictionary::Children children;
+  // A node whose children cannot be read has none for a walk either.
+  if (dict.NodeChildren(number, children)) {
+    f.offset = f.firstOffset = children.offset;
+    f.left = f.count = children.count;
+    f.single = children.single;
+    f.direct = children.direct;
+  }
+  stack_.push_back(f);
+}
+
+void TLettersBelow::Advance(const TMainDictionary& dict, uint32_t budget) {
+  // Depth first, with a stack of its own (a damaged file may chain its nodes
+  // deeper than any call stack), from every node not made yet in turn.
+  const auto total = uint32_t(state_.size());
+  while (!complete_ && budget > 0) {
+    if (stack_.empty()) {
+      while (nextRoot_ < total && state_[nextRoot_] != kNew) ++nextRoot_;
+      if (nextRoot_ == total) {
+        complete_ = true;
+        state_ = std::vector<uint8_t>();  // the pass is over: its state goes
+        stack_ = std::vector<Frame>();
+        break;
+      }
+      Open(dict, nextRoot_);
+    }
+    while (!stack_.empty() && budget > 0) {
+      --budget;
+      Frame& f = stack_.back();
+      if (f.left == 0) {
+        const uint32_t done = f.number, letters = f.letters;
+        letters_[done] = letters;
+        state_[done] = kDone;
+        stack_.pop_back();
+        if (!stack_.empty()) stack_.back().letters |= letters;
+        continue;
+      }
+      --f.left;
+      TMainDictionary::Children children;
+      children.count = f.count;
+      children.single = f.single;
+      children.offset = f.firstOffset;
+      children.direct = f.direct;
+      const uint8_t* node;
+      uint32_t runLength, child;
+      if (!dict.PeekStep(children, f.offset, node, runLength, child) || child >= total || state_[child] == kOpen) {
+        // A damaged reference, or one back up the path (a cycle): what lies
+        // below is unknown.
+        f.letters = kAll;
+        continue;
+      }
+      uint32_t letters = classOf_[node[0]];
+      for (uint32_t r = 0; r < runLength; ++r) letters |= classOf_[node[4 + r]];
+      f.letters |= letters;
+      if (state_[child] == kDone)
+        f.letters |= letters_[child];
+      else
+        Open(dict, child);  // f is not used after this: the stack may move
+    }
+  }
+}
+
+}  // namespace wx
