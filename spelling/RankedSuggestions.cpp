@@ -341,6 +341,14 @@ void TRankedSuggestions::DescendChildren(TMainDictionary& dict, const TMainDicti
     }
     for (size_t i = 0; i < found; ++i) dict.PrefetchLettersBelow(numbers[i]);
     for (size_t i = 0; i < found && visits_ <= kMaxVisits; ++i) {
+      // A child is bounded by its own letters and those below it before its
+      // row is made: most children that pass the letters' filter above hold
+      // no word within the bound.
+      if (branchBound_) {
+        uint32_t letters = TLettersBelow::Class(lower_[nodes[i][0]]) | dict.LettersBelow(numbers[i]);
+        for (uint32_t r = 0; r < runs[i]; ++r) letters |= TLettersBelow::Class(lower_[nodes[i][4 + r]]);
+        if (!BranchMayYield(letters, d)) continue;
+      }
       dict.StepHead(nodes[i], runs[i], numbers[i], child);
       Descend(dict, child, d + 1);
     }
@@ -377,6 +385,9 @@ bool TRankedSuggestions::BranchMayYield(uint32_t letters, size_t d) const {
   // one alignment that does not split there is the path's last letter
   // swapped with the first one below: the letters before it take the first
   // j - 2 typed ones (the row above), the swap takes two more.
+  // Every typed letter may be matched below: the bound is the row's least
+  // cost, which the walk has already found within the bound.
+  if ((letters & typedClasses_) == typedClasses_) return true;
   const size_t n = typed_.size();
   const Cost* row = &rows_[d * stride_];
   const Cost* above = row - stride_;
@@ -591,7 +602,8 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   // One cell more than a row, as the bound of a branch reads them.
   missCost_.assign(stride_ + 1, 0);
   cellClasses_.assign(stride_ + 1, 0);
-  for (size_t j = 1; j <= n; ++j) cellClasses_[j] = TLettersBelow::Class(uint8_t(typed_[j - 1]));
+  typedClasses_ = 0;
+  for (size_t j = 1; j <= n; ++j) typedClasses_ |= cellClasses_[j] = TLettersBelow::Class(uint8_t(typed_[j - 1]));
   padding_.assign(stride_, kFar);
   rows_[0] = 0;
   for (size_t j = 1; j <= n; ++j) {

@@ -108,6 +108,7 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   void DescendChildren(TMainDictionary& dict, const TMainDictionary::Branch& below, size_t d);
   // Whether the words below the path of row d, whose letters (after the
   // path's) all lie in these letter classes, may come within the bound.
+  // Row d is one the walk found within the bound.
   bool BranchMayYield(uint32_t letters, size_t d) const;
   // Computes the cost row of depth for the meant letter c; false when every
   // cost in it is above limit (nothing below can come within it).
@@ -187,6 +188,7 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   std::vector<Cost> extra_;  // the cost of each typed letter being one too many
   std::vector<Cost> extraSum_;  // the running sum of extra_
   std::vector<Cost> missCost_;  // by cell: the least cost of its typed letter for another letter class
+  uint32_t typedClasses_ = 0;  // the classes of all typed letters
   std::vector<uint32_t> cellClasses_;  // by cell: its typed letter's class (TLettersBelow::Class)
   std::array<int, 256> otherReplace_{};  // by typed letter: see MakeCostClasses
   std::vector<Cost> padding_;   // the least cost of each cell: kFar past the misspelling
