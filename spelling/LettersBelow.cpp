@@ -26,8 +26,12 @@ void TLettersBelow::Open(const TMainDictionary& dict, uint32_t number) {
   state_[number] = kOpen;
   Frame f{number, 0, 0, 0, 0, 0, 0, false};
   TMainDictionary::Children children;
+  const uint8_t* node;
+  uint32_t runLength;
   // A node whose children cannot be read has none for a walk either.
-  if (dict.NodeChildren(number, children)) {
+  const bool below = dict.NodeChildren(number, children, node, runLength);
+  for (uint32_t r = 0; node && r < runLength; ++r) f.letters |= classOf_[node[4 + r]];
+  if (below) {
     f.offset = f.firstOffset = children.offset;
     f.left = f.count = children.count;
     f.single = children.single;
@@ -76,9 +80,7 @@ void TLettersBelow::Advance(const TMainDictionary& dict, uint32_t budget) {
         f.letters = kAll;
         continue;
       }
-      uint32_t letters = classOf_[node[0]];
-      for (uint32_t r = 0; r < runLength; ++r) letters |= classOf_[node[4 + r]];
-      f.letters |= letters;
+      f.letters |= classOf_[node[0]];
       if (state_[child] == kDone)
         f.letters |= letters_[child];
       else

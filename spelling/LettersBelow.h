@@ -1,7 +1,7 @@
-// The letters of every path below each node of a main dictionary's tree (a
-// node's children, their runs, and so on down), as letter classes: a search
-// that still needs typed letters none of them holds can bound what a branch
-// may yield without entering it.
+// The letters of each node's run and of every path below it in a main
+// dictionary's tree (its children, their runs, and so on down), as letter
+// classes: a search that still needs typed letters none of them holds can
+// bound what a branch may yield without entering it.
 //
 // A class is a bit taken from a byte's lower-case form (its low five bits),
 // so that a letter and its capital share one; bytes that share a bit only

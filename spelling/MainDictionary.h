@@ -191,7 +191,7 @@ class TMainDictionary {
   }
   bool BelowOf(const TreeStep& step, Branch& below) const { return ChildrenAtLink(step.countField, step.link, below); }
 
-  // The letter classes of every path below a step (after its run); see
+  // The letter classes of a step's run and of every path below it; see
   // spelling/LettersBelow.h. Every class until the table is made.
   uint32_t LettersBelow(uint32_t number) const {
     return lettersBelowChecked_ ? lettersBelow_.Of(number) : TLettersBelow::kAll;
@@ -203,11 +203,10 @@ class TMainDictionary {
   // same version (size and modification time): the program activates the
   // dictionary for every check.
   void AdvanceLettersBelow(uint32_t budget);
-  // For that table's maker: the children of node number (false when it has
-  // none, or is no node).
-  bool NodeChildren(uint32_t number, Children& children) const {
-    uint32_t runLength;
-    const uint8_t* node = active_ ? NodeAddress(number, runLength) : nullptr;
+  // For that table's maker: node number's bytes (null when it is no node),
+  // and its children (false when it has none, or is no node).
+  bool NodeChildren(uint32_t number, Children& children, const uint8_t*& node, uint32_t& runLength) const {
+    node = active_ ? NodeAddress(number, runLength) : nullptr;
     if (!node) return false;
     const uint32_t w = uint32_t(node[3]) << 24 | uint32_t(node[2]) << 16 | uint32_t(node[1]) << 8;
     return ChildrenAtLink(uint8_t((w >> 28) & 7), (w >> 8) & 0xFFFFF, children);

@@ -345,9 +345,7 @@ void TRankedSuggestions::DescendChildren(TMainDictionary& dict, const TMainDicti
       // row is made: most children that pass the letters' filter above hold
       // no word within the bound.
       if (branchBound_) {
-        uint32_t letters = TLettersBelow::Class(lower_[nodes[i][0]]) | dict.LettersBelow(numbers[i]);
-        for (uint32_t r = 0; r < runs[i]; ++r) letters |= TLettersBelow::Class(lower_[nodes[i][4 + r]]);
-        if (!BranchMayYield(letters, d)) continue;
+        if (!BranchMayYield(TLettersBelow::Class(lower_[nodes[i][0]]) | dict.LettersBelow(numbers[i]), d)) continue;
       }
       dict.StepHead(nodes[i], runs[i], numbers[i], child);
       Descend(dict, child, d + 1);
@@ -376,7 +374,7 @@ void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::T
     DescendChildren(dict, below, d);
 }
 
-bool TRankedSuggestions::BranchMayYield(uint32_t letters, size_t d) const {
+bool TRankedSuggestions::BranchBound(uint32_t letters, size_t d) const {
   // A word below ends the path of row d with letters of these classes. The
   // typed letters after cell j that none of them can match cost at least
   // their least cost each (one too many, or typed for another letter), and
@@ -385,9 +383,6 @@ bool TRankedSuggestions::BranchMayYield(uint32_t letters, size_t d) const {
   // one alignment that does not split there is the path's last letter
   // swapped with the first one below: the letters before it take the first
   // j - 2 typed ones (the row above), the swap takes two more.
-  // Every typed letter may be matched below: the bound is the row's least
-  // cost, which the walk has already found within the bound.
-  if ((letters & typedClasses_) == typedClasses_) return true;
   const size_t n = typed_.size();
   const Cost* row = &rows_[d * stride_];
   const Cost* above = row - stride_;

@@ -109,7 +109,13 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // Whether the words below the path of row d, whose letters (after the
   // path's) all lie in these letter classes, may come within the bound.
   // Row d is one the walk found within the bound.
-  bool BranchMayYield(uint32_t letters, size_t d) const;
+  bool BranchMayYield(uint32_t letters, size_t d) const {
+    // Every typed letter may be matched below: the bound is the row's least
+    // cost, which the walk has already found within the bound.
+    return (letters & typedClasses_) == typedClasses_ || BranchBound(letters, d);
+  }
+  // BranchMayYield when some typed letter cannot be matched below.
+  bool BranchBound(uint32_t letters, size_t d) const;
   // Computes the cost row of depth for the meant letter c; false when every
   // cost in it is above limit (nothing below can come within it).
   bool Row(size_t depth, uint8_t c, int limit);

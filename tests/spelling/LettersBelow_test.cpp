@@ -22,7 +22,8 @@ const std::vector<std::string> kWords = {
     "zebra",   "zebras",  "quiz",     "quizzes",  "naïve",   "Émile",   "o'clock", "x-ray",  "yak",
     "yakking", "walking", "talking",  "stalking", "balking", "Bach",    "bachelor"};
 
-// The classes of the letters of every path below each step, by node number,
+// The classes of the letters of each step's run and of every path below it,
+// by node number,
 // found by walking the whole tree; false when a node is met twice with
 // different answers (the tree shares branches, never differently).
 bool WalkTruth(TMainDictionary& d, const TMainDictionary::Branch& branch, std::map<uint32_t, uint32_t>& truth,
@@ -32,13 +33,13 @@ bool WalkTruth(TMainDictionary& d, const TMainDictionary::Branch& branch, std::m
   for (uint32_t i = 0; i < branch.count; ++i) {
     TMainDictionary::TreeStep step;
     if (!d.NextStep(branch, offset, step)) return false;
-    uint32_t own = TLettersBelow::Class(AnsiLowerChar(step.ch));
-    for (uint32_t r = 0; r < step.runLength; ++r) own |= TLettersBelow::Class(AnsiLowerChar(step.run[r]));
+    uint32_t run = 0;
+    for (uint32_t r = 0; r < step.runLength; ++r) run |= TLettersBelow::Class(AnsiLowerChar(step.run[r]));
     uint32_t below = 0;
     if (step.hasBelow && !WalkTruth(d, step.below, truth, below)) return false;
-    const auto [at, added] = truth.emplace(step.number, below);
-    if (!added && at->second != below) return false;
-    letters |= own | below;
+    const auto [at, added] = truth.emplace(step.number, run | below);
+    if (!added && at->second != (run | below)) return false;
+    letters |= TLettersBelow::Class(AnsiLowerChar(step.ch)) | run | below;
   }
   return true;
 }
@@ -116,7 +117,7 @@ TEST(LettersBelow, AReplacedFileGetsATableOfItsOwn) {
   for (const auto& [number, letters] : truth) EXPECT_EQ(d.LettersBelow(number), TLettersBelow::kAll);
   d.AdvanceLettersBelow(1 << 20);
   for (const auto& [number, letters] : truth) EXPECT_EQ(d.LettersBelow(number), letters) << number;
-  // The words of "moped": o, p, e, d below the first letter's child.
+  // The words of "moped": p, e, d below the "o" after the first letter.
   const uint32_t mope = TLettersBelow::Class('p') | TLettersBelow::Class('e') | TLettersBelow::Class('d');
   bool seen = false;
   for (const auto& [number, letters] : truth) seen = seen || letters == mope;
