@@ -166,6 +166,25 @@ class TMainDictionary {
     node = NodeAddress(number, runLength);
     return node != nullptr;
   }
+  // PeekStep for up to max children at once: fills nodes, runLengths and
+  // numbers and answers how many were read, fewer than max when a reference
+  // is damaged. (The references of one branch lie side by side: their
+  // bounds are checked once for the batch when they can be.)
+  size_t PeekSteps(const Branch& branch, uint32_t& offset, size_t max, const uint8_t** nodes, uint32_t* runLengths,
+                   uint32_t* numbers) const {
+    if (!active_) return 0;
+    if (branch.direct || wideRefs_ || uint64_t(offset) + 2 * uint64_t(max) > linkageSize_) {
+      size_t i = 0;
+      while (i < max && PeekStep(branch, offset, nodes[i], runLengths[i], numbers[i])) ++i;
+      return i;
+    }
+    for (size_t i = 0; i < max; ++i, offset += 2) {
+      numbers[i] = uint32_t(linkage_[offset]) | (uint32_t(linkage_[offset + 1]) << 8);
+      nodes[i] = NodeAddress(numbers[i], runLengths[i]);
+      if (!nodes[i]) return i;
+    }
+    return max;
+  }
   void FinishStep(const uint8_t* node, uint32_t runLength, uint32_t number, TreeStep& step) const {
     StepHead(node, runLength, number, step);
     step.hasBelow = BelowOf(step, step.below);

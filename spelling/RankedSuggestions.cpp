@@ -329,14 +329,16 @@ void TRankedSuggestions::DescendChildren(TMainDictionary& dict, const TMainDicti
   uint32_t offset = below.offset, left = below.count;
   TMainDictionary::TreeStep child;
   while (left > 0 && visits_ <= kMaxVisits) {
+    const size_t want = std::min<size_t>(kBatch, left);
+    const size_t read = dict.PeekSteps(below, offset, want, nodes, runs, numbers);
+    left -= uint32_t(want);
+    const bool damaged = read < want;
     size_t found = 0;
-    bool damaged = false;
-    for (size_t i = 0; i < kBatch && left > 0; ++i, --left) {
-      if (!dict.PeekStep(below, offset, nodes[found], runs[found], numbers[found])) {
-        damaged = true;
-        break;
-      }
-      const uint8_t c = lower_[nodes[found][0]];
+    for (size_t i = 0; i < read; ++i) {
+      nodes[found] = nodes[i];
+      runs[found] = runs[i];
+      numbers[found] = numbers[i];
+      const uint8_t c = lower_[nodes[i][0]];
       found += (allowed[c / 64] >> (c % 64)) & 1;
     }
     for (size_t i = 0; i < found; ++i) dict.PrefetchLettersBelow(numbers[i]);
