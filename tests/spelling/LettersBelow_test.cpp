@@ -128,18 +128,13 @@ TEST(LettersBelow, ADamagedTreeGivesEveryClassWhereItCannotBeRead) {
   // Bytes of the tree changed at random: every pass ends, inside the file
   // (the sanitizer build checks each read), one slice or many.
   test::ScratchDir dir{"letters-below-damaged"};
-  const std::string good = BuildImage(kWords);
-  uint32_t seed = 777;
-  auto next = [&] { return seed = seed * 1103515245u + 12345u; };
-  for (int round = 0; round < 30; ++round) {
-    std::string bad = good;
-    for (int i = 0; i < 12; ++i) bad[1100 + next() % (bad.size() - 1100)] = char(next() >> 16);
+  test::ForEachDamagedCopy(BuildImage(kWords), 30, 12, 777, [&](int round, const std::string& bad) {
     test::WriteBytes(dir.File("test.qxm"), bad);
     TMainDictionary d;
-    if (!d.Open(dir.File("test.qxm"))) continue;
+    if (!d.Open(dir.File("test.qxm"))) return;
     for (int slice = 0; slice < 200; ++slice) d.AdvanceLettersBelow(round % 2 ? 7 : 1 << 20);
     for (uint32_t n = 0; n < d.NodeCount() + 2; ++n) d.LettersBelow(n);
-  }
+  });
 }
 
 }  // namespace

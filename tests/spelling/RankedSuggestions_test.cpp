@@ -219,18 +219,13 @@ TEST(RankedSuggestions, ADamagedTreeEndsTheWalk) {
   test::ScratchDir dir{"ranked-damaged"};
   std::string error;
   ASSERT_TRUE(test::WriteTestMainDictionary(dir, kWords, error)) << error;
-  const std::string good = test::ReadBytes(dir.File("test.qxm"));
-  uint32_t seed = 12345;
-  auto next = [&] { return seed = seed * 1103515245u + 12345u; };
-  for (int round = 0; round < 40; ++round) {
-    std::string bad = good;
-    for (int i = 0; i < 24; ++i) bad[1100 + next() % (bad.size() - 1100)] = char(next() >> 16);
+  test::ForEachDamagedCopy(test::ReadBytes(dir.File("test.qxm")), 40, 24, 12345, [&](int, const std::string& bad) {
     test::WriteBytes(dir.File("test.qxm"), bad);
     TSpellCheckerBase c{test::ScratchSpellSettings(dir)};
     c.SetClassicSuggestions(false);
     TSuggestionList s;
     for (const char* w : {"sevral", "acomodate", "Thier", "alot", "x"}) c.Suggest(w, -1, s);
-  }
+  });
 }
 
 // A dictionary of these words with these ranks (count class, list level) in dir.

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,18 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
 inline std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// Gives use (round by round) rounds copies of a file's bytes, each with
+// count bytes after the first 1100 (the header) changed at random.
+inline void ForEachDamagedCopy(const std::string& good, int rounds, int count, uint32_t seed,
+                               const std::function<void(int round, const std::string& bad)>& use) {
+  auto next = [&] { return seed = seed * 1103515245u + 12345u; };
+  for (int round = 0; round < rounds; ++round) {
+    std::string bad = good;
+    for (int i = 0; i < count; ++i) bad[1100 + next() % (bad.size() - 1100)] = char(next() >> 16);
+    use(round, bad);
+  }
 }
 
 // Builds a main dictionary of words into dir/test.qxm; false (with the
