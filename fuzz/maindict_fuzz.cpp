@@ -84,6 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   // The table of the letters below each node, made whole (one pass over
   // every node and reference), then read for every number.
+  d.AdvanceLettersBelow(1u << 22);  // starts the table
   d.AdvanceLettersBelow(1u << 22);
   for (uint32_t n = 0; n < d.NodeCount() + 2 && n < 100000; ++n) d.LettersBelow(n);
   Source source(d);

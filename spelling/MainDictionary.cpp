@@ -239,6 +239,7 @@ void TMainDictionary::AdvanceLettersBelow(uint32_t budget) {
       lettersBelow_.Reset(uint32_t(firstNumbers_[9]));
       lettersBelowSize_ = ec ? 0 : size;  // a file without a time starts over each time
       lettersBelowTime_ = stamp;
+      return;  // the first search after opening pays nothing for the table
     }
   }
   if (!lettersBelow_.Complete()) lettersBelow_.Advance(*this, budget);

@@ -218,7 +218,9 @@ class TMainDictionary {
   // Asks the processor to fetch what LettersBelow(number) reads.
   void PrefetchLettersBelow(uint32_t number) const { lettersBelow_.Prefetch(number); }
   // Goes on making the table behind LettersBelow, at most about budget
-  // nodes and references further. The table is kept while the file is the
+  // nodes and references further; the call that starts a table (for a file
+  // opened or replaced) makes none of it, so that the first search after
+  // start reads no more of the file than it did without the table. The table is kept while the file is the
   // same version (size and modification time): the program activates the
   // dictionary for every check.
   void AdvanceLettersBelow(uint32_t budget);

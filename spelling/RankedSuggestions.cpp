@@ -36,13 +36,13 @@ void TRankedSuggestions::MakeCostClasses() {
   }
   std::sort(omitClasses_.begin(), omitClasses_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   // The least cost of a typed letter for a meant one of another letter
-  // class (see TLettersBelow::Class).
-  for (int t = 0; t < 256; ++t) {
-    int least = std::numeric_limits<int>::max();
-    for (int c = 0; c < 256; ++c)
-      if (TLettersBelow::Class(uint8_t(c)) != TLettersBelow::Class(uint8_t(t)))
-        least = std::min(least, int(costs_.ReplaceRow(uint8_t(c))[t]));
-    otherReplace_[size_t(t)] = least;
+  // class (see TLettersBelow::Class: the low five bits of the lower-case
+  // letter, which both are).
+  otherReplace_.fill(std::numeric_limits<int>::max());
+  for (int c = 0; c < 256; ++c) {
+    const uint8_t* replace = costs_.ReplaceRow(uint8_t(c));
+    for (int t = 0; t < 256; ++t)
+      if ((c & 31) != (t & 31)) otherReplace_[size_t(t)] = std::min(otherReplace_[size_t(t)], int(replace[t]));
   }
   // A replacement costs a byte (uint8_t): the distinct costs, ascending.
   std::array<bool, 256> seen{};

@@ -50,12 +50,12 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   // Suggestions offered at most when the caller sets no count: further down
   // the ranking lie words no writer meant. A count the caller sets is kept.
   static constexpr size_t kMaxOffered = 20;
-  // Each walk first makes this much more of a dictionary's table of the
-  // letters below each node (the bound of a branch; see BranchMayYield):
-  // about a quarter of a millisecond, so that the first suggestions after
-  // start stay quick, and the table of a large dictionary is complete after
-  // a dozen or so.
-  static constexpr uint32_t kLettersBelowSlice = 16384;
+  // Each walk but the first after opening a dictionary first makes this
+  // much more of its table of the letters below each node (the bound of a
+  // branch; see BranchMayYield), so that no suggestion waits long for it
+  // (the pass reads the whole tree); the English table is complete after
+  // two dozen suggestions.
+  static constexpr uint32_t kLettersBelowSlice = 8192;
 
   TRankedSuggestions();
 
