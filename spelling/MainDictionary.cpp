@@ -235,9 +235,12 @@ void TMainDictionary::AdvanceLettersBelow(uint32_t budget) {
     const auto time = std::filesystem::last_write_time(std::filesystem::path(Utf8ToWide(fileName_)), ec);
     const int64_t stamp = ec ? 0 : int64_t(time.time_since_epoch().count());
     const uint64_t size = view_.size();
-    if (ec || size != lettersBelowSize_ || stamp != lettersBelowTime_) {
+    // A file whose time cannot be read counts as time 0: were it started
+    // over at every activation, its table would never be made (the first
+    // walk after a start makes none of it).
+    if (size != lettersBelowSize_ || stamp != lettersBelowTime_) {
       lettersBelow_.Reset(uint32_t(firstNumbers_[9]));
-      lettersBelowSize_ = ec ? 0 : size;  // a file without a time starts over each time
+      lettersBelowSize_ = size;
       lettersBelowTime_ = stamp;
       return;  // the first search after opening pays nothing for the table
     }
