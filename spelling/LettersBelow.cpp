@@ -6,18 +6,18 @@
 namespace wx {
 
 void TLettersBelow::Reset(uint32_t nodeCount) {
-  letters_.assign(nodeCount, kAll);
-  state_.assign(nodeCount, kNew);
-  stack_.clear();
-  nextRoot_ = 0;
+  // The table is allocated by the first Advance: a search that only starts
+  // it pays nothing.
+  Clear();
+  nodeCount_ = nodeCount;
   complete_ = nodeCount == 0;
-  for (int c = 0; c < 256; ++c) classOf_[c] = Class(AnsiLowerChar(uint8_t(c)));
 }
 
 void TLettersBelow::Clear() {
-  letters_.clear();
-  state_.clear();
+  letters_ = std::vector<uint32_t>();
+  state_ = std::vector<uint8_t>();
   stack_.clear();
+  nodeCount_ = 0;
   nextRoot_ = 0;
   complete_ = false;
 }
@@ -43,6 +43,11 @@ void TLettersBelow::Open(const TMainDictionary& dict, uint32_t number) {
 void TLettersBelow::Advance(const TMainDictionary& dict, uint32_t budget) {
   // Depth first, with a stack of its own (a damaged file may chain its nodes
   // deeper than any call stack), from every node not made yet in turn.
+  if (!complete_ && letters_.size() != nodeCount_) {
+    letters_.assign(nodeCount_, kAll);
+    state_.assign(nodeCount_, kNew);
+    for (int c = 0; c < 256; ++c) classOf_[c] = Class(AnsiLowerChar(uint8_t(c)));
+  }
   const auto total = uint32_t(state_.size());
   while (!complete_ && budget > 0) {
     if (stack_.empty()) {

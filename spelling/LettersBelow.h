@@ -23,7 +23,7 @@ class TLettersBelow {
   static constexpr uint32_t kAll = ~uint32_t(0);
   static uint32_t Class(uint8_t lowerByte) { return uint32_t(1) << (lowerByte & 31); }
 
-  // Starts the table over for a tree of nodeCount nodes.
+  // Starts the table over for a tree of nodeCount nodes (made by Advance).
   void Reset(uint32_t nodeCount);
   // No table: every node may hold every class.
   void Clear();
@@ -56,6 +56,7 @@ class TLettersBelow {
   // next node to start from.
   std::vector<uint8_t> state_;
   std::vector<Frame> stack_;
+  uint32_t nodeCount_ = 0;
   uint32_t nextRoot_ = 0;
   bool complete_ = false;
   uint32_t classOf_[256] = {};

@@ -25,6 +25,10 @@ TRankedSuggestions::TRankedSuggestions() {
 }
 
 void TRankedSuggestions::MakeCostClasses() {
+  // This runs before a language's first suggestion: its passes over the
+  // 256 x 256 replacement costs are plain runs of bytes, made into vector
+  // code, and the few letters that cost less than a plain edit are found
+  // row by row.
   anyLetterSlack_ = 0;
   for (int c = 0; c < 256; ++c) anyLetterSlack_ = std::max(anyLetterSlack_, costs_.CheapestFor(uint8_t(c)));
   omitClasses_.clear();
@@ -38,17 +42,32 @@ void TRankedSuggestions::MakeCostClasses() {
   // The least cost of a typed letter for a meant one of another letter
   // class (see TLettersBelow::Class: the low five bits of the lower-case
   // letter, which both are).
-  otherReplace_.fill(std::numeric_limits<int>::max());
+  std::array<uint8_t, 256> least;
+  least.fill(0xFF);
   for (int c = 0; c < 256; ++c) {
-    const uint8_t* replace = costs_.ReplaceRow(uint8_t(c));
-    for (int t = 0; t < 256; ++t)
-      if ((c & 31) != (t & 31)) otherReplace_[size_t(t)] = std::min(otherReplace_[size_t(t)], int(replace[t]));
+    std::array<uint8_t, 256> other;
+    std::memcpy(other.data(), costs_.ReplaceRow(uint8_t(c)), other.size());
+    for (size_t t = size_t(c & 31); t < 256; t += 32) other[t] = 0xFF;
+    for (size_t t = 0; t < 256; ++t) least[t] = std::min(least[t], other[t]);
   }
-  // A replacement costs a byte (uint8_t): the distinct costs, ascending.
-  std::array<bool, 256> seen{};
+  for (size_t t = 0; t < 256; ++t) otherReplace_[t] = least[t];
+  // The letter sets a next letter is limited to (NextLettersLimited) for
+  // each replacement cost below anyLetterSlack_: with a cell's slack that
+  // high or more, the row's slack lets any letter follow, so dearer classes
+  // are never asked for. A replacement costs a byte (uint8_t): the distinct
+  // costs in question, ascending, from the rows that hold one.
+  // Cheap: 0 < v < anyLetterSlack_, that is v - 1 below limit in bytes.
+  const uint8_t limit = uint8_t(std::clamp(anyLetterSlack_, 1, 255) - 1);
+  const auto cheap = [limit](uint8_t v) { return uint8_t(v - 1) < limit; };
+  std::array<bool, 256> cheapRow{}, seen{};
   for (int c = 0; c < 256; ++c) {
     const uint8_t* replace = costs_.ReplaceRow(uint8_t(c));
-    for (int t = 0; t < 256; ++t) seen[replace[t]] = true;
+    uint8_t any = 0;
+    for (int t = 0; t < 256; ++t) any |= uint8_t(cheap(replace[t]));
+    if (!any) continue;
+    cheapRow[size_t(c)] = true;
+    for (int t = 0; t < 256; ++t)
+      if (cheap(replace[t])) seen[replace[t]] = true;
   }
   replaceClasses_.clear();
   std::array<int, 256> classOf{};  // the class of each cost
@@ -60,13 +79,15 @@ void TRankedSuggestions::MakeCostClasses() {
   // A meant letter typed at some cost belongs to the class of that cost and
   // to every dearer one.
   for (int c = 0; c < 256; ++c) {
+    if (!cheapRow[size_t(c)]) continue;
     const uint8_t* replace = costs_.ReplaceRow(uint8_t(c));
     const uint64_t bit = uint64_t(1) << (c % 64);
     for (int t = 0; t < 256; ++t)
-      if (replace[t] != 0)
+      if (cheap(replace[t]))
         for (size_t k = size_t(classOf[replace[t]]); k < replaceClasses_.size(); ++k)
           replaceClasses_[k].second[size_t(t)][size_t(c) / 64] |= bit;
   }
+  costClassesMade_ = true;
 }
 
 int TRankedSuggestions::Bound(size_t length) const {
@@ -616,7 +637,7 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   for (size_t j = 1; j <= n; ++j) positions_[uint8_t(typed_[j - 1])] |= uint64_t(1) << j;
 
   const int language = source.MainCount() ? source.Main(0).Language() : 0;
-  if (costs_.Language() != (language & 0xFF) || replaceClasses_.empty()) {
+  if (costs_.Language() != (language & 0xFF) || !costClassesMade_) {
     costs_.SetLanguage(language);
     MakeCostClasses();
   }

@@ -210,6 +210,7 @@ class TRankedSuggestions : public TSuggestionsGenerator {
   int anyLetterSlack_ = 0;
   std::vector<std::pair<int, Letters>> omitClasses_;
   std::vector<std::pair<int, std::vector<Letters>>> replaceClasses_;
+  bool costClassesMade_ = false;  // for costs_'s language
   // The letters of the walk's path, as stored and in lower case (the walk
   // never goes deeper than the misspelling's length and a few letters).
   std::array<char, kMaxWord + 16> path_{};
