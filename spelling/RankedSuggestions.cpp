@@ -339,7 +339,7 @@ void TRankedSuggestions::DescendChildren(TMainDictionary& dict, const TMainDicti
   // alike took a tenth less time than ruling out the letters of two.)
   constexpr uint32_t kFewChildren = 3;
   Letters allowed;
-  if (below.count <= kFewChildren || !NextLettersLimited(d, allowed)) allowed.fill(~uint64_t(0));
+  const bool limited = below.count > kFewChildren && NextLettersLimited(d, allowed);
   // The children's nodes are found a batch at a time and those whose letter
   // may follow are entered afterwards: the reads of their letters overlap
   // instead of each waiting for the one before, and no branch depends on
@@ -354,13 +354,16 @@ void TRankedSuggestions::DescendChildren(TMainDictionary& dict, const TMainDicti
     const size_t read = dict.PeekSteps(below, offset, want, nodes, runs, numbers);
     left -= uint32_t(want);
     const bool damaged = read < want;
-    size_t found = 0;
-    for (size_t i = 0; i < read; ++i) {
-      nodes[found] = nodes[i];
-      runs[found] = runs[i];
-      numbers[found] = numbers[i];
-      const uint8_t c = lower_[nodes[i][0]];
-      found += (allowed[c / 64] >> (c % 64)) & 1;
+    size_t found = read;
+    if (limited) {
+      found = 0;
+      for (size_t i = 0; i < read; ++i) {
+        nodes[found] = nodes[i];
+        runs[found] = runs[i];
+        numbers[found] = numbers[i];
+        const uint8_t c = lower_[nodes[i][0]];
+        found += (allowed[c / 64] >> (c % 64)) & 1;
+      }
     }
     for (size_t i = 0; i < found; ++i) dict.PrefetchLettersBelow(numbers[i]);
     for (size_t i = 0; i < found && visits_ <= kMaxVisits; ++i) {
@@ -426,7 +429,26 @@ bool TRankedSuggestions::BranchBound(uint32_t letters, size_t d) const {
       return _mm_and_si128(_mm_packs_epi32(m0, m1),
                            _mm_loadu_si128(reinterpret_cast<const __m128i*>(missCost_.data() + at)));
     };
-    __m128i s0 = missed(1), s1 = missed(9);
+    const __m128i within = _mm_set1_epi16(int16_t(bound_ + 1));
+    alignas(16) Cost sums[kVectorStride];
+    __m128i s0 = missed(1);
+    if (n < 8) {
+      // The first register holds every cell (as in Row): the second one's
+      // typed letters and cells are all past the misspelling.
+      s0 = _mm_add_epi16(s0, _mm_srli_si128(s0, 2));
+      s0 = _mm_add_epi16(s0, _mm_srli_si128(s0, 4));
+      s0 = _mm_add_epi16(s0, _mm_srli_si128(s0, 8));
+      const __m128i r0 = _mm_adds_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row)), s0);
+      if (_mm_movemask_epi8(_mm_cmplt_epi16(r0, within)) != 0) return true;
+      if (!swapAt) return false;
+      _mm_store_si128(reinterpret_cast<__m128i*>(sums), s0);
+      for (uint64_t at = swapAt; at; at &= at - 1) {
+        const size_t j = size_t(std::countr_zero(at));
+        if (above[j - 2] + swap + sums[j] <= bound_) return true;
+      }
+      return false;
+    }
+    __m128i s1 = missed(9);
     s0 = _mm_add_epi16(s0, _mm_srli_si128(s0, 2));
     s1 = _mm_add_epi16(s1, _mm_srli_si128(s1, 2));
     s0 = _mm_add_epi16(s0, _mm_srli_si128(s0, 4));
@@ -435,12 +457,10 @@ bool TRankedSuggestions::BranchBound(uint32_t letters, size_t d) const {
     s1 = _mm_add_epi16(s1, _mm_srli_si128(s1, 8));
     const __m128i rest = _mm_shufflelo_epi16(s1, 0);  // the second register's sum
     s0 = _mm_add_epi16(s0, _mm_unpacklo_epi64(rest, rest));
-    const __m128i within = _mm_set1_epi16(int16_t(bound_ + 1));
     const __m128i r0 = _mm_adds_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row)), s0);
     const __m128i r1 = _mm_adds_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + 8)), s1);
     if (_mm_movemask_epi8(_mm_cmplt_epi16(_mm_min_epi16(r0, r1), within)) != 0) return true;
     if (!swapAt) return false;
-    alignas(16) Cost sums[kVectorStride];
     _mm_store_si128(reinterpret_cast<__m128i*>(sums), s0);
     _mm_store_si128(reinterpret_cast<__m128i*>(sums + 8), s1);
     for (uint64_t at = swapAt; at; at &= at - 1) {
