@@ -440,29 +440,23 @@ bool TRankedSuggestions::BranchBound(uint32_t letters, size_t d) const {
       s0 = _mm_add_epi16(s0, _mm_srli_si128(s0, 8));
       const __m128i r0 = _mm_adds_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row)), s0);
       if (_mm_movemask_epi8(_mm_cmplt_epi16(r0, within)) != 0) return true;
-      if (!swapAt) return false;
       _mm_store_si128(reinterpret_cast<__m128i*>(sums), s0);
-      for (uint64_t at = swapAt; at; at &= at - 1) {
-        const size_t j = size_t(std::countr_zero(at));
-        if (above[j - 2] + swap + sums[j] <= bound_) return true;
-      }
-      return false;
+    } else {
+      __m128i s1 = missed(9);
+      s0 = _mm_add_epi16(s0, _mm_srli_si128(s0, 2));
+      s1 = _mm_add_epi16(s1, _mm_srli_si128(s1, 2));
+      s0 = _mm_add_epi16(s0, _mm_srli_si128(s0, 4));
+      s1 = _mm_add_epi16(s1, _mm_srli_si128(s1, 4));
+      s0 = _mm_add_epi16(s0, _mm_srli_si128(s0, 8));
+      s1 = _mm_add_epi16(s1, _mm_srli_si128(s1, 8));
+      const __m128i rest = _mm_shufflelo_epi16(s1, 0);  // the second register's sum
+      s0 = _mm_add_epi16(s0, _mm_unpacklo_epi64(rest, rest));
+      const __m128i r0 = _mm_adds_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row)), s0);
+      const __m128i r1 = _mm_adds_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + 8)), s1);
+      if (_mm_movemask_epi8(_mm_cmplt_epi16(_mm_min_epi16(r0, r1), within)) != 0) return true;
+      _mm_store_si128(reinterpret_cast<__m128i*>(sums), s0);
+      _mm_store_si128(reinterpret_cast<__m128i*>(sums + 8), s1);
     }
-    __m128i s1 = missed(9);
-    s0 = _mm_add_epi16(s0, _mm_srli_si128(s0, 2));
-    s1 = _mm_add_epi16(s1, _mm_srli_si128(s1, 2));
-    s0 = _mm_add_epi16(s0, _mm_srli_si128(s0, 4));
-    s1 = _mm_add_epi16(s1, _mm_srli_si128(s1, 4));
-    s0 = _mm_add_epi16(s0, _mm_srli_si128(s0, 8));
-    s1 = _mm_add_epi16(s1, _mm_srli_si128(s1, 8));
-    const __m128i rest = _mm_shufflelo_epi16(s1, 0);  // the second register's sum
-    s0 = _mm_add_epi16(s0, _mm_unpacklo_epi64(rest, rest));
-    const __m128i r0 = _mm_adds_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row)), s0);
-    const __m128i r1 = _mm_adds_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + 8)), s1);
-    if (_mm_movemask_epi8(_mm_cmplt_epi16(_mm_min_epi16(r0, r1), within)) != 0) return true;
-    if (!swapAt) return false;
-    _mm_store_si128(reinterpret_cast<__m128i*>(sums), s0);
-    _mm_store_si128(reinterpret_cast<__m128i*>(sums + 8), s1);
     for (uint64_t at = swapAt; at; at &= at - 1) {
       const size_t j = size_t(std::countr_zero(at));
       if (above[j - 2] + swap + sums[j] <= bound_) return true;
