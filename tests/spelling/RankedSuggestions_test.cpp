@@ -20,13 +20,16 @@ namespace {
 const std::vector<std::string> kWords = {
     "a",      "accommodate", "b",     "bicycle", "Cat",     "cat",    "definitely", "desperate", "fact", "hello",
     "helot",  "in",          "lot",   "Paris",   "parish", "receive",    "serval",    "several",
-    "the",    "their",       "there", "zebra"};
+    "the",    "their",       "there", "zebra",      "fee",     "back",   "feedback", "I",        "think",     "p",
+    "events"};
 
 // Count classes (the list level is 1 for the common ones).
 const std::map<std::string, uint8_t> kCommon = {{"a", 31},    {"in", 31},  {"the", 31},  {"fact", 18},
                                                 {"lot", 18},  {"hello", 20}, {"several", 20}, {"their", 24},
                                                 {"there", 24}, {"receive", 16}, {"b", 6},
-                                                {"cat", 14}, {"zebra", 8}};
+                                                {"cat", 14}, {"zebra", 8}, {"fee", 14},  {"back", 21},
+                                                {"feedback", 9}, {"i", 29},  {"think", 20}, {"p", 28},
+                                                {"events", 16}};
 
 bool BuildDictionary(const test::ScratchDir& dir, const std::map<std::string, uint8_t>& classes, std::string& error) {
   if (!test::WriteTestMainDictionary(dir, kWords, error)) return false;
@@ -118,6 +121,16 @@ TEST_F(Ranked, SplitsRunTogetherWords) {
   // no half that is a rare word.
   EXPECT_FALSE(Has(Suggest("blot"), "b lot"));
   EXPECT_FALSE(Has(Suggest("thezebra"), "the zebra"));
+  // A pair of words is rarer than either: two of middling counts lose to
+  // a rarer word as close to the misspelling.
+  auto s = Suggest("feeback");
+  ASSERT_FALSE(s.empty());
+  EXPECT_EQ(s[0].Word, "feedback");
+  EXPECT_TRUE(Has(s, "fee back"));
+  // English has two words of one letter, and "I" is a capital.
+  EXPECT_TRUE(Has(Suggest("ithink"), "I think"));
+  EXPECT_FALSE(Has(Suggest("ithink"), "i think"));
+  EXPECT_FALSE(Has(Suggest("pevents"), "p events"));
 }
 
 TEST_F(Ranked, CarriesTheCaseOver) {
