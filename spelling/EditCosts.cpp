@@ -47,6 +47,15 @@ void TEditCosts::SetLanguage(int language) {
         if (a != b && ((IsVowel(a) && IsVowel(b)) || KeysAdjacent(a, b))) replace_[size_t(a) * 256 + b] = 8;
     for (uint8_t v : {'a', 'e', 'i', 'o', 'u'}) omit_[v] = 7;  // unstressed vowels go missing
   }
+  MakeCheapest();
+}
+
+void TEditCosts::SetOmission(int cost) {
+  for (auto& o : omit_) o = uint8_t(std::min(int(o), std::clamp(cost, 1, 255)));
+  MakeCheapest();
+}
+
+void TEditCosts::MakeCheapest() {
   // The least of each row but its own letter, in two plain runs that the
   // compiler makes into vector code: this runs before the first suggestion.
   for (size_t a = 0; a < 256; ++a) {
@@ -63,27 +72,41 @@ void TEditCosts::SetLanguage(int language) {
 int TEditCosts::Distance(std::string_view meant, std::string_view typed, int bound) const {
   const size_t m = meant.size(), n = typed.size();
   if (m > 255 || n > 255) return bound + 1;
-  int rows[3 * 256];  // three rows of at most 256 costs, on the stack: this runs per candidate
+  // Three rows of at most 256 costs, on the stack: this runs for every word
+  // a suggestion ranks. The cost of each typed letter being one too many is
+  // found once, and a meant letter's omission and replacement row once a row.
+  int rows[3 * 256];
+  int extra[256];
+  const auto* t = reinterpret_cast<const uint8_t*>(typed.data());
+  const auto* w = reinterpret_cast<const uint8_t*>(meant.data());
   int* prev2 = rows;
   int* prev = prev2 + (n + 1);
   int* cur = prev + (n + 1);
-  auto at = [](std::string_view s, size_t i) { return i == 0 ? uint8_t(0) : uint8_t(s[i - 1]); };
   prev[0] = 0;
-  for (size_t j = 1; j <= n; ++j) prev[j] = prev[j - 1] + Extra(at(typed, j), at(typed, j - 1));
+  for (size_t j = 1; j <= n; ++j) {
+    extra[j] = Extra(t[j - 1], j >= 2 ? t[j - 2] : 0);
+    prev[j] = prev[j - 1] + extra[j];
+  }
   for (size_t i = 1; i <= m; ++i) {
-    const uint8_t c = at(meant, i), cb = at(meant, i - 1);
-    cur[0] = prev[0] + Omit(c, cb);
+    const uint8_t c = w[i - 1], cb = i >= 2 ? w[i - 2] : 0;
+    const int omit = Omit(c, cb);
+    const uint8_t* replace = ReplaceRow(c);
+    // The places where c and cb were typed swapped: c at j - 1, cb at j.
+    const bool swaps = i >= 2 && c != cb;
+    cur[0] = prev[0] + omit;
     int best = cur[0];
     for (size_t j = 1; j <= n; ++j) {
-      const uint8_t t = at(typed, j);
-      int v = std::min({prev[j] + Omit(c, cb), cur[j - 1] + Extra(t, at(typed, j - 1)), prev[j - 1] + Replace(c, t)});
-      if (i > 1 && j > 1 && c == at(typed, j - 1) && cb == t && c != cb) v = std::min(v, prev2[j - 2] + swap_);
+      int v = std::min(prev[j] + omit, prev[j - 1] + replace[t[j - 1]]);
+      v = std::min(v, cur[j - 1] + extra[j]);
+      if (swaps && j >= 2 && t[j - 2] == c && t[j - 1] == cb) v = std::min(v, prev2[j - 2] + swap_);
       cur[j] = v;
       best = std::min(best, v);
     }
     if (best > bound) return bound + 1;
-    std::swap(prev2, prev);
-    std::swap(prev, cur);
+    int* done = prev2;
+    prev2 = prev;
+    prev = cur;
+    cur = done;
   }
   return prev[n] > bound ? bound + 1 : prev[n];
 }

@@ -21,6 +21,9 @@ class TEditCosts {
   // Loads the weighting of a language (only the low byte counts).
   void SetLanguage(int language);
   int Language() const { return language_; }
+  // No letter left out costs more than this (until a SetLanguage for
+  // another language loads that one's costs).
+  void SetOmission(int cost);
 
   // The meant letter `meant` was typed as `typed` (both lower case); 0 when equal.
   int Replace(uint8_t meant, uint8_t typed) const { return replace_[size_t(meant) * 256 + typed]; }
@@ -47,6 +50,9 @@ class TEditCosts {
   int Distance(std::string_view meant, std::string_view typed, int bound) const;
 
  private:
+  // The least costs that follow from the others.
+  void MakeCheapest();
+
   int language_ = -1;
   int doubled_ = 6;
   int swap_ = 6;

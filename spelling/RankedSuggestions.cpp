@@ -128,16 +128,16 @@ inline void TRankedSuggestions::ApplySwaps(Cost* cur, uint64_t swaps) const {
 #if defined(__GNUC__)
 __attribute__((always_inline))
 #endif
-inline bool TRankedSuggestions::Row(size_t d, uint8_t c, int limit) {
+inline bool TRankedSuggestions::Row(size_t d, uint8_t c, int limit, const TEditCosts& costs) {
 #if !WX_RANKED_SSE2
-  return RowScalar(d, c, limit);
+  return RowScalar(d, c, limit, costs);
 #else
-  if (stride_ != kVectorStride) return RowScalar(d, c, limit);
+  if (stride_ != kVectorStride) return RowScalar(d, c, limit, costs);
   const size_t n = typed_.size(), w = stride_;
   Cost* cur = &rows_[d * w];
   const Cost* prev = cur - w;
   const uint8_t cb = d >= 2 ? folded_[d - 2] : 0;
-  const int omit = costs_.Omit(c, cb);
+  const int omit = costs.Omit(c, cb);
   const Cost* replace = ReplaceCosts(c);
   // The places j where c and cb were typed swapped: c typed at j - 1, cb
   // before it.
@@ -208,12 +208,12 @@ inline bool TRankedSuggestions::Row(size_t d, uint8_t c, int limit) {
 #endif
 }
 
-bool TRankedSuggestions::RowScalar(size_t d, uint8_t c, int limit) {
+bool TRankedSuggestions::RowScalar(size_t d, uint8_t c, int limit, const TEditCosts& costs) {
   const size_t n = typed_.size(), w = stride_;
   Cost* cur = &rows_[d * w];
   const Cost* prev = cur - w;
   const uint8_t cb = d >= 2 ? folded_[d - 2] : 0;
-  const int omit = costs_.Omit(c, cb);
+  const int omit = costs.Omit(c, cb);
   const Cost* replace = ReplaceCosts(c);
   uint64_t swaps = d >= 2 && c != cb ? (positions_[c] << 1) & positions_[cb] : 0;
   const Cost* extra = extra_.data();
@@ -325,7 +325,7 @@ void TRankedSuggestions::Walk(TMainDictionary& dict) {
     caps_ = lowerWord_ && uint8_t(first) != uint8_t(typed_[0]) ? kCapitalCaps : kOwnCaps;
     path_[0] = char(first);
     folded_[0] = lower_[first];
-    if (!Row(1, folded_[0], bound_)) continue;
+    if (!Row(1, folded_[0], bound_, costs_)) continue;
     if (oneLetter && rows_[stride_ + n] <= bound_) Add(std::string_view(path_.data(), 1), rows_[stride_ + n], 0, false);
     if (!longer) continue;
     DescendChildren(dict, below, 1);
@@ -385,7 +385,7 @@ void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::T
   if (++visits_ > kMaxVisits || depth > maxDepth_) return;
   path_[depth - 1] = char(step.ch);
   folded_[depth - 1] = lower_[step.ch];
-  if (!Row(depth, folded_[depth - 1], std::min(bound_, DepthCap(depth)))) return;
+  if (!Row(depth, folded_[depth - 1], std::min(bound_, DepthCap(depth)), costs_)) return;
   const int cost = rows_[depth * stride_ + n];
   if (step.endOfWord && cost <= bound_) Add(std::string_view(path_.data(), depth), cost, 0, false);
   size_t d = depth;
@@ -393,7 +393,7 @@ void TRankedSuggestions::Descend(TMainDictionary& dict, const TMainDictionary::T
     if (++d > maxDepth_) return;
     path_[d - 1] = char(step.run[r]);
     folded_[d - 1] = lower_[step.run[r]];
-    if (!Row(d, folded_[d - 1], bound_)) return;
+    if (!Row(d, folded_[d - 1], bound_, costs_)) return;
   }
   TMainDictionary::Branch below;
   if (dict.BelowOf(step, below) && (!branchBound_ || BranchMayYield(dict.LettersBelow(step.number), d)))
@@ -479,6 +479,52 @@ void TRankedSuggestions::RankFound(TSuggestionSource& source) {
     if (c.split) continue;  // ranked when added
     for (size_t i = 0; i < source.MainCount(); ++i) c.rank = std::max(c.rank, source.Main(i).WordRank(Word(c)));
   }
+}
+
+void TRankedSuggestions::RankCosts(size_t want) {
+  rankedDepth_ = 0;  // the walk's rows are not those of a word
+  // A word's cost by rankCosts_ is at least rankShare_ of its cost by
+  // costs_, and at most that: a word whose score would stay behind the
+  // first 2 * want ones (where sounding alike can still move it up; see
+  // Rank) even at the least is not costed again, which spares most of the
+  // words found for a short misspelling. Scores by the cost found so far
+  // are the dearest each can have.
+  double last = std::numeric_limits<double>::infinity();
+  if (found_.size() > 2 * want) {
+    scores_.clear();
+    for (const auto& c : found_) scores_.push_back(c.score);
+    std::nth_element(scores_.begin(), scores_.begin() + std::ptrdiff_t(2 * want - 1), scores_.end());
+    last = scores_[2 * want - 1] + weights_.soundsAlike;
+  }
+  for (auto& c : found_) {
+    if (c.split) continue;  // a space put in costs the same by both
+    if (c.score - c.cost * (1 - rankShare_) > last) continue;
+    c.cost = RankCost(Word(c));
+    c.score = c.cost + c.rest;
+  }
+}
+
+int TRankedSuggestions::RankCost(std::string_view word) {
+  // The rows of the walk, which is over, made again for the word's letters
+  // (as fast as the walk makes them); a word longer than they reach is
+  // costed the plain way.
+  const size_t m = word.size();
+  if (m > maxDepth_) {
+    rankedDepth_ = 0;
+    scratch_.assign(word);
+    for (char& ch : scratch_) ch = char(lower_[uint8_t(ch)]);
+    return rankCosts_.Distance(scratch_, typed_, std::numeric_limits<int>::max() / 2);
+  }
+  // The words come in the walk's order: most share a beginning with the
+  // word before, whose rows stand.
+  size_t d = 0;
+  while (d < m && d < rankedDepth_ && folded_[d] == lower_[uint8_t(word[d])]) ++d;
+  for (; d < m; ++d) {
+    folded_[d] = lower_[uint8_t(word[d])];
+    Row(d + 1, folded_[d], kFar, rankCosts_);
+  }
+  rankedDepth_ = m;
+  return rows_[m * stride_ + typed_.size()];
 }
 
 void TRankedSuggestions::AddFirstLetterEdits(TMainDictionary& dict) {
@@ -614,9 +660,9 @@ void TRankedSuggestions::AddAddedWords(TSuggestionSource& source) {
   }
 }
 
-double TRankedSuggestions::BaseScore(const Candidate& c, TSuggestionSource& source, bool lowerWord) {
+double TRankedSuggestions::ScoreBesidesCost(const Candidate& c, TSuggestionSource& source, bool lowerWord) {
   const std::string_view word = Word(c);
-  double s = c.cost;
+  double s = 0;
   const int countClass = std::min<int>(TWordRanks::CountClass(c.rank), weights_.countClassCap);
   s -= weights_.countClass * countClass + weights_.listLevel * TWordRanks::ListLevel(c.rank);
   if (lower_[uint8_t(word[0])] != uint8_t(typed_[0])) s += weights_.firstLetter;
@@ -671,6 +717,11 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   if (costs_.Language() != (language & 0xFF) || !costClassesMade_) {
     costs_.SetLanguage(language);
     MakeCostClasses();
+    rankCosts_ = costs_;
+    rankCosts_.SetOmission(costs_.Swap());
+    rankShare_ = 1;
+    for (int c = 1; c < 256; ++c)
+      rankShare_ = std::min(rankShare_, double(rankCosts_.Omit(uint8_t(c), 0)) / costs_.Omit(uint8_t(c), 0));
   }
   for (size_t j = 1; j <= n; ++j) missCost_[j] = Cost(std::min<int>(extra_[j], otherReplace_[uint8_t(typed_[j - 1])]));
   replaceRows_.resize(256 * stride_);
@@ -695,7 +746,11 @@ void TRankedSuggestions::Rank(const std::string& word, int maxCount, TSuggestion
   if (Kinds() & skSplit) AddSplits(source);
   RankFound(source);
   const bool lowerWord = !HasUpper(word);
-  for (auto& c : found_) c.score = BaseScore(c, source, lowerWord);
+  for (auto& c : found_) {
+    c.rest = ScoreBesidesCost(c, source, lowerWord);
+    c.score = c.cost + c.rest;
+  }
+  RankCosts(maxCount < 0 ? kMaxOffered : size_t(maxCount));
   auto better = [this](const Candidate& a, const Candidate& b) {
     if (a.score != b.score) return a.score < b.score;
     if (a.cost != b.cost) return a.cost < b.cost;

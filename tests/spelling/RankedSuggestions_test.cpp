@@ -21,7 +21,7 @@ const std::vector<std::string> kWords = {
     "a",      "accommodate", "b",     "bicycle", "Cat",     "cat",    "definitely", "desperate", "fact", "hello",
     "helot",  "in",          "lot",   "Paris",   "parish", "receive",    "serval",    "several",
     "the",    "their",       "there", "zebra",      "fee",     "back",   "feedback", "I",        "think",     "p",
-    "events"};
+    "events", "detail", "details"};
 
 // Count classes (the list level is 1 for the common ones).
 const std::map<std::string, uint8_t> kCommon = {{"a", 31},    {"in", 31},  {"the", 31},  {"fact", 18},
@@ -100,6 +100,24 @@ TEST(RankedSuggestions, TheWordRanksDecideBetweenEquallyCloseWords) {
   ASSERT_GE(s.size(), 2u);
   EXPECT_EQ(s[0].Word, "serval");
   EXPECT_EQ(s[1].Word, "several");
+}
+
+TEST_F(Ranked, ALetterLeftOutComesBeforeOtherEditsAsClose) {
+  // "detail" is one letter typed for another away, "details" one left out:
+  // equally far for the walk, and as common; writers leave letters out
+  // more often.
+  auto s = Suggest("detais");
+  ASSERT_GE(s.size(), 2u);
+  EXPECT_EQ(s[0].Word, "details");
+  EXPECT_EQ(s[1].Word, "detail");
+  // Asked for one, of more words found: the first is the same.
+  s = Suggest("detais", 1);
+  ASSERT_EQ(s.size(), 1u);
+  EXPECT_EQ(s[0].Word, "details");
+  // A letter typed twice still costs less: "detaill" is "detail".
+  s = Suggest("detaill");
+  ASSERT_FALSE(s.empty());
+  EXPECT_EQ(s[0].Word, "detail");
 }
 
 TEST_F(Ranked, ReachesWordsTwoEditsAway) {
@@ -454,6 +472,18 @@ TEST(EditCosts, CommonSlipsCostLess) {
   EXPECT_EQ(other.Distance("separate", "seperate", 20), kEdit);
   EXPECT_EQ(other.Distance("cat", "xat", 20), kEdit);
   EXPECT_LT(other.Distance("hello", "helo", 20), kEdit);
+  // Omissions made cheaper: only they change, and a swap next to one is
+  // still found.
+  english.SetOmission(4);
+  EXPECT_EQ(english.Distance("cart", "cat", 20), 4);
+  EXPECT_EQ(english.Distance("details", "detais", 20), 4);
+  EXPECT_EQ(english.Distance("cat", "pat", 20), kEdit);
+  EXPECT_EQ(english.Distance("cat", "cart", 20), kEdit);
+  EXPECT_EQ(english.Distance("their", "thier", 20), 6);
+  EXPECT_EQ(english.Distance("theirs", "thier", 20), 10);
+  // Never dearer than before.
+  english.SetOmission(30);
+  EXPECT_EQ(english.Distance("cart", "cat", 20), 4);
 }
 
 }  // namespace wx
