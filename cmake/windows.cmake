@@ -209,3 +209,17 @@ if(BUILD_TESTING AND TARGET wxdriver)
       TIMEOUT 300 RUN_SERIAL TRUE)
   endforeach()
 endif()
+
+# The target `programs` builds everything above but the installer and the
+# portable zip, which pack the data files: scripts/build.sh compiles it while
+# the data files are being built.
+# (The custom targets but the help page are left out: CTest's dashboard targets are among them.)
+get_property(wx_targets DIRECTORY PROPERTY BUILDSYSTEM_TARGETS)
+add_custom_target(programs)
+add_dependencies(programs wx_help)
+foreach(t IN LISTS wx_targets)
+  get_target_property(type ${t} TYPE)
+  if(NOT type STREQUAL "UTILITY")
+    add_dependencies(programs ${t})
+  endif()
+endforeach()
