@@ -7,7 +7,9 @@
 # unit tests, the benchmarks and the sanitizer and fuzz builds are built
 # meanwhile, at the lowest priority so that they never slow the program under
 # test: before the first test only the data tools, the data and the Windows
-# program are built.
+# program are built. The native unit tests (plain and under the sanitizers) use
+# nothing of Wine's and time nothing: they run there too, at the same priority,
+# as soon as they are built, and their results are shown after the Wine tests.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 set -e
@@ -16,12 +18,23 @@ jobs=$(nproc)
 export CCACHE_BASEDIR=$(pwd) CCACHE_NOHASHDIR=true
 echo "== native tests and benchmarks, sanitizer and fuzz builds, in the background [${SECONDS}s]"
 mkdir -p build
+rm -f build/native-tests.log build/asan-tests.log build/unit-tests-failed
+# unit_tests NAME DIR: runs the unit tests of one build into build/NAME-tests.log,
+# noting in build/unit-tests-failed when some failed.
+unit_tests() {
+  echo "(run from ${SECONDS}s)" >"build/$1-tests.log"
+  nice -n 19 ctest --test-dir "$2" -j"$jobs" --output-on-failure >>"build/$1-tests.log" 2>&1 ||
+    echo "$1" >>build/unit-tests-failed
+  echo "(done at ${SECONDS}s)" >>"build/$1-tests.log"
+}
 (
   set -e
   nice -n 19 cmake --build --preset native -j"$jobs"
   cmake --install build/native >/dev/null
+  unit_tests native build/native
   cmake --preset asan >/dev/null
   nice -n 19 cmake --build --preset asan -j"$jobs"
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 unit_tests asan build/asan
   cmake --preset fuzz >/dev/null
   nice -n 19 cmake --build --preset fuzz -j"$jobs"
 ) >build/background-builds.log 2>&1 &
@@ -38,10 +51,10 @@ if ! wait "$background"; then
   exit 1
 fi
 echo "== native unit tests [${SECONDS}s]"
-ctest --test-dir build/native -j"$jobs" --output-on-failure || status=1
+cat build/native-tests.log
 echo "== native unit tests under ASan/UBSan [${SECONDS}s]"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build/asan -j"$jobs" --output-on-failure || status=1
+cat build/asan-tests.log
+[ ! -e build/unit-tests-failed ] || status=1
 echo "== fuzz targets (${WX_FUZZ_SECONDS:=6} s each, $jobs at a time) [${SECONDS}s]"
 # fuzz_one NAME: a short run of one target on its corpus and seeds; prints one
 # line, and the end of the log when it failed.
