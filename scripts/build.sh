@@ -10,35 +10,44 @@ jobs=$(nproc)
 export CCACHE_BASEDIR=$(pwd) CCACHE_NOHASHDIR=true
 cmake --preset native >/dev/null
 if [ "${WX_NATIVE_TOOLS_ONLY:-0}" = 1 ]; then
-  # The test command builds the unit tests and benchmarks later, while the
-  # Windows tests run: here only the tools the data files need.
-  echo "== native build: the tools [${SECONDS}s]"
-  cmake --build --preset native -j"$jobs" --target tools
-  cmake --install build/native --component tools >/dev/null
-else
-  echo "== native build [${SECONDS}s]"
-  cmake --build --preset native -j"$jobs"
-  cmake --install build/native >/dev/null
+  # For the test command: only what the tests need before the first Windows
+  # test. The Windows program, its tests and the test driver compile in the
+  # background from the start, at a lower priority so that the data builders
+  # and then the data come first; the native unit tests and benchmarks, the
+  # other tools and the other editions are built later, while the Windows
+  # tests run (scripts/test.sh).
+  cmake --preset mingw >/dev/null
+  mkdir -p build
+  echo "== Windows build: the programs the tests run, in the background [${SECONDS}s]"
+  nice -n 10 cmake --build --preset mingw -j"$jobs" --target test_programs >build/mingw-programs.log 2>&1 &
+  programs=$!
+  echo "== native build: the data builders [${SECONDS}s]"
+  data_status=0
+  { cmake --build --preset native -j"$jobs" --target builders &&
+    cmake --install build/native --component builders >/dev/null &&
+    bash scripts/build-data.sh; } || data_status=$?
+  programs_status=0
+  wait "$programs" || programs_status=$?
+  cat build/mingw-programs.log
+  if [ "$programs_status" != 0 ]; then
+    echo "== the Windows build FAILED"
+    exit "$programs_status"
+  fi
+  [ "$data_status" = 0 ] || exit "$data_status"
+  echo "== Windows build: the installer and the zip [${SECONDS}s]"
+  # Configured again: the installer is part of the build once the data files exist.
+  cmake --preset mingw >/dev/null
+  cmake --build --preset mingw -j"$jobs" --target test_programs release
+  cmake --install build/mingw >/dev/null
+  echo "== built for the tests [${SECONDS}s]"
+  exit 0
 fi
-# The Windows programs compile while the data files are built (most data
-# builders use one core), at a lower priority so that the data comes first; the
-# installer and the portable zip, which pack the data files, are built after.
-echo "== Windows build: the programs, in the background [${SECONDS}s]"
-cmake --preset mingw >/dev/null
-nice -n 10 cmake --build --preset mingw -j"$jobs" --target programs >build/mingw-programs.log 2>&1 &
-programs=$!
-data_status=0
-bash scripts/build-data.sh || data_status=$?
-programs_status=0
-wait "$programs" || programs_status=$?
-cat build/mingw-programs.log
-if [ "$programs_status" != 0 ]; then
-  echo "== the Windows build FAILED"
-  exit "$programs_status"
-fi
-[ "$data_status" = 0 ] || exit "$data_status"
+echo "== native build [${SECONDS}s]"
+cmake --build --preset native -j"$jobs"
+cmake --install build/native >/dev/null
+# The data files come first: the Windows build packs them into the installer.
+bash scripts/build-data.sh
 echo "== Windows build [${SECONDS}s]"
-# Configured again: the installer is part of the build once the data files exist.
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw -j"$jobs"
 cmake --install build/mingw >/dev/null

@@ -6,8 +6,11 @@
 # The Wine tests spend most of their time waiting for windows, so the native
 # unit tests, the benchmarks and the sanitizer and fuzz builds are built
 # meanwhile, at the lowest priority so that they never slow the program under
-# test: before the first test only the data tools, the data and the Windows
-# program are built. The native unit tests (plain and under the sanitizers) use
+# test: before the first test only the data builders, the data, the Windows
+# program with its installer, and the programs the Windows tests run are built
+# (the program's other editions and the Windows benchmarks wait too). The
+# sanitizer build builds the unit tests and the tools they run, nothing else.
+# The native unit tests (plain and under the sanitizers) use
 # nothing of Wine's and time nothing: they run there too, at the same priority,
 # as soon as they are built, and their results are shown after the Wine tests.
 set -uo pipefail
@@ -29,11 +32,12 @@ unit_tests() {
 }
 (
   set -e
+  nice -n 19 cmake --build --preset mingw -j"$jobs"
   nice -n 19 cmake --build --preset native -j"$jobs"
   cmake --install build/native >/dev/null
   unit_tests native build/native
   cmake --preset asan >/dev/null
-  nice -n 19 cmake --build --preset asan -j"$jobs"
+  nice -n 19 cmake --build --preset asan -j"$jobs" --target unit_tests
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 unit_tests asan build/asan
   cmake --preset fuzz >/dev/null
   nice -n 19 cmake --build --preset fuzz -j"$jobs"
