@@ -10,9 +10,9 @@
 # program with its installer, and the programs the Windows tests run are built
 # (the program's other editions and the Windows benchmarks wait too). The
 # sanitizer build builds the unit tests and the tools they run, nothing else.
-# The native unit tests (plain and under the sanitizers) use
-# nothing of Wine's and time nothing: they run there too, at the same priority,
-# as soon as they are built, and their results are shown after the Wine tests.
+# The native unit tests (plain and under the sanitizers) use nothing of Wine's
+# and time nothing: they run there too, at the same priority, as soon as they
+# are built, and their results are shown after the Wine tests.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 set -e
