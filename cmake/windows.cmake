@@ -205,6 +205,10 @@ else()
 endif()
 
 # End-to-end tests: tests/e2e/test_*.sh, each run with the installed program.
+# Each has a virtual display, a Wine prefix and a temporary folder of its own
+# (tests/e2e/lib.sh), so they may run side by side: scripts/test.sh runs the
+# Windows tests two at a time, since they mostly wait for windows (a test
+# keeps about a third of one core busy).
 if(BUILD_TESTING AND TARGET wxdriver)
   file(GLOB e2e_scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
   foreach(script IN LISTS e2e_scripts)
@@ -212,16 +216,17 @@ if(BUILD_TESTING AND TARGET wxdriver)
     add_test(NAME e2e_${name} COMMAND bash ${script})
     set_tests_properties(e2e_${name} PROPERTIES
       ENVIRONMENT "WX_EXE=$<TARGET_FILE:WendrixTray>;WX_DRIVER=$<TARGET_FILE:wxdriver>;WX_SOURCE_DIR=${CMAKE_SOURCE_DIR};WX_BINARY_DIR=${CMAKE_BINARY_DIR};WX_DATA_DIR=${WX_DATA_DIR};WX_INSTALLER=${WX_INSTALLER};WX_INSTALLER_ENGLISH=${WX_INSTALLER_ENGLISH};WX_PORTABLE_ZIP=${WX_PORTABLE_ZIP}"
-      TIMEOUT 300 RUN_SERIAL TRUE)
+      TIMEOUT 300)
   endforeach()
 endif()
 
 # The target `test_programs` builds what the tests run: the program, its help
-# page, the Windows tests and the test driver. scripts/build.sh compiles it
-# while the data files are built; the installer and the zip, which pack the
-# data, come after, and the other editions and the benchmarks last.
+# page, edition 0 (every service: some end-to-end tests start it), the Windows
+# tests and the test driver. scripts/build.sh compiles it while the data files
+# are built; the installer and the zip, which pack the data, come after, and
+# the other editions and the benchmarks last.
 add_custom_target(test_programs)
-add_dependencies(test_programs WendrixTray wx_help)
+add_dependencies(test_programs WendrixTray WendrixTray-edition0 wx_help)
 foreach(t IN ITEMS win_tests wxdriver)
   if(TARGET ${t})
     add_dependencies(test_programs ${t})

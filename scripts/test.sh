@@ -45,8 +45,8 @@ unit_tests() {
 background=$!
 set +e
 status=0
-echo "== Windows tests and end-to-end tests under Wine [${SECONDS}s]"
-ctest --test-dir build/mingw --output-on-failure || status=1
+echo "== Windows tests and end-to-end tests under Wine, two at a time [${SECONDS}s]"
+ctest --test-dir build/mingw -j2 --output-on-failure || status=1
 echo "== waiting for the background builds [${SECONDS}s]"
 if ! wait "$background"; then
   tail -60 build/background-builds.log
