@@ -35,12 +35,15 @@ unit_tests() {
   nice -n 19 cmake --build --preset mingw -j"$jobs"
   nice -n 19 cmake --build --preset native -j"$jobs"
   cmake --install build/native >/dev/null
-  unit_tests native build/native
+  # Each build's unit tests run beside the next build, which fills the cores
+  # their last, longest tests leave free.
+  unit_tests native build/native &
   cmake --preset asan >/dev/null
   nice -n 19 cmake --build --preset asan -j"$jobs" --target unit_tests
-  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 unit_tests asan build/asan
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 unit_tests asan build/asan &
   cmake --preset fuzz >/dev/null
   nice -n 19 cmake --build --preset fuzz -j"$jobs"
+  wait
 ) >build/background-builds.log 2>&1 &
 background=$!
 set +e
