@@ -3,25 +3,32 @@
 # AddressSanitizer/UndefinedBehaviorSanitizer), a short run of every fuzz
 # target, and the Windows tests and end-to-end tests under Wine.
 #
-# The Wine tests spend most of their time waiting for windows, so the native
-# unit tests, the benchmarks and the sanitizer and fuzz builds are built
-# meanwhile, at the lowest priority so that they never slow the program under
-# test: before the first test only the data builders, the data, the Windows
-# program with its installer, and the programs the Windows tests run are built
-# (the program's other editions and the Windows benchmarks wait too). The
-# sanitizer build builds the unit tests and the tools they run, nothing else.
-# The native unit tests (plain and under the sanitizers) use nothing of Wine's
-# and time nothing: they run there too, at the same priority, as soon as they
-# are built, and their results are shown after the Wine tests.
+# The Wine tests spend most of their time waiting for windows, so they run two
+# at a time, and the native unit tests, the benchmarks and the sanitizer and
+# fuzz builds are built meanwhile, at the lowest priority so that they never
+# slow the program under test. Before the first test only the data builders,
+# the thesaurus, definitions and American English dictionary, the program and
+# the test driver are built; the other languages' dictionaries, the Windows
+# tests, the installer and the zip are built (at a priority between the two)
+# while the first tests run, and the tests that need them (CTest label
+# second-build) run after. The program's other editions and the Windows
+# benchmarks come last. The sanitizer build builds the unit tests and the tools
+# they run, nothing else. The native unit tests (plain and under the
+# sanitizers) use nothing of Wine's and time nothing: they run in the
+# background too, at the builds' priority, as soon as they are built, and their
+# results are shown after the Wine tests.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 set -e
-WX_NATIVE_TOOLS_ONLY=1 bash scripts/build.sh
+WX_TEST_BUILD=first bash scripts/build.sh
 jobs=$(nproc)
 export CCACHE_BASEDIR=$(pwd) CCACHE_NOHASHDIR=true
-echo "== native tests and benchmarks, sanitizer and fuzz builds, in the background [${SECONDS}s]"
 mkdir -p build
 rm -f build/native-tests.log build/asan-tests.log build/unit-tests-failed
+echo "== the other Windows tests' needs, in the background [${SECONDS}s]"
+WX_TEST_BUILD=second nice -n 5 bash scripts/build.sh >build/second-build.log 2>&1 &
+second=$!
+echo "== native tests and benchmarks, sanitizer and fuzz builds, in the background [${SECONDS}s]"
 # unit_tests NAME DIR: runs the unit tests of one build into build/NAME-tests.log,
 # noting in build/unit-tests-failed when some failed.
 unit_tests() {
@@ -32,7 +39,6 @@ unit_tests() {
 }
 (
   set -e
-  nice -n 19 cmake --build --preset mingw -j"$jobs"
   nice -n 19 cmake --build --preset native -j"$jobs"
   cmake --install build/native >/dev/null
   # Each build's unit tests run beside the next build, which fills the cores
@@ -49,7 +55,25 @@ background=$!
 set +e
 status=0
 echo "== Windows tests and end-to-end tests under Wine, two at a time [${SECONDS}s]"
-ctest --test-dir build/mingw -j2 --output-on-failure || status=1
+ctest --test-dir build/mingw -j2 -LE second-build --output-on-failure || status=1
+echo "== waiting for the other Windows tests' needs [${SECONDS}s]"
+second_status=0
+wait "$second" || second_status=$?
+cat build/second-build.log
+if [ "$second_status" != 0 ]; then
+  echo "== the build for the other Windows tests FAILED"
+  status=1
+fi
+# The other editions and the Windows benchmarks, while the last tests run.
+nice -n 19 cmake --build --preset mingw -j"$jobs" >build/mingw-rest.log 2>&1 &
+mingw_rest=$!
+echo "== the Windows tests that needed it, two at a time [${SECONDS}s]"
+ctest --test-dir build/mingw -j2 -L second-build --output-on-failure || status=1
+if ! wait "$mingw_rest"; then
+  tail -40 build/mingw-rest.log
+  echo "== the Windows build of the other editions and benchmarks FAILED"
+  status=1
+fi
 echo "== waiting for the background builds [${SECONDS}s]"
 if ! wait "$background"; then
   tail -60 build/background-builds.log
