@@ -64,7 +64,11 @@ target_include_directories(wxengines PUBLIC ${CMAKE_SOURCE_DIR})
 # build from); it never goes into the program.
 file(GLOB tools_lib_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/lib/*.cpp)
 add_library(wxtools STATIC ${tools_lib_sources} ${CMAKE_SOURCE_DIR}/tools/lib/Progress.h)
-target_link_libraries(wxtools PUBLIC wxengines)
+# Its users name the core library they link beside it (the builders
+# wxengines, the rest wxcore): no program links both, since an object in two
+# archives of one link may be taken from the later one, whose references the
+# earlier archive no longer resolves.
+target_include_directories(wxtools PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(wxtools PRIVATE ${WX_WARNINGS})
 
 # Each folder tools/NAME (but lib) holds one program called NAME. The target
