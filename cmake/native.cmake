@@ -2,39 +2,53 @@
 include(CTest)
 find_package(Threads REQUIRED)
 
+# Fuzz targets: fuzz/NAME_fuzz.cpp, each one libFuzzer program (clang only);
+# the target `fuzz_targets` builds them all. With WENDRIX_SANITIZE as well (the
+# asan preset) they are built with the unit tests, on the one sanitized core
+# library: everything is compiled with the fuzzers' coverage instrumentation
+# (which costs the unit tests little), and the core library is not compiled a
+# second time for the fuzz targets.
 if(WENDRIX_FUZZ)
-  # Fuzz targets: fuzz/NAME_fuzz.cpp, each one libFuzzer program (clang only).
   file(GLOB fuzz_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*_fuzz.cpp)
-  # The core library is built here only from what the targets use, not the
-  # whole of it: the engines' folders, and the files named below of the others
-  # (the dialogs' models and texts, tray and capture code are not fuzzed). A
-  # target that comes to need another file of those fails to link with an
-  # undefined reference, and the file goes in this list.
-  set(wx_fuzz_other_sources
-    app/AppDir_posix.cpp app/AppErrors.cpp app/AppTexts.cpp app/Commands.cpp app/DefinitionsGeometry.cpp
-    app/DontShowAgain.cpp app/Edition.cpp app/HotKeys.cpp app/MacroValues_posix.cpp app/MainOptions.cpp
-    app/ObjectManager.cpp
-    ui/WindowPlacement.cpp
-    windows/InstantSpellModel.cpp windows/LiveLayout.cpp windows/LiveSpelling.cpp
-    windows/LiveSpellingTexts.cpp windows/SmartBarModel.cpp windows/SmartBarTexts.cpp
-    windows/SpellViewerModel.cpp)
-  set(wx_fuzz_core_sources)
-  foreach(src IN LISTS WX_PORTABLE_SOURCES)
-    file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR} ${src})
-    if(rel MATCHES "^(common|spelling|definitions|thesaurus)/" OR rel IN_LIST wx_fuzz_other_sources)
-      list(APPEND wx_fuzz_core_sources ${src})
-    endif()
-  endforeach()
-  set_property(TARGET wxcore PROPERTY SOURCES ${wx_fuzz_core_sources})
-  target_compile_options(wxcore PUBLIC -fsanitize=fuzzer-no-link,address,undefined)
+  if(NOT WENDRIX_SANITIZE)
+    # The fuzz targets alone: the core library is built only from what they
+    # use, not the whole of it: the engines' folders, and the files named below
+    # of the others (the dialogs' models and texts, tray and capture code are
+    # not fuzzed). A target that comes to need another file of those fails to
+    # link with an undefined reference, and the file goes in this list.
+    set(wx_fuzz_other_sources
+      app/AppDir_posix.cpp app/AppErrors.cpp app/AppTexts.cpp app/Commands.cpp app/DefinitionsGeometry.cpp
+      app/DontShowAgain.cpp app/Edition.cpp app/HotKeys.cpp app/MacroValues_posix.cpp app/MainOptions.cpp
+      app/ObjectManager.cpp
+      ui/WindowPlacement.cpp
+      windows/InstantSpellModel.cpp windows/LiveLayout.cpp windows/LiveSpelling.cpp
+      windows/LiveSpellingTexts.cpp windows/SmartBarModel.cpp windows/SmartBarTexts.cpp
+      windows/SpellViewerModel.cpp)
+    set(wx_fuzz_core_sources)
+    foreach(src IN LISTS WX_PORTABLE_SOURCES)
+      file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR} ${src})
+      if(rel MATCHES "^(common|spelling|definitions|thesaurus)/" OR rel IN_LIST wx_fuzz_other_sources)
+        list(APPEND wx_fuzz_core_sources ${src})
+      endif()
+    endforeach()
+    set_property(TARGET wxcore PROPERTY SOURCES ${wx_fuzz_core_sources})
+    target_compile_options(wxcore PUBLIC -fsanitize=fuzzer-no-link,address,undefined)
+  else()
+    add_compile_options(-fsanitize=fuzzer-no-link)
+    target_compile_options(wxcore PUBLIC -fsanitize=fuzzer-no-link)
+  endif()
+  add_custom_target(fuzz_targets)
   foreach(src IN LISTS fuzz_sources)
     get_filename_component(name ${src} NAME_WE)
     add_executable(${name} ${src})
     target_link_libraries(${name} PRIVATE wxcore)
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    add_dependencies(fuzz_targets ${name})
   endforeach()
-  return()
+  if(NOT WENDRIX_SANITIZE)
+    return()
+  endif()
 endif()
 
 # The engines (common, spelling, definitions, thesaurus) are compiled once, as

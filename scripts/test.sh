@@ -4,19 +4,18 @@
 # target, and the Windows tests and end-to-end tests under Wine.
 #
 # The Wine tests spend most of their time waiting for windows, so they run two
-# at a time, and the native unit tests, the benchmarks and the sanitizer and
-# fuzz builds are built meanwhile, at the lowest priority so that they never
-# slow the program under test. Before the first test only the data builders,
-# the thesaurus, definitions and American English dictionary, the program and
-# the test driver are built; the other languages' dictionaries, the Windows
-# tests, the installer and the zip are built (at a priority between the two)
-# while the first tests run, and the tests that need them (CTest label
-# second-build) run after. The program's other editions and the Windows
-# benchmarks come last. The sanitizer build builds the unit tests and the tools
-# they run, nothing else. The native unit tests (plain and under the
-# sanitizers) use nothing of Wine's and time nothing: they run in the
-# background too, at the builds' priority, as soon as they are built, and their
-# results are shown after the Wine tests.
+# at a time, and the native unit tests, the benchmarks and the sanitizer build
+# (the unit tests, the tools they run and the fuzz targets) are built
+# meanwhile, at the lowest priority so that they never slow the program under
+# test. Before the first test only the data builders, the thesaurus,
+# definitions and American English dictionary, the program and the test driver
+# are built; the other languages' dictionaries, the Windows tests, the
+# installer and the zip are built (at a priority between the two) while the
+# first tests run, and the tests that need them (CTest label second-build) run
+# after. The program's other editions and the Windows benchmarks come last.
+# The native unit tests (plain and under the sanitizers) use nothing of Wine's
+# and time nothing: they run in the background too, at the builds' priority,
+# as soon as they are built, and their results are shown after the Wine tests.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 set -e
@@ -28,7 +27,7 @@ rm -f build/native-tests.log build/asan-tests.log build/unit-tests-failed
 echo "== the other Windows tests' needs, in the background [${SECONDS}s]"
 WX_TEST_BUILD=second nice -n 5 bash scripts/build.sh >build/second-build.log 2>&1 &
 second=$!
-echo "== native tests and benchmarks, sanitizer and fuzz builds, in the background [${SECONDS}s]"
+echo "== native tests and benchmarks, the sanitizer build with the fuzz targets, in the background [${SECONDS}s]"
 # unit_tests NAME DIR: runs the unit tests of one build into build/NAME-tests.log,
 # noting in build/unit-tests-failed when some failed.
 unit_tests() {
@@ -45,11 +44,8 @@ unit_tests() {
   # their last, longest tests leave free.
   unit_tests native build/native &
   cmake --preset asan >/dev/null
-  nice -n 19 cmake --build --preset asan -j"$jobs" --target unit_tests
-  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 unit_tests asan build/asan &
-  cmake --preset fuzz >/dev/null
-  nice -n 19 cmake --build --preset fuzz -j"$jobs"
-  wait
+  nice -n 19 cmake --build --preset asan -j"$jobs" --target unit_tests fuzz_targets
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 unit_tests asan build/asan
 ) >build/background-builds.log 2>&1 &
 background=$!
 set +e
@@ -87,13 +83,13 @@ echo "== native unit tests under ASan/UBSan [${SECONDS}s]"
 cat build/asan-tests.log
 [ ! -e build/unit-tests-failed ] || status=1
 echo "== fuzz targets (${WX_FUZZ_SECONDS:=6} s each, $jobs at a time) [${SECONDS}s]"
-# fuzz_one NAME: a short run of one target on its corpus and seeds; prints one
-# line, and the end of the log when it failed.
+# fuzz_one NAME: a short run of one target (built with the sanitizer build) on
+# its corpus and seeds; prints one line, and the end of the log when it failed.
 fuzz_one() {
   local name=$1 corpus=build/fuzz/corpus/$1 seeds=fuzz/seeds/$1 log=build/fuzz/$1.log
   mkdir -p "$corpus"
   [ -d "$seeds" ] || seeds=
-  if build/fuzz/"$name" -max_total_time="$WX_FUZZ_SECONDS" -rss_limit_mb=2048 "$corpus" $seeds >"$log" 2>&1; then
+  if build/asan/"$name" -max_total_time="$WX_FUZZ_SECONDS" -rss_limit_mb=2048 "$corpus" $seeds >"$log" 2>&1; then
     echo "fuzz $name: ok ($(grep -o 'Done [0-9]* runs' "$log" | tail -1))"
   else
     printf 'fuzz %s: FAILED\n%s\n' "$name" "$(tail -40 "$log")"
@@ -102,7 +98,7 @@ fuzz_one() {
 }
 export -f fuzz_one
 export WX_FUZZ_SECONDS
-for f in build/fuzz/*_fuzz; do [ -x "$f" ] && basename "$f"; done |
+for f in build/asan/*_fuzz; do [ -x "$f" ] && basename "$f"; done |
   xargs -P "$jobs" -I{} bash -c 'fuzz_one "$1"' _ {} || status=1
 echo "== all tests done [${SECONDS}s]"
 exit $status
