@@ -25,7 +25,7 @@ export CCACHE_BASEDIR=$(pwd) CCACHE_NOHASHDIR=true
 mkdir -p build
 rm -f build/native-tests.log build/asan-tests.log build/unit-tests-failed
 echo "== the other Windows tests' needs, in the background [${SECONDS}s]"
-WX_TEST_BUILD=second nice -n 5 bash scripts/build.sh >build/second-build.log 2>&1 &
+WX_TEST_BUILD=second nice -n 10 bash scripts/build.sh >build/second-build.log 2>&1 &
 second=$!
 echo "== native tests and benchmarks, the sanitizer build with the fuzz targets, in the background [${SECONDS}s]"
 # unit_tests NAME DIR: runs the unit tests of one build into build/NAME-tests.log,
