@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Builds the program's data files from Debian's open data with our own builder
 # tools, when they are missing or older than their builder, and installs them
-# beside the Windows program.
+# beside the Windows program. WX_DATA_PART=main builds only the thesaurus, the
+# definitions and the American English dictionary; WX_DATA_PART=languages only
+# the other languages' dictionaries (the test command builds those while the
+# first end-to-end tests run).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+part=${WX_DATA_PART:-all}
 bin=dist/linux/bin
 data=build/data
 mkdir -p "$data" dist/windows
@@ -33,8 +37,10 @@ WORDNET=/usr/share/wordnet
 WORDS=/usr/share/dict/american-english-large
 # The smaller list of common words tells which words a writer meets often.
 COMMON=/usr/share/dict/american-english
-build_data Thesaurus.qxt build-thesaurus --words "$WORDS" --common "$COMMON" "$WORDNET"
-build_data Definitions.ydd build-definitions "$WORDNET"
+if [ "$part" != languages ]; then
+  build_data Thesaurus.qxt build-thesaurus --words "$WORDS" --common "$COMMON" "$WORDNET"
+  build_data Definitions.ydd build-definitions "$WORDNET"
+fi
 # Word ranks for ranked suggestions: counts in the fortunes and in WordNet's
 # glosses, and whether the common-size word list holds the word.
 RANK_ARGS=()
@@ -44,8 +50,11 @@ for f in /usr/share/games/fortunes/* /usr/share/wordnet/data.noun /usr/share/wor
   [ -f "$f" ] && RANK_ARGS+=(--rank-text "$f")
 done
 [ -f /usr/share/dict/american-english ] && RANK_ARGS+=(--common /usr/share/dict/american-english)
-build_data american.qxm build-maindict --frequency /usr/share/common-licenses "${RANK_ARGS[@]}" \
-  /usr/share/dict/american-english-large
+if [ "$part" != languages ]; then
+  build_data american.qxm build-maindict --frequency /usr/share/common-licenses "${RANK_ARGS[@]}" \
+    /usr/share/dict/american-english-large
+fi
+[ "$part" != main ] || exit 0
 
 # The main dictionaries of the other interface languages, from Debian's
 # Hunspell dictionaries: FILE, the .dic (its .aff beside it), the Windows
