@@ -207,9 +207,10 @@ endif()
 
 # End-to-end tests: tests/e2e/test_*.sh, each run with the installed program.
 # Each has a virtual display, a Wine prefix and a temporary folder of its own
-# (tests/e2e/lib.sh), so they may run side by side: scripts/test.sh runs the
-# Windows tests two at a time, since they mostly wait for windows (a test
-# keeps about a third of one core busy).
+# (tests/e2e/lib.sh), but they run one at a time: some measure how the
+# program keeps up with a user's keys, which a second test beside them, on a
+# machine as busy as the test command keeps it, made miss (a selection read
+# one letter long).
 #
 # The label second-build marks the Windows tests that need more than the
 # program, the test driver and the thesaurus, definitions and American English
@@ -227,7 +228,7 @@ if(BUILD_TESTING AND TARGET wxdriver)
     endif()
     set_tests_properties(e2e_${name} PROPERTIES
       ENVIRONMENT "WX_EXE=$<TARGET_FILE:WendrixTray>;WX_DRIVER=$<TARGET_FILE:wxdriver>;WX_SOURCE_DIR=${CMAKE_SOURCE_DIR};WX_BINARY_DIR=${CMAKE_BINARY_DIR};WX_DATA_DIR=${WX_DATA_DIR};WX_INSTALLER=${WX_INSTALLER};WX_INSTALLER_ENGLISH=${WX_INSTALLER_ENGLISH};WX_PORTABLE_ZIP=${WX_PORTABLE_ZIP}"
-      TIMEOUT 300)
+      TIMEOUT 300 RUN_SERIAL TRUE)
   endforeach()
 endif()
 

@@ -50,8 +50,8 @@ unit_tests() {
 background=$!
 set +e
 status=0
-echo "== Windows tests and end-to-end tests under Wine, two at a time [${SECONDS}s]"
-ctest --test-dir build/mingw -j2 -LE second-build --output-on-failure || status=1
+echo "== Windows tests and end-to-end tests under Wine [${SECONDS}s]"
+ctest --test-dir build/mingw -LE second-build --output-on-failure || status=1
 echo "== waiting for the other Windows tests' needs [${SECONDS}s]"
 second_status=0
 wait "$second" || second_status=$?
@@ -63,8 +63,8 @@ fi
 # The other editions and the Windows benchmarks, while the last tests run.
 nice -n 19 cmake --build --preset mingw -j"$jobs" >build/mingw-rest.log 2>&1 &
 mingw_rest=$!
-echo "== the Windows tests that needed it, two at a time [${SECONDS}s]"
-ctest --test-dir build/mingw -j2 -L second-build --output-on-failure || status=1
+echo "== the Windows tests that needed it [${SECONDS}s]"
+ctest --test-dir build/mingw -L second-build --output-on-failure || status=1
 if ! wait "$mingw_rest"; then
   tail -40 build/mingw-rest.log
   echo "== the Windows build of the other editions and benchmarks FAILED"
