@@ -483,12 +483,12 @@ void TRankedSuggestions::RankFound(TSuggestionSource& source) {
 
 void TRankedSuggestions::RankCosts(size_t want) {
   rankedDepth_ = 0;  // the walk's rows are not those of a word
-  // A word's cost by rankCosts_ is at least rankShare_ of its cost by
-  // costs_, and at most that: a word whose score would stay behind the
-  // first 2 * want ones (where sounding alike can still move it up; see
-  // Rank) even at the least is not costed again, which spares most of the
-  // words found for a short misspelling. Scores by the cost found so far
-  // are the dearest each can have.
+  // A word's cost by rankCosts_ lies between rankShare_ of its cost by
+  // costs_ and that cost itself, so the scores made with costs_ are the
+  // dearest each word can have. A word whose score would stay behind the
+  // first 2 * want of those (where sounding alike can still move it up; see
+  // Rank) even at its least is not costed again, which spares many of the
+  // words found for a short misspelling.
   double last = std::numeric_limits<double>::infinity();
   if (found_.size() > 2 * want) {
     scores_.clear();
