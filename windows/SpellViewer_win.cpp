@@ -378,9 +378,16 @@ bool TfrmSpellViewer::PutResult(bool rich, bool originalEndsWithBreak) {
     SendMessageW(pane, WM_COPY, 0, 0);
     if (GetClipboardSequenceNumber() == before) continue;
     // The copy may hand the clipboard a data object that renders on demand:
-    // render it now, so that the text outlives the pane.
-    OleFlushClipboard();
-    if (IsClipboardFormatAvailable(CF_UNICODETEXT)) return true;
+    // render it now, so that the text outlives the pane and this thread's
+    // OLE. The flush fails while another program holds the clipboard open
+    // (one reading it, say); the formats would then stay unrendered and be
+    // lost when OLE lets go of them, so it is tried again.
+    bool flushed = false;
+    for (int flushes = 0; !flushed && flushes < 100; ++flushes) {
+      if (flushes > 0) Sleep(20);
+      flushed = SUCCEEDED(OleFlushClipboard());
+    }
+    return flushed && IsClipboardFormatAvailable(CF_UNICODETEXT);
   }
   return false;
 }
