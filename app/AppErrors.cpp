@@ -1,8 +1,8 @@
 #include "app/AppErrors.h"
 
-#include <filesystem>
 
 #include "app/AppTexts.h"
+#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 
 namespace wx {
@@ -49,9 +49,7 @@ std::string AppFilePath(const std::string& fileName) {
 }
 
 void CheckAppFile(const std::string& fileName) {
-  std::error_code ec;
-  if (fileName.empty() ||
-      !std::filesystem::is_regular_file(std::filesystem::path(Utf8ToWide(AppDir() + fileName)), ec))
+  if (fileName.empty() || !IsRegularFile(AppDir() + fileName))
     throw EFileNotFoundAppDir(fileName);
 }
 

@@ -3,10 +3,10 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
-#include <filesystem>
 #include <string>
 
 #include "app/AppErrors.h"
+#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 
 namespace wx {
@@ -30,9 +30,8 @@ std::wstring BrowserCommand(const std::wstring& url) {
 }  // namespace
 
 void ShowHelp(HWND owner, HelpRequest request, int context) {
-  std::error_code ec;
   std::wstring hlp = Utf8ToWide(AppFilePath(kWinHelpFile));
-  if (std::filesystem::is_regular_file(hlp, ec)) {
+  if (IsRegularFile(AppFilePath(kWinHelpFile))) {
     UINT command = request == HelpRequest::Contents ? HELP_FINDER
                    : request == HelpRequest::Index  ? HELP_PARTIALKEY
                                                     : HELP_CONTEXT;

@@ -4,7 +4,6 @@
 
 #include <shellapi.h>
 
-#include <filesystem>
 
 #include "app/AppErrors.h"
 #include "app/AutoRun.h"
@@ -13,6 +12,7 @@
 #include "app/Managers_win.h"
 #include "app/OptionsDialog_win.h"
 #include "app/ProgramPath_win.h"
+#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 #include "common/FreedMemory_win.h"
 #include "common/ScopeExit.h"
@@ -59,8 +59,7 @@ void TfrmTarvelo::LaunchEditor(const std::string& fileName) {
 }
 
 bool DictionaryUpdaterPresent() {
-  std::error_code ec;
-  return std::filesystem::exists(Utf8ToWide(AppFilePath(kDictionaryUpdater)), ec);
+  return PathExists(AppFilePath(kDictionaryUpdater));
 }
 
 void TfrmTarvelo::LaunchDictionaryUpdate() {

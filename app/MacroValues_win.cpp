@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <filesystem>
 
 #include "app/AppErrors.h"
+#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 #include "common/ExpandMacros.h"
 
@@ -40,7 +40,7 @@ const MacroValues& SystemMacroValues() {
     v.appDir = dir;
     wchar_t exe[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    v.appName = WideToUtf8(std::filesystem::path(exe).stem().wstring());
+    v.appName = FileStem(WideToUtf8(exe));
     wchar_t user[257] = {};
     DWORD len = 257;
     if (GetUserNameW(user, &len)) v.userName = WideToUtf8(user);

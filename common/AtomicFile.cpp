@@ -1,11 +1,10 @@
 #include "common/AtomicFile.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 
 #include <fcntl.h>
 #ifdef _WIN32
@@ -16,35 +15,52 @@
 #endif
 
 #include "common/AnsiText.h"
+#include "common/FileSystem.h"
 
 namespace wx {
 
 namespace {
-std::filesystem::path PathOf(const std::string& utf8) {
-  return std::filesystem::path(Utf8ToWide(utf8));
-}
 
 // A sibling of target that no one else picks: time and a counter.
-std::filesystem::path UniqueSibling(const std::filesystem::path& target, const wchar_t* tag) {
+std::string UniqueSibling(const std::string& target, const char* tag) {
   static std::atomic<unsigned> counter{0};
   auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  std::filesystem::path temp = target;
-  temp += tag + std::to_wstring(stamp % 1000000007) + L"_" + std::to_wstring(counter++);
-  return temp;
+  return target + tag + std::to_string(stamp % 1000000007) + "_" + std::to_string(counter++);
+}
+
+// Opens a file by its UTF-8 path with C stdio (wide on Windows): file streams
+// would bring their locale machinery into the statically linked program.
+std::FILE* OpenFile(const std::string& path, bool write) {
+#ifdef _WIN32
+  return _wfopen(Utf8ToWide(path).c_str(), write ? L"wb" : L"rb");
+#else
+  return std::fopen(path.c_str(), write ? "wb" : "rb");
+#endif
+}
+
+// Reads up to limit bytes from an open file.
+bool ReadUpTo(std::FILE* f, size_t limit, std::string& out) {
+  out.clear();
+  char chunk[65536];
+  while (out.size() < limit) {
+    size_t want = std::min(sizeof chunk, limit - out.size());
+    size_t got = std::fread(chunk, 1, want, f);
+    out.append(chunk, got);
+    if (got < want) return !std::ferror(f);
+  }
+  return true;
 }
 
 }  // namespace
 
 bool CanCreateFileAt(const std::string& path) {
   if (path.empty()) return false;
-  std::filesystem::path target = PathOf(path);
-  std::error_code ec;
-  std::filesystem::path folder = target.parent_path();
-  if (folder.empty()) folder = std::filesystem::current_path(ec);
-  if (ec || !std::filesystem::is_directory(folder, ec)) return false;
-  std::filesystem::path probe = UniqueSibling(target, L".probe");
+  std::string folder = ParentFolder(path);
+  if (folder.empty()) folder = WorkingFolder();
+  if (folder.empty() || !IsFolder(folder)) return false;
+  const std::string probe = UniqueSibling(path, ".probe");
 #ifdef _WIN32
-  int fd = _wopen(probe.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+  int fd = _wopen(Utf8ToWide(probe).c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
   if (fd < 0) return false;
   _close(fd);
 #else
@@ -52,39 +68,36 @@ bool CanCreateFileAt(const std::string& path) {
   if (fd < 0) return false;
   ::close(fd);
 #endif
-  std::filesystem::remove(probe, ec);  // ours alone: created exclusively
+  RemoveFilePath(probe);  // ours alone: created exclusively
   return true;
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  std::filesystem::path target = PathOf(path);
-  std::filesystem::path temp = UniqueSibling(target, L".tmp");
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ec;
-      std::filesystem::remove(temp, ec);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, target, ec);  // replaces the old file in one step
-  if (ec) {
-    std::filesystem::remove(temp, ec);
+  const std::string temp = UniqueSibling(path, ".tmp");
+  std::FILE* out = OpenFile(temp, true);
+  if (!out) return false;
+  bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+  written = std::fflush(out) == 0 && written;
+  written = std::fclose(out) == 0 && written;
+  // The rename replaces the old file in one step.
+  if (!written || !RenamePath(temp, path)) {
+    RemoveFilePath(temp);
     return false;
   }
   return true;
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::ifstream in(PathOf(path), std::ios::binary);
+  return ReadFileStart(path, SIZE_MAX, bytes);
+}
+
+bool ReadFileStart(const std::string& path, size_t limit, std::string& bytes) {
+  std::FILE* in = OpenFile(path, false);
   if (!in) return false;
-  std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return false;
+  std::string data;
+  bool read = ReadUpTo(in, limit, data);
+  std::fclose(in);
+  if (!read) return false;
   bytes = std::move(data);
   return true;
 }

@@ -20,4 +20,8 @@ bool CanCreateFileAt(const std::string& path);
 // Reads a whole file; false when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
+// Reads at most limit bytes from the start of a file; false when it cannot be
+// read.
+bool ReadFileStart(const std::string& path, size_t limit, std::string& bytes);
+
 }  // namespace wx

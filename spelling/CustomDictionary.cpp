@@ -1,11 +1,10 @@
 #include "spelling/CustomDictionary.h"
 
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <unordered_set>
 
+#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
 #include "common/ByteReader.h"
@@ -35,8 +34,6 @@ bool IsListedSize(size_t size) {
     if (size_t(s) == size) return true;
   return false;
 }
-
-std::filesystem::path PathOf(const std::string& utf8) { return std::filesystem::path(Utf8ToWide(utf8)); }
 
 }  // namespace
 
@@ -102,16 +99,11 @@ int32_t TCustomDictionary::NextTableSize(int32_t current) {
 
 TCustomDictionary::FileStamp TCustomDictionary::StampOf(const std::string& fileName) {
   FileStamp st;
-  std::error_code ec;
-  auto p = PathOf(fileName);
-  if (!std::filesystem::is_regular_file(p, ec)) return st;
-  auto t = std::filesystem::last_write_time(p, ec);
-  if (ec) return st;
-  uint64_t size = std::filesystem::file_size(p, ec);
-  if (ec) return st;
+  const FileFacts facts = FactsOf(fileName);
+  if (!facts.regular) return st;
   st.exists = true;
-  st.time = int64_t(t.time_since_epoch().count());
-  st.size = size;
+  st.time = facts.time;
+  st.size = facts.size;
   return st;
 }
 
@@ -119,9 +111,7 @@ bool TCustomDictionary::CheckFile(const std::string& fileName, std::string* cont
   if (contents) contents->clear();
   if (stamp) *stamp = FileStamp();
   if (fileName.empty()) return true;
-  std::error_code ec;
-  auto p = PathOf(fileName);
-  if (!std::filesystem::exists(p, ec)) {
+  if (!PathExists(fileName)) {
     // Missing: usable when a file can be created there. The path itself is
     // never touched, so a file another program creates meanwhile survives.
     return CanCreateFileAt(fileName);

@@ -1,8 +1,8 @@
 #include "spelling/DictionaryFiles.h"
 
 #include <algorithm>
-#include <filesystem>
 
+#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
 
@@ -10,14 +10,7 @@ namespace wx {
 
 namespace {
 
-std::filesystem::path PathOf(const std::string& utf8) { return std::filesystem::path(Utf8ToWide(utf8)); }
-
 bool SameNoCase(const std::string& a, const std::string& b) { return AsciiSameText(a, b); }
-
-bool FileExists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(PathOf(path), ec);
-}
 
 }  // namespace
 
@@ -41,13 +34,9 @@ std::vector<std::string> FindDictionaryFiles(const std::vector<std::string>& fol
   const std::string tail = "." + extension;
   for (const auto& folder : folders) {
     std::vector<std::string> here;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(PathOf(folder), ec), end; !ec && it != end; it.increment(ec)) {
-      std::error_code e2;
-      if (!it->is_regular_file(e2)) continue;
-      std::string name = WideToUtf8(it->path().filename().wstring());
-      if (name.size() > tail.size() && SameNoCase(name.substr(name.size() - tail.size()), tail)) here.push_back(name);
-    }
+    for (std::string& name : FileNamesIn(folder))
+      if (name.size() > tail.size() && SameNoCase(name.substr(name.size() - tail.size()), tail))
+        here.push_back(std::move(name));
     std::sort(here.begin(), here.end());
     for (auto& name : here)
       if (std::none_of(out.begin(), out.end(), [&](const std::string& n) { return SameNoCase(n, name); }))
@@ -85,14 +74,13 @@ std::string CustomDictionaryPath(const std::string& name, const std::vector<std:
     if (folders.empty()) return {};
     path = JoinPath(folders.front(), name);
     for (const auto& f : folders)
-      if (FileExists(JoinPath(f, name))) {
+      if (IsRegularFile(JoinPath(f, name))) {
         path = JoinPath(f, name);
         break;
       }
   }
-  std::error_code ec;
-  std::filesystem::path p = PathOf(path);
-  if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path(), ec);
+  const std::string folder = ParentFolder(path);
+  if (!folder.empty()) MakeFolders(folder);
   return path;
 }
 
@@ -107,11 +95,10 @@ std::unique_ptr<TCustomDictionary> OpenCustomDictionary(const std::string& name,
 }
 
 std::unique_ptr<TCustomDictionary> OpenWordCustomDictionary(const std::string& path) {
-  std::error_code ec;
-  if (!FileExists(path)) return nullptr;
-  uint64_t size = std::filesystem::file_size(PathOf(path), ec);
+  const FileFacts facts = FactsOf(path);
+  if (!facts.regular) return nullptr;
   std::string bytes;
-  if (ec || size > kMaxWordCustomDictionaryBytes || !ReadWholeFile(path, bytes)) return nullptr;
+  if (facts.size > kMaxWordCustomDictionaryBytes || !ReadWholeFile(path, bytes)) return nullptr;
   if (bytes.size() > kMaxWordCustomDictionaryBytes) return nullptr;  // grew while read
   auto d = std::make_unique<TCustomDictionary>();
   ReadWordCustomDictionary(bytes, *d);
@@ -184,7 +171,7 @@ std::vector<std::string> WordCustomDictionaryFiles(Registry& registry, const std
   std::vector<std::string> out;
   for (const auto& value : values) {
     std::string path = HasFolder(value) ? value : JoinPath(JoinPath(JoinPath(appData, "Microsoft"), "Proof"), value);
-    if (FileExists(path) && std::find(out.begin(), out.end(), path) == out.end()) out.push_back(path);
+    if (IsRegularFile(path) && std::find(out.begin(), out.end(), path) == out.end()) out.push_back(path);
   }
   return out;
 }

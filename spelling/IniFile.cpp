@@ -1,7 +1,7 @@
 #include "spelling/IniFile.h"
 
-#include <filesystem>
 
+#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
 
@@ -22,8 +22,7 @@ std::string Trim(const std::string& s) {
 
 bool IniFile::Load(const std::string& path) {
   sections_.clear();
-  std::error_code ec;
-  if (!std::filesystem::exists(std::filesystem::path(Utf8ToWide(path)), ec)) return true;
+  if (!PathExists(path)) return true;
   std::string text;
   if (!ReadWholeFile(path, text)) return false;
   Parse(text);
@@ -80,9 +79,8 @@ std::string IniFile::Text() const {
 }
 
 bool IniFile::Flush(const std::string& path) const {
-  std::error_code ec;
-  std::filesystem::path p(Utf8ToWide(path));
-  if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path(), ec);
+  const std::string folder = ParentFolder(path);
+  if (!folder.empty()) MakeFolders(folder);
   return WriteFileAtomically(path, Text());
 }
 

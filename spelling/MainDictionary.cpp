@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
+#include "common/FileSystem.h"
 #include "common/AnsiText.h"
+#include "common/AtomicFile.h"
 #include "common/ByteReader.h"
 
 namespace wx {
@@ -26,17 +26,10 @@ constexpr size_t kHeaderRead = kHeaderBlock + 1 + 512 + 48;
 
 // Reads at most n bytes from the start of a file; false when it cannot be opened.
 bool ReadFileStart(const std::string& path, size_t n, std::string& out, uint64_t& fileSize) {
-  std::error_code ec;
-  std::filesystem::path p(Utf8ToWide(path));
-  if (!std::filesystem::is_regular_file(p, ec)) return false;
-  std::ifstream in(p, std::ios::binary);
-  if (!in) return false;
-  fileSize = std::filesystem::file_size(p, ec);
-  if (ec) return false;
-  out.resize(n);
-  in.read(out.data(), std::streamsize(n));
-  out.resize(size_t(in.gcount()));
-  return true;
+  const FileFacts facts = FactsOf(path);
+  if (!facts.regular) return false;
+  fileSize = facts.size;
+  return wx::ReadFileStart(path, n, out);
 }
 
 std::string TitleToAnsi(const std::u16string& units) {
@@ -173,14 +166,13 @@ void TMainDictionary::AttachIndex() {
   ranks_.Detach();
   const uint64_t size = view_.size();
   if (!active_ || !indexUse_ || size <= treeSize_ + 8) return;
-  std::error_code ec;
-  const auto time = std::filesystem::last_write_time(std::filesystem::path(Utf8ToWide(fileName_)), ec);
-  const int64_t stamp = ec ? 0 : int64_t(time.time_since_epoch().count());
-  if (ec || size != verifiedSize_ || stamp != verifiedTime_) {
+  const FileFacts facts = FactsOf(fileName_);
+  const int64_t stamp = facts.time;
+  if (!facts.exists || size != verifiedSize_ || stamp != verifiedTime_) {
     verifiedSize_ = 0;
     const uint64_t stored = ByteReader(view_.data(), size_t(size)).U64At(size_t(size - 8));
     if (IndexHash(view_.data(), size_t(size - 8), TMainDictionaryIndex::kChecksumSeed) != stored) return;
-    if (!ec) {
+    if (facts.exists) {
       verifiedSize_ = size;
       verifiedTime_ = stamp;
     }
@@ -231,9 +223,7 @@ void TMainDictionary::AdvanceLettersBelow(uint32_t budget) {
   if (!active_) return;
   if (!lettersBelowChecked_) {
     lettersBelowChecked_ = true;
-    std::error_code ec;
-    const auto time = std::filesystem::last_write_time(std::filesystem::path(Utf8ToWide(fileName_)), ec);
-    const int64_t stamp = ec ? 0 : int64_t(time.time_since_epoch().count());
+    const int64_t stamp = FactsOf(fileName_).time;
     const uint64_t size = view_.size();
     // A file whose time cannot be read counts as time 0: were it started
     // over at every activation, its table would never be made (the first

@@ -4,8 +4,8 @@
 #include <charconv>
 #include <chrono>
 #include <climits>
-#include <filesystem>
 
+#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
 #include "spelling/RankedSuggestions.h"
@@ -267,9 +267,8 @@ TCustomNameResult TSpellCheckerBase::RenameCustomDictionary(const std::string& o
   auto d = OpenCustomDictionary(oldName);
   if (!d) return cnFailed;
   const std::string oldPath = d->FileName();
-  const std::string newPath = JoinPath(WideToUtf8(std::filesystem::path(Utf8ToWide(oldPath)).parent_path().wstring()), file);
-  std::error_code ec;
-  if (std::filesystem::exists(std::filesystem::path(Utf8ToWide(newPath)), ec)) return cnExists;
+  const std::string newPath = JoinPath(ParentFolder(oldPath), file);
+  if (PathExists(newPath)) return cnExists;
   if (!CanCreateFileAt(newPath)) return cnFailed;
   d->SetModified(true);  // the file exists before it is renamed
   const bool saved = d->Save();
@@ -277,8 +276,7 @@ TCustomNameResult TSpellCheckerBase::RenameCustomDictionary(const std::string& o
   d.reset();
   if (!saved) return cnFailed;
   SettleCustomObjects(oldPath, true);
-  std::filesystem::rename(std::filesystem::path(Utf8ToWide(oldPath)), std::filesystem::path(Utf8ToWide(newPath)), ec);
-  if (ec) return cnFailed;
+  if (!RenamePath(oldPath, newPath)) return cnFailed;
   const bool wasActive = config_.ExpandedActiveCustom() == oldName;
   if (config_.RemoveCustomDictionary(oldName)) config_.AddCustomDictionary(file);
   if (wasActive) config_.SetActiveCustom(file);
@@ -295,8 +293,7 @@ bool TSpellCheckerBase::DeleteCustomDictionary(const std::string& name) {
   d->SetModified(false);
   d.reset();
   SettleCustomObjects(path, true);
-  std::error_code ec;
-  return std::filesystem::remove(std::filesystem::path(Utf8ToWide(path)), ec);
+  return RemoveFilePath(path);
 }
 
 bool TSpellCheckerBase::SetCustomDictionaryListed(const std::string& name, bool listed) {
@@ -318,8 +315,7 @@ bool TSpellCheckerBase::SetWordCustomDictionaryListed(const std::string& path, b
   const bool has = std::find(list.begin(), list.end(), path) != list.end();
   if (has == listed) return false;
   if (!listed) return config_.RemoveWordCustomDictionary(path);
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(std::filesystem::path(Utf8ToWide(path)), ec)) return false;
+  if (!IsRegularFile(path)) return false;
   return config_.AddWordCustomDictionary(path);
 }
 

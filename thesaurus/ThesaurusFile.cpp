@@ -1,8 +1,8 @@
 #include "thesaurus/ThesaurusFile.h"
 
-#include <filesystem>
 #include <system_error>
 
+#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
 
@@ -10,16 +10,7 @@ namespace wx {
 
 namespace {
 
-std::filesystem::path PathOf(const std::string& utf8) {
-  return std::filesystem::path(
-      std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
-}
-
-bool FileExists(const std::string& name) {
-  if (name.empty()) return false;
-  std::error_code ec;
-  return std::filesystem::is_regular_file(PathOf(name), ec);
-}
+bool FileExists(const std::string& name) { return !name.empty() && IsRegularFile(name); }
 
 constexpr uint32_t kMaxWordLength = 1024;
 

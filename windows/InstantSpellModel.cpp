@@ -1,8 +1,8 @@
 #include "windows/InstantSpellModel.h"
 
-#include <filesystem>
 #include <system_error>
 
+#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
 #include "common/RegistryStyles.h"
@@ -50,8 +50,7 @@ std::u16string Utf16Bytes(std::string_view s, bool bigEndian) {
 }
 
 bool FileExists(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && std::filesystem::is_regular_file(std::filesystem::path(Utf8ToWide(path)), ec);
+  return !path.empty() && IsRegularFile(path);
 }
 
 // A decimal string value; false when missing, of another type or not a number.
