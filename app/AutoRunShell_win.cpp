@@ -17,6 +17,10 @@ namespace wx {
 
 namespace {
 
+// The Startup folder's id, defined here: the system library's copy comes in
+// one object with every other id, 40 KB of the program.
+constexpr GUID kStartupFolder = {0xb97d20bb, 0xf46a, 0x4c97, {0xba, 0x10, 0x5e, 0x36, 0x08, 0x43, 0x08, 0x54}};
+
 const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 std::string SystemMessage(DWORD code) {
@@ -90,7 +94,7 @@ class WindowsAutoRunShell : public AutoRunShell {
   std::string KnownStartupFolder() override {
     PWSTR path = nullptr;
     std::string out;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Startup, KF_FLAG_CREATE, nullptr, &path)) && path)
+    if (SUCCEEDED(SHGetKnownFolderPath(kStartupFolder, KF_FLAG_CREATE, nullptr, &path)) && path)
       out = WideToUtf8(path);
     CoTaskMemFree(path);
     return out;

@@ -11,15 +11,18 @@
 // every check).
 //
 // usage: bench-spell_suggest [--dict american.qxm] [--data DIR] [--quick]
-//                            [--weights COUNT,LIST,SOUND,FIRST,CAPITALS]
+//                            [--weights COUNT,LIST,SOUND,FIRST,CAPITALS] [--rounds N]
 // --quick leaves out the peers; --weights sets the ranked generator's score
-// weights (for measuring them).
+// weights (for measuring them); --rounds N times ours and Aspell's N times
+// over each list and counts the fastest (3 unless told).
 #include <aspell.h>
 #include <hunspell/hunspell.hxx>
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -96,12 +99,14 @@ fs::path ExeDir() {
 int main(int argc, char** argv) {
   std::string dict, data = wx::tools::kMisspellingsDir;
   bool quick = false;
+  int rounds = 3;
   std::vector<double> weights;
   for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--quick")) quick = true;
     if (i + 1 >= argc) continue;
     if (!std::strcmp(argv[i], "--dict")) dict = argv[i + 1];
     if (!std::strcmp(argv[i], "--data")) data = argv[i + 1];
+    if (!std::strcmp(argv[i], "--rounds")) rounds = std::max(1, std::atoi(argv[i + 1]));
     if (!std::strcmp(argv[i], "--weights"))
       for (const char* p = argv[i + 1]; *p;) {
         char* end;
@@ -215,6 +220,7 @@ int main(int argc, char** argv) {
 
   std::printf("dictionary: %s (%s, %s)\n", dict.c_str(), indexed ? "with its lookup index" : "NO lookup index",
               ranked ? "with word ranks" : "NO word ranks");
+  std::printf("speeds: the fastest of %d rounds (Hunspell: one)\n", rounds);
   Score total[4];
   auto add = [](Score& t, const Score& s) {
     t.total += s.total;
@@ -236,11 +242,21 @@ int main(int argc, char** argv) {
       std::printf("  speed: ranked %.1fx aspell's, classic %.1fx aspell's\n", a.seconds / r.seconds,
                   a.seconds / c.seconds);
   };
+  // Each of ours and Aspell's runs over a list `rounds` times, in turn, and its
+  // fastest round counts: a run of ours takes a tenth of a second, and one
+  // slow moment of the machine would otherwise decide the ratio. The lists
+  // are the same in every round. Hunspell, at minutes a round, runs once.
+  auto best = [](Score& kept, const Score& round) {
+    if (kept.total == 0 || round.seconds < kept.seconds) kept = round;
+  };
   for (auto& set : sets) {
     if (set.cases.empty()) continue;
-    const Score r = Measure(set.cases, rankedFn);
-    const Score c = Measure(set.cases, classicFn);
-    const Score a = aspell ? Measure(set.cases, aspellFn) : Score{};
+    Score r, c, a;
+    for (int round = 0; round < rounds; ++round) {
+      best(r, Measure(set.cases, rankedFn));
+      best(c, Measure(set.cases, classicFn));
+      if (aspell) best(a, Measure(set.cases, aspellFn));
+    }
     const Score h = hunspell ? Measure(set.cases, hunspellFn) : Score{};
     report(set.name, set.cases.size(), r, c, a, h);
     add(total[0], r);

@@ -1,7 +1,6 @@
 #include "spelling/SpellCheckerBase.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <climits>
 
@@ -20,15 +19,31 @@ namespace {
 // replacement cannot overflow.
 constexpr int kFarEnd = 1 << 29;
 
-// A word that reads as a decimal number (3.14, 1e5); names such as "inf" or
-// "nan" that a number parser would also take are words, not numbers.
+// A word that reads as a decimal number: an optional minus, digits with at
+// most one point among or around them, and an optional exponent (3.14, -2,
+// .5, 1e5, 6.02E+23). Names such as "inf" or "nan" are words, not numbers,
+// with a minus too; a number too large for any machine is still a number.
 bool IsNumber(const std::string& w) {
-  if (w.empty()) return false;
-  const char c = w[0];
-  if (!(c >= '0' && c <= '9') && c != '.' && c != '-' && c != '+') return false;
-  double v;
-  auto r = std::from_chars(w.data(), w.data() + w.size(), v);
-  return r.ec == std::errc() && r.ptr == w.data() + w.size();
+  size_t i = 0;
+  const size_t n = w.size();
+  auto digits = [&] {
+    const size_t start = i;
+    while (i < n && w[i] >= '0' && w[i] <= '9') ++i;
+    return i - start;
+  };
+  if (i < n && w[i] == '-') ++i;
+  size_t mantissa = digits();
+  if (i < n && w[i] == '.') {
+    ++i;
+    mantissa += digits();
+  }
+  if (mantissa == 0) return false;
+  if (i < n && (w[i] == 'e' || w[i] == 'E')) {
+    ++i;
+    if (i < n && (w[i] == '+' || w[i] == '-')) ++i;
+    if (digits() == 0) return false;
+  }
+  return i == n;
 }
 
 }  // namespace
