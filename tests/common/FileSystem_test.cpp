@@ -13,34 +13,34 @@
 namespace wx {
 namespace {
 
+// Each case: a path and what is expected of it.
+struct PathCase {
+  const char* path;
+  const char* expected;
+};
+
 TEST(FileSystemPaths, ParentFolderKeepsRootsAndDropsTheLastName) {
-  EXPECT_EQ(ParentFolder("/a/b"), "/a");
-  EXPECT_EQ(ParentFolder("/a/b/"), "/a/b");
-  EXPECT_EQ(ParentFolder("a//b"), "a");
-  EXPECT_EQ(ParentFolder("/b"), "/");
-  EXPECT_EQ(ParentFolder("/"), "/");
-  EXPECT_EQ(ParentFolder("b.txt"), "");
-  EXPECT_EQ(ParentFolder(""), "");
+  const PathCase cases[] = {
+      {"/a/b", "/a"}, {"/a/b/", "/a/b"}, {"a//b", "a"}, {"/b", "/"}, {"/", "/"}, {"b.txt", ""}, {"", ""},
 #ifdef _WIN32
-  EXPECT_EQ(ParentFolder("C:\\a\\b.txt"), "C:\\a");
-  EXPECT_EQ(ParentFolder("C:\\a/b.txt"), "C:\\a");
-  EXPECT_EQ(ParentFolder("C:\\b.txt"), "C:\\");
-  EXPECT_EQ(ParentFolder("C:\\"), "C:\\");
-  EXPECT_EQ(ParentFolder("C:b.txt"), "C:");
-  EXPECT_EQ(ParentFolder("\\\\server\\share\\b.txt"), "\\\\server\\share\\");
+      {"C:\\a\\b.txt", "C:\\a"}, {"C:\\a/b.txt", "C:\\a"}, {"C:\\b.txt", "C:\\"}, {"C:\\", "C:\\"},
+      {"C:b.txt", "C:"}, {"\\\\server\\share\\b.txt", "\\\\server\\share\\"},
 #else
-  EXPECT_EQ(ParentFolder("a\\b"), "");  // a backslash is part of a name here
+      {"a\\b", ""},  // a backslash is part of a name here
 #endif
+  };
+  for (const PathCase& c : cases) EXPECT_EQ(ParentFolder(c.path), c.expected) << c.path;
 }
 
 TEST(FileSystemPaths, FileStemIsTheLastNameWithoutItsExtension) {
-  EXPECT_EQ(FileStem("/opt/w/WendrixTray.exe"), "WendrixTray");
-  EXPECT_EQ(FileStem("archive.tar.gz"), "archive.tar");
-  EXPECT_EQ(FileStem("/a.b/name"), "name");
-  EXPECT_EQ(FileStem(".hidden"), ".hidden");
+  const PathCase cases[] = {
+      {"/opt/w/WendrixTray.exe", "WendrixTray"}, {"archive.tar.gz", "archive.tar"}, {"/a.b/name", "name"},
+      {".hidden", ".hidden"},
 #ifdef _WIN32
-  EXPECT_EQ(FileStem("C:\\Program Files\\Wendrix\\WendrixTray.exe"), "WendrixTray");
+      {"C:\\Program Files\\Wendrix\\WendrixTray.exe", "WendrixTray"},
 #endif
+  };
+  for (const PathCase& c : cases) EXPECT_EQ(FileStem(c.path), c.expected) << c.path;
 }
 
 class FileSystemFolder : public ::testing::Test {
