@@ -19,10 +19,11 @@ namespace {
 // replacement cannot overflow.
 constexpr int kFarEnd = 1 << 29;
 
-// A word that reads as a decimal number: an optional minus, digits with at
+// A word that reads as a decimal number: an optional sign, digits with at
 // most one point among or around them, and an optional exponent (3.14, -2,
-// .5, 1e5, 6.02E+23). Names such as "inf" or "nan" are words, not numbers,
-// with a minus too; a number too large for any machine is still a number.
+// +7, .5, 1e5, 6.02E+23). Names such as "inf" or "nan" are words, not
+// numbers, with a sign too; a number too large for a double is still a
+// number.
 bool IsNumber(const std::string& w) {
   size_t i = 0;
   const size_t n = w.size();
@@ -31,7 +32,7 @@ bool IsNumber(const std::string& w) {
     while (i < n && w[i] >= '0' && w[i] <= '9') ++i;
     return i - start;
   };
-  if (i < n && w[i] == '-') ++i;
+  if (i < n && (w[i] == '-' || w[i] == '+')) ++i;
   size_t mantissa = digits();
   if (i < n && w[i] == '.') {
     ++i;

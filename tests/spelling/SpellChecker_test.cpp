@@ -71,9 +71,9 @@ TEST_F(Checker, AcceptanceTests) {
   c.SetOptions(TSpellOptions{});
   EXPECT_FALSE(c.CheckWord("NASA"));
   // Words with digits are not ignored now: numbers still pass as numbers.
-  for (const char* number : {"3.14", "-2", ".5", "1.", "1e5", "6.02E+23", "1e999"})
+  for (const char* number : {"3.14", "-2", "+7", ".5", "1.", "1e5", "6.02E+23", "1e999"})
     EXPECT_TRUE(c.CheckWord(number)) << number;
-  for (const char* word : {"1e", "1.2.3", "+5", "-inf", "b2b"}) EXPECT_FALSE(c.CheckWord(word)) << word;
+  for (const char* word : {"1e", "1.2.3", "+-5", "-inf", "b2b"}) EXPECT_FALSE(c.CheckWord(word)) << word;
 }
 
 TEST_F(Checker, CorrectTextEndsAtOnce) {
