@@ -1,9 +1,8 @@
 #include "app/AppErrors.h"
 
-
 #include "app/AppTexts.h"
-#include "common/FileSystem.h"
 #include "common/AnsiText.h"
+#include "common/FileSystem.h"
 
 namespace wx {
 

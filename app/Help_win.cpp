@@ -6,8 +6,8 @@
 #include <string>
 
 #include "app/AppErrors.h"
-#include "common/FileSystem.h"
 #include "common/AnsiText.h"
+#include "common/FileSystem.h"
 
 namespace wx {
 
@@ -30,8 +30,9 @@ std::wstring BrowserCommand(const std::wstring& url) {
 }  // namespace
 
 void ShowHelp(HWND owner, HelpRequest request, int context) {
-  std::wstring hlp = Utf8ToWide(AppFilePath(kWinHelpFile));
-  if (IsRegularFile(AppFilePath(kWinHelpFile))) {
+  const std::string help = AppFilePath(kWinHelpFile);
+  if (IsRegularFile(help)) {
+    const std::wstring hlp = Utf8ToWide(help);
     UINT command = request == HelpRequest::Contents ? HELP_FINDER
                    : request == HelpRequest::Index  ? HELP_PARTIALKEY
                                                     : HELP_CONTEXT;

@@ -4,7 +4,6 @@
 
 #include <shellapi.h>
 
-
 #include "app/AppErrors.h"
 #include "app/AutoRun.h"
 #include "app/ErrorBox_win.h"
@@ -12,8 +11,8 @@
 #include "app/Managers_win.h"
 #include "app/OptionsDialog_win.h"
 #include "app/ProgramPath_win.h"
-#include "common/FileSystem.h"
 #include "common/AnsiText.h"
+#include "common/FileSystem.h"
 #include "common/FreedMemory_win.h"
 #include "common/ScopeExit.h"
 #include "spelling/SpellDialogTexts.h"

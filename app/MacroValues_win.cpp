@@ -3,11 +3,10 @@
 #include <windows.h>
 #include <shlobj.h>
 
-
 #include "app/AppErrors.h"
-#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 #include "common/ExpandMacros.h"
+#include "common/FileSystem.h"
 
 namespace wx {
 

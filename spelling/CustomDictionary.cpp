@@ -4,11 +4,11 @@
 #include <limits>
 #include <unordered_set>
 
-#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
 #include "common/ByteReader.h"
 #include "common/ByteWriter.h"
+#include "common/FileSystem.h"
 
 namespace wx {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
+#include "common/FileSystem.h"
 
 namespace wx {
 

@@ -1,9 +1,8 @@
 #include "spelling/IniFile.h"
 
-
-#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
+#include "common/FileSystem.h"
 
 namespace wx {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
 #include "common/ByteReader.h"
+#include "common/FileSystem.h"
 
 namespace wx {
 
@@ -248,7 +248,6 @@ bool TMainDictionary::FirstLetterBranch(uint8_t c, Branch& below, bool& oneLette
   return ChildrenAt(t.childCount, t.link, below);
 }
 
-
 void TMainDictionary::SetIndexUse(bool value) {
   indexUse_ = value;
   index_.Detach();
@@ -286,8 +285,6 @@ bool TMainDictionary::ChildrenAt(uint8_t count, uint32_t link, Children& out) co
   return count > 0;
 }
 
-
-
 bool TMainDictionary::FindChild(const Children& children, uint8_t ch, Node& node) const {
   uint32_t offset = children.offset;
   for (uint32_t i = 0; i < children.count; ++i) {
@@ -298,8 +295,6 @@ bool TMainDictionary::FindChild(const Children& children, uint8_t ch, Node& node
   }
   return false;
 }
-
-
 
 bool TMainDictionary::WordExists(std::string_view word, bool candidate) {
   if (!active_) SetActive(true);

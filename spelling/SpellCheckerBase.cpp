@@ -4,9 +4,9 @@
 #include <chrono>
 #include <climits>
 
-#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
+#include "common/FileSystem.h"
 #include "spelling/RankedSuggestions.h"
 #include "spelling/StringParser.h"
 #include "spelling/WordDistance.h"

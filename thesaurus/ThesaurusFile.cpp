@@ -2,15 +2,13 @@
 
 #include <system_error>
 
-#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
+#include "common/FileSystem.h"
 
 namespace wx {
 
 namespace {
-
-bool FileExists(const std::string& name) { return !name.empty() && IsRegularFile(name); }
 
 constexpr uint32_t kMaxWordLength = 1024;
 
@@ -23,7 +21,7 @@ std::string ReadShortString(ByteReader& r) {
 }  // namespace
 
 void TThesaurusFile::SetFileName(const std::string& name) {
-  if (name == fileName_ || !FileExists(name)) return;
+  if (name == fileName_ || !IsRegularFile(name)) return;
   fileName_ = name;
   if (loaded_) {
     UnloadData();
@@ -40,7 +38,7 @@ void TThesaurusFile::SetLoaded(bool loaded) {
 }
 
 void TThesaurusFile::LoadData() {
-  if (!FileExists(fileName_)) return;
+  if (!IsRegularFile(fileName_)) return;
   std::string bytes;
   if (!ReadWholeFile(fileName_, bytes)) return;
   LoadFromBytes(std::move(bytes));

@@ -2,9 +2,9 @@
 
 #include <system_error>
 
-#include "common/FileSystem.h"
 #include "common/AnsiText.h"
 #include "common/AtomicFile.h"
+#include "common/FileSystem.h"
 #include "common/RegistryStyles.h"
 
 namespace wx {
@@ -47,10 +47,6 @@ std::u16string Utf16Bytes(std::string_view s, bool bigEndian) {
     out += bigEndian ? char16_t((a << 8) | b) : char16_t((b << 8) | a);
   }
   return out;
-}
-
-bool FileExists(const std::string& path) {
-  return !path.empty() && IsRegularFile(path);
 }
 
 // A decimal string value; false when missing, of another type or not a number.
@@ -129,7 +125,7 @@ bool TInstantSpellModel::NewClear() {
 }
 
 bool TInstantSpellModel::Load(const std::string& path) {
-  if (!FileExists(path)) {
+  if (!IsRegularFile(path)) {
     editor_.Notice(TInstantSpellNotice::FileNotFound, path);
     return false;
   }
@@ -152,7 +148,7 @@ bool TInstantSpellModel::Load(const std::string& path) {
 }
 
 TInstantSpellModel::SaveResult TInstantSpellModel::Save() {
-  if (FileExists(fileName_)) return WriteTo(fileName_);
+  if (IsRegularFile(fileName_)) return WriteTo(fileName_);
   return SaveAs();
 }
 
